@@ -1,0 +1,100 @@
+#include "paneldata/DateTime.h"
+
+#include <QCoreApplication>
+
+#include <array>
+#include <ctime>
+
+namespace {
+
+qint64 systemClock()
+{
+    return qint64(std::time(nullptr));
+}
+
+DateTime::Clock s_clock = systemClock;
+// PC Unix time minus panel Unix time.
+qint64 s_offset = 0;
+
+const std::array<const char *, 12> fireInfoMonths{
+    "_JAN_FIREINFO", "_FEB_FIREINFO", "_MAR_FIREINFO", "_APR_FIREINFO",
+    "_MAY_FIREINFO", "_JUN_FIREINFO", "_JUL_FIREINFO", "_AUG_FIREINFO",
+    "_SEP_FIREINFO", "_OCT_FIREINFO", "_NOV_FIREINFO", "_DEC_FIREINFO",
+};
+
+// The February key is spelled as the translation files have it.
+const std::array<const char *, 12> longMonths{
+    "_JANUARY_9_CHAR", "_FEBUARY_9_CHAR", "_MARCH_9_CHAR", "_APRIL_9_CHAR",
+    "_MAY_9_CHAR", "_JUNE_9_CHAR", "_JULY_9_CHAR", "_AUGUST_9_CHAR",
+    "_SEPTEMBER_9_CHAR", "_OCTOBER_9_CHAR", "_NOVEMBER_9_CHAR", "_DECEMBER_9_CHAR",
+};
+
+QString twoDigits(int value)
+{
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+DateTime *DateTime::instance()
+{
+    static DateTime *clock = new DateTime;
+    return clock;
+}
+
+void DateTime::setPanelTime(qint64 panelSeconds)
+{
+    const qint64 difference = s_clock() - PanelEpoch - panelSeconds;
+    if (qAbs(difference) > 2)
+        s_offset = difference;
+}
+
+QDateTime DateTime::panelDateTime()
+{
+    const quint32 unixTime = quint32(s_clock() - s_offset);
+    return QDateTime::fromSecsSinceEpoch(unixTime).toUTC();
+}
+
+qint64 DateTime::offset()
+{
+    return s_offset;
+}
+
+QDateTime DateTime::fromPanelSeconds(quint32 panelSeconds)
+{
+    return QDateTime::fromSecsSinceEpoch(quint32(panelSeconds + quint32(PanelEpoch)), Qt::LocalTime);
+}
+
+quint32 DateTime::toPanelSeconds(const QDateTime &value)
+{
+    return quint32(value.toSecsSinceEpoch() - PanelEpoch);
+}
+
+QString DateTime::fireInfoDateTime(qint64 panelSeconds)
+{
+    const std::time_t unixTime = std::time_t(panelSeconds + PanelEpoch);
+    std::tm parts{};
+    if (!localtime_r(&unixTime, &parts) || parts.tm_mon < 0 || parts.tm_mon > 11)
+        return QStringLiteral("-");
+    const QString month = QCoreApplication::translate("Translator", fireInfoMonths[parts.tm_mon]);
+    return QStringLiteral("%3-%2-%1 %4:%5:%6")
+        .arg(QString::number(parts.tm_year + 1900), month, QString::number(parts.tm_mday),
+             twoDigits(parts.tm_hour), twoDigits(parts.tm_min), twoDigits(parts.tm_sec));
+}
+
+QString DateTime::monthName(int month)
+{
+    if (month < 0 || month > 11)
+        return {};
+    return QCoreApplication::translate("Translator", longMonths[month]);
+}
+
+void DateTime::setClock(Clock clock)
+{
+    s_clock = clock ? clock : systemClock;
+}
+
+void DateTime::resetOffset()
+{
+    s_offset = 0;
+}

@@ -1,0 +1,17 @@
+#include "paneldata/DisableDataMapFilter.h"
+
+#include "paneldata/DataMapPages.h"
+#include "paneldata/PointDataMapsConfiguration.h"
+
+bool DisableDataMapFilter::accept(TC::panel_t panel, const ChannelAddress *channel,
+                                  const PointAddressKey *record) const
+{
+    if (!channel || !record)
+        return false;
+    const PointDataMapsConfiguration *maps = PointDataMapsConfiguration::instance();
+    const quint8 point = record->pointNumber;
+    const bool disabled = maps->testPoint(DataMapPages::Disabled, panel, *channel, point);
+    const bool forced = maps->testPoint(DataMapPages::Forced, panel, *channel, point);
+    const bool disabledForced = maps->testPoint(DataMapPages::DisabledForced, panel, *channel, point);
+    return disabled && (forced || disabledForced);
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "pointmodels/SimplePointFilter.h"
+
+// Points the controller reports as forced and not disabled.
+class ForceDataMapFilter final : public SimplePointFilter
+{
+public:
+    bool accept(TC::panel_t panel, const ChannelAddress *channel,
+                const PointAddressKey *record) const override;
+};

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "paneldata/PanelPointCore.h"
+#include "paneldata/PointCoreIterator.h"
+#include "paneldata/TCTypes.h"
+
+#include <QObject>
+
+#include <array>
+#include <memory>
+
+// Which points each panel (0 to 99) has, per channel, with their zone,
+// device type, attributes, function flags and logical point number, and how
+// many points each zone counts. Filled by the point core configuration page;
+// every list of points walks it through pointIterator(). Panels 100 to 254
+// have no table: they store nothing and read as empty.
+class PointCoreConfiguration final : public QObject
+{
+    Q_OBJECT
+
+public:
+    static PointCoreConfiguration *instance();
+    ~PointCoreConfiguration() override;
+
+    // 255 empties every panel.
+    void clearPanel(quint8 panel);
+
+    void reserveChannels(quint8 panel, int count);
+    // Makes sure the panel lists the channel, with room for recordCount more
+    // records. False for a panel without a table.
+    bool addChannel(quint8 panel, const ChannelAddress &key, int recordCount);
+    void addPoint(quint8 panel, const ChannelAddress &key, const PointAddressKey &record);
+
+    PointCoreIterator *pointIterator(quint8 panel);
+    quint16 channelValue(quint8 panel, quint8 zone) const;
+
+    // Emitted by the page handler once a part of the panel's page is stored.
+    void notifyPointCoreUpdated(TC::panel_t panel);
+
+signals:
+    void pointCoreUpdated(TC::panel_t panel);
+
+private:
+    PointCoreConfiguration() = default;
+
+    PanelPointCore *core(quint8 panel, const char *method);
+    const PanelPointCore *core(quint8 panel) const;
+
+    std::array<PanelPointCore, TC::cPanelCount> m_panels;
+    std::unique_ptr<PointCoreIterator> m_iterator;
+};

@@ -1,0 +1,19 @@
+#include "paneldata/PointIndividualAddress.h"
+
+#include "paneldata/ChannelConversion.h"
+
+PointIndividualAddress::PointIndividualAddress(quint8 kind, quint8 address, quint8 number,
+                                               quint8 point, int headerLayout)
+    : m_channel(kind, address, number)
+    , m_point(point)
+{
+    if (headerLayout == 0) {
+        const auto numerical = channelAddressToNumerical(kind, address);
+        m_channel.set(numerical.first, numerical.second, number);
+    }
+}
+
+void PointIndividualAddress::registerMetaType()
+{
+    qRegisterMetaType<PointIndividualAddress>("PointIndividualAddress");
+}

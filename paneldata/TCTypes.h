@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QtGlobal>
+
+// The one-byte vocabulary in which point addresses travel between components.
+namespace TC {
+
+// 0 to 99 name a panel; 254 means no panel (system-wide data), 255 every panel
+// where an operation takes a panel.
+using panel_t = quint8;
+using point_t = quint8;
+using device_t = quint8;
+using channelAddressNumerical_t = quint8;
+// Widened when carried by signals.
+using channelAddress_t = quint32;
+
+inline constexpr panel_t cPanelCount = 100;
+inline constexpr panel_t cNoPanel = 254;
+inline constexpr panel_t cAllPanels = 255;
+
+// Per-panel tables have room for panels 0 to 99 only.
+inline constexpr bool isTablePanel(panel_t panel) { return panel < cPanelCount; }
+
+} // namespace TC

@@ -1,0 +1,3 @@
+#include "pointmodels/SimplePointFilter.h"
+
+SimplePointFilter::~SimplePointFilter() = default;
