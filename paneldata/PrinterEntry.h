@@ -6,10 +6,11 @@
 struct PrinterEntry
 {
     quint8 printerNumber = 0;
-    // The second of these is what printer lists keep beside the number.
-    quint8 byte1 = 0;
-    quint8 byte2 = 0;
-    quint8 byte3 = 0;
+    // Three further bytes in page order; printer lists keep the middle one
+    // beside the number.
+    quint8 firstExtra = 0;
+    quint8 listedExtra = 0;
+    quint8 thirdExtra = 0;
     QString name1;
     QString name2;
 };
