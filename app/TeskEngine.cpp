@@ -1,7 +1,26 @@
 #include "app/TeskEngine.h"
 
-#include <QApplication>
+#include "app/BannerStatus.h"
+#include "app/BucketMaster.h"
+#include "app/BusSubscriptions.h"
+#include "app/EngineDirectories.h"
+#include "app/PageStack.h"
+#include "app/QVemoApplication.h"
+#include "app/SimulatorOptions.h"
+#include "app/SystemState.h"
+#include "app/TerminationSignals.h"
+#include "app/TeskGlobalConfig.h"
+#include "app/WatchdogProdder.h"
+#include "frontpanel/DB_TESK_FP_Interface.h"
+#include "frontpanel/simulator/FrontPanelAdaptor.h"
+#include "frontpanel/simulator/MainWindow.h"
+
+#include <QDBusConnection>
+#include <QDBusError>
+#include <QDebug>
 #include <QTextStream>
+
+#include <memory>
 
 namespace {
 
@@ -16,13 +35,154 @@ void printBanner()
         << '\n'
         << "Additional build information: Kernel SKU=" << productCode << '\n';
     out.flush();
+    qRegisterMetaType<TC::BANNER_STATUS>("TC::BANNER_STATUS");
 }
+
+QDBusConnection openSessionBus()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        qWarning() << "teskengine_main" << " No session bus (" << bus.lastError().message()
+                   << "), running without the host's services";
+    }
+    return bus;
+}
+
+// The engine from its application object to the end of its shut-down: what
+// the main function creates and owns, and the steps of the start-up and
+// shut-down in their order.
+class Engine final
+{
+public:
+    Engine(int &argc, char **argv)
+        : m_application(std::make_unique<QVemoApplication>(argc, argv))
+    {
+    }
+
+    int run()
+    {
+        m_terminationSignals = std::make_unique<TerminationSignals>();
+        EngineDirectories::enterDataDirectory(QVemoApplication::port());
+        // Read from the data directory, where the engine saves it.
+        TeskGlobalConfig::instance();
+
+        m_sessionBus = std::make_unique<QDBusConnection>(openSessionBus());
+        m_watchdog = std::make_unique<WatchdogProdder>(QStringLiteral("tesk"), 600000, 10000);
+
+        const int guiMode = SystemState::instance(true)->guiMode();
+        if (guiMode > 1) {
+            // A repeater on the front-panel bus: no panel link, no simulator.
+            m_subscriptions.subscribeBusSignals(*m_sessionBus, true, guiMode);
+            PageStack::instance()->show();
+            const int result = m_application->exec();
+            delete PageStack::instance();
+            shutDown();
+            return result;
+        }
+
+        createStateStore();
+        connectUserInput();
+        m_subscriptions.subscribeBusSignals(*m_sessionBus, true, guiMode);
+        createSimulatorWindow();
+        serveFrontPanel();
+
+        PageStack::instance()->show();
+        m_window->setFixedSize(m_window->size());
+
+        const int result = m_application->exec();
+        shutDown();
+        return result;
+    }
+
+private:
+    void createStateStore()
+    {
+        BucketMaster::instance()->checkPersistenceFile();
+    }
+
+    // A press anywhere in the window is a touch of the screen.
+    void connectUserInput()
+    {
+        DB_TESK_FP_Interface *frontPanel = DB_TESK_FP_Interface::instance();
+        QObject::connect(m_application.get(), &QVemoApplication::windowsMousePress, frontPanel,
+                         &DB_TESK_FP_Interface::touchscreenPressed);
+        QObject::connect(m_application.get(), &QVemoApplication::windowsMouseRelease, frontPanel,
+                         &DB_TESK_FP_Interface::touchscreenReleased);
+    }
+
+    void createSimulatorWindow()
+    {
+        PageStack *pageStack = PageStack::instance();
+        m_exportObject = std::make_unique<QObject>();
+        m_window = std::make_unique<MainWindow>();
+        pageStack->setParent(m_window->centralWidget());
+        pageStack->move(0, 0);
+        m_window->show();
+
+        const SimulatorOptions options = SimulatorOptions::scan(m_application->arguments());
+        SystemState::instance(true)->setBrand(options.brand);
+        m_window->setMyStyleSheet(options.backgroundStyleSheet());
+    }
+
+    // The engine serves the front-panel interface that it also calls as a
+    // client. A name that another process holds, or no bus at all, leaves the
+    // simulator's keys dead but must not stop the engine.
+    void serveFrontPanel()
+    {
+        new FrontPanelAdaptor(m_window.get(), m_exportObject.get());
+        m_frontPanelBus = std::make_unique<QDBusConnection>(QDBusConnection::sessionBus());
+        const QString serviceName = DB_TESK_FP_Interface::instance()->getServiceName();
+        if (!m_frontPanelBus->registerService(serviceName)) {
+            qWarning() << "teskengine_main" << " Cannot register the front-panel service "
+                       << serviceName << ": " << m_frontPanelBus->lastError().message();
+        }
+        if (!m_frontPanelBus->registerObject(QStringLiteral("/"), m_exportObject.get(),
+                                             QDBusConnection::ExportAdaptors)) {
+            qWarning() << "teskengine_main" << " Cannot export the front panel at / : "
+                       << m_frontPanelBus->lastError().message();
+        }
+    }
+
+    void shutDown()
+    {
+        m_subscriptions.subscribeBusSignals(*m_sessionBus, false,
+                                            SystemState::instance(true)->guiMode());
+        delete BucketMaster::instance();
+        m_frontPanelBus.reset();
+        m_window.reset();
+        m_exportObject.reset();
+        m_watchdog.reset();
+        m_terminationSignals.reset();
+        m_application.reset();
+    }
+
+    std::unique_ptr<QVemoApplication> m_application;
+    std::unique_ptr<QDBusConnection> m_sessionBus;
+    std::unique_ptr<QDBusConnection> m_frontPanelBus;
+    std::unique_ptr<QObject> m_exportObject;
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<WatchdogProdder> m_watchdog;
+    std::unique_ptr<TerminationSignals> m_terminationSignals;
+    BusSubscriptions m_subscriptions;
+};
 
 } // namespace
 
 int teskengine_main(int argc, char *argv[])
 {
     printBanner();
-    QApplication application(argc, argv);
-    return application.exec();
+    Engine engine(argc, argv);
+    return engine.run();
+}
+
+const char *teskengine_exitMessage(int exitCode)
+{
+    switch (exitCode) {
+    case 291:
+        return "Application exit indicates Touchscreen Calibration requested\n";
+    case 1110:
+        return "Application exit indicates Firmware Upgrade requested\n";
+    default:
+        return nullptr;
+    }
 }

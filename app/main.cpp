@@ -4,10 +4,7 @@
 
 int main(int argc, char *argv[])
 {
-    const int result = teskengine_main(argc, argv);
-    if (result == 291)
-        std::printf("Application exit indicates Touchscreen Calibration requested\n");
-    else if (result == 1110)
-        std::printf("Application exit indicates Firmware Upgrade requested\n");
+    if (const char *message = teskengine_exitMessage(teskengine_main(argc, argv)))
+        std::fputs(message, stdout);
     return 0;
 }

@@ -1,7 +1,10 @@
 # tesk_add_test(<name> SOURCES <files...> [GUI] [TIMEOUT <seconds>] [LIBRARIES <libs...>])
 #
 # One QtTest executable, registered with CTest. Every test runs in the
-# offscreen platform with UTC as the time zone, so host settings never matter.
+# offscreen platform with UTC as the time zone, so host settings never matter,
+# and on a session bus of its own, so tests that own service names (the
+# host-services stand-in, a test's own services, an engine's front panel) can
+# run side by side.
 function(tesk_add_test name)
     cmake_parse_arguments(ARG "GUI" "TIMEOUT" "SOURCES;LIBRARIES" ${ARGN})
     if(NOT ARG_TIMEOUT)
@@ -10,7 +13,7 @@ function(tesk_add_test name)
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE tesktestsupport ${ARG_LIBRARIES})
     target_precompile_headers(${name} REUSE_FROM tesktestsupport)
-    add_test(NAME ${name} COMMAND ${name})
+    add_test(NAME ${name} COMMAND dbus-run-session -- $<TARGET_FILE:${name}>)
     set(labels unit)
     if(ARG_GUI)
         set(labels gui)

@@ -1,0 +1,39 @@
+#include "app/WatchdogProdder.h"
+
+#include "app/GlobalConstants.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QTimer>
+
+WatchdogProdder::WatchdogProdder(const QString &name, int firstValue, int secondValue,
+                                 int prodInterval)
+    : m_prodTimer(new QTimer(this))
+    , m_name(name)
+    , m_firstValue(firstValue)
+    , m_secondValue(secondValue)
+{
+    connect(m_prodTimer, &QTimer::timeout, this, &WatchdogProdder::kick);
+    m_prodTimer->start(prodInterval);
+    send(GlobalConstants::watchdogRegisterTimer);
+    kick();
+}
+
+int WatchdogProdder::prodInterval() const
+{
+    return m_prodTimer->interval();
+}
+
+void WatchdogProdder::kick()
+{
+    send(GlobalConstants::watchdogKeepAlive);
+}
+
+void WatchdogProdder::send(const char *method) const
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(
+        QLatin1String(GlobalConstants::watchdogService), QLatin1String(GlobalConstants::watchdogPath),
+        QLatin1String(GlobalConstants::watchdogInterface), QLatin1String(method));
+    message << m_name << m_firstValue << m_secondValue;
+    QDBusConnection::sessionBus().send(message);
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "app/DB_BucketDbusInterface.h"
+
+#include <QMap>
+#include <QString>
+
+// The engine's end of the front-panel service "svc.frontpanel.p<port>": the
+// service's key names become one signal per key, and the engine's requests
+// go out as the service's methods. In the simulator the engine serves that
+// name itself, so calls made before the service is registered fail quietly.
+class DB_TESK_FP_Interface final : public DB_BucketDbusInterface
+{
+    Q_OBJECT
+
+public:
+    static DB_TESK_FP_Interface *instance();
+
+    QString getServiceName() const;
+
+    void setGUIMode(uint mode);
+    void sendPhysicalKeyStatus();
+    // False on an error reply (no service, unknown method), otherwise the
+    // service's answer.
+    bool eepromWrite(quint16 address, const QByteArray &data);
+
+signals:
+    // These four carry the names of the service's own bus signals.
+    void softKeyClicked(QString key);
+    void keyswitchUpdate(bool inserted);
+    void touchscreenPressed();
+    void touchscreenReleased();
+
+    void homePressed();
+    void backPressed();
+    void helpPressed();
+    void silencePressed();
+    void scandinavianPressed();
+    void silencePanelPressed();
+    void resetPressed();
+    void screenshotPressed();
+    void generalPressed();
+    void panelPressed();
+    void soundersPressed();
+    void signallingPressed();
+    void protectionPressed();
+    void zonesPressed();
+
+public slots:
+    void softKeyClickedSlot(QString key);
+
+private:
+    explicit DB_TESK_FP_Interface(const QString &serviceName);
+
+    void callAndForget(const QString &method, const QList<QVariant> &arguments);
+
+    using KeyHandler = void (DB_TESK_FP_Interface::*)();
+
+    const QString m_serviceName;
+    QMap<QString, KeyHandler> m_keys;
+};

@@ -1,0 +1,147 @@
+#include "EngineProcess.h"
+#include "HostServicesProcess.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDir>
+#include <QRegularExpression>
+#include <QtTest>
+
+// The built engine, started as a host would start it, with the host's
+// services played by the stand-in.
+class TestStartup final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void startsAndStopsCleanly_data();
+    void startsAndStopsCleanly();
+    void dataDirectoryFailure_warnsAndRunsOn();
+    void frontPanelNameTaken_warnsAndRunsOn();
+    void missingBus_warnsAndRunsOn();
+
+private:
+    static bool frontPanelServiceOwned(const QString &name);
+
+    HostServicesProcess m_hostServices;
+};
+
+void TestStartup::initTestCase()
+{
+    QVERIFY(QDBusConnection::sessionBus().isConnected());
+    QVERIFY(m_hostServices.start());
+}
+
+void TestStartup::init()
+{
+    m_hostServices.clear();
+}
+
+bool TestStartup::frontPanelServiceOwned(const QString &name)
+{
+    return QDBusConnection::sessionBus().interface()->isServiceRegistered(name);
+}
+
+void TestStartup::startsAndStopsCleanly_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("dataDirectory");
+    QTest::addColumn<QString>("serviceName");
+
+    QTest::newRow("default port") << QStringList() << QStringLiteral("c:/DESKSIM/DESKSIM 3_6/data56789")
+                                  << QStringLiteral("svc.frontpanel.p56789");
+    QTest::newRow("--port=56790") << QStringList{QStringLiteral("--port=56790")}
+                                  << QStringLiteral("c:/DESKSIM/DESKSIM 3_6/data56790")
+                                  << QStringLiteral("svc.frontpanel.p56790");
+}
+
+void TestStartup::startsAndStopsCleanly()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, dataDirectory);
+    QFETCH(QString, serviceName);
+
+    EngineProcess engine;
+    QVERIFY(engine.start(arguments));
+    QTRY_VERIFY_WITH_TIMEOUT(frontPanelServiceOwned(serviceName), 30000);
+    QVERIFY(QFileInfo(QDir(engine.directory()).filePath(dataDirectory)).isDir());
+
+    const QString watchdogCall = QStringLiteral("call svc.watchdog %1 tesk 600000 10000");
+    const int registered = m_hostServices.waitForLine(watchdogCall.arg(QLatin1String("registerTimer")));
+    const int keptAlive = m_hostServices.waitForLine(watchdogCall.arg(QLatin1String("keepAlive")));
+    QVERIFY(registered >= 0);
+    QVERIFY2(keptAlive > registered, qPrintable(m_hostServices.lines().join(QLatin1Char('\n'))));
+
+    QVERIFY2(engine.terminate(), qPrintable(engine.standardError()));
+    QVERIFY(!frontPanelServiceOwned(serviceName));
+
+    const QStringList banner = engine.standardOutput().split(QLatin1Char('\n'));
+    QVERIFY(banner.size() >= 4);
+    QVERIFY(!banner.at(0).isEmpty());
+    const QRegularExpression skuLine(QStringLiteral("^TESK Engine: Application SKU=(\\S+)$"));
+    const QRegularExpressionMatch sku = skuLine.match(banner.at(1));
+    QVERIFY2(sku.hasMatch(), qPrintable(banner.at(1)));
+    QVERIFY2(QRegularExpression(QStringLiteral("^Build information: Version=3\\.6, "
+                                               "Date=[A-Z][a-z]{2} [ 123]\\d \\d{4}, "
+                                               "Time=\\d\\d:\\d\\d:\\d\\d$"))
+                 .match(banner.at(2))
+                 .hasMatch(),
+             qPrintable(banner.at(2)));
+    QCOMPARE(banner.at(3), QStringLiteral("Additional build information: Kernel SKU=") + sku.captured(1));
+}
+
+void TestStartup::dataDirectoryFailure_warnsAndRunsOn()
+{
+    EngineProcess engine;
+    QFile blocker(QDir(engine.directory()).filePath(QStringLiteral("c:")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    QVERIFY(engine.start({QStringLiteral("--port=56791")}));
+    QTRY_VERIFY_WITH_TIMEOUT(frontPanelServiceOwned(QStringLiteral("svc.frontpanel.p56791")), 30000);
+    QVERIFY(m_hostServices.waitForLine(QStringLiteral("call svc.watchdog keepAlive")) >= 0);
+    QVERIFY(engine.terminate());
+    QVERIFY2(engine.standardError().contains(QStringLiteral("Cannot create the data directory"))
+                 && engine.standardError().contains(QStringLiteral("data56791")),
+             qPrintable(engine.standardError()));
+}
+
+void TestStartup::frontPanelNameTaken_warnsAndRunsOn()
+{
+    QDBusConnection other =
+        QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("other front panel"));
+    QVERIFY(other.registerService(QStringLiteral("svc.frontpanel.p56792")));
+
+    EngineProcess engine;
+    QVERIFY(engine.start({QStringLiteral("--port=56792")}));
+    QVERIFY(m_hostServices.waitForLine(QStringLiteral("call svc.watchdog keepAlive")) >= 0);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        engine.standardError().contains(QStringLiteral("Cannot register the front-panel service")),
+        30000);
+    QVERIFY(engine.isRunning());
+    QVERIFY(engine.terminate());
+
+    other.unregisterService(QStringLiteral("svc.frontpanel.p56792"));
+    QDBusConnection::disconnectFromBus(QStringLiteral("other front panel"));
+}
+
+void TestStartup::missingBus_warnsAndRunsOn()
+{
+    EngineProcess engine;
+    engine.environment().insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                                QStringLiteral("unix:path=") + engine.directory() + QStringLiteral("/no-bus"));
+    QVERIFY(engine.start());
+    QTRY_VERIFY_WITH_TIMEOUT(engine.standardError().contains(QStringLiteral("No session bus")), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        engine.standardError().contains(QStringLiteral("Cannot register the front-panel service")),
+        30000);
+    QVERIFY(engine.isRunning());
+    QVERIFY(engine.terminate());
+    QCOMPARE(m_hostServices.lines(), QStringList());
+}
+
+QTEST_GUILESS_MAIN(TestStartup)
+#include "tst_startup.moc"

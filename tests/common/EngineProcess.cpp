@@ -1,0 +1,47 @@
+#include "EngineProcess.h"
+
+#include "TestPrograms.h"
+
+#include <csignal>
+
+EngineProcess::EngineProcess() = default;
+
+EngineProcess::~EngineProcess()
+{
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+}
+
+bool EngineProcess::start(const QStringList &arguments)
+{
+    if (!m_directory.isValid())
+        return false;
+    m_process.setWorkingDirectory(m_directory.path());
+    m_process.setProcessEnvironment(m_environment);
+    m_process.start(TestPrograms::path(QStringLiteral("app/teskengine")), arguments);
+    return m_process.waitForStarted(10000);
+}
+
+bool EngineProcess::terminate(int timeoutMs)
+{
+    if (m_process.state() != QProcess::Running)
+        return false;
+    ::kill(pid_t(m_process.processId()), SIGTERM);
+    if (!m_process.waitForFinished(timeoutMs))
+        return false;
+    return m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
+}
+
+QString EngineProcess::standardOutput()
+{
+    m_output += m_process.readAllStandardOutput();
+    return QString::fromUtf8(m_output);
+}
+
+QString EngineProcess::standardError()
+{
+    m_error += m_process.readAllStandardError();
+    return QString::fromUtf8(m_error);
+}

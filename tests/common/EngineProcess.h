@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// The built engine as a child process, started in a temporary directory of
+// its own so runs never share files.
+class EngineProcess final
+{
+public:
+    EngineProcess();
+    ~EngineProcess();
+    EngineProcess(const EngineProcess &) = delete;
+    EngineProcess &operator=(const EngineProcess &) = delete;
+
+    // The directory the engine starts in (where its "c:" tree grows).
+    QString directory() const { return m_directory.path(); }
+    QProcessEnvironment &environment() { return m_environment; }
+
+    bool start(const QStringList &arguments = {});
+    bool isRunning() const { return m_process.state() == QProcess::Running; }
+    // Asks it to shut down as a host would (SIGTERM) and waits for its end;
+    // true when it ended by itself with exit code 0.
+    bool terminate(int timeoutMs = 30000);
+
+    QString standardOutput();
+    QString standardError();
+
+private:
+    QTemporaryDir m_directory;
+    QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
+    QProcess m_process;
+    QByteArray m_output;
+    QByteArray m_error;
+};
