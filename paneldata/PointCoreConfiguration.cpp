@@ -21,6 +21,11 @@ PointCoreConfiguration *PointCoreConfiguration::instance()
     return &configuration;
 }
 
+PointCoreConfiguration::PointCoreConfiguration()
+{
+    qRegisterMetaType<TC::panel_t>("TC::panel_t");
+}
+
 PointCoreConfiguration::~PointCoreConfiguration() = default;
 
 PanelPointCore *PointCoreConfiguration::core(quint8 panel, const char *method)

@@ -41,7 +41,7 @@ signals:
     void pointCoreUpdated(TC::panel_t panel);
 
 private:
-    PointCoreConfiguration() = default;
+    PointCoreConfiguration();
 
     PanelPointCore *core(quint8 panel, const char *method);
     const PanelPointCore *core(quint8 panel) const;
