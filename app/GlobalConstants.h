@@ -20,4 +20,7 @@ inline constexpr char watchdogInterface[] = "vemo.watchdog";
 inline constexpr char watchdogRegisterTimer[] = "registerTimer";
 inline constexpr char watchdogKeepAlive[] = "keepAlive";
 
+// The common display format of a date with its time.
+inline constexpr char dateTimeFormat[] = "ddd dd-MMM-yy hh:mm:ss";
+
 } // namespace GlobalConstants

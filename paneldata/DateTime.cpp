@@ -1,6 +1,10 @@
 #include "paneldata/DateTime.h"
 
+#include "app/GlobalConstants.h"
+#include "app/TeskGlobalConfig.h"
+
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <array>
 #include <ctime>
@@ -15,6 +19,12 @@ qint64 systemClock()
 DateTime::Clock s_clock = systemClock;
 // PC Unix time minus panel Unix time.
 qint64 s_offset = 0;
+QString s_lastDateSent;
+
+constexpr int TickMs = 1000;
+constexpr int DigitalDateFormat = 1;
+// Finnish writes the month of the common date-time format as a word.
+constexpr int FinnishLanguage = 28;
 
 const std::array<const char *, 12> fireInfoMonths{
     "_JAN_FIREINFO", "_FEB_FIREINFO", "_MAR_FIREINFO", "_APR_FIREINFO",
@@ -40,6 +50,25 @@ DateTime *DateTime::instance()
 {
     static DateTime *clock = new DateTime;
     return clock;
+}
+
+DateTime::DateTime()
+{
+    connect(&m_timer, &QTimer::timeout, this, &DateTime::clientUpdater);
+    m_timer.setInterval(TickMs);
+    m_timer.start();
+}
+
+void DateTime::clientUpdater()
+{
+    const QDateTime now = panelDateTime();
+    const QString time = now.toString(TeskGlobalConfig::instance()->getTimeFormat());
+    const QString date = formatDate(now);
+    emit UI_UpdateTime(time);
+    if (date != s_lastDateSent) {
+        s_lastDateSent = date;
+        emit UI_UpdateDate(date);
+    }
 }
 
 void DateTime::setPanelTime(qint64 panelSeconds)
@@ -89,6 +118,27 @@ QString DateTime::monthName(int month)
     return QCoreApplication::translate("Translator", longMonths[month]);
 }
 
+// The translator makes the selected language's locale the default one.
+QString DateTime::formatDate(const QDateTime &value)
+{
+    const QLocale locale;
+    if (TeskGlobalConfig::instance()->getDateFormat() == DigitalDateFormat)
+        return locale.toString(value, QStringLiteral("dd:MM:yyyy"));
+    return locale.toString(value, QStringLiteral("d ")) + monthName(value.date().month() - 1)
+           + locale.toString(value, QStringLiteral(" yyyy"));
+}
+
+QString DateTime::formatDateTime(const QDateTime &value, const QString &format)
+{
+    const QLocale locale;
+    const TeskGlobalConfig *config = TeskGlobalConfig::instance();
+    if (config->getLanguage(config->getCurrentLang()) == FinnishLanguage
+        && format == QLatin1String(GlobalConstants::dateTimeFormat))
+        return locale.toString(value, QStringLiteral("ddd, dd-")) + monthName(value.date().month() - 1)
+               + locale.toString(value, QStringLiteral("-yy hh:mm:ss"));
+    return locale.toString(value, format);
+}
+
 void DateTime::setClock(Clock clock)
 {
     s_clock = clock ? clock : systemClock;
@@ -97,4 +147,5 @@ void DateTime::setClock(Clock clock)
 void DateTime::resetOffset()
 {
     s_offset = 0;
+    s_lastDateSent.clear();
 }

@@ -3,10 +3,12 @@
 #include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 // Panel time: the controller counts whole seconds since 1992-01-01 00:00:00
-// (panel seconds). DateTime converts them and keeps the engine's picture of
-// the panel clock as an offset from the PC clock.
+// (panel seconds). DateTime converts them, keeps the engine's picture of the
+// panel clock as an offset from the PC clock, and once a second gives the
+// page headers the panel's time and, when it changed, its date.
 class DateTime final : public QObject
 {
     Q_OBJECT
@@ -30,10 +32,23 @@ public:
 
     static QString fireInfoDateTime(qint64 panelSeconds);
     static QString monthName(int month);
+    static QString formatDate(const QDateTime &value);
+    static QString formatDateTime(const QDateTime &value, const QString &format);
 
     static void setClock(Clock clock);
     static void resetOffset();
 
+    const QTimer &timer() const { return m_timer; }
+
+public slots:
+    void clientUpdater();
+
+signals:
+    void UI_UpdateTime(QString time);
+    void UI_UpdateDate(QString date);
+
 private:
-    DateTime() = default;
+    DateTime();
+
+    QTimer m_timer;
 };

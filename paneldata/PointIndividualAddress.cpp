@@ -1,13 +1,14 @@
 #include "paneldata/PointIndividualAddress.h"
 
 #include "paneldata/ChannelConversion.h"
+#include "pointmodels/model.h"
 
 PointIndividualAddress::PointIndividualAddress(quint8 kind, quint8 address, quint8 number,
-                                               quint8 point, int headerLayout)
+                                               quint8 point)
     : m_channel(kind, address, number)
     , m_point(point)
 {
-    if (headerLayout == 0) {
+    if (model::instance()->packetHeaderLayout() == 0) {
         const auto numerical = channelAddressToNumerical(kind, address);
         m_channel.set(numerical.first, numerical.second, number);
     }

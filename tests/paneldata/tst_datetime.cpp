@@ -1,5 +1,10 @@
 #include "paneldata/DateTime.h"
 
+#include "app/GlobalConstants.h"
+#include "app/TeskGlobalConfig.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -7,9 +12,11 @@ namespace {
 // 2024-01-05 09:03:07 UTC.
 constexpr qint64 FixedNow = 1704445387;
 
+qint64 s_now = FixedNow;
+
 qint64 fixedClock()
 {
-    return FixedNow;
+    return s_now;
 }
 
 } // namespace
@@ -19,6 +26,7 @@ class TestDateTime final : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanupTestCase();
 
@@ -35,12 +43,33 @@ private slots:
     void fireInfoDateTime();
     void monthName_data();
     void monthName();
+    void formatDate_data();
+    void formatDate();
+    void formatDateTime_data();
+    void formatDateTime();
+    void clientUpdater_timeEverySecond_dateWhenChanged();
+
+private:
+    QTemporaryDir m_dataDirectory;
 };
+
+// Settings saved by the global configuration land in a directory of our own.
+void TestDateTime::initTestCase()
+{
+    QVERIFY(m_dataDirectory.isValid());
+    QVERIFY(QDir::setCurrent(m_dataDirectory.path()));
+    // As the translator sets it for an English translation.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+}
 
 void TestDateTime::init()
 {
+    s_now = FixedNow;
     DateTime::setClock(fixedClock);
     DateTime::resetOffset();
+    TeskGlobalConfig::instance()->setDateFormat(0);
+    TeskGlobalConfig::instance()->setLanguages(0, 1, 850, 2, 850);
+    TeskGlobalConfig::instance()->setCurrentLang(1);
 }
 
 void TestDateTime::cleanupTestCase()
@@ -156,6 +185,75 @@ void TestDateTime::monthName()
     QFETCH(int, month);
     QFETCH(QString, name);
     QCOMPARE(DateTime::monthName(month), name);
+}
+
+void TestDateTime::formatDate_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("digits") << 1 << QStringLiteral("05:01:2024");
+    QTest::newRow("month name") << 0 << QStringLiteral("5 _JANUARY_9_CHAR 2024");
+    QTest::newRow("other format") << 2 << QStringLiteral("5 _JANUARY_9_CHAR 2024");
+}
+
+void TestDateTime::formatDate()
+{
+    QFETCH(int, format);
+    QFETCH(QString, text);
+    TeskGlobalConfig::instance()->setDateFormat(format);
+    QCOMPARE(DateTime::formatDate(QDateTime(QDate(2024, 1, 5), QTime(9, 3, 7), Qt::UTC)), text);
+}
+
+void TestDateTime::formatDateTime_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("text");
+
+    const QString common = QLatin1String(GlobalConstants::dateTimeFormat);
+    QTest::newRow("english, common format") << 1 << common << QStringLiteral("Fri 05-Jan-24 09:03:07");
+    QTest::newRow("finnish, common format") << 28 << common << QStringLiteral("Fri, 05-_JANUARY_9_CHAR-24 09:03:07");
+    QTest::newRow("finnish, other format") << 28 << QStringLiteral("dd.MM.yyyy") << QStringLiteral("05.01.2024");
+}
+
+void TestDateTime::formatDateTime()
+{
+    QFETCH(int, language);
+    QFETCH(QString, format);
+    QFETCH(QString, text);
+
+    TeskGlobalConfig::instance()->setLanguages(0, 1, 850, quint8(language), 850);
+    TeskGlobalConfig::instance()->setCurrentLang(2);
+    const QDateTime value(QDate(2024, 1, 5), QTime(9, 3, 7), Qt::UTC);
+    QCOMPARE(DateTime::formatDateTime(value, format), text);
+}
+
+void TestDateTime::clientUpdater_timeEverySecond_dateWhenChanged()
+{
+    DateTime *clock = DateTime::instance();
+    QVERIFY(clock->timer().isActive());
+    QCOMPARE(clock->timer().interval(), 1000);
+
+    QSignalSpy times(clock, &DateTime::UI_UpdateTime);
+    QSignalSpy dates(clock, &DateTime::UI_UpdateDate);
+    clock->clientUpdater();
+    QCOMPARE(times.size(), 1);
+    QCOMPARE(times.last().at(0).toString(), QStringLiteral("09:03"));
+    QCOMPARE(dates.size(), 1);
+    QCOMPARE(dates.last().at(0).toString(), QStringLiteral("5 _JANUARY_9_CHAR 2024"));
+
+    s_now += 60;
+    clock->clientUpdater();
+    QCOMPARE(times.size(), 2);
+    QCOMPARE(times.last().at(0).toString(), QStringLiteral("09:04"));
+    QCOMPARE(dates.size(), 1);
+
+    // The panel is a day ahead of the PC.
+    DateTime::setPanelTime(s_now - DateTime::PanelEpoch + 86400);
+    clock->clientUpdater();
+    QCOMPARE(dates.size(), 2);
+    QCOMPARE(dates.last().at(0).toString(), QStringLiteral("6 _JANUARY_9_CHAR 2024"));
 }
 
 QTEST_GUILESS_MAIN(TestDateTime)

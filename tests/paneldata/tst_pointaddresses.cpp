@@ -2,6 +2,8 @@
 #include "paneldata/ChannelConversion.h"
 #include "paneldata/PointAddressing.h"
 #include "paneldata/PointIndividualAddress.h"
+#include "app/TeskGlobalConfig.h"
+#include "pointmodels/model.h"
 
 #include <QtTest>
 
@@ -237,7 +239,11 @@ void TestPointAddresses::pointIndividualAddress()
     QFETCH(quint8, byte0);
     QFETCH(quint8, byte1);
 
-    const PointIndividualAddress point(kind, address, number, 42, layout);
+    // The controller's engine configuration names the version that selects
+    // the layout.
+    TeskGlobalConfig::instance()->setPacketHeaderLayout(layout == 1 ? 600 : 599);
+    QCOMPARE(model::instance()->packetHeaderLayout(), layout);
+    const PointIndividualAddress point(kind, address, number, 42);
     QCOMPARE(point.channel().byte0(), byte0);
     QCOMPARE(point.channel().byte1(), byte1);
     QCOMPARE(point.point(), quint8(42));
@@ -248,7 +254,7 @@ void TestPointAddresses::pointIndividualAddress_travelsInVariant()
     PointIndividualAddress::registerMetaType();
     QVERIFY(QMetaType::type("PointIndividualAddress") != QMetaType::UnknownType);
 
-    const PointIndividualAddress point(12, 4, 0, 17, 1);
+    const PointIndividualAddress point(12, 4, 0, 17);
     const QVariant value = QVariant::fromValue(point);
     QCOMPARE(value.value<PointIndividualAddress>(), point);
 
