@@ -32,3 +32,16 @@ ChannelPoints &PanelPointCore::channel(const ChannelAddress &key, int recordCoun
     entry->records.reserve(entry->records.size() + recordCount);
     return *entry;
 }
+
+const PointAddressKey *PanelPointCore::findPoint(const ChannelAddress &key, quint8 point) const
+{
+    for (const ChannelPoints &entry : m_channels) {
+        if (entry.key != key)
+            continue;
+        for (const PointAddressKey &record : entry.records) {
+            if (record.pointNumber == point)
+                return &record;
+        }
+    }
+    return nullptr;
+}

@@ -20,6 +20,8 @@ public:
     // further records.
     ChannelPoints &channel(const ChannelAddress &key, int recordCount);
     ChannelPoints *findChannel(const ChannelAddress &key);
+    // The first record of the point on the channel, or null.
+    const PointAddressKey *findPoint(const ChannelAddress &key, quint8 point) const;
 
     void countZone(quint8 zone) { ++m_zoneCounts[zone]; }
     int zoneCount(quint8 zone) const { return m_zoneCounts.value(zone); }

@@ -10,6 +10,12 @@ quint32 packChannelPointAddress(quint8 panel, const ChannelAddress &channel, qui
     return packPointAddress(panel, channel.byte0(), channel.byte1(), point);
 }
 
+quint32 packSimplePointInfo(const SimplePointInfo &point)
+{
+    const ChannelAddress channel(point.channelKind, point.channelAddress, point.channelNumber);
+    return packChannelPointAddress(point.panel, channel, point.point);
+}
+
 quint8 loopToChannel(quint8 loop)
 {
     return loop;

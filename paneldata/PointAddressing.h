@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/SimplePointInfo.h"
 #include "paneldata/ChannelAddress.h"
 
 #include <QBitArray>
@@ -8,6 +9,7 @@
 // Numeric packings of a point address, most significant byte first.
 quint32 packPointAddress(quint8 panel, quint8 channelByte, quint8 channelAddress, quint8 point);
 quint32 packChannelPointAddress(quint8 panel, const ChannelAddress &channel, quint8 point);
+quint32 packSimplePointInfo(const SimplePointInfo &point);
 
 // A loop number is used as the loop channel's address.
 quint8 loopToChannel(quint8 loop);

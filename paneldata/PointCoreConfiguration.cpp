@@ -97,6 +97,13 @@ PointCoreIterator *PointCoreConfiguration::pointIterator(quint8 panel)
     return m_iterator.get();
 }
 
+const PointAddressKey *PointCoreConfiguration::findPoint(quint8 panel, const ChannelAddress &channel,
+                                                         quint8 point) const
+{
+    const PanelPointCore *entry = core(panel);
+    return entry ? entry->findPoint(channel, point) : nullptr;
+}
+
 quint16 PointCoreConfiguration::channelValue(quint8 panel, quint8 zone) const
 {
     const PanelPointCore *entry = core(panel);

@@ -32,6 +32,9 @@ public:
     void addPoint(quint8 panel, const ChannelAddress &key, const PointAddressKey &record);
 
     PointCoreIterator *pointIterator(quint8 panel);
+    // A look-up that leaves the shared iterator where it is; null when the
+    // panel has no such point.
+    const PointAddressKey *findPoint(quint8 panel, const ChannelAddress &channel, quint8 point) const;
     quint16 channelValue(quint8 panel, quint8 zone) const;
 
     // Emitted by the page handler once a part of the panel's page is stored.

@@ -267,6 +267,8 @@ void TestPointAddresses::packings()
     QCOMPARE(packPointAddress(1, 0x0C, 3, 7), quint32(0x010C0307));
     QCOMPARE(packPointAddress(99, 0xFF, 255, 250), quint32(0x63FFFFFA));
     QCOMPARE(packChannelPointAddress(2, ChannelAddress(12, 5, 1), 9), quint32(0x021C0509));
+    QCOMPARE(packSimplePointInfo(SimplePointInfo{1, 12, 0, 3, 7}), quint32(0x010C0307));
+    QCOMPARE(packSimplePointInfo(SimplePointInfo{2, 0x1E, 3, 255, 9}), quint32(0x023EFF09));
     QCOMPARE(loopToChannel(7), quint8(7));
 }
 

@@ -56,6 +56,7 @@ private slots:
     void iteration_passesOverEmptyChannels();
     void iteration_emptyPanel();
     void pointWithoutChannel_isDropped();
+    void findPoint_leavesIteratorWhereItIs();
     void panelsWithoutTable_data();
     void panelsWithoutTable();
     void clearPanel_oneAndAll();
@@ -203,6 +204,26 @@ void TestPointCoreConfiguration::pointWithoutChannel_isDropped()
     core->addPoint(6, Loop1, point(1, 5));
     QVERIFY(walk(6).isEmpty());
     QCOMPARE(core->channelValue(6, 5), quint16(0));
+}
+
+void TestPointCoreConfiguration::findPoint_leavesIteratorWhereItIs()
+{
+    PointCoreConfiguration *core = PointCoreConfiguration::instance();
+    core->addChannel(2, Loop1, 2);
+    core->addPoint(2, Loop1, point(4, 1));
+    core->addPoint(2, Loop1, point(5, 2));
+    core->addChannel(2, Loop2, 1);
+    core->addPoint(2, Loop2, point(4, 3));
+
+    PointCoreIterator *iterator = core->pointIterator(2);
+    QVERIFY(iterator->next());
+    QCOMPARE(core->findPoint(2, Loop2, 4)->zone, quint8(3));
+    QCOMPARE(core->findPoint(2, Loop1, 5)->zone, quint8(2));
+    QVERIFY(!core->findPoint(2, Loop1, 6));
+    QVERIFY(!core->findPoint(3, Loop1, 4));
+    QVERIFY(!core->findPoint(150, Loop1, 4));
+    QVERIFY(iterator->next());
+    QCOMPARE(iterator->currentRecord()->pointNumber, quint8(5));
 }
 
 void TestPointCoreConfiguration::panelsWithoutTable_data()
