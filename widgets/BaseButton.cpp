@@ -20,10 +20,11 @@ BaseButton::BaseButton(QWidget *parent, int buttonType, int longPressDelay)
     : QAbstractButton(parent)
     , m_buttonType(checkedType(buttonType))
     , m_longPressDelay(longPressDelay)
+    , m_longPressTimer(new QTimer(this))
 {
-    m_longPressTimer.setSingleShot(true);
-    m_longPressTimer.setObjectName(QStringLiteral("longPressTimer"));
-    connect(&m_longPressTimer, &QTimer::timeout, this, &BaseButton::mouseHeld);
+    m_longPressTimer->setSingleShot(true);
+    m_longPressTimer->setObjectName(QStringLiteral("longPressTimer"));
+    connect(m_longPressTimer, &QTimer::timeout, this, &BaseButton::mouseHeld);
     ButtonSkinCache::instance().acquire(m_buttonType);
     applySkin();
 }
@@ -89,7 +90,7 @@ void BaseButton::mousePressEvent(QMouseEvent *event)
 {
     QAbstractButton::mousePressEvent(event);
     if (m_longPressDelay != 0)
-        m_longPressTimer.start(m_longPressDelay);
+        m_longPressTimer->start(m_longPressDelay);
 }
 
 void BaseButton::mouseHeld()
@@ -102,7 +103,7 @@ void BaseButton::mouseHeld()
 
 void BaseButton::mouseReleaseEvent(QMouseEvent *event)
 {
-    m_longPressTimer.stop();
+    m_longPressTimer->stop();
     QAbstractButton::mouseReleaseEvent(event);
     if (isEnabled() && rect().contains(event->pos()))
         emit clicked(m_value);

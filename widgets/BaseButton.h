@@ -78,5 +78,5 @@ private:
     bool m_light = false;
     ButtonSkinCache::Skin m_images;
     int m_longPressDelay;
-    QTimer m_longPressTimer;
+    QTimer *m_longPressTimer;
 };

@@ -24,7 +24,11 @@ void QLabelWithCursor::paintEvent(QPaintEvent *event)
         return;
     QPainter painter(this);
     painter.setFont(font());
-    const QRect textRect =
-        painter.boundingRect(rect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text());
+    QRect textRect = painter.boundingRect(rect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text());
+    // With nothing typed yet the cursor still spans a line of text.
+    if (textRect.height() <= 0) {
+        const int lineHeight = painter.fontMetrics().height();
+        textRect = QRect(textRect.x(), (height() - lineHeight) / 2, 0, lineHeight);
+    }
     painter.fillRect(QRect(textRect.x() + textRect.width() + 1, textRect.top(), 1, textRect.height()), Qt::black);
 }
