@@ -3,12 +3,11 @@
 #include "widgets/FontRepository.h"
 #include "widgets/PaletteRepository.h"
 
-#include <QPixmap>
 
 AUK_90008::AUK_90008(QWidget *parent)
     : FilterButtonCounter(parent, FILTER_BUTTON)
-    , m_buttonLabel(new QLabel(this))
-    , m_buttonValueBg(new QLabel(this))
+    , m_buttonLabel(addCaption(QRect(10, 12, 70, 44)))
+    , m_buttonValueBg(addValueBox(QRect(76, 10, 228, 44), "../resources/Buttons/AUK_80013_Filter_Button_white_box.png"))
     , m_widget(new QWidget(this))
     , m_horizontalLayout(new QHBoxLayout(m_widget))
     , m_buttonValue(new QLabelWithCursor(m_widget))
@@ -18,20 +17,6 @@ AUK_90008::AUK_90008(QWidget *parent)
     setFixedSize(326, 64);
     setButtonType(FILTER_BUTTON);
 
-    m_buttonLabel->setObjectName(QStringLiteral("buttonLabel"));
-    m_buttonLabel->setGeometry(10, 12, 70, 44);
-    m_buttonLabel->setText(QStringLiteral("Button Text"));
-    m_buttonLabel->setAlignment(Qt::AlignCenter);
-    m_buttonLabel->setWordWrap(true);
-    m_buttonValueBg->setObjectName(QStringLiteral("buttonValueBg"));
-    m_buttonValueBg->setGeometry(76, 10, 228, 44);
-    m_buttonValueBg->setPixmap(QPixmap(QStringLiteral("../resources/Buttons/AUK_80013_Filter_Button_white_box.png")));
-    m_buttonValueBg->setAlignment(Qt::AlignCenter);
-    m_buttonValueBg->setWordWrap(true);
-    for (QLabel *label : {m_buttonLabel, m_buttonValueBg}) {
-        label->setProperty("typeface", QString());
-        label->setProperty("color", QString());
-    }
     m_widget->setObjectName(QStringLiteral("widget"));
     m_widget->setGeometry(88, 12, 206, 44);
     m_horizontalLayout->setObjectName(QStringLiteral("horizontalLayout"));
@@ -56,8 +41,6 @@ AUK_90008::AUK_90008(QWidget *parent)
     m_buttonCounter->setPalette(palettes->greyPalette());
     m_buttonValue->setFont(fonts->bold15());
     m_buttonCounter->setFont(fonts->italic15());
-    m_buttonLabel->setPalette(palettes->whiteTextPalette());
-    m_buttonLabel->setFont(fonts->normal15());
     m_buttonCounter->hide();
 }
 
@@ -121,15 +104,9 @@ void AUK_90008::setCurrentLook(bool typing)
 
 void AUK_90008::setButtonValue(const QString &value)
 {
-    const FontRepository *fonts = FontRepository::instance();
-    setShowsEmptyValue(value.isEmpty());
-    if (value.isEmpty()) {
+    if (value.isEmpty())
         m_buttonCounter->hide();
-        m_buttonValue->setFont(fonts->italic15());
-        m_buttonValue->setText(buttonEmptyValue());
-    } else {
-        m_buttonCounter->setFont(fonts->normal15());
-        m_buttonValue->setFont(fonts->bold15());
-        m_buttonValue->setText(value);
-    }
+    else
+        m_buttonCounter->setFont(FontRepository::instance()->normal15());
+    showValue(m_buttonValue, value);
 }

@@ -2,6 +2,8 @@
 
 #include "widgets/BaseButton.h"
 
+#include <QLabel>
+
 // The button of one filter of a list screen: a caption, and the current
 // choice or, once the choice has been cleared, a prompt in italics.
 class FilterButton : public BaseButton
@@ -30,7 +32,12 @@ public slots:
 
 protected:
     bool showsEmptyValue() const;
-    void setShowsEmptyValue(bool shows);
+    // Shows the value in bold, or for an empty value the prompt in italics.
+    void showValue(QLabel *valueLabel, const QString &value);
+    // The caption on the left and the value box on the right, as the
+    // button's form lays them out.
+    QLabel *addCaption(const QRect &geometry);
+    QLabel *addValueBox(const QRect &geometry, const char *image);
 
 private:
     bool m_showsEmptyValue = false;

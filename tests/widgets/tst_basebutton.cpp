@@ -1,6 +1,6 @@
 #include "widgets/BaseButton.h"
 
-#include "ArtworkDir.h"
+#include "WidgetTest.h"
 #include "MessageCapture.h"
 #include "WidgetShot.h"
 
@@ -24,28 +24,14 @@ QColor faceOf(BaseButton &button)
 
 } // namespace
 
-class tst_BaseButton : public QObject
+class tst_BaseButton : public WidgetTest
 {
     Q_OBJECT
 
-private:
-    std::unique_ptr<ArtworkDir> m_artwork;
-    QWidget m_window;
-
 private slots:
-    void initTestCase()
-    {
-        m_artwork = std::make_unique<ArtworkDir>();
-        QVERIFY(m_artwork->isValid());
-        m_window.resize(640, 480);
-        m_window.show();
-    }
-
-    void cleanupTestCase() { m_artwork.reset(); }
-
     void typeSizesTheButtonFromItsSkin()
     {
-        BaseButton button(&m_window, BaseButton::BUTTON_BAR);
+        BaseButton button(window(), BaseButton::BUTTON_BAR);
         QCOMPARE(button.maximumSize(), QSize(220, 64));
         QCOMPARE(button.geometry(), QRect(0, 0, 220, 64));
         button.move(100, 200);
@@ -58,7 +44,7 @@ private slots:
 
     void clickOnlyOnReleaseInsideAnEnabledButton()
     {
-        BaseButton button(&m_window, BaseButton::BUTTON_BAR);
+        BaseButton button(window(), BaseButton::BUTTON_BAR);
         button.setValue(QStringLiteral("silence"));
         button.show();
         QSignalSpy clicks(&button, &BaseButton::clicked);
@@ -80,7 +66,7 @@ private slots:
 
     void longPressOnlyWhileHeld()
     {
-        BaseButton button(&m_window, BaseButton::SCROLL_BUTTON, 20);
+        BaseButton button(window(), BaseButton::SCROLL_BUTTON, 20);
         button.setValue(QStringLiteral("down"));
         button.show();
         QSignalSpy presses(&button, &BaseButton::longPress);
@@ -97,7 +83,7 @@ private slots:
 
     void shortTapNeverLongPresses()
     {
-        BaseButton button(&m_window, BaseButton::SCROLL_BUTTON, 500);
+        BaseButton button(window(), BaseButton::SCROLL_BUTTON, 500);
         button.show();
         QSignalSpy presses(&button, &BaseButton::longPress);
         QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(10, 10));
@@ -111,7 +97,7 @@ private slots:
 
     void noLongPressWhenDisabledWhileHeld()
     {
-        BaseButton button(&m_window, BaseButton::SCROLL_BUTTON, 500);
+        BaseButton button(window(), BaseButton::SCROLL_BUTTON, 500);
         button.show();
         QSignalSpy presses(&button, &BaseButton::longPress);
         QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(10, 10));
@@ -122,7 +108,7 @@ private slots:
 
     void noDelayNoLongPress()
     {
-        BaseButton button(&m_window, BaseButton::SCROLL_BUTTON, 0);
+        BaseButton button(window(), BaseButton::SCROLL_BUTTON, 0);
         button.show();
         QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(10, 10));
         QVERIFY(!button.findChild<QTimer *>(QStringLiteral("longPressTimer"))->isActive());
@@ -131,7 +117,7 @@ private slots:
 
     void drawsTheImageOfItsState()
     {
-        BaseButton button(&m_window, BaseButton::BUTTON_BAR);
+        BaseButton button(window(), BaseButton::BUTTON_BAR);
         button.show();
         QVERIFY(WidgetShot::isNear(faceOf(button), kUpFace));
 
@@ -157,7 +143,7 @@ private slots:
 
     void litKeysUseTheirLitImages()
     {
-        BaseButton key(&m_window, BaseButton::KEYPAD_1);
+        BaseButton key(window(), BaseButton::KEYPAD_1);
         key.show();
         const QColor normal = faceOf(key);
         key.setLight(true);

@@ -2,37 +2,23 @@
 #include "widgets/AUK_90033.h"
 #include "widgets/QLabelWithCursor.h"
 
-#include "ArtworkDir.h"
+#include "WidgetTest.h"
 #include "WidgetShot.h"
 
 #include <QtTest>
 
-#include <memory>
 
-class tst_FilterButtons : public QObject
+class tst_FilterButtons : public WidgetTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ArtworkDir> m_artwork;
-    QWidget m_window;
-
     static QLabel *child(QWidget &button, const char *name)
     {
         return button.findChild<QLabel *>(QLatin1String(name));
     }
 
 private slots:
-    void initTestCase()
-    {
-        m_artwork = std::make_unique<ArtworkDir>();
-        QVERIFY(m_artwork->isValid());
-        m_window.resize(640, 480);
-        m_window.show();
-    }
-
-    void cleanupTestCase() { m_artwork.reset(); }
-
     void counterPadsToItsWidth_data()
     {
         QTest::addColumn<QString>("counter");
@@ -46,7 +32,7 @@ private slots:
     {
         QFETCH(QString, counter);
         QFETCH(QString, shown);
-        AUK_90008 button(&m_window);
+        AUK_90008 button(window());
         button.show();
         button.setButtonValue(QStringLiteral("Zone 1"));
         button.setButtonCounter(counter, 3, QLatin1Char('0'));
@@ -57,7 +43,7 @@ private slots:
 
     void counterProperty()
     {
-        AUK_90008 button(&m_window);
+        AUK_90008 button(window());
         QVERIFY(button.setProperty("buttonCounter", QStringLiteral("7")));
         QCOMPARE(child(button, "buttonCounter")->text(), QStringLiteral("(007)"));
         QCOMPARE(button.property("buttonCounter").toString(), QStringLiteral("007"));
@@ -68,7 +54,7 @@ private slots:
 
     void clearingHidesTheCounterUntilSetAgain()
     {
-        AUK_90008 button(&m_window);
+        AUK_90008 button(window());
         button.show();
         button.setButtonValue(QStringLiteral("Panel 2"));
         button.setButtonCounter(QStringLiteral("12"), 3, QLatin1Char('0'));
@@ -82,8 +68,8 @@ private slots:
 
     void promptShowsInItalicsAndReadsEmpty()
     {
-        AUK_90008 wide(&m_window);
-        AUK_90033 tile(&m_window);
+        AUK_90008 wide(window());
+        AUK_90033 tile(window());
         for (FilterButton *button : std::initializer_list<FilterButton *>{&wide, &tile}) {
             QLabel *value = child(*button, "buttonValue");
             QCOMPARE(button->buttonValue(), QString());
@@ -105,8 +91,8 @@ private slots:
 
     void clearAndDisableOrEnable()
     {
-        AUK_90008 wide(&m_window);
-        AUK_90033 tile(&m_window);
+        AUK_90008 wide(window());
+        AUK_90033 tile(window());
         for (FilterButton *button : std::initializer_list<FilterButton *>{&wide, &tile}) {
             button->setButtonValue(QStringLiteral("x"));
             button->clearAndDisable();
@@ -123,7 +109,7 @@ private slots:
 
     void counterTileLooksAndLabels()
     {
-        AUK_90033 tile(&m_window);
+        AUK_90033 tile(window());
         QCOMPARE(tile.size(), QSize(186, 64));
         tile.setButtonLabel(QStringLiteral("_FAULTS_COUNTBTN"));
         QVERIFY(tile.setProperty("buttonLabel", QStringLiteral("Faults")));
@@ -143,7 +129,7 @@ private slots:
 
     void cursorFollowsTheText()
     {
-        QLabelWithCursor label(&m_window);
+        QLabelWithCursor label(window());
         label.resize(120, 40);
         label.setAutoFillBackground(true);
         QPalette white;
@@ -168,7 +154,7 @@ private slots:
 
     void typingLookShowsTheCursor()
     {
-        AUK_90008 button(&m_window);
+        AUK_90008 button(window());
         auto *value = button.findChild<QLabelWithCursor *>(QStringLiteral("buttonValue"));
         QVERIFY(value);
         button.setCurrentLook(true);

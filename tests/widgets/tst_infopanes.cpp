@@ -1,40 +1,26 @@
 #include "widgets/AUK_90025.h"
 #include "widgets/AUK_90026.h"
 
-#include "ArtworkDir.h"
+#include "WidgetTest.h"
 #include "WidgetShot.h"
 
 #include <QtTest>
 
-#include <memory>
 
-class tst_InfoPanes : public QObject
+class tst_InfoPanes : public WidgetTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ArtworkDir> m_artwork;
-    QWidget m_window;
-
     static QLabel *child(QWidget &button, const char *name)
     {
         return button.findChild<QLabel *>(QLatin1String(name));
     }
 
 private slots:
-    void initTestCase()
-    {
-        m_artwork = std::make_unique<ArtworkDir>();
-        QVERIFY(m_artwork->isValid());
-        m_window.resize(640, 480);
-        m_window.show();
-    }
-
-    void cleanupTestCase() { m_artwork.reset(); }
-
     void tallAndShort()
     {
-        AUK_90025 pane(&m_window);
+        AUK_90025 pane(window());
         QVERIFY(pane.tall());
         QCOMPARE(pane.size(), QSize(432, 120));
         QCOMPARE(pane.buttonType(), BaseButton::EN54_LARGE);
@@ -57,7 +43,7 @@ private slots:
 
     void shortPaneIsAlwaysShort()
     {
-        AUK_90026 pane(&m_window);
+        AUK_90026 pane(window());
         QCOMPARE(pane.size(), QSize(432, 80));
         QCOMPARE(pane.buttonType(), BaseButton::EN54_SMALL);
         QCOMPARE(child(pane, "buttonValueBg")->pixmap(Qt::ReturnByValue).size(), QSize(285, 54));
@@ -66,7 +52,7 @@ private slots:
 
     void showsCaptionAndValueOnRed()
     {
-        AUK_90025 pane(&m_window);
+        AUK_90025 pane(window());
         pane.setButtonLabel(QStringLiteral("Fires"));
         pane.setButtonValue(QStringLiteral("3"));
         QCOMPARE(pane.property("buttonLabel").toString(), QStringLiteral("Fires"));

@@ -1,19 +1,16 @@
 #include "widgets/AUK_90015.h"
 
-#include "ArtworkDir.h"
+#include "WidgetTest.h"
 #include "WidgetShot.h"
 
 #include <QtTest>
 
-#include <memory>
 
-class tst_Keypad : public QObject
+class tst_Keypad : public WidgetTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ArtworkDir> m_artwork;
-
     static AUK_90055 *key(AUK_90015 &keypad, const QString &name)
     {
         return keypad.findChild<AUK_90055 *>(name);
@@ -46,14 +43,6 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        m_artwork = std::make_unique<ArtworkDir>();
-        QVERIFY(m_artwork->isValid());
-    }
-
-    void cleanupTestCase() { m_artwork.reset(); }
-
     void startsOnTheNumberPage()
     {
         AUK_90015 keypad;

@@ -3,47 +3,38 @@
 #include "widgets/AUK_90007.h"
 #include "widgets/AUK_90046.h"
 #include "widgets/AUK_90049.h"
+#include "widgets/AUK_90003.h"
+#include "widgets/AUK_90008.h"
+#include "widgets/AUK_90053.h"
+#include "widgets/AUK_90054.h"
 #include "widgets/KeypadButton.h"
+#include "widgets/PaletteRepository.h"
 
-#include "ArtworkDir.h"
+#include "WidgetTest.h"
 #include "WidgetShot.h"
 
 #include <QtTest>
 
-#include <memory>
 
-class tst_LabelButtons : public QObject
+class tst_LabelButtons : public WidgetTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ArtworkDir> m_artwork;
-    QWidget m_window;
-
     static QString labelText(QWidget &button, const char *name)
     {
         return button.findChild<QLabel *>(QLatin1String(name))->text();
     }
 
 private slots:
-    void initTestCase()
-    {
-        m_artwork = std::make_unique<ArtworkDir>();
-        QVERIFY(m_artwork->isValid());
-        m_window.resize(640, 480);
-        m_window.show();
-    }
-
-    void cleanupTestCase() { m_artwork.reset(); }
-
     void sizesAndSkins()
     {
-        AUK_90002 icon(&m_window);
-        AUK_90005 softKey(&m_window);
-        AUK_90007 scrollKey(&m_window);
-        AUK_90046 popupKey(&m_window);
-        AUK_90049 arrowKey(&m_window);
-        KeypadButton numberKey(&m_window);
+        AUK_90002 icon(window());
+        AUK_90005 softKey(window());
+        AUK_90007 scrollKey(window());
+        AUK_90046 popupKey(window());
+        AUK_90049 arrowKey(window());
+        KeypadButton numberKey(window());
         QCOMPARE(icon.size(), QSize(110, 110));
         QCOMPARE(softKey.size(), QSize(220, 64));
         QCOMPARE(softKey.buttonType(), BaseButton::BUTTON_BAR);
@@ -76,7 +67,7 @@ private slots:
     {
         QFETCH(int, id);
         QFETCH(QString, text);
-        AUK_90002 button(&m_window);
+        AUK_90002 button(window());
         button.setText(QStringLiteral("old"));
         button.setTextById(id);
         QCOMPARE(button.text(), text);
@@ -103,7 +94,7 @@ private slots:
     {
         QFETCH(int, id);
         QFETCH(QString, text);
-        AUK_90005 key(&m_window);
+        AUK_90005 key(window());
         key.setText(QStringLiteral("old"));
         key.setTextById(id);
         QCOMPARE(key.text(), text);
@@ -111,7 +102,7 @@ private slots:
 
     void popupKeyTexts()
     {
-        AUK_90046 key(&m_window);
+        AUK_90046 key(window());
         key.setTextById(1);
         QCOMPARE(key.text(), QStringLiteral("_ABORT_POPUPSK"));
         key.setTextById(12);
@@ -122,7 +113,7 @@ private slots:
 
     void dayNightOffersTheOtherMode()
     {
-        AUK_90002 button(&m_window);
+        AUK_90002 button(window());
         button.setDayNightModeIcon(true);
         QCOMPARE(button.text(), QStringLiteral("_NIGHT_MODE_ICONBTN"));
         QVERIFY(!button.icon().isNull());
@@ -134,7 +125,7 @@ private slots:
 
     void disabledPopupKeyShowsNothing()
     {
-        AUK_90046 key(&m_window);
+        AUK_90046 key(window());
         key.setText(QStringLiteral("OK"));
         key.show();
         key.setEnabled(false);
@@ -150,7 +141,7 @@ private slots:
 
     void scrollKeyTextIsNotDrawn()
     {
-        AUK_90007 key(&m_window);
+        AUK_90007 key(window());
         QVERIFY(key.setProperty("text", QStringLiteral("up")));
         QCOMPARE(key.property("text").toString(), QStringLiteral("up"));
         QCOMPARE(key.label()->text(), QString());
@@ -158,7 +149,7 @@ private slots:
 
     void scrollKeyLongPressThenClick()
     {
-        AUK_90007 key(&m_window);
+        AUK_90007 key(window());
         key.show();
         QSignalSpy presses(&key, &BaseButton::longPress);
         QSignalSpy clicks(&key, &BaseButton::clicked);
@@ -174,7 +165,7 @@ private slots:
 
     void labelButtonsPaintTheirText()
     {
-        AUK_90005 key(&m_window);
+        AUK_90005 key(window());
         key.setText(QStringLiteral("MENU"));
         key.show();
         const QImage shot = WidgetShot::grab(&key);
@@ -186,6 +177,87 @@ private slots:
         WidgetShot::saveForReview(down, QStringLiteral("AUK_90005_soft_key_down"));
         QVERIFY(WidgetShot::averageColour(down, QRect(4, 30, 8, 8)).blue() > 150);
         QTest::mouseRelease(&key, Qt::LeftButton, {}, QPoint(5, 5));
+    }
+
+    // A page of buttons in their states, for review by eye; every button
+    // must have drawn something.
+    void buttonSampleSheet()
+    {
+        QWidget sheet(window());
+        sheet.resize(640, 480);
+        sheet.setAutoFillBackground(true);
+        sheet.setPalette(PaletteRepository::instance()->greyPalette());
+
+        auto *icon = new AUK_90002(&sheet);
+        icon->setTextById(24);
+        icon->setIcon(QPixmap(QStringLiteral("../resources/icons/AUK_80060_eventlog_lrg_white.png")));
+        icon->move(10, 10);
+        auto *pressedIcon = new AUK_90002(&sheet);
+        pressedIcon->setTextById(74);
+        pressedIcon->setIcon(QPixmap(QStringLiteral("../resources/icons/AUK_80201_walk_lrg_white.png")));
+        pressedIcon->move(130, 10);
+        pressedIcon->setDown(true);
+        auto *disabledIcon = new AUK_90002(&sheet);
+        disabledIcon->setTextById(15);
+        disabledIcon->setIcon(QPixmap(QStringLiteral("../resources/icons/AUK_80238_date_time_icon.png")));
+        disabledIcon->move(250, 10);
+        disabledIcon->setEnabled(false);
+        auto *softKey = new AUK_90005(&sheet);
+        softKey->setText(QStringLiteral("Main menu"));
+        softKey->move(10, 130);
+        auto *scrollKey = new AUK_90007(&sheet);
+        scrollKey->setIcon(QPixmap(QStringLiteral("../resources/icons/AUK_80254_scroll_arrow_icon.png")));
+        scrollKey->move(240, 130);
+        auto *popupKey = new AUK_90046(&sheet);
+        popupKey->setText(QStringLiteral("Confirm"));
+        popupKey->move(360, 130);
+        auto *litPopupKey = new AUK_90046(&sheet);
+        litPopupKey->setText(QStringLiteral("Cancel"));
+        litPopupKey->setLight(true);
+        litPopupKey->move(360, 200);
+        auto *filter = new AUK_90008(&sheet);
+        filter->setButtonLabel(QStringLiteral("Zone"));
+        filter->setButtonValue(QStringLiteral("001 Reception"));
+        filter->setButtonCounter(QStringLiteral("7"), 3, QLatin1Char('0'));
+        filter->move(10, 210);
+        auto *emptyFilter = new AUK_90008(&sheet);
+        emptyFilter->setButtonLabel(QStringLiteral("Panel"));
+        emptyFilter->setButtonValue(QString());
+        emptyFilter->move(10, 280);
+        auto *address = new AUK_90053(&sheet);
+        address->setButtonLabel(QStringLiteral("Address"));
+        address->setDigits(QStringLiteral("12345"));
+        address->move(10, 350);
+        auto *radio = new AUK_90003(&sheet);
+        radio->setText(QStringLiteral("All"));
+        radio->setChecked(true);
+        radio->setGeometry(360, 280, 200, 34);
+        auto *check = new AUK_90003(&sheet);
+        check->setCheckedImage(QPixmap(QStringLiteral("../resources/images/AUK_80131_Check_on.png")));
+        check->setNotCheckedImage(QPixmap(QStringLiteral("../resources/images/AUK_80130_Check_off.png")));
+        check->setText(QStringLiteral("Unrestored only"));
+        check->setAutoExclusive(false);
+        check->setGeometry(360, 320, 200, 34);
+        auto *day = new AUK_90054(&sheet);
+        day->setButtonValue(QStringLiteral("24"));
+        day->move(360, 370);
+        auto *month = new AUK_90054(&sheet);
+        month->setButtonValue(QStringLiteral("12"));
+        month->setCheckable(true);
+        month->setChecked(true);
+        month->move(420, 370);
+        auto *numberKey = new KeypadButton(&sheet);
+        numberKey->setText(QStringLiteral("7"));
+        numberKey->move(490, 370);
+        sheet.show();
+
+        const QImage shot = WidgetShot::grab(&sheet);
+        WidgetShot::saveForReview(shot, QStringLiteral("buttons_sample"));
+        const QColor grey = PaletteRepository::lightGrey();
+        for (QWidget *button : std::initializer_list<QWidget *>{icon, pressedIcon, disabledIcon, softKey, scrollKey,
+                                                                popupKey, filter, address, day, numberKey})
+            QVERIFY(WidgetShot::fractionNear(shot, button->geometry(), grey, 6) < 0.5);
+        QVERIFY(WidgetShot::averageColour(shot, QRect(pressedIcon->geometry().center(), QSize(4, 4))).blue() > 150);
     }
 };
 

@@ -2,12 +2,13 @@
 #include "widgets/AUK_90053.h"
 #include "widgets/AUK_90054.h"
 
-#include "ArtworkDir.h"
+#include "WidgetTest.h"
 #include "WidgetShot.h"
 
 #include <QtTest>
 
 #include <memory>
+
 
 namespace {
 
@@ -32,18 +33,15 @@ QStringList fields(const AUK_90053 &button)
 
 } // namespace
 
-class tst_ToggleButtons : public QObject
+class tst_ToggleButtons : public WidgetTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ArtworkDir> m_artwork;
-    QWidget m_window;
-
     // A three-digit entry into fields 1, 3 and 5, as the address selectors use.
     std::unique_ptr<AUK_90053> threeDigitButton()
     {
-        auto button = std::make_unique<AUK_90053>(&m_window);
+        auto button = std::make_unique<AUK_90053>(window());
         button->setValueVisible_2(false);
         button->setValueVisible_4(false);
         button->clearValues(false);
@@ -51,20 +49,10 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        m_artwork = std::make_unique<ArtworkDir>();
-        QVERIFY(m_artwork->isValid());
-        m_window.resize(640, 480);
-        m_window.show();
-    }
-
-    void cleanupTestCase() { m_artwork.reset(); }
-
     void radioButtonTogglesItsImage()
     {
-        AUK_90003 first(&m_window);
-        AUK_90003 second(&m_window);
+        AUK_90003 first(window());
+        AUK_90003 second(window());
         first.setText(QStringLiteral("_ALL_TRIPLEFILTER"));
         first.show();
         second.show();
@@ -84,7 +72,7 @@ private slots:
 
     void imageChangesShowOnlyInTheirState()
     {
-        AUK_90003 button(&m_window);
+        AUK_90003 button(window());
         QPixmap bigger(40, 50);
         bigger.fill(Qt::red);
         button.setCheckedImage(bigger);
@@ -100,7 +88,7 @@ private slots:
 
     void dateTimeBoxLooks()
     {
-        AUK_90054 narrow(&m_window);
+        AUK_90054 narrow(window());
         QCOMPARE(narrow.buttonType(), BaseButton::DATETIME);
         auto *box = narrow.findChild<QLabel *>(QStringLiteral("buttonValueBg"));
         QCOMPARE(box->size(), QSize(34, 38));
@@ -112,7 +100,7 @@ private slots:
         narrow.setChecked(false);
         QVERIFY(!narrow.highlighted());
 
-        AUK_90054 wide(&m_window, true);
+        AUK_90054 wide(window(), true);
         QCOMPARE(wide.buttonType(), BaseButton::DATETIME_WIDE);
         QCOMPARE(wide.findChild<QLabel *>(QStringLiteral("buttonValueBg"))->size(), QSize(88, 38));
         wide.move(50, 50);
@@ -140,7 +128,7 @@ private slots:
 
     void leftToRightEntry()
     {
-        AUK_90053 button(&m_window);
+        AUK_90053 button(window());
         button.setGreyBox_2(true);
         button.setValue_2(QStringLiteral("-"));
         button.clearValues(true);
@@ -150,7 +138,7 @@ private slots:
         QCOMPARE(fields(button), QStringList({"1", "-", "2", "3", "4"}));
         QCOMPARE(button.digits(), QStringLiteral("1-234"));
 
-        AUK_90053 refused(&m_window);
+        AUK_90053 refused(window());
         refused.clearValues(true);
         refused.insertValue(false, QStringLiteral("9"));
         QCOMPARE(refused.digits(), QString());
@@ -158,7 +146,7 @@ private slots:
 
     void clearingKeepsGreyBoxes()
     {
-        AUK_90053 button(&m_window);
+        AUK_90053 button(window());
         button.setDigits(QStringLiteral("12345"));
         button.setGreyBox_5(true);
         button.clearAndDisable(false);
@@ -198,7 +186,7 @@ private slots:
     void entryNeverLeavesItsFields()
     {
         QFETCH(QString, script);
-        AUK_90053 button(&m_window);
+        AUK_90053 button(window());
         for (int i = 0; i < script.size(); ++i) {
             const QChar op = script.at(i);
             if (op == QLatin1Char('g'))
@@ -225,7 +213,7 @@ private slots:
 
     void propertiesReachTheFields()
     {
-        AUK_90053 button(&m_window);
+        AUK_90053 button(window());
         QVERIFY(button.setProperty("value_3", QStringLiteral("4")));
         QCOMPARE(button.fieldValue(2), QStringLiteral("4"));
         QVERIFY(button.setProperty("valueVisible_5", false));
