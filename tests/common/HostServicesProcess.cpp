@@ -58,10 +58,17 @@ int HostServicesProcess::waitForLine(const QString &start, int timeoutMs)
 QString HostServicesProcess::command(const QString &line)
 {
     const int before = m_lines.size();
+    const auto answer = [this, before] {
+        for (int i = before; i < m_lines.size(); ++i) {
+            if (m_lines.at(i).startsWith(QStringLiteral("emitted ")) || m_lines.at(i).startsWith(QStringLiteral("error ")))
+                return m_lines.at(i);
+        }
+        return QString();
+    };
     m_process.write(line.toUtf8() + '\n');
     QElapsedTimer timer;
     timer.start();
-    while (m_lines.size() == before && timer.elapsed() < 10000 && m_process.state() == QProcess::Running)
+    while (answer().isEmpty() && timer.elapsed() < 10000 && m_process.state() == QProcess::Running)
         m_process.waitForReadyRead(100);
-    return m_lines.size() > before ? m_lines.at(before) : QString();
+    return answer();
 }

@@ -23,7 +23,7 @@ public:
     void clear() { m_lines.clear(); }
 
     // Sends one command ("emit svc.swiss silentStatus true") and waits for
-    // its answer line.
+    // its answer line ("emitted ..." or "error ...").
     QString command(const QString &line);
 
 private:

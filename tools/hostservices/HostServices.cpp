@@ -107,6 +107,10 @@ bool HostServices::handleMessage(const QDBusMessage &message, const QDBusConnect
 {
     if (message.type() != QDBusMessage::MethodCallMessage)
         return false;
+    if (message.interface() == QLatin1String("org.freedesktop.DBus.Introspectable")) {
+        connection.send(message.createReply(QStringLiteral("<node>%1</node>").arg(introspect(message.path()))));
+        return true;
+    }
     const HostService *service = serviceByInterface(message.interface());
     const HostMember *method = service ? member(service->methods, message.member()) : nullptr;
     if (!method) {
