@@ -1,0 +1,370 @@
+#include "eventlog/EL_EventLogDBbase.h"
+
+#include "eventlog/EventLogTable.h"
+#include "eventlog/PanelServices.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSqlError>
+
+#include <cstdio>
+
+using EventLog::EventData;
+using EventLog::SeqNoWindow;
+using EventLog::SeqNum_t;
+
+EL_EventLogDBbase *EL_EventLogDBbase::s_instance = nullptr;
+
+namespace {
+
+const char leftoverFileName[] = "eventlog.db";
+
+QString sql(const char *text)
+{
+    return QString::fromLatin1(text).arg(QLatin1String(EventLogTable::name));
+}
+
+} // namespace
+
+EL_EventLogDBbase *EL_EventLogDBbase::instance()
+{
+    if (!s_instance)
+        s_instance = new EL_EventLogDBbase;
+    return s_instance;
+}
+
+void EL_EventLogDBbase::destroyInstance()
+{
+    delete s_instance;
+    s_instance = nullptr;
+}
+
+EL_EventLogDBbase::EL_EventLogDBbase()
+{
+    qRegisterMetaType<EventLog::SeqNum_t>("EventLog::SeqNum_t");
+    qRegisterMetaType<const EventLog::EventData *>("const EventLog::EventData*");
+    if (!open())
+        return;
+    removeLeftoverFile();
+    m_insertQuery = QSqlQuery(m_db);
+    m_insertPrepared = m_insertQuery.prepare(EventLogTable::insertStatement());
+    selfTest();
+}
+
+EL_EventLogDBbase::~EL_EventLogDBbase()
+{
+    m_insertQuery = QSqlQuery();
+    m_db.close();
+    const QString connection = m_db.connectionName();
+    m_db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(connection);
+}
+
+bool EL_EventLogDBbase::open()
+{
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+    m_db.setDatabaseName(QStringLiteral(":memory:"));
+    if (!m_db.open()) {
+        qWarning() << "EL_EventLogDBbase::open" << "Database failed to open";
+        qWarning() << "EL_EventLogDBbase::open" << m_db.lastError().text();
+        return false;
+    }
+    QSqlQuery query(m_db);
+    if (!query.exec(EventLogTable::createStatement()))
+        qWarning() << "EL_EventLogDBbase::setupTable" << " Failed to create table";
+    else if (!query.exec(EventLogTable::indexStatement()))
+        qWarning() << "EL_EventLogDBbase::setupTable" << " Failed to create index";
+    return true;
+}
+
+// The log was once kept in this file; a copy left from such a run is stale
+// and must not come back as current events.
+void EL_EventLogDBbase::removeLeftoverFile()
+{
+    QFile file(QString::fromLatin1(leftoverFileName));
+    if (!file.exists()) {
+        qDebug() << "EL_EventLogDBbase::removeLeftoverFile" << "Database file doesn't exist";
+        return;
+    }
+    if (file.size() > 0)
+        qWarning() << "EL_EventLogDBbase::removeLeftoverFile" << "Failed to load database file";
+    if (!file.remove())
+        qWarning() << "EL_EventLogDBbase::removeLeftoverFile" << "cannot delete" << file.fileName();
+}
+
+// Proves at start that the driver can create, prepare, bind and count.
+void EL_EventLogDBbase::selfTest()
+{
+    QSqlQuery query(m_db);
+    const bool passed =
+        query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS testingTable (id INTEGER,key1 INTEGER,key2 INTEGER) "))
+        && run(query, QStringLiteral("INSERT OR REPLACE INTO testingTable (id,key1,key2) VALUES (?,?,?)"), {1, 11, 21})
+        && query.exec(QStringLiteral("SELECT COUNT(*) FROM testingTable ")) && query.next()
+        && query.value(0).toInt() > 0;
+    if (!passed)
+        qWarning() << "EL_EventLogDBbase::selfTest" << "failed:" << query.lastError().text();
+}
+
+void EL_EventLogDBbase::close()
+{
+    std::fputs("EL_EventLogDBbase::close\n", stdout);
+    std::fflush(stdout);
+    m_insertQuery.finish();
+    m_db.close();
+}
+
+void EL_EventLogDBbase::kickOffPersist()
+{
+}
+
+bool EL_EventLogDBbase::insertData(const EventData *event, bool live)
+{
+    if (!event) {
+        qWarning() << "EL_EventLogDBbase::insertData" << ": no event";
+        return false;
+    }
+    if (!m_db.isOpen() || !m_insertPrepared) {
+        qWarning() << "EL_EventLogDBbase::insertData" << ": Failed to setup query";
+        return false;
+    }
+
+    // Everything an event changes is stored in one transaction and applied
+    // to the window and the listeners only once it has been stored: a
+    // failed insert changes nothing.
+    m_db.transaction();
+    const LivePlan plan = live ? planLiveEvent(*event) : LivePlan{LiveKind::Ordinary, m_window, {}};
+    bool stored = !live || markRestored(*event, plan.kind);
+    if (stored) {
+        EventLogTable::bindEvent(m_insertQuery, *event);
+        stored = m_insertQuery.exec();
+        if (!stored)
+            qWarning() << "EL_EventLogDBbase::insertData" << "event" << event->seqNo << ":"
+                       << m_insertQuery.lastError().text();
+        m_insertQuery.finish();
+    }
+    if (!stored) {
+        m_db.rollback();
+        emit eventLogUpdated();
+        return false;
+    }
+    trim(plan.window);
+    m_db.commit();
+
+    if (live)
+        applyLivePlan(plan, *event);
+    emit eventLogUpdated();
+    return true;
+}
+
+bool EL_EventLogDBbase::isFireResetOfThisPanel(const EventData &event) const
+{
+    const EventLog::PanelServices *services = EventLog::PanelServices::installed();
+    return services && event.node == services->getPanelNumber()
+           && (event.eventCode == services->getResetEventCode1()
+               || event.eventCode == services->getResetEventCode2());
+}
+
+EL_EventLogDBbase::LivePlan EL_EventLogDBbase::planLiveEvent(const EventData &event)
+{
+    LivePlan plan{LiveKind::Ordinary, m_window, {}};
+    const SeqNum_t seqNo = event.seqNo;
+    if (isFireResetOfThisPanel(event)) {
+        // A reset may start a new window only when the log holds every event
+        // since the previous bound; the first reset needs no check.
+        const SeqNum_t oldest = m_window.oldest();
+        const bool mustBeComplete = m_fireResetSeqNo != 0 && oldest != 0 && seqNo != m_fireResetSeqNo
+                                    && seqNo != oldest;
+        if (mustBeComplete && !isLogCompleteUpTo(seqNo)) {
+            plan.kind = LiveKind::RefusedReset;
+            plan.window.clear(plan.changes);
+        } else {
+            plan.kind = LiveKind::AcceptedReset;
+            plan.window.restartAt(seqNo, plan.changes);
+        }
+    }
+    plan.window.advance(seqNo, plan.changes);
+    return plan;
+}
+
+bool EL_EventLogDBbase::isLogCompleteUpTo(SeqNum_t seqNo)
+{
+    const SeqNum_t oldest = m_window.oldest();
+    const int expected = SeqNum_t(seqNo - oldest);
+    // Counted by distance from the oldest bound, so a reset whose number has
+    // just wrapped past 65535 is counted against the right events.
+    QSqlQuery query(m_db);
+    const bool counted =
+        run(query,
+            sql("SELECT COUNT(seqNo) AS eventsCount FROM %1 WHERE ((seqNo - ? + 65536) % 65536) < ?"),
+            {int(oldest), expected})
+        && query.next();
+    const int stored = counted ? query.value(0).toInt() : -1;
+    if (stored != expected)
+        qWarning() << "EL_EventLogDBbase::isLogCompleteUpTo" << "fire reset" << seqNo << ": holds" << stored
+                   << "of the" << expected << "events since" << oldest;
+    return stored == expected;
+}
+
+bool EL_EventLogDBbase::markRestored(const EventData &event, LiveKind kind)
+{
+    QSqlQuery query(m_db);
+    if (kind == LiveKind::AcceptedReset)
+        return run(query, sql("UPDATE %1 SET restoredEventStatus = 1"), {});
+    if (!event.isRestoral())
+        return true;
+    return run(query, sql("UPDATE %1 SET restoredEventStatus = 1 WHERE packedKey = ? AND restoredEventStatus = 0"),
+               {event.packedKey()});
+}
+
+void EL_EventLogDBbase::applyLivePlan(const LivePlan &plan, const EventData &event)
+{
+    m_window = plan.window;
+    if (plan.kind == LiveKind::AcceptedReset) {
+        m_fireResetSeqNo = event.seqNo;
+        m_fireZones.clear();
+    } else if (plan.kind == LiveKind::RefusedReset) {
+        m_fireResetSeqNo = 0;
+    }
+    for (const SeqNoWindow::Change &change : plan.changes) {
+        if (change.bound == SeqNoWindow::Bound::Oldest)
+            emit updatedCurrResetOrOldestSeqNo(change.value);
+        else
+            emit updatedlatestCurrSeqNo(change.value);
+    }
+
+    switch (plan.kind) {
+    case LiveKind::AcceptedReset:
+        if (EventLog::PanelServices *services = EventLog::PanelServices::installed())
+            services->applyHighPriorityStatus(0, 0);
+        emit updatedSeqNoByFireReset(m_fireResetSeqNo);
+        emit updatedFires();
+        emit updatedFaults();
+        emit updatedWarnings();
+        emit updatedDisablements();
+        emit clearOutstandingEventsOnReset();
+        return;
+    case LiveKind::RefusedReset:
+        // The reset itself is kept as an ordinary event; the missing events
+        // are fetched again so that the next reset finds the log complete.
+        emit staleDBInLog();
+        emit resyncHistoricLog();
+        break;
+    case LiveKind::Ordinary:
+        break;
+    }
+    emitCategorySignals(event);
+}
+
+void EL_EventLogDBbase::emitCategorySignals(const EventData &event)
+{
+    const quint8 category = event.category();
+    const quint8 restored = event.restoredCategory();
+    const auto either = [&](quint8 wanted) { return category == wanted || restored == wanted; };
+    if (either(EventLog::CategoryFire)) {
+        m_fireZones.note(event.node, event.zone);
+        emit updatedFires();
+    } else if (either(EventLog::CategoryFault)) {
+        emit updatedFaults();
+    } else if (either(EventLog::CategoryDisablement)) {
+        emit updatedDisablements();
+        emit outstandingEventSettled(&event);
+    }
+    if (category < EventLog::CategoryNone) {
+        emit updatedWarnings();
+        emit newEventLogRegistered(&event);
+    }
+    emit outstandingEventsUpdated();
+}
+
+// Keeps the table to MaxEvents rows, dropping the oldest: while the window
+// has wrapped, the numbers above its latest bound are from before the wrap
+// and go first.
+void EL_EventLogDBbase::trim(const SeqNoWindow &window)
+{
+    QSqlQuery query(m_db);
+    if (!query.exec(sql("SELECT COUNT(*) FROM %1")) || !query.next())
+        return;
+    const int excess = query.value(0).toInt() - MaxEvents;
+    if (excess <= 0)
+        return;
+    query.finish();
+    const bool trimmed =
+        window.isWrapped()
+            ? run(query,
+                  sql("DELETE FROM %1 WHERE rowid IN (SELECT rowid FROM %1 ORDER BY seqNo <= ?, seqNo ASC LIMIT ?)"),
+                  {int(window.latest()), excess})
+            : run(query, sql("DELETE FROM %1 WHERE rowid IN (SELECT rowid FROM %1 ORDER BY seqNo ASC LIMIT ?)"),
+                  {excess});
+    if (!trimmed)
+        qWarning() << "EL_EventLogDBbase::trim" << query.lastError().text();
+}
+
+bool EL_EventLogDBbase::run(QSqlQuery &query, const QString &statement, const QVariantList &values)
+{
+    if (!query.prepare(statement))
+        return false;
+    for (int i = 0; i < values.size(); ++i)
+        query.bindValue(i, values.at(i));
+    return query.exec();
+}
+
+bool EL_EventLogDBbase::execStatement(const QString &statement, const QVariantList &values)
+{
+    m_db.transaction();
+    QSqlQuery query(m_db);
+    if (!run(query, statement, values)) {
+        qWarning() << "EL_EventLogDBbase::execStatement" << "Database failure : " << statement
+                   << query.lastError().text();
+        query.finish();
+        m_db.rollback();
+        return false;
+    }
+    const bool isSelect = statement.trimmed().startsWith(QLatin1String("SELECT"), Qt::CaseInsensitive);
+    query.finish();
+    if (!isSelect)
+        trim(m_window);
+    m_db.commit();
+    return true;
+}
+
+bool EL_EventLogDBbase::clearTable(const QString &tableName)
+{
+    static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+    if (!identifier.match(tableName).hasMatch()) {
+        qWarning() << "EL_EventLogDBbase::clearTable" << "not a table name:" << tableName;
+        return false;
+    }
+    QSqlQuery query(m_db);
+    if (!query.exec(QStringLiteral("DELETE FROM ") + tableName)) {
+        qWarning() << "EL_EventLogDBbase::clearTable" << "Database failure : " << query.lastError().text();
+        return false;
+    }
+    query.exec(QStringLiteral("VACUUM"));
+    return true;
+}
+
+void EL_EventLogDBbase::pruneSeqNoRange(SeqNum_t seqNo, int positionInLog, int totalEvents)
+{
+    if (positionInLog < 0 || positionInLog > 65535 || totalEvents < 0 || totalEvents > 65535) {
+        qWarning() << "EL_EventLogDBbase::pruneSeqNoRange" << "ignoring position" << positionInLog << "of"
+                   << totalEvents;
+        return;
+    }
+    // The controller's log runs from seqNo - position for total + 2 numbers,
+    // taken modulo 65536 so that a log through 65535 keeps both of its ends.
+    const SeqNum_t first = SeqNum_t(seqNo - positionInLog);
+    const int span = totalEvents + 1;
+    QSqlQuery query(m_db);
+    if (!run(query, sql("DELETE FROM %1 WHERE ((seqNo - ? + 65536) % 65536) > ?"), {int(first), span}))
+        qWarning() << "EL_EventLogDBbase::pruneSeqNoRange" << "Failed to execute 'prune' query"
+                   << query.lastError().text();
+}
+
+QString seqNoRangeOperator()
+{
+    return EL_EventLogDBbase::instance()->currResetOrOldestSeqNo()
+                   > EL_EventLogDBbase::instance()->latestCurrSeqNo()
+               ? QStringLiteral(" OR ")
+               : QStringLiteral(" AND ");
+}

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "eventlog/EventData.h"
+#include "eventlog/FireZoneMarks.h"
+#include "eventlog/SeqNoWindow.h"
+
+#include <QObject>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariantList>
+
+// The engine's store of panel events: the table EventLog of an SQLite
+// database held in memory on the default connection. It keeps at most
+// 10000 rows, marks events restored when their restoral arrives, keeps the
+// window of sequence numbers the lists show and the zones in fire since the
+// last fire reset, and tells the rest of the engine what kind of event
+// arrived. Readers open their own queries on the default connection.
+class EL_EventLogDBbase final : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int MaxEvents = 10000;
+
+    static EL_EventLogDBbase *instance();
+    // Deletes the singleton and its database; the next instance() starts
+    // with an empty log.
+    static void destroyInstance();
+    ~EL_EventLogDBbase() override;
+
+    void close();
+
+    // Stores one event. Live events (pushed by the controller as they
+    // happen) move the sequence-number window, mark restorals and emit the
+    // category signals; historic ones are only stored. False when nothing
+    // was stored.
+    bool insertData(const EventLog::EventData *event, bool live);
+    // Runs one statement in a transaction of its own, the values bound to its
+    // '?' placeholders in order; a statement that changes rows trims the
+    // table.
+    bool execStatement(const QString &statement, const QVariantList &values = {});
+    bool clearTable(const QString &tableName);
+    // Deletes the stored events outside the controller's log, given one of
+    // its events: its number, its position in the log and the log's length.
+    void pruneSeqNoRange(EventLog::SeqNum_t seqNo, int positionInLog, int totalEvents);
+
+    EventLog::SeqNum_t fireResetSeqNo() const { return m_fireResetSeqNo; }
+    EventLog::SeqNum_t currResetOrOldestSeqNo() const { return m_window.oldest(); }
+    EventLog::SeqNum_t latestCurrSeqNo() const { return m_window.latest(); }
+    const EventLog::FireZoneMarks::Mark &firstFireZone() const { return m_fireZones.firstFireZone(); }
+    const EventLog::FireZoneMarks::Mark &secondFireZone() const { return m_fireZones.secondFireZone(); }
+    const EventLog::FireZoneMarks::Mark &lastNewFireZone() const { return m_fireZones.lastNewFireZone(); }
+
+public slots:
+    // The log lives in memory only: there is nothing to persist. Kept for the
+    // link's periodic persistence, which calls it with the other stores.
+    void kickOffPersist();
+
+signals:
+    void updatedSeqNoByFireReset(EventLog::SeqNum_t seqNo);
+    void updatedCurrResetOrOldestSeqNo(EventLog::SeqNum_t seqNo);
+    void updatedlatestCurrSeqNo(EventLog::SeqNum_t seqNo);
+    void updatedWarnings();
+    void updatedFaults();
+    void updatedFires();
+    void updatedDisablements();
+    void eventLogUpdated();
+    void outstandingEventsUpdated();
+    void clearOutstandingEventsOnReset();
+    void outstandingEventSettled(quint16 seqNo);
+    void outstandingEventSettled(const EventLog::EventData *event);
+    void newEventLogRegistered(const EventLog::EventData *event);
+    void staleDBInLog();
+    void resyncHistoricLog();
+
+private:
+    enum class LiveKind { Ordinary, AcceptedReset, RefusedReset };
+    // What a live event does to the window, worked out before it is stored
+    // and applied only once it is.
+    struct LivePlan
+    {
+        LiveKind kind = LiveKind::Ordinary;
+        EventLog::SeqNoWindow window;
+        EventLog::SeqNoWindow::Changes changes;
+    };
+
+    EL_EventLogDBbase();
+
+    bool open();
+    void removeLeftoverFile();
+    void selfTest();
+
+    bool isFireResetOfThisPanel(const EventLog::EventData &event) const;
+    LivePlan planLiveEvent(const EventLog::EventData &event);
+    bool isLogCompleteUpTo(EventLog::SeqNum_t seqNo);
+    bool markRestored(const EventLog::EventData &event, LiveKind kind);
+    void applyLivePlan(const LivePlan &plan, const EventLog::EventData &event);
+    void emitCategorySignals(const EventLog::EventData &event);
+    void trim(const EventLog::SeqNoWindow &window);
+    bool run(QSqlQuery &query, const QString &statement, const QVariantList &values);
+
+    QSqlDatabase m_db;
+    QSqlQuery m_insertQuery;
+    bool m_insertPrepared = false;
+    EventLog::SeqNum_t m_fireResetSeqNo = 0;
+    EventLog::SeqNoWindow m_window;
+    EventLog::FireZoneMarks m_fireZones;
+
+    static EL_EventLogDBbase *s_instance;
+};
+
+// The operator between a query's lower-bound condition on seqNo and its
+// upper-bound one: " OR " while the window has wrapped, else " AND ".
+QString seqNoRangeOperator();

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "eventlog/EventData.h"
+#include "eventlog/HistoricEventsSynchronizerFSM/StateMachine.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QVariant>
+
+class QState;
+
+namespace EventLog {
+
+class HistoricLogClient;
+class SyncClock;
+
+// Fetches the controller's stored events after a start or a reconnection:
+// registers a historic client with the controller's event-log service,
+// stores the events sent to that client as historic ones, and de-registers
+// when the controller ends the transfer. A state machine:
+//   Idle -start-> Running{Registering -ack 0-> Registered -ack 12/4, 60 s
+//   quiet, stop-> DeRegistering -ack 2-> Finished}; Running -link lost->
+//   DisconnectedError, -60 s unanswered-> TimeoutError -30 s-> Running.
+// A later launch() starts a new run from Finished and DisconnectedError.
+class HistoricEventsSynchronizer final : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int StartDelayMs = 45000;
+    static constexpr int SupervisionMs = 60000;
+    static constexpr int RestartDelayMs = 30000;
+
+    HistoricEventsSynchronizer(HistoricLogClient *client, SyncClock &clock);
+    ~HistoricEventsSynchronizer() override;
+
+    // The engine's synchroniser, on real time, talking to the client given
+    // to setLinkClient.
+    static HistoricEventsSynchronizer *instance();
+    static void destroyInstance();
+    static void setLinkClient(HistoricLogClient *client);
+
+    bool isRunning() const;
+    // The innermost active state, such as "RegisteredState"; empty before
+    // the machine has started.
+    QString stateName() const;
+
+public slots:
+    // Starts a run 45 s from now, once the caller has returned.
+    void launch();
+    void stop();
+
+signals:
+    void finished();
+
+private:
+    QState *addState(const char *name, QState *parent);
+    void buildTransitions();
+    void buildLinkTransitions();
+    void buildActions();
+    void _launch();
+    void sendRegistrationAck(quint16 clientId, const QVariant &ack);
+    void handleEventLogData(const EventData &record, const QVariant &data);
+    void handleFSMFinish();
+
+    QPointer<HistoricLogClient> m_client;
+    HistoricEventsSynchronizerFSM::StateMachine m_machine;
+    QState *m_idle;
+    QState *m_running;
+    QState *m_error;
+    QState *m_finished;
+    QState *m_registering;
+    QState *m_registered;
+    QState *m_deRegistering;
+    QState *m_disconnectedError;
+    QState *m_timeoutError;
+
+    static HistoricEventsSynchronizer *s_instance;
+    static QPointer<HistoricLogClient> s_linkClient;
+};
+
+} // namespace EventLog
