@@ -73,7 +73,7 @@ bool EL_EventLogDBbase::open()
     QSqlQuery query(m_db);
     if (!query.exec(EventLogTable::createStatement()))
         qWarning() << "EL_EventLogDBbase::setupTable" << " Failed to create table";
-    else if (!query.exec(EventLogTable::indexStatement()))
+    else if (!query.exec(EventLogTable::indexStatement()) || !query.exec(EventLogTable::timeIndexStatement()))
         qWarning() << "EL_EventLogDBbase::setupTable" << " Failed to create index";
     return true;
 }

@@ -73,6 +73,12 @@ QString indexStatement()
         .arg(QLatin1String(name), QStringLiteral("packedKey,restoredEventStatus"));
 }
 
+QString timeIndexStatement()
+{
+    return QStringLiteral("CREATE INDEX IF NOT EXISTS timeIndex ON %1 (timeAndDate,seqNo)")
+        .arg(QLatin1String(name));
+}
+
 QString insertStatement()
 {
     QStringList names;

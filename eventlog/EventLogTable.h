@@ -15,6 +15,9 @@ inline constexpr char name[] = "EventLog";
 // "CREATE TABLE IF NOT EXISTS EventLog (seqNo INTEGER PRIMARY KEY,...)"
 QString createStatement();
 QString indexStatement();
+// The lists page through the log newest first; without this index every
+// page of a full log sorts all of it.
+QString timeIndexStatement();
 // "INSERT OR REPLACE INTO EventLog (...) VALUES (?,...);", one placeholder
 // per column, bound by bindEvent in column order.
 QString insertStatement();

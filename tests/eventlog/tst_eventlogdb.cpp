@@ -139,8 +139,8 @@ void TestEventLogDb::tableStatements()
                                                                      "?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?);")));
     // The database has them.
     QCOMPARE(EventFixtures::column(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name IN "
-                                                  "('EventLog', 'packedKeyIndex')")),
-             QVector<qint64>{2});
+                                                  "('EventLog', 'packedKeyIndex', 'timeIndex')")),
+             QVector<qint64>{3});
 }
 
 void TestEventLogDb::insert_storesEveryField()

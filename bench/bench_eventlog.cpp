@@ -1,0 +1,162 @@
+#include "eventlog/EL_EventLogDBbase.h"
+#include "eventlog/EventLogQueries.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QSqlQuery>
+
+namespace {
+
+constexpr int LogSize = EL_EventLogDBbase::MaxEvents;
+// Panel time of 2024-01-01 00:00 UTC.
+constexpr quint32 panelStart = 1009843200;
+
+// A spread of events like a busy site's: every category the lists filter
+// on, 100 panels, one event a minute.
+EventLog::EventData siteEvent(int index)
+{
+    static const quint8 categories[] = {4, 8, 3, 4, 1, 6, 4, 2, 15, 4};
+    EventLog::EventData event;
+    event.seqNo = EventLog::SeqNum_t(index);
+    event.node = quint8(index % 100);
+    event.pointNum = quint8(index / 100);
+    event.channelAddr = 1;
+    event.zone = quint8(index % 241);
+    event.eventCat = categories[index % 10];
+    event.statusBits = (index % 7 == 0) ? 1 : 0;
+    event.acceptStatus = quint8(1 + index % 3);
+    event.eventCode = 100;
+    event.timeAndDate = panelStart + quint32(index) * 60;
+    return event;
+}
+
+EL_EventLogDBbase *emptyLog()
+{
+    EL_EventLogDBbase::destroyInstance();
+    return EL_EventLogDBbase::instance();
+}
+
+EL_EventLogDBbase *fullLog()
+{
+    EL_EventLogDBbase *db = emptyLog();
+    for (int i = 1; i <= LogSize; ++i) {
+        const EventLog::EventData event = siteEvent(i);
+        db->insertData(&event, false);
+    }
+    return db;
+}
+
+// Live events as the controller reports them while a site is running.
+void BM_InsertLiveIntoEmptyLog(benchmark::State &state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        EL_EventLogDBbase *db = emptyLog();
+        state.ResumeTiming();
+        for (int i = 1; i <= LogSize; ++i) {
+            const EventLog::EventData event = siteEvent(i);
+            benchmark::DoNotOptimize(db->insertData(&event, true));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * LogSize);
+}
+BENCHMARK(BM_InsertLiveIntoEmptyLog)->Unit(benchmark::kMillisecond);
+
+// A burst into a full log: every insert evicts the oldest event.
+void BM_InsertBurstIntoFullLog(benchmark::State &state)
+{
+    EL_EventLogDBbase *db = fullLog();
+    int next = LogSize + 1;
+    for (auto _ : state) {
+        for (int i = 0; i < LogSize; ++i) {
+            const EventLog::EventData event = siteEvent(next++);
+            benchmark::DoNotOptimize(db->insertData(&event, true));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * LogSize);
+}
+BENCHMARK(BM_InsertBurstIntoFullLog)->Unit(benchmark::kMillisecond);
+
+// The backlog a historic synchronisation stores after a reconnection.
+void BM_InsertHistoricBacklog(benchmark::State &state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        EL_EventLogDBbase *db = emptyLog();
+        state.ResumeTiming();
+        for (int i = 1; i <= LogSize; ++i) {
+            const EventLog::EventData event = siteEvent(i);
+            benchmark::DoNotOptimize(db->insertData(&event, false));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * LogSize);
+}
+BENCHMARK(BM_InsertHistoricBacklog)->Unit(benchmark::kMillisecond);
+
+// The list queries of the event-log screens over a full log: one page of
+// three rows, or the count that sizes the list.
+template <typename Query>
+void runQuery(benchmark::State &state, Query query)
+{
+    fullLog();
+    QSqlQuery sql;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(query(sql));
+        while (sql.next())
+            benchmark::DoNotOptimize(sql.value(0));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+void BM_CategoryPage(benchmark::State &state)
+{
+    runQuery(state, [](QSqlQuery &sql) { return EventLogQueries::categoryEvents(sql, 0x118, 3000, false, false, 255); });
+}
+BENCHMARK(BM_CategoryPage)->Unit(benchmark::kMicrosecond);
+
+void BM_CategoryCount(benchmark::State &state)
+{
+    runQuery(state, [](QSqlQuery &sql) { return EventLogQueries::categoryEvents(sql, 0x118, -1, true, true, 255); });
+}
+BENCHMARK(BM_CategoryCount)->Unit(benchmark::kMicrosecond);
+
+void BM_DateTimePage(benchmark::State &state)
+{
+    const QDateTime from(QDate(2024, 1, 2), QTime(0, 0), Qt::UTC);
+    const QDateTime to(QDate(2024, 1, 5), QTime(0, 0), Qt::UTC);
+    runQuery(state, [&](QSqlQuery &sql) { return EventLogQueries::countEvents(sql, from, to, 300, false); });
+}
+BENCHMARK(BM_DateTimePage)->Unit(benchmark::kMicrosecond);
+
+void BM_FaultsPage(benchmark::State &state)
+{
+    runQuery(state, [](QSqlQuery &sql) { return EventLogQueries::selectFilteredEvents(sql, 2, false, 255, 30); });
+}
+BENCHMARK(BM_FaultsPage)->Unit(benchmark::kMicrosecond);
+
+void BM_FaultsCount(benchmark::State &state)
+{
+    runQuery(state, [](QSqlQuery &sql) { return EventLogQueries::countFilteredEvents(sql, 1, false, 7); });
+}
+BENCHMARK(BM_FaultsCount)->Unit(benchmark::kMicrosecond);
+
+void BM_OutstandingWarnings(benchmark::State &state)
+{
+    QString text;
+    EventLogQueries::outstandingEventsSql(false, false, &text, 0, 255);
+    runQuery(state, [&](QSqlQuery &sql) { return sql.exec(text); });
+}
+BENCHMARK(BM_OutstandingWarnings)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    EL_EventLogDBbase::destroyInstance();
+    return 0;
+}
