@@ -11,4 +11,7 @@ function(tesk_add_folder_sources)
     file(GLOB sources CONFIGURE_DEPENDS ${patterns})
     list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
     target_sources(teskcore PRIVATE ${sources})
+    # Moc's dependency file only lists the headers of the last run, so a
+    # build tree made before a folder existed would never moc its classes.
+    set_property(TARGET teskcore APPEND PROPERTY AUTOGEN_TARGET_DEPENDS ${sources})
 endfunction()
