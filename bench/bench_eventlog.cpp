@@ -48,21 +48,24 @@ EL_EventLogDBbase *fullLog()
     return db;
 }
 
-// Live events as the controller reports them while a site is running.
-void BM_InsertLiveIntoEmptyLog(benchmark::State &state)
+// Filling an empty log: live events as the controller reports them while a
+// site runs (live 1), or the backlog a historic synchronisation stores
+// after a reconnection (live 0).
+void BM_InsertIntoEmptyLog(benchmark::State &state)
 {
+    const bool live = state.range(0) != 0;
     for (auto _ : state) {
         state.PauseTiming();
         EL_EventLogDBbase *db = emptyLog();
         state.ResumeTiming();
         for (int i = 1; i <= LogSize; ++i) {
             const EventLog::EventData event = siteEvent(i);
-            benchmark::DoNotOptimize(db->insertData(&event, true));
+            benchmark::DoNotOptimize(db->insertData(&event, live));
         }
     }
     state.SetItemsProcessed(state.iterations() * LogSize);
 }
-BENCHMARK(BM_InsertLiveIntoEmptyLog)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InsertIntoEmptyLog)->ArgName("live")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 // A burst into a full log: every insert evicts the oldest event.
 void BM_InsertBurstIntoFullLog(benchmark::State &state)
@@ -78,22 +81,6 @@ void BM_InsertBurstIntoFullLog(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * LogSize);
 }
 BENCHMARK(BM_InsertBurstIntoFullLog)->Unit(benchmark::kMillisecond);
-
-// The backlog a historic synchronisation stores after a reconnection.
-void BM_InsertHistoricBacklog(benchmark::State &state)
-{
-    for (auto _ : state) {
-        state.PauseTiming();
-        EL_EventLogDBbase *db = emptyLog();
-        state.ResumeTiming();
-        for (int i = 1; i <= LogSize; ++i) {
-            const EventLog::EventData event = siteEvent(i);
-            benchmark::DoNotOptimize(db->insertData(&event, false));
-        }
-    }
-    state.SetItemsProcessed(state.iterations() * LogSize);
-}
-BENCHMARK(BM_InsertHistoricBacklog)->Unit(benchmark::kMillisecond);
 
 // The list queries of the event-log screens over a full log: one page of
 // three rows, or the count that sizes the list.

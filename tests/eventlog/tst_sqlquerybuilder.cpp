@@ -232,10 +232,8 @@ private slots:
     void comparison();
     void onlyNumbersSubstituted_data();
     void onlyNumbersSubstituted();
-    void builtText_data();
-    void builtText();
-    void queryText_data();
-    void queryText();
+    void text_data();
+    void text();
     void outstanding_withLogicalAddressing();
     void countEvents_invalidDates();
 
@@ -338,32 +336,23 @@ void TestSqlQueryBuilder::onlyNumbersSubstituted()
     QCOMPARE(capture.contains(QStringLiteral("SqlSelectQuery::toSql")), !accepted);
 }
 
-void TestSqlQueryBuilder::builtText_data()
+// Every text the builder and the event-log queries write.
+void TestSqlQueryBuilder::text_data()
 {
+    QTest::addColumn<int>("table");
     QTest::addColumn<int>("index");
-    for (int i = 0; i < builderCases().size(); ++i)
-        QTest::newRow(builderCases().at(i).name) << i;
+    const QVector<const QVector<BuiltText> *> tables{&builderCases(), &queryCases()};
+    for (int table = 0; table < tables.size(); ++table) {
+        for (int i = 0; i < tables.at(table)->size(); ++i)
+            QTest::newRow(tables.at(table)->at(i).name) << table << i;
+    }
 }
 
-void TestSqlQueryBuilder::builtText()
+void TestSqlQueryBuilder::text()
 {
+    QFETCH(int, table);
     QFETCH(int, index);
-    const BuiltText &row = builderCases().at(index);
-
-    QCOMPARE(row.build(), QString::fromLatin1(row.expected));
-}
-
-void TestSqlQueryBuilder::queryText_data()
-{
-    QTest::addColumn<int>("index");
-    for (int i = 0; i < queryCases().size(); ++i)
-        QTest::newRow(queryCases().at(i).name) << i;
-}
-
-void TestSqlQueryBuilder::queryText()
-{
-    QFETCH(int, index);
-    const BuiltText &row = queryCases().at(index);
+    const BuiltText &row = (table == 0 ? builderCases() : queryCases()).at(index);
 
     QCOMPARE(row.build(), QString::fromLatin1(row.expected));
 }
