@@ -1,7 +1,8 @@
 #include "eventlog/EL_EventLogDBbase.h"
 
+#include "app/TeskGlobalConfig.h"
 #include "eventlog/EventLogTable.h"
-#include "eventlog/PanelServices.h"
+#include "eventlog/HighPriorityStatus.h"
 
 #include <QDebug>
 #include <QFile>
@@ -159,10 +160,9 @@ bool EL_EventLogDBbase::insertData(const EventData *event, bool live)
 
 bool EL_EventLogDBbase::isFireResetOfThisPanel(const EventData &event) const
 {
-    const EventLog::PanelServices *services = EventLog::PanelServices::installed();
-    return services && event.node == services->getPanelNumber()
-           && (event.eventCode == services->getResetEventCode1()
-               || event.eventCode == services->getResetEventCode2());
+    const TeskGlobalConfig *config = TeskGlobalConfig::instance();
+    return event.node == config->getPanelNumber()
+           && (event.eventCode == config->getResetEventCode1() || event.eventCode == config->getResetEventCode2());
 }
 
 EL_EventLogDBbase::LivePlan EL_EventLogDBbase::planLiveEvent(const EventData &event)
@@ -235,8 +235,8 @@ void EL_EventLogDBbase::applyLivePlan(const LivePlan &plan, const EventData &eve
 
     switch (plan.kind) {
     case LiveKind::AcceptedReset:
-        if (EventLog::PanelServices *services = EventLog::PanelServices::installed())
-            services->applyHighPriorityStatus(0, 0);
+        if (EventLog::HighPriorityStatus *status = EventLog::HighPriorityStatus::installed())
+            status->applyHighPriorityStatus(0, 0);
         emit updatedSeqNoByFireReset(m_fireResetSeqNo);
         emit updatedFires();
         emit updatedFaults();

@@ -1,7 +1,8 @@
 #include "eventlog/EventLogQueries.h"
 
+#include "app/TeskGlobalConfig.h"
 #include "eventlog/EventLogTable.h"
-#include "eventlog/PanelServices.h"
+#include "paneldata/DateTime.h"
 #include "eventlog/SqlSelectQuery.h"
 
 #include <QDateTime>
@@ -11,9 +12,6 @@
 namespace EventLogQueries {
 
 namespace {
-
-// Panel time counts seconds from 1992-01-01 00:00 UTC.
-constexpr qint64 panelEpoch = 694224000;
 
 const QString category = QStringLiteral("(eventCat & 15)");
 
@@ -88,9 +86,8 @@ bool countEvents(QSqlQuery &query, const QDateTime &from, const QDateTime &to, i
     }
     SqlSelectQuery select = eventQuery(count);
     SqlConditionList conditions;
-    conditions.add(QStringLiteral("timeAndDate"), SqlOperator::GreaterOrEqual,
-                   int(from.toSecsSinceEpoch() - panelEpoch));
-    conditions.add(QStringLiteral("timeAndDate"), SqlOperator::LessOrEqual, int(to.toSecsSinceEpoch() - panelEpoch));
+    conditions.add(QStringLiteral("timeAndDate"), SqlOperator::GreaterOrEqual, int(DateTime::toPanelSeconds(from)));
+    conditions.add(QStringLiteral("timeAndDate"), SqlOperator::LessOrEqual, int(DateTime::toPanelSeconds(to)));
     select.setConditions(conditions);
     addNewestFirst(select);
     addPage(select, offset);
@@ -131,8 +128,7 @@ void outstandingEventsSql(bool allCategories, bool count, QString *sql, int cate
     SqlConditionList conditions;
     conditions.add(QStringLiteral("acceptStatus"), SqlOperator::Equal, 3);
     if (!allCategories && categorySelector == 0) {
-        const EventLog::PanelServices *services = EventLog::PanelServices::installed();
-        if (services && services->getLogicalAddr()) {
+        if (TeskGlobalConfig::instance()->getLogicalAddr()) {
             conditions.add(SqlCondition(category, SqlOperator::Equal, 1)
                                .addTerm(SqlConjunction::Or, SqlOperator::Equal, QStringLiteral("6")));
         } else {

@@ -1,9 +1,10 @@
+#include "app/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/EventLogTable.h"
+#include "eventlog/HighPriorityStatus.h"
 
 #include "DbSignalLog.h"
 #include "EventFixtures.h"
-#include "FakePanelServices.h"
 #include "MessageCapture.h"
 
 #include <QSqlError>
@@ -19,6 +20,15 @@ using EventFixtures::storedSeqNos;
 using EventLog::EventData;
 
 namespace {
+
+// The link's status indications; records each call.
+class StatusRecorder final : public EventLog::HighPriorityStatus
+{
+public:
+    void applyHighPriorityStatus(quint32 flags, quint32 value) override { calls << qMakePair(flags, value); }
+
+    QList<QPair<quint32, quint32>> calls;
+};
 
 EL_EventLogDBbase *db()
 {
@@ -68,6 +78,7 @@ class TestEventLogDb final : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -103,13 +114,25 @@ private slots:
     void seqNoRangeOperator();
 
 private:
-    FakePanelServices m_services;
+    QTemporaryDir m_dataDir;
+    StatusRecorder m_status;
 };
+
+void TestEventLogDb::initTestCase()
+{
+    QVERIFY(m_dataDir.isValid());
+    QVERIFY(QDir::setCurrent(m_dataDir.path()));
+    // This panel is 1; its fire resets are codes 0x0301 and 0x0302.
+    TeskGlobalConfig *config = TeskGlobalConfig::instance();
+    config->setPanelNumber(1);
+    config->setResetEventCode1(0x0301);
+    config->setResetEventCode2(0x0302);
+}
 
 void TestEventLogDb::init()
 {
-    m_services = FakePanelServices();
-    EventLog::PanelServices::install(&m_services);
+    m_status.calls.clear();
+    EventLog::HighPriorityStatus::install(&m_status);
     EL_EventLogDBbase::destroyInstance();
     QVERIFY(db());
 }
@@ -117,7 +140,7 @@ void TestEventLogDb::init()
 void TestEventLogDb::cleanup()
 {
     EL_EventLogDBbase::destroyInstance();
-    EventLog::PanelServices::install(nullptr);
+    EventLog::HighPriorityStatus::install(nullptr);
 }
 
 void TestEventLogDb::tableStatements()
@@ -403,7 +426,7 @@ void TestEventLogDb::failedInsert_changesNothing()
     QCOMPARE(db()->latestCurrSeqNo(), EventLog::SeqNum_t(12));
     QCOMPARE(db()->fireResetSeqNo(), EventLog::SeqNum_t(0));
     QVERIFY(!db()->firstFireZone().set);
-    QVERIFY(m_services.statusCalls.isEmpty());
+    QVERIFY(m_status.calls.isEmpty());
 }
 
 void TestEventLogDb::closedDatabase_refusesInserts()
@@ -435,7 +458,7 @@ void TestEventLogDb::fireReset_firstIsAccepted()
     // Only the reset itself is open.
     QCOMPARE(unrestoredCount(), 1);
     QVERIFY(!db()->firstFireZone().set);
-    QCOMPARE(m_services.statusCalls, (QList<QPair<quint32, quint32>>{{0, 0}}));
+    QCOMPARE(m_status.calls, (QList<QPair<quint32, quint32>>{{0, 0}}));
 
     // The fire zones start again.
     QVERIFY(insertLive(makeEvent(10, EventLog::CategoryFire, 1, 3)));
@@ -446,24 +469,19 @@ void TestEventLogDb::fireReset_onlyOfThisPanelAndCode_data()
 {
     QTest::addColumn<int>("node");
     QTest::addColumn<int>("code");
-    QTest::addColumn<bool>("installed");
     QTest::addColumn<bool>("isReset");
     QTest::addColumn<qint64>("unrestored");
 
-    QTest::newRow("first code") << 1 << 0x0301 << true << true << qint64(1);
-    QTest::newRow("second code") << 1 << 0x0302 << true << true << qint64(1);
-    QTest::newRow("another panel") << 2 << 0x0301 << true << false << qint64(2);
-    QTest::newRow("another code") << 1 << 0x0303 << true << false << qint64(2);
-    QTest::newRow("no panel services") << 1 << 0x0301 << false << false << qint64(2);
+    QTest::newRow("first code") << 1 << 0x0301 << true << qint64(1);
+    QTest::newRow("second code") << 1 << 0x0302 << true << qint64(1);
+    QTest::newRow("another panel") << 2 << 0x0301 << false << qint64(2);
+    QTest::newRow("another code") << 1 << 0x0303 << false << qint64(2);
 }
 
 void TestEventLogDb::fireReset_onlyOfThisPanelAndCode()
 {
     QFETCH(int, node);
     QFETCH(int, code);
-    QFETCH(bool, installed);
-    if (!installed)
-        EventLog::PanelServices::install(nullptr);
     QVERIFY(insertLive(makeEvent(5, EventLog::CategoryFault)));
     DbSignalLog signalLog(db());
 

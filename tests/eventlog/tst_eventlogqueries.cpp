@@ -1,8 +1,8 @@
+#include "app/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/EventLogQueries.h"
 
 #include "EventFixtures.h"
-#include "FakePanelServices.h"
 
 #include <QSqlRecord>
 #include <QtTest>
@@ -70,12 +70,13 @@ private slots:
     void refusedStatement_returnsFalse();
 
 private:
-    FakePanelServices m_services;
+    QTemporaryDir m_dataDir;
 };
 
 void TestEventLogQueries::initTestCase()
 {
-    EventLog::PanelServices::install(&m_services);
+    QVERIFY(m_dataDir.isValid());
+    QVERIFY(QDir::setCurrent(m_dataDir.path()));
     EL_EventLogDBbase *db = EL_EventLogDBbase::instance();
     for (const Row &row : fixture) {
         EventLog::EventData data = EventFixtures::makeEvent(row.seqNo, row.eventCat, row.node, 1, quint8(row.seqNo));
@@ -94,7 +95,6 @@ void TestEventLogQueries::initTestCase()
 void TestEventLogQueries::cleanupTestCase()
 {
     EL_EventLogDBbase::destroyInstance();
-    EventLog::PanelServices::install(nullptr);
 }
 
 void TestEventLogQueries::countEvents_data()
@@ -234,7 +234,7 @@ void TestEventLogQueries::outstandingEvents()
     QFETCH(bool, logicalAddr);
     QFETCH(int, node);
     QFETCH(QVector<qint64>, rows);
-    m_services.logicalAddr = logicalAddr;
+    TeskGlobalConfig::instance()->setLogicalAddr(logicalAddr);
     QString list;
     QString count;
 

@@ -1,8 +1,8 @@
+#include "app/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/EventLogQueries.h"
 #include "eventlog/SqlSelectQuery.h"
 
-#include "FakePanelServices.h"
 #include "MessageCapture.h"
 
 #include <QtTest>
@@ -225,6 +225,7 @@ class TestSqlQueryBuilder final : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -238,8 +239,14 @@ private slots:
     void countEvents_invalidDates();
 
 private:
-    FakePanelServices m_services;
+    QTemporaryDir m_dataDir;
 };
+
+void TestSqlQueryBuilder::initTestCase()
+{
+    QVERIFY(m_dataDir.isValid());
+    QVERIFY(QDir::setCurrent(m_dataDir.path()));
+}
 
 void TestSqlQueryBuilder::init()
 {
@@ -252,7 +259,7 @@ void TestSqlQueryBuilder::init()
 void TestSqlQueryBuilder::cleanup()
 {
     EL_EventLogDBbase::destroyInstance();
-    EventLog::PanelServices::install(nullptr);
+    TeskGlobalConfig::instance()->setLogicalAddr(false);
 }
 
 void TestSqlQueryBuilder::comparison_data()
@@ -359,8 +366,7 @@ void TestSqlQueryBuilder::text()
 
 void TestSqlQueryBuilder::outstanding_withLogicalAddressing()
 {
-    m_services.logicalAddr = true;
-    EventLog::PanelServices::install(&m_services);
+    TeskGlobalConfig::instance()->setLogicalAddr(true);
 
     QCOMPARE(outstandingText(false, false, 0, 255),
              QStringLiteral("SELECT * FROM EventLog  WHERE (acceptStatus = 3) AND ((eventCat & 15) = 1 OR "
