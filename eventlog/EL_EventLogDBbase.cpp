@@ -139,18 +139,19 @@ bool EL_EventLogDBbase::insertData(const EventData *event, bool live)
     if (stored) {
         EventLogTable::bindEvent(m_insertQuery, *event);
         stored = m_insertQuery.exec();
-        if (!stored)
-            qWarning() << "EL_EventLogDBbase::insertData" << "event" << event->seqNo << ":"
-                       << m_insertQuery.lastError().text();
         m_insertQuery.finish();
     }
+    if (stored) {
+        trim(plan.window);
+        stored = m_db.commit();
+    }
     if (!stored) {
+        qWarning() << "EL_EventLogDBbase::insertData" << "event" << event->seqNo << "not stored:"
+                   << m_db.lastError().text() << m_insertQuery.lastError().text();
         m_db.rollback();
         emit eventLogUpdated();
         return false;
     }
-    trim(plan.window);
-    m_db.commit();
 
     if (live)
         applyLivePlan(plan, *event);

@@ -80,11 +80,6 @@ HistoricEventsSynchronizer::HistoricEventsSynchronizer(HistoricLogClient *client
     m_machine.start();
 }
 
-HistoricEventsSynchronizer::~HistoricEventsSynchronizer()
-{
-    m_machine.stop();
-}
-
 QState *HistoricEventsSynchronizer::addState(const char *name, QState *parent)
 {
     QState *state = parent ? new QState(parent) : new QState(&m_machine);

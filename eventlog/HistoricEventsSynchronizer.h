@@ -32,7 +32,6 @@ public:
     static constexpr int RestartDelayMs = 30000;
 
     HistoricEventsSynchronizer(HistoricLogClient *client, SyncClock &clock);
-    ~HistoricEventsSynchronizer() override;
 
     // The engine's synchroniser, on real time, talking to the client given
     // to setLinkClient.
