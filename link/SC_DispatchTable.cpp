@@ -1,0 +1,89 @@
+#include "link/SC_DispatchTable.h"
+
+#include "link/SC_PacketBuffer.h"
+#include "link/SyncClient.h"
+#include "link/packets/SC_InitiateConnectionPacket.h"
+#include "link/packets/SC_SupervisionPacket.h"
+
+#include <QDebug>
+#include <QHash>
+
+#include <bitset>
+#include <type_traits>
+
+namespace {
+
+template <typename Packet>
+Packet makePacket(const QSharedPointer<SC_PacketBuffer> &buffer, SyncClient &client)
+{
+    if constexpr (std::is_constructible_v<Packet, const QSharedPointer<SC_PacketBuffer> &, SyncClient *>)
+        return Packet(buffer, &client);
+    else
+        return Packet(buffer);
+}
+
+// Builds the row's packet over the received bytes and, when its fields were
+// all there, lets it act.
+template <typename Packet>
+void buildAndHandle(SyncClient &client, const SyncPacket &, const QSharedPointer<SC_PacketBuffer> &buffer,
+                    const SC_DispatchEntry &entry)
+{
+    Packet packet = makePacket<Packet>(buffer, client);
+    if (buffer->isBad()) {
+        qWarning() << "SyncClient::RxLkSpeak" << " Truncated " << entry.name << " packet dropped";
+        return;
+    }
+    packet.handlePacketData();
+}
+
+constexpr int Whole = SC_DispatchEntry::WholeFunctionCode;
+
+const QVector<SC_DispatchEntry> Entries = {
+    {245, 18, "initiate connection", 7, &buildAndHandle<SC_InitiateConnectionPacket>},
+    {245, 25, "supervision", 5, &buildAndHandle<SC_SupervisionPacket>},
+};
+
+int keyOf(int functionCode, int subCode)
+{
+    return functionCode << 16 | (subCode & 0xFFFF);
+}
+
+struct Index
+{
+    QHash<int, int> rows;
+    std::bitset<256> subCodeFamilies;
+
+    Index()
+    {
+        for (int row = 0; row < Entries.size(); ++row) {
+            const SC_DispatchEntry &entry = Entries.at(row);
+            rows.insert(keyOf(entry.functionCode, entry.subCode), row);
+            if (entry.subCode != Whole)
+                subCodeFamilies.set(size_t(entry.functionCode));
+        }
+    }
+};
+
+const Index &index()
+{
+    static const Index built;
+    return built;
+}
+
+} // namespace
+
+const QVector<SC_DispatchEntry> &SC_DispatchTable::entries()
+{
+    return Entries;
+}
+
+bool SC_DispatchTable::hasSubCodes(int functionCode)
+{
+    return functionCode >= 0 && functionCode < 256 && index().subCodeFamilies.test(size_t(functionCode));
+}
+
+const SC_DispatchEntry *SC_DispatchTable::find(int functionCode, int subCode)
+{
+    const auto row = index().rows.constFind(keyOf(functionCode, subCode));
+    return row == index().rows.constEnd() ? nullptr : &Entries.at(*row);
+}

@@ -1,0 +1,92 @@
+#include "link/SC_Ethernet.h"
+
+#include <QDebug>
+#include <QNetworkInterface>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+SC_Ethernet::SC_Ethernet(quint16 port, QObject *parent)
+    : sc_link(parent)
+    , m_port(port)
+{
+}
+
+void SC_Ethernet::start()
+{
+    if (!m_server) {
+        m_server = new QTcpServer(this);
+        connect(m_server, &QTcpServer::newConnection, this, &SC_Ethernet::newConnection);
+    }
+    if (!m_server->isListening() && !m_server->listen(QHostAddress::AnyIPv4, m_port)) {
+        qWarning() << "SC_Ethernet::start" << " cannot listen on port " << m_port << ": "
+                   << m_server->errorString();
+    }
+}
+
+void SC_Ethernet::stop()
+{
+    if (m_server)
+        m_server->close();
+    dropClient();
+}
+
+void SC_Ethernet::dropClient()
+{
+    if (!m_client)
+        return;
+    m_client->disconnect(this);
+    m_client->close();
+    m_client->deleteLater();
+    m_client = nullptr;
+}
+
+// The socket keeps whatever the kernel does not take at once and writes it
+// as the connection drains, so a frame always leaves whole.
+void SC_Ethernet::send(const QByteArray &frame)
+{
+    if (!m_client)
+        return;
+    if (m_client->write(frame) != frame.size()) {
+        qWarning() << "SC_Ethernet::send" << " frame of " << frame.size()
+                   << " bytes not queued: " << m_client->errorString();
+    }
+}
+
+void SC_Ethernet::newConnection()
+{
+    dropClient();
+    m_client = m_server->nextPendingConnection();
+    if (!m_client)
+        return;
+    m_client->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    connect(m_client, &QAbstractSocket::errorOccurred, this, &SC_Ethernet::displayError);
+    connect(m_client, &QIODevice::readyRead, this, &SC_Ethernet::dataReady);
+    recordLinkAddresses();
+}
+
+void SC_Ethernet::dataReady()
+{
+    if (m_client)
+        emit Data(m_client->readAll());
+}
+
+void SC_Ethernet::displayError(QAbstractSocket::SocketError error)
+{
+    qWarning() << "SC_Ethernet::displayError" << error;
+    emit Error();
+}
+
+void SC_Ethernet::recordLinkAddresses()
+{
+    const QHostAddress local = m_client->localAddress();
+    QString mac;
+    const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
+    for (const QNetworkInterface &networkInterface : interfaces) {
+        const QList<QNetworkAddressEntry> entries = networkInterface.addressEntries();
+        for (const QNetworkAddressEntry &entry : entries) {
+            if (entry.ip() == local)
+                mac = networkInterface.hardwareAddress().toUpper();
+        }
+    }
+    emit Connected(local.toString(), m_client->peerAddress().toString(), mac);
+}

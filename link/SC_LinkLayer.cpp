@@ -1,0 +1,98 @@
+#include "link/SC_LinkLayer.h"
+
+#include "link/SC_Timer.h"
+#include "link/sc_link.h"
+
+namespace {
+
+constexpr quint8 LinkControlChannel = 0;
+constexpr quint8 HeartbeatRequest = 1;
+constexpr quint8 HeartbeatAnswer = 0x81;
+
+} // namespace
+
+SC_LinkLayer::SC_LinkLayer(sc_link *transport, QObject *parent)
+    : QObject(parent)
+    , m_transport(transport)
+    , m_heartbeatTimer(SC_Timer::create(this))
+{
+}
+
+void SC_LinkLayer::Start()
+{
+    connect(m_transport, &sc_link::Data, this, &SC_LinkLayer::ReceivedData);
+    connect(m_transport, &sc_link::Error, this, &SC_LinkLayer::SocketError);
+    connect(m_transport, &sc_link::Connected, this, &SC_LinkLayer::NewConnection);
+    connect(m_heartbeatTimer, &SC_Timer::timeout, this, &SC_LinkLayer::HeartbeatTimeout);
+    qRegisterMetaType<SyncPacket>("SyncPacket");
+    m_transport->start();
+    m_heartbeatTimer->start(HeartbeatTimeoutMs);
+}
+
+void SC_LinkLayer::Stop()
+{
+    m_transport->stop();
+    m_heartbeatTimer->stop();
+}
+
+void SC_LinkLayer::ReceivedData(QByteArray bytes)
+{
+    m_framer.append(bytes);
+    SyncPacket frame;
+    for (;;) {
+        const SC_LinkFramer::Result result = m_framer.next(frame);
+        if (result == SC_LinkFramer::Result::NeedMore)
+            return;
+        if (result == SC_LinkFramer::Result::Garbage)
+            continue;
+        if (frame.channel == LinkControlChannel)
+            handleLinkControl(frame.body);
+        else
+            emit Packet(frame);
+    }
+}
+
+void SC_LinkLayer::handleLinkControl(const QByteArray &body)
+{
+    if (body.isEmpty() || quint8(body.at(0)) != HeartbeatRequest)
+        return;
+    const quint8 status = body.size() >= 2 ? quint8(body.at(1)) : LinkStatusDown;
+    m_heartbeatTimer->start(HeartbeatTimeoutMs);
+    emit LinkStatus(true, status);
+    if (body.size() >= 3)
+        m_replyByte = quint8(body.at(2)) == m_replyByte ? 1 : 2;
+    else
+        m_replyByte = 1;
+    QByteArray answer;
+    answer.append(char(HeartbeatAnswer));
+    answer.append(char(m_replyByte));
+    Send(LinkControlChannel, answer);
+}
+
+void SC_LinkLayer::HeartbeatTimeout()
+{
+    emit LinkStatus(false, LinkStatusDown);
+}
+
+void SC_LinkLayer::SocketError()
+{
+    m_framer.reset();
+    emit LinkStatus(false, LinkStatusDown);
+}
+
+// A new connection starts a new byte stream: what the previous one left
+// half-framed must not swallow its first frames.
+void SC_LinkLayer::NewConnection()
+{
+    m_framer.reset();
+}
+
+void SC_LinkLayer::Send(quint8 channel, QByteArray body)
+{
+    m_transport->send(SC_LinkFramer::frame(channel, body));
+}
+
+void SC_LinkLayer::SendACK(quint8 channel, QByteArray body)
+{
+    Send(channel, body);
+}

@@ -1,0 +1,29 @@
+#include "link/Supervisor.h"
+
+#include "link/SC_Timer.h"
+#include "link/SyncClient.h"
+#include "link/packets/SC_SupervisionPacket.h"
+
+Supervisor::Supervisor(QObject *parent)
+    : QObject(parent)
+    , m_responseTimer(SC_Timer::create(this))
+{
+    m_responseTimer->setSingleShot(true);
+    connect(SyncClient::instance(), &SyncClient::SupervisionRequest, this,
+            &Supervisor::SupervisionRequest);
+    connect(m_responseTimer, &SC_Timer::timeout, this, &Supervisor::ResponseTimeout);
+}
+
+Supervisor::~Supervisor() = default;
+
+void Supervisor::SupervisionRequest(SC_TESKSupportPacket *request)
+{
+    m_responseTimer->start(ResponseDelayMs);
+    m_answer = std::make_unique<SC_SupervisionPacket>(*request, SyncClient::instance());
+}
+
+void Supervisor::ResponseTimeout()
+{
+    if (m_answer)
+        SyncClient::instance()->sendSupervisionReply(m_answer.get());
+}

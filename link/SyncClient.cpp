@@ -1,0 +1,182 @@
+#include "link/SyncClient.h"
+
+#include "app/BucketMaster.h"
+#include "link/SC_DispatchTable.h"
+#include "link/SC_PacketBuffer.h"
+#include "link/packets/SC_SupervisionPacket.h"
+
+#include <QDebug>
+
+SyncClient *SyncClient::s_instance = nullptr;
+
+namespace {
+
+constexpr quint8 ControllerStarting = 1;
+constexpr int StatusCountsPage = 5;
+
+} // namespace
+
+SyncClient *SyncClient::instance()
+{
+    if (!s_instance)
+        s_instance = new SyncClient;
+    return s_instance;
+}
+
+void SyncClient::destroyInstance()
+{
+    delete s_instance;
+    s_instance = nullptr;
+}
+
+SyncClient::SyncClient()
+{
+    qRegisterMetaType<SyncPacket>("SyncPacket");
+    qRegisterMetaType<BucketCmd>("BucketCmd");
+}
+
+SyncClient::~SyncClient()
+{
+    m_persistenceTimer.stop();
+    if (s_instance == this)
+        s_instance = nullptr;
+}
+
+void SyncClient::emitBucketCommand(const BucketCmd &command)
+{
+    emit BucketCommand(command);
+}
+
+QString SyncClient::localAddress() const
+{
+    return m_localAddress;
+}
+
+QString SyncClient::peerAddress() const
+{
+    return m_peerAddress;
+}
+
+QString SyncClient::localMac() const
+{
+    return m_localMac;
+}
+
+QString SyncClient::peerMac() const
+{
+    return m_peerMac;
+}
+
+void SyncClient::setLinkAddresses(QString localAddress, QString peerAddress, QString localMac)
+{
+    m_localAddress = localAddress;
+    m_peerAddress = peerAddress;
+    m_localMac = localMac;
+}
+
+void SyncClient::setConnectionKey(quint8 count, const QByteArray &bytes)
+{
+    m_connectionKey = bytes.left(count);
+}
+
+void SyncClient::initPersistence()
+{
+    writeLinkStatusKey();
+    connect(&m_persistenceTimer, &QTimer::timeout, this, &SyncClient::PersistenceTimeout,
+            Qt::UniqueConnection);
+    m_persistenceTimer.setInterval(PersistenceIntervalMs);
+}
+
+void SyncClient::stopPersistenceTimer()
+{
+    m_persistenceTimer.stop();
+}
+
+void SyncClient::PersistenceTimeout()
+{
+    BucketMaster::instance()->save();
+}
+
+void SyncClient::ReceivedPacket(SyncPacket packet)
+{
+    if (packet.channel == LkSpeakChannel)
+        RxLkSpeak(packet);
+}
+
+void SyncClient::RxLkSpeak(const SyncPacket &packet)
+{
+    const auto buffer = QSharedPointer<SC_PacketBuffer>::create(packet.body);
+    if (!buffer->hasWholeHeader()) {
+        qWarning() << "SyncClient::RxLkSpeak" << " Packet of " << packet.body.size()
+                   << " bytes is shorter than its header; dropped";
+        return;
+    }
+    const int functionCode = buffer->header().functionCode;
+    int subCode = SC_DispatchEntry::WholeFunctionCode;
+    if (SC_DispatchTable::hasSubCodes(functionCode)) {
+        subCode = buffer->readUInt8();
+        buffer->rewind();
+        if (buffer->isBad()) {
+            qWarning() << "SyncClient::RxLkSpeak" << " Function code " << functionCode
+                       << " without its sub-code; dropped";
+            return;
+        }
+    }
+    const SC_DispatchEntry *entry = SC_DispatchTable::find(functionCode, subCode);
+    if (!entry) {
+        qWarning() << "SyncClient::RxLkSpeak" << " Unhandled function code " << functionCode
+                   << " sub-code " << subCode << "; dropped";
+        return;
+    }
+    if (buffer->payloadLength() < entry->minimumPayload) {
+        qWarning() << "SyncClient::RxLkSpeak" << " Short " << entry->name << " packet ("
+                   << buffer->payloadLength() << " payload bytes); dropped";
+        return;
+    }
+    entry->handler(*this, packet, buffer, *entry);
+}
+
+void SyncClient::sendRawPacket(quint8 channel, const QByteArray &bytes)
+{
+    emit SendPacket(channel, bytes);
+}
+
+void SyncClient::sendSupervisionReply(SC_SupervisionPacket *answer)
+{
+    answer->serialise();
+    sendRawPacket(LkSpeakChannel, answer->buffer()->getByteArray());
+}
+
+void SyncClient::LinkStatus(bool up, quint8 status)
+{
+    if (!up)
+        m_configurationPending = true;
+    linkStateChanged(up, status);
+}
+
+void SyncClient::linkStateChanged(bool up, quint8 status)
+{
+    if (up == m_linkUp && status == m_linkStatus)
+        return;
+    m_linkUp = up;
+    m_linkStatus = status;
+    qDebug() << "SyncClient::linkStateChanged" << " link " << (up ? "up" : "down") << " status "
+             << status;
+    writeLinkStatusKey();
+    if (!up || status == ControllerStarting) {
+        BucketMaster::instance()->clear(StatusCountsPage);
+        emit disconnected();
+        if (up)
+            emit reconnectedInStartup();
+        emit updateEnetConnectedToPanel(up);
+        return;
+    }
+    emit reconnected();
+    emit updateEnetConnectedToPanel(true);
+}
+
+void SyncClient::writeLinkStatusKey()
+{
+    emitBucketCommand({BucketCmd::SetValue, 0, QStringLiteral("mstrstat"),
+                       QString::number(m_linkStatus)});
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "app/BucketCmd.h"
+#include "link/SyncPacket.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class SC_PacketBuffer;
+class SC_SupervisionPacket;
+class SC_TESKSupportPacket;
+
+// The engine's client of the controller's protocol, on the GUI thread:
+// receives the link layer's packets and dispatches them by function code
+// through SC_DispatchTable, follows the link state, and is the one object
+// through which the rest of the engine talks to the controller.
+class SyncClient final : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr quint8 LkSpeakChannel = 1;
+    static constexpr int PersistenceIntervalMs = 14400000;
+
+    static SyncClient *instance();
+    static void destroyInstance();
+    ~SyncClient() override;
+
+    void emitBucketCommand(const BucketCmd &command);
+
+    QString localAddress() const;
+    QString peerAddress() const;
+    QString localMac() const;
+    QString peerMac() const;
+
+    bool isConfigurationPending() const { return m_configurationPending; }
+    void setConfigurationPending(bool pending) { m_configurationPending = pending; }
+    QByteArray connectionKey() const { return m_connectionKey; }
+    void setConnectionKey(quint8 count, const QByteArray &bytes);
+
+    bool isLinkUp() const { return m_linkUp; }
+    quint8 linkStatus() const { return m_linkStatus; }
+
+    void initPersistence();
+    void stopPersistenceTimer();
+
+    void RxLkSpeak(const SyncPacket &packet);
+    void sendRawPacket(quint8 channel, const QByteArray &bytes);
+    void sendSupervisionReply(SC_SupervisionPacket *answer);
+
+signals:
+    void BucketCommand(BucketCmd command);
+    void SendPacket(quint8 channel, QByteArray bytes);
+    void SendACKPacket(quint8 channel, QByteArray bytes);
+    void disconnected();
+    void reconnected();
+    void updateEnetConnectedToPanel(bool connected);
+    void reconnectedInStartup();
+    void panelReadyForAuthentication();
+    void SupervisionRequest(SC_TESKSupportPacket *request);
+
+public slots:
+    void ReceivedPacket(SyncPacket packet);
+    void PersistenceTimeout();
+    void LinkStatus(bool up, quint8 status);
+    void setLinkAddresses(QString localAddress, QString peerAddress, QString localMac);
+
+private:
+    SyncClient();
+
+    void linkStateChanged(bool up, quint8 status);
+    void writeLinkStatusKey();
+
+    bool m_linkUp = false;
+    quint8 m_linkStatus = 0;
+    QTimer m_persistenceTimer;
+    bool m_configurationPending = true;
+    QByteArray m_connectionKey;
+
+    // Set through a queued call when a controller connects on the link thread.
+    QString m_localAddress = QStringLiteral("-");
+    QString m_peerAddress = QStringLiteral("-");
+    QString m_localMac;
+    QString m_peerMac;
+
+    static SyncClient *s_instance;
+};

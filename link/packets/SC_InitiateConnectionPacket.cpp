@@ -1,0 +1,43 @@
+#include "link/packets/SC_InitiateConnectionPacket.h"
+
+#include "link/SyncClient.h"
+#include "link/packets/SC_InitiateConnectionRespPacket.h"
+
+namespace {
+
+constexpr int OptionByteOffset = 7;
+
+} // namespace
+
+SC_InitiateConnectionPacket::SC_InitiateConnectionPacket(
+    const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
+    : SC_TESKSupportPacket(received)
+    , m_client(client)
+{
+    SC_PacketBuffer &bytes = *buffer();
+    bytes.readUInt8();
+    m_controllerType = bytes.readUInt8();
+    bytes.readUInt8();
+    m_networkNode = bytes.readUInt8();
+    bytes.readUInt8();
+    m_connectionNode = bytes.readUInt8();
+    if (length() >= quint32(bytes.headerLength() + OptionByteOffset + 1))
+        m_options = bytes.readUInt8();
+}
+
+void SC_InitiateConnectionPacket::handlePacketData()
+{
+    if (m_options != NoOptions) {
+        m_client->emitBucketCommand({BucketCmd::SetValue, 0, QStringLiteral("debugPanelFwFlag"),
+                                     (m_options & 0x01) ? QStringLiteral("1") : QStringLiteral("0")});
+    }
+    SC_InitiateConnectionRespPacket response(*this, m_client->connectionKey());
+    response.serialise();
+    m_client->sendRawPacket(SyncClient::LkSpeakChannel, response.buffer()->getByteArray());
+    emit m_client->panelReadyForAuthentication();
+}
+
+void SC_InitiateConnectionPacket::serialise()
+{
+    buffer()->writeLength();
+}
