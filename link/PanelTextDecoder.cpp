@@ -102,7 +102,7 @@ bool PanelTextDecoder::setupTextDecoder(int slotNumber, quint16 codePage)
     }
     const iconv_t descriptor = iconv_open(TargetEncoding, page.iconvName);
     if (descriptor == InvalidDescriptor) {
-        qWarning() << "PanelTextDecoder::setupTextDecoder" << " cannot open code page "
+        qWarning().nospace() << "PanelTextDecoder::setupTextDecoder" << " cannot open code page "
                    << page.number << " for language " << slotNumber;
         return false;
     }

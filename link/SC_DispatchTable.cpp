@@ -30,7 +30,7 @@ void buildAndHandle(SyncClient &client, const SyncPacket &, const QSharedPointer
 {
     Packet packet = makePacket<Packet>(buffer, client);
     if (buffer->isBad()) {
-        qWarning() << "SyncClient::RxLkSpeak" << " Truncated " << entry.name << " packet dropped";
+        qWarning().nospace() << "SyncClient::RxLkSpeak" << " Truncated " << entry.name << " packet dropped";
         return;
     }
     packet.handlePacketData();

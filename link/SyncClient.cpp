@@ -107,7 +107,7 @@ void SyncClient::RxLkSpeak(const SyncPacket &packet)
 {
     const auto buffer = QSharedPointer<SC_PacketBuffer>::create(packet.body);
     if (!buffer->hasWholeHeader()) {
-        qWarning() << "SyncClient::RxLkSpeak" << " Packet of " << packet.body.size()
+        qWarning().nospace() << "SyncClient::RxLkSpeak" << " Packet of " << packet.body.size()
                    << " bytes is shorter than its header; dropped";
         return;
     }
@@ -117,19 +117,19 @@ void SyncClient::RxLkSpeak(const SyncPacket &packet)
         subCode = buffer->readUInt8();
         buffer->rewind();
         if (buffer->isBad()) {
-            qWarning() << "SyncClient::RxLkSpeak" << " Function code " << functionCode
+            qWarning().nospace() << "SyncClient::RxLkSpeak" << " Function code " << functionCode
                        << " without its sub-code; dropped";
             return;
         }
     }
     const SC_DispatchEntry *entry = SC_DispatchTable::find(functionCode, subCode);
     if (!entry) {
-        qWarning() << "SyncClient::RxLkSpeak" << " Unhandled function code " << functionCode
+        qWarning().nospace() << "SyncClient::RxLkSpeak" << " Unhandled function code " << functionCode
                    << " sub-code " << subCode << "; dropped";
         return;
     }
     if (buffer->payloadLength() < entry->minimumPayload) {
-        qWarning() << "SyncClient::RxLkSpeak" << " Short " << entry->name << " packet ("
+        qWarning().nospace() << "SyncClient::RxLkSpeak" << " Short " << entry->name << " packet ("
                    << buffer->payloadLength() << " payload bytes); dropped";
         return;
     }
@@ -160,7 +160,7 @@ void SyncClient::linkStateChanged(bool up, quint8 status)
         return;
     m_linkUp = up;
     m_linkStatus = status;
-    qDebug() << "SyncClient::linkStateChanged" << " link " << (up ? "up" : "down") << " status "
+    qDebug().nospace() << "SyncClient::linkStateChanged" << " link " << (up ? "up" : "down") << " status "
              << status;
     writeLinkStatusKey();
     if (!up || status == ControllerStarting) {
