@@ -1,0 +1,231 @@
+#include "CommandInterpreter.h"
+
+#include "Controller.h"
+#include "ControllerLink.h"
+
+#include <unistd.h>
+
+namespace {
+
+bool parseNumber(const QString &text, int &value)
+{
+    bool ok = false;
+    value = text.toInt(&ok, 0);
+    return ok;
+}
+
+QByteArray parseHex(const QStringList &parts)
+{
+    return QByteArray::fromHex(parts.join(QString()).toLatin1());
+}
+
+} // namespace
+
+const QVector<CommandInterpreter::Command> &CommandInterpreter::commands()
+{
+    static const QVector<Command> table = {
+        {"heartbeat", "heartbeat <interval ms> [status] | heartbeat off", 1, &CommandInterpreter::heartbeat},
+        {"beat", "beat [status]: one heartbeat now", 0, &CommandInterpreter::beat},
+        {"connreq", "connreq [option byte]: initiate connection (245/18)", 0,
+         &CommandInterpreter::connectionRequest},
+        {"supervise", "supervise [count]: supervision requests (245/25)", 0, &CommandInterpreter::supervise},
+        {"lk", "lk <function code> <payload hex>: an LkSpeak packet", 1, &CommandInterpreter::lk},
+        {"send", "send <channel> [body hex]: one frame", 1, &CommandInterpreter::send},
+        {"raw", "raw <hex>: bytes as they are", 1, &CommandInterpreter::raw},
+        {"layout", "layout 0|1: header layout of the packets sent", 1, &CommandInterpreter::layout},
+        {"disconnect", "disconnect: close the connection", 0, &CommandInterpreter::disconnectLink},
+        {"connect", "connect: connect again", 0, &CommandInterpreter::connectLink},
+        {"wait", "wait <ms>", 1, &CommandInterpreter::wait},
+        {"expect", "expect <event prefix> [timeout ms]", 1, &CommandInterpreter::expect},
+        {"quit", "quit", 0, &CommandInterpreter::quit},
+        {"help", "help", 0, &CommandInterpreter::help},
+    };
+    return table;
+}
+
+CommandInterpreter::CommandInterpreter(Controller &controller, ControllerLink &link, QObject *parent)
+    : QObject(parent)
+    , m_controller(controller)
+    , m_link(link)
+{
+    m_hold.setSingleShot(true);
+    connect(&m_hold, &QTimer::timeout, this, [this] {
+        if (!m_expected.isEmpty()) {
+            emit output(QStringLiteral("expect-failed %1").arg(m_expected));
+            emit finished(1);
+            return;
+        }
+        runQueued();
+    });
+}
+
+void CommandInterpreter::readStandardInput()
+{
+    m_input = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, this);
+    connect(m_input, &QSocketNotifier::activated, this, [this] {
+        char chunk[4096];
+        const ssize_t count = ::read(STDIN_FILENO, chunk, sizeof chunk);
+        if (count <= 0) {
+            m_input->setEnabled(false);
+            enqueue(QStringLiteral("quit"));
+            return;
+        }
+        m_partialLine.append(chunk, int(count));
+        int end;
+        while ((end = m_partialLine.indexOf('\n')) >= 0) {
+            enqueue(QString::fromUtf8(m_partialLine.left(end)));
+            m_partialLine.remove(0, end + 1);
+        }
+    });
+}
+
+void CommandInterpreter::enqueue(const QString &line)
+{
+    m_queue.enqueue(line);
+    if (!m_hold.isActive())
+        runQueued();
+}
+
+void CommandInterpreter::runQueued()
+{
+    while (!m_queue.isEmpty() && !m_hold.isActive())
+        execute(m_queue.dequeue());
+}
+
+void CommandInterpreter::observe(const QString &event)
+{
+    if (m_expected.isEmpty() || !event.startsWith(m_expected))
+        return;
+    m_expected.clear();
+    m_hold.stop();
+    runQueued();
+}
+
+void CommandInterpreter::execute(const QString &line)
+{
+    const QString trimmed = line.trimmed();
+    if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('#')))
+        return;
+    QStringList arguments = trimmed.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QString name = arguments.takeFirst();
+    for (const Command &command : commands()) {
+        if (name != QLatin1String(command.name))
+            continue;
+        if (arguments.size() < command.minimumArguments) {
+            emit output(QStringLiteral("error usage: %1").arg(QLatin1String(command.usage)));
+            return;
+        }
+        (this->*command.run)(arguments);
+        return;
+    }
+    emit output(QStringLiteral("error unknown command: %1").arg(name));
+}
+
+void CommandInterpreter::heartbeat(const QStringList &arguments)
+{
+    if (arguments.first() == QLatin1String("off")) {
+        m_controller.stopHeartbeat();
+        return;
+    }
+    int interval = 0;
+    int status = 0;
+    if (!parseNumber(arguments.first(), interval) || interval <= 0
+        || (arguments.size() > 1 && !parseNumber(arguments.at(1), status))) {
+        emit output(QStringLiteral("error usage: heartbeat <interval ms> [status]"));
+        return;
+    }
+    m_controller.startHeartbeat(interval, quint8(status));
+}
+
+void CommandInterpreter::beat(const QStringList &arguments)
+{
+    int status = 0;
+    if (!arguments.isEmpty())
+        parseNumber(arguments.first(), status);
+    m_controller.sendHeartbeat(quint8(status));
+}
+
+void CommandInterpreter::connectionRequest(const QStringList &arguments)
+{
+    int options = 255;
+    if (!arguments.isEmpty())
+        parseNumber(arguments.first(), options);
+    m_controller.site().connectionOptions = options;
+    m_controller.sendConnectionRequest();
+}
+
+void CommandInterpreter::supervise(const QStringList &arguments)
+{
+    int count = 1;
+    if (!arguments.isEmpty())
+        parseNumber(arguments.first(), count);
+    for (int i = 0; i < count; ++i)
+        m_controller.sendSupervisionRequest();
+}
+
+void CommandInterpreter::lk(const QStringList &arguments)
+{
+    int function = 0;
+    if (!parseNumber(arguments.first(), function)) {
+        emit output(QStringLiteral("error bad function code"));
+        return;
+    }
+    m_controller.sendLkSpeak(function, parseHex(arguments.mid(1)));
+}
+
+void CommandInterpreter::send(const QStringList &arguments)
+{
+    int channel = 0;
+    if (!parseNumber(arguments.first(), channel)) {
+        emit output(QStringLiteral("error bad channel"));
+        return;
+    }
+    m_link.send(quint8(channel), parseHex(arguments.mid(1)));
+}
+
+void CommandInterpreter::raw(const QStringList &arguments)
+{
+    m_link.sendRaw(parseHex(arguments));
+}
+
+void CommandInterpreter::layout(const QStringList &arguments)
+{
+    m_controller.site().headerLayout = arguments.first() == QLatin1String("1") ? 1 : 0;
+}
+
+void CommandInterpreter::disconnectLink(const QStringList &)
+{
+    m_link.close();
+}
+
+void CommandInterpreter::connectLink(const QStringList &)
+{
+    m_link.open();
+}
+
+void CommandInterpreter::wait(const QStringList &arguments)
+{
+    int milliseconds = 0;
+    parseNumber(arguments.first(), milliseconds);
+    m_hold.start(milliseconds);
+}
+
+void CommandInterpreter::expect(const QStringList &arguments)
+{
+    int timeout = 10000;
+    if (arguments.size() > 1)
+        parseNumber(arguments.at(1), timeout);
+    m_expected = arguments.first();
+    m_hold.start(timeout);
+}
+
+void CommandInterpreter::quit(const QStringList &)
+{
+    emit finished(0);
+}
+
+void CommandInterpreter::help(const QStringList &)
+{
+    for (const Command &command : commands())
+        emit output(QLatin1String(command.usage));
+}

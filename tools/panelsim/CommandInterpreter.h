@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QObject>
+#include <QQueue>
+#include <QSocketNotifier>
+#include <QStringList>
+#include <QTimer>
+
+class Controller;
+class ControllerLink;
+
+// Runs the emulator's commands, one per line, from standard input or a
+// script file, in order. "wait" and "expect" hold the queue, so a script can
+// pace itself and check what the engine answers.
+class CommandInterpreter final : public QObject
+{
+    Q_OBJECT
+
+public:
+    CommandInterpreter(Controller &controller, ControllerLink &link, QObject *parent = nullptr);
+
+    void readStandardInput();
+    void enqueue(const QString &line);
+
+signals:
+    void output(const QString &line);
+    void finished(int exitCode);
+
+public slots:
+    void observe(const QString &event);
+
+private:
+    struct Command
+    {
+        const char *name;
+        const char *usage;
+        int minimumArguments;
+        void (CommandInterpreter::*run)(const QStringList &arguments);
+    };
+    static const QVector<Command> &commands();
+
+    void runQueued();
+    void execute(const QString &line);
+
+    void heartbeat(const QStringList &arguments);
+    void beat(const QStringList &arguments);
+    void connectionRequest(const QStringList &arguments);
+    void supervise(const QStringList &arguments);
+    void lk(const QStringList &arguments);
+    void send(const QStringList &arguments);
+    void raw(const QStringList &arguments);
+    void layout(const QStringList &arguments);
+    void disconnectLink(const QStringList &arguments);
+    void connectLink(const QStringList &arguments);
+    void wait(const QStringList &arguments);
+    void expect(const QStringList &arguments);
+    void quit(const QStringList &arguments);
+    void help(const QStringList &arguments);
+
+    Controller &m_controller;
+    ControllerLink &m_link;
+    QQueue<QString> m_queue;
+    QTimer m_hold;
+    QString m_expected;
+    QSocketNotifier *m_input = nullptr;
+    QByteArray m_partialLine;
+};

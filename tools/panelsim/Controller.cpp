@@ -1,0 +1,204 @@
+#include "Controller.h"
+
+#include "ControllerLink.h"
+
+namespace {
+
+constexpr quint8 LinkControl = 0;
+constexpr quint8 LkSpeak = 1;
+constexpr quint8 HeartbeatAnswer = 0x81;
+
+QString fieldsText(const QVariantMap &fields)
+{
+    QStringList parts;
+    for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
+        const QVariant &value = it.value();
+        parts << it.key() + QLatin1Char('=')
+                     + (value.type() == QVariant::ByteArray ? QString::fromLatin1(value.toByteArray().toHex())
+                                                            : value.toString());
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+Controller::Controller(ControllerLink &link, const Site &site, QObject *parent)
+    : QObject(parent)
+    , m_link(link)
+    , m_site(site)
+{
+    connect(&m_heartbeat, &QTimer::timeout, this, [this] { sendHeartbeat(m_heartbeatStatus); });
+    connect(&m_link, &ControllerLink::frameReceived, this, &Controller::onFrame);
+    connect(&m_link, &ControllerLink::connected, this, [this] {
+        m_lastReplyByte = 2;
+        emit event(QStringLiteral("connected"));
+    });
+    connect(&m_link, &ControllerLink::disconnected, this, [this] { emit event(QStringLiteral("disconnected")); });
+}
+
+void Controller::startHeartbeat(int intervalMs, quint8 status)
+{
+    m_heartbeatStatus = status;
+    m_heartbeat.start(intervalMs);
+    sendHeartbeat(status);
+}
+
+void Controller::stopHeartbeat()
+{
+    m_heartbeat.stop();
+}
+
+// The toggle byte repeats the engine's last reply byte, so an engine that
+// keeps step answers 1 every time.
+void Controller::sendHeartbeat(quint8 status)
+{
+    QByteArray body;
+    body.append(char(1));
+    body.append(char(status));
+    body.append(char(m_lastReplyByte));
+    m_link.send(LinkControl, body);
+}
+
+LkHeader Controller::requestHeader(int function)
+{
+    LkHeader header;
+    header.layout = m_site.headerLayout;
+    header.destination = 0;
+    header.source = m_site.panelNode;
+    header.function = quint32(function);
+    header.firstAddress = 0;
+    header.firstService = 1;
+    header.secondAddress = 0;
+    header.secondService = 50;
+    header.sequence = m_sequence++;
+    return header;
+}
+
+void Controller::sendConnectionRequest()
+{
+    const PacketKind &kind = *LkSpeakCodec::kindNamed(QStringLiteral("connection-request"));
+    QVariantMap values{{QStringLiteral("controllerType"), m_site.controllerType},
+                       {QStringLiteral("networkNode"), m_site.networkNode},
+                       {QStringLiteral("connectionNode"), m_site.connectionNode}};
+    if (m_site.connectionOptions != 255)
+        values.insert(QStringLiteral("trailing"), QByteArray(1, char(m_site.connectionOptions)));
+    const LkHeader header = requestHeader(kind.function);
+    m_pendingConnection = header;
+    m_link.send(LkSpeak, LkSpeakCodec::encode(header, LkSpeakCodec::writePayload(kind, values)));
+}
+
+void Controller::sendSupervisionRequest()
+{
+    const PacketKind &kind = *LkSpeakCodec::kindNamed(QStringLiteral("supervision"));
+    const LkHeader header = requestHeader(kind.function);
+    m_pendingSupervision = header;
+    const QVariantMap values{{QStringLiteral("s1"), 1}, {QStringLiteral("s2"), 2}, {QStringLiteral("s3"), 3},
+                             {QStringLiteral("s4"), 0}};
+    m_link.send(LkSpeak, LkSpeakCodec::encode(header, LkSpeakCodec::writePayload(kind, values)));
+}
+
+void Controller::sendLkSpeak(int function, const QByteArray &payload)
+{
+    m_link.send(LkSpeak, LkSpeakCodec::encode(requestHeader(function), payload));
+}
+
+void Controller::onFrame(const LinkFrame &frame)
+{
+    if (frame.channel == LinkControl) {
+        if (frame.body.size() == 2 && quint8(frame.body.at(0)) == HeartbeatAnswer) {
+            m_lastReplyByte = quint8(frame.body.at(1));
+            emit event(QStringLiteral("heartbeat-answer %1").arg(m_lastReplyByte));
+        } else {
+            emit event(QStringLiteral("bad-heartbeat-answer %1").arg(QString::fromLatin1(frame.body.toHex())));
+        }
+        return;
+    }
+    if (frame.channel == LkSpeak) {
+        onLkSpeak(frame.body);
+        return;
+    }
+    emit event(QStringLiteral("frame %1 %2").arg(frame.channel).arg(QString::fromLatin1(frame.body.toHex())));
+}
+
+void Controller::onLkSpeak(const QByteArray &body)
+{
+    const std::optional<LkMessage> message = LkSpeakCodec::decode(body);
+    if (!message) {
+        emit event(QStringLiteral("bad-packet %1").arg(QString::fromLatin1(body.toHex())));
+        return;
+    }
+    const PacketKind *kind = LkSpeakCodec::kindOf(*message);
+    const std::optional<QVariantMap> fields = kind ? LkSpeakCodec::readPayload(*kind, message->payload)
+                                                   : std::nullopt;
+    const QString name = kind ? QLatin1String(kind->name)
+                              : QStringLiteral("fc%1").arg(message->header.function);
+    emit event(QStringLiteral("rx %1 seq=%2 layout=%3 %4")
+                   .arg(name)
+                   .arg(message->header.sequence)
+                   .arg(message->header.layout)
+                   .arg(fields ? fieldsText(*fields) : QString::fromLatin1(message->payload.toHex())));
+    if (!kind)
+        return;
+    if (QLatin1String(kind->name) == QLatin1String("connection-response"))
+        checkConnectionResponse(*message, fields.value_or(QVariantMap{}));
+    else if (QLatin1String(kind->name) == QLatin1String("supervision"))
+        checkSupervisionAnswer(*message, fields.value_or(QVariantMap{}));
+}
+
+std::optional<QString> Controller::addressingFault(const LkHeader &request, const LkMessage &reply) const
+{
+    const LkHeader &answer = reply.header;
+    if (answer.length != quint32(reply.size))
+        return QStringLiteral("length field %1, packet %2 bytes").arg(answer.length).arg(reply.size);
+    if (answer.layout != request.layout)
+        return QStringLiteral("layout %1, asked in %2").arg(answer.layout).arg(request.layout);
+    if (answer.destination != request.source || answer.source != request.destination)
+        return QStringLiteral("nodes not swapped");
+    if (answer.firstAddress != request.secondAddress || answer.secondAddress != request.firstAddress)
+        return QStringLiteral("addresses not swapped");
+    if (answer.firstService != request.secondService
+        || (answer.secondService & 0x7F) != request.firstService)
+        return QStringLiteral("services not swapped");
+    if (answer.sequence != request.sequence)
+        return QStringLiteral("sequence %1, asked with %2").arg(answer.sequence).arg(request.sequence);
+    return std::nullopt;
+}
+
+void Controller::checkConnectionResponse(const LkMessage &reply, const QVariantMap &fields)
+{
+    QString fault;
+    if (!m_pendingConnection)
+        fault = QStringLiteral("not asked for");
+    else if (fields.isEmpty())
+        fault = QStringLiteral("too short");
+    else if (fields.value(QStringLiteral("constant")).toByteArray() != QByteArray::fromHex("060100010007"))
+        fault = QStringLiteral("constant bytes wrong");
+    else if (fields.contains(QStringLiteral("trailing")))
+        fault = QStringLiteral("bytes after the key");
+    else
+        fault = addressingFault(*m_pendingConnection, reply).value_or(QString());
+    if (fault.isEmpty()) {
+        m_pendingConnection.reset();
+        emit event(QStringLiteral("connection-response ok key=%1")
+                       .arg(QString::fromLatin1(fields.value(QStringLiteral("key")).toByteArray().toHex())));
+    } else {
+        emit event(QStringLiteral("connection-response bad %1").arg(fault));
+    }
+}
+
+void Controller::checkSupervisionAnswer(const LkMessage &reply, const QVariantMap &fields)
+{
+    QString fault;
+    if (!m_pendingSupervision)
+        fault = QStringLiteral("not asked for");
+    else if (fields.isEmpty() || fields.contains(QStringLiteral("trailing")))
+        fault = QStringLiteral("payload of %1 bytes").arg(reply.payload.size());
+    else if ((fields.value(QStringLiteral("s4")).toUInt() & 1) == 0)
+        fault = QStringLiteral("not marked as an answer");
+    else
+        fault = addressingFault(*m_pendingSupervision, reply).value_or(QString());
+    if (fault.isEmpty())
+        emit event(QStringLiteral("supervision-answer ok seq=%1").arg(reply.header.sequence));
+    else
+        emit event(QStringLiteral("supervision-answer bad %1").arg(fault));
+}

@@ -1,0 +1,173 @@
+#include "LkSpeakCodec.h"
+
+#include <array>
+
+namespace {
+
+struct HeaderField
+{
+    int width;
+    std::array<int, 2> offset; // -1: not in that layout
+    quint32 LkHeader::*member;
+};
+
+const std::array<HeaderField, 11> HeaderFields{{
+    {4, {0, 0}, &LkHeader::length},
+    {1, {-1, 4}, &LkHeader::marker},
+    {1, {4, 5}, &LkHeader::destination},
+    {1, {5, 6}, &LkHeader::source},
+    {1, {6, 7}, &LkHeader::function},
+    {2, {7, 8}, &LkHeader::firstAddress},
+    {1, {9, 10}, &LkHeader::firstService},
+    {2, {10, 11}, &LkHeader::secondAddress},
+    {1, {12, 13}, &LkHeader::secondService},
+    {1, {13, 14}, &LkHeader::sequence},
+    {1, {-1, 15}, &LkHeader::reserved},
+}};
+
+int widthOf(FieldType type)
+{
+    switch (type) {
+    case FieldType::U8:
+        return 1;
+    case FieldType::U16:
+        return 2;
+    case FieldType::U32:
+        return 4;
+    case FieldType::Bytes:
+        break;
+    }
+    return 0;
+}
+
+void put(QByteArray &bytes, int at, int width, quint32 value)
+{
+    for (int i = 0; i < width; ++i)
+        bytes[at + i] = char(value >> (8 * (width - 1 - i)));
+}
+
+quint32 get(const QByteArray &bytes, int at, int width)
+{
+    quint32 value = 0;
+    for (int i = 0; i < width; ++i)
+        value = value << 8 | quint8(bytes.at(at + i));
+    return value;
+}
+
+const QVector<PacketKind> Kinds = {
+    {"connection-request", 245, 18,
+     {{"sub", FieldType::U8}, {"spare1", FieldType::U8}, {"controllerType", FieldType::U8},
+      {"spare3", FieldType::U8}, {"networkNode", FieldType::U8}, {"spare5", FieldType::U8},
+      {"connectionNode", FieldType::U8}}},
+    {"connection-response", 245, 19,
+     {{"sub", FieldType::U8}, {"constant", FieldType::Bytes, nullptr, 6},
+      {"keyLength", FieldType::U8}, {"key", FieldType::Bytes, "keyLength"}}},
+    {"supervision", 245, 25,
+     {{"sub", FieldType::U8}, {"s1", FieldType::U8}, {"s2", FieldType::U8}, {"s3", FieldType::U8},
+      {"s4", FieldType::U8}}},
+};
+
+} // namespace
+
+namespace LkSpeakCodec {
+
+int headerLength(int layout)
+{
+    return layout == 1 ? 16 : 14;
+}
+
+QByteArray encode(const LkHeader &header, const QByteArray &payload)
+{
+    const int layout = header.layout == 1 ? 1 : 0;
+    QByteArray bytes(headerLength(layout), '\0');
+    LkHeader written = header;
+    written.length = quint32(bytes.size() + payload.size());
+    for (const HeaderField &field : HeaderFields) {
+        if (field.offset[layout] >= 0)
+            put(bytes, field.offset[layout], field.width, written.*field.member);
+    }
+    return bytes + payload;
+}
+
+std::optional<LkMessage> decode(const QByteArray &bytes)
+{
+    const int layout = bytes.size() > 4 && quint8(bytes.at(4)) == 228 ? 1 : 0;
+    if (bytes.size() < headerLength(layout))
+        return std::nullopt;
+    LkMessage message;
+    message.header.layout = layout;
+    for (const HeaderField &field : HeaderFields) {
+        if (field.offset[layout] >= 0)
+            message.header.*field.member = get(bytes, field.offset[layout], field.width);
+    }
+    message.payload = bytes.mid(headerLength(layout));
+    message.size = bytes.size();
+    return message;
+}
+
+const QVector<PacketKind> &packetKinds()
+{
+    return Kinds;
+}
+
+const PacketKind *kindNamed(const QString &name)
+{
+    for (const PacketKind &kind : Kinds) {
+        if (name == QLatin1String(kind.name))
+            return &kind;
+    }
+    return nullptr;
+}
+
+const PacketKind *kindOf(const LkMessage &message)
+{
+    const int subCode = message.payload.isEmpty() ? -1 : quint8(message.payload.at(0));
+    for (const PacketKind &kind : Kinds) {
+        if (int(message.header.function) == kind.function && subCode == kind.subCode)
+            return &kind;
+    }
+    return nullptr;
+}
+
+QByteArray writePayload(const PacketKind &kind, const QVariantMap &values)
+{
+    QByteArray payload;
+    for (const PayloadField &field : kind.fields) {
+        const QVariant value = QLatin1String(field.name) == QLatin1String("sub")
+                                   ? QVariant(kind.subCode)
+                                   : values.value(QLatin1String(field.name));
+        if (field.type == FieldType::Bytes) {
+            payload += value.toByteArray();
+            continue;
+        }
+        QByteArray bytes(widthOf(field.type), '\0');
+        put(bytes, 0, bytes.size(), value.toUInt());
+        payload += bytes;
+    }
+    return payload + values.value(QStringLiteral("trailing")).toByteArray();
+}
+
+std::optional<QVariantMap> readPayload(const PacketKind &kind, const QByteArray &payload)
+{
+    QVariantMap values;
+    int at = 0;
+    for (const PayloadField &field : kind.fields) {
+        int width = widthOf(field.type);
+        if (field.type == FieldType::Bytes) {
+            width = field.countField ? values.value(QLatin1String(field.countField)).toInt()
+                                     : field.fixedCount;
+        }
+        if (payload.size() - at < width)
+            return std::nullopt;
+        if (field.type == FieldType::Bytes)
+            values.insert(QLatin1String(field.name), payload.mid(at, width));
+        else
+            values.insert(QLatin1String(field.name), get(payload, at, width));
+        at += width;
+    }
+    if (at < payload.size())
+        values.insert(QStringLiteral("trailing"), payload.mid(at));
+    return values;
+}
+
+} // namespace LkSpeakCodec
