@@ -1,6 +1,7 @@
 #include "app/BucketMaster.h"
 
 #include "app/GlobalConstants.h"
+#include "link/SyncClient.h"
 
 #include <QDebug>
 #include <QFile>
@@ -149,9 +150,9 @@ QMapIterator<QByteArray, QByteArray> BucketMaster::bucketMap(int bucketId) const
     return QMapIterator<QByteArray, QByteArray>(bucket ? bucket->snapshot() : Bucket::Map());
 }
 
-void BucketMaster::connectSyncClient(QObject *syncClient)
+void BucketMaster::connectSyncClient(SyncClient *syncClient)
 {
-    connect(syncClient, SIGNAL(BucketCommand(BucketCmd)), this, SLOT(receiveSyncCommand(BucketCmd)));
+    connect(syncClient, &SyncClient::BucketCommand, this, &BucketMaster::receiveSyncCommand);
 }
 
 int BucketMaster::checkPersistenceFile() const

@@ -10,6 +10,8 @@
 #include <array>
 #include <memory>
 
+class SyncClient;
+
 // The state store: the controller's replicated configuration and status as
 // text keys and values, in 256 numbered buckets (the bucket number is the
 // sync page that fills it; bucket 0 holds engine-wide values). Writers send
@@ -55,7 +57,7 @@ public:
     // a bucket that does not exist.
     QMapIterator<QByteArray, QByteArray> bucketMap(int bucketId) const;
 
-    void connectSyncClient(QObject *syncClient);
+    void connectSyncClient(SyncClient *syncClient);
 
     int checkPersistenceFile() const;
     int save() const;

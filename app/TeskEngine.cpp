@@ -5,6 +5,7 @@
 #include "app/BusSubscriptions.h"
 #include "app/EngineDirectories.h"
 #include "app/PageStack.h"
+#include "app/SC_App.h"
 #include "app/QVemoApplication.h"
 #include "app/SimulatorOptions.h"
 #include "app/SystemState.h"
@@ -14,6 +15,7 @@
 #include "frontpanel/DB_TESK_FP_Interface.h"
 #include "frontpanel/simulator/FrontPanelAdaptor.h"
 #include "frontpanel/simulator/MainWindow.h"
+#include "link/SyncClient.h"
 
 #include <QDBusConnection>
 #include <QDBusError>
@@ -80,6 +82,8 @@ public:
             return result;
         }
 
+        m_link = std::make_unique<SC_App>();
+        SystemState::instance(true)->watchEthernetLink(SyncClient::instance());
         createStateStore();
         connectUserInput();
         m_subscriptions.subscribeBusSignals(*m_sessionBus, true, guiMode);
@@ -89,6 +93,7 @@ public:
         PageStack::instance()->show();
         m_window->setFixedSize(m_window->size());
 
+        m_link->Start();
         const int result = m_application->exec();
         shutDown();
         return result;
@@ -97,7 +102,9 @@ public:
 private:
     void createStateStore()
     {
-        BucketMaster::instance()->checkPersistenceFile();
+        BucketMaster *store = BucketMaster::instance();
+        store->checkPersistenceFile();
+        store->connectSyncClient(SyncClient::instance());
     }
 
     // A press anywhere in the window is a touch of the screen.
@@ -145,9 +152,12 @@ private:
 
     void shutDown()
     {
+        if (m_link)
+            m_link->Stop();
         m_subscriptions.subscribeBusSignals(*m_sessionBus, false,
                                             SystemState::instance(true)->guiMode());
         delete BucketMaster::instance();
+        m_link.reset();
         m_frontPanelBus.reset();
         m_window.reset();
         m_exportObject.reset();
@@ -161,6 +171,7 @@ private:
     std::unique_ptr<QDBusConnection> m_frontPanelBus;
     std::unique_ptr<QObject> m_exportObject;
     std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<SC_App> m_link;
     std::unique_ptr<WatchdogProdder> m_watchdog;
     std::unique_ptr<TerminationSignals> m_terminationSignals;
     BusSubscriptions m_subscriptions;

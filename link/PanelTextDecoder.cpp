@@ -1,5 +1,6 @@
 #include "link/PanelTextDecoder.h"
 
+#include "app/TeskGlobalConfig.h"
 #include "link/RightToLeftText.h"
 
 #include <QDebug>
@@ -104,15 +105,23 @@ bool PanelTextDecoder::setupTextDecoder(int slotNumber, quint16 codePage)
     if (descriptor == InvalidDescriptor) {
         qWarning().nospace() << "PanelTextDecoder::setupTextDecoder" << " cannot open code page "
                    << page.number << " for language " << slotNumber;
+        TeskGlobalConfig::instance()->removeConfigFile();
         return false;
     }
     slot.descriptor = descriptor;
     return true;
 }
 
+void PanelTextDecoder::setupTextDecoders()
+{
+    const TeskGlobalConfig *config = TeskGlobalConfig::instance();
+    setupTextDecoder(1, config->getCodepage(1));
+    setupTextDecoder(2, config->getCodepage(2));
+}
+
 int PanelTextDecoder::currentSlot()
 {
-    return 1;
+    return TeskGlobalConfig::instance()->getCurrentLang();
 }
 
 QString PanelTextDecoder::decodingError()

@@ -22,6 +22,8 @@ public:
     // False when the slot could not be opened; its texts then read
     // "DECODING ERROR" until it is set up again.
     bool setupTextDecoder(int slot, quint16 codePage);
+    // Both slots from the code pages of the engine's configuration.
+    void setupTextDecoders();
     QString decodePanelText(int slot, const char *bytes, int length, bool rightToLeft);
 
     // The slot the engine's configuration names as the current language.

@@ -3,6 +3,7 @@
 #include "link/SC_Timer.h"
 #include "link/SyncClient.h"
 #include "link/packets/SC_SupervisionPacket.h"
+#include "pointmodels/model.h"
 
 Supervisor::Supervisor(QObject *parent)
     : QObject(parent)
@@ -18,6 +19,7 @@ Supervisor::~Supervisor() = default;
 
 void Supervisor::SupervisionRequest(SC_TESKSupportPacket *request)
 {
+    model::instance();
     m_responseTimer->start(ResponseDelayMs);
     m_answer = std::make_unique<SC_SupervisionPacket>(*request, SyncClient::instance());
 }

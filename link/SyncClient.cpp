@@ -1,6 +1,7 @@
 #include "link/SyncClient.h"
 
 #include "app/BucketMaster.h"
+#include "app/SystemState.h"
 #include "link/SC_DispatchTable.h"
 #include "link/SC_PacketBuffer.h"
 #include "link/packets/SC_SupervisionPacket.h"
@@ -165,6 +166,7 @@ void SyncClient::linkStateChanged(bool up, quint8 status)
     writeLinkStatusKey();
     if (!up || status == ControllerStarting) {
         BucketMaster::instance()->clear(StatusCountsPage);
+        SystemState::instance(true)->setFireActive(false);
         emit disconnected();
         if (up)
             emit reconnectedInStartup();

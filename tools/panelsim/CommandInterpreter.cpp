@@ -128,7 +128,7 @@ void CommandInterpreter::heartbeat(const QStringList &arguments)
         return;
     }
     int interval = 0;
-    int status = 0;
+    int status = 2;
     if (!parseNumber(arguments.first(), interval) || interval <= 0
         || (arguments.size() > 1 && !parseNumber(arguments.at(1), status))) {
         emit output(QStringLiteral("error usage: heartbeat <interval ms> [status]"));
@@ -139,7 +139,7 @@ void CommandInterpreter::heartbeat(const QStringList &arguments)
 
 void CommandInterpreter::beat(const QStringList &arguments)
 {
-    int status = 0;
+    int status = 2;
     if (!arguments.isEmpty())
         parseNumber(arguments.first(), status);
     m_controller.sendHeartbeat(quint8(status));

@@ -29,10 +29,7 @@ Controller::Controller(ControllerLink &link, const Site &site, QObject *parent)
 {
     connect(&m_heartbeat, &QTimer::timeout, this, [this] { sendHeartbeat(m_heartbeatStatus); });
     connect(&m_link, &ControllerLink::frameReceived, this, &Controller::onFrame);
-    connect(&m_link, &ControllerLink::connected, this, [this] {
-        m_lastReplyByte = 2;
-        emit event(QStringLiteral("connected"));
-    });
+    connect(&m_link, &ControllerLink::connected, this, [this] { emit event(QStringLiteral("connected")); });
     connect(&m_link, &ControllerLink::disconnected, this, [this] { emit event(QStringLiteral("disconnected")); });
 }
 

@@ -44,7 +44,7 @@ private:
     ControllerLink &m_link;
     Site m_site;
     QTimer m_heartbeat;
-    quint8 m_heartbeatStatus = 0;
+    quint8 m_heartbeatStatus = 2;
     quint8 m_lastReplyByte = 2;
     quint8 m_sequence = 0;
     std::optional<LkHeader> m_pendingConnection;

@@ -50,7 +50,7 @@ int main(int argc, char *argv[])
     const int heartbeat = parser.value(heartbeatOption).toInt();
     if (heartbeat > 0) {
         QObject::connect(&link, &ControllerLink::connected, &controller,
-                         [&controller, heartbeat] { controller.startHeartbeat(heartbeat, 0); });
+                         [&controller, heartbeat] { controller.startHeartbeat(heartbeat, 2); });
     }
 
     if (parser.isSet(scriptOption)) {
