@@ -5,6 +5,8 @@
 #include "link/SC_LinkLayer.h"
 #include "link/Supervisor.h"
 #include "link/SyncClient.h"
+#include "paneldata/pages/sc_SiteConfigurationFingerprint_Page.h"
+#include "paneldata/pages/sc_TemporaryPatchData_Page.h"
 
 #include <QDebug>
 #include <QEventLoop>
@@ -29,6 +31,7 @@ void SC_App::Start()
         return;
     }
     SyncClient *client = SyncClient::instance();
+    registerPageHandlers(client);
     client->initPersistence();
     m_supervisor = new Supervisor;
 
@@ -48,6 +51,18 @@ void SC_App::Start()
     connect(client, &SyncClient::SendPacket, link, &SC_LinkLayer::Send);
     connect(client, &SyncClient::SendACKPacket, link, &SC_LinkLayer::SendACK);
     connect(m_linkFactory.transport(), &sc_link::Connected, client, &SyncClient::setLinkAddresses);
+}
+
+// Every sync page the engine understands, each under its own page id; the
+// handlers shared by several pages follow under each of their ids.
+void SC_App::registerPageHandlers(SyncClient *client)
+{
+    SC_PacketHandler *const ownId[] = {
+        sc_SiteConfigurationFingerprint_Page::handler(),
+        sc_TemporaryPatchData_Page::handler(),
+    };
+    for (SC_PacketHandler *handler : ownId)
+        client->registerPacketHandler(handler);
 }
 
 // The link objects are deleted on their own thread before it ends, so their

@@ -6,6 +6,7 @@
 
 class QThread;
 class Supervisor;
+class SyncClient;
 
 // Owns the panel link: starts the link thread with the transport and the
 // link layer on it, wires them to the protocol client on the GUI thread,
@@ -23,6 +24,8 @@ public:
     // Returns once the engine listens for the controller.
     void Start();
     void Stop();
+
+    static void registerPageHandlers(SyncClient *client);
 
 private:
     QThread *m_linkThread = nullptr;

@@ -4,6 +4,7 @@
 #include "link/SyncClient.h"
 #include "link/packets/SC_InitiateConnectionPacket.h"
 #include "link/packets/SC_SupervisionPacket.h"
+#include "paneldata/sync/SC_SyncPageDataUpdatePkt.h"
 
 #include <QDebug>
 #include <QHash>
@@ -39,6 +40,7 @@ void buildAndHandle(SyncClient &client, const SyncPacket &, const QSharedPointer
 constexpr int Whole = SC_DispatchEntry::WholeFunctionCode;
 
 const QVector<SC_DispatchEntry> Entries = {
+    {245, 10, "sync page data update", 8, &buildAndHandle<SC_SyncPageDataUpdatePkt>},
     {245, 18, "initiate connection", 7, &buildAndHandle<SC_InitiateConnectionPacket>},
     {245, 25, "supervision", 5, &buildAndHandle<SC_SupervisionPacket>},
 };

@@ -4,7 +4,9 @@
 #include "app/SystemState.h"
 #include "link/SC_DispatchTable.h"
 #include "link/SC_PacketBuffer.h"
+#include "link/packets/SC_AcknowledgementPkt.h"
 #include "link/packets/SC_SupervisionPacket.h"
+#include "paneldata/SC_PacketHandler.h"
 
 #include <QDebug>
 
@@ -13,7 +15,6 @@ SyncClient *SyncClient::s_instance = nullptr;
 namespace {
 
 constexpr quint8 ControllerStarting = 1;
-constexpr int StatusCountsPage = 5;
 
 } // namespace
 
@@ -38,6 +39,7 @@ SyncClient::SyncClient()
 
 SyncClient::~SyncClient()
 {
+    m_packetHandlers.clear();
     m_persistenceTimer.stop();
     if (s_instance == this)
         s_instance = nullptr;
@@ -46,6 +48,26 @@ SyncClient::~SyncClient()
 void SyncClient::emitBucketCommand(const BucketCmd &command)
 {
     emit BucketCommand(command);
+}
+
+void SyncClient::registerPacketHandler(SC_PacketHandler *handler)
+{
+    registerPacketHandlerAs(handler->pageId(), handler);
+}
+
+void SyncClient::registerPacketHandlerAs(int pageId, SC_PacketHandler *handler)
+{
+    m_packetHandlers.insert(pageId, handler);
+}
+
+SC_PacketHandler *SyncClient::packetHandler(int pageId) const
+{
+    return m_packetHandlers.value(pageId, nullptr);
+}
+
+void SyncClient::clearSyncPageSignature(SC_SyncPageIDS::eSyncPageInformationIDs pageId)
+{
+    m_syncPages.clearPage(pageId);
 }
 
 QString SyncClient::localAddress() const
@@ -82,6 +104,7 @@ void SyncClient::setConnectionKey(quint8 count, const QByteArray &bytes)
 
 void SyncClient::initPersistence()
 {
+    m_syncPages.load();
     writeLinkStatusKey();
     connect(&m_persistenceTimer, &QTimer::timeout, this, &SyncClient::PersistenceTimeout,
             Qt::UniqueConnection);
@@ -96,6 +119,8 @@ void SyncClient::stopPersistenceTimer()
 void SyncClient::PersistenceTimeout()
 {
     BucketMaster::instance()->save();
+    if (!m_syncPages.save())
+        qWarning() << "SyncClient::PersistenceTimeout" << " Cannot write" << sc_syncPages::FileName;
 }
 
 void SyncClient::ReceivedPacket(SyncPacket packet)
@@ -142,6 +167,13 @@ void SyncClient::sendRawPacket(quint8 channel, const QByteArray &bytes)
     emit SendPacket(channel, bytes);
 }
 
+void SyncClient::sendAcknowledgement(const SC_LkSpeakBasePacket &request, quint8 answer)
+{
+    SC_AcknowledgementPkt acknowledgement(request, answer);
+    acknowledgement.serialise();
+    sendRawPacket(LkSpeakChannel, acknowledgement.buffer()->getByteArray());
+}
+
 void SyncClient::sendSupervisionReply(SC_SupervisionPacket *answer)
 {
     answer->serialise();
@@ -165,7 +197,8 @@ void SyncClient::linkStateChanged(bool up, quint8 status)
              << status;
     writeLinkStatusKey();
     if (!up || status == ControllerStarting) {
-        BucketMaster::instance()->clear(StatusCountsPage);
+        BucketMaster::instance()->clear(SC_SyncPageIDS::ePanelStatusCounts);
+        m_syncPages.clearPage(SC_SyncPageIDS::ePanelStatusCounts);
         SystemState::instance(true)->setFireActive(false);
         emit disconnected();
         if (up)

@@ -2,13 +2,18 @@
 
 #include "app/BucketCmd.h"
 #include "link/SyncPacket.h"
+#include "paneldata/SC_SyncPageIDS.h"
+#include "paneldata/sc_syncPages.h"
 
 #include <QByteArray>
+#include <QMap>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
+class SC_LkSpeakBasePacket;
 class SC_PacketBuffer;
+class SC_PacketHandler;
 class SC_SupervisionPacket;
 class SC_TESKSupportPacket;
 
@@ -30,6 +35,13 @@ public:
 
     void emitBucketCommand(const BucketCmd &command);
 
+    // The handlers are not owned; a later registration under an id replaces
+    // the earlier one.
+    void registerPacketHandler(SC_PacketHandler *handler);
+    void registerPacketHandlerAs(int pageId, SC_PacketHandler *handler);
+    SC_PacketHandler *packetHandler(int pageId) const;
+    sc_syncPages &syncPages() { return m_syncPages; }
+
     QString localAddress() const;
     QString peerAddress() const;
     QString localMac() const;
@@ -48,6 +60,8 @@ public:
 
     void RxLkSpeak(const SyncPacket &packet);
     void sendRawPacket(quint8 channel, const QByteArray &bytes);
+    // Answers a received support packet on its sender's addressing.
+    void sendAcknowledgement(const SC_LkSpeakBasePacket &request, quint8 answer);
     void sendSupervisionReply(SC_SupervisionPacket *answer);
 
 signals:
@@ -66,6 +80,7 @@ public slots:
     void PersistenceTimeout();
     void LinkStatus(bool up, quint8 status);
     void setLinkAddresses(QString localAddress, QString peerAddress, QString localMac);
+    void clearSyncPageSignature(SC_SyncPageIDS::eSyncPageInformationIDs pageId);
 
 private:
     SyncClient();
@@ -73,9 +88,11 @@ private:
     void linkStateChanged(bool up, quint8 status);
     void writeLinkStatusKey();
 
+    QMap<int, SC_PacketHandler *> m_packetHandlers;
     bool m_linkUp = false;
     quint8 m_linkStatus = 0;
     QTimer m_persistenceTimer;
+    sc_syncPages m_syncPages;
     bool m_configurationPending = true;
     QByteArray m_connectionKey;
 

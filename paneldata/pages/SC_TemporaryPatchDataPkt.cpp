@@ -1,0 +1,25 @@
+#include "paneldata/pages/SC_TemporaryPatchDataPkt.h"
+
+#include "app/BucketKeys.h"
+#include "link/SyncClient.h"
+
+SC_TemporaryPatchDataPkt::SC_TemporaryPatchDataPkt(const QSharedPointer<SC_PacketBuffer> &received,
+                                                   SyncClient *client)
+    : sc_SyncPagePacket(received)
+    , m_client(client)
+{
+    buffer()->readUInt8();
+    m_localTestCount = buffer()->readUInt16();
+}
+
+void SC_TemporaryPatchDataPkt::handlePacketData()
+{
+    m_client->emitBucketCommand({BucketCmd::ClearBucket, pageId(), QString(), QString()});
+    m_client->emitBucketCommand({BucketCmd::SetValue, pageId(), QLatin1String(BucketKeys::tstCntLocal),
+                                 QString::number(m_localTestCount)});
+}
+
+void SC_TemporaryPatchDataPkt::serialise()
+{
+    buffer()->writeLength();
+}

@@ -1,0 +1,15 @@
+#include "paneldata/pages/sc_TemporaryPatchData_Page.h"
+
+#include "paneldata/SC_SyncPageIDS.h"
+
+sc_TemporaryPatchData_Page sc_TemporaryPatchData_Page::s_handler;
+
+sc_TemporaryPatchData_Page::sc_TemporaryPatchData_Page()
+    : SC_PageHandlerFor(SC_SyncPageIDS::eTemporaryPatchData)
+{
+}
+
+sc_TemporaryPatchData_Page *sc_TemporaryPatchData_Page::handler()
+{
+    return &s_handler;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "link/SC_TESKSupportPacket.h"
+
+#include <QString>
+
+// A sync page part as it travels in a support packet. Payload:
+//   0 sub-code (10 for a data update) | 1 page id | 2 panel | 3 part |
+//   4-7 page signature (u32) | 8.. the page's body
+// Panel 254 holds system-wide data. The engine stores the controller's
+// signature but never computes one.
+class sc_SyncPagePacket : public SC_TESKSupportPacket
+{
+public:
+    int pageId() const { return m_pageId; }
+    quint8 panelNumber() const { return m_panel; }
+    quint8 partNumber() const { return m_part; }
+    quint32 pageSignature() const { return m_signature; }
+
+    // Whether every field the page promised was there and the page's own
+    // checks passed; a rejected part must change nothing.
+    virtual bool isAccepted() const;
+    // Bytes after the last field the page read.
+    int unreadBytes() const;
+
+    // One key of this page's bucket: "7|item" for panel 7 when perPanel, else
+    // "item".
+    void setBucketValue(const QString &item, const QString &value, bool perPanel) const;
+    void setBucketNumber(const QString &item, quint32 value, bool perPanel) const;
+
+protected:
+    explicit sc_SyncPagePacket(const QSharedPointer<SC_PacketBuffer> &received);
+    // A reply naming the request's page: the sub-code, then page id, part and
+    // panel.
+    sc_SyncPagePacket(const sc_SyncPagePacket &request, int subCode);
+
+    // Whether the length field says a field follows the ones read so far.
+    bool hasOptionalField() const;
+    // Per-panel tables hold panels 0 to 99; another panel is refused with a
+    // warning naming the page.
+    bool isTablePanel(const char *method) const;
+
+private:
+    int m_pageId;
+    quint8 m_panel;
+    quint8 m_part;
+    quint32 m_signature;
+};

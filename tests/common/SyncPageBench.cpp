@@ -1,0 +1,52 @@
+#include "SyncPageBench.h"
+
+#include "app/BucketMaster.h"
+#include "app/SC_App.h"
+#include "link/SyncClient.h"
+
+SyncPageBench::SyncPageBench()
+{
+    SyncClient *client = SyncClient::instance();
+    BucketMaster::instance()->connectSyncClient(client);
+    SC_App::registerPageHandlers(client);
+    m_sent = std::make_unique<QSignalSpy>(client, &SyncClient::SendPacket);
+}
+
+SyncPageBench::~SyncPageBench()
+{
+    m_sent.reset();
+    SyncClient::destroyInstance();
+    delete BucketMaster::instance();
+}
+
+void SyncPageBench::receive(const QByteArray &packet)
+{
+    SyncClient::instance()->ReceivedPacket(SyncPacket{SyncClient::LkSpeakChannel, packet});
+}
+
+QByteArrayList SyncPageBench::takeSent()
+{
+    QByteArrayList sent;
+    for (const QList<QVariant> &arguments : qAsConst(*m_sent)) {
+        if (arguments.at(0).value<quint8>() == SyncClient::LkSpeakChannel)
+            sent << arguments.at(1).toByteArray();
+    }
+    m_sent->clear();
+    return sent;
+}
+
+QString SyncPageBench::value(int bucket, const QString &key) const
+{
+    return BucketMaster::instance()->getValue(bucket, key);
+}
+
+QStringList SyncPageBench::bucket(int bucket) const
+{
+    QStringList entries;
+    QMapIterator<QByteArray, QByteArray> it = BucketMaster::instance()->bucketMap(bucket);
+    while (it.hasNext()) {
+        it.next();
+        entries << QString::fromUtf8(it.key() + '=' + it.value());
+    }
+    return entries;
+}

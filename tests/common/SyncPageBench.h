@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArrayList>
+#include <QSignalSpy>
+#include <QString>
+
+#include <memory>
+
+// The protocol client with the state store attached and every page handler
+// registered, as the start-up leaves them; received packets go in, the
+// packets the engine sends come out. The singletons go with it.
+class SyncPageBench final
+{
+public:
+    SyncPageBench();
+    ~SyncPageBench();
+    SyncPageBench(const SyncPageBench &) = delete;
+    SyncPageBench &operator=(const SyncPageBench &) = delete;
+
+    void receive(const QByteArray &packet);
+    // The LkSpeak packets sent since the last call.
+    QByteArrayList takeSent();
+    QString value(int bucket, const QString &key) const;
+    // Every key of the bucket, as key=value, in key order.
+    QStringList bucket(int bucket) const;
+
+private:
+    std::unique_ptr<QSignalSpy> m_sent;
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "../link/LinkTestBytes.h"
+
+#include <QtEndian>
+
+// Support packets (function code 245) as the controller sends them: source
+// node 3, destination 0, first address 0, first service 50, second address 7,
+// second service 1. The sequence byte tells requests apart.
+inline QByteArray supportPacket(const QByteArray &payload, bool acknowledge = true, quint8 sequence = 9)
+{
+    QByteArray header = hex("00000000 00 03 f5 0000 32 0007 01 09");
+    header[12] = char(acknowledge ? 0x81 : 0x01);
+    header[13] = char(sequence);
+    return withLength(header + payload);
+}
+
+// One part of a sync page (sub-code 10).
+inline QByteArray syncPagePart(quint8 page, quint8 panel, quint8 part, quint32 signature,
+                               const QByteArray &body, bool acknowledge = true, quint8 sequence = 9)
+{
+    QByteArray pageHeader(8, '\0');
+    pageHeader[0] = char(10);
+    pageHeader[1] = char(page);
+    pageHeader[2] = char(panel);
+    pageHeader[3] = char(part);
+    qToBigEndian(signature, pageHeader.data() + 4);
+    return supportPacket(pageHeader + body, acknowledge, sequence);
+}
+
+// The engine's reply to a support packet: addressed back to its sender.
+inline QByteArray supportReply(const QByteArray &payload, quint8 sequence = 9)
+{
+    QByteArray header = hex("00000000 03 00 f5 0007 01 0000 32 09");
+    header[13] = char(sequence);
+    return withLength(header + payload);
+}
+
+inline QByteArray acknowledgement(quint8 answer, quint8 sequence = 9)
+{
+    return supportReply(QByteArray(1, char(1)) + char(answer), sequence);
+}
