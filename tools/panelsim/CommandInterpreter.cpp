@@ -30,6 +30,8 @@ const QVector<CommandInterpreter::Command> &CommandInterpreter::commands()
          &CommandInterpreter::connectionRequest},
         {"supervise", "supervise [count]: supervision requests (245/25)", 0, &CommandInterpreter::supervise},
         {"lk", "lk <function code> <payload hex>: an LkSpeak packet", 1, &CommandInterpreter::lk},
+        {"site", "site: the site's configuration pages and the panel clock", 0,
+         &CommandInterpreter::siteConfiguration},
         {"send", "send <channel> [body hex]: one frame", 1, &CommandInterpreter::send},
         {"raw", "raw <hex>: bytes as they are", 1, &CommandInterpreter::raw},
         {"layout", "layout 0|1: header layout of the packets sent", 1, &CommandInterpreter::layout},
@@ -171,6 +173,11 @@ void CommandInterpreter::lk(const QStringList &arguments)
         return;
     }
     m_controller.sendLkSpeak(function, parseHex(arguments.mid(1)));
+}
+
+void CommandInterpreter::siteConfiguration(const QStringList &)
+{
+    m_controller.sendSiteConfiguration();
 }
 
 void CommandInterpreter::send(const QStringList &arguments)

@@ -47,6 +47,7 @@ private:
     void connectionRequest(const QStringList &arguments);
     void supervise(const QStringList &arguments);
     void lk(const QStringList &arguments);
+    void siteConfiguration(const QStringList &arguments);
     void send(const QStringList &arguments);
     void raw(const QStringList &arguments);
     void layout(const QStringList &arguments);

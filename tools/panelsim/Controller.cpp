@@ -1,12 +1,17 @@
 #include "Controller.h"
 
+#include "ConfigurationPages.h"
 #include "ControllerLink.h"
+
+#include <QDateTime>
 
 namespace {
 
 constexpr quint8 LinkControl = 0;
 constexpr quint8 LkSpeak = 1;
 constexpr quint8 HeartbeatAnswer = 0x81;
+// Panel seconds count from 1992-01-01 00:00:00 UTC.
+constexpr qint64 PanelEpoch = 694224000;
 
 QString fieldsText(const QVariantMap &fields)
 {
@@ -29,7 +34,10 @@ Controller::Controller(ControllerLink &link, const Site &site, QObject *parent)
 {
     connect(&m_heartbeat, &QTimer::timeout, this, [this] { sendHeartbeat(m_heartbeatStatus); });
     connect(&m_link, &ControllerLink::frameReceived, this, &Controller::onFrame);
-    connect(&m_link, &ControllerLink::connected, this, [this] { emit event(QStringLiteral("connected")); });
+    connect(&m_link, &ControllerLink::connected, this, [this] {
+        m_lastReplyByte = 2;
+        emit event(QStringLiteral("connected"));
+    });
     connect(&m_link, &ControllerLink::disconnected, this, [this] { emit event(QStringLiteral("disconnected")); });
 }
 
@@ -97,6 +105,16 @@ void Controller::sendSupervisionRequest()
 void Controller::sendLkSpeak(int function, const QByteArray &payload)
 {
     m_link.send(LkSpeak, LkSpeakCodec::encode(requestHeader(function), payload));
+}
+
+void Controller::sendSiteConfiguration()
+{
+    const QVector<QByteArray> pages = ConfigurationPages::payloads(m_site.configuration, m_site.headerLayout);
+    for (const QByteArray &payload : pages)
+        sendLkSpeak(ConfigurationPages::SupportFunction, payload);
+    const qint64 panelSeconds = QDateTime::currentSecsSinceEpoch() - PanelEpoch;
+    sendLkSpeak(ConfigurationPages::DateTimeFunction, ConfigurationPages::clockPayload(quint32(panelSeconds)));
+    emit event(QStringLiteral("site-sent %1").arg(pages.size()));
 }
 
 void Controller::onFrame(const LinkFrame &frame)

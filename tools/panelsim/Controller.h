@@ -29,6 +29,8 @@ public:
     void sendConnectionRequest();
     void sendSupervisionRequest();
     void sendLkSpeak(int function, const QByteArray &payload);
+    // The site's configuration pages, then the panel clock.
+    void sendSiteConfiguration();
 
 signals:
     void event(const QString &line);

@@ -2,5 +2,7 @@
 
 Site Site::demo()
 {
-    return Site{};
+    Site site;
+    site.configuration = SiteConfiguration::demo(site.panelNode);
+    return site;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SiteConfiguration.h"
+
 #include <QtGlobal>
 
 // What the emulated controller is: its node numbers, the kind of controller,
@@ -13,6 +15,7 @@ struct Site
     // 255: the connection request carries no option byte.
     int connectionOptions = 255;
     int headerLayout = 0;
+    SiteConfiguration configuration;
 
     static Site demo();
 };

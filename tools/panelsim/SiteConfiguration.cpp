@@ -1,0 +1,110 @@
+#include "SiteConfiguration.h"
+
+namespace {
+
+constexpr int Zones = 20;
+constexpr quint8 LoopKind = 12;
+// The engine's virtual inputs: input point channel 5, group 1 on bus
+// address 15, inputs 1 to 16.
+constexpr quint8 VirtualInputKind = 5;
+constexpr quint8 VirtualInputGroup = 1;
+constexpr quint8 VirtualInputAddress = 15;
+constexpr int VirtualInputs = 16;
+constexpr quint8 VirtualInputDevice = 200;
+// Panel seconds of 2024-03-01.
+constexpr quint32 ProjectDay = 1025481600;
+
+struct DeviceKind
+{
+    quint8 deviceType;
+    quint16 functionFlags;
+    quint8 attributes;
+};
+
+// Detectors, call points, sounders and an input module, in turn.
+constexpr DeviceKind DeviceKinds[] = {
+    {1, 0x0001, 0x03}, {2, 0x0001, 0x03}, {1, 0x0001, 0x03}, {3, 0x0002, 0x03},
+    {1, 0x0001, 0x03}, {10, 0x0008, 0x05}, {2, 0x0001, 0x03}, {20, 0x0004, 0x03},
+};
+
+SiteChannel loop(quint8 panel, quint8 number, int points)
+{
+    SiteChannel channel;
+    channel.kind = LoopKind;
+    channel.address = number;
+    for (int p = 1; p <= points; ++p) {
+        const DeviceKind &device = DeviceKinds[(p + number) % std::size(DeviceKinds)];
+        SitePoint point;
+        point.point = quint8(p);
+        point.deviceType = device.deviceType;
+        point.functionFlags = device.functionFlags;
+        point.attributes = device.attributes;
+        // Zones follow the loop round the building.
+        point.zone = quint8(1 + ((panel * 7 + number * 5 + (p - 1) / 10) % Zones));
+        point.logicalNumber = quint8(p);
+        channel.points.append(point);
+    }
+    return channel;
+}
+
+SiteChannel virtualInputs()
+{
+    SiteChannel channel;
+    channel.kind = VirtualInputKind;
+    channel.number = VirtualInputGroup;
+    channel.address = VirtualInputAddress;
+    for (int input = 1; input <= VirtualInputs; ++input)
+        channel.points.append(SitePoint{quint8(input), VirtualInputDevice, 0, 0x0000, 0x02, quint8(input)});
+    return channel;
+}
+
+SitePanel panel(quint8 number, const QString &name, const QVector<int> &loopPoints)
+{
+    SitePanel site;
+    site.number = number;
+    site.name1 = name;
+    site.name2 = name + QStringLiteral(" (2)");
+    site.projectName = QStringLiteral("Harbour Point");
+    site.projectIssue = 4;
+    site.projectCreated = ProjectDay;
+    site.projectDownloaded = ProjectDay + 86400;
+    site.investigateDelay = 180;
+    site.equipment.append(SiteEquipment{0, 0, 1, 2, {SiteVersion{0, 3, 6, 12, ProjectDay}}});
+    site.equipment.append(SiteEquipment{0, 1, 3, 0, {SiteVersion{0, 1, 4, 0, ProjectDay}}});
+    for (int i = 0; i < loopPoints.size(); ++i) {
+        const quint8 loopNumber = quint8(i + 1);
+        site.channels.append(loop(number, loopNumber, loopPoints.at(i)));
+        // One card drives two loops; the first pair runs as one loop pair.
+        const quint8 card = quint8(i / 2 + 1);
+        const quint8 pairing = number == 1 && i < 2 ? quint8(i + 1) : quint8(0);
+        site.loopDrivers.append(SiteLoopDriver{loopNumber, card, pairing, 3});
+        if (i % 2 == 0)
+            site.equipment.append(SiteEquipment{0, card, 4, 0, {SiteVersion{0, 2, 1, 0, ProjectDay}}});
+    }
+    return site;
+}
+
+} // namespace
+
+QVector<quint8> SitePanel::loops() const
+{
+    QVector<quint8> numbers;
+    for (const SiteChannel &channel : channels) {
+        if (channel.kind == LoopKind && channel.number == 0)
+            numbers.append(channel.address);
+    }
+    return numbers;
+}
+
+SiteConfiguration SiteConfiguration::demo(quint8 localPanel)
+{
+    SiteConfiguration site;
+    site.panels.append(panel(1, QStringLiteral("Main entrance"), {120, 96, 64, 30}));
+    site.panels.append(panel(2, QStringLiteral("East wing"), {110, 45}));
+    site.panels.append(panel(3, QStringLiteral("Car park"), {80, 72, 36}));
+    for (SitePanel &p : site.panels) {
+        if (p.number == localPanel)
+            p.channels.append(virtualInputs());
+    }
+    return site;
+}

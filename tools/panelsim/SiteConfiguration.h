@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+// The configuration of the emulated panel network, as the controller
+// replicates it to the engine: panels with their project, loops and other
+// channels with their points, loop cards and software versions.
+struct SitePoint
+{
+    quint8 point = 0;
+    quint8 deviceType = 0;
+    quint8 zone = 0;
+    quint16 functionFlags = 0;
+    quint8 attributes = 0;
+    quint8 logicalNumber = 0;
+};
+
+struct SiteChannel
+{
+    quint8 kind = 12;
+    quint8 number = 0;
+    // The loop number on loops.
+    quint8 address = 0;
+    QVector<SitePoint> points;
+};
+
+struct SiteLoopDriver
+{
+    quint8 loop = 0;
+    quint8 cardAddress = 0;
+    quint8 pairing = 0;
+    quint8 driverType = 0;
+};
+
+struct SiteVersion
+{
+    quint8 versionKind = 0;
+    quint8 major = 0;
+    quint8 minor = 0;
+    quint8 build = 0;
+    quint32 buildTime = 0;
+};
+
+struct SiteEquipment
+{
+    quint8 firstAddressByte = 0;
+    quint8 secondAddressByte = 0;
+    quint8 kind = 0;
+    quint8 subKind = 0;
+    QVector<SiteVersion> versions;
+};
+
+struct SitePanel
+{
+    quint8 number = 0;
+    QString name1;
+    QString name2;
+    QString projectName;
+    quint16 projectIssue = 1;
+    quint32 projectCreated = 0;
+    quint32 projectDownloaded = 0;
+    quint8 zoneLimit = 241;
+    quint16 investigateDelay = 0;
+    QVector<SiteChannel> channels;
+    QVector<SiteLoopDriver> loopDrivers;
+    QVector<SiteEquipment> equipment;
+
+    QVector<quint8> loops() const;
+};
+
+struct SiteConfiguration
+{
+    QVector<SitePanel> panels;
+
+    // 3 panels of 2 to 4 loops, 30 to 120 points a loop, 20 zones; the
+    // engine's own panel also has its virtual inputs.
+    static SiteConfiguration demo(quint8 localPanel);
+};
