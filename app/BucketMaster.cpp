@@ -157,7 +157,7 @@ void BucketMaster::connectSyncClient(SyncClient *syncClient)
 
 int BucketMaster::checkPersistenceFile() const
 {
-    QFile file(QLatin1String(GlobalConstants::bucketsFileName));
+    QFile file{QLatin1String(GlobalConstants::bucketsFileName)};
     file.open(QIODevice::ReadOnly);
     const int error = file.error();
     file.close();
@@ -168,7 +168,7 @@ int BucketMaster::save() const
 {
     // Written aside and renamed into place, so a failed or interrupted save
     // leaves the previous file whole.
-    QSaveFile file(QLatin1String(GlobalConstants::bucketsFileName));
+    QSaveFile file{QLatin1String(GlobalConstants::bucketsFileName)};
     if (!file.open(QIODevice::WriteOnly))
         return file.error();
 

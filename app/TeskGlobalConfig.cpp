@@ -138,7 +138,7 @@ void TeskGlobalConfig::saveConfigFile() const
         {elementName(GlobalConfig::FirstCodepage), QString::number(m_firstCodepage)},
         {elementName(GlobalConfig::SecondCodepage), QString::number(m_secondCodepage)},
     };
-    DOMXMLParser parser(QLatin1String(GlobalConstants::globalConfigFileName));
+    DOMXMLParser parser{QLatin1String(GlobalConstants::globalConfigFileName)};
     parser.buildDocument(texts, elementName(GlobalConfig::Root));
     parser.save();
 }

@@ -2,6 +2,7 @@
 
 #include "app/BucketMaster.h"
 #include "app/SystemState.h"
+#include "eventlog/EL_EventLogDBbase.h"
 #include "link/SC_DispatchTable.h"
 #include "link/SC_PacketBuffer.h"
 #include "link/packets/SC_AcknowledgementPkt.h"
@@ -121,6 +122,7 @@ void SyncClient::PersistenceTimeout()
     BucketMaster::instance()->save();
     if (!m_syncPages.save())
         qWarning() << "SyncClient::PersistenceTimeout" << " Cannot write" << sc_syncPages::FileName;
+    EL_EventLogDBbase::instance()->kickOffPersist();
 }
 
 void SyncClient::ReceivedPacket(SyncPacket packet)

@@ -1,5 +1,6 @@
 #include "link/packets/SC_InitiateConnectionPacket.h"
 
+#include "app/TeskGlobalConfig.h"
 #include "link/SyncClient.h"
 #include "link/packets/SC_InitiateConnectionRespPacket.h"
 
@@ -31,6 +32,9 @@ void SC_InitiateConnectionPacket::handlePacketData()
         m_client->emitBucketCommand({BucketCmd::SetValue, 0, QStringLiteral("debugPanelFwFlag"),
                                      (m_options & 0x01) ? QStringLiteral("1") : QStringLiteral("0")});
     }
+    TeskGlobalConfig *config = TeskGlobalConfig::instance();
+    config->setNetworkNodeNumber(m_networkNode);
+    config->setConnectionNodeNumber(m_connectionNode);
     SC_InitiateConnectionRespPacket response(*this, m_client->connectionKey());
     response.serialise();
     m_client->sendRawPacket(SyncClient::LkSpeakChannel, response.buffer()->getByteArray());

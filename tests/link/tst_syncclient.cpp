@@ -3,6 +3,7 @@
 #include "MessageCapture.h"
 
 #include "app/BucketMaster.h"
+#include "app/TeskGlobalConfig.h"
 #include "link/SC_DispatchTable.h"
 #include "link/Supervisor.h"
 #include "link/SyncClient.h"
@@ -274,9 +275,14 @@ void tst_SyncClient::initiateConnection()
     QSignalSpy ready(client, &SyncClient::panelReadyForAuthentication);
     BucketMaster::instance()->setValue(0, QStringLiteral("debugPanelFwFlag"), QStringLiteral("x"));
 
+    TeskGlobalConfig::instance()->setNetworkNodeNumber(0);
+    TeskGlobalConfig::instance()->setConnectionNodeNumber(0);
+
     client->ReceivedPacket(lkSpeak(request));
     QCOMPARE(lkSpeakSent(sent), QByteArrayList{response});
     QCOMPARE(ready.count(), 1);
+    QCOMPARE(TeskGlobalConfig::instance()->getNetworkNodeNumber(), 1);
+    QCOMPARE(TeskGlobalConfig::instance()->getConnectionNodeNumber(), 2);
     QCOMPARE(BucketMaster::instance()->getValue(0, QStringLiteral("debugPanelFwFlag")),
              debugFlag.isNull() ? QStringLiteral("x") : debugFlag);
 }

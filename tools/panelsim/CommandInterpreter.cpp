@@ -96,6 +96,7 @@ void CommandInterpreter::runQueued()
 
 void CommandInterpreter::observe(const QString &event)
 {
+    m_seenSinceLastCommand << event;
     if (m_expected.isEmpty() || !event.startsWith(m_expected))
         return;
     m_expected.clear();
@@ -118,6 +119,8 @@ void CommandInterpreter::execute(const QString &line)
             return;
         }
         (this->*command.run)(arguments);
+        if (command.run != &CommandInterpreter::expect)
+            m_seenSinceLastCommand.clear();
         return;
     }
     emit output(QStringLiteral("error unknown command: %1").arg(name));
@@ -222,6 +225,10 @@ void CommandInterpreter::expect(const QStringList &arguments)
     int timeout = 10000;
     if (arguments.size() > 1)
         parseNumber(arguments.at(1), timeout);
+    for (const QString &seen : qAsConst(m_seenSinceLastCommand)) {
+        if (seen.startsWith(arguments.first()))
+            return;
+    }
     m_expected = arguments.first();
     m_hold.start(timeout);
 }

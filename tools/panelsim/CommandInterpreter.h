@@ -11,7 +11,8 @@ class ControllerLink;
 
 // Runs the emulator's commands, one per line, from standard input or a
 // script file, in order. "wait" and "expect" hold the queue, so a script can
-// pace itself and check what the engine answers.
+// pace itself and check what the engine answers; "expect" is also met by an
+// event seen since the command before it.
 class CommandInterpreter final : public QObject
 {
     Q_OBJECT
@@ -63,6 +64,7 @@ private:
     QQueue<QString> m_queue;
     QTimer m_hold;
     QString m_expected;
+    QStringList m_seenSinceLastCommand;
     QSocketNotifier *m_input = nullptr;
     QByteArray m_partialLine;
 };

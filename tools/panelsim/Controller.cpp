@@ -34,11 +34,8 @@ Controller::Controller(ControllerLink &link, const Site &site, QObject *parent)
 {
     connect(&m_heartbeat, &QTimer::timeout, this, [this] { sendHeartbeat(m_heartbeatStatus); });
     connect(&m_link, &ControllerLink::frameReceived, this, &Controller::onFrame);
-    connect(&m_link, &ControllerLink::connected, this, [this] {
-        m_lastReplyByte = 2;
-        emit event(QStringLiteral("connected"));
-    });
-    connect(&m_link, &ControllerLink::disconnected, this, [this] { emit event(QStringLiteral("disconnected")); });
+    connect(&m_link, &ControllerLink::connected, this, [this] { emit reported(QStringLiteral("connected")); });
+    connect(&m_link, &ControllerLink::disconnected, this, [this] { emit reported(QStringLiteral("disconnected")); });
 }
 
 void Controller::startHeartbeat(int intervalMs, quint8 status)
@@ -114,7 +111,7 @@ void Controller::sendSiteConfiguration()
         sendLkSpeak(ConfigurationPages::SupportFunction, payload);
     const qint64 panelSeconds = QDateTime::currentSecsSinceEpoch() - PanelEpoch;
     sendLkSpeak(ConfigurationPages::DateTimeFunction, ConfigurationPages::clockPayload(quint32(panelSeconds)));
-    emit event(QStringLiteral("site-sent %1").arg(pages.size()));
+    emit reported(QStringLiteral("site-sent %1").arg(pages.size()));
 }
 
 void Controller::onFrame(const LinkFrame &frame)
@@ -122,9 +119,9 @@ void Controller::onFrame(const LinkFrame &frame)
     if (frame.channel == LinkControl) {
         if (frame.body.size() == 2 && quint8(frame.body.at(0)) == HeartbeatAnswer) {
             m_lastReplyByte = quint8(frame.body.at(1));
-            emit event(QStringLiteral("heartbeat-answer %1").arg(m_lastReplyByte));
+            emit reported(QStringLiteral("heartbeat-answer %1").arg(m_lastReplyByte));
         } else {
-            emit event(QStringLiteral("bad-heartbeat-answer %1").arg(QString::fromLatin1(frame.body.toHex())));
+            emit reported(QStringLiteral("bad-heartbeat-answer %1").arg(QString::fromLatin1(frame.body.toHex())));
         }
         return;
     }
@@ -132,14 +129,14 @@ void Controller::onFrame(const LinkFrame &frame)
         onLkSpeak(frame.body);
         return;
     }
-    emit event(QStringLiteral("frame %1 %2").arg(frame.channel).arg(QString::fromLatin1(frame.body.toHex())));
+    emit reported(QStringLiteral("frame %1 %2").arg(frame.channel).arg(QString::fromLatin1(frame.body.toHex())));
 }
 
 void Controller::onLkSpeak(const QByteArray &body)
 {
     const std::optional<LkMessage> message = LkSpeakCodec::decode(body);
     if (!message) {
-        emit event(QStringLiteral("bad-packet %1").arg(QString::fromLatin1(body.toHex())));
+        emit reported(QStringLiteral("bad-packet %1").arg(QString::fromLatin1(body.toHex())));
         return;
     }
     const PacketKind *kind = LkSpeakCodec::kindOf(*message);
@@ -147,7 +144,7 @@ void Controller::onLkSpeak(const QByteArray &body)
                                                    : std::nullopt;
     const QString name = kind ? QLatin1String(kind->name)
                               : QStringLiteral("fc%1").arg(message->header.function);
-    emit event(QStringLiteral("rx %1 seq=%2 layout=%3 %4")
+    emit reported(QStringLiteral("rx %1 seq=%2 layout=%3 %4")
                    .arg(name)
                    .arg(message->header.sequence)
                    .arg(message->header.layout)
@@ -194,10 +191,10 @@ void Controller::checkConnectionResponse(const LkMessage &reply, const QVariantM
         fault = addressingFault(*m_pendingConnection, reply).value_or(QString());
     if (fault.isEmpty()) {
         m_pendingConnection.reset();
-        emit event(QStringLiteral("connection-response ok key=%1")
+        emit reported(QStringLiteral("connection-response ok key=%1")
                        .arg(QString::fromLatin1(fields.value(QStringLiteral("key")).toByteArray().toHex())));
     } else {
-        emit event(QStringLiteral("connection-response bad %1").arg(fault));
+        emit reported(QStringLiteral("connection-response bad %1").arg(fault));
     }
 }
 
@@ -213,7 +210,7 @@ void Controller::checkSupervisionAnswer(const LkMessage &reply, const QVariantMa
     else
         fault = addressingFault(*m_pendingSupervision, reply).value_or(QString());
     if (fault.isEmpty())
-        emit event(QStringLiteral("supervision-answer ok seq=%1").arg(reply.header.sequence));
+        emit reported(QStringLiteral("supervision-answer ok seq=%1").arg(reply.header.sequence));
     else
-        emit event(QStringLiteral("supervision-answer bad %1").arg(fault));
+        emit reported(QStringLiteral("supervision-answer bad %1").arg(fault));
 }

@@ -13,7 +13,7 @@ struct LinkFrame;
 
 // The emulated panel controller: keeps the heartbeat, sends requests, and
 // checks every answer of the engine against what it asked. Everything it
-// sees is reported as one line of text (event).
+// sees is reported as one line of text.
 class Controller final : public QObject
 {
     Q_OBJECT
@@ -33,7 +33,7 @@ public:
     void sendSiteConfiguration();
 
 signals:
-    void event(const QString &line);
+    void reported(const QString &line);
 
 private:
     LkHeader requestHeader(int function);

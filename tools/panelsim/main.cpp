@@ -41,8 +41,8 @@ int main(int argc, char *argv[])
         out << line << '\n';
         out.flush();
     };
-    QObject::connect(&controller, &Controller::event, &interpreter, &CommandInterpreter::observe);
-    QObject::connect(&controller, &Controller::event, &application, print);
+    QObject::connect(&controller, &Controller::reported, &interpreter, &CommandInterpreter::observe);
+    QObject::connect(&controller, &Controller::reported, &application, print);
     QObject::connect(&interpreter, &CommandInterpreter::output, &application, print);
     QObject::connect(&interpreter, &CommandInterpreter::finished, &application, &QCoreApplication::exit,
                      Qt::QueuedConnection);

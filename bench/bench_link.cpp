@@ -1,0 +1,106 @@
+// Framing and receive-dispatch throughput for a controller's stream of mixed
+// frames: heartbeats, supervision, connection requests, packets the engine
+// does not handle and frames of other channels, read in chunks of a given
+// size.
+
+#include "app/BucketMaster.h"
+#include "fuzz/FeedTransport.h"
+#include "link/SC_LinkFramer.h"
+#include "link/SC_LinkLayer.h"
+#include "link/Supervisor.h"
+#include "link/SyncClient.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+
+namespace {
+
+constexpr int FramesPerPattern = 6;
+constexpr int Patterns = 2000;
+
+QByteArray lkPacket(quint8 functionCode, const QByteArray &payload)
+{
+    QByteArray packet = QByteArray::fromHex("0000000000030000003200070109");
+    packet[6] = char(functionCode);
+    packet += payload;
+    const quint32 length = quint32(packet.size());
+    for (int i = 0; i < 4; ++i)
+        packet[i] = char(length >> (24 - 8 * i));
+    return packet;
+}
+
+const QByteArray &mixedStream()
+{
+    static const QByteArray stream = [] {
+        QByteArray pattern;
+        pattern += SC_LinkFramer::frame(0, QByteArray::fromHex("010201"));
+        pattern += SC_LinkFramer::frame(1, lkPacket(245, QByteArray::fromHex("1901020300")));
+        pattern += SC_LinkFramer::frame(1, lkPacket(245, QByteArray::fromHex("1906010001")));
+        pattern += SC_LinkFramer::frame(1, lkPacket(245, QByteArray::fromHex("1200060001000205")));
+        pattern += SC_LinkFramer::frame(1, lkPacket(139, QByteArray(120, '\x11')));
+        pattern += SC_LinkFramer::frame(2, QByteArray(40, '\x22'));
+        QByteArray all;
+        for (int i = 0; i < Patterns; ++i)
+            all += pattern;
+        return all;
+    }();
+    return stream;
+}
+
+void feedInChunks(FeedTransport &transport, const QByteArray &stream, int chunk)
+{
+    for (int at = 0; at < stream.size(); at += chunk)
+        transport.feed(stream.mid(at, chunk));
+}
+
+void BM_Framing(benchmark::State &state)
+{
+    FeedTransport transport;
+    SC_LinkLayer link(&transport);
+    link.Start();
+    qint64 packets = 0;
+    QObject::connect(&link, &SC_LinkLayer::Packet, [&packets](const SyncPacket &) { ++packets; });
+    const QByteArray &stream = mixedStream();
+    for (auto _ : state)
+        feedInChunks(transport, stream, int(state.range(0)));
+    state.SetBytesProcessed(state.iterations() * stream.size());
+    state.SetItemsProcessed(state.iterations() * FramesPerPattern * Patterns);
+    benchmark::DoNotOptimize(packets);
+}
+BENCHMARK(BM_Framing)->Arg(64)->Arg(1460)->Arg(65536);
+
+void BM_FramingAndDispatch(benchmark::State &state)
+{
+    FeedTransport transport;
+    SC_LinkLayer link(&transport);
+    Supervisor supervisor;
+    SyncClient *client = SyncClient::instance();
+    BucketMaster::instance()->connectSyncClient(client);
+    QObject::connect(&link, &SC_LinkLayer::Packet, client, &SyncClient::ReceivedPacket);
+    QObject::connect(&link, &SC_LinkLayer::LinkStatus, client, &SyncClient::LinkStatus);
+    QObject::connect(client, &SyncClient::SendPacket, &link, &SC_LinkLayer::Send);
+    link.Start();
+    const QByteArray &stream = mixedStream();
+    for (auto _ : state)
+        feedInChunks(transport, stream, int(state.range(0)));
+    state.SetBytesProcessed(state.iterations() * stream.size());
+    state.SetItemsProcessed(state.iterations() * FramesPerPattern * Patterns);
+}
+BENCHMARK(BM_FramingAndDispatch)->Arg(1460)->Arg(65536);
+
+void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication application(argc, argv);
+    // The stream's unhandled packets are each reported; the report is not
+    // what is measured.
+    qInstallMessageHandler(quiet);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,51 @@
+// The receive dispatch: any byte stream through the link layer into the
+// protocol client, as from a connected controller. What the engine would
+// send back goes nowhere.
+
+#include "app/BucketMaster.h"
+#include "fuzz/FeedTransport.h"
+#include "link/SC_LinkLayer.h"
+#include "link/Supervisor.h"
+#include "link/SyncClient.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
+
+struct Engine
+{
+    FeedTransport transport;
+    SC_LinkLayer link{&transport};
+    Supervisor supervisor;
+
+    Engine()
+    {
+        SyncClient *client = SyncClient::instance();
+        BucketMaster::instance()->connectSyncClient(client);
+        QObject::connect(&link, &SC_LinkLayer::Packet, client, &SyncClient::ReceivedPacket);
+        QObject::connect(&link, &SC_LinkLayer::LinkStatus, client, &SyncClient::LinkStatus);
+        QObject::connect(client, &SyncClient::SendPacket, &link, &SC_LinkLayer::Send);
+        link.Start();
+    }
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    static QCoreApplication application(*argc, *argv);
+    qInstallMessageHandler(quiet);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static Engine engine;
+    engine.transport.reconnect();
+    engine.transport.feed(QByteArray(reinterpret_cast<const char *>(data), int(size)));
+    // What a burst of supervision requests gets 4 s later.
+    engine.supervisor.ResponseTimeout();
+    return 0;
+}
