@@ -2,7 +2,6 @@
 
 #include "app/QVemoApplication.h"
 #include "link/SC_Ethernet.h"
-#include "link/SC_LinkLayer.h"
 #include "link/Supervisor.h"
 #include "link/SyncClient.h"
 #include "paneldata/pages/sc_SiteConfigurationFingerprint_Page.h"
@@ -45,11 +44,7 @@ void SC_App::Start()
     QMetaObject::invokeMethod(&m_linkFactory, "Start", Qt::QueuedConnection);
     started.exec();
 
-    SC_LinkLayer *link = m_linkFactory.linkLayer();
-    connect(link, &SC_LinkLayer::Packet, client, &SyncClient::ReceivedPacket);
-    connect(link, &SC_LinkLayer::LinkStatus, client, &SyncClient::LinkStatus);
-    connect(client, &SyncClient::SendPacket, link, &SC_LinkLayer::Send);
-    connect(client, &SyncClient::SendACKPacket, link, &SC_LinkLayer::SendACK);
+    client->connectLinkLayer(m_linkFactory.linkLayer());
     connect(m_linkFactory.transport(), &sc_link::Connected, client, &SyncClient::setLinkAddresses);
 }
 

@@ -77,9 +77,7 @@ void BM_FramingAndDispatch(benchmark::State &state)
     Supervisor supervisor;
     SyncClient *client = SyncClient::instance();
     BucketMaster::instance()->connectSyncClient(client);
-    QObject::connect(&link, &SC_LinkLayer::Packet, client, &SyncClient::ReceivedPacket);
-    QObject::connect(&link, &SC_LinkLayer::LinkStatus, client, &SyncClient::LinkStatus);
-    QObject::connect(client, &SyncClient::SendPacket, &link, &SC_LinkLayer::Send);
+    client->connectLinkLayer(&link);
     link.Start();
     const QByteArray &stream = mixedStream();
     for (auto _ : state)

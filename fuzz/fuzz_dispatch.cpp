@@ -4,15 +4,12 @@
 
 #include "app/BucketMaster.h"
 #include "fuzz/FeedTransport.h"
+#include "fuzz/FuzzQt.h"
 #include "link/SC_LinkLayer.h"
 #include "link/Supervisor.h"
 #include "link/SyncClient.h"
 
-#include <QCoreApplication>
-
 namespace {
-
-void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
 
 struct Engine
 {
@@ -24,9 +21,7 @@ struct Engine
     {
         SyncClient *client = SyncClient::instance();
         BucketMaster::instance()->connectSyncClient(client);
-        QObject::connect(&link, &SC_LinkLayer::Packet, client, &SyncClient::ReceivedPacket);
-        QObject::connect(&link, &SC_LinkLayer::LinkStatus, client, &SyncClient::LinkStatus);
-        QObject::connect(client, &SyncClient::SendPacket, &link, &SC_LinkLayer::Send);
+        client->connectLinkLayer(&link);
         link.Start();
     }
 };
@@ -35,8 +30,7 @@ struct Engine
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    static QCoreApplication application(*argc, *argv);
-    qInstallMessageHandler(quiet);
+    startQtForFuzzing(argc, argv);
     return 0;
 }
 

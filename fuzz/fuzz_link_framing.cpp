@@ -2,23 +2,15 @@
 // the link layer.
 
 #include "fuzz/FeedTransport.h"
+#include "fuzz/FuzzQt.h"
 #include "link/SC_LinkFramer.h"
 #include "link/SC_LinkLayer.h"
 
-#include <QCoreApplication>
-
 #include <cstdlib>
-
-namespace {
-
-void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
-
-} // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    static QCoreApplication application(*argc, *argv);
-    qInstallMessageHandler(quiet);
+    startQtForFuzzing(argc, argv);
     return 0;
 }
 

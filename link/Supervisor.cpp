@@ -24,8 +24,11 @@ void Supervisor::SupervisionRequest(SC_TESKSupportPacket *request)
     m_answer = std::make_unique<SC_SupervisionPacket>(*request, SyncClient::instance());
 }
 
+// An answer goes out once: its bytes are final once it is serialised.
 void Supervisor::ResponseTimeout()
 {
-    if (m_answer)
-        SyncClient::instance()->sendSupervisionReply(m_answer.get());
+    if (!m_answer)
+        return;
+    SyncClient::instance()->sendSupervisionReply(m_answer.get());
+    m_answer.reset();
 }

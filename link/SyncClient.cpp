@@ -4,6 +4,7 @@
 #include "app/SystemState.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "link/SC_DispatchTable.h"
+#include "link/SC_LinkLayer.h"
 #include "link/SC_PacketBuffer.h"
 #include "link/packets/SC_AcknowledgementPkt.h"
 #include "link/packets/SC_SupervisionPacket.h"
@@ -123,6 +124,14 @@ void SyncClient::PersistenceTimeout()
     if (!m_syncPages.save())
         qWarning() << "SyncClient::PersistenceTimeout" << " Cannot write" << sc_syncPages::FileName;
     EL_EventLogDBbase::instance()->kickOffPersist();
+}
+
+void SyncClient::connectLinkLayer(SC_LinkLayer *link)
+{
+    connect(link, &SC_LinkLayer::Packet, this, &SyncClient::ReceivedPacket);
+    connect(link, &SC_LinkLayer::LinkStatus, this, &SyncClient::LinkStatus);
+    connect(this, &SyncClient::SendPacket, link, &SC_LinkLayer::Send);
+    connect(this, &SyncClient::SendACKPacket, link, &SC_LinkLayer::SendACK);
 }
 
 void SyncClient::ReceivedPacket(SyncPacket packet)

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 class SC_LkSpeakBasePacket;
+class SC_LinkLayer;
 class SC_PacketBuffer;
 class SC_PacketHandler;
 class SC_SupervisionPacket;
@@ -57,6 +58,10 @@ public:
 
     void initPersistence();
     void stopPersistenceTimer();
+
+    // Packets and link state from the link layer, packets to send to it;
+    // queued when the link layer lives on the link thread.
+    void connectLinkLayer(SC_LinkLayer *link);
 
     void RxLkSpeak(const SyncPacket &packet);
     void sendRawPacket(quint8 channel, const QByteArray &bytes);

@@ -197,6 +197,7 @@ void tst_SyncClient::supervisionAnsweredAfterFourQuietSeconds()
     clock.advance(1);
     QCOMPARE(lkSpeakSent(sent), QByteArrayList{supervisionAnswer()});
     clock.advance(60000);
+    supervisor.ResponseTimeout();
     QCOMPARE(sent.count(), 1);
 }
 
