@@ -51,6 +51,13 @@ QByteArrayList lkSpeakSent(const QSignalSpy &spy)
     return sent;
 }
 
+// What the dispatcher reported; other components may warn about their own
+// surroundings (no session bus, no configuration file).
+QStringList dispatchWarnings(const MessageCapture &messages)
+{
+    return messages.warnings().filter(QRegularExpression(QStringLiteral("^SyncClient::RxLkSpeak")));
+}
+
 QStringList signalNames(const QList<QByteArray> &order)
 {
     QStringList names;
@@ -114,7 +121,7 @@ void tst_SyncClient::otherChannelsAreDropped()
     SyncClient::instance()->ReceivedPacket(SyncPacket{2, supervisionRequest()});
     clock.advance(10000);
     QCOMPARE(sent.count(), 0);
-    QVERIFY(m_messages->warnings().isEmpty());
+    QVERIFY(dispatchWarnings(*m_messages).isEmpty());
 }
 
 void tst_SyncClient::undispatchablePacketsAreDroppedWithAWarning_data()
@@ -162,10 +169,10 @@ void tst_SyncClient::everyTableRowIsBoundedByItsMinimumPayload()
 
         m_messages->clear();
         SyncClient::instance()->RxLkSpeak(lkSpeak(lkPacket(entry.functionCode, payload)));
-        QVERIFY2(m_messages->warnings().isEmpty(), entry.name);
+        QVERIFY2(dispatchWarnings(*m_messages).isEmpty(), entry.name);
 
         SyncClient::instance()->RxLkSpeak(lkSpeak(lkPacket(entry.functionCode, payload.chopped(1))));
-        QVERIFY2(m_messages->warnings().size() == 1, entry.name);
+        QVERIFY2(dispatchWarnings(*m_messages).size() == 1, entry.name);
     }
 }
 
