@@ -200,7 +200,7 @@ void tst_SyncPageFramework::signaturesLoadAtStartAndSaveOnPersistence()
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(directory.path()));
     {
-        QFile file(QLatin1String(sc_syncPages::FileName));
+        QFile file{QLatin1String(sc_syncPages::FileName)};
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(hex("00032a00 00000011"));
     }
@@ -208,7 +208,7 @@ void tst_SyncPageFramework::signaturesLoadAtStartAndSaveOnPersistence()
     QCOMPARE(signatureOf(42, 3, 0), QStringLiteral("kept 00000011"));
     m_bench->receive(syncPagePart(1, 4, 0, 0x22, hex("0000")));
     SyncClient::instance()->PersistenceTimeout();
-    QFile file(QLatin1String(sc_syncPages::FileName));
+    QFile file{QLatin1String(sc_syncPages::FileName)};
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), hex("00032a00 00000011 00040100 00000022"));
     QVERIFY(QDir::setCurrent(previous));
