@@ -27,6 +27,7 @@ inline constexpr char currNetMstr[] = "currNetMstr";
 inline constexpr char debugPanelFwFlag[] = "debugPanelFwFlag";
 inline constexpr char stdkeyswtch[] = "stdkeyswtch";
 inline constexpr char daymode[] = "daymode";
+inline constexpr char mstrstat[] = "mstrstat";
 
 // Bucket 41: global configuration details.
 inline constexpr char loopDspFmt[] = "loopDspFmt";

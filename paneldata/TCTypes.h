@@ -10,6 +10,7 @@ namespace TC {
 using panel_t = quint8;
 using point_t = quint8;
 using device_t = quint8;
+using zone_t = quint8;
 using channelAddressNumerical_t = quint8;
 // Widened when carried by signals.
 using channelAddress_t = quint32;
@@ -17,6 +18,10 @@ using channelAddress_t = quint32;
 inline constexpr panel_t cPanelCount = 100;
 inline constexpr panel_t cNoPanel = 254;
 inline constexpr panel_t cAllPanels = 255;
+
+// Texts are kept per language selection: the panel's first or second
+// language.
+enum eLanguageSelection : int { eFirstLanguage = 1, eSecondLanguage = 2 };
 
 // Per-panel tables have room for panels 0 to 99 only.
 inline constexpr bool isTablePanel(panel_t panel) { return panel < cPanelCount; }

@@ -1,0 +1,26 @@
+#include "paneldata/PanelPointStringsContainer.h"
+
+void PanelPointStringsContainer::clear()
+{
+    m_entries.clear();
+    m_index.clear();
+}
+
+bool PanelPointStringsContainer::add(const PointTextEntry &entry)
+{
+    const quint32 key = entry.key();
+    if (m_index.contains(key))
+        return false;
+    m_index.insert(key, m_entries.size());
+    m_entries.append(entry);
+    return true;
+}
+
+const PointTextEntry *PanelPointStringsContainer::find(const ChannelAddress &channel, quint8 point) const
+{
+    PointTextEntry probe;
+    probe.channel = channel;
+    probe.point = point;
+    const auto found = m_index.constFind(probe.key());
+    return found == m_index.constEnd() ? nullptr : &m_entries.at(found.value());
+}

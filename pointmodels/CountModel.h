@@ -1,0 +1,45 @@
+#pragma once
+
+#include "paneldata/ChannelAddress.h"
+#include "paneldata/PointAddressKey.h"
+#include "paneldata/TCTypes.h"
+
+#include <QStandardItemModel>
+
+// The base of the point and status lists: a facade clears it and hands it
+// every accepted point; the owner then reports the row count for the list
+// header. Lists are rebuilt whole, never patched.
+class CountModel : public QStandardItemModel
+{
+    Q_OBJECT
+
+public:
+    static constexpr int HighlightedRole = 32;
+
+    explicit CountModel(QObject *parent = nullptr);
+
+    // Views see the first row go before the reset. Subclasses that keep
+    // side lists empty them and then call this.
+    virtual void clearModel();
+    // For lists built from addresses alone; the base ignores it.
+    virtual void addPointDetails(int panel, int channelKind, int channelNumber, int channelAddress,
+                                 int point);
+    // The facades' hook, once per accepted point; the base ignores it.
+    virtual void addPoint(TC::panel_t panel, const ChannelAddress *channel, const PointAddressKey *record);
+
+    void emitCount(int count);
+
+    // A subclass that builds its list through a filter chain adds a
+    // function filter of the mask while this is on.
+    void setFunctionFilterOn(bool on) { m_functionFilterOn = on; }
+    bool isFunctionFilterOn() const { return m_functionFilterOn; }
+    void setFunctionMask(int mask) { m_functionMask = mask; }
+    int functionMask() const { return m_functionMask; }
+
+signals:
+    void countResult(QString count);
+
+private:
+    bool m_functionFilterOn = false;
+    int m_functionMask = -1;
+};
