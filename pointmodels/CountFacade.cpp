@@ -8,6 +8,6 @@ CountFacade::CountFacade(TC::panel_t panel, int *counter)
 
 void CountFacade::visit(TC::panel_t panel, const ChannelAddress *channel, const PointAddressKey *record)
 {
-    if (m_counter && m_filter && m_filter->acceptsAll(panel, channel, record))
+    if (m_counter && chainAccepts(panel, channel, record))
         ++*m_counter;
 }

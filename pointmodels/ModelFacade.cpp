@@ -18,7 +18,7 @@ ModelFacade::ModelFacade(CountModel *model, const QSharedPointer<SimplePointFilt
 
 void ModelFacade::visit(TC::panel_t panel, const ChannelAddress *channel, const PointAddressKey *record)
 {
-    if (m_model && m_filter && m_filter->acceptsAll(panel, channel, record))
+    if (m_model && chainAccepts(panel, channel, record))
         m_model->addPoint(panel, channel, record);
 }
 

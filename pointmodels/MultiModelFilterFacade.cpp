@@ -18,7 +18,7 @@ void MultiModelFilterFacade::setFilter(const QSharedPointer<SimplePointFilter> &
 void MultiModelFilterFacade::visit(TC::panel_t panel, const ChannelAddress *channel,
                                    const PointAddressKey *record)
 {
-    if (!m_filter || !m_filter->acceptsAll(panel, channel, record))
+    if (!chainAccepts(panel, channel, record))
         return;
     if (m_mainModel)
         m_mainModel->addPoint(panel, channel, record);

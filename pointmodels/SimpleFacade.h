@@ -30,6 +30,12 @@ public:
     TC::panel_t lastPanel() const { return m_lastPanel; }
 
 protected:
+    // The stored chain accepts the point (an empty chain accepts nothing).
+    bool chainAccepts(TC::panel_t panel, const ChannelAddress *channel, const PointAddressKey *record) const
+    {
+        return m_filter && m_filter->acceptsAll(panel, channel, record);
+    }
+
     TC::panel_t m_firstPanel = 0;
     TC::panel_t m_lastPanel = 0;
     QSharedPointer<SimplePointFilter> m_filter;
