@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaType>
 #include <QtGlobal>
 
 // The one-byte vocabulary in which point addresses travel between components.
@@ -27,3 +28,5 @@ enum eLanguageSelection : int { eFirstLanguage = 1, eSecondLanguage = 2 };
 inline constexpr bool isTablePanel(panel_t panel) { return panel < cPanelCount; }
 
 } // namespace TC
+
+Q_DECLARE_METATYPE(TC::eLanguageSelection)
