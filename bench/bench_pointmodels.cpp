@@ -1,0 +1,164 @@
+#include "app/TeskGlobalConfig.h"
+#include "paneldata/PointCoreConfiguration.h"
+#include "pointmodels/CountFacade.h"
+#include "pointmodels/CountModel.h"
+#include "pointmodels/LoopCfgFilter.h"
+#include "pointmodels/ModelFacade.h"
+#include "pointmodels/RealPhysicalPointFilter.h"
+#include "pointmodels/RealPointFilter.h"
+#include "pointmodels/ZoneCfgFilter.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+
+namespace {
+
+// A large network: 100 panels of 8 loops with 250 points each.
+constexpr int Panels = 100;
+constexpr int Loops = 8;
+constexpr int PointsPerLoop = 250;
+constexpr int NetworkPoints = Panels * Loops * PointsPerLoop;
+constexpr quint8 AllPanels = 255;
+constexpr quint8 ChangedPanel = 42;
+
+// One row per point with its address, as a status list keeps it.
+class PointRowsModel final : public CountModel
+{
+public:
+    void addPoint(TC::panel_t panel, const ChannelAddress *channel, const PointAddressKey *record) override
+    {
+        auto *row = new QStandardItem;
+        row->setData(panel, 33);
+        row->setData(record->zone, 34);
+        row->setData(record->pointNumber, 35);
+        row->setData(channel->address(), 38);
+        appendRow(row);
+    }
+};
+
+PointAddressKey pointRecord(int point, int zone)
+{
+    // Every tenth point is no physical device, so each filter has work.
+    const quint8 attributes = point % 10 == 0 ? 0x08 : 0x02;
+    return PointAddressKey(quint8(point), quint8(zone), 5, attributes, 0x01, 251);
+}
+
+void buildNetwork()
+{
+    static bool built = false;
+    if (built)
+        return;
+    built = true;
+    // The walks cover panels 1 to 99 only on a networked engine.
+    TeskGlobalConfig::instance()->setPanelNumber(1);
+    PointCoreConfiguration *configuration = PointCoreConfiguration::instance();
+    configuration->clearPanel(AllPanels);
+    for (int panel = 0; panel < Panels; ++panel) {
+        for (int loop = 1; loop <= Loops; ++loop) {
+            const ChannelAddress channel(12, quint8(loop), 0);
+            configuration->addChannel(quint8(panel), channel, PointsPerLoop);
+            for (int point = 1; point <= PointsPerLoop; ++point)
+                configuration->addPoint(quint8(panel), channel, pointRecord(point, (loop * 10 + point) % 240));
+        }
+    }
+}
+
+// The controller sends one point of panel 42 again: its record moves to the
+// end of its loop, so the rebuilt list differs in order.
+void changeOnePoint()
+{
+    const ChannelAddress loop3(12, 3, 0);
+    PointCoreConfiguration::instance()->addPoint(ChangedPanel, loop3, pointRecord(100, (30 + 100) % 240));
+}
+
+QSharedPointer<SimplePointFilter> chain()
+{
+    QList<quint8> zones;
+    for (int zone = 0; zone < 240; zone += 2)
+        zones << quint8(zone);
+    QSharedPointer<SimplePointFilter> head(new RealPointFilter);
+    QSharedPointer<SimplePointFilter> loops(new LoopCfgFilter(255, false));
+    QSharedPointer<SimplePointFilter> physical(new RealPhysicalPointFilter);
+    QSharedPointer<SimplePointFilter> inZones(new ZoneCfgFilter(zones));
+    physical->setNext(inZones);
+    loops->setNext(physical);
+    head->setNext(loops);
+    return head;
+}
+
+// The whole network through the chain into a list: points walked per second.
+void BM_WalkNetworkIntoList(benchmark::State &state)
+{
+    buildNetwork();
+    PointRowsModel list;
+    for (auto _ : state) {
+        ModelFacade facade(&list, chain(), AllPanels);
+        facade.run();
+        benchmark::DoNotOptimize(list.rowCount());
+    }
+    state.SetItemsProcessed(state.iterations() * (NetworkPoints - Loops * PointsPerLoop));
+    state.counters["rows"] = list.rowCount();
+}
+BENCHMARK(BM_WalkNetworkIntoList)->Unit(benchmark::kMillisecond);
+
+// The same walk counting only: what the filters and the walk cost alone.
+void BM_CountNetwork(benchmark::State &state)
+{
+    buildNetwork();
+    int accepted = 0;
+    for (auto _ : state) {
+        accepted = 0;
+        CountFacade facade(AllPanels, &accepted);
+        facade.setFilter(chain());
+        facade.run();
+        benchmark::DoNotOptimize(accepted);
+    }
+    state.SetItemsProcessed(state.iterations() * (NetworkPoints - Loops * PointsPerLoop));
+    state.counters["accepted"] = accepted;
+}
+BENCHMARK(BM_CountNetwork)->Unit(benchmark::kMillisecond);
+
+// One point of one panel changes; that panel's list is rebuilt whole.
+void BM_RebuildPanelListAfterOneChange(benchmark::State &state)
+{
+    buildNetwork();
+    PointRowsModel list;
+    for (auto _ : state) {
+        state.PauseTiming();
+        changeOnePoint();
+        state.ResumeTiming();
+        ModelFacade facade(&list, chain(), ChangedPanel);
+        facade.run();
+        benchmark::DoNotOptimize(list.rowCount());
+    }
+    state.counters["rows"] = list.rowCount();
+}
+BENCHMARK(BM_RebuildPanelListAfterOneChange)->Unit(benchmark::kMicrosecond);
+
+// One point changes; the network-wide list is rebuilt whole.
+void BM_RebuildNetworkListAfterOneChange(benchmark::State &state)
+{
+    buildNetwork();
+    PointRowsModel list;
+    for (auto _ : state) {
+        state.PauseTiming();
+        changeOnePoint();
+        state.ResumeTiming();
+        ModelFacade facade(&list, chain(), AllPanels);
+        facade.run();
+        benchmark::DoNotOptimize(list.rowCount());
+    }
+    state.counters["rows"] = list.rowCount();
+}
+BENCHMARK(BM_RebuildNetworkListAfterOneChange)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
