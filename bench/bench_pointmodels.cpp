@@ -119,39 +119,24 @@ void BM_CountNetwork(benchmark::State &state)
 }
 BENCHMARK(BM_CountNetwork)->Unit(benchmark::kMillisecond);
 
-// One point of one panel changes; that panel's list is rebuilt whole.
-void BM_RebuildPanelListAfterOneChange(benchmark::State &state)
+// One point of panel 42 changes; a list of that panel (argument 42) or of
+// the whole network (argument 255) is rebuilt whole.
+void BM_RebuildListAfterOneChange(benchmark::State &state)
 {
     buildNetwork();
+    const auto panel = TC::panel_t(state.range(0));
     PointRowsModel list;
     for (auto _ : state) {
         state.PauseTiming();
         changeOnePoint();
         state.ResumeTiming();
-        ModelFacade facade(&list, chain(), ChangedPanel);
+        ModelFacade facade(&list, chain(), panel);
         facade.run();
         benchmark::DoNotOptimize(list.rowCount());
     }
     state.counters["rows"] = list.rowCount();
 }
-BENCHMARK(BM_RebuildPanelListAfterOneChange)->Unit(benchmark::kMicrosecond);
-
-// One point changes; the network-wide list is rebuilt whole.
-void BM_RebuildNetworkListAfterOneChange(benchmark::State &state)
-{
-    buildNetwork();
-    PointRowsModel list;
-    for (auto _ : state) {
-        state.PauseTiming();
-        changeOnePoint();
-        state.ResumeTiming();
-        ModelFacade facade(&list, chain(), AllPanels);
-        facade.run();
-        benchmark::DoNotOptimize(list.rowCount());
-    }
-    state.counters["rows"] = list.rowCount();
-}
-BENCHMARK(BM_RebuildNetworkListAfterOneChange)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RebuildListAfterOneChange)->Arg(ChangedPanel)->Arg(AllPanels)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
