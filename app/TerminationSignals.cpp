@@ -28,8 +28,6 @@ TerminationSignals::TerminationSignals(QObject *parent)
     }
     m_notifier = new QSocketNotifier(g_signalSockets[1], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &TerminationSignals::readSignal);
-    connect(this, &TerminationSignals::terminationRequested, qApp, &QCoreApplication::quit,
-            Qt::QueuedConnection);
 
     struct sigaction action = {};
     action.sa_handler = &TerminationSignals::handle;
@@ -62,5 +60,20 @@ void TerminationSignals::readSignal()
     if (::read(g_signalSockets[1], &byte, 1) != 1)
         return;
     qDebug() << "TerminationSignals::readSignal" << " Shutting down on signal " << int(byte);
+    m_requested = true;
     emit terminationRequested(int(byte));
+    // Quitting a loop that the start-up runs before the main loop would cut
+    // that step short.
+    if (m_inMainLoop)
+        QCoreApplication::quit();
+}
+
+int TerminationSignals::exec()
+{
+    if (m_requested)
+        return 0;
+    m_inMainLoop = true;
+    const int result = QCoreApplication::exec();
+    m_inMainLoop = false;
+    return result;
 }

@@ -4,9 +4,9 @@
 
 class QSocketNotifier;
 
-// Turns SIGTERM and SIGINT into a quit of the main loop, so that a host
-// shutting the engine down (or Ctrl-C) runs the ordered shut-down instead of
-// killing the engine mid-write. One instance per process.
+// Turns SIGTERM and SIGINT into a request to end the main loop, so that a
+// host shutting the engine down (or Ctrl-C) runs the ordered shut-down
+// instead of killing the engine mid-write. One instance per process.
 class TerminationSignals final : public QObject
 {
     Q_OBJECT
@@ -14,6 +14,11 @@ class TerminationSignals final : public QObject
 public:
     explicit TerminationSignals(QObject *parent = nullptr);
     ~TerminationSignals() override;
+
+    // Runs the main loop until a termination request; a request that came
+    // before (while the start-up waited in a loop of its own) ends it at once
+    // with 0.
+    int exec();
 
 signals:
     void terminationRequested(int signalNumber);
@@ -23,4 +28,6 @@ private:
     void readSignal();
 
     QSocketNotifier *m_notifier = nullptr;
+    bool m_requested = false;
+    bool m_inMainLoop = false;
 };

@@ -12,6 +12,8 @@
 #include "app/TerminationSignals.h"
 #include "app/TeskGlobalConfig.h"
 #include "app/WatchdogProdder.h"
+#include "eventlog/EL_EventLogDBbase.h"
+#include "eventlog/HistoricEventsSynchronizer.h"
 #include "frontpanel/DB_TESK_FP_Interface.h"
 #include "frontpanel/simulator/FrontPanelAdaptor.h"
 #include "frontpanel/simulator/MainWindow.h"
@@ -76,9 +78,10 @@ public:
             // A repeater on the front-panel bus: no panel link, no simulator.
             m_subscriptions.subscribeBusSignals(*m_sessionBus, true, guiMode);
             PageStack::instance()->show();
-            const int result = m_application->exec();
+            const int result = m_terminationSignals->exec();
+            m_subscriptions.subscribeBusSignals(*m_sessionBus, false, guiMode);
             delete PageStack::instance();
-            shutDown();
+            release();
             return result;
         }
 
@@ -89,12 +92,13 @@ public:
         m_subscriptions.subscribeBusSignals(*m_sessionBus, true, guiMode);
         createSimulatorWindow();
         serveFrontPanel();
+        openEventLog();
 
         PageStack::instance()->show();
         m_window->setFixedSize(m_window->size());
 
         m_link->Start();
-        const int result = m_application->exec();
+        const int result = m_terminationSignals->exec();
         shutDown();
         return result;
     }
@@ -150,14 +154,34 @@ private:
         }
     }
 
+    // The event log's sequence numbers reach the other components on a later
+    // pass of the main loop.
+    void openEventLog()
+    {
+        EL_EventLogDBbase *eventLog = EL_EventLogDBbase::instance();
+        qRegisterMetaType<EventLog::SeqNum_t>("EventLog::SeqNum_t");
+        QObject::connect(eventLog, &EL_EventLogDBbase::updatedSeqNoByFireReset,
+                         SystemState::instance(true), &SystemState::sendFireResetSignal,
+                         Qt::QueuedConnection);
+    }
+
+    // After the main loop of the full start, in order.
     void shutDown()
     {
-        if (m_link)
-            m_link->Stop();
+        EventLog::HistoricEventsSynchronizer::instance()->stop();
+        m_link->Stop();
         m_subscriptions.subscribeBusSignals(*m_sessionBus, false,
                                             SystemState::instance(true)->guiMode());
+        EventLog::HistoricEventsSynchronizer::destroyInstance();
+        EL_EventLogDBbase::instance()->close();
         delete BucketMaster::instance();
         m_link.reset();
+        release();
+    }
+
+    // What the main function owns goes, the application object last.
+    void release()
+    {
         m_frontPanelBus.reset();
         m_window.reset();
         m_exportObject.reset();

@@ -91,6 +91,8 @@ void TestStartup::startsAndStopsCleanly()
                  .hasMatch(),
              qPrintable(banner.at(2)));
     QCOMPARE(banner.at(3), QStringLiteral("Additional build information: Kernel SKU=") + sku.captured(1));
+    // The ordered shut-down ran to the event log's close.
+    QVERIFY(engine.standardOutput().endsWith(QStringLiteral("EL_EventLogDBbase::close\n")));
 }
 
 void TestStartup::dataDirectoryFailure_warnsAndRunsOn()
