@@ -4,6 +4,15 @@
 #include "link/SC_Ethernet.h"
 #include "link/Supervisor.h"
 #include "link/SyncClient.h"
+#include "paneldata/PointDataMapsConfiguration.h"
+#include "paneldata/pages/sc_EquipmentSoftwareVersions_Page.h"
+#include "paneldata/pages/sc_LoopDriverConfiguration_Page.h"
+#include "paneldata/pages/sc_NPForcedPointsCountPage.h"
+#include "paneldata/pages/sc_NPPointMaps.h"
+#include "paneldata/pages/sc_PPanelZoneMaps_Page.h"
+#include "paneldata/pages/sc_PPointDataMaps_Page.h"
+#include "paneldata/pages/sc_PanelConfigurationDetails_Page.h"
+#include "paneldata/pages/sc_PointCoreConfiguration_Page.h"
 #include "paneldata/pages/sc_SiteConfigurationFingerprint_Page.h"
 #include "paneldata/pages/sc_TemporaryPatchData_Page.h"
 
@@ -55,9 +64,28 @@ void SC_App::registerPageHandlers(SyncClient *client)
     SC_PacketHandler *const ownId[] = {
         sc_SiteConfigurationFingerprint_Page::handler(),
         sc_TemporaryPatchData_Page::handler(),
+        sc_PanelConfigurationDetails_Page::handler(),
+        sc_PointCoreConfiguration_Page::handler(),
+        sc_NPForcedPointsCountPage::handler(),
+        sc_LoopDriverConfiguration_Page::handler(),
     };
     for (SC_PacketHandler *handler : ownId)
         client->registerPacketHandler(handler);
+    client->registerPacketHandlerAs(SC_SyncPageIDS::eEquipmentSoftwareVersions,
+                                    sc_EquipmentSoftwareVersions_Page::handler());
+
+    // The point maps keep their pages in this order.
+    PointDataMapsConfiguration *maps = PointDataMapsConfiguration::instance();
+    for (int page : SC_SyncPageIDS::NPPointMapPages) {
+        client->registerPacketHandlerAs(page, sc_NPPointMaps::handler());
+        maps->addMapPage(page);
+    }
+    for (int page : SC_SyncPageIDS::PPointDataMapPages) {
+        client->registerPacketHandlerAs(page, sc_PPointDataMaps_Page::handler());
+        maps->addMapPage(page);
+    }
+    for (int page : SC_SyncPageIDS::PanelZoneMapPages)
+        client->registerPacketHandlerAs(page, sc_PPanelZoneMaps_Page::handler());
 }
 
 // The link objects are deleted on their own thread before it ends, so their

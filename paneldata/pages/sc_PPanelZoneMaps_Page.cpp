@@ -1,0 +1,15 @@
+#include "paneldata/pages/sc_PPanelZoneMaps_Page.h"
+
+#include "paneldata/SC_SyncPageIDS.h"
+
+sc_PPanelZoneMaps_Page sc_PPanelZoneMaps_Page::s_handler;
+
+sc_PPanelZoneMaps_Page::sc_PPanelZoneMaps_Page()
+    : SC_PageHandlerFor(SC_SyncPageIDS::ePanelZoneMapFirst)
+{
+}
+
+sc_PPanelZoneMaps_Page *sc_PPanelZoneMaps_Page::handler()
+{
+    return &s_handler;
+}

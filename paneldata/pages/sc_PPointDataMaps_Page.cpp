@@ -1,0 +1,15 @@
+#include "paneldata/pages/sc_PPointDataMaps_Page.h"
+
+#include "paneldata/SC_SyncPageIDS.h"
+
+sc_PPointDataMaps_Page sc_PPointDataMaps_Page::s_handler;
+
+sc_PPointDataMaps_Page::sc_PPointDataMaps_Page()
+    : SC_PageHandlerFor(SC_SyncPageIDS::ePPointDataMapFirst)
+{
+}
+
+sc_PPointDataMaps_Page *sc_PPointDataMaps_Page::handler()
+{
+    return &s_handler;
+}
