@@ -64,8 +64,8 @@ QByteArray text(const QString &value)
 }
 
 // Header layout 0 carries a channel as a kind nibble and a numerical
-// channel. The site uses loops 1 to 10 and the bus channels, whose numbers
-// stand as they are.
+// channel. The site uses loops 1 to 10, channel 0/0 and the bus channels,
+// whose numbers stand as they are.
 QPair<quint8, quint8> channelBytes(quint8 kind, quint8 address, int layout)
 {
     if (layout == 1)
@@ -74,7 +74,7 @@ QPair<quint8, quint8> channelBytes(quint8 kind, quint8 address, int layout)
         return {0, address};
     if (kind == 0 && address == 0)
         return {0, 0};
-    if (kind <= 7 && kind != 6)
+    if (kind >= 1 && kind <= 7 && kind != 6)
         return {kind, address == 255 ? quint8(31) : address};
     qWarning("panelsim: channel %d/%d has no numerical form; sent as 0/0", kind, address);
     return {0, 0};

@@ -70,7 +70,7 @@ SitePanel panel(quint8 number, const QString &name, const QVector<int> &loopPoin
     site.projectDownloaded = ProjectDay + 86400;
     site.investigateDelay = 180;
     site.equipment.append(SiteEquipment{0, 0, 1, 2, {SiteVersion{0, 3, 6, 12, ProjectDay}}});
-    site.equipment.append(SiteEquipment{0, 1, 3, 0, {SiteVersion{0, 1, 4, 0, ProjectDay}}});
+    site.equipment.append(SiteEquipment{0, 0, 3, 0, {SiteVersion{0, 1, 4, 0, ProjectDay}}});
     for (int i = 0; i < loopPoints.size(); ++i) {
         const quint8 loopNumber = quint8(i + 1);
         site.channels.append(loop(number, loopNumber, loopPoints.at(i)));
@@ -79,7 +79,7 @@ SitePanel panel(quint8 number, const QString &name, const QVector<int> &loopPoin
         const quint8 pairing = number == 1 && i < 2 ? quint8(i + 1) : quint8(0);
         site.loopDrivers.append(SiteLoopDriver{loopNumber, card, pairing, 3});
         if (i % 2 == 0)
-            site.equipment.append(SiteEquipment{0, card, 4, 0, {SiteVersion{0, 2, 1, 0, ProjectDay}}});
+            site.equipment.append(SiteEquipment{LoopKind, card, 4, 0, {SiteVersion{0, 2, 1, 0, ProjectDay}}});
     }
     return site;
 }
