@@ -18,6 +18,7 @@
 #include "frontpanel/simulator/FrontPanelAdaptor.h"
 #include "frontpanel/simulator/MainWindow.h"
 #include "link/SyncClient.h"
+#include "pointmodels/model.h"
 
 #include <QDBusConnection>
 #include <QDBusError>
@@ -90,6 +91,8 @@ public:
         createStateStore();
         connectUserInput();
         m_subscriptions.subscribeBusSignals(*m_sessionBus, true, guiMode);
+        // Point names come again from the controller after it connects.
+        model::instance()->resetTextRequests();
         createSimulatorWindow();
         serveFrontPanel();
         openEventLog();
