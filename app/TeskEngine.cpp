@@ -166,6 +166,13 @@ private:
         QObject::connect(eventLog, &EL_EventLogDBbase::updatedSeqNoByFireReset,
                          SystemState::instance(true), &SystemState::sendFireResetSignal,
                          Qt::QueuedConnection);
+        model *panelModel = model::instance();
+        QObject::connect(eventLog, &EL_EventLogDBbase::updatedSeqNoByFireReset, panelModel,
+                         &model::fireResetSeqNoUpdated, Qt::QueuedConnection);
+        QObject::connect(eventLog, &EL_EventLogDBbase::updatedCurrResetOrOldestSeqNo, panelModel,
+                         &model::currResetOrOldestSeqNoUpdated, Qt::QueuedConnection);
+        QObject::connect(eventLog, &EL_EventLogDBbase::updatedlatestCurrSeqNo, panelModel,
+                         &model::latestCurrSeqNoUpdated, Qt::QueuedConnection);
     }
 
     // After the main loop of the full start, in order.
