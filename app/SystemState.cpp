@@ -1,5 +1,6 @@
 #include "app/SystemState.h"
 
+#include "app/statusIconsController.h"
 #include "frontpanel/DB_TESK_FP_Interface.h"
 
 #include <QCoreApplication>
@@ -162,6 +163,8 @@ void SystemState::storeBannerStatus(TC::BANNER_STATUS status)
 {
     m_bannerStatus = status;
     emit updateBannerStatus(status);
+    statusIconsController::instance()->setStatusIcon(statusIconsController::EvacuateIcon,
+                                                     status == TC::BANNER_FIRE);
 }
 
 void SystemState::sendFireResetSignal()

@@ -1,14 +1,18 @@
 #include "link/SyncClient.h"
 
 #include "app/BucketMaster.h"
+#include "app/Security.h"
 #include "app/SystemState.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "link/SC_DispatchTable.h"
 #include "link/SC_LinkLayer.h"
 #include "link/SC_PacketBuffer.h"
 #include "link/packets/SC_AcknowledgementPkt.h"
+#include "link/packets/SC_LogOffCurrUserPkt.h"
 #include "link/packets/SC_SupervisionPacket.h"
+#include "link/packets/SC_ValidateLogOnPkt.h"
 #include "paneldata/SC_PacketHandler.h"
+#include "pointmodels/model.h"
 
 #include <QDebug>
 
@@ -17,6 +21,8 @@ SyncClient *SyncClient::s_instance = nullptr;
 namespace {
 
 constexpr quint8 ControllerStarting = 1;
+constexpr int UserTextLength = 2;
+constexpr int MaximumPasscodeLength = 19;
 
 } // namespace
 
@@ -37,6 +43,7 @@ SyncClient::SyncClient()
 {
     qRegisterMetaType<SyncPacket>("SyncPacket");
     qRegisterMetaType<BucketCmd>("BucketCmd");
+    qRegisterMetaType<eAckResponse>("eAckResponse");
 }
 
 SyncClient::~SyncClient()
@@ -225,4 +232,27 @@ void SyncClient::writeLinkStatusKey()
 {
     emitBucketCommand({BucketCmd::SetValue, 0, QStringLiteral("mstrstat"),
                        QString::number(m_linkStatus)});
+}
+
+void SyncClient::login(QString user, QString passcode)
+{
+    const bool digits = user.size() == UserTextLength && user.at(0).isDigit() && user.at(1).isDigit();
+    const int number = digits ? user.toInt() : 0;
+    if (number < Security::FirstUser || number > Security::LastUser
+        || passcode.size() > MaximumPasscodeLength) {
+        qWarning() << "SyncClient::login" << " Log-on not sent: user or passcode not valid";
+        return;
+    }
+    SC_ValidateLogOnPkt request(quint8(number), passcode, model::instance()->packetHeaderLayout());
+    request.serialise();
+    sendRawPacket(LkSpeakChannel, request.buffer()->getByteArray());
+    emit loginRequestSent();
+}
+
+void SyncClient::logout()
+{
+    SC_LogOffCurrUserPkt request(model::instance()->packetHeaderLayout());
+    request.serialise();
+    sendRawPacket(LkSpeakChannel, request.buffer()->getByteArray());
+    SystemState::instance(true)->enableBuzzer();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/BucketCmd.h"
+#include "link/AckResponse.h"
 #include "link/SyncPacket.h"
 #include "paneldata/SC_SyncPageIDS.h"
 #include "paneldata/sc_syncPages.h"
@@ -79,6 +80,12 @@ signals:
     void reconnectedInStartup();
     void panelReadyForAuthentication();
     void SupervisionRequest(SC_TESKSupportPacket *request);
+    // The controller's answer to a log-on or log-off: the user now logged
+    // on (255 for nobody) and the user's level.
+    void permissionsUpdate(quint8 userId, quint8 userLevel);
+    void acknowledgementStatus(eAckResponse status);
+    void loginRequestSent();
+    void walkTestUpdatedReceived();
 
 public slots:
     void ReceivedPacket(SyncPacket packet);
@@ -86,6 +93,10 @@ public slots:
     void LinkStatus(bool up, quint8 status);
     void setLinkAddresses(QString localAddress, QString peerAddress, QString localMac);
     void clearSyncPageSignature(SC_SyncPageIDS::eSyncPageInformationIDs pageId);
+    // The user text must be a number from 01 to 99 (two characters) and the
+    // passcode at most 19 characters; otherwise nothing is sent.
+    void login(QString user, QString passcode);
+    void logout();
 
 private:
     SyncClient();

@@ -4,6 +4,7 @@
 #include "app/BucketMaster.h"
 #include "app/SystemState.h"
 #include "app/TeskGlobalConfig.h"
+#include "app/WalkTestHandler.h"
 #include "paneldata/DataMapPages.h"
 #include "paneldata/LoopDriverConfiguration.h"
 #include "paneldata/PanelConfiguration.h"
@@ -282,6 +283,11 @@ quint8 model::localPanel() const
 bool model::isKeyswitchAccessEnabled() const
 {
     return !isRepeater() && TeskGlobalConfig::instance()->isKeyswitchEnabled();
+}
+
+bool model::hasPanelActivity(TC::panel_t panel) const
+{
+    return alarmWarningsCount(panel) != 0 || WalkTestHandler::instance()->isWalkTestActive();
 }
 
 bool model::isFaultAcceptanceEnabled() const

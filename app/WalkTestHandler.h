@@ -1,0 +1,71 @@
+#pragma once
+
+#include "app/WalkTestSummary.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QTimer>
+
+#include <array>
+
+// The walk-test progress of every panel of the network, as the controller
+// reports it, with when each panel's walk test began and last changed; the
+// panel the user is looking at; and the guard that keeps a second stop from
+// going out while the controller is still acting on the first.
+class WalkTestHandler final : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int Nodes = 100;
+    static constexpr quint8 NoNode = 254;
+    static constexpr quint8 NoRequest = 253;
+    static constexpr int StopGuardMs = 25000;
+
+    static WalkTestHandler *instance();
+    ~WalkTestHandler() override;
+
+    bool updateSummary(quint8 node, quint8 zoneSelector, int status, quint8 groupMask,
+                       const WalkTestSummary::Counters &counters, const QBitArray &zones, int extraValue);
+    void reset();
+
+    // The walk-test command code of a request kind and scope.
+    static quint8 commandCode(int kind, int scope);
+    // After a walk-test command for a node: the node's next walk test
+    // becomes the selection, and stops are held back for the guard time.
+    void holdStop(quint8 requestedNode);
+    bool isStopBlocked() const { return m_stopBlocked; }
+    void setStopGuardInterval(int milliseconds);
+
+    void setSelectedNode(quint8 node);
+    quint8 getCurrentNode() const;
+    quint8 selectedNode() const { return m_selectedNode; }
+    quint8 requestedNode() const { return m_requestedNode; }
+
+    quint8 getNodesInWalkTest() const { return m_nodesInWalkTest; }
+    bool isWalkTestActive() const { return m_nodesInWalkTest != 0; }
+    // A default summary for a node outside the network.
+    const WalkTestSummary &summary(quint8 node) const;
+    QDateTime startTime(quint8 node) const;
+    QDateTime lastChangeTime(quint8 node) const;
+    quint16 totalZoneCount() const;
+    quint16 totalCounter6() const;
+
+public slots:
+    void clearBlockStopWalktest();
+
+signals:
+    void walkTestSummaryChanged();
+
+private:
+    WalkTestHandler();
+
+    std::array<WalkTestSummary, Nodes> m_summaries;
+    std::array<QDateTime, Nodes> m_startTimes;
+    std::array<QDateTime, Nodes> m_lastChangeTimes;
+    quint8 m_nodesInWalkTest = 0;
+    quint8 m_selectedNode = NoNode;
+    quint8 m_requestedNode = NoRequest;
+    bool m_stopBlocked = false;
+    QTimer m_stopGuard;
+};

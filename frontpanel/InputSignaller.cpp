@@ -1,0 +1,7 @@
+#include "frontpanel/InputSignaller.h"
+
+InputSignaller *InputSignaller::instance()
+{
+    static InputSignaller *signaller = new InputSignaller;
+    return signaller;
+}
