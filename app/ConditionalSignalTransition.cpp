@@ -1,0 +1,13 @@
+#include "app/ConditionalSignalTransition.h"
+
+ConditionalSignalTransition::ConditionalSignalTransition(const QObject *sender, const char *signal,
+                                                         Condition condition, QState *source)
+    : QSignalTransition(sender, signal, source)
+    , m_condition(std::move(condition))
+{
+}
+
+bool ConditionalSignalTransition::eventTest(QEvent *event)
+{
+    return QSignalTransition::eventTest(event) && (!m_condition || m_condition());
+}

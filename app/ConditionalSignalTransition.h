@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QSignalTransition>
+
+#include <functional>
+
+// A signal transition that is taken only while its condition holds.
+class ConditionalSignalTransition final : public QSignalTransition
+{
+    Q_OBJECT
+
+public:
+    using Condition = std::function<bool()>;
+
+    ConditionalSignalTransition(const QObject *sender, const char *signal, Condition condition,
+                                QState *source = nullptr);
+
+protected:
+    bool eventTest(QEvent *event) override;
+
+private:
+    Condition m_condition;
+};

@@ -1,0 +1,75 @@
+#include "app/FireTimer.h"
+
+#include "app/PageStack.h"
+#include "app/SystemState.h"
+#include "frontpanel/InputSignaller.h"
+#include "link/SyncClient.h"
+
+FireTimer *FireTimer::instance()
+{
+    static FireTimer *timer = new FireTimer;
+    return timer;
+}
+
+FireTimer::FireTimer()
+{
+    m_timer.setInterval(ReshowMs);
+    connect(&m_timer, &QTimer::timeout, this, &FireTimer::fireTimeout);
+
+    SystemState *state = SystemState::instance(true);
+    connect(state, &SystemState::fireStarted, this, &FireTimer::fireStart);
+    connect(state, &SystemState::fireReset, this, &FireTimer::fireReset);
+    connect(SyncClient::instance(), &SyncClient::disconnected, this, &FireTimer::fireReset);
+    connect(InputSignaller::instance(), &InputSignaller::userInputReceived, this, &FireTimer::resetFireTimer);
+}
+
+namespace {
+
+bool isFireActive()
+{
+    const SystemState *state = SystemState::instance(false);
+    return state && state->isFireActive();
+}
+
+} // namespace
+
+void FireTimer::fireStart()
+{
+    if (!isFireActive()) {
+        m_timer.stop();
+        return;
+    }
+    if (m_timer.isActive())
+        return;
+    PageStack::instance()->showMainScreen(false);
+    m_timer.start();
+}
+
+void FireTimer::fireReset()
+{
+    m_timer.stop();
+    PageStack::instance()->showMainScreen(false);
+}
+
+void FireTimer::fireTimeout()
+{
+    PageStack::instance()->showMainScreen(false);
+}
+
+void FireTimer::resetFireTimer()
+{
+    if (isFireActive() && m_timer.isActive())
+        m_timer.start();
+}
+
+void FireTimer::newFireReset()
+{
+    if (!PageStack::instance()->isMainScreenOnTop(true))
+        PageStack::instance()->showMainScreen(false);
+}
+
+void FireTimer::fireNewEvent()
+{
+    PageStack::instance()->showMainScreen(false);
+    m_timer.start();
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+// Keeps the fire display in front while a fire is active: the home screen
+// with the fire screen on top comes back after half a minute without input,
+// and once more when the fire is reset or the panel link is lost.
+class FireTimer final : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int ReshowMs = 30000;
+
+    static FireTimer *instance();
+
+    bool isRunning() const { return m_timer.isActive(); }
+    // The re-show period; tests shorten it.
+    void setInterval(int milliseconds) { m_timer.setInterval(milliseconds); }
+
+public slots:
+    void newFireReset();
+    void fireTimeout();
+    void fireStart();
+    void fireReset();
+    void fireNewEvent();
+    void resetFireTimer();
+
+signals:
+    void updatedByFireReset(quint32 seqNo);
+
+private:
+    FireTimer();
+
+    QTimer m_timer;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "app/QTESKState.h"
+
+// The idle view is held off: an alarm, a pending summary, a key-in, a
+// log-on or no connection.
+class QuiescentOffState final : public QTESKState
+{
+    Q_OBJECT
+
+public:
+    explicit QuiescentOffState(QTimer *timer, QState *parent = nullptr);
+
+protected:
+    void onEntry(QEvent *event) override;
+};

@@ -1,0 +1,26 @@
+#include "app/QuiescentState.h"
+
+#include "app/PageStack.h"
+#include "app/SystemState.h"
+
+#include <QTimer>
+
+QuiescentState::QuiescentState(QTimer *timer, QState *parent)
+    : QTESKState(timer, QStringLiteral("QuiesentState"), parent)
+{
+}
+
+void QuiescentState::onEntry(QEvent *event)
+{
+    QTESKState::onEntry(event);
+    PageStack::instance()->clear();
+    timer()->stop();
+}
+
+void QuiescentState::onExit(QEvent *event)
+{
+    QTESKState::onExit(event);
+    const SystemState *state = SystemState::instance(false);
+    if (!state || !state->isFireActive())
+        PageStack::instance()->showMainScreen(false);
+}

@@ -1,0 +1,225 @@
+#include "app/QuiescentStateMachine.h"
+
+#include "app/BucketKeys.h"
+#include "app/BucketMaster.h"
+#include "app/ConditionalSignalTransition.h"
+#include "app/PageStack.h"
+#include "app/QuiescentOffState.h"
+#include "app/QuiescentState.h"
+#include "app/QuiescentTimingState.h"
+#include "app/Security.h"
+#include "app/SystemState.h"
+#include "app/TeskGlobalConfig.h"
+#include "eventlog/EL_EventLogDBbase.h"
+#include "eventlog/EventLogQueries.h"
+#include "frontpanel/InputSignaller.h"
+#include "link/SyncClient.h"
+#include "pointmodels/model.h"
+
+#include <QSqlQuery>
+
+namespace {
+
+constexpr int EngineBucket = 0;
+constexpr int StatusCountsBucket = 5;
+constexpr int InformationTextBucket = 18;
+constexpr quint8 SystemPanel = 254;
+constexpr quint8 AllPanels = 255;
+constexpr int WarningsSelector = 0;
+
+// The bucket-0 flags of conditions the operator must see, in reading order.
+const char *const alarmFlagKeys[] = {BucketKeys::sndrsoff, BucketKeys::protnoff, BucketKeys::sgnlngoff,
+                                     BucketKeys::extngshractv, BucketKeys::keySfDrAlrm};
+
+SystemState *systemState()
+{
+    return SystemState::instance(true);
+}
+
+bool isOffLine()
+{
+    return systemState()->isDisconnected() || systemState()->isE30Connected();
+}
+
+} // namespace
+
+QuiescentStateMachine *QuiescentStateMachine::instance()
+{
+    static QuiescentStateMachine *machine = new QuiescentStateMachine;
+    return machine;
+}
+
+QuiescentStateMachine::QuiescentStateMachine(QObject *parent)
+    : QObject(parent)
+    , m_quiescent(new QuiescentState(&m_timer, &m_machine))
+    , m_timing(new QuiescentTimingState(&m_timer, &m_machine))
+    , m_off(new QuiescentOffState(&m_timer, &m_machine))
+{
+    const int guiMode = systemState()->guiMode();
+    watchPendingInformation(guiMode);
+    m_timer.setInterval(InactivityMs);
+    addTransitions(guiMode);
+    connect(&m_timer, &QTimer::timeout, PageStack::instance(), &PageStack::clear);
+    connect(InputSignaller::instance(), &InputSignaller::userInputReceived, this,
+            &QuiescentStateMachine::updateClock);
+    m_machine.setInitialState(isQuiescentAllowed() ? static_cast<QState *>(m_quiescent) : m_off);
+    m_machine.start();
+}
+
+void QuiescentStateMachine::watchPendingInformation(int guiMode)
+{
+    if (guiMode > 1)
+        return;
+    BucketMaster *store = BucketMaster::instance();
+    store->connectBucketUpdated(InformationTextBucket, this, [this] { informationTextMessagesUpdated(); });
+    store->connectBucketUpdated(EngineBucket, this, [this] { teskBucketUpdated(); });
+    store->connectBucketUpdated(StatusCountsBucket, this, [this] { panelStatusCountsUpdated(); });
+    m_warningsDelay.connectDelayed(EL_EventLogDBbase::instance(), SIGNAL(updatedWarnings()), this,
+                                   SLOT(updateWarningsCounter()), DelaySignal::DefaultDelayMs);
+    connect(SyncClient::instance(), &SyncClient::walkTestUpdatedReceived, this,
+            &QuiescentStateMachine::panelStatusCountsUpdated);
+}
+
+void QuiescentStateMachine::addTransitions(int guiMode)
+{
+    using Condition = ConditionalSignalTransition::Condition;
+    const Condition always;
+    const Condition ifAllowed = [this] { return isQuiescentAllowed(); };
+    const Condition ifAllowedNoKeyAccess = [this] {
+        return isQuiescentAllowed() && !model::instance()->isKeyswitchAccessEnabled();
+    };
+    const Condition ifOffLine = isOffLine;
+
+    const QObject *input = InputSignaller::instance();
+    const QObject *state = systemState();
+    const QObject *link = SyncClient::instance();
+    const QObject *security = Security::instance();
+    QState *const Q = m_quiescent;
+    QState *const T = m_timing;
+    QState *const O = m_off;
+
+    struct Row
+    {
+        QState *from;
+        const QObject *sender;
+        const char *signal;
+        Condition condition;
+        QState *to;
+        bool linkModesOnly;
+    };
+    // Tried in this order within each state.
+    const Row rows[] = {
+        {Q, input, SIGNAL(userInputReceived()), always, T, false},
+        {Q, this, SIGNAL(systemSummaryActivated()), always, O, false},
+        {Q, state, SIGNAL(fireStarted()), always, O, false},
+        {Q, state, SIGNAL(faultStarted()), always, O, false},
+        {Q, state, SIGNAL(evacuationStarted()), always, O, false},
+        {Q, link, SIGNAL(reconnectedInStartup()), always, O, true},
+        {Q, security, SIGNAL(keyIn()), always, O, true},
+        {Q, security, SIGNAL(keyState(bool)), always, T, true},
+        {Q, security, SIGNAL(loginNotify()), ifAllowedNoKeyAccess, T, true},
+        {Q, state, SIGNAL(stateChanged()), ifOffLine, O, false},
+        {T, &m_timer, SIGNAL(timeout()), always, Q, false},
+        {T, input, SIGNAL(userInputReceived()), always, T, false},
+        {T, this, SIGNAL(systemSummaryActivated()), always, O, false},
+        {T, state, SIGNAL(fireStarted()), always, O, false},
+        {T, state, SIGNAL(faultStarted()), always, O, false},
+        {T, state, SIGNAL(evacuationStarted()), always, O, false},
+        {T, link, SIGNAL(reconnectedInStartup()), always, O, true},
+        {T, security, SIGNAL(keyIn()), always, O, true},
+        {T, security, SIGNAL(loginNotify()), always, O, true},
+        {T, security, SIGNAL(tempLogoutBlock()), always, O, true},
+        {T, state, SIGNAL(stateChanged()), ifOffLine, O, false},
+        {O, link, SIGNAL(reconnected()), ifAllowed, T, true},
+        {O, security, SIGNAL(keyOut()), ifAllowed, T, true},
+        {O, security, SIGNAL(logoutNotify()), ifAllowedNoKeyAccess, T, true},
+        {O, security, SIGNAL(tempLogoutRestart()), ifAllowed, T, true},
+        {O, this, SIGNAL(systemSummaryDeactivated()), ifAllowed, T, true},
+        {O, state, SIGNAL(fireReset()), ifAllowed, T, false},
+        {O, state, SIGNAL(faultReset()), ifAllowed, T, false},
+        {O, state, SIGNAL(evacuationReset()), ifAllowed, T, false},
+        {O, state, SIGNAL(stateChanged()), ifAllowed, T, false},
+    };
+    for (const Row &row : rows) {
+        if (row.linkModesOnly && guiMode > 1)
+            continue;
+        auto *transition = new ConditionalSignalTransition(row.sender, row.signal, row.condition, row.from);
+        transition->setTargetState(row.to);
+    }
+}
+
+bool QuiescentStateMachine::isQuiescentAllowed() const
+{
+    const SystemState *state = systemState();
+    if (state->isEthernetConnected()) {
+        return Security::instance()->accessLevel() < TESKEnumHolder::EN54_LOGGED_IN && !state->isFireActive()
+            && !m_summaryActive;
+    }
+    if (state->isRbusConnected())
+        return !state->isFireActive() && !state->isFaultActive();
+    return false;
+}
+
+QString QuiescentStateMachine::currentState() const
+{
+    for (const QAbstractState *state : {static_cast<QAbstractState *>(m_quiescent),
+                                        static_cast<QAbstractState *>(m_timing),
+                                        static_cast<QAbstractState *>(m_off)}) {
+        if (m_machine.configuration().contains(const_cast<QAbstractState *>(state)))
+            return state->objectName();
+    }
+    return QString();
+}
+
+void QuiescentStateMachine::updateClock()
+{
+    if (m_timer.isActive())
+        m_timer.start();
+}
+
+void QuiescentStateMachine::informationTextMessagesUpdated()
+{
+    const int language = TeskGlobalConfig::instance()->getCurrentLang();
+    m_informationText = !model::instance()->informationText(SystemPanel, 0, language).isEmpty();
+    updateSummary();
+}
+
+void QuiescentStateMachine::teskBucketUpdated()
+{
+    const BucketMaster *store = BucketMaster::instance();
+    m_alarmFlag = false;
+    for (const char *key : alarmFlagKeys) {
+        if (store->getValue(EngineBucket, QLatin1String(key)) == QLatin1String(BucketKeys::one)) {
+            m_alarmFlag = true;
+            break;
+        }
+    }
+    updateSummary();
+}
+
+void QuiescentStateMachine::panelStatusCountsUpdated()
+{
+    m_panelActivity = model::instance()->hasPanelActivity(SystemPanel);
+    updateSummary();
+}
+
+void QuiescentStateMachine::updateWarningsCounter()
+{
+    QString sql;
+    EventLogQueries::outstandingEventsSql(false, true, &sql, WarningsSelector, AllPanels);
+    QSqlQuery query;
+    m_warnings = query.exec(sql) && query.next() && query.value(0).toInt() != 0;
+    updateSummary();
+}
+
+void QuiescentStateMachine::updateSummary()
+{
+    const bool pending = m_informationText || m_panelActivity || m_warnings || m_alarmFlag;
+    if (pending && !m_summaryActive) {
+        m_summaryActive = true;
+        emit systemSummaryActivated();
+    } else if (!pending && m_summaryActive) {
+        m_summaryActive = false;
+        emit systemSummaryDeactivated();
+    }
+}
