@@ -1,0 +1,244 @@
+#include "app/Translator.h"
+
+#include "app/TeskGlobalConfig.h"
+#include "widgets/FontRepository.h"
+#include "widgets/Page.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QTranslator>
+
+bool Translator::s_panelTextRightToLeft = false;
+
+namespace {
+
+constexpr char i18nFolder[] = "/i18n";
+constexpr char filePrefix[] = "TESK_";
+constexpr char fileSuffix[] = ".qm";
+const QString fileFilter = QLatin1String(filePrefix) + QLatin1Char('*') + QLatin1String(fileSuffix);
+constexpr char defaultFileCode[] = "default";
+constexpr int DefaultId = 0;
+constexpr int AnyLanguage = 255;
+
+bool isLanguageId(int id)
+{
+    return id >= 1 && id < Translator::LanguageCount;
+}
+
+} // namespace
+
+const std::array<Translator::Language, Translator::LanguageCount> &Translator::languageTable()
+{
+    static const std::array<Language, LanguageCount> table = {{
+        {defaultFileCode, 0, QLocale::English, QLocale::UnitedKingdom},
+        {"GBR_en-GB", 0, QLocale::English, QLocale::UnitedKingdom},
+        {"DEU_de-DE", 0, QLocale::German, QLocale::Germany},
+        {"MA-GBR_en-GB", 0, QLocale::English, QLocale::UnitedKingdom},
+        {"MA-ESP_es-ES", 0, QLocale::Spanish, QLocale::Spain},
+        {"MA-PRT_pt-PT", 0, QLocale::Portuguese, QLocale::Portugal},
+        {"TBA", 1, QLocale::Chinese, QLocale::China},
+        {"MA-DEU_de-DE", 0, QLocale::German, QLocale::Germany},
+        {"MA-FRA_fr-FR", 0, QLocale::French, QLocale::France},
+        {"FRA_fr-FR", 0, QLocale::French, QLocale::France},
+        {"KOR_ko-KR", 1, QLocale::Korean, QLocale::SouthKorea},
+        {"ITA_it-IT", 0, QLocale::Italian, QLocale::Italy},
+        {"CI_zh-Hant", 2, QLocale::Chinese, QLocale::China},
+        {"PRT_pt-PT", 0, QLocale::Portuguese, QLocale::Portugal},
+        {"CZE_cs-CZ", 0, QLocale::Czech, QLocale::CzechRepublic},
+        {"DNK_da-DK", 0, QLocale::Danish, QLocale::Denmark},
+        {"ESP_es-ES", 0, QLocale::Spanish, QLocale::Spain},
+        {"POL_pl-PL", 0, QLocale::Polish, QLocale::Poland},
+        {"SVK_sk-SK", 0, QLocale::Slovak, QLocale::Slovakia},
+        {"NLD_nl-NL", 0, QLocale::Dutch, QLocale::Netherlands},
+        {"CHE_de-CH", 0, QLocale::SwissGerman, QLocale::Switzerland},
+        {"CHE_it-CH", 0, QLocale::Italian, QLocale::Switzerland},
+        {"CHE_fr-CH", 0, QLocale::French, QLocale::Switzerland},
+        {"FRA_fr-FR", 0, QLocale::French, QLocale::Belgium},
+        {"DEU_de-DE", 0, QLocale::German, QLocale::Belgium},
+        {"BEL_nl-BE", 0, QLocale::Dutch, QLocale::Belgium},
+        {"NOR_nb-NO", 0, QLocale::NorwegianBokmal, QLocale::Norway},
+        {"SWE_sv-SE", 0, QLocale::Swedish, QLocale::Sweden},
+        {"FIN_fi-FI", 0, QLocale::Finnish, QLocale::Finland},
+        {"ISR_he-IL", 0, QLocale::Hebrew, QLocale::Israel},
+        {"RUS_ru-RU", 0, QLocale::Russian, QLocale::Russia},
+        {"HUN_hu-HU", 0, QLocale::Hungarian, QLocale::Hungary},
+        {"ROU_ro-RO", 0, QLocale::Romanian, QLocale::Romania},
+        {"GRC_el-GR", 0, QLocale::Greek, QLocale::Greece},
+        {"HRV_hr-HR", 0, QLocale::Croatian, QLocale::Croatia},
+        {"BGR_bg-BG", 0, QLocale::Bulgarian, QLocale::Bulgaria},
+        {"SER_sr-RS", 0, QLocale::Serbian, QLocale::Serbia},
+        {"AUT_de-AT", 0, QLocale::German, QLocale::Austria},
+        {"TRK_tk-TK", 0, QLocale::Turkish, QLocale::Turkey},
+    }};
+    return table;
+}
+
+QString Translator::fileName(int languageId)
+{
+    const int row = languageId >= 0 && languageId < LanguageCount ? languageId : EnglishId;
+    return QLatin1String(filePrefix) + QLatin1String(languageTable()[row].fileCode) + QLatin1String(fileSuffix);
+}
+
+bool Translator::isPanelTextRightToLeft()
+{
+    return s_panelTextRightToLeft;
+}
+
+Translator *Translator::instance()
+{
+    static Translator translator;
+    return &translator;
+}
+
+Translator::Translator(QObject *parent)
+    : QObject(parent)
+    , m_baseDirectory(QDir::currentPath())
+{
+    loadLanguages(EnglishId, DefaultId);
+}
+
+// The translators are children: they go with this object and leave the
+// application as they go.
+Translator::~Translator() = default;
+
+void Translator::setBaseDirectory(const QString &directory)
+{
+    m_baseDirectory = QDir(directory).absolutePath();
+}
+
+QString Translator::i18nDirectory() const
+{
+    return m_baseDirectory + QLatin1String(i18nFolder);
+}
+
+QTranslator *Translator::loadFile(const QString &name)
+{
+    const QDir directory(i18nDirectory());
+    const QStringList present = directory.entryList({fileFilter}, QDir::Files | QDir::Readable);
+    if (!present.contains(name))
+        return nullptr;
+    auto *translator = new QTranslator(this);
+    if (!translator->load(name, directory.path())) {
+        qWarning() << "Translator::loadFile" << " Cannot read " << directory.filePath(name);
+        delete translator;
+        return nullptr;
+    }
+    if (translator->isEmpty()) {
+        delete translator;
+        return nullptr;
+    }
+    return translator;
+}
+
+void Translator::insert(int position, int languageId, QTranslator *translator)
+{
+    const int at = qMin(position, m_loadedIds.size());
+    m_loadedIds.insert(at, languageId);
+    m_loadedTranslators.insert(at, translator);
+}
+
+void Translator::loadLanguages(int first, int second)
+{
+    qDeleteAll(m_loadedTranslators);
+    m_loadedTranslators.clear();
+    m_loadedIds.clear();
+    m_currentIndex = -1;
+    m_installed = false;
+
+    if (QTranslator *defaults = loadFile(fileName(DefaultId)))
+        insert(0, DefaultId, defaults);
+    loadOne(isLanguageId(first) ? first : EnglishId);
+    loadOne(isLanguageId(second) ? second : EnglishId);
+}
+
+void Translator::loadOne(int languageId)
+{
+    if (QTranslator *translator = loadFile(fileName(languageId))) {
+        insert(languageId, languageId, translator);
+        return;
+    }
+    if (fileName(languageId) == fileName(EnglishId))
+        return;
+    if (QTranslator *english = loadFile(fileName(EnglishId)))
+        insert(EnglishId, EnglishId, english);
+}
+
+int Translator::installedLanguage() const
+{
+    return m_installed ? m_loadedIds.at(m_currentIndex) : -1;
+}
+
+bool Translator::setLanguage(int languageId)
+{
+    if (m_pendingLanguage != 0) {
+        loadLanguages(m_pendingLanguage, AnyLanguage);
+        languageId = m_pendingLanguage;
+    }
+    bool forced = false;
+    if (languageId == DefaultId || languageId == AnyLanguage) {
+        languageId = EnglishId;
+        forced = true;
+    }
+    if (!isLanguageId(languageId))
+        languageId = EnglishId;
+
+    const int previous = installedLanguage();
+    const int previousFontGroup = previous >= 0 ? languageTable()[previous].fontGroup : 0;
+    QTranslator *before = m_installed ? m_loadedTranslators.at(m_currentIndex) : nullptr;
+
+    const int found = m_loadedIds.lastIndexOf(languageId);
+    m_currentIndex = m_loadedTranslators.isEmpty() ? -1 : qMax(found, 0);
+    QTranslator *chosen = m_currentIndex >= 0 ? m_loadedTranslators.at(m_currentIndex) : nullptr;
+    if (before && before != chosen)
+        QCoreApplication::removeTranslator(before);
+    if (chosen && chosen != before)
+        QCoreApplication::installTranslator(chosen);
+    m_installed = chosen != nullptr;
+
+    const Language &language = languageTable()[languageId];
+    QLocale::setDefault(QLocale(language.language, language.country));
+    const bool rightToLeft = isRightToLeftLanguage();
+    Page::setRightToLeft(rightToLeft);
+    s_panelTextRightToLeft = rightToLeft;
+
+    if (language.fontGroup != previousFontGroup || forced)
+        FontRepository::instance()->setApplicationFont(language.fontGroup);
+
+    emit languageChanged();
+    return true;
+}
+
+void Translator::setPendingLanguage(int languageId)
+{
+    if (languageId >= 0 && languageId < LanguageCount)
+        m_pendingLanguage = languageId;
+}
+
+QString Translator::languageName(int languageId) const
+{
+    if (m_loadedTranslators.isEmpty())
+        return QString();
+    const int wanted = languageId == AnyLanguage ? EnglishId : languageId;
+    const char context[] = "Translator";
+    const char key[] = "_LANGUAGE_NAME_SK";
+    const int index = m_loadedIds.indexOf(wanted);
+    if (index >= 0) {
+        const QString name = m_loadedTranslators.at(index)->translate(context, key);
+        if (!name.isEmpty())
+            return name;
+    }
+    return m_loadedTranslators.first()->translate(context, key);
+}
+
+bool Translator::isRightToLeftLanguage() const
+{
+    return installedLanguage() == HebrewId;
+}
+
+QLocale Translator::currentLanguageLocale() const
+{
+    const TeskGlobalConfig *config = TeskGlobalConfig::instance();
+    const int id = config->getLanguage(config->getCurrentLang());
+    return QLocale(languageTable()[isLanguageId(id) ? id : EnglishId].language, QLocale::AnyCountry);
+}

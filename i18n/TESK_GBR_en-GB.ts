@@ -1,0 +1,722 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB">
+<context>
+    <name>AUK_90002</name>
+    <message>
+        <source>_ADD_RFID_ICONBTN</source>
+        <translation>Add RFID card</translation>
+    </message>
+    <message>
+        <source>_ADVANCED_STATS_ICONBTN</source>
+        <translation>Advanced statistics</translation>
+    </message>
+    <message>
+        <source>_ALL_ICONBTN</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>_AUTO_CONFIGURE_ICONBTN</source>
+        <translation>Auto configure</translation>
+    </message>
+    <message>
+        <source>_AUTO_TEST_SOUNDERS_ICONBTN</source>
+        <translation>Auto-test sounders</translation>
+    </message>
+    <message>
+        <source>_BY_FUNCTION_ICONBTN</source>
+        <translation>By function</translation>
+    </message>
+    <message>
+        <source>_BY_LOOP_ICONBTN</source>
+        <translation>By loop</translation>
+    </message>
+    <message>
+        <source>_BY_NETWORK_ICONBTN</source>
+        <translation>By network</translation>
+    </message>
+    <message>
+        <source>_BY_POINT_ICONBTN</source>
+        <translation>By point</translation>
+    </message>
+    <message>
+        <source>_BY_ZONE_ICONBTN</source>
+        <translation>By zone</translation>
+    </message>
+    <message>
+        <source>_CALIBRATE_DDM_ICONBTN</source>
+        <translation>Calibrate DDM</translation>
+    </message>
+    <message>
+        <source>_CALIBRATE_LOOP_ICONBTN</source>
+        <translation>Calibrate loop</translation>
+    </message>
+    <message>
+        <source>_COMMISSION_ICONBTN</source>
+        <translation>Commission</translation>
+    </message>
+    <message>
+        <source>_CUSTOM_TASKS_ICONBTN</source>
+        <translation>Custom tasks</translation>
+    </message>
+    <message>
+        <source>_DATE_AND_TIME_ICONBTN</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <source>_DATE_TIME_ICONBTN</source>
+        <translation>Date / time</translation>
+    </message>
+    <message>
+        <source>_DAY_MODE_ICONBTN</source>
+        <translation>Day mode</translation>
+    </message>
+    <message>
+        <source>_NIGHT_MODE_ICONBTN</source>
+        <translation>Night mode</translation>
+    </message>
+    <message>
+        <source>_DELETE_POINT_ICONBTN</source>
+        <translation>Delete point</translation>
+    </message>
+    <message>
+        <source>_DEVICE_DATES_ICONBTN</source>
+        <translation>Device dates</translation>
+    </message>
+    <message>
+        <source>_DEVICES_ICONBTN</source>
+        <translation>Devices</translation>
+    </message>
+    <message>
+        <source>_DISABLE_ON_OFF_ICONBTN</source>
+        <translation>Disable on / off</translation>
+    </message>
+    <message>
+        <source>_DISPLAY_SETTINGS_ICONBTN</source>
+        <translation>Display settings</translation>
+    </message>
+    <message>
+        <source>_EVENT_LOG_ICONBTN</source>
+        <translation>Event log</translation>
+    </message>
+    <message>
+        <source>_FACTORY_DEFAULT_ICONBTN</source>
+        <translation>Factory default</translation>
+    </message>
+    <message>
+        <source>_FORCE_IO_ICONBTN</source>
+        <translation>Force I/O</translation>
+    </message>
+    <message>
+        <source>_FROMCONFIG_ICONBTN</source>
+        <translation>From configuration</translation>
+    </message>
+    <message>
+        <source>_FROMFILE_ICONBTN</source>
+        <translation>From file</translation>
+    </message>
+    <message>
+        <source>_FUNCTION_ICONBTN</source>
+        <translation>Function</translation>
+    </message>
+    <message>
+        <source>_MANUALS_ICONBTN</source>
+        <translation>Manuals</translation>
+    </message>
+    <message>
+        <source>_INDICATORS_CONTROLS_ICONBTN</source>
+        <translation>Indicators and controls</translation>
+    </message>
+    <message>
+        <source>_INFORMATION_TEXT_ICONBTN</source>
+        <translation>Information text</translation>
+    </message>
+    <message>
+        <source>_INITIALISE_SERVICE_ICONBTN</source>
+        <translation>Initialise service</translation>
+    </message>
+    <message>
+        <source>_INSERT_POINT_ICONBTN</source>
+        <translation>Insert point</translation>
+    </message>
+    <message>
+        <source>_KEY_DEPOT_ICONBTN</source>
+        <translation>Key depot</translation>
+    </message>
+    <message>
+        <source>_LOCAL_DEVICE_INFO_ICONBTN</source>
+        <translation>Local device information</translation>
+    </message>
+    <message>
+        <source>_LOGS_MENU_ICONBTN</source>
+        <translation>Logs</translation>
+    </message>
+    <message>
+        <source>_MANUAL_CONFIG_ICONBTN</source>
+        <translation>Manual configuration</translation>
+    </message>
+    <message>
+        <source>_MODIFY_DEVICE_ADDRESS_ICONBTN</source>
+        <translation>Change device address</translation>
+    </message>
+    <message>
+        <source>_MODIFY_POINT_ICONBTN</source>
+        <translation>Modify point</translation>
+    </message>
+    <message>
+        <source>_MULTI_ZONE_ICONBTN</source>
+        <translation>Multiple zones</translation>
+    </message>
+    <message>
+        <source>_NETWORK_INFO_ICONBTN</source>
+        <translation>Network information</translation>
+    </message>
+    <message>
+        <source>_PANEL_RESTART_ICONBTN</source>
+        <translation>Panel restart</translation>
+    </message>
+    <message>
+        <source>_GUI_TEST_ICONBTN</source>
+        <translation>Panel test</translation>
+    </message>
+    <message>
+        <source>_POINT_ICONBTN</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>_POINT_LOG_ICONBTN</source>
+        <translation>Point log</translation>
+    </message>
+    <message>
+        <source>_POINT_OF_CONTACT_ICONBTN</source>
+        <translation>Point of contact</translation>
+    </message>
+    <message>
+        <source>_POINT_SETTINGS_ICONBTN</source>
+        <translation>Point settings</translation>
+    </message>
+    <message>
+        <source>_PRINTER_SETTINGS_ICONBTN</source>
+        <translation>Printer settings</translation>
+    </message>
+    <message>
+        <source>_VORNISH_LITE_ICONBTN</source>
+        <translation>Vornish Lite</translation>
+    </message>
+    <message>
+        <source>_REPLACE_DEVICE_ICONBTN</source>
+        <translation>Replace device</translation>
+    </message>
+    <message>
+        <source>_RESET_KEY_DEPOT_ICONBTN</source>
+        <translation>Reset key depot</translation>
+    </message>
+    <message>
+        <source>_RSM_REPORT_ICONBTN</source>
+        <translation>RSM report</translation>
+    </message>
+    <message>
+        <source>_SELF_TEST_ICONBTN</source>
+        <translation>Self test</translation>
+    </message>
+    <message>
+        <source>_SERIALISATION_ICONBTN</source>
+        <translation>Serialisation</translation>
+    </message>
+    <message>
+        <source>_SERVICE_DEVICE_ICONBTN</source>
+        <translation>Service device</translation>
+    </message>
+    <message>
+        <source>_SERVICE_ICONBTN</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>_SERVICE_N_SETTINGS_ICONBTN</source>
+        <translation>Service &amp; settings</translation>
+    </message>
+    <message>
+        <source>_SERVICE_REPORTS_ICONBTN</source>
+        <translation>Service reports</translation>
+    </message>
+    <message>
+        <source>_SETTINGS_ICONBTN</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>_SINGLE_ADDRESS_ICONBTN</source>
+        <translation>Single address</translation>
+    </message>
+    <message>
+        <source>_SITE_MAP_ICONBTN</source>
+        <translation>Site map</translation>
+    </message>
+    <message>
+        <source>_STATUS_ICONBTN</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>_STATUS_REPORT_ICONBTN</source>
+        <translation>Status report</translation>
+    </message>
+    <message>
+        <source>_SYSTEM_STATUS_ICONBTN</source>
+        <translation>System status</translation>
+    </message>
+    <message>
+        <source>_TASKS_ICONBTN</source>
+        <translation>Tasks</translation>
+    </message>
+    <message>
+        <source>_TEST_KEY_DEPOT_ICONBTN</source>
+        <translation>Test key depot</translation>
+    </message>
+    <message>
+        <source>_UNMOUNT_USB_ICONBTN</source>
+        <translation>Remove USB stick</translation>
+    </message>
+    <message>
+        <source>_UPDATE_CONFIG_ICONBTN</source>
+        <translation>Update configuration</translation>
+    </message>
+    <message>
+        <source>_UPDATE_FIRMWARE_ICONBTN</source>
+        <translation>Update firmware</translation>
+    </message>
+    <message>
+        <source>_UPDATE_TESK_ICONBTN</source>
+        <translation>Update engine</translation>
+    </message>
+    <message>
+        <source>_UPDATE_PANEL_ICONBTN</source>
+        <translation>Update panel</translation>
+    </message>
+    <message>
+        <source>_USER_SETTINGS_ICONBTN</source>
+        <translation>User settings</translation>
+    </message>
+    <message>
+        <source>_WALK_TEST_ICONBTN</source>
+        <translation>Walk test</translation>
+    </message>
+    <message>
+        <source>_ZONE_ICONBTN</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>_ZONE_POINTS_ICONBTN</source>
+        <translation>Zone points</translation>
+    </message>
+    <message>
+        <source>_DEBUG_SETTINGS_ICONBTN</source>
+        <translation>Debug settings</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_90005</name>
+    <message>
+        <source>_ACCEPT_EVENT_SK</source>
+        <translation>Accept event</translation>
+    </message>
+    <message>
+        <source>_ACCEPT_SK</source>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <source>_ADVANCED_DIAGNOSTICS_SK</source>
+        <translation>Advanced diagnostics</translation>
+    </message>
+    <message>
+        <source>_ALARM_ACK_SK</source>
+        <translation>Acknowledge alarm</translation>
+    </message>
+    <message>
+        <source>_APPLY_CHANGES_SK</source>
+        <translation>Apply changes</translation>
+    </message>
+    <message>
+        <source>_AUTOTEST_SK</source>
+        <translation>Auto-test</translation>
+    </message>
+    <message>
+        <source>_CALIBRATE_SK</source>
+        <translation>Calibrate</translation>
+    </message>
+    <message>
+        <source>_CANCEL_SK</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>_CLEAR_SK</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>_CONFIGURE_SK</source>
+        <translation>Configure</translation>
+    </message>
+    <message>
+        <source>_DELETE_SK</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>_DISABLE_IR_MODE_SK</source>
+        <translation>Disable IR mode</translation>
+    </message>
+    <message>
+        <source>_DISABLE_SK</source>
+        <translation>Disable</translation>
+    </message>
+    <message>
+        <source>_DISABLE_OFF_SK</source>
+        <translation>Disable off</translation>
+    </message>
+    <message>
+        <source>_DISABLE_ON_SK</source>
+        <translation>Disable on</translation>
+    </message>
+    <message>
+        <source>_ENABLE_IR_MODE_SK</source>
+        <translation>Enable IR mode</translation>
+    </message>
+    <message>
+        <source>_ENABLE_SK</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>_ENABLE_LOOP_SK</source>
+        <translation>Enable loop</translation>
+    </message>
+    <message>
+        <source>_ENABLE_ON_SK</source>
+        <translation>Enable on</translation>
+    </message>
+    <message>
+        <source>_END_POLLING_SK</source>
+        <translation>End polling</translation>
+    </message>
+    <message>
+        <source>_EVACUATE_SK</source>
+        <translation>Evacuate</translation>
+    </message>
+    <message>
+        <source>_FIRES_IN_ZONE_SK</source>
+        <translation>Fires in zone</translation>
+    </message>
+    <message>
+        <source>_FORCE_SK</source>
+        <translation>Force</translation>
+    </message>
+    <message>
+        <source>_INSERT_SK</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>_KILL_WALK_TEST_SK</source>
+        <translation>End walk test</translation>
+    </message>
+    <message>
+        <source>_LIST_VIEW_SK</source>
+        <translation>List view</translation>
+    </message>
+    <message>
+        <source>_LOGIN_SK</source>
+        <translation>Log on</translation>
+    </message>
+    <message>
+        <source>_LOGOUT_SK</source>
+        <translation>Log off</translation>
+    </message>
+    <message>
+        <source>_MAIN_MENU_SK</source>
+        <translation>Main menu</translation>
+    </message>
+    <message>
+        <source>_MODIFY_SK</source>
+        <translation>Modify</translation>
+    </message>
+    <message>
+        <source>_MOVE_TO_ZONE_SK</source>
+        <translation>Move to zone</translation>
+    </message>
+    <message>
+        <source>_NEXT_SK</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>_POLL_DEVICE_SK</source>
+        <translation>Poll device</translation>
+    </message>
+    <message>
+        <source>_PREVIEW_SK</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>_PRINT_SK</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>_REFRESH_SK</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>_RESTART_NETWORK_SK</source>
+        <translation>Restart network</translation>
+    </message>
+    <message>
+        <source>_RESTART_PANEL_SK</source>
+        <translation>Restart panel</translation>
+    </message>
+    <message>
+        <source>_SAVE_SK</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>_SCAN_SK</source>
+        <translation>Scan</translation>
+    </message>
+    <message>
+        <source>_SET_SK</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>_SHOW_ALL_SK</source>
+        <translation>Show all</translation>
+    </message>
+    <message>
+        <source>_SHOW_ENABLED_LOOPS_SK</source>
+        <translation>Show enabled loops</translation>
+    </message>
+    <message>
+        <source>_SHOW_MISMATCHED_SK</source>
+        <translation>Show mismatched</translation>
+    </message>
+    <message>
+        <source>_SHOW_SHUTDOWN_LOOPS_SK</source>
+        <translation>Show shutdown loops</translation>
+    </message>
+    <message>
+        <source>_SHUTDOWN_LOOP_SK</source>
+        <translation>Shutdown loop</translation>
+    </message>
+    <message>
+        <source>_SOUNDER_ON_OFF_SK</source>
+        <translation>Sounders on / off</translation>
+    </message>
+    <message>
+        <source>_START_SK</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>_STOP_SK</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>_STOP_WALK_TEST_SK</source>
+        <translation>Stop walk test</translation>
+    </message>
+    <message>
+        <source>_SUMMARY_VIEW_SK</source>
+        <translation>Summary view</translation>
+    </message>
+    <message>
+        <source>_UNFORCE_SK</source>
+        <translation>Unforce</translation>
+    </message>
+    <message>
+        <source>_UNTESTED_FAILED_SK</source>
+        <translation>Untested / failed</translation>
+    </message>
+    <message>
+        <source>_UPDATE_SK</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>_VIEW_SK</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>_VIEW_STATUS_SK</source>
+        <translation>View status</translation>
+    </message>
+    <message>
+        <source>_ZONES_IN_FIRE_SK</source>
+        <translation>Zones in fire</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_90046</name>
+    <message>
+        <source>_ABORT_POPUPSK</source>
+        <translation>Abort</translation>
+    </message>
+    <message>
+        <source>_AUTO_TEST_POPUPSK</source>
+        <translation>Auto-test</translation>
+    </message>
+    <message>
+        <source>_CANCEL_POPUPSK</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>_CLOSE_POPUPSK</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>_CONFIRM_POPUPSK</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>_DISABLE_POPUPSK</source>
+        <translation>Disable</translation>
+    </message>
+    <message>
+        <source>_DISABLE_TOOL_POPUPSK</source>
+        <translation>Disable tool</translation>
+    </message>
+    <message>
+        <source>_ENABLE_POPUPSK</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>_ENABLE_TOOL_POPUPSK</source>
+        <translation>Enable tool</translation>
+    </message>
+    <message>
+        <source>_OK_POPUPSK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>_RESTART_POPUPSK</source>
+        <translation>Restart</translation>
+    </message>
+    <message>
+        <source>_WRITE_POPUPSK</source>
+        <translation>Write</translation>
+    </message>
+</context>
+<context>
+    <name>BaseButton</name>
+    <message>
+        <source>_OK_KEYPAD</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>_DEL_KEYPAD</source>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>_DEL_NUMPAD</source>
+        <translation>Del</translation>
+    </message>
+</context>
+<context>
+    <name>FilterButton</name>
+    <message>
+        <source>_CLICK_TO_SELECT_SELPROMPT</source>
+        <translation>Touch to select</translation>
+    </message>
+</context>
+<context>
+    <name>Translator</name>
+    <message>
+        <source>_LANGUAGE_NAME_SK</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>_JAN_FIREINFO</source>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <source>_FEB_FIREINFO</source>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <source>_MAR_FIREINFO</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>_APR_FIREINFO</source>
+        <translation>Apr</translation>
+    </message>
+    <message>
+        <source>_MAY_FIREINFO</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>_JUN_FIREINFO</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>_JUL_FIREINFO</source>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>_AUG_FIREINFO</source>
+        <translation>Aug</translation>
+    </message>
+    <message>
+        <source>_SEP_FIREINFO</source>
+        <translation>Sep</translation>
+    </message>
+    <message>
+        <source>_OCT_FIREINFO</source>
+        <translation>Oct</translation>
+    </message>
+    <message>
+        <source>_NOV_FIREINFO</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>_DEC_FIREINFO</source>
+        <translation>Dec</translation>
+    </message>
+    <message>
+        <source>_JANUARY_9_CHAR</source>
+        <translation>January</translation>
+    </message>
+    <message>
+        <source>_FEBUARY_9_CHAR</source>
+        <translation>February</translation>
+    </message>
+    <message>
+        <source>_MARCH_9_CHAR</source>
+        <translation>March</translation>
+    </message>
+    <message>
+        <source>_APRIL_9_CHAR</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>_MAY_9_CHAR</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>_JUNE_9_CHAR</source>
+        <translation>June</translation>
+    </message>
+    <message>
+        <source>_JULY_9_CHAR</source>
+        <translation>July</translation>
+    </message>
+    <message>
+        <source>_AUGUST_9_CHAR</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>_SEPTEMBER_9_CHAR</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>_OCTOBER_9_CHAR</source>
+        <translation>October</translation>
+    </message>
+    <message>
+        <source>_NOVEMBER_9_CHAR</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>_DECEMBER_9_CHAR</source>
+        <translation>December</translation>
+    </message>
+</context>
+</TS>
