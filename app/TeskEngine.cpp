@@ -1,20 +1,26 @@
 #include "app/TeskEngine.h"
 
+#include "app/AUK_30001.h"
 #include "app/BannerStatus.h"
 #include "app/BucketMaster.h"
 #include "app/BusSubscriptions.h"
 #include "app/EngineDirectories.h"
+#include "app/FireTimer.h"
 #include "app/PageStack.h"
-#include "app/SC_App.h"
 #include "app/QVemoApplication.h"
+#include "app/QuiescentStateMachine.h"
+#include "app/SC_App.h"
+#include "app/Security.h"
 #include "app/SimulatorOptions.h"
 #include "app/SystemState.h"
 #include "app/TerminationSignals.h"
 #include "app/TeskGlobalConfig.h"
+#include "app/Translator.h"
 #include "app/WatchdogProdder.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/HistoricEventsSynchronizer.h"
 #include "frontpanel/DB_TESK_FP_Interface.h"
+#include "frontpanel/InputSignaller.h"
 #include "frontpanel/simulator/FrontPanelAdaptor.h"
 #include "frontpanel/simulator/MainWindow.h"
 #include "link/SyncClient.h"
@@ -67,17 +73,24 @@ public:
     int run()
     {
         m_terminationSignals = std::make_unique<TerminationSignals>();
+        loadTranslations();
         EngineDirectories::enterDataDirectory(QVemoApplication::port());
         // Read from the data directory, where the engine saves it.
         TeskGlobalConfig::instance();
+        setUpSecurity();
+        Translator::instance()->setLanguage(Translator::EnglishId);
 
         m_sessionBus = std::make_unique<QDBusConnection>(openSessionBus());
         m_watchdog = std::make_unique<WatchdogProdder>(QStringLiteral("tesk"), 600000, 10000);
 
         const int guiMode = SystemState::instance(true)->guiMode();
+        addBusSubscriptions();
         if (guiMode > 1) {
             // A repeater on the front-panel bus: no panel link, no simulator.
             m_subscriptions.subscribeBusSignals(*m_sessionBus, true, guiMode);
+            QObject::connect(m_application.get(), &QVemoApplication::windowsMousePress,
+                             InputSignaller::instance(), &InputSignaller::userInputReceived);
+            showStartScreen();
             PageStack::instance()->show();
             const int result = m_terminationSignals->exec();
             m_subscriptions.subscribeBusSignals(*m_sessionBus, false, guiMode);
@@ -91,10 +104,12 @@ public:
         createStateStore();
         connectUserInput();
         m_subscriptions.subscribeBusSignals(*m_sessionBus, true, guiMode);
+        connectNavigation();
         // Point names come again from the controller after it connects.
         model::instance()->resetTextRequests();
         createSimulatorWindow();
         serveFrontPanel();
+        showStartScreen();
         openEventLog();
 
         PageStack::instance()->show();
@@ -114,14 +129,76 @@ private:
         store->connectSyncClient(SyncClient::instance());
     }
 
-    // A press anywhere in the window is a touch of the screen.
+    // The translations lie below the installation's base directory, which
+    // stops being the working directory once the data directory is entered.
+    static void loadTranslations()
+    {
+        Translator *translator = Translator::instance();
+        translator->setBaseDirectory(EngineDirectories::baseDirectory());
+        translator->loadLanguages(Translator::EnglishId, 0);
+    }
+
+    static void setUpSecurity()
+    {
+        Security *security = Security::instance();
+        SyncClient *link = SyncClient::instance();
+        security->inactivityTimer().setInterval(Security::OperatorLogoutMs);
+        QObject::connect(InputSignaller::instance(), &InputSignaller::userInputReceived, security,
+                         &Security::kickTimeoutClock);
+        QObject::connect(link, &SyncClient::acknowledgementStatus, security, &Security::ackResponseReceived);
+        QObject::connect(link, &SyncClient::loginRequestSent, security, &Security::setLoginRequestSent);
+    }
+
+    void addBusSubscriptions()
+    {
+        const QString frontPanel = DB_TESK_FP_Interface::instance()->getServiceName();
+        m_subscriptions.add({frontPanel, QStringLiteral("vemo.frontpanel"), QStringLiteral("keyswitchUpdate"),
+                             Security::instance(), SLOT(keyswitchUpdateSlot(bool)),
+                             BusSubscriptions::LinkModesOnly, true});
+    }
+
+    // A press anywhere in the window is a touch of the screen, and a touch
+    // is user input; so is a touch that the front panel reports. A press
+    // thus counts twice, once directly and once through the front panel.
     void connectUserInput()
     {
         DB_TESK_FP_Interface *frontPanel = DB_TESK_FP_Interface::instance();
+        InputSignaller *input = InputSignaller::instance();
+        QObject::connect(frontPanel, &DB_TESK_FP_Interface::touchscreenPressed, input,
+                         &InputSignaller::userInputReceived);
+        QObject::connect(m_application.get(), &QVemoApplication::windowsMousePress, input,
+                         &InputSignaller::userInputReceived);
+        QObject::connect(SyncClient::instance(), &SyncClient::permissionsUpdate, Security::instance(),
+                         &Security::permissionsUpdate);
         QObject::connect(m_application.get(), &QVemoApplication::windowsMousePress, frontPanel,
                          &DB_TESK_FP_Interface::touchscreenPressed);
         QObject::connect(m_application.get(), &QVemoApplication::windowsMouseRelease, frontPanel,
                          &DB_TESK_FP_Interface::touchscreenReleased);
+    }
+
+    // Losing the link goes home and logs the user out; an access-level
+    // change drops the screens the new level may not see.
+    static void connectNavigation()
+    {
+        SyncClient *link = SyncClient::instance();
+        PageStack *pageStack = PageStack::instance();
+        Security *security = Security::instance();
+        QObject::connect(link, &SyncClient::disconnected, pageStack, qOverload<>(&PageStack::showMainScreen));
+        QObject::connect(security, &Security::permissionsChanged, pageStack, &PageStack::permissionChanged);
+        QObject::connect(link, &SyncClient::updateEnetConnectedToPanel, security, &Security::updatePermission);
+        BucketMaster::instance()->connectBucketUpdated(2, security, [security] { security->updateKeySwitch(); });
+    }
+
+    // The start screen is the base of the page stack; the home screen goes
+    // over it unless the panel may show its idle view at once.
+    static void showStartScreen()
+    {
+        QuiescentStateMachine *quiescent = QuiescentStateMachine::instance();
+        FireTimer::instance();
+        PageStack *pageStack = PageStack::instance();
+        pageStack->push(new AUK_30001);
+        if (!quiescent->isQuiescentAllowed())
+            pageStack->showMainScreen(false);
     }
 
     void createSimulatorWindow()
@@ -163,6 +240,8 @@ private:
     {
         EL_EventLogDBbase *eventLog = EL_EventLogDBbase::instance();
         qRegisterMetaType<EventLog::SeqNum_t>("EventLog::SeqNum_t");
+        QObject::connect(eventLog, &EL_EventLogDBbase::updatedSeqNoByFireReset, FireTimer::instance(),
+                         &FireTimer::newFireReset, Qt::QueuedConnection);
         QObject::connect(eventLog, &EL_EventLogDBbase::updatedSeqNoByFireReset,
                          SystemState::instance(true), &SystemState::sendFireResetSignal,
                          Qt::QueuedConnection);
@@ -178,6 +257,7 @@ private:
     // After the main loop of the full start, in order.
     void shutDown()
     {
+        PageStack::instance()->clear();
         EventLog::HistoricEventsSynchronizer::instance()->stop();
         m_link->Stop();
         m_subscriptions.subscribeBusSignals(*m_sessionBus, false,
