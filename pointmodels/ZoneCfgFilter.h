@@ -4,6 +4,8 @@
 
 #include <QList>
 
+#include <bitset>
+
 // The points of the listed zones; an empty list accepts every point.
 class ZoneCfgFilter final : public SimplePointFilter
 {
@@ -14,5 +16,7 @@ public:
                 const PointAddressKey *record) const override;
 
 private:
-    QList<quint8> m_zones;
+    // One bit per zone: asked once per point of every list build.
+    std::bitset<256> m_zones;
+    bool m_anyZone;
 };
