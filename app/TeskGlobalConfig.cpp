@@ -4,6 +4,7 @@
 #include "app/GlobalConstants.h"
 #include "app/SystemState.h"
 #include "app/XmlElementTables.h"
+#include "pointmodels/model.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -122,6 +123,8 @@ void TeskGlobalConfig::loadConfigFile()
     m_langUsage = quint8(langUsage);
     readInto(texts, GlobalConfig::FirstCodepage, 0, 0xFFFF, m_firstCodepage);
     readInto(texts, GlobalConfig::SecondCodepage, 0, 0xFFFF, m_secondCodepage);
+    // The first language's country picks the form of printed addresses.
+    model::instance()->setLanguage(m_firstLang);
 }
 
 void TeskGlobalConfig::saveConfigFile() const

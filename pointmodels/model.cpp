@@ -4,6 +4,7 @@
 #include "app/BucketMaster.h"
 #include "app/SystemState.h"
 #include "app/TeskGlobalConfig.h"
+#include "app/Translator.h"
 #include "app/WalkTestHandler.h"
 #include "paneldata/DataMapPages.h"
 #include "paneldata/LoopDriverConfiguration.h"
@@ -15,6 +16,8 @@
 #include "paneldata/PointTextCache.h"
 #include "paneldata/PrintableAddress.h"
 #include "paneldata/SWVersions.h"
+
+#include <QDebug>
 
 namespace {
 
@@ -323,6 +326,27 @@ void model::setTemplate(int templateId)
 {
     m_template = templateId;
     PrintableAddress::instance()->setAddressFormat(templateId);
+}
+
+void model::setLanguage(int languageId)
+{
+    const auto &languages = Translator::languageTable();
+    if (languageId < 0 || languageId >= int(languages.size())) {
+        qWarning() << "model::setLanguage" << " no such language" << languageId;
+        setTemplate(0);
+        return;
+    }
+    switch (languages[size_t(languageId)].country) {
+    case QLocale::Austria:
+        setTemplate(1);
+        break;
+    case QLocale::Denmark:
+        setTemplate(2);
+        break;
+    default:
+        setTemplate(0);
+        break;
+    }
 }
 
 void model::globalConfig()

@@ -81,6 +81,9 @@ public:
     // 1 master, 2 temporary master (or no master known), 0 another panel is
     // master.
     int networkRoleOf(TC::panel_t panel) const;
+    // The language's country decides the address template: Austria 1,
+    // Denmark 2, any other 0.
+    void setLanguage(int languageId);
 
     int pointMap32Count() const;
     // Sets the four to 0, then adds the forced-input maps (with first) and

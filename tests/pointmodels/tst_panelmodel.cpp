@@ -1,5 +1,6 @@
 #include "app/SystemState.h"
 #include "app/TeskGlobalConfig.h"
+#include "app/Translator.h"
 #include "paneldata/LoopDriverConfiguration.h"
 #include "paneldata/PanelConfiguration.h"
 #include "paneldata/PanelsFromLkNetConfiguration.h"
@@ -113,6 +114,8 @@ private slots:
     void networkRoleOfPanel0_isMaster();
     void masterSlaveUpdate_onlyWhenInputsChangeUnderTemplate1();
     void globalConfig_setsPrintedAddressForms();
+    void setLanguage_countryPicksTemplate_data();
+    void setLanguage_countryPicksTemplate();
     void logicalModes_followBucket2();
 
     void loopShutdown_data();
@@ -136,6 +139,7 @@ private slots:
     void testPointMap134();
 
     void sequenceNumbersAndControllerType();
+    void setLanguage_unknownId_isPlainTemplate();
 
 private:
     QTemporaryDir m_dataDirectory;
@@ -397,6 +401,37 @@ void TestPanelModel::globalConfig_setsPrintedAddressForms()
     QVERIFY(printable->loopSeparator().isNull());
     ScriptedSite::setValueAndNotify(GlobalBucket, "tmplateID", "2");
     QCOMPARE(printable->addressFormat(), 2);
+}
+
+void TestPanelModel::setLanguage_countryPicksTemplate_data()
+{
+    QTest::addColumn<int>("country");
+    QTest::addColumn<int>("templateId");
+    QTest::newRow("Austria") << int(QLocale::Austria) << 1;
+    QTest::newRow("Denmark") << int(QLocale::Denmark) << 2;
+    QTest::newRow("Germany") << int(QLocale::Germany) << 0;
+}
+
+void TestPanelModel::setLanguage_countryPicksTemplate()
+{
+    QFETCH(int, country);
+    QFETCH(int, templateId);
+    const auto &languages = Translator::languageTable();
+    int language = -1;
+    for (size_t id = 1; id < languages.size() && language < 0; ++id) {
+        if (languages[id].country == country)
+            language = int(id);
+    }
+    QVERIFY(language > 0);
+    m_model->setLanguage(language);
+    QCOMPARE(m_model->templateId(), templateId);
+    QCOMPARE(PrintableAddress::instance()->addressFormat(), templateId);
+
+    // Whichever ran last decides: the panel's template, then the language.
+    ScriptedSite::setValueAndNotify(GlobalBucket, "tmplateID", "1");
+    QCOMPARE(m_model->templateId(), 1);
+    m_model->setLanguage(language);
+    QCOMPARE(m_model->templateId(), templateId);
 }
 
 void TestPanelModel::logicalModes_followBucket2()
@@ -664,6 +699,15 @@ void TestPanelModel::sequenceNumbersAndControllerType()
     QCOMPARE(m_model->fireResetSeqNo(), EventLog::SeqNum_t(11));
     QCOMPARE(m_model->currResetOrOldestSeqNo(), EventLog::SeqNum_t(12));
     QCOMPARE(m_model->latestCurrSeqNo(), EventLog::SeqNum_t(65535));
+}
+
+void TestPanelModel::setLanguage_unknownId_isPlainTemplate()
+{
+    ScriptedSite::setValueAndNotify(GlobalBucket, "tmplateID", "1");
+    m_model->setLanguage(99);
+    QCOMPARE(m_model->templateId(), 0);
+    m_model->setLanguage(-1);
+    QCOMPARE(m_model->templateId(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestPanelModel)

@@ -1,4 +1,5 @@
 #include "app/BucketKeys.h"
+#include "app/Security.h"
 #include "pointmodels/DevAttrCfgFilter.h"
 #include "pointmodels/DevicesIDCfgFilter.h"
 #include "pointmodels/LoopCfgFilter.h"
@@ -6,6 +7,7 @@
 #include "pointmodels/PeripheralAddrCfgFilter.h"
 #include "pointmodels/PointCategoryFilter.h"
 #include "pointmodels/PointCfgFilter.h"
+#include "pointmodels/PointFunctionCfgFilter.h"
 #include "pointmodels/RealPhysicalPointFilter.h"
 #include "pointmodels/RealPointFilter.h"
 #include "pointmodels/SummaryFunctionFilter.h"
@@ -79,6 +81,8 @@ private slots:
     void acceptRules();
     void categoryMask_data();
     void categoryMask();
+    void functionFilter_allowedSet_data();
+    void functionFilter_allowedSet();
     void loopNotDisabled_followsShutdownRecord_data();
     void loopNotDisabled_followsShutdownRecord();
 
@@ -186,6 +190,34 @@ void TestPointFilters::acceptRules_data()
     row("summary 0x08: kind 5", sounders, ChannelAddress(5, 3, 0), record(1, 1, 5, 0x04, 0x08), false);
     row("summary 0x08: no such function", sounders, Loop3, record(1, 1, 5, 0x04, 0x01), false);
 
+    const auto byFunction = [](int mask, bool outputsOnly, quint8 mode) {
+        return make<PointFunctionCfgFilter>(mask, outputsOnly, mode, false);
+    };
+    const Filter detectors = byFunction(0x01, false, 0);
+    const Filter bit31 = byFunction(int(0x80000000u), false, 0);
+    const Filter inputs = byFunction(0x10000, false, 0);
+    const Filter outputPoints = byFunction(0x20000, false, 0);
+    const Filter noAlarmInputs = byFunction(0x04, false, 1);
+    const Filter inputsNoAlarmInputs = byFunction(0x10004, false, 1);
+    const Filter outputsNoAlarmInputs = byFunction(0x20004, false, 1);
+    const Filter sounderOutputs = byFunction(0x08, true, 0);
+    const Filter function80Outputs = byFunction(0x80, true, 0);
+    row("function: match", detectors, Loop3, record(1, 1, 5, 0, 0x03), true);
+    row("function: no match", detectors, Loop3, record(1, 1, 5, 0x02, 0x02), false);
+    row("function: bit 31 is no match", bit31, Loop3, record(1, 1, 5, 0, 0x80000000u), false);
+    row("function: inputs, no functions", inputs, Loop3, record(1, 1, 5, 0x02, 0), true);
+    row("function: inputs, not an input", inputs, Loop3, record(1, 1, 5, 0x04, 0), false);
+    row("function: outputs, output point", outputPoints, Loop3, record(1, 1, 5, 0x04, 0), true);
+    row("function: outputs, input point", outputPoints, Loop3, record(1, 1, 5, 0x02, 0), false);
+    row("function: mode 1, alarm input", noAlarmInputs, Loop3, record(1, 1, 5, 0, 0x04), false);
+    row("function: mode 1, input with alarm function", inputsNoAlarmInputs, Loop3, record(1, 1, 5, 0x02, 0x04), false);
+    row("function: mode 1, input without it", inputsNoAlarmInputs, Loop3, record(1, 1, 5, 0x02, 0x01), true);
+    row("function: mode 1, output with alarm function", outputsNoAlarmInputs, Loop3, record(1, 1, 5, 0x04, 0x04), true);
+    row("function: outputs only, output point", sounderOutputs, Loop3, record(1, 1, 5, 0x04, 0x08), true);
+    row("function: outputs only, input point", sounderOutputs, Loop3, record(1, 1, 5, 0x02, 0x08), false);
+    row("function: outputs only, function 0x80", function80Outputs, Loop3, record(1, 1, 5, 0, 0x80), true);
+    row("function: outputs only, 0x88 not an output", sounderOutputs, Loop3, record(1, 1, 5, 0, 0x88), false);
+
     const Filter inService = make<LoopNotDisabledFilter>();
     row("loop in service: loop 3", inService, Loop3, record(1), true);
     row("loop in service: address 0", inService, ChannelAddress(12, 0, 0), record(1), false);
@@ -231,6 +263,44 @@ void TestPointFilters::categoryMask()
         const ChannelAddress channel(12, 1, number);
         QCOMPARE(filter.accept(0, &channel, &point), bool(mask & (1 << number)));
     }
+}
+
+void TestPointFilters::functionFilter_allowedSet_data()
+{
+    QTest::addColumn<int>("userLevel");
+    QTest::addColumn<bool>("ignoreAllowedSet");
+    QTest::addColumn<quint32>("functions");
+    QTest::addColumn<quint8>("attributes");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("allowed, level held") << 5 << false << 0x01u << quint8(0) << true;
+    QTest::newRow("allowed, higher level") << 9 << false << 0x01u << quint8(0) << true;
+    QTest::newRow("allowed, level not held") << 3 << false << 0x01u << quint8(0) << false;
+    QTest::newRow("allowed, nobody logged on") << 0 << false << 0x01u << quint8(0) << false;
+    QTest::newRow("matching but not allowed") << 9 << false << 0x02u << quint8(0) << false;
+    QTest::newRow("two functions, not one allowed") << 9 << false << 0x03u << quint8(0) << false;
+    QTest::newRow("no match: input through the mask") << 0 << false << 0x10u << quint8(0x02) << true;
+    QTest::newRow("set ignored") << 0 << true << 0x02u << quint8(0) << true;
+}
+
+void TestPointFilters::functionFilter_allowedSet()
+{
+    QFETCH(int, userLevel);
+    QFETCH(bool, ignoreAllowedSet);
+    QFETCH(quint32, functions);
+    QFETCH(quint8, attributes);
+    QFETCH(bool, accepted);
+    Security *security = Security::instance();
+    security->permissionsUpdate(userLevel > 0 ? 1 : Security::NoUser, quint8(userLevel));
+    PointFunctionCfgFilter filter(0x1000F, false, 0, ignoreAllowedSet);
+    filter.setAllowedFunctions({0x01}, 5);
+    const PointAddressKey point = record(1, 1, 5, attributes, functions);
+    QCOMPARE(filter.accept(1, &Loop3, &point), accepted);
+
+    // An empty set lifts the limit again.
+    filter.setAllowedFunctions({}, 5);
+    const bool open = (functions & 0x0F) || (attributes & 0x02);
+    QCOMPARE(filter.accept(1, &Loop3, &point), open);
+    security->permissionsUpdate(Security::NoUser, 0);
 }
 
 void TestPointFilters::loopNotDisabled_followsShutdownRecord_data()
