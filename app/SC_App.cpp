@@ -12,6 +12,7 @@
 #include "paneldata/pages/sc_PPanelZoneMaps_Page.h"
 #include "paneldata/pages/sc_PPointDataMaps_Page.h"
 #include "paneldata/pages/sc_PanelConfigurationDetails_Page.h"
+#include "paneldata/pages/sc_PanelStatusCounts_Page.h"
 #include "paneldata/pages/sc_PointCoreConfiguration_Page.h"
 #include "paneldata/pages/sc_SiteConfigurationFingerprint_Page.h"
 #include "paneldata/pages/sc_TemporaryPatchData_Page.h"
@@ -63,6 +64,7 @@ void SC_App::registerPageHandlers(SyncClient *client)
 {
     SC_PacketHandler *const ownId[] = {
         sc_SiteConfigurationFingerprint_Page::handler(),
+        sc_PanelStatusCounts_Page::handler(),
         sc_TemporaryPatchData_Page::handler(),
         sc_PanelConfigurationDetails_Page::handler(),
         sc_PointCoreConfiguration_Page::handler(),
