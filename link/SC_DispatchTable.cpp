@@ -4,6 +4,9 @@
 #include "link/SyncClient.h"
 #include "link/packets/SC_InitiateConnectionPacket.h"
 #include "link/packets/SC_SupervisionPacket.h"
+#include "paneldata/sync/SC_DataSignatureReqPkt.h"
+#include "paneldata/sync/SC_SignatureTransferReqPkt.h"
+#include "paneldata/sync/SC_SyncCompletePkt.h"
 #include "paneldata/sync/SC_SyncPageDataUpdatePkt.h"
 
 #include <QDebug>
@@ -40,7 +43,10 @@ void buildAndHandle(SyncClient &client, const SyncPacket &, const QSharedPointer
 constexpr int Whole = SC_DispatchEntry::WholeFunctionCode;
 
 const QVector<SC_DispatchEntry> Entries = {
+    {245, 7, "data signature request", 8, &buildAndHandle<SC_DataSignatureReqPkt>},
     {245, 10, "sync page data update", 8, &buildAndHandle<SC_SyncPageDataUpdatePkt>},
+    {245, 16, "signature transfer request", 2, &buildAndHandle<SC_SignatureTransferReqPkt>},
+    {245, 24, "sync complete", 2, &buildAndHandle<SC_SyncCompletePkt>},
     {245, 18, "initiate connection", 7, &buildAndHandle<SC_InitiateConnectionPacket>},
     {245, 25, "supervision", 5, &buildAndHandle<SC_SupervisionPacket>},
 };

@@ -3,14 +3,17 @@
 #include "app/BucketMaster.h"
 #include "app/Security.h"
 #include "app/SystemState.h"
+#include "app/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "link/SC_DispatchTable.h"
 #include "link/SC_LinkLayer.h"
 #include "link/SC_PacketBuffer.h"
 #include "link/packets/SC_AcknowledgementPkt.h"
+#include "link/packets/SC_InputPointChangeStatusPkt.h"
 #include "link/packets/SC_LogOffCurrUserPkt.h"
 #include "link/packets/SC_SupervisionPacket.h"
 #include "link/packets/SC_ValidateLogOnPkt.h"
+#include "paneldata/PointAddressKey.h"
 #include "paneldata/SC_PacketHandler.h"
 #include "pointmodels/model.h"
 
@@ -23,6 +26,8 @@ namespace {
 constexpr quint8 ControllerStarting = 1;
 constexpr int UserTextLength = 2;
 constexpr int MaximumPasscodeLength = 19;
+constexpr quint8 PanelInputs = 1;
+constexpr quint8 SyncCompleteInput = 16;
 
 } // namespace
 
@@ -190,6 +195,29 @@ void SyncClient::sendAcknowledgement(const SC_LkSpeakBasePacket &request, quint8
     SC_AcknowledgementPkt acknowledgement(request, answer);
     acknowledgement.serialise();
     sendRawPacket(LkSpeakChannel, acknowledgement.buffer()->getByteArray());
+}
+
+void SyncClient::sendInputPointChange(quint8 group, quint8 input)
+{
+    const TeskGlobalConfig *config = TeskGlobalConfig::instance();
+    const quint8 panel = config->getPanelNumber();
+    if (model::instance()->pointDeviceType(panel, quint8(config->getInputPointChannel()), group,
+                                           quint8(config->getRbusAddress()), input)
+        == PointAddressKey::NoDevice)
+        return;
+    SC_RequestAddress address;
+    address.layoutKind = model::instance()->packetHeaderLayout();
+    address.destinationNode = panel;
+    address.acknowledgeRequest = true;
+    SC_InputPointChangeStatusPkt pulse(
+        {{group, quint8(input | SC_InputPointChangeStatusPkt::Active)}, {group, input}}, address);
+    pulse.serialise();
+    sendRawPacket(LkSpeakChannel, pulse.buffer()->getByteArray());
+}
+
+void SyncClient::sendSyncCompletePulse()
+{
+    sendInputPointChange(PanelInputs, SyncCompleteInput);
 }
 
 void SyncClient::sendSupervisionReply(SC_SupervisionPacket *answer)

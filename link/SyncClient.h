@@ -68,6 +68,10 @@ public:
     void sendRawPacket(quint8 channel, const QByteArray &bytes);
     // Answers a received support packet on its sender's addressing.
     void sendAcknowledgement(const SC_LkSpeakBasePacket &request, quint8 answer);
+    // A pulse of one of this panel's virtual inputs: active, then inactive,
+    // acknowledgement asked. Nothing is sent for an input the configuration
+    // does not have.
+    void sendInputPointChange(quint8 group, quint8 input);
     void sendSupervisionReply(SC_SupervisionPacket *answer);
 
 signals:
@@ -97,6 +101,7 @@ public slots:
     // passcode at most 19 characters; otherwise nothing is sent.
     void login(QString user, QString passcode);
     void logout();
+    void sendSyncCompletePulse();
 
 private:
     SyncClient();
