@@ -16,6 +16,7 @@
 #include "paneldata/pages/sc_PointCoreConfiguration_Page.h"
 #include "paneldata/pages/sc_SiteConfigurationFingerprint_Page.h"
 #include "paneldata/pages/sc_TemporaryPatchData_Page.h"
+#include "paneldata/pages/sc_WalkTestSummary_Page.h"
 
 #include <QDebug>
 #include <QEventLoop>
@@ -65,6 +66,7 @@ void SC_App::registerPageHandlers(SyncClient *client)
     SC_PacketHandler *const ownId[] = {
         sc_SiteConfigurationFingerprint_Page::handler(),
         sc_PanelStatusCounts_Page::handler(),
+        sc_WalkTestSummary_Page::handler(),
         sc_TemporaryPatchData_Page::handler(),
         sc_PanelConfigurationDetails_Page::handler(),
         sc_PointCoreConfiguration_Page::handler(),

@@ -65,6 +65,7 @@ public:
 
     bool isBuzzerDisabled() const { return m_flasher.isBuzzerDisabled(); }
     bool isBuzzerOverride() const { return m_flasher.isBuzzerOverride(); }
+    flasher &ledFlasher() { return m_flasher; }
     void setBuzzerOverride();
 
     bool serviceMenuFlag() const { return m_serviceMenuFlag; }

@@ -74,6 +74,16 @@ void DB_TESK_FP_Interface::sendPhysicalKeyStatus()
     callAndForget(QStringLiteral("sendPhysicalKeyStatus"), {});
 }
 
+void DB_TESK_FP_Interface::setPanel(const QString &title)
+{
+    callAndForget(QStringLiteral("setPanel"), {title});
+}
+
+void DB_TESK_FP_Interface::clearSystemFaultLED()
+{
+    callAndForget(QStringLiteral("clearSystemFaultLED"), {});
+}
+
 bool DB_TESK_FP_Interface::eepromWrite(quint16 address, const QByteArray &data)
 {
     const QDBusMessage reply =

@@ -20,6 +20,9 @@ public:
 
     void setGUIMode(uint mode);
     void sendPhysicalKeyStatus();
+    // The simulator window's panel title.
+    void setPanel(const QString &title);
+    void clearSystemFaultLED();
     // False on an error reply (no service, unknown method), otherwise the
     // service's answer.
     bool eepromWrite(quint16 address, const QByteArray &data);

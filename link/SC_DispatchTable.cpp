@@ -1,13 +1,19 @@
 #include "link/SC_DispatchTable.h"
 
+#include "app/statusIconsController.h"
 #include "link/SC_PacketBuffer.h"
 #include "link/SyncClient.h"
+#include "link/packets/SC_TESKConfigurationPkt.h"
 #include "link/packets/SC_InitiateConnectionPacket.h"
 #include "link/packets/SC_SupervisionPacket.h"
+#include "paneldata/sync/SC_ClearPanelDataPkt.h"
 #include "paneldata/sync/SC_DataSignatureReqPkt.h"
+#include "paneldata/sync/SC_HighPriorityStatusesAndCountsPkt.h"
+#include "paneldata/sync/SC_LoggedOnUserInformationPagePkt.h"
 #include "paneldata/sync/SC_SignatureTransferReqPkt.h"
 #include "paneldata/sync/SC_SyncCompletePkt.h"
 #include "paneldata/sync/SC_SyncPageDataUpdatePkt.h"
+#include "paneldata/sync/SC_SyncPageStausUpdatePkt.h"
 
 #include <QDebug>
 #include <QHash>
@@ -40,14 +46,30 @@ void buildAndHandle(SyncClient &client, const SyncPacket &, const QSharedPointer
     packet.handlePacketData();
 }
 
+// The synchronising icon shows from a connection request to the end of the
+// synchronisation.
+template <typename Packet, bool Synchronising>
+void withSynchronisingIcon(SyncClient &client, const SyncPacket &packet,
+                           const QSharedPointer<SC_PacketBuffer> &buffer, const SC_DispatchEntry &entry)
+{
+    statusIconsController::instance()->setStatusIcon(statusIconsController::BusyIcon, Synchronising);
+    buildAndHandle<Packet>(client, packet, buffer, entry);
+}
+
 constexpr int Whole = SC_DispatchEntry::WholeFunctionCode;
 
 const QVector<SC_DispatchEntry> Entries = {
+    {245, 4, "logged-on user", 4, &buildAndHandle<SC_LoggedOnUserInformationPagePkt>},
+    {245, 5, "high-priority statuses", 5, &buildAndHandle<SC_HighPriorityStatusesAndCountsPkt>},
     {245, 7, "data signature request", 8, &buildAndHandle<SC_DataSignatureReqPkt>},
+    {245, 9, "sync page status update", 7, &buildAndHandle<SC_SyncPageStausUpdatePkt>},
     {245, 10, "sync page data update", 8, &buildAndHandle<SC_SyncPageDataUpdatePkt>},
+    {245, 15, "clear panel data", 2, &buildAndHandle<SC_ClearPanelDataPkt>},
     {245, 16, "signature transfer request", 2, &buildAndHandle<SC_SignatureTransferReqPkt>},
-    {245, 24, "sync complete", 2, &buildAndHandle<SC_SyncCompletePkt>},
-    {245, 18, "initiate connection", 7, &buildAndHandle<SC_InitiateConnectionPacket>},
+    {245, 18, "initiate connection", 7, &withSynchronisingIcon<SC_InitiateConnectionPacket, true>},
+    {245, 21, "engine configuration", SC_TESKConfigurationPkt::FixedPayload,
+     &buildAndHandle<SC_TESKConfigurationPkt>},
+    {245, 24, "sync complete", 2, &withSynchronisingIcon<SC_SyncCompletePkt, false>},
     {245, 25, "supervision", 5, &buildAndHandle<SC_SupervisionPacket>},
 };
 

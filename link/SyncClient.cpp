@@ -4,7 +4,10 @@
 #include "app/Security.h"
 #include "app/SystemState.h"
 #include "app/TeskGlobalConfig.h"
+#include "app/WalkTestHandler.h"
+#include "app/statusIconsController.h"
 #include "eventlog/EL_EventLogDBbase.h"
+#include "eventlog/HistoricEventsSynchronizer.h"
 #include "link/SC_DispatchTable.h"
 #include "link/SC_LinkLayer.h"
 #include "link/SC_PacketBuffer.h"
@@ -13,6 +16,7 @@
 #include "link/packets/SC_LogOffCurrUserPkt.h"
 #include "link/packets/SC_SupervisionPacket.h"
 #include "link/packets/SC_ValidateLogOnPkt.h"
+#include "link/sc_LkEventLog.h"
 #include "paneldata/PointAddressKey.h"
 #include "paneldata/SC_PacketHandler.h"
 #include "pointmodels/model.h"
@@ -28,6 +32,22 @@ constexpr int UserTextLength = 2;
 constexpr int MaximumPasscodeLength = 19;
 constexpr quint8 PanelInputs = 1;
 constexpr quint8 SyncCompleteInput = 16;
+// The LED of output point 20 pulses while the link is down.
+constexpr int LinkDownLed = 20;
+constexpr int LedPulse = 2;
+
+// Status word bits.
+constexpr quint32 Fire = 0x0001;
+constexpr quint32 Fault = 0x0004;
+constexpr quint32 WalkTest = 0x0010;
+constexpr quint32 Commissioning = 0x0100;
+constexpr quint32 Service = 0x0200;
+constexpr quint32 FaultBanner = 0xC09C;
+
+bool isSet(quint32 bits, quint32 mask)
+{
+    return (bits & mask) != 0;
+}
 
 } // namespace
 
@@ -45,14 +65,18 @@ void SyncClient::destroyInstance()
 }
 
 SyncClient::SyncClient()
+    : m_eventLog(new sc_LkEventLog(this, this))
 {
     qRegisterMetaType<SyncPacket>("SyncPacket");
     qRegisterMetaType<BucketCmd>("BucketCmd");
     qRegisterMetaType<eAckResponse>("eAckResponse");
+    EventLog::HighPriorityStatus::install(this);
 }
 
 SyncClient::~SyncClient()
 {
+    if (EventLog::HighPriorityStatus::installed() == this)
+        EventLog::HighPriorityStatus::install(nullptr);
     m_packetHandlers.clear();
     m_persistenceTimer.stop();
     if (s_instance == this)
@@ -220,6 +244,63 @@ void SyncClient::sendSyncCompletePulse()
     sendInputPointChange(PanelInputs, SyncCompleteInput);
 }
 
+void SyncClient::clearEventLogAndRequestReSync()
+{
+    EventLog::HistoricEventsSynchronizer *synchronizer = EventLog::HistoricEventsSynchronizer::instance();
+    if (synchronizer->isRunning())
+        synchronizer->stop();
+    EventLog::HistoricEventsSynchronizer::destroyInstance();
+    EventLog::HistoricEventsSynchronizer::instance()->launch();
+    EL_EventLogDBbase::instance()->clearTable(QStringLiteral("EventLog"));
+    m_eventLog->requestReSync();
+}
+
+void SyncClient::setCompatibilityFlag(bool compatible)
+{
+    m_compatible = compatible;
+    statusIconsController *icons = statusIconsController::instance();
+    if (compatible)
+        icons->setStatusIcon(statusIconsController::BusyIcon, false);
+    icons->setStatusIconSlowFlash(statusIconsController::IncompatibleIcon, compatible);
+    emit compatibilityUpdated(compatible);
+}
+
+void SyncClient::applyHighPriorityStatus(quint32 statusFlags, quint32 footerFlags)
+{
+    statusIconsController *icons = statusIconsController::instance();
+    SystemState *state = SystemState::instance(true);
+    icons->setFooterIcon(statusIconsController::ExtinguishReleaseIcon, isSet(footerFlags, 0x01));
+    icons->setFooterIcon(statusIconsController::ExtinguishFaultIcon, isSet(footerFlags, 0x02));
+    icons->setStatusIcon(statusIconsController::CommissioningIcon,
+                         isSet(statusFlags, Commissioning) || state->isBuzzerDisabled());
+    icons->setStatusIcon(statusIconsController::ServiceIcon, isSet(statusFlags, Service));
+    state->setFireActive(isSet(statusFlags, Fire));
+    if (isSet(statusFlags, Fault) != m_faultActive) {
+        m_faultActive = isSet(statusFlags, Fault);
+        state->setFaultActive(m_faultActive);
+    }
+    if (isSet(statusFlags, WalkTest) != m_walkTestActive) {
+        m_walkTestActive = isSet(statusFlags, WalkTest);
+        emit walkTestUpdatedReceived();
+    }
+    TC::BANNER_STATUS banner = TC::BANNER_NORMAL;
+    if (isSet(statusFlags, Fire))
+        banner = TC::BANNER_FIRE;
+    else if (isSet(statusFlags, FaultBanner) || m_linkStatus == ControllerStarting
+             || WalkTestHandler::instance()->isWalkTestActive())
+        banner = TC::BANNER_FAULT;
+    state->setBannerStatus(banner);
+    emit icons->UI_Update();
+}
+
+void SyncClient::notifyWalkTestUpdated()
+{
+    SystemState *state = SystemState::instance(true);
+    if (state->bannerStatus() == TC::BANNER_NORMAL && WalkTestHandler::instance()->isWalkTestActive())
+        state->setBannerStatus(TC::BANNER_FAULT);
+    emit walkTestUpdatedReceived();
+}
+
 void SyncClient::sendSupervisionReply(SC_SupervisionPacket *answer)
 {
     answer->serialise();
@@ -228,8 +309,10 @@ void SyncClient::sendSupervisionReply(SC_SupervisionPacket *answer)
 
 void SyncClient::LinkStatus(bool up, quint8 status)
 {
-    if (!up)
+    if (!up) {
+        SystemState::instance(true)->ledFlasher().setOutputPointState(flasher::RealOutput, LinkDownLed, LedPulse);
         m_configurationPending = true;
+    }
     linkStateChanged(up, status);
 }
 

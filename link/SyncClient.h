@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/BucketCmd.h"
+#include "eventlog/HighPriorityStatus.h"
 #include "link/AckResponse.h"
 #include "link/SyncPacket.h"
 #include "paneldata/SC_SyncPageIDS.h"
@@ -18,12 +19,13 @@ class SC_PacketBuffer;
 class SC_PacketHandler;
 class SC_SupervisionPacket;
 class SC_TESKSupportPacket;
+class sc_LkEventLog;
 
 // The engine's client of the controller's protocol, on the GUI thread:
 // receives the link layer's packets and dispatches them by function code
 // through SC_DispatchTable, follows the link state, and is the one object
 // through which the rest of the engine talks to the controller.
-class SyncClient final : public QObject
+class SyncClient final : public QObject, public EventLog::HighPriorityStatus
 {
     Q_OBJECT
 
@@ -43,6 +45,7 @@ public:
     void registerPacketHandlerAs(int pageId, SC_PacketHandler *handler);
     SC_PacketHandler *packetHandler(int pageId) const;
     sc_syncPages &syncPages() { return m_syncPages; }
+    sc_LkEventLog *getEventLog() const { return m_eventLog; }
 
     QString localAddress() const;
     QString peerAddress() const;
@@ -53,6 +56,16 @@ public:
     void setConfigurationPending(bool pending) { m_configurationPending = pending; }
     QByteArray connectionKey() const { return m_connectionKey; }
     void setConnectionKey(quint8 count, const QByteArray &bytes);
+
+    // Synchronising status icon off when compatible; the incompatibility
+    // icon flashes while it is set.
+    void setCompatibilityFlag(bool compatible);
+    bool compatibilityFlag() const { return m_compatible; }
+
+    // The status icons, banner, fire, fault and walk-test state from the
+    // panel's status word and footer flags.
+    void applyHighPriorityStatus(quint32 statusFlags, quint32 footerFlags) override;
+    void notifyWalkTestUpdated();
 
     bool isLinkUp() const { return m_linkUp; }
     quint8 linkStatus() const { return m_linkStatus; }
@@ -90,6 +103,7 @@ signals:
     void acknowledgementStatus(eAckResponse status);
     void loginRequestSent();
     void walkTestUpdatedReceived();
+    void compatibilityUpdated(bool compatible);
 
 public slots:
     void ReceivedPacket(SyncPacket packet);
@@ -102,6 +116,9 @@ public slots:
     void login(QString user, QString passcode);
     void logout();
     void sendSyncCompletePulse();
+    // Starts the historic event synchronisation afresh over an empty event
+    // log and asks the controller for its events again.
+    void clearEventLogAndRequestReSync();
 
 private:
     SyncClient();
@@ -109,11 +126,15 @@ private:
     void linkStateChanged(bool up, quint8 status);
     void writeLinkStatusKey();
 
+    sc_LkEventLog *m_eventLog;
     QMap<int, SC_PacketHandler *> m_packetHandlers;
     bool m_linkUp = false;
     quint8 m_linkStatus = 0;
     QTimer m_persistenceTimer;
     sc_syncPages m_syncPages;
+    bool m_faultActive = false;
+    bool m_walkTestActive = false;
+    bool m_compatible = false;
     bool m_configurationPending = true;
     QByteArray m_connectionKey;
 

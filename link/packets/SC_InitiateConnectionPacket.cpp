@@ -1,12 +1,21 @@
 #include "link/packets/SC_InitiateConnectionPacket.h"
 
+#include "app/SystemState.h"
 #include "app/TeskGlobalConfig.h"
+#include "app/WalkTestHandler.h"
+#include "frontpanel/DB_TESK_FP_Interface.h"
 #include "link/SyncClient.h"
 #include "link/packets/SC_InitiateConnectionRespPacket.h"
+#include "paneldata/IRserviceHandler.h"
+#include "paneldata/SingleDevicePollingHandler.h"
+#include "pointmodels/model.h"
 
 namespace {
 
 constexpr int OptionByteOffset = 7;
+constexpr quint8 DebugFirmware = 0x01;
+constexpr quint8 Compatible = 0x02;
+constexpr quint8 ClearSystemFault = 0x04;
 
 } // namespace
 
@@ -26,11 +35,20 @@ SC_InitiateConnectionPacket::SC_InitiateConnectionPacket(
         m_options = bytes.readUInt8();
 }
 
+// A new synchronisation: what the previous connection left is reset.
 void SC_InitiateConnectionPacket::handlePacketData()
 {
+    model::instance()->setControllerType(m_controllerType);
+    SystemState::instance(true)->ledFlasher().clearOutputPointStates();
+    WalkTestHandler::instance()->reset();
+    SingleDevicePollingHandler::instance()->clear();
+    IRserviceHandler::instance()->clear();
     if (m_options != NoOptions) {
         m_client->emitBucketCommand({BucketCmd::SetValue, 0, QStringLiteral("debugPanelFwFlag"),
-                                     (m_options & 0x01) ? QStringLiteral("1") : QStringLiteral("0")});
+                                     (m_options & DebugFirmware) ? QStringLiteral("1") : QStringLiteral("0")});
+        m_client->setCompatibilityFlag(m_options & Compatible);
+        if (m_options & ClearSystemFault)
+            DB_TESK_FP_Interface::instance()->clearSystemFaultLED();
     }
     TeskGlobalConfig *config = TeskGlobalConfig::instance();
     config->setNetworkNodeNumber(m_networkNode);

@@ -1,6 +1,7 @@
 #include "paneldata/pages/SC_PanelStatusCountsPkt.h"
 
 #include "app/BucketKeys.h"
+#include "app/WalkTestHandler.h"
 #include "paneldata/PanelCounters.h"
 #include "paneldata/TCTypes.h"
 
@@ -75,6 +76,7 @@ void SC_PanelStatusCountsPkt::handlePacketData()
     setBucketNumber(QLatin1String(BucketKeys::dayDisbld), (m_dayFlags & DayDisablementBit) ? 1 : 0, true);
     setBucketNumber(QLatin1String(BucketKeys::tstEqp), (m_statusBits & TestEquipmentBit) ? 1 : 0, true);
     setBucketNumber(QLatin1String(BucketKeys::dwnInhib), (m_statusBits & DownInhibitBit) ? 1 : 0, true);
+    WalkTestHandler::instance()->setSelectedNode(m_walkTestNode);
 }
 
 void SC_PanelStatusCountsPkt::serialise()

@@ -73,6 +73,7 @@ class tst_SyncClient final : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -98,7 +99,14 @@ private slots:
 
 private:
     std::unique_ptr<MessageCapture> m_messages;
+    // Packets that change the configuration save it here.
+    QTemporaryDir m_directory;
 };
+
+void tst_SyncClient::initTestCase()
+{
+    QVERIFY(QDir::setCurrent(m_directory.path()));
+}
 
 void tst_SyncClient::init()
 {

@@ -2,6 +2,7 @@
 #include "SyncPageBench.h"
 #include "SyncPageBytes.h"
 
+#include "app/WalkTestHandler.h"
 #include "link/SyncClient.h"
 #include "paneldata/PanelCounters.h"
 
@@ -51,6 +52,8 @@ private slots:
     void page();
     void counterUpdatedOnEveryStore();
     void clearEmptiesEveryPanel();
+    void selectedWalkTestNode_data();
+    void selectedWalkTestNode();
 
 private:
     std::unique_ptr<SyncPageBench> m_bench;
@@ -152,6 +155,26 @@ void tst_StatusCountsPage::clearEmptiesEveryPanel()
         QCOMPARE(PanelCounters::instance()->faults(panel), 0);
         QCOMPARE(PanelCounters::instance()->disablements(panel), 0);
     }
+}
+
+void tst_StatusCountsPage::selectedWalkTestNode_data()
+{
+    QTest::addColumn<QByteArray>("tail");
+    QTest::addColumn<int>("selected");
+    QTest::newRow("node 5") << hex("00 07 0000 05") << 5;
+    QTest::newRow("none") << hex("00 07 0000 fe") << 254;
+    QTest::newRow("253 keeps the selection") << hex("00 07 0000 fd") << 9;
+    QTest::newRow("150 keeps the selection") << hex("00 07 0000 96") << 9;
+    QTest::newRow("absent keeps the selection") << hex("00 07") << 9;
+}
+
+void tst_StatusCountsPage::selectedWalkTestNode()
+{
+    QFETCH(QByteArray, tail);
+    QFETCH(int, selected);
+    WalkTestHandler::instance()->setSelectedNode(9);
+    m_bench->receive(syncPagePart(5, 3, 0, 1, hex(Counts) + tail));
+    QCOMPARE(int(WalkTestHandler::instance()->selectedNode()), selected);
 }
 
 QTEST_GUILESS_MAIN(tst_StatusCountsPage)

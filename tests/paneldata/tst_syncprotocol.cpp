@@ -2,7 +2,15 @@
 #include "SyncPageBench.h"
 #include "SyncPageBytes.h"
 
+#include "app/BucketMaster.h"
+#include "app/SystemState.h"
 #include "app/TeskGlobalConfig.h"
+#include "app/WalkTestHandler.h"
+#include "app/statusIconsController.h"
+#include "eventlog/EL_EventLogDBbase.h"
+#include "eventlog/HistoricEventsSynchronizer.h"
+#include "paneldata/PanelCounters.h"
+#include "pointmodels/model.h"
 #include "link/SyncClient.h"
 #include "paneldata/PointCoreConfiguration.h"
 #include "paneldata/sc_syncPages.h"
@@ -47,14 +55,23 @@ private slots:
     void syncComplete();
     void syncCompletePulse_data();
     void syncCompletePulse();
+    void statusUpdateDropsOnePagesKeys_data();
+    void statusUpdateDropsOnePagesKeys();
+    void statusUpdateDropsEveryPageOfAPanel();
+    void clearPanelData_data();
+    void clearPanelData();
+    void connectionResetsTheSynchronisation_data();
+    void connectionResetsTheSynchronisation();
 
 private:
     std::unique_ptr<SyncPageBench> m_bench;
     std::unique_ptr<MessageCapture> m_messages;
+    QTemporaryDir m_directory;
 };
 
 void tst_SyncProtocol::init()
 {
+    QVERIFY(QDir::setCurrent(m_directory.path()));
     m_messages = std::make_unique<MessageCapture>();
     m_bench = std::make_unique<SyncPageBench>();
     PointCoreConfiguration::instance()->clearPanel(255);
@@ -62,6 +79,8 @@ void tst_SyncProtocol::init()
 
 void tst_SyncProtocol::cleanup()
 {
+    EventLog::HistoricEventsSynchronizer::destroyInstance();
+    WalkTestHandler::instance()->reset();
     m_bench.reset();
     m_messages.reset();
 }
@@ -182,6 +201,188 @@ void tst_SyncProtocol::syncCompletePulse()
     m_bench->receive(supportPacket(hex("18 00"), true));
     QCOMPARE(m_bench->takeSent(), (QByteArrayList{acknowledgement(0), pulse}));
     TeskGlobalConfig::instance()->setPacketHeaderLayout(500);
+}
+
+namespace {
+
+const QByteArray EventLogReSync = hex("00000014 00 00 92 0000 01 0000 94 00 ffff 0000 02 0e");
+
+void setKeys(int bucket, const QStringList &keys)
+{
+    for (const QString &key : keys)
+        BucketMaster::instance()->setValue(bucket, key, QStringLiteral("1"));
+}
+
+QStringList keysOf(const SyncPageBench &bench, int bucket)
+{
+    QStringList keys;
+    for (const QString &entry : bench.bucket(bucket))
+        keys << entry.section('=', 0, 0);
+    return keys;
+}
+
+// A walk test running on the node: status 2 with its zone selector.
+void startWalkTest(quint8 node)
+{
+    WalkTestHandler::instance()->updateSummary(node, 255, 2, 1, {}, QBitArray(), 0);
+}
+
+} // namespace
+
+void tst_SyncProtocol::statusUpdateDropsOnePagesKeys_data()
+{
+    QTest::addColumn<QByteArray>("payload");
+    QTest::addColumn<QStringList>("left");
+    QTest::addColumn<QString>("warning");
+    const QStringList all{"0|x", "1|x", "10|x", "2|x", "95|x", "99|x", "lsr|0|2"};
+    QTest::newRow("panels 0 and 2") << hex("09 06 fd 00 03 00 0a 0500") << QStringList{"1|x", "10|x", "95|x", "99|x", "lsr|0|2"}
+                                    << QString();
+    QTest::newRow("bitmap from panel 95") << hex("09 06 fd 00 03 5f 10 ffff") << QStringList{"0|x", "1|x", "10|x", "2|x", "lsr|0|2"}
+                                          << QString();
+    QTest::newRow("status 2") << hex("09 06 fd 00 02 00 0a 0500") << all << QString();
+    QTest::newRow("no panel bitmap") << hex("09 06 03 00 03 00 0a 0500") << all << "nothing dropped";
+    QTest::newRow("first bit 100") << hex("09 06 fd 00 03 64 08 ff") << all << "nothing dropped";
+    QTest::newRow("bitmap past the table") << hex("09 06 fd 00 03 fa 10 ffff") << all << "nothing dropped";
+    QTest::newRow("no bits") << hex("09 06 fd 00 03 00 00") << all << "nothing dropped";
+    QTest::newRow("101 bits") << hex("09 06 fd 00 03 00 65 ffffffffffffffffffffffffff") << all
+                              << "nothing dropped";
+}
+
+void tst_SyncProtocol::statusUpdateDropsOnePagesKeys()
+{
+    QFETCH(QByteArray, payload);
+    QFETCH(QStringList, left);
+    QFETCH(QString, warning);
+    QStringList all{"0|x", "1|x", "10|x", "2|x", "95|x", "99|x", "lsr|0|2"};
+    all.sort();
+    left.sort();
+    setKeys(6, all);
+    setKeys(5, all);
+    m_bench->receive(supportPacket(payload));
+    QCOMPARE(m_bench->takeSent(), QByteArrayList{acknowledgement(0)});
+    QCOMPARE(keysOf(*m_bench, 6), left);
+    QCOMPARE(keysOf(*m_bench, 5), all);
+    if (!warning.isEmpty())
+        QVERIFY(m_messages->contains(warning));
+
+    // The bitmap promises more than the packet brings: dropped unanswered.
+    m_bench->receive(supportPacket(hex("09 06 fd 00 03 00 10 01")));
+    QCOMPARE(m_bench->takeSent(), QByteArrayList());
+    QCOMPARE(keysOf(*m_bench, 6), left);
+}
+
+void tst_SyncProtocol::statusUpdateDropsEveryPageOfAPanel()
+{
+    const QList<int> buckets{5, 6, 9, 13, 14, 15, 16, 17, 18, 20, 21, 23, 24, 25, 26, 27, 28,
+                             30, 31, 32, 33, 34, 35, 41, 129, 130, 131, 132, 133, 134, 135, 136, 137, 138,
+                             139, 148};
+    QCOMPARE(buckets.size(), 36);
+    for (int bucket : buckets)
+        setKeys(bucket, {"0|x", "1|x", "2|x"});
+    setKeys(148, {"lsr|0|1"});
+    setKeys(140, {"0|x"});
+    setKeys(42, {"0|x"});
+    PanelCounters::instance()->setFaults(4, 0);
+    for (quint8 node : {0, 1, 2})
+        startWalkTest(node);
+    signatures().storeSignature(5, 0, 0, {true, true, 0x55});
+
+    m_bench->receive(supportPacket(hex("09 ff fd 00 03 00 0a 0500")));
+    QCOMPARE(m_bench->takeSent(), QByteArrayList{acknowledgement(0)});
+    for (int bucket : buckets)
+        QCOMPARE(keysOf(*m_bench, bucket).filter(QRegularExpression("^\\d+\\|")), QStringList{"1|x"});
+    QCOMPARE(keysOf(*m_bench, 148), (QStringList{"1|x", "lsr|0|1"}));
+    QCOMPARE(keysOf(*m_bench, 140), QStringList{"0|x"});
+    QCOMPARE(keysOf(*m_bench, 42), QStringList{"0|x"});
+    QCOMPARE(PanelCounters::instance()->faults(0), 4);
+    sc_syncPages::SignatureEntry entry;
+    QVERIFY(signatures().signature(5, 0, 0, entry));
+    QCOMPARE(entry.signature, 0x55u);
+    // Only the dropped panels' walk tests are forgotten.
+    WalkTestHandler *walkTest = WalkTestHandler::instance();
+    QCOMPARE(walkTest->getNodesInWalkTest(), quint8(1));
+    QCOMPARE(walkTest->summary(1).getStatus(), 2);
+    QCOMPARE(walkTest->summary(0).getStatus(), int(WalkTestSummary::NoWalkTest));
+    QCOMPARE(walkTest->summary(2).getStatus(), int(WalkTestSummary::NoWalkTest));
+}
+
+void tst_SyncProtocol::clearPanelData_data()
+{
+    QTest::addColumn<quint8>("kind");
+    QTest::addColumn<bool>("panelData");
+    QTest::addColumn<bool>("eventLog");
+    QTest::newRow("event log") << quint8(1) << false << true;
+    QTest::newRow("panel data") << quint8(2) << true << false;
+    QTest::newRow("panel data, kind 4") << quint8(4) << true << false;
+    QTest::newRow("everything") << quint8(255) << true << true;
+    QTest::newRow("kind 3 does nothing") << quint8(3) << false << false;
+    QTest::newRow("kind 0 does nothing") << quint8(0) << false << false;
+}
+
+void tst_SyncProtocol::clearPanelData()
+{
+    QFETCH(quint8, kind);
+    QFETCH(bool, panelData);
+    QFETCH(bool, eventLog);
+    setKeys(5, {"3|fireAlrms"});
+    setKeys(0, {"daymode"});
+    PanelCounters::instance()->setFaults(4, 3);
+    startWalkTest(3);
+    signatures().storeSignature(5, 3, 0, {true, true, 0x55});
+
+    m_bench->receive(supportPacket(QByteArray(1, char(15)) + char(kind)));
+    QByteArrayList expected;
+    if (eventLog)
+        expected << EventLogReSync;
+    expected << acknowledgement(0);
+    QCOMPARE(m_bench->takeSent(), expected);
+    QCOMPARE(m_bench->bucket(5).isEmpty(), panelData);
+    QCOMPARE(m_bench->bucket(0).isEmpty(), panelData);
+    QCOMPARE(PanelCounters::instance()->faults(3), panelData ? 0 : 4);
+    QCOMPARE(WalkTestHandler::instance()->isWalkTestActive(), !panelData);
+    QCOMPARE(signatures().entries().size(), 1);
+    if (eventLog)
+        QVERIFY(EventLog::HistoricEventsSynchronizer::instance());
+}
+
+void tst_SyncProtocol::connectionResetsTheSynchronisation_data()
+{
+    QTest::addColumn<QByteArray>("payload");
+    QTest::addColumn<QString>("debugFlag");
+    QTest::addColumn<bool>("compatible");
+    QTest::addColumn<bool>("busy");
+    QTest::newRow("no option byte") << hex("12 00 06 00 01 00 02") << "x" << false << true;
+    QTest::newRow("option 0x05") << hex("12 00 06 00 01 00 02 05") << "1" << false << true;
+    QTest::newRow("compatible") << hex("12 00 06 00 01 00 02 02") << "0" << true << false;
+}
+
+void tst_SyncProtocol::connectionResetsTheSynchronisation()
+{
+    QFETCH(QByteArray, payload);
+    QFETCH(QString, debugFlag);
+    QFETCH(bool, compatible);
+    QFETCH(bool, busy);
+    BucketMaster::instance()->setValue(0, QStringLiteral("debugPanelFwFlag"), QStringLiteral("x"));
+    startWalkTest(4);
+    flasher &leds = SystemState::instance(true)->ledFlasher();
+    leds.setOutputPointState(flasher::BusOutput, 250, 3);
+    QSignalSpy compatibility(SyncClient::instance(), &SyncClient::compatibilityUpdated);
+
+    m_bench->receive(supportPacket(payload, false));
+    QCOMPARE(m_bench->takeSent().size(), 1);
+    QCOMPARE(m_bench->value(0, QStringLiteral("debugPanelFwFlag")), debugFlag);
+    QCOMPARE(model::instance()->controllerType(), quint8(6));
+    QCOMPARE(TeskGlobalConfig::instance()->getNetworkNodeNumber(), 1);
+    QCOMPARE(TeskGlobalConfig::instance()->getConnectionNodeNumber(), 2);
+    QVERIFY(!WalkTestHandler::instance()->isWalkTestActive());
+    QCOMPARE(leds.outputPointState(flasher::BusOutput, 250), 0);
+    QCOMPARE(compatibility.count(), debugFlag == "x" ? 0 : 1);
+    statusIconsController *icons = statusIconsController::instance();
+    QCOMPARE(icons->isOn(statusIconsController::BusyIcon), busy);
+    QCOMPARE(icons->isOn(statusIconsController::IncompatibleIcon), compatible);
+
+    m_bench->receive(supportPacket(hex("18 00"), false));
+    QVERIFY(!icons->isOn(statusIconsController::BusyIcon));
 }
 
 QTEST_GUILESS_MAIN(tst_SyncProtocol)

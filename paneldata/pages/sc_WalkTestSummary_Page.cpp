@@ -1,0 +1,15 @@
+#include "paneldata/pages/sc_WalkTestSummary_Page.h"
+
+#include "paneldata/SC_SyncPageIDS.h"
+
+sc_WalkTestSummary_Page sc_WalkTestSummary_Page::s_handler;
+
+sc_WalkTestSummary_Page::sc_WalkTestSummary_Page()
+    : SC_PageHandlerFor(SC_SyncPageIDS::eWalkTestSummary)
+{
+}
+
+sc_WalkTestSummary_Page *sc_WalkTestSummary_Page::handler()
+{
+    return &s_handler;
+}

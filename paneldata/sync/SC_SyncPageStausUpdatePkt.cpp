@@ -1,0 +1,105 @@
+#include "paneldata/sync/SC_SyncPageStausUpdatePkt.h"
+
+#include "app/BucketKeys.h"
+#include "app/WalkTestHandler.h"
+#include "link/SyncClient.h"
+#include "link/packets/SC_AcknowledgementPkt.h"
+#include "paneldata/LoopDriverConfiguration.h"
+#include "paneldata/PanelConfiguration.h"
+#include "paneldata/PointCoreConfiguration.h"
+#include "paneldata/PointDataMapsConfiguration.h"
+#include "paneldata/PointTextCache.h"
+#include "paneldata/SC_SyncPageIDS.h"
+
+#include <QDebug>
+
+#include <initializer_list>
+
+namespace {
+
+void removePanelKeys(int bucket, TC::panel_t panel)
+{
+    SyncClient::instance()->emitBucketCommand(
+        {BucketCmd::RemoveKeysWithPrefix, bucket, BucketKeys::panelPrefix(panel), QString()});
+}
+
+void removePanelKeys(std::initializer_list<int> buckets, TC::panel_t panel)
+{
+    for (int bucket : buckets)
+        removePanelKeys(bucket, panel);
+}
+
+// The point map pages whose bucket and map go together.
+void clearPointMaps(std::initializer_list<int> pages, TC::panel_t panel)
+{
+    for (int page : pages) {
+        removePanelKeys(page, panel);
+        PointDataMapsConfiguration::instance()->clearPanel(page, panel);
+    }
+}
+
+} // namespace
+
+SC_SyncPageStausUpdatePkt::SC_SyncPageStausUpdatePkt(const QSharedPointer<SC_PacketBuffer> &received,
+                                                     SyncClient *client)
+    : SC_TESKSupportPacket(received)
+    , m_pageId(buffer()->readUInt8())
+    , m_panelSelector(buffer()->readUInt8())
+    , m_part(buffer()->readUInt8())
+    , m_status(buffer()->readUInt8())
+    , m_firstBit(buffer()->readUInt8())
+    , m_bitCount(buffer()->readUInt8())
+    , m_panels(buffer()->readBitArray(m_firstBit, m_bitCount))
+    , m_client(client)
+{
+}
+
+// Every panel whose position in the bitmap is set is dropped, wherever the
+// bitmap starts.
+void SC_SyncPageStausUpdatePkt::handlePacketData()
+{
+    const bool drop = m_status == DropPages && m_panelSelector == PanelBitmap
+                      && m_firstBit < TC::cPanelCount && m_bitCount >= 1 && m_bitCount <= TC::cPanelCount;
+    if (m_status == DropPages && !drop) {
+        qWarning().nospace() << "SC_SyncPageStausUpdatePkt::handlePacketData" << " Page " << m_pageId
+                             << " selector " << m_panelSelector << " bits " << m_firstBit << "+" << m_bitCount
+                             << " name no panel; nothing dropped";
+    }
+    for (int panel = 0; drop && panel < TC::cPanelCount; ++panel) {
+        if (!m_panels.testBit(panel))
+            continue;
+        if (m_pageId == SC_SyncPageIDS::eAllPages)
+            clearPanelPages(TC::panel_t(panel));
+        else
+            removePanelKeys(m_pageId, TC::panel_t(panel));
+    }
+    if (acknowledgeRequest())
+        m_client->sendAcknowledgement(*this, SC_AcknowledgementPkt::Accepted);
+}
+
+void SC_SyncPageStausUpdatePkt::serialise()
+{
+    buffer()->writeLength();
+}
+
+void SC_SyncPageStausUpdatePkt::clearPanelPages(TC::panel_t panel)
+{
+    PanelConfiguration::instance()->removePanel(panel);
+    LoopDriverConfiguration::instance()->removePanelLoopBits(panel);
+    PointTextCache::instance()->clearPanel(panel);
+    removePanelKeys(SC_SyncPageIDS::eNPForcedPointsCount, panel);
+    WalkTestHandler::instance()->resetNode(panel);
+    clearPointMaps({13, 14, 15, 16}, panel);
+    removePanelKeys({SC_SyncPageIDS::ePanelZoneMapFirst, SC_SyncPageIDS::ePanelZoneMapSecond}, panel);
+    clearPointMaps({23, 24, 25, 26, 32, 33, 34, 35, 129, 130, 131, 132, 133, 134, 135, 136, 137, 138}, panel);
+    removePanelKeys({SC_SyncPageIDS::ePointRegionNames, SC_SyncPageIDS::eInformationTextMessages,
+                     SC_SyncPageIDS::ePanelStatusCounts, SC_SyncPageIDS::eLogicalZoneConfiguration,
+                     SC_SyncPageIDS::eCommissioning, SC_SyncPageIDS::ePanelZoneNames,
+                     SC_SyncPageIDS::eIRModeSummary},
+                    panel);
+    PointCoreConfiguration::instance()->clearPanel(panel);
+    LoopDriverConfiguration::instance()->clearPanel(panel);
+    removePanelKeys({SC_SyncPageIDS::eCommsNodeConfig, SC_SyncPageIDS::eLkNetworkConfiguration,
+                     SC_SyncPageIDS::eGlobalConfigDetails, SC_SyncPageIDS::eLoopStatusValues},
+                    panel);
+}
