@@ -2,6 +2,8 @@
 
 #include "Controller.h"
 #include "ControllerLink.h"
+#include "SyncPage.h"
+#include "SyncSession.h"
 
 #include <unistd.h>
 
@@ -33,22 +35,34 @@ const QVector<CommandInterpreter::Command> &CommandInterpreter::commands()
         {"site", "site: the site's configuration pages and the panel clock", 0,
          &CommandInterpreter::siteConfiguration},
         {"send", "send <channel> [body hex]: one frame", 1, &CommandInterpreter::send},
+        {"sync", "sync: connection, engine configuration, signatures, differing pages, sync complete", 0,
+         &CommandInterpreter::sync},
+        {"count", "count <panel> <count name> <value>: change a status count, send its page 5", 3,
+         &CommandInterpreter::count},
+        {"fire", "fire <panel> [off]: a fire (or its reset), as status counts and high-priority statuses", 1,
+         &CommandInterpreter::fire},
+        {"page", "page <page> <panel> <part> [body hex]: a sync page part, acknowledgement asked", 3,
+         &CommandInterpreter::page},
+        {"sigs", "sigs [panel]: ask for the signatures the engine holds (245/16)", 0,
+         &CommandInterpreter::signatures},
         {"raw", "raw <hex>: bytes as they are", 1, &CommandInterpreter::raw},
         {"layout", "layout 0|1: header layout of the packets sent", 1, &CommandInterpreter::layout},
         {"disconnect", "disconnect: close the connection", 0, &CommandInterpreter::disconnectLink},
         {"connect", "connect: connect again", 0, &CommandInterpreter::connectLink},
         {"wait", "wait <ms>", 1, &CommandInterpreter::wait},
-        {"expect", "expect <event prefix> [timeout ms]", 1, &CommandInterpreter::expect},
+        {"expect", "expect <event prefix, blanks allowed> [timeout ms]", 1, &CommandInterpreter::expect},
         {"quit", "quit", 0, &CommandInterpreter::quit},
         {"help", "help", 0, &CommandInterpreter::help},
     };
     return table;
 }
 
-CommandInterpreter::CommandInterpreter(Controller &controller, ControllerLink &link, QObject *parent)
+CommandInterpreter::CommandInterpreter(Controller &controller, ControllerLink &link, SyncSession &session,
+                                       QObject *parent)
     : QObject(parent)
     , m_controller(controller)
     , m_link(link)
+    , m_session(session)
 {
     m_hold.setSingleShot(true);
     connect(&m_hold, &QTimer::timeout, this, [this] {
@@ -193,6 +207,51 @@ void CommandInterpreter::send(const QStringList &arguments)
     m_link.send(quint8(channel), parseHex(arguments.mid(1)));
 }
 
+void CommandInterpreter::sync(const QStringList &)
+{
+    m_session.start();
+}
+
+void CommandInterpreter::count(const QStringList &arguments)
+{
+    int panel = 0;
+    int value = 0;
+    if (!parseNumber(arguments.at(0), panel) || !parseNumber(arguments.at(2), value)
+        || !m_controller.changeCount(quint8(panel), arguments.at(1), quint16(value)))
+        emit output(QStringLiteral("error no such panel or count"));
+}
+
+void CommandInterpreter::fire(const QStringList &arguments)
+{
+    int panel = 0;
+    const bool on = arguments.size() < 2 || arguments.at(1) != QLatin1String("off");
+    if (!parseNumber(arguments.first(), panel) || !m_controller.setFire(quint8(panel), on))
+        emit output(QStringLiteral("error no such panel"));
+}
+
+void CommandInterpreter::page(const QStringList &arguments)
+{
+    int page = 0;
+    int panel = 0;
+    int part = 0;
+    if (!parseNumber(arguments.at(0), page) || !parseNumber(arguments.at(1), panel)
+        || !parseNumber(arguments.at(2), part)) {
+        emit output(QStringLiteral("error usage: page <page> <panel> <part> [body hex]"));
+        return;
+    }
+    m_controller.sendPage(SyncPage::payload(page, quint8(panel), parseHex(arguments.mid(3)), quint8(part)));
+}
+
+void CommandInterpreter::signatures(const QStringList &arguments)
+{
+    int panel = 255;
+    if (!arguments.isEmpty())
+        parseNumber(arguments.first(), panel);
+    m_controller.sendLkSpeak(SyncPage::SupportFunction,
+                             LkSpeakCodec::writePayload(*LkSpeakCodec::kindNamed(QStringLiteral("signature-transfer-request")),
+                                                        {{"panel", panel}}));
+}
+
 void CommandInterpreter::raw(const QStringList &arguments)
 {
     m_link.sendRaw(parseHex(arguments));
@@ -222,14 +281,19 @@ void CommandInterpreter::wait(const QStringList &arguments)
 
 void CommandInterpreter::expect(const QStringList &arguments)
 {
+    // The prefix may have blanks; a number after it is the time-out.
     int timeout = 10000;
-    if (arguments.size() > 1)
-        parseNumber(arguments.at(1), timeout);
+    QStringList words = arguments;
+    if (words.size() > 1 && parseNumber(words.last(), timeout))
+        words.removeLast();
+    else
+        timeout = 10000;
+    const QString prefix = words.join(QLatin1Char(' '));
     for (const QString &seen : qAsConst(m_seenSinceLastCommand)) {
-        if (seen.startsWith(arguments.first()))
+        if (seen.startsWith(prefix))
             return;
     }
-    m_expected = arguments.first();
+    m_expected = prefix;
     m_hold.start(timeout);
 }
 

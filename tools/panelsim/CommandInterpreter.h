@@ -8,6 +8,7 @@
 
 class Controller;
 class ControllerLink;
+class SyncSession;
 
 // Runs the emulator's commands, one per line, from standard input or a
 // script file, in order. "wait" and "expect" hold the queue, so a script can
@@ -18,7 +19,8 @@ class CommandInterpreter final : public QObject
     Q_OBJECT
 
 public:
-    CommandInterpreter(Controller &controller, ControllerLink &link, QObject *parent = nullptr);
+    CommandInterpreter(Controller &controller, ControllerLink &link, SyncSession &session,
+                       QObject *parent = nullptr);
 
     void readStandardInput();
     void enqueue(const QString &line);
@@ -50,6 +52,11 @@ private:
     void lk(const QStringList &arguments);
     void siteConfiguration(const QStringList &arguments);
     void send(const QStringList &arguments);
+    void sync(const QStringList &arguments);
+    void count(const QStringList &arguments);
+    void fire(const QStringList &arguments);
+    void page(const QStringList &arguments);
+    void signatures(const QStringList &arguments);
     void raw(const QStringList &arguments);
     void layout(const QStringList &arguments);
     void disconnectLink(const QStringList &arguments);
@@ -61,6 +68,7 @@ private:
 
     Controller &m_controller;
     ControllerLink &m_link;
+    SyncSession &m_session;
     QQueue<QString> m_queue;
     QTimer m_hold;
     QString m_expected;

@@ -1,18 +1,15 @@
 #include "ConfigurationPages.h"
 
 #include "LkSpeakCodec.h"
+#include "SyncPage.h"
 
 #include <QBitArray>
-#include <QHash>
 
 namespace {
 
 using Values = QVariantMap;
 
 // The fixed-shape pieces of the pages, written by the codec's table writer.
-const PacketKind PageHeader{"page header", 245, 10,
-                            {{"sub", FieldType::U8}, {"page", FieldType::U8}, {"panel", FieldType::U8},
-                             {"part", FieldType::U8}, {"signature", FieldType::U32}}};
 const PacketKind Text{"text", 0, 0, {{"length", FieldType::U8}, {"bytes", FieldType::Bytes, "length"}}};
 const PacketKind PanelHead{"panel configuration", 0, 0,
                            {{"tool1", FieldType::U8}, {"tool2", FieldType::U8}, {"tool3", FieldType::U8},
@@ -82,8 +79,7 @@ QPair<quint8, quint8> channelBytes(quint8 kind, quint8 address, int layout)
 
 QByteArray page(int id, quint8 panel, const QByteArray &body)
 {
-    const Values header{{"page", id}, {"panel", panel}, {"part", 0}, {"signature", qHash(body, uint(id))}};
-    return write(PageHeader, header) + body;
+    return SyncPage::payload(id, panel, body);
 }
 
 QByteArray panelConfiguration(const SitePanel &panel)

@@ -2,6 +2,8 @@
 
 #include "ConfigurationPages.h"
 #include "ControllerLink.h"
+#include "StatusPages.h"
+#include "SyncPage.h"
 
 #include <QDateTime>
 
@@ -61,7 +63,7 @@ void Controller::sendHeartbeat(quint8 status)
     m_link.send(LinkControl, body);
 }
 
-LkHeader Controller::requestHeader(int function)
+LkHeader Controller::requestHeader(int function, bool acknowledge)
 {
     LkHeader header;
     header.layout = m_site.headerLayout;
@@ -71,7 +73,7 @@ LkHeader Controller::requestHeader(int function)
     header.firstAddress = 0;
     header.firstService = 1;
     header.secondAddress = 0;
-    header.secondService = 50;
+    header.secondService = acknowledge ? 0x80 | 50 : 50;
     header.sequence = m_sequence++;
     return header;
 }
@@ -102,6 +104,71 @@ void Controller::sendSupervisionRequest()
 void Controller::sendLkSpeak(int function, const QByteArray &payload)
 {
     m_link.send(LkSpeak, LkSpeakCodec::encode(requestHeader(function), payload));
+}
+
+quint8 Controller::sendRequest(int function, const QByteArray &payload, bool acknowledge, const QString &label)
+{
+    const LkHeader header = requestHeader(function, acknowledge);
+    const quint8 sequence = quint8(header.sequence);
+    if (acknowledge)
+        m_awaitingAcknowledgement.insert(sequence, label);
+    m_link.send(LkSpeak, LkSpeakCodec::encode(header, payload));
+    return sequence;
+}
+
+void Controller::sendPage(const QByteArray &payload)
+{
+    const std::optional<SyncPage::Identity> page = SyncPage::identify(payload);
+    const QString label = page ? QStringLiteral("page=%1 panel=%2 part=%3 signature=%4")
+                                     .arg(page->page)
+                                     .arg(page->panel)
+                                     .arg(page->part)
+                                     .arg(page->signature, 8, 16, QLatin1Char('0'))
+                               : QStringLiteral("page=?");
+    sendRequest(SyncPage::SupportFunction, payload, true, label);
+}
+
+void Controller::sendStatusCounts(quint8 panel)
+{
+    m_site.status.updateTotals();
+    for (quint8 number : {panel, SiteStatus::TotalsPanel}) {
+        if (const SitePanelStatus *status = m_site.status.panel(number))
+            sendPage(StatusPages::statusCounts(*status));
+    }
+}
+
+void Controller::sendHighPriorityStatuses()
+{
+    sendRequest(SyncPage::SupportFunction, StatusPages::highPriority(m_site.status), true,
+                QStringLiteral("high-priority"));
+}
+
+bool Controller::changeCount(quint8 panel, const QString &name, quint16 value)
+{
+    SitePanelStatus *status = m_site.status.panel(panel);
+    const int index = SitePanelStatus::countIndex(name);
+    if (!status || index < 0 || panel == SiteStatus::TotalsPanel)
+        return false;
+    status->counts[size_t(index)] = value;
+    sendStatusCounts(panel);
+    return true;
+}
+
+bool Controller::setFire(quint8 panel, bool on)
+{
+    SitePanelStatus *status = m_site.status.panel(panel);
+    if (!status || panel == SiteStatus::TotalsPanel)
+        return false;
+    quint16 &fires = status->counts[size_t(SitePanelStatus::countIndex(QStringLiteral("fireAlrms")))];
+    fires = on ? quint16(fires + 1) : 0;
+    sendStatusCounts(panel);
+    m_site.status.updateTotals();
+    const SitePanelStatus *totals = m_site.status.panel(SiteStatus::TotalsPanel);
+    const bool anyFire = totals && totals->counts[size_t(SitePanelStatus::countIndex(QStringLiteral("fireAlrms")))] > 0;
+    m_site.status.statusWord = anyFire ? quint16(m_site.status.statusWord | SiteStatus::FireBit)
+                                       : quint16(m_site.status.statusWord & ~SiteStatus::FireBit);
+    sendHighPriorityStatuses();
+    return true;
 }
 
 void Controller::sendSiteConfiguration()
@@ -151,7 +218,10 @@ void Controller::onLkSpeak(const QByteArray &body)
                    .arg(fields ? fieldsText(*fields) : QString::fromLatin1(message->payload.toHex())));
     if (!kind)
         return;
-    if (QLatin1String(kind->name) == QLatin1String("connection-response"))
+    emit received(name, fields.value_or(QVariantMap{}), *message);
+    if (QLatin1String(kind->name) == QLatin1String("acknowledgement"))
+        reportAcknowledgement(*message, fields.value_or(QVariantMap{}));
+    else if (QLatin1String(kind->name) == QLatin1String("connection-response"))
         checkConnectionResponse(*message, fields.value_or(QVariantMap{}));
     else if (QLatin1String(kind->name) == QLatin1String("supervision"))
         checkSupervisionAnswer(*message, fields.value_or(QVariantMap{}));
@@ -174,6 +244,19 @@ std::optional<QString> Controller::addressingFault(const LkHeader &request, cons
     if (answer.sequence != request.sequence)
         return QStringLiteral("sequence %1, asked with %2").arg(answer.sequence).arg(request.sequence);
     return std::nullopt;
+}
+
+void Controller::reportAcknowledgement(const LkMessage &reply, const QVariantMap &fields)
+{
+    const quint8 sequence = quint8(reply.header.sequence);
+    if (!m_awaitingAcknowledgement.contains(sequence)) {
+        emit reported(QStringLiteral("ack-unexpected seq=%1").arg(sequence));
+        return;
+    }
+    const QString label = m_awaitingAcknowledgement.take(sequence);
+    const int answer = fields.value(QStringLiteral("answer"), -1).toInt();
+    emit reported(QStringLiteral("ack %1 status=%2").arg(label).arg(answer));
+    emit acknowledged(label, answer);
 }
 
 void Controller::checkConnectionResponse(const LkMessage &reply, const QVariantMap &fields)

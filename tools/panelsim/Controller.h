@@ -3,6 +3,7 @@
 #include "LkSpeakCodec.h"
 #include "Site.h"
 
+#include <QHash>
 #include <QObject>
 #include <QTimer>
 
@@ -29,14 +30,32 @@ public:
     void sendConnectionRequest();
     void sendSupervisionRequest();
     void sendLkSpeak(int function, const QByteArray &payload);
+    // A request with its own sequence byte; with 'acknowledge' the engine's
+    // acknowledgement is reported under the label. Returns the sequence.
+    quint8 sendRequest(int function, const QByteArray &payload, bool acknowledge, const QString &label);
+    // A sync page part, acknowledgement asked.
+    void sendPage(const QByteArray &payload);
+    // The panel's status counts and the system totals, as pages 5.
+    void sendStatusCounts(quint8 panel);
+    void sendHighPriorityStatuses();
+    // Changes one count of a panel and sends the page a controller would.
+    bool changeCount(quint8 panel, const QString &name, quint16 value);
+    // A fire on the panel (one more fire alarm, the fire bit of the status
+    // word), or its reset.
+    bool setFire(quint8 panel, bool on);
     // The site's configuration pages, then the panel clock.
     void sendSiteConfiguration();
 
 signals:
     void reported(const QString &line);
+    // Every LkSpeak packet the engine sends, decoded as far as its kind
+    // is known.
+    void received(const QString &kind, const QVariantMap &fields, const LkMessage &message);
+    void acknowledged(const QString &label, int answer);
 
 private:
-    LkHeader requestHeader(int function);
+    LkHeader requestHeader(int function, bool acknowledge = false);
+    void reportAcknowledgement(const LkMessage &reply, const QVariantMap &fields);
     void onFrame(const LinkFrame &frame);
     void onLkSpeak(const QByteArray &body);
     std::optional<QString> addressingFault(const LkHeader &request, const LkMessage &reply) const;
@@ -51,4 +70,5 @@ private:
     quint8 m_sequence = 0;
     std::optional<LkHeader> m_pendingConnection;
     std::optional<LkHeader> m_pendingSupervision;
+    QHash<quint8, QString> m_awaitingAcknowledgement;
 };

@@ -65,6 +65,44 @@ const QVector<PacketKind> Kinds = {
     {"supervision", 245, 25,
      {{"sub", FieldType::U8}, {"s1", FieldType::U8}, {"s2", FieldType::U8}, {"s3", FieldType::U8},
       {"s4", FieldType::U8}}},
+    {"acknowledgement", 245, 1, {{"sub", FieldType::U8}, {"answer", FieldType::U8}}},
+    {"logged-on-user", 245, 4,
+     {{"sub", FieldType::U8}, {"user", FieldType::U8}, {"level", FieldType::U8}, {"nameLength", FieldType::U8},
+      {"name", FieldType::Bytes, "nameLength"}}},
+    // The count entries follow as trailing bytes: index, value (u16).
+    {"high-priority", 245, 5,
+     {{"sub", FieldType::U8}, {"word", FieldType::U16}, {"flags", FieldType::U8}, {"entries", FieldType::U8}}},
+    {"signature-request", 245, 7,
+     {{"sub", FieldType::U8}, {"page", FieldType::U8}, {"panel", FieldType::U8}, {"part", FieldType::U8},
+      {"signature", FieldType::U32}}},
+    {"signature-reply", 245, 8,
+     {{"sub", FieldType::U8}, {"page", FieldType::U8}, {"part", FieldType::U8}, {"panel", FieldType::U8},
+      {"valid", FieldType::U8}, {"signature", FieldType::U32}}},
+    // The panel bitmap follows as trailing bytes.
+    {"status-update", 245, 9,
+     {{"sub", FieldType::U8}, {"page", FieldType::U8}, {"selector", FieldType::U8}, {"part", FieldType::U8},
+      {"status", FieldType::U8}, {"first", FieldType::U8}, {"count", FieldType::U8}}},
+    {"clear-panel-data", 245, 15, {{"sub", FieldType::U8}, {"kind", FieldType::U8}}},
+    {"signature-transfer-request", 245, 16, {{"sub", FieldType::U8}, {"panel", FieldType::U8}}},
+    // The panel groups follow as trailing bytes.
+    {"signature-transfer-reply", 245, 17, {{"sub", FieldType::U8}, {"panels", FieldType::U8}}},
+    {"engine-configuration", 245, 21,
+     {{"sub", FieldType::U8}, {"firstLanguage", FieldType::U8}, {"secondLanguage", FieldType::U8},
+      {"languageUsage", FieldType::U8}, {"dateFormat", FieldType::U8}, {"reserved", FieldType::U8},
+      {"firstFlags", FieldType::U8}, {"secondFlags", FieldType::U8}, {"panel", FieldType::U8},
+      {"resetCode1", FieldType::U16}, {"resetCode2", FieldType::U16}, {"firstCodepage", FieldType::U16},
+      {"secondCodepage", FieldType::U16}, {"customLink1", FieldType::U8}, {"customLink2", FieldType::U8},
+      {"logoutMinutes", FieldType::U8}, {"inputChannel", FieldType::U8}, {"rbusAddress", FieldType::U8},
+      {"version", FieldType::U16}, {"brand", FieldType::U8}, {"mask", FieldType::U16},
+      {"maskExt", FieldType::U16}}},
+    {"sync-complete", 245, 24,
+     {{"sub", FieldType::U8}, {"keyLength", FieldType::U8}, {"key", FieldType::Bytes, "keyLength"}}},
+    // Function codes without a sub-code.
+    {"eventlog-ack", 146, NoSubCode,
+     {{"client", FieldType::U16}, {"sequence", FieldType::U16}, {"status", FieldType::U8},
+      {"type", FieldType::U8}}},
+    // Further changes follow as trailing bytes.
+    {"input-point-change", 37, NoSubCode, {{"group", FieldType::U8}, {"input", FieldType::U8}}},
 };
 
 } // namespace
@@ -123,7 +161,8 @@ const PacketKind *kindOf(const LkMessage &message)
 {
     const int subCode = message.payload.isEmpty() ? -1 : quint8(message.payload.at(0));
     for (const PacketKind &kind : Kinds) {
-        if (int(message.header.function) == kind.function && subCode == kind.subCode)
+        if (int(message.header.function) == kind.function
+            && (kind.subCode == NoSubCode || subCode == kind.subCode))
             return &kind;
     }
     return nullptr;

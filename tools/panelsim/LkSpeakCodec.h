@@ -45,6 +45,9 @@ struct PayloadField
     int fixedCount = 0;
 };
 
+// A kind of a function code that has no sub-codes.
+constexpr int NoSubCode = -1;
+
 struct PacketKind
 {
     const char *name;

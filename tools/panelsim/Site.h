@@ -1,8 +1,9 @@
 #pragma once
 
 #include "SiteConfiguration.h"
+#include "SiteStatus.h"
 
-#include <QtGlobal>
+#include <QByteArray>
 
 // What the emulated controller is: its node numbers, the kind of controller,
 // the options it announces at connection and the header layout it writes.
@@ -16,6 +17,10 @@ struct Site
     int connectionOptions = 255;
     int headerLayout = 0;
     SiteConfiguration configuration;
+    SiteStatus status;
+    // The connection key the controller hands out at the end of a
+    // synchronisation.
+    QByteArray connectionKey = QByteArrayLiteral("\x5a\xa5\x01\x02");
 
     static Site demo();
 };

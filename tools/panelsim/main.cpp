@@ -2,6 +2,7 @@
 #include "Controller.h"
 #include "ControllerLink.h"
 #include "Site.h"
+#include "SyncSession.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -34,7 +35,8 @@ int main(int argc, char *argv[])
 
     ControllerLink link(parser.value(hostOption), quint16(parser.value(portOption).toUInt()));
     Controller controller(link, Site::demo());
-    CommandInterpreter interpreter(controller, link);
+    SyncSession session(controller);
+    CommandInterpreter interpreter(controller, link, session);
 
     QTextStream out(stdout);
     const auto print = [&out](const QString &line) {
@@ -43,6 +45,8 @@ int main(int argc, char *argv[])
     };
     QObject::connect(&controller, &Controller::reported, &interpreter, &CommandInterpreter::observe);
     QObject::connect(&controller, &Controller::reported, &application, print);
+    QObject::connect(&session, &SyncSession::reported, &interpreter, &CommandInterpreter::observe);
+    QObject::connect(&session, &SyncSession::reported, &application, print);
     QObject::connect(&interpreter, &CommandInterpreter::output, &application, print);
     QObject::connect(&interpreter, &CommandInterpreter::finished, &application, &QCoreApplication::exit,
                      Qt::QueuedConnection);

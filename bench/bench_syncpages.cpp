@@ -1,0 +1,80 @@
+// Sync-page handling: a full data update of the status counts (page 5) of a
+// 100-panel network, each part acknowledged, received packet by packet by
+// the protocol client with the state store attached.
+
+#include "app/BucketMaster.h"
+#include "app/SC_App.h"
+#include "link/SyncClient.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QVector>
+
+namespace {
+
+constexpr int Panels = 100;
+constexpr int StatusCountsPage = 5;
+constexpr int Counts = 18;
+
+// A page-5 part for the panel asking for an acknowledgement; every count
+// differs with the round, so each update really changes the store.
+QByteArray statusCountsPart(quint8 panel, quint16 round)
+{
+    QByteArray packet = QByteArray::fromHex("000000000003f50000320007810a");
+    packet += char(StatusCountsPage);
+    packet += char(panel);
+    packet += char(0);
+    packet += QByteArray::fromHex("01020304");
+    packet += char(0);
+    for (int i = 0; i < Counts; ++i) {
+        const quint16 count = quint16(round + i + panel);
+        packet += char(count >> 8);
+        packet += char(count);
+    }
+    packet += QByteArray::fromHex("0107000205");
+    const quint32 length = quint32(packet.size());
+    for (int i = 0; i < 4; ++i)
+        packet[i] = char(length >> (24 - 8 * i));
+    return packet;
+}
+
+void BM_StatusCountsFullUpdate(benchmark::State &state)
+{
+    SyncClient *client = SyncClient::instance();
+    BucketMaster::instance()->connectSyncClient(client);
+    SC_App::registerPageHandlers(client);
+    QVector<QVector<SyncPacket>> rounds(2);
+    for (int round = 0; round < rounds.size(); ++round) {
+        for (int panel = 0; panel < Panels; ++panel)
+            rounds[round].append(SyncPacket{SyncClient::LkSpeakChannel, statusCountsPart(quint8(panel), quint16(round))});
+    }
+    qint64 acknowledgements = 0;
+    QObject::connect(client, &SyncClient::SendPacket, [&acknowledgements] { ++acknowledgements; });
+    int round = 0;
+    for (auto _ : state) {
+        for (const SyncPacket &part : qAsConst(rounds[round]))
+            client->ReceivedPacket(part);
+        round = 1 - round;
+    }
+    state.counters["pages"] = benchmark::Counter(double(state.iterations() * Panels), benchmark::Counter::kIsRate);
+    benchmark::DoNotOptimize(acknowledgements);
+    SyncClient::destroyInstance();
+    delete BucketMaster::instance();
+}
+BENCHMARK(BM_StatusCountsFullUpdate);
+
+void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication application(argc, argv);
+    // Changed counts are logged; the log is not what is measured.
+    qInstallMessageHandler(quiet);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

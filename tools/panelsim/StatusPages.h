@@ -1,0 +1,19 @@
+#pragma once
+
+#include "SiteStatus.h"
+
+#include <QByteArray>
+#include <QVector>
+
+// The pages and packets that carry a site's status: the status counts of
+// each panel (page 5, one part) and the high-priority statuses (support
+// sub-code 5), as payloads of support packets.
+namespace StatusPages {
+
+constexpr int StatusCountsPage = 5;
+
+QByteArray statusCounts(const SitePanelStatus &status);
+QVector<QByteArray> payloads(const SiteStatus &site);
+QByteArray highPriority(const SiteStatus &site);
+
+} // namespace StatusPages
