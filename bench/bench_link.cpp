@@ -4,6 +4,7 @@
 // size.
 
 #include "app/BucketMaster.h"
+#include "bench/QuietBenchmarkMain.h"
 #include "fuzz/FeedTransport.h"
 #include "link/SC_LinkFramer.h"
 #include "link/SC_LinkLayer.h"
@@ -11,8 +12,6 @@
 #include "link/SyncClient.h"
 
 #include <benchmark/benchmark.h>
-
-#include <QCoreApplication>
 
 namespace {
 
@@ -87,18 +86,9 @@ void BM_FramingAndDispatch(benchmark::State &state)
 }
 BENCHMARK(BM_FramingAndDispatch)->Arg(1460)->Arg(65536);
 
-void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QCoreApplication application(argc, argv);
-    // The stream's unhandled packets are each reported; the report is not
-    // what is measured.
-    qInstallMessageHandler(quiet);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runQuietBenchmarks(argc, argv);
 }

@@ -4,11 +4,11 @@
 
 #include "app/BucketMaster.h"
 #include "app/SC_App.h"
+#include "bench/QuietBenchmarkMain.h"
 #include "link/SyncClient.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
 #include <QVector>
 
 namespace {
@@ -64,17 +64,9 @@ void BM_StatusCountsFullUpdate(benchmark::State &state)
 }
 BENCHMARK(BM_StatusCountsFullUpdate);
 
-void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QCoreApplication application(argc, argv);
-    // Changed counts are logged; the log is not what is measured.
-    qInstallMessageHandler(quiet);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runQuietBenchmarks(argc, argv);
 }

@@ -2,9 +2,8 @@
 // first byte picks the page, the second is the panel, the third the part
 // number with the header layout in its top bit; the rest is the page body.
 
-#include "app/BucketMaster.h"
-#include "app/SC_App.h"
 #include "fuzz/FuzzQt.h"
+#include "fuzz/FuzzSyncPages.h"
 #include "link/SyncClient.h"
 
 #include <QtEndian>
@@ -34,9 +33,7 @@ QByteArray packet(const uint8_t *data, size_t size)
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     startQtForFuzzing(argc, argv);
-    SyncClient *client = SyncClient::instance();
-    BucketMaster::instance()->connectSyncClient(client);
-    SC_App::registerPageHandlers(client);
+    startSyncPagesForFuzzing();
     return 0;
 }
 

@@ -6,9 +6,8 @@
 // (clear panel data, connection request, engine configuration) are left to
 // the dispatch fuzzer.
 
-#include "app/BucketMaster.h"
-#include "app/SC_App.h"
 #include "fuzz/FuzzQt.h"
+#include "fuzz/FuzzSyncPages.h"
 #include "link/SyncClient.h"
 
 #include <QSet>
@@ -32,9 +31,7 @@ QByteArray supportPacket(const QByteArray &payload)
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     startQtForFuzzing(argc, argv);
-    SyncClient *client = SyncClient::instance();
-    BucketMaster::instance()->connectSyncClient(client);
-    SC_App::registerPageHandlers(client);
+    startSyncPagesForFuzzing();
     return 0;
 }
 

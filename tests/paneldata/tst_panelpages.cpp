@@ -1,3 +1,4 @@
+#include "BitPositions.h"
 #include "ConfigurationPageBench.h"
 #include "MessageCapture.h"
 
@@ -36,16 +37,6 @@ QByteArray sectionA()
            + hex("01 14 15 16") + text("Second") + text("Zweite");
 }
 QByteArray sectionB() { return hex("00 02") + text(" Type ") + text("Typ"); }
-
-QList<int> setBits(const QBitArray &bits)
-{
-    QList<int> set;
-    for (int i = 0; i < bits.size(); ++i) {
-        if (bits.testBit(i))
-            set << i;
-    }
-    return set;
-}
 
 } // namespace
 

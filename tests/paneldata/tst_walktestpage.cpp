@@ -1,3 +1,4 @@
+#include "BitPositions.h"
 #include "MessageCapture.h"
 #include "SyncPageBench.h"
 #include "SyncPageBytes.h"
@@ -13,16 +14,6 @@ namespace {
 
 // Status 2, group mask 1, counters 1 to 6.
 const char *const Head = "02 01 0001 0002 0003 0004 0005 0006";
-
-QList<int> setBits(const QBitArray &bits)
-{
-    QList<int> set;
-    for (int i = 0; i < bits.size(); ++i) {
-        if (bits.testBit(i))
-            set << i;
-    }
-    return set;
-}
 
 } // namespace
 
