@@ -72,6 +72,22 @@ bool WalkTestHandler::updateSummary(quint8 node, quint8 zoneSelector, int status
     return true;
 }
 
+// A panel whose pages the controller drops loses its walk test; the other
+// panels keep theirs.
+void WalkTestHandler::resetNode(quint8 node)
+{
+    if (node >= Nodes)
+        return;
+    if (m_summaries[node].isActive())
+        --m_nodesInWalkTest;
+    m_summaries[node] = WalkTestSummary();
+    m_startTimes[node] = QDateTime();
+    m_lastChangeTimes[node] = QDateTime();
+    if (m_selectedNode == node)
+        m_selectedNode = NoNode;
+    emit walkTestSummaryChanged();
+}
+
 void WalkTestHandler::reset()
 {
     m_summaries.fill(WalkTestSummary());

@@ -28,6 +28,8 @@ public:
     bool updateSummary(quint8 node, quint8 zoneSelector, int status, quint8 groupMask,
                        const WalkTestSummary::Counters &counters, const QBitArray &zones, int extraValue);
     void reset();
+    // One node's summary back to none, as if it had never reported.
+    void resetNode(quint8 node);
 
     // The walk-test command code of a request kind and scope.
     static quint8 commandCode(int kind, int scope);
