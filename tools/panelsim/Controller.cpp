@@ -162,9 +162,7 @@ bool Controller::setFire(quint8 panel, bool on)
     quint16 &fires = status->counts[size_t(SitePanelStatus::countIndex(QStringLiteral("fireAlrms")))];
     fires = on ? quint16(fires + 1) : 0;
     sendStatusCounts(panel);
-    m_site.status.updateTotals();
-    const SitePanelStatus *totals = m_site.status.panel(SiteStatus::TotalsPanel);
-    const bool anyFire = totals && totals->counts[size_t(SitePanelStatus::countIndex(QStringLiteral("fireAlrms")))] > 0;
+    const bool anyFire = m_site.status.count(SiteStatus::TotalsPanel, "fireAlrms") > 0;
     m_site.status.statusWord = anyFire ? quint16(m_site.status.statusWord | SiteStatus::FireBit)
                                        : quint16(m_site.status.statusWord & ~SiteStatus::FireBit);
     sendHighPriorityStatuses();

@@ -22,11 +22,24 @@ int SitePanelStatus::countIndex(const QString &name)
 
 SitePanelStatus *SiteStatus::panel(quint8 number)
 {
-    for (SitePanelStatus &status : panels) {
+    return const_cast<SitePanelStatus *>(qAsConst(*this).panel(number));
+}
+
+const SitePanelStatus *SiteStatus::panel(quint8 number) const
+{
+    for (const SitePanelStatus &status : panels) {
         if (status.panel == number)
             return &status;
     }
     return nullptr;
+}
+
+// 0 for a panel or count the site does not have.
+quint16 SiteStatus::count(quint8 number, const char *name) const
+{
+    const SitePanelStatus *status = panel(number);
+    const int index = SitePanelStatus::countIndex(QLatin1String(name));
+    return status && index >= 0 ? status->counts[size_t(index)] : 0;
 }
 
 void SiteStatus::updateTotals()

@@ -36,6 +36,8 @@ struct SiteStatus
     quint8 statusFlags = 0;
 
     SitePanelStatus *panel(quint8 number);
+    const SitePanelStatus *panel(quint8 number) const;
+    quint16 count(quint8 panel, const char *name) const;
     // Panel 254 carries the sum of the others.
     void updateTotals();
 
