@@ -9,6 +9,7 @@
 #include "paneldata/DataMapPages.h"
 #include "paneldata/LoopDriverConfiguration.h"
 #include "paneldata/PanelConfiguration.h"
+#include "paneldata/PanelCounters.h"
 #include "paneldata/PanelsFromLkNetConfiguration.h"
 #include "paneldata/PointAddressing.h"
 #include "paneldata/PointCoreConfiguration.h"
@@ -290,7 +291,9 @@ bool model::isKeyswitchAccessEnabled() const
 
 bool model::hasPanelActivity(TC::panel_t panel) const
 {
-    return alarmWarningsCount(panel) != 0 || WalkTestHandler::instance()->isWalkTestActive();
+    const PanelCounters *counters = PanelCounters::instance();
+    return counters->faults(panel) != 0 || counters->disablements(panel) != 0 || alarmWarningsCount(panel) != 0
+        || WalkTestHandler::instance()->isWalkTestActive();
 }
 
 bool model::isFaultAcceptanceEnabled() const

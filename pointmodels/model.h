@@ -67,7 +67,8 @@ public:
     quint8 localPanel() const;
     bool isCommissioningMode() const { return m_commissioningMode; }
     bool isKeyswitchAccessEnabled() const;
-    // Alarm warnings of the panel, or a walk test anywhere on the network.
+    // Faults, disablements or alarm warnings of the panel, or a walk test
+    // anywhere on the network.
     bool hasPanelActivity(TC::panel_t panel) const;
     bool isFaultAcceptanceEnabled() const;
     int packetHeaderLayout() const;

@@ -9,6 +9,7 @@
 #include "eventlog/EL_EventLogDBbase.h"
 #include "frontpanel/InputSignaller.h"
 #include "link/SyncClient.h"
+#include "paneldata/PanelCounters.h"
 
 #include <QSignalSpy>
 #include <QSqlQuery>
@@ -83,6 +84,8 @@ private slots:
     void losingTheLinkHoldsOff();
     void pendingInformation_data();
     void pendingInformation();
+    void faultsAndDisablements_data();
+    void faultsAndDisablements();
     void warningsCount();
     void logOnWithKeyAccessStaysIdle();
     void delayTurnsABurstIntoOne();
@@ -284,6 +287,37 @@ void tst_Quiescent::pendingInformation()
 
     write(cleared);
     QCOMPARE(deactivated.count(), 1);
+    QTRY_COMPARE(m_machine->currentState(), Timing);
+}
+
+void tst_Quiescent::faultsAndDisablements_data()
+{
+    QTest::addColumn<bool>("faults");
+    QTest::newRow("faults") << true;
+    QTest::newRow("disablements") << false;
+}
+
+// The status counts page stores these counts before it announces bucket 5.
+void tst_Quiescent::faultsAndDisablements()
+{
+    QFETCH(bool, faults);
+
+    reachIdle();
+    PanelCounters *counters = PanelCounters::instance();
+    auto announce = [] {
+        BucketMaster::instance()->receiveSyncCommand({BucketCmd::PageUpdated, 5, QString(), QString()});
+    };
+    if (faults)
+        counters->setFaults(3, 254);
+    else
+        counters->setDisablements(1, 254);
+    announce();
+    QVERIFY(m_machine->isSummaryActive());
+    QTRY_COMPARE(m_machine->currentState(), Off);
+
+    counters->clear();
+    announce();
+    QVERIFY(!m_machine->isSummaryActive());
     QTRY_COMPARE(m_machine->currentState(), Timing);
 }
 
