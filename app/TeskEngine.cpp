@@ -24,6 +24,7 @@
 #include "frontpanel/simulator/FrontPanelAdaptor.h"
 #include "frontpanel/simulator/MainWindow.h"
 #include "link/SyncClient.h"
+#include "link/sc_LkEventLog.h"
 #include "pointmodels/model.h"
 
 #include <QDBusConnection>
@@ -252,6 +253,9 @@ private:
                          &model::currResetOrOldestSeqNoUpdated, Qt::QueuedConnection);
         QObject::connect(eventLog, &EL_EventLogDBbase::updatedlatestCurrSeqNo, panelModel,
                          &model::latestCurrSeqNoUpdated, Qt::QueuedConnection);
+        // The historic synchroniser registers through the link's event-log
+        // client; it must know it before the first event arrives.
+        EventLog::HistoricEventsSynchronizer::setLinkClient(SyncClient::instance()->getEventLog());
     }
 
     // After the main loop of the full start, in order.

@@ -6,8 +6,7 @@
 #include "eventlog/HistoricEventsSynchronizerFSM/EventTypeTransition.h"
 #include "eventlog/HistoricEventsSynchronizerFSM/SyncEvents.h"
 #include "eventlog/HistoricLogClient.h"
-#include "eventlog/SyncClock.h"
-#include "eventlog/SyncTimer.h"
+#include "link/SC_Timer.h"
 
 #include <QDebug>
 #include <QState>
@@ -36,7 +35,7 @@ enum AckType : quint8 {
 HistoricEventsSynchronizer *HistoricEventsSynchronizer::instance()
 {
     if (!s_instance) {
-        s_instance = new HistoricEventsSynchronizer(s_linkClient, *SyncClock::system());
+        s_instance = new HistoricEventsSynchronizer(s_linkClient);
     }
     return s_instance;
 }
@@ -52,8 +51,8 @@ void HistoricEventsSynchronizer::setLinkClient(HistoricLogClient *client)
     s_linkClient = client;
 }
 
-HistoricEventsSynchronizer::HistoricEventsSynchronizer(HistoricLogClient *client, SyncClock &clock)
-    : m_client(client), m_machine(clock)
+HistoricEventsSynchronizer::HistoricEventsSynchronizer(HistoricLogClient *client)
+    : m_client(client)
 {
     qRegisterMetaType<EventData>("EventLog::EventData");
     m_idle = addState("IdleState", nullptr);
@@ -103,9 +102,9 @@ Transition *leadingTo(QAbstractState *target, Transition *transition)
 void HistoricEventsSynchronizer::buildTransitions()
 {
     leadingTo(m_running, new EventTypeTransition(startEvent(), m_idle));
-    m_registered->addTransition(&m_machine.timer(), &SyncTimer::timeout, m_deRegistering);
+    m_registered->addTransition(&m_machine.timer(), &SC_Timer::timeout, m_deRegistering);
     leadingTo(m_deRegistering, new EventTypeTransition(stopEvent(), m_registered));
-    m_running->addTransition(&m_machine.timer(), &SyncTimer::timeout, m_timeoutError);
+    m_running->addTransition(&m_machine.timer(), &SC_Timer::timeout, m_timeoutError);
     leadingTo(m_finished, new EventTypeTransition(stopEvent(), m_running));
     leadingTo(m_running, new EventTypeTransition(restartEvent(), m_error));
     // After a reconnection the link launches again: a run that ended, or
@@ -132,7 +131,7 @@ void HistoricEventsSynchronizer::buildLinkTransitions()
 
 void HistoricEventsSynchronizer::buildActions()
 {
-    SyncTimer &timer = m_machine.timer();
+    SC_Timer &timer = m_machine.timer();
     connect(m_registering, &QState::entered, this, [this, &timer] {
         timer.start(SupervisionMs);
         if (m_client)

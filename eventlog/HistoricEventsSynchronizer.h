@@ -12,7 +12,6 @@ class QState;
 namespace EventLog {
 
 class HistoricLogClient;
-class SyncClock;
 
 // Fetches the controller's stored events after a start or a reconnection:
 // registers a historic client with the controller's event-log service,
@@ -31,10 +30,10 @@ public:
     static constexpr int SupervisionMs = 60000;
     static constexpr int RestartDelayMs = 30000;
 
-    HistoricEventsSynchronizer(HistoricLogClient *client, SyncClock &clock);
+    explicit HistoricEventsSynchronizer(HistoricLogClient *client);
 
-    // The engine's synchroniser, on real time, talking to the client given
-    // to setLinkClient.
+    // The engine's synchroniser, talking to the client given to
+    // setLinkClient.
     static HistoricEventsSynchronizer *instance();
     static void destroyInstance();
     static void setLinkClient(HistoricLogClient *client);

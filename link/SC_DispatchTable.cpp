@@ -3,9 +3,13 @@
 #include "app/statusIconsController.h"
 #include "link/SC_PacketBuffer.h"
 #include "link/SyncClient.h"
-#include "link/packets/SC_TESKConfigurationPkt.h"
+#include "link/packets/SC_EventAcceptedPacket.h"
+#include "link/packets/SC_EventLogAckPacket.h"
+#include "link/packets/SC_EventLogDataPacket.h"
 #include "link/packets/SC_InitiateConnectionPacket.h"
 #include "link/packets/SC_SupervisionPacket.h"
+#include "link/packets/SC_TESKConfigurationPkt.h"
+#include "link/sc_LkEventLog.h"
 #include "paneldata/sync/SC_ClearPanelDataPkt.h"
 #include "paneldata/sync/SC_DataSignatureReqPkt.h"
 #include "paneldata/sync/SC_HighPriorityStatusesAndCountsPkt.h"
@@ -56,6 +60,22 @@ void withSynchronisingIcon(SyncClient &client, const SyncPacket &packet,
     buildAndHandle<Packet>(client, packet, buffer, entry);
 }
 
+// Event-log data sent to every node is stored but never acknowledged.
+void eventLogData(SyncClient &client, const SyncPacket &packet, const QSharedPointer<SC_PacketBuffer> &buffer,
+                  const SC_DispatchEntry &)
+{
+    constexpr quint8 EveryNode = 255;
+    if (!client.getEventLog()->handleDataPacket(packet, buffer->header().destinationNode == EveryNode))
+        qWarning() << "SyncClient::RxLkSpeak" << " Failed processing eventlog data packet";
+}
+
+void eventLogAck(SyncClient &client, const SyncPacket &packet, const QSharedPointer<SC_PacketBuffer> &,
+                 const SC_DispatchEntry &)
+{
+    if (!client.getEventLog()->handleAckPacket(packet))
+        qWarning() << "SyncClient::RxLkSpeak" << " Failed processing eventlog acknowledgement";
+}
+
 constexpr int Whole = SC_DispatchEntry::WholeFunctionCode;
 
 const QVector<SC_DispatchEntry> Entries = {
@@ -71,6 +91,12 @@ const QVector<SC_DispatchEntry> Entries = {
      &buildAndHandle<SC_TESKConfigurationPkt>},
     {245, 24, "sync complete", 2, &withSynchronisingIcon<SC_SyncCompletePkt, false>},
     {245, 25, "supervision", 5, &buildAndHandle<SC_SupervisionPacket>},
+    {SC_EventLogDataPacket::FunctionCode, Whole, "event-log data", SC_EventLogDataPacket::MinimumPayload,
+     &eventLogData},
+    {SC_EventLogAckPacket::FunctionCode, Whole, "event-log acknowledgement", SC_EventLogAckPacket::PayloadLength,
+     &eventLogAck},
+    {SC_EventAcceptedPacket::FunctionCode, SC_EventAcceptedPacket::SubCode, "events accepted",
+     SC_EventAcceptedPacket::MinimumPayload, &buildAndHandle<SC_EventAcceptedPacket>},
 };
 
 int keyOf(int functionCode, int subCode)

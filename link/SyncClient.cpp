@@ -7,6 +7,7 @@
 #include "app/WalkTestHandler.h"
 #include "app/statusIconsController.h"
 #include "eventlog/EL_EventLogDBbase.h"
+#include "eventlog/EventLogTable.h"
 #include "eventlog/HistoricEventsSynchronizer.h"
 #include "link/SC_DispatchTable.h"
 #include "link/SC_LinkLayer.h"
@@ -17,6 +18,7 @@
 #include "link/packets/SC_SupervisionPacket.h"
 #include "link/packets/SC_ValidateLogOnPkt.h"
 #include "link/sc_LkEventLog.h"
+#include "link/sc_LkLogManagerServices.h"
 #include "paneldata/PointAddressKey.h"
 #include "paneldata/SC_PacketHandler.h"
 #include "pointmodels/model.h"
@@ -66,6 +68,7 @@ void SyncClient::destroyInstance()
 
 SyncClient::SyncClient()
     : m_eventLog(new sc_LkEventLog(this, this))
+    , m_logManagerServices(new sc_LkLogManagerServices(this))
 {
     qRegisterMetaType<SyncPacket>("SyncPacket");
     qRegisterMetaType<BucketCmd>("BucketCmd");
@@ -77,6 +80,8 @@ SyncClient::~SyncClient()
 {
     if (EventLog::HighPriorityStatus::installed() == this)
         EventLog::HighPriorityStatus::install(nullptr);
+    // A synchroniser talks to this client's event log; it cannot outlive it.
+    EventLog::HistoricEventsSynchronizer::destroyInstance();
     m_packetHandlers.clear();
     m_persistenceTimer.stop();
     if (s_instance == this)
@@ -244,17 +249,6 @@ void SyncClient::sendSyncCompletePulse()
     sendInputPointChange(PanelInputs, SyncCompleteInput);
 }
 
-void SyncClient::clearEventLogAndRequestReSync()
-{
-    EventLog::HistoricEventsSynchronizer *synchronizer = EventLog::HistoricEventsSynchronizer::instance();
-    if (synchronizer->isRunning())
-        synchronizer->stop();
-    EventLog::HistoricEventsSynchronizer::destroyInstance();
-    EventLog::HistoricEventsSynchronizer::instance()->launch();
-    EL_EventLogDBbase::instance()->clearTable(QStringLiteral("EventLog"));
-    m_eventLog->requestReSync();
-}
-
 void SyncClient::setCompatibilityFlag(bool compatible)
 {
     m_compatible = compatible;
@@ -337,6 +331,31 @@ void SyncClient::linkStateChanged(bool up, quint8 status)
     }
     emit reconnected();
     emit updateEnetConnectedToPanel(true);
+}
+
+void SyncClient::clearEventLogAndRequestReSync()
+{
+    replaceHistoricSynchronizer();
+    EL_EventLogDBbase::instance()->clearTable(QLatin1String(EventLogTable::name));
+    m_eventLog->requestReSync();
+}
+
+void SyncClient::restartHistoricLog()
+{
+    replaceHistoricSynchronizer();
+}
+
+// A running synchronisation is stopped and its client de-registered before
+// the synchroniser goes; the new one starts after its usual delay.
+void SyncClient::replaceHistoricSynchronizer()
+{
+    EventLog::HistoricEventsSynchronizer *synchronizer = EventLog::HistoricEventsSynchronizer::instance();
+    if (synchronizer->isRunning()) {
+        synchronizer->stop();
+        m_eventLog->deRegisterHistoricClient();
+    }
+    EventLog::HistoricEventsSynchronizer::destroyInstance();
+    EventLog::HistoricEventsSynchronizer::instance()->launch();
 }
 
 void SyncClient::writeLinkStatusKey()

@@ -20,6 +20,7 @@ class SC_PacketHandler;
 class SC_SupervisionPacket;
 class SC_TESKSupportPacket;
 class sc_LkEventLog;
+class sc_LkLogManagerServices;
 
 // The engine's client of the controller's protocol, on the GUI thread:
 // receives the link layer's packets and dispatches them by function code
@@ -45,7 +46,6 @@ public:
     void registerPacketHandlerAs(int pageId, SC_PacketHandler *handler);
     SC_PacketHandler *packetHandler(int pageId) const;
     sc_syncPages &syncPages() { return m_syncPages; }
-    sc_LkEventLog *getEventLog() const { return m_eventLog; }
 
     QString localAddress() const;
     QString peerAddress() const;
@@ -69,6 +69,14 @@ public:
 
     bool isLinkUp() const { return m_linkUp; }
     quint8 linkStatus() const { return m_linkStatus; }
+
+    // The service clients, owned here.
+    sc_LkEventLog *getEventLog() const { return m_eventLog; }
+    sc_LkLogManagerServices *getLogManagerServices() const { return m_logManagerServices; }
+    // Whether the controller wants its events acknowledged (it says so with
+    // an event-log acknowledgement of type 15).
+    bool isEventAckEnabled() const { return m_eventAckEnabled; }
+    void setEventAckEnabled(bool enabled) { m_eventAckEnabled = enabled; }
 
     void initPersistence();
     void stopPersistenceTimer();
@@ -116,17 +124,23 @@ public slots:
     void login(QString user, QString passcode);
     void logout();
     void sendSyncCompletePulse();
-    // Starts the historic event synchronisation afresh over an empty event
-    // log and asks the controller for its events again.
+    // Starts the historic synchronisation anew over an empty log and asks
+    // the controller for its events again.
     void clearEventLogAndRequestReSync();
+    // Starts the historic synchronisation anew, keeping the log.
+    void restartHistoricLog();
 
 private:
     SyncClient();
 
     void linkStateChanged(bool up, quint8 status);
     void writeLinkStatusKey();
+    void replaceHistoricSynchronizer();
 
     sc_LkEventLog *m_eventLog;
+    sc_LkLogManagerServices *m_logManagerServices;
+    bool m_eventAckEnabled = false;
+
     QMap<int, SC_PacketHandler *> m_packetHandlers;
     bool m_linkUp = false;
     quint8 m_linkStatus = 0;

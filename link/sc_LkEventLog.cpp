@@ -1,31 +1,210 @@
 #include "link/sc_LkEventLog.h"
 
+#include "eventlog/EL_EventLogDBbase.h"
+#include "eventlog/HistoricEventsSynchronizer.h"
+#include "link/HistoricalDataReceivedEmitter.h"
 #include "link/SyncClient.h"
-#include "link/packets/SC_EventLogAckPacket.h"
+#include "link/packets/SC_AcceptLogEventPacket.h"
+#include "link/packets/SC_EventLogDeRegistrationReqPkt.h"
+#include "link/packets/SC_EventLogRegistrationReqPkt.h"
 #include "pointmodels/model.h"
+
+#include <QDebug>
 
 namespace {
 
+constexpr quint8 RegistrationService = 50;
+constexpr quint8 DeRegistrationService = 1;
+constexpr quint8 ReSyncService = 20;
+constexpr quint8 AcceptService = 50;
+// The registration acknowledgement answers on this service.
+constexpr quint8 RegistrationAckService = 1;
 constexpr quint16 AnyClient = 65535;
 constexpr quint8 ReSyncStatus = 2;
-constexpr quint8 ReSyncRequest = 14;
-constexpr quint8 EventLogService = 20;
+
+SC_RequestAddress requestAddress(bool acknowledgeRequest, quint8 secondService)
+{
+    SC_RequestAddress address;
+    address.layoutKind = model::instance()->packetHeaderLayout();
+    address.acknowledgeRequest = acknowledgeRequest;
+    address.secondService = secondService;
+    return address;
+}
+
+template <typename Pointer>
+Pointer packetIn(const QVariant &value)
+{
+    return value.canConvert<Pointer>() ? value.value<Pointer>() : Pointer();
+}
 
 } // namespace
 
 sc_LkEventLog::sc_LkEventLog(SyncClient *client, QObject *parent)
-    : QObject(parent)
+    : HistoricLogClient(parent)
     , m_client(client)
 {
+    connect(m_client, &SyncClient::disconnected, this, &sc_LkEventLog::handleDisconnection);
+    connect(m_client, &SyncClient::disconnected, this, &HistoricLogClient::disconnected);
+    qRegisterMetaType<SC_ELAckPacketPtr>("SC_ELAckPacketPtr");
+    qRegisterMetaType<SC_ELConstAckPacketPtr>("SC_ELConstAckPacketPtr");
+    qRegisterMetaType<LkSpeak::SC_ELDataPacketPtr>("LkSpeak::SC_ELDataPacketPtr");
+    qRegisterMetaType<LkSpeak::SC_ELDataPacketPtr>("EL_DataPacketPtr");
+    qRegisterMetaType<LkSpeak::SC_ELConstDataPacketPtr>("LkSpeak::SC_ELConstDataPacketPtr");
+    qRegisterMetaType<LkSpeak::SC_ELConstDataPacketPtr>("EL_ConstDataPacketPtr");
+    m_emitter = new LkSpeak::EventLog::HistoricalDataReceivedEmitter(this);
+}
+
+bool sc_LkEventLog::handleDataPacket(const SyncPacket &packet, bool noAck)
+{
+    const auto buffer = QSharedPointer<SC_PacketBuffer>::create(packet.body);
+    const auto data = LkSpeak::SC_ELDataPacketPtr::create(buffer);
+    if (buffer->isBad()) {
+        qWarning() << "sc_LkEventLog::handleDataPacket" << "Truncated event-log data packet dropped";
+        return false;
+    }
+    if (m_historicRegistered && data->record().clientID == m_historicClientId) {
+        m_emitter->postHistoricalData(data);
+        return true;
+    }
+    storeLiveEvent(*data, noAck);
+    return true;
+}
+
+// An event that could not be stored is not acknowledged: the controller
+// sends it again, and it is never reported as stored.
+void sc_LkEventLog::storeLiveEvent(const SC_EventLogDataPacket &data, bool noAck)
+{
+    const EventLog::EventData &record = data.record();
+    EL_EventLogDBbase *log = EL_EventLogDBbase::instance();
+    if (m_reSyncPending)
+        log->pruneSeqNoRange(record.seqNo, record.eventPosTotal, record.totalNoEvents);
+    if (!log->insertData(&record, true)) {
+        qWarning() << "!!! Insertion of event log data failed !!!";
+        return;
+    }
+    if (m_reSyncPending)
+        EventLog::HistoricEventsSynchronizer::instance()->launch();
+    m_reSyncPending = false;
+    if (noAck || !m_client->isEventAckEnabled())
+        return;
+    acknowledgeData(data, LiveDataStatus);
+    if (record.isRestoral())
+        emit log->outstandingEventSettled(&record);
+}
+
+bool sc_LkEventLog::handleAckPacket(const SyncPacket &packet)
+{
+    const auto buffer = QSharedPointer<SC_PacketBuffer>::create(packet.body);
+    const auto ack = SC_ELAckPacketPtr::create(buffer, m_client);
+    if (buffer->isBad()) {
+        qWarning() << "sc_LkEventLog::handleAckPacket" << "Truncated event-log acknowledgement dropped";
+        return false;
+    }
+    ack->handlePacketData();
+    emit ackReceived(ack->clientId(), ack->ackType(), QVariant::fromValue(SC_ELConstAckPacketPtr(ack)));
+    return true;
+}
+
+void sc_LkEventLog::send(SC_LkSpeakBasePacket &packet)
+{
+    packet.serialise();
+    m_client->sendRawPacket(SyncClient::LkSpeakChannel, packet.buffer()->getByteArray());
+}
+
+void sc_LkEventLog::sendRegistrationRequest(quint8 first, quint16 second, quint8 third, quint8 fourth,
+                                            const EventLog::RegistrationFilter &filter)
+{
+    SC_EventLogRegistrationReqPkt request({first, second, third, fourth}, filter,
+                                          requestAddress(true, RegistrationService));
+    send(request);
+}
+
+void sc_LkEventLog::sendDeRegistrationRequest(quint16 clientId)
+{
+    SC_EventLogDeRegistrationReqPkt request(clientId, requestAddress(false, DeRegistrationService));
+    send(request);
+}
+
+void sc_LkEventLog::setClientId(quint16 clientId)
+{
+    if (m_historicRegistered)
+        qWarning() << "sc_LkEventLog::setClientId" << "! Replacing 'historic event log' client ID with a new one";
+    m_historicClientId = clientId;
+    m_historicRegistered = true;
+}
+
+void sc_LkEventLog::clearHistoricClient()
+{
+    m_historicRegistered = false;
+}
+
+void sc_LkEventLog::deRegisterHistoricClient()
+{
+    if (!m_historicRegistered || !EventLog::HistoricEventsSynchronizer::instance()->isRunning())
+        return;
+    sendDeRegistrationRequest(m_historicClientId);
+    m_historicRegistered = false;
+}
+
+void sc_LkEventLog::sendRequestAck(quint8 ackType, quint8 status, const QVariant &ack)
+{
+    const SC_ELConstAckPacketPtr request = packetIn<SC_ELConstAckPacketPtr>(ack);
+    if (!request) {
+        qWarning() << "sc_LkEventLog::sendRequestAck" << "no acknowledgement to answer";
+        return;
+    }
+    SC_EventLogAckPacket answer(
+        {request->clientId(), request->sequenceNumber(), status, ackType},
+        SC_LkSpeakBasePacket::makeReplyAs(*request, SC_EventLogAckPacket::FunctionCode, RegistrationAckService,
+                                          false));
+    send(answer);
+}
+
+void sc_LkEventLog::sendDataAck(const QVariant &data, quint8 status)
+{
+    const LkSpeak::SC_ELConstDataPacketPtr packet = packetIn<LkSpeak::SC_ELConstDataPacketPtr>(data);
+    if (!packet) {
+        qWarning() << "sc_LkEventLog::sendDataAck" << "no data packet to acknowledge";
+        return;
+    }
+    acknowledgeData(*packet, status);
+}
+
+void sc_LkEventLog::acknowledgeData(const SC_EventLogDataPacket &data, quint8 status)
+{
+    sendAck(data, data.record().clientID, data.record().seqNo, status, SC_EventLogAckPacket::DataAck);
+}
+
+void sc_LkEventLog::sendAck(const SC_LkSpeakBasePacket &request, quint16 first, quint16 second, quint8 status,
+                            quint8 ackType)
+{
+    SC_EventLogAckPacket answer({first, second, status, ackType},
+                                SC_LkSpeakBasePacket::makeReply(request, SC_EventLogAckPacket::FunctionCode, false));
+    send(answer);
+}
+
+bool sc_LkEventLog::isDataAckExpected() const
+{
+    return m_client->isEventAckEnabled();
+}
+
+void sc_LkEventLog::sendAcceptLogEvent(quint8 node, quint8 channel, quint8 channelAddress, quint16 seqNo,
+                                       quint16 eventCode, quint16 clientId)
+{
+    SC_AcceptLogEventPacket request({node, channel, channelAddress, seqNo, eventCode, clientId},
+                                    requestAddress(false, AcceptService));
+    send(request);
 }
 
 void sc_LkEventLog::requestReSync()
 {
-    SC_RequestAddress address;
-    address.layoutKind = model::instance()->packetHeaderLayout();
-    address.acknowledgeRequest = true;
-    address.secondService = EventLogService;
-    SC_EventLogAckPacket request({AnyClient, 0, ReSyncStatus, ReSyncRequest}, address);
-    request.serialise();
-    m_client->sendRawPacket(SyncClient::LkSpeakChannel, request.buffer()->getByteArray());
+    SC_EventLogAckPacket request({AnyClient, 0, ReSyncStatus, SC_EventLogAckPacket::ReSyncRequest},
+                                 requestAddress(true, ReSyncService));
+    send(request);
+    m_client->setEventAckEnabled(false);
+}
+
+void sc_LkEventLog::handleDisconnection()
+{
+    m_reSyncPending = true;
 }

@@ -1,20 +1,20 @@
 #include "eventlog/HistoricEventsSynchronizerFSM/StateMachine.h"
 
-#include "eventlog/SyncClock.h"
-#include "eventlog/SyncTimer.h"
+#include "link/SC_Timer.h"
 
 namespace EventLog {
 namespace HistoricEventsSynchronizerFSM {
 
-StateMachine::StateMachine(SyncClock &clock, QObject *parent)
-    : QStateMachine(parent), m_clock(clock), m_timer(clock.createTimer(false, this))
+StateMachine::StateMachine(QObject *parent)
+    : QStateMachine(parent), m_timer(SC_Timer::create(this))
 {
 }
 
 void StateMachine::postAfter(QEvent::Type type, int msec)
 {
-    SyncTimer *delay = m_clock.createTimer(true, this);
-    connect(delay, &SyncTimer::timeout, this, [this, delay, type] {
+    SC_Timer *delay = SC_Timer::create(this);
+    delay->setSingleShot(true);
+    connect(delay, &SC_Timer::timeout, this, [this, delay, type] {
         delay->deleteLater();
         postEvent(new QEvent(type));
     });

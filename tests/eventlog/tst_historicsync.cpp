@@ -3,7 +3,7 @@
 
 #include "EventFixtures.h"
 #include "FakeHistoricLogClient.h"
-#include "ManualSyncClock.h"
+#include "FakeClock.h"
 #include "MessageCapture.h"
 
 #include <QtTest>
@@ -57,7 +57,7 @@ private:
     void launchAndAdvance();
     void registerAs(quint16 id);
 
-    ManualSyncClock m_clock;
+    FakeClock m_clock;
     std::unique_ptr<FakeHistoricLogClient> m_client;
     std::unique_ptr<HistoricEventsSynchronizer> m_sync;
 };
@@ -66,7 +66,7 @@ void TestHistoricSync::init()
 {
     EL_EventLogDBbase::destroyInstance();
     m_client = std::make_unique<FakeHistoricLogClient>();
-    m_sync = std::make_unique<HistoricEventsSynchronizer>(m_client.get(), m_clock);
+    m_sync = std::make_unique<HistoricEventsSynchronizer>(m_client.get());
     QTRY_COMPARE(m_sync->stateName(), QStringLiteral("IdleState"));
 }
 

@@ -1,5 +1,7 @@
 #include "FakeClock.h"
 
+#include <QCoreApplication>
+
 class FakeClock::Timer final : public SC_Timer
 {
 public:
@@ -54,6 +56,7 @@ FakeClock::~FakeClock()
 void FakeClock::advance(qint64 milliseconds)
 {
     const qint64 target = m_now + milliseconds;
+    QCoreApplication::sendPostedEvents();
     for (;;) {
         Timer *next = nullptr;
         for (const QPointer<Timer> &timer : qAsConst(m_timers)) {
@@ -65,6 +68,8 @@ void FakeClock::advance(qint64 milliseconds)
             break;
         m_now = next->due();
         next->fire();
+        QCoreApplication::sendPostedEvents();
     }
     m_now = target;
+    m_timers.removeAll(nullptr);
 }

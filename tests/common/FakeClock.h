@@ -7,6 +7,8 @@
 
 // Drives every SC_Timer created while it lives: time stands still until the
 // test advances it, and each timer fires exactly when it is due, in order.
+// Events posted before and by each firing are delivered after it, as the
+// event loop would.
 class FakeClock final
 {
 public:
