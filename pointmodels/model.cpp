@@ -17,6 +17,7 @@
 #include "paneldata/PointTextCache.h"
 #include "paneldata/PrintableAddress.h"
 #include "paneldata/SWVersions.h"
+#include "pointmodels/PanelStatusCountsRecord.h"
 
 #include <QDebug>
 
@@ -159,6 +160,7 @@ model::model(QObject *parent)
     qRegisterMetaType<EventLog::SeqNum_t>("EventLog::SeqNum_t");
 
     BucketMaster *store = BucketMaster::instance();
+    store->connectBucketUpdated(StatusCountsBucket, this, [this] { handlePanelStatusCountsChange(); });
     store->connectBucketUpdated(GlobalConfigBucket, this, [this] { globalConfig(); });
     store->connectBucketUpdated(EngineBucket, this, [this] { globalConfig(); });
     store->connectBucketUpdated(CommissioningBucket, this, [this] { commissioningMode(); });
@@ -385,6 +387,37 @@ void model::updateLogicalZoneOrAddressing()
 {
     const TeskGlobalConfig *config = TeskGlobalConfig::instance();
     PrintableAddress::instance()->setLogicalModes(config->getLogicalAddr(), config->getLogicalZones());
+}
+
+void model::bucketUpdated(uint bucketId, QString key, QString)
+{
+    if (bucketId != StatusCountsBucket)
+        return;
+    bool ok = false;
+    const uint panel = key.section(QLatin1Char(BucketKeys::separator), 0, 0).toUInt(&ok, 10);
+    // A number past a byte is no panel, not one that wraps round to 254.
+    if (ok && panel <= 0xFF)
+        checkStatusCounts(TC::panel_t(panel));
+}
+
+void model::handlePanelStatusCountsChange()
+{
+    checkStatusCounts(SystemTotals);
+}
+
+// Only the system totals are followed; the first check reports everything.
+void model::checkStatusCounts(TC::panel_t panel)
+{
+    if (panel != SystemTotals)
+        return;
+    if (!m_systemTotals) {
+        m_systemTotals = std::make_unique<PanelStatusCountsRecord>(this, SystemTotals);
+        emit updatePanelStatusCounts(SystemTotals, PanelStatusCountsRecord::AllChanged);
+        return;
+    }
+    const uint changes = m_systemTotals->refresh();
+    if (changes != 0)
+        emit updatePanelStatusCounts(SystemTotals, changes);
 }
 
 void model::fireResetSeqNoUpdated(EventLog::SeqNum_t seqNo)

@@ -11,6 +11,10 @@
 #include <QSet>
 #include <QString>
 
+#include <memory>
+
+class PanelStatusCountsRecord;
+
 // The GUI side's one answer to what state the panels are in: counts, modes,
 // network role, loops, point attributes and texts. Almost everything is read
 // at the moment of the question from the state store (the bucket is the
@@ -159,14 +163,19 @@ signals:
     void sendZoneTextRequest(TC::panel_t panel, TC::zone_t zone, TC::eLanguageSelection language);
 
 public slots:
+    // Bucket 5 keys of the system totals (panel 254) run the status counts
+    // check; other keys and buckets are passed over.
+    void bucketUpdated(uint bucketId, QString key, QString value);
     void fireResetSeqNoUpdated(EventLog::SeqNum_t seqNo);
     void currResetOrOldestSeqNoUpdated(EventLog::SeqNum_t seqNo);
     void latestCurrSeqNoUpdated(EventLog::SeqNum_t seqNo);
+    void handlePanelStatusCountsChange();
     void globalConfig();
     void commissioningMode();
     void updateLogicalZoneOrAddressing();
 
 private:
+    void checkStatusCounts(TC::panel_t panel);
     QString remoteOrDefaultPointName(TC::panel_t panel, quint8 kind, quint8 number, quint8 address, quint8 point,
                                      int language);
     QString defaultPointName(TC::panel_t panel, quint8 kind, quint8 number, quint8 address, quint8 point,
@@ -185,6 +194,7 @@ private:
     EventLog::SeqNum_t m_currResetOrOldestSeqNo = 0;
     EventLog::SeqNum_t m_latestCurrSeqNo = 0;
     bool m_commissioningMode = false;
+    std::unique_ptr<PanelStatusCountsRecord> m_systemTotals;
     QSet<quint32> m_requestedPointTexts;
     QSet<quint16> m_requestedZoneTexts;
 };

@@ -1,8 +1,10 @@
 #include "app/SystemState.h"
 #include "app/TeskGlobalConfig.h"
 #include "app/Translator.h"
+#include "app/WalkTestHandler.h"
 #include "paneldata/LoopDriverConfiguration.h"
 #include "paneldata/PanelConfiguration.h"
+#include "paneldata/PanelCounters.h"
 #include "paneldata/PanelsFromLkNetConfiguration.h"
 #include "paneldata/PointDataMapsConfiguration.h"
 #include "paneldata/PrintableAddress.h"
@@ -106,6 +108,13 @@ private slots:
     void storeQueries_data();
     void storeQueries();
     void repeater_isNeitherMasterNorPowerSavingNorKeyswitched();
+    void statusCounts_firstChangeReportsEverything();
+    void statusCounts_changeMask_data();
+    void statusCounts_changeMask();
+    void statusCounts_otherPanelsLeaveTotalsAlone();
+    void statusCounts_keySlotFollowsSystemTotalsOnly();
+    void panelActivity_data();
+    void panelActivity();
     void forwardedConfiguration();
     void commissioningMode_followsBucket27();
 
@@ -154,6 +163,7 @@ void TestPanelModel::initTestCase()
 void TestPanelModel::init()
 {
     ScriptedSite::reset();
+    PanelCounters::instance()->clear();
     m_model = new model;
 }
 
@@ -284,6 +294,122 @@ void TestPanelModel::repeater_isNeitherMasterNorPowerSavingNorKeyswitched()
     state->writeEepromConfiguration(SystemState::Configuration(), false);
     TeskGlobalConfig::instance()->setKeyswitchEnabled(false);
     QVERIFY(!m_model->isKeyswitchAccessEnabled());
+}
+
+void TestPanelModel::statusCounts_firstChangeReportsEverything()
+{
+    QSignalSpy counts(m_model, &model::updatePanelStatusCounts);
+    ScriptedSite::notifyBucket(StatusBucket);
+    QCOMPARE(counts.size(), 1);
+    QCOMPARE(counts.at(0).at(0).value<TC::panel_t>(), TC::panel_t(254));
+    QCOMPARE(counts.at(0).at(1).toUInt(), 0xFFFFFFFFu);
+    ScriptedSite::notifyBucket(StatusBucket);
+    QCOMPARE(counts.size(), 1);
+}
+
+void TestPanelModel::statusCounts_changeMask_data()
+{
+    QTest::addColumn<QVariant>("keys");
+    QTest::addColumn<int>("faults");
+    QTest::addColumn<int>("disablements");
+    QTest::addColumn<uint>("mask");
+    QTest::newRow("fire alarms") << QVariant::fromValue(Keys{{StatusBucket, "254|fireAlrms", "1"}}) << 0 << 0 << 0x02u;
+    QTest::newRow("alarm warnings") << QVariant::fromValue(Keys{{StatusBucket, "254|alarmWrngs", "4"}}) << 0 << 0
+                                    << 0x08u;
+    QTest::newRow("points on test") << QVariant::fromValue(Keys{{StatusBucket, "254|pntsOnTst", "9"}}) << 0 << 0
+                                    << 0x20u;
+    QTest::newRow("faults") << QVariant::fromValue(Keys{}) << 3 << 0 << 0x04u;
+    QTest::newRow("disablements") << QVariant::fromValue(Keys{}) << 0 << 2 << 0x01u;
+    QTest::newRow("all five") << QVariant::fromValue(Keys{{StatusBucket, "254|fireAlrms", "1"},
+                                                          {StatusBucket, "254|alarmWrngs", "1"},
+                                                          {StatusBucket, "254|pntsOnTst", "1"}})
+                              << 1 << 1 << 0x2Fu;
+    QTest::newRow("a count the totals do not keep") << QVariant::fromValue(Keys{{StatusBucket, "254|btryStat", "3"}})
+                                                    << 0 << 0 << 0u;
+}
+
+void TestPanelModel::statusCounts_changeMask()
+{
+    QFETCH(QVariant, keys);
+    QFETCH(int, faults);
+    QFETCH(int, disablements);
+    QFETCH(uint, mask);
+    ScriptedSite::notifyBucket(StatusBucket);
+    QSignalSpy counts(m_model, &model::updatePanelStatusCounts);
+    for (const Key &key : keys.value<Keys>())
+        setValue(key.bucket, key.key, key.value);
+    PanelCounters::instance()->setFaults(faults, 254);
+    PanelCounters::instance()->setDisablements(disablements, 254);
+    ScriptedSite::notifyBucket(StatusBucket);
+    QCOMPARE(counts.size(), mask != 0 ? 1 : 0);
+    if (mask != 0) {
+        QCOMPARE(counts.at(0).at(0).value<TC::panel_t>(), TC::panel_t(254));
+        QCOMPARE(counts.at(0).at(1).toUInt(), mask);
+    }
+    // The same counts again change nothing.
+    ScriptedSite::notifyBucket(StatusBucket);
+    QCOMPARE(counts.size(), mask != 0 ? 1 : 0);
+}
+
+void TestPanelModel::statusCounts_otherPanelsLeaveTotalsAlone()
+{
+    ScriptedSite::notifyBucket(StatusBucket);
+    QSignalSpy counts(m_model, &model::updatePanelStatusCounts);
+    setValue(StatusBucket, "7|fireAlrms", "2");
+    PanelCounters::instance()->setFaults(5, 7);
+    ScriptedSite::notifyBucket(StatusBucket);
+    QCOMPARE(counts.size(), 0);
+}
+
+void TestPanelModel::statusCounts_keySlotFollowsSystemTotalsOnly()
+{
+    QSignalSpy counts(m_model, &model::updatePanelStatusCounts);
+    m_model->bucketUpdated(StatusBucket, "7|fireAlrms", "1");
+    m_model->bucketUpdated(StatusBucket, "510|fireAlrms", "1");
+    m_model->bucketUpdated(StatusBucket, "fireAlrms", "1");
+    m_model->bucketUpdated(6, "254|1|1", "Hall");
+    QCOMPARE(counts.size(), 0);
+    m_model->bucketUpdated(StatusBucket, "254|fireAlrms", "1");
+    QCOMPARE(counts.size(), 1);
+    setValue(StatusBucket, "254|fireAlrms", "1");
+    m_model->bucketUpdated(StatusBucket, "254|fireAlrms", "1");
+    QCOMPARE(counts.size(), 2);
+    QCOMPARE(counts.at(1).at(1).toUInt(), 0x02u);
+}
+
+void TestPanelModel::panelActivity_data()
+{
+    QTest::addColumn<QVariant>("keys");
+    QTest::addColumn<int>("faults");
+    QTest::addColumn<int>("disablements");
+    QTest::addColumn<bool>("walkTest");
+    QTest::addColumn<bool>("active");
+    QTest::newRow("quiet") << QVariant::fromValue(Keys{}) << 0 << 0 << false << false;
+    QTest::newRow("faults") << QVariant::fromValue(Keys{}) << 1 << 0 << false << true;
+    QTest::newRow("disablements") << QVariant::fromValue(Keys{}) << 0 << 4 << false << true;
+    QTest::newRow("alarm warnings") << QVariant::fromValue(Keys{{StatusBucket, "254|alarmWrngs", "2"}}) << 0 << 0
+                                    << false << true;
+    QTest::newRow("another panel's warnings") << QVariant::fromValue(Keys{{StatusBucket, "3|alarmWrngs", "2"}}) << 0
+                                              << 0 << false << false;
+    QTest::newRow("walk test") << QVariant::fromValue(Keys{}) << 0 << 0 << true << true;
+}
+
+void TestPanelModel::panelActivity()
+{
+    QFETCH(QVariant, keys);
+    QFETCH(int, faults);
+    QFETCH(int, disablements);
+    QFETCH(bool, walkTest);
+    QFETCH(bool, active);
+    for (const Key &key : keys.value<Keys>())
+        setValue(key.bucket, key.key, key.value);
+    PanelCounters::instance()->setFaults(faults, 254);
+    PanelCounters::instance()->setDisablements(disablements, 254);
+    WalkTestHandler *walkTests = WalkTestHandler::instance();
+    if (walkTest)
+        walkTests->updateSummary(4, 255, 1, 0, {}, QBitArray(), 0);
+    QCOMPARE(m_model->hasPanelActivity(254), active);
+    walkTests->reset();
 }
 
 void TestPanelModel::forwardedConfiguration()
