@@ -150,12 +150,34 @@ private:
         QObject::connect(link, &SyncClient::loginRequestSent, security, &Security::setLoginRequestSent);
     }
 
+    // Besides Security, the panel's switches, sockets and regional-board keys
+    // reach the controller as changes of this panel's virtual inputs.
     void addBusSubscriptions()
     {
         const QString frontPanel = DB_TESK_FP_Interface::instance()->getServiceName();
-        m_subscriptions.add({frontPanel, QStringLiteral("vemo.frontpanel"), QStringLiteral("keyswitchUpdate"),
-                             Security::instance(), SLOT(keyswitchUpdateSlot(bool)),
-                             BusSubscriptions::LinkModesOnly, true});
+        const QString frontPanelInterface = QStringLiteral("vemo.frontpanel");
+        const QString swiss = QStringLiteral("svc.swiss");
+        const QString swissInterface = QStringLiteral("vemo.swiss");
+        SyncClient *client = SyncClient::instance();
+        using Entry = BusSubscriptions::Entry;
+        const Entry entries[] = {
+            {frontPanel, frontPanelInterface, QStringLiteral("keyswitchUpdate"), Security::instance(),
+             SLOT(keyswitchUpdateSlot(bool)), BusSubscriptions::LinkModesOnly, true},
+            {frontPanel, frontPanelInterface, QStringLiteral("keyswitchUpdate"), client,
+             SLOT(keyswitchUpdateSlot(bool)), BusSubscriptions::LinkModesOnly, true},
+            {frontPanel, frontPanelInterface, QStringLiteral("usbStickUpdate"), client,
+             SLOT(usbStickUpdateSlot(bool)), BusSubscriptions::LinkModesOnly, false},
+            {swiss, swissInterface, QStringLiteral("silentStatus"), client, SLOT(swissSilenceUpdateSlot(bool)),
+             BusSubscriptions::LinkModesOnly, true},
+            {swiss, swissInterface, QStringLiteral("rstnStatus"), client, SLOT(swissResetUpdateSlot(bool)),
+             BusSubscriptions::LinkModesOnly, true},
+            {swiss, swissInterface, QStringLiteral("keyswStatus"), client, SLOT(swissKeyswitchUpdateSlot(bool)),
+             BusSubscriptions::LinkModesOnly, true},
+            {QStringLiteral("svc.power"), QStringLiteral("vemo.power"), QStringLiteral("powerStatusUpdate"),
+             client, SLOT(powerStatusUpdateSlot(uint)), BusSubscriptions::LinkModesOnly, false},
+        };
+        for (const Entry &entry : entries)
+            m_subscriptions.add(entry);
     }
 
     // A press anywhere in the window is a touch of the screen, and a touch

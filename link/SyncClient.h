@@ -3,11 +3,18 @@
 #include "app/BucketCmd.h"
 #include "eventlog/HighPriorityStatus.h"
 #include "link/AckResponse.h"
+#include "link/DisablementFunctionID.h"
+#include "link/LoopShutdownRestartReply.h"
+#include "link/PointValueDetails.h"
+#include "link/SimplePointInfo.h"
+#include "link/StandardReplyStatus.h"
 #include "link/SyncPacket.h"
+#include "paneldata/TCTypes.h"
 #include "paneldata/SC_SyncPageIDS.h"
 #include "paneldata/sc_syncPages.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QMap>
 #include <QObject>
 #include <QString>
@@ -17,6 +24,8 @@ class SC_LkSpeakBasePacket;
 class SC_LinkLayer;
 class SC_PacketBuffer;
 class SC_PacketHandler;
+class SC_PointsIndividual;
+class SC_PointsWildCard;
 class SC_SupervisionPacket;
 class SC_TESKSupportPacket;
 class sc_LkEventLog;
@@ -89,11 +98,102 @@ public:
     void sendRawPacket(quint8 channel, const QByteArray &bytes);
     // Answers a received support packet on its sender's addressing.
     void sendAcknowledgement(const SC_LkSpeakBasePacket &request, quint8 answer);
-    // A pulse of one of this panel's virtual inputs: active, then inactive,
-    // acknowledgement asked. Nothing is sent for an input the configuration
-    // does not have.
-    void sendInputPointChange(quint8 group, quint8 input);
     void sendSupervisionReply(SC_SupervisionPacket *answer);
+
+    // Commands to the controller. Each builds its request in the header
+    // layout in force at the call, sends it and returns; an answer, where
+    // one comes, arrives later as a signal. Destination 0 is the local
+    // controller.
+
+    // A pulse of one of this panel's virtual inputs (active, then inactive,
+    // acknowledged), or one change to a value. Nothing is sent for an input
+    // the configuration does not have.
+    void sendInputPointChange(quint8 group, quint8 input);
+    void sendInputPointChangeValue(quint8 group, quint8 input, bool on);
+    void sendDayNightMode(bool day);
+    void sendKeyDepotTest();
+    void sendKeyDepotReset();
+
+    // Point lists go in as many packets as they need, in order.
+    void sendForcePoints(quint8 action, const SC_PointsIndividual &points);
+    void sendForcePointsAction(quint8 action, const SC_PointsIndividual &points);
+    void sendBasicPointCommand(const SC_PointsIndividual &points, quint8 command, bool acknowledgeRequest);
+    // Each packet is numbered from the first sequence byte on (0 is never
+    // used) and announced by disablementSent before it leaves; returns the
+    // sequence byte for the caller's next disablement. An empty individual
+    // list sends nothing.
+    quint8 sendDisablePoints(quint8 kind, DisablementFunctionID function, const SC_PointsIndividual &points,
+                             quint8 firstSequence);
+    quint8 sendDisableWildCard(quint8 kind, DisablementFunctionID function, const SC_PointsWildCard &points,
+                               quint8 firstSequence);
+    // Every configured point of the loop, disabled or enabled.
+    void sendLoopDisablement(quint8 loop, quint8 panel, bool disable);
+    void sendStartWalktest(quint8 mode, const SC_PointsWildCard &scope);
+    void sendStopWalktest(quint8 first, quint8 second);
+    void sendLoopPointCountersSnapshotRequest(quint8 first, quint8 second);
+    void sendServiceToolCommand(quint8 command, quint8 argument, bool acknowledgeRequest);
+    void sendSetTimeDate(quint32 panelTime);
+
+    void sendRestartPanelRequest(quint8 panel);
+    void sendLoopShutdownRestartRequest(quint8 panel, quint8 loop, quint8 restart);
+    // Remember the request, so the loop's points follow once the
+    // commissioning page reports the loop's new state.
+    void requestLoopShutdown(quint8 panel, quint8 loop);
+    void requestLoopRestart(quint8 panel, quint8 loop);
+    void sendFastFaultModeRequest(quint8 panel, quint8 mode);
+    void sendPointStatusUpdateRequest(quint8 first, quint8 panel, quint8 second);
+
+    // The first point of a channel, or one point; answered by
+    // PointInformationValues.
+    void sendPointInformationRequest(quint8 panel, quint8 channelKind, quint8 channelAddress,
+                                     quint8 channelNumber);
+    void sendPointInformationRequestExt(quint8 panel, quint8 channelKind, quint8 channelAddress,
+                                        quint8 channelNumber, quint8 point);
+    void sendPointInformationRequestFor(const SimplePointInfo &point);
+    void sendNextPointInformationRequest(quint8 panel, quint16 cursor);
+    // The point address is panel, channel byte, channel address and point
+    // from the high byte down. Asks for the other language too unless the
+    // panel uses one language only.
+    void sendPointTextRequest(quint32 pointAddress, int language);
+    void sendZoneTextRequest(quint8 panel, quint8 zone, int language);
+
+    void sendRbusCommsStatsRequest(quint8 panel, quint8 node, bool reset);
+    void sendFlashInfoRequest(quint8 panel);
+    void sendConnectedServicesRequest(quint8 panel, quint8 request);
+    void sendNetworkFaultRequest(quint8 node, quint8 kind);
+
+    // Reports printed by the controller on the printer the user chose. The
+    // first argument of each is the report's parameter (the panel, as a
+    // rule).
+    void sendPrintReportPointDisabled(quint8 parameter, quint8 selection);
+    void sendPrintReportPointsUntestedFailed(quint8 parameter);
+    void sendPrintReportForcedPoints(quint8 parameter, quint8 kind);
+    void sendPrintReportAnalogValues(quint8 parameter, quint8 channelKind, quint8 channelAddress,
+                                     quint8 first, quint8 second);
+    void sendPrintReportActiveFaults(quint8 parameter, quint8 filter);
+    void sendPrintReportLoopPointCounters(quint8 parameter, quint8 loop, quint8 option);
+    void sendPrintReportActivePoints(quint8 parameter, quint8 reportCode, quint8 selection, quint8 listKind,
+                                     quint8 state, quint8 forced);
+    void sendPrintReportDeviceDates(quint8 parameter, quint8 selection, quint8 dateFilter);
+    void sendPrintReportNetworkDetails(quint8 parameter);
+    void sendPrintReportSoundersRSM(quint8 parameter, quint8 channelKind, quint8 channelAddress,
+                                    quint8 listKind);
+    void sendPrintReportSerialNumbers(quint8 parameter, quint8 channelKind, quint8 channelAddress,
+                                      quint8 mismatchedOnly);
+    void sendPrintReportCommsStats(quint8 parameter, quint8 kind, quint8 node);
+
+    // Loops whose shutdown (0) or restart (1) was asked for and not settled.
+    void recordLoopState(quint8 panel, quint8 loop, int state);
+    void clearLoopStates(quint8 panel);
+    int loopState(quint8 panel, quint8 loop) const;
+    // The loops' states as the commissioning page reports them, '1' for
+    // shut down, loop 1 at position 1: a loop that reached the state asked
+    // for has its points disabled or enabled to match.
+    void applyLoopDisableFlags(quint8 panel, const QString &flags);
+
+    void emitAcknowledgementStatus(eAckResponse status);
+    void emitLoopScanCompleted(TC::channelAddressNumerical_t loop, bool completed);
+    void emitServiceToolStatusUpdateReceived();
 
 signals:
     void BucketCommand(BucketCmd command);
@@ -113,6 +213,24 @@ signals:
     void walkTestUpdatedReceived();
     void compatibilityUpdated(bool compatible);
 
+    // Answers to commands.
+    void disablementSent(quint8 sequence, quint16 points, DisablementFunctionID function);
+    void PointCommandReply(quint8 sequence, quint16 first, quint16 completed, quint16 deferred);
+    void PointInformationValues(SimplePointInfo point, PointValueDetails values, quint8 replyStatus);
+    void lkSpeakStandardPktReply(eStandardReplyStatus status, int value);
+    // The reply is valid while the signal is being emitted only.
+    void loopShutdownRestartPktReply(LoopShutdownRestartReply &reply);
+    void pointStringUpdated(TC::panel_t panel);
+    void AdvancedStatsRbusCommsReply(TC::panel_t panel, TC::channelAddressNumerical_t node, quint32 c1,
+                                     quint32 c2, quint32 c3, quint32 c4, quint32 c5, quint32 c6, quint32 c7,
+                                     quint32 c8, quint32 c9, quint32 c10, quint32 c11, quint32 c12);
+    void AdvancedStatsFlashInfoReply(TC::panel_t panel, quint32 first, quint32 second);
+    void ConnectedServicesReply(TC::panel_t panel, TC::cs_configuration configuration,
+                                TC::cs_state firstState, quint16 firstValue1, quint16 firstValue2,
+                                TC::cs_state secondState, quint16 secondValue1, quint16 secondValue2);
+    void loopScanCompleted(TC::channelAddressNumerical_t loop, bool completed);
+    void serviceToolStatusUpdateReceived();
+
 public slots:
     void ReceivedPacket(SyncPacket packet);
     void PersistenceTimeout();
@@ -130,12 +248,42 @@ public slots:
     // Starts the historic synchronisation anew, keeping the log.
     void restartHistoricLog();
 
+    // Operator actions sent as virtual input changes.
+    void selfTest(bool start);
+    void evacuate();
+    void soundersOnOff();
+    void swissAlarmAcknowledge();
+    void setInvestigateDelay();
+    void setLogSyncFault();
+    void setFireTestMode();
+    void sendUser2ButtonPressed();
+    void setSilenceResoundSounders();
+    void setSilenceBuzzer();
+    void fireResetSlot();
+    void keyswitchUpdateSlot(bool on);
+    void usbStickUpdateSlot(bool inserted);
+    void swissSilenceUpdateSlot(bool on);
+    void swissResetUpdateSlot(bool on);
+    void swissKeyswitchUpdateSlot(bool on);
+    void powerStatusUpdateSlot(uint status);
+
 private:
     SyncClient();
 
     void linkStateChanged(bool up, quint8 status);
     void writeLinkStatusKey();
     void replaceHistoricSynchronizer();
+
+    void sendPacket(SC_LkSpeakBasePacket &packet);
+    // Sends the packets that makePacket(start) builds until a packet's list
+    // is done.
+    template <typename MakePacket>
+    void sendPointList(MakePacket makePacket);
+    template <class List>
+    quint8 sendDisablement(quint8 kind, DisablementFunctionID function, const List &points,
+                           quint8 firstSequence);
+    void sendSwissInput(quint8 input, bool on);
+    void sendInputChange(quint8 group, quint8 input, bool pulse, bool on);
 
     sc_LkEventLog *m_eventLog;
     sc_LkLogManagerServices *m_logManagerServices;
@@ -151,6 +299,8 @@ private:
     bool m_compatible = false;
     bool m_configurationPending = true;
     QByteArray m_connectionKey;
+    // Panel -> loop -> requested state.
+    QHash<quint8, QHash<quint8, int>> m_loopStates;
 
     // Set through a queued call when a controller connects on the link thread.
     QString m_localAddress = QStringLiteral("-");

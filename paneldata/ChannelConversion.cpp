@@ -96,3 +96,13 @@ QPair<quint8, quint8> channelAddressToNumerical(quint8 kind, quint8 address)
         return Pair(0, 0);
     }
 }
+
+QPair<quint8, quint8> channelToLayout(quint8 kind, quint8 address, int layoutKind)
+{
+    return layoutKind == 0 ? channelAddressToNumerical(kind, address) : Pair(kind, address);
+}
+
+QPair<quint8, quint8> channelFromLayout(quint8 first, quint8 second, int layoutKind)
+{
+    return layoutKind == 0 ? numericalToChannelAddress(first, second) : Pair(first, second);
+}

@@ -13,3 +13,8 @@ QPair<quint8, quint8> numericalToChannelAddress(quint8 kindNibble, quint8 numeri
 
 // (channel kind, channel address) -> (kind nibble, numerical channel)
 QPair<quint8, quint8> channelAddressToNumerical(quint8 kind, quint8 address);
+
+// The two channel bytes a packet of the header layout carries, and back:
+// layout 0 carries the numerical form, layout 1 the pair itself.
+QPair<quint8, quint8> channelToLayout(quint8 kind, quint8 address, int layoutKind);
+QPair<quint8, quint8> channelFromLayout(quint8 first, quint8 second, int layoutKind);

@@ -15,6 +15,9 @@ using zone_t = quint8;
 using channelAddressNumerical_t = quint8;
 // Widened when carried by signals.
 using channelAddress_t = quint32;
+// The connected-services figures as the controller reports them.
+using cs_configuration = quint8;
+using cs_state = quint8;
 
 inline constexpr panel_t cPanelCount = 100;
 inline constexpr panel_t cNoPanel = 254;

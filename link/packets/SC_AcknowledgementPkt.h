@@ -2,8 +2,11 @@
 
 #include "link/SC_TESKSupportPacket.h"
 
+class SyncClient;
+
 // The answer to a support packet that asked for an acknowledgement
-// (sub-code 1). Payload: 1, answer.
+// (sub-code 1), both ways. Payload: 1, answer. Received, the answer goes to
+// the screens as acknowledgementStatus.
 class SC_AcknowledgementPkt final : public SC_TESKSupportPacket
 {
 public:
@@ -18,6 +21,7 @@ public:
     };
 
     SC_AcknowledgementPkt(const SC_LkSpeakBasePacket &request, quint8 answer);
+    SC_AcknowledgementPkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client);
 
     quint8 answer() const { return m_answer; }
 
@@ -26,4 +30,5 @@ public:
 
 private:
     quint8 m_answer;
+    SyncClient *m_client = nullptr;
 };

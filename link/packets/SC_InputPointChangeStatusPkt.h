@@ -1,13 +1,14 @@
 #pragma once
 
 #include "link/SC_LkSpeakBasePacket.h"
+#include "link/SC_RequestPacket.h"
 
 #include <QVector>
 
 // Operator actions reported as changes of this panel's virtual input points
 // (function code 37). Payload: per change, group then input with bit 7 set
 // for active; no count, the length field says how many.
-class SC_InputPointChangeStatusPkt final : public SC_LkSpeakBasePacket
+class SC_InputPointChangeStatusPkt final : public SC_RequestPacket<SC_LkSpeakBasePacket>
 {
 public:
     static constexpr int FunctionCode = 37;
@@ -20,10 +21,4 @@ public:
     };
 
     SC_InputPointChangeStatusPkt(const QVector<Change> &changes, const SC_RequestAddress &address);
-
-    void handlePacketData() override;
-    void serialise() override;
-
-private:
-    QVector<Change> m_changes;
 };

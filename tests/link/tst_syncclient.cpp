@@ -1,6 +1,7 @@
 #include "FakeClock.h"
 #include "LinkTestBytes.h"
 #include "MessageCapture.h"
+#include "SentPackets.h"
 
 #include "app/BucketMaster.h"
 #include "app/TeskGlobalConfig.h"
@@ -39,16 +40,6 @@ QByteArray supervisionAnswer(quint8 sequence = 9)
     QByteArray answer = hex("00000013 03 00 f5 0007 01 0000 32 09 19 06 01 00 01");
     answer[13] = char(sequence);
     return answer;
-}
-
-QByteArrayList lkSpeakSent(const QSignalSpy &spy)
-{
-    QByteArrayList sent;
-    for (const QList<QVariant> &arguments : spy) {
-        if (arguments.at(0).value<quint8>() == SyncClient::LkSpeakChannel)
-            sent << arguments.at(1).toByteArray();
-    }
-    return sent;
 }
 
 // What the dispatcher reported; other components may warn about their own

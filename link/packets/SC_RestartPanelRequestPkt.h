@@ -1,0 +1,14 @@
+#pragma once
+
+#include "link/SC_LkSpeakBasePacket.h"
+#include "link/SC_RequestPacket.h"
+
+// Restarts a panel, or every panel with 255 (function code 182, sent to the
+// panel). Payload: 0.
+class SC_RestartPanelRequestPkt final : public SC_RequestPacket<SC_LkSpeakBasePacket>
+{
+public:
+    static constexpr int FunctionCode = 182;
+
+    SC_RestartPanelRequestPkt(quint8 panel, int layoutKind);
+};
