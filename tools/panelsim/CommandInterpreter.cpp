@@ -95,6 +95,11 @@ void CommandInterpreter::readStandardInput()
     });
 }
 
+void CommandInterpreter::addCommand(const QString &name, const QString &usage, int minimumArguments, Run run)
+{
+    m_serviceCommands.append({name, usage, minimumArguments, std::move(run)});
+}
+
 void CommandInterpreter::enqueue(const QString &line)
 {
     m_queue.enqueue(line);
@@ -135,6 +140,17 @@ void CommandInterpreter::execute(const QString &line)
         (this->*command.run)(arguments);
         if (command.run != &CommandInterpreter::expect)
             m_seenSinceLastCommand.clear();
+        return;
+    }
+    for (const ServiceCommand &command : qAsConst(m_serviceCommands)) {
+        if (name != command.name)
+            continue;
+        if (arguments.size() < command.minimumArguments) {
+            emit output(QStringLiteral("error usage: %1").arg(command.usage));
+            return;
+        }
+        m_seenSinceLastCommand.clear();
+        command.run(arguments);
         return;
     }
     emit output(QStringLiteral("error unknown command: %1").arg(name));
@@ -306,4 +322,6 @@ void CommandInterpreter::help(const QStringList &)
 {
     for (const Command &command : commands())
         emit output(QLatin1String(command.usage));
+    for (const ServiceCommand &command : qAsConst(m_serviceCommands))
+        emit output(command.usage);
 }

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
+
 class Controller;
 class ControllerLink;
 class SyncSession;
@@ -24,6 +26,10 @@ public:
 
     void readStandardInput();
     void enqueue(const QString &line);
+    // A command of one of the controller's services; the arguments follow
+    // the name.
+    using Run = std::function<void(const QStringList &arguments)>;
+    void addCommand(const QString &name, const QString &usage, int minimumArguments, Run run);
 
 signals:
     void output(const QString &line);
@@ -41,6 +47,15 @@ private:
         void (CommandInterpreter::*run)(const QStringList &arguments);
     };
     static const QVector<Command> &commands();
+
+    struct ServiceCommand
+    {
+        QString name;
+        QString usage;
+        int minimumArguments;
+        Run run;
+    };
+    QVector<ServiceCommand> m_serviceCommands;
 
     void runQueued();
     void execute(const QString &line);

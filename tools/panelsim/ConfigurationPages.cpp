@@ -5,7 +5,26 @@
 
 #include <QBitArray>
 
+// Header layout 0 carries a channel as a kind nibble and a numerical
+// channel. The site uses loops 1 to 10, channel 0/0 and the bus channels,
+// whose numbers stand as they are.
+QPair<quint8, quint8> ConfigurationPages::channelBytes(quint8 kind, quint8 address, int layout)
+{
+    if (layout == 1)
+        return {kind, address};
+    if (kind == 12 && address >= 1 && address <= 10)
+        return {0, address};
+    if (kind == 0 && address == 0)
+        return {0, 0};
+    if (kind >= 1 && kind <= 7 && kind != 6)
+        return {kind, address == 255 ? quint8(31) : address};
+    qWarning("panelsim: channel %d/%d has no numerical form; sent as 0/0", kind, address);
+    return {0, 0};
+}
+
 namespace {
+
+using ConfigurationPages::channelBytes;
 
 using Values = QVariantMap;
 
@@ -58,23 +77,6 @@ QByteArray text(const QString &value)
 {
     const QByteArray bytes = value.toLatin1().left(255);
     return write(Text, {{"length", bytes.size()}, {"bytes", bytes}});
-}
-
-// Header layout 0 carries a channel as a kind nibble and a numerical
-// channel. The site uses loops 1 to 10, channel 0/0 and the bus channels,
-// whose numbers stand as they are.
-QPair<quint8, quint8> channelBytes(quint8 kind, quint8 address, int layout)
-{
-    if (layout == 1)
-        return {kind, address};
-    if (kind == 12 && address >= 1 && address <= 10)
-        return {0, address};
-    if (kind == 0 && address == 0)
-        return {0, 0};
-    if (kind >= 1 && kind <= 7 && kind != 6)
-        return {kind, address == 255 ? quint8(31) : address};
-    qWarning("panelsim: channel %d/%d has no numerical form; sent as 0/0", kind, address);
-    return {0, 0};
 }
 
 QByteArray page(int id, quint8 panel, const QByteArray &body)

@@ -3,6 +3,7 @@
 #include "SiteConfiguration.h"
 
 #include <QByteArray>
+#include <QPair>
 #include <QVector>
 
 // The sync pages that replicate a site's configuration, as payloads of
@@ -18,5 +19,9 @@ QVector<QByteArray> payloads(const SiteConfiguration &site, int layout);
 
 // The controller's clock report.
 QByteArray clockPayload(quint32 panelSeconds);
+
+// A channel (kind, address) as the header layout carries it: in layout 0 a
+// kind nibble and a numerical channel.
+QPair<quint8, quint8> channelBytes(quint8 kind, quint8 address, int layout);
 
 } // namespace ConfigurationPages

@@ -106,6 +106,32 @@ void Controller::sendLkSpeak(int function, const QByteArray &payload)
     m_link.send(LkSpeak, LkSpeakCodec::encode(requestHeader(function), payload));
 }
 
+LkHeader Controller::sendTo(quint8 destination, int function, const QByteArray &payload, bool acknowledge)
+{
+    LkHeader header = requestHeader(function, acknowledge);
+    header.destination = destination;
+    m_link.send(LkSpeak, LkSpeakCodec::encode(header, payload));
+    return header;
+}
+
+void Controller::sendReply(const LkHeader &request, int function, const QByteArray &payload)
+{
+    LkHeader header = request;
+    header.function = quint32(function);
+    header.destination = request.source;
+    header.source = request.destination;
+    header.firstAddress = request.secondAddress;
+    header.secondAddress = request.firstAddress;
+    header.firstService = request.secondService & 0x7F;
+    header.secondService = request.firstService;
+    m_link.send(LkSpeak, LkSpeakCodec::encode(header, payload));
+}
+
+bool Controller::isConnected() const
+{
+    return m_link.isConnected();
+}
+
 quint8 Controller::sendRequest(int function, const QByteArray &payload, bool acknowledge, const QString &label)
 {
     const LkHeader header = requestHeader(function, acknowledge);

@@ -30,6 +30,15 @@ public:
     void sendConnectionRequest();
     void sendSupervisionRequest();
     void sendLkSpeak(int function, const QByteArray &payload);
+    // A request to a node; returns its header, so an answer can be checked
+    // against it.
+    LkHeader sendTo(quint8 destination, int function, const QByteArray &payload, bool acknowledge = false);
+    // An answer to one of the engine's requests, addressed back to it.
+    void sendReply(const LkHeader &request, int function, const QByteArray &payload);
+    bool isConnected() const;
+    // What is wrong with the addressing of an answer to a request, if
+    // anything.
+    std::optional<QString> addressingFault(const LkHeader &request, const LkMessage &reply) const;
     // A request with its own sequence byte; with 'acknowledge' the engine's
     // acknowledgement is reported under the label. Returns the sequence.
     quint8 sendRequest(int function, const QByteArray &payload, bool acknowledge, const QString &label);
@@ -58,7 +67,6 @@ private:
     void reportAcknowledgement(const LkMessage &reply, const QVariantMap &fields);
     void onFrame(const LinkFrame &frame);
     void onLkSpeak(const QByteArray &body);
-    std::optional<QString> addressingFault(const LkHeader &request, const LkMessage &reply) const;
     void checkConnectionResponse(const LkMessage &reply, const QVariantMap &fields);
     void checkSupervisionAnswer(const LkMessage &reply, const QVariantMap &fields);
 

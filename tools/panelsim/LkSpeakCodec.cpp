@@ -103,6 +103,28 @@ const QVector<PacketKind> Kinds = {
       {"type", FieldType::U8}}},
     // Further changes follow as trailing bytes.
     {"input-point-change", 37, NoSubCode, {{"group", FieldType::U8}, {"input", FieldType::U8}}},
+    // The information text id follows as a trailing byte when "ext" is 4.
+    {"eventlog-data", 139, NoSubCode,
+     {{"node", FieldType::U8}, {"channel", FieldType::U8}, {"channelAddr", FieldType::U8},
+      {"pointCat", FieldType::U8}, {"point", FieldType::U8}, {"logicalPoint", FieldType::U8},
+      {"logicalZone", FieldType::U8}, {"deviceType", FieldType::U8}, {"eventCode", FieldType::U16},
+      {"seqNo", FieldType::U16}, {"zone", FieldType::U8}, {"sector", FieldType::U8}, {"time", FieldType::U32},
+      {"priority", FieldType::U8}, {"stdPriority", FieldType::U8}, {"category", FieldType::U8},
+      {"status", FieldType::U8}, {"accept", FieldType::U8}, {"pointBits", FieldType::U8},
+      {"client", FieldType::U16}, {"total", FieldType::U16}, {"position", FieldType::U16},
+      {"ext", FieldType::U8}}},
+    {"eventlog-accept", 141, NoSubCode,
+     {{"node", FieldType::U8}, {"channel", FieldType::U8}, {"channelAddr", FieldType::U8},
+      {"seqNo", FieldType::U16}, {"eventCode", FieldType::U16}, {"client", FieldType::U16},
+      {"end", FieldType::U8}}},
+    {"eventlog-registration", 142, NoSubCode,
+     {{"lead", FieldType::U8}, {"first", FieldType::U8}, {"second", FieldType::U16}, {"third", FieldType::U8},
+      {"fourth", FieldType::U8}, {"filter", FieldType::Bytes, nullptr, 20}}},
+    {"eventlog-deregistration", 143, NoSubCode, {{"client", FieldType::U16}}},
+    // The entries follow as trailing bytes: node, channel, channel address,
+    // sequence number (u16), event code (u16).
+    {"events-accepted", 246, 1,
+     {{"sub", FieldType::U8}, {"reference", FieldType::U16}, {"count", FieldType::U8}}},
 };
 
 } // namespace

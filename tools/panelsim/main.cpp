@@ -1,6 +1,7 @@
 #include "CommandInterpreter.h"
 #include "Controller.h"
 #include "ControllerLink.h"
+#include "EventLogService.h"
 #include "Site.h"
 #include "SyncSession.h"
 
@@ -37,6 +38,8 @@ int main(int argc, char *argv[])
     Controller controller(link, Site::demo());
     SyncSession session(controller);
     CommandInterpreter interpreter(controller, link, session);
+    EventLogService eventLog(controller);
+    eventLog.registerCommands(interpreter);
 
     QTextStream out(stdout);
     const auto print = [&out](const QString &line) {
@@ -47,6 +50,8 @@ int main(int argc, char *argv[])
     QObject::connect(&controller, &Controller::reported, &application, print);
     QObject::connect(&session, &SyncSession::reported, &interpreter, &CommandInterpreter::observe);
     QObject::connect(&session, &SyncSession::reported, &application, print);
+    QObject::connect(&eventLog, &EventLogService::reported, &interpreter, &CommandInterpreter::observe);
+    QObject::connect(&eventLog, &EventLogService::reported, &application, print);
     QObject::connect(&interpreter, &CommandInterpreter::output, &application, print);
     QObject::connect(&interpreter, &CommandInterpreter::finished, &application, &QCoreApplication::exit,
                      Qt::QueuedConnection);
