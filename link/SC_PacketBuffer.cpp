@@ -159,11 +159,15 @@ QBitArray SC_PacketBuffer::readBitArray(quint8 firstBit, quint8 count)
 
 QString SC_PacketBuffer::readText(quint8 length, bool rightToLeft)
 {
+    return readText(length, rightToLeft, PanelTextDecoder::currentSlot());
+}
+
+QString SC_PacketBuffer::readText(quint8 length, bool rightToLeft, int languageSlot)
+{
     const char *field = take(length);
     if (!field)
         return {};
-    return textDecoders().decodePanelText(PanelTextDecoder::currentSlot(), field, length,
-                                          rightToLeft);
+    return textDecoders().decodePanelText(languageSlot, field, length, rightToLeft);
 }
 
 void SC_PacketBuffer::rewind()

@@ -75,7 +75,11 @@ public:
     quint32 readUInt32();
     QVector<quint8> readByteVector(quint8 count);
     QBitArray readBitArray(quint8 firstBit, quint8 count);
+    // Decoded with the code page of the current language.
     QString readText(quint8 length, bool rightToLeft);
+    // Decoded with the code page of the given language slot (1 or 2), for a
+    // field that names its language.
+    QString readText(quint8 length, bool rightToLeft, int languageSlot);
     void rewind();
 
     // Outgoing side.

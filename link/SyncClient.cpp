@@ -163,6 +163,8 @@ SyncClient::SyncClient()
     qRegisterMetaType<PointValueDetails>("PointValueDetails");
     qRegisterMetaType<eStandardReplyStatus>("eStandardReplyStatus");
     EventLog::HighPriorityStatus::install(this);
+    qRegisterMetaType<TC::panel_t>("TC::panel_t");
+    qRegisterMetaType<TC::channelAddressNumerical_t>("TC::channelAddressNumerical_t");
 }
 
 SyncClient::~SyncClient()
@@ -180,6 +182,16 @@ SyncClient::~SyncClient()
 void SyncClient::emitBucketCommand(const BucketCmd &command)
 {
     emit BucketCommand(command);
+}
+
+void SyncClient::emitLoopScanCompleted(TC::channelAddressNumerical_t loop, bool completed)
+{
+    emit loopScanCompleted(loop, completed);
+}
+
+void SyncClient::emitServiceToolStatusUpdateReceived()
+{
+    emit serviceToolStatusUpdateReceived();
 }
 
 void SyncClient::registerPacketHandler(SC_PacketHandler *handler)

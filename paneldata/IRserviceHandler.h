@@ -2,16 +2,29 @@
 
 #include "paneldata/TCTypes.h"
 
+#include <QBitArray>
+#include <QHash>
 #include <QObject>
 
-// The IR service mode of each panel.
+// The IR service mode of each panel as the controller reports it: the mode
+// (0 enabled, 1 disabled, 2 not available), a value, and the loops it
+// concerns (bit l for loop l, loops 1 to 32).
 class IRserviceHandler final : public QObject
 {
     Q_OBJECT
 
 public:
+    static constexpr int NotAvailable = 2;
+    static constexpr int LoopBits = 33;
+
     static IRserviceHandler *instance();
 
+    // Announced even when nothing changed.
+    void updateMode(TC::panel_t panel, int mode, quint16 value, const QBitArray &loops);
+    // A panel never reported: mode 2, value 0, no loops.
+    int irMode(TC::panel_t panel) const;
+    quint16 irValue(TC::panel_t panel) const;
+    QBitArray irLoops(TC::panel_t panel) const;
     // Forgets every panel; announced as a change of panel 255.
     void clear();
 
@@ -19,5 +32,14 @@ signals:
     void irModeChanged(TC::panel_t panel);
 
 private:
-    IRserviceHandler() = default;
+    struct Mode
+    {
+        int mode = NotAvailable;
+        quint16 value = 0;
+        QBitArray loops;
+    };
+
+    IRserviceHandler();
+
+    QHash<TC::panel_t, Mode> m_modes;
 };

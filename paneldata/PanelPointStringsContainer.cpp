@@ -16,6 +16,15 @@ bool PanelPointStringsContainer::add(const PointTextEntry &entry)
     return true;
 }
 
+void PanelPointStringsContainer::set(const PointTextEntry &entry)
+{
+    const auto found = m_index.constFind(entry.key());
+    if (found == m_index.constEnd())
+        add(entry);
+    else
+        m_entries[found.value()] = entry;
+}
+
 const PointTextEntry *PanelPointStringsContainer::find(const ChannelAddress &channel, quint8 point) const
 {
     PointTextEntry probe;

@@ -19,6 +19,9 @@ public:
     void clear();
     // False, and nothing changes, when the point is held already.
     bool add(const PointTextEntry &entry);
+    // Replaces the texts of a point held already, in its place; adds it
+    // otherwise.
+    void set(const PointTextEntry &entry);
     // Null when the point is not held.
     const PointTextEntry *find(const ChannelAddress &channel, quint8 point) const;
 

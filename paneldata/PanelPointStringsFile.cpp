@@ -1,12 +1,18 @@
 #include "paneldata/PanelPointStringsFile.h"
 
+#include "paneldata/PanelPointStringsContainer.h"
 #include "paneldata/TCTypes.h"
+#include "pointmodels/PointTextLines.h"
 
+#include <QDebug>
 #include <QDir>
+#include <QSaveFile>
+#include <QTextStream>
 
 namespace {
 
 const QString StringsDirectory = QStringLiteral("strings");
+constexpr char Encoding[] = "UTF-8";
 
 } // namespace
 
@@ -20,6 +26,37 @@ PanelPointStringsFile::PanelPointStringsFile(quint8 panel)
 QString PanelPointStringsFile::directoryPath(quint8 panel)
 {
     return QDir::current().filePath(StringsDirectory + QDir::separator() + QString::number(panel));
+}
+
+bool PanelPointStringsFile::readContainer(PanelPointStringsContainer &texts)
+{
+    texts.clear();
+    if (!open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    QTextStream stream(this);
+    stream.setCodec(Encoding);
+    stream >> texts;
+    close();
+    return true;
+}
+
+bool PanelPointStringsFile::writeContainer(const PanelPointStringsContainer &texts)
+{
+    QSaveFile file(fileName());
+    if (!QDir().mkpath(directoryPath(m_panel)) || !file.open(QIODevice::WriteOnly)) {
+        qWarning() << "PanelPointStringsFile::writeContainer" << " cannot write" << fileName() << file.errorString();
+        return false;
+    }
+    QTextStream stream(&file);
+    stream.setCodec(Encoding);
+    stream << texts;
+    stream.flush();
+    if (stream.status() != QTextStream::Ok || !file.commit()) {
+        qWarning() << "PanelPointStringsFile::writeContainer" << " writing" << fileName() << "failed:"
+                   << file.errorString() << "; the previous file stays";
+        return false;
+    }
+    return true;
 }
 
 void PanelPointStringsFile::removeFiles()

@@ -1,21 +1,40 @@
 #pragma once
 
+#include "paneldata/PanelPointNamesRecord.h"
 #include "paneldata/PanelPointStringsContainer.h"
 #include "paneldata/TCTypes.h"
 
+#include <QHash>
 #include <QString>
+#include <QVector>
+
+#include <map>
+#include <utility>
 
 // The point names of every panel. They live in one file per panel; the
-// file of the panel last asked for is held in memory. Also the default
-// names (one per language) of an address that holds no configured point.
+// file of the panel last asked for is held in memory, and the names asked
+// for lately, of any panel, in a bounded cache. Also the default names (one
+// per language) of an address that holds no configured point.
 class PointTextCache final
 {
 public:
+    static constexpr int MaximumCachedTexts = 4000;
+
     static PointTextCache *instance();
 
     // Language 1 is the first language, any other value the second. Empty
     // when the panel's file does not name the point.
     QString pointText(TC::panel_t panel, const ChannelAddress &channel, TC::point_t point, int language);
+    // One name the controller sent on its own; the panel's file is rewritten.
+    void updatePointText(TC::panel_t panel, const ChannelAddress &channel, TC::point_t point,
+                         const QString &text, int language);
+    // The names of one part of the point-names page, merged into what the
+    // panel holds (a name sent again replaces the older one); the panel's
+    // file is rewritten from the merged set. A run that leaves points 0 to
+    // 250 ends the part there.
+    void storePanelTexts(TC::panel_t panel, const QVector<PanelPointNamesRecord> &records);
+    // Empties the cache only.
+    void clear();
     // Forgets the panel's names and deletes its file; 255 every panel's.
     void clearPanel(TC::panel_t panel);
 
@@ -23,13 +42,32 @@ public:
     QString defaultText(int language) const;
 
 private:
+    struct CachedTexts
+    {
+        std::pair<qint64, quint64> age;
+        QString firstText;
+        QString secondText;
+    };
+
     PointTextCache() = default;
 
     // Loads the panel's file when another panel is held; false when the
     // panel has no readable file (the held panel then stays).
     bool loadPanel(TC::panel_t panel);
+    // The panel's names to change: its file, or nothing when it has none.
+    void holdPanel(TC::panel_t panel);
+    void writePanel();
+
+    static quint32 cacheKey(TC::panel_t panel, const ChannelAddress &channel, TC::point_t point);
+    void insert(quint32 key, const QString &firstText, const QString &secondText);
+    const CachedTexts *lookup(quint32 key) const;
+    void remove(quint32 key);
 
     PanelPointStringsContainer m_texts;
+    QHash<quint32, CachedTexts> m_cache;
+    // Insertion time, then insertion order, to key.
+    std::map<std::pair<qint64, quint64>, quint32> m_cacheByAge;
+    quint64 m_insertions = 0;
     QString m_defaultText1;
     QString m_defaultText2;
 };

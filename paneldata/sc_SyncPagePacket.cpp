@@ -2,9 +2,18 @@
 
 #include "app/BucketKeys.h"
 #include "link/SyncClient.h"
+#include "paneldata/sc_syncPages.h"
 #include "paneldata/TCTypes.h"
 
 #include <QDebug>
+
+namespace {
+
+// Page texts are kept in logical order until the translator knows which
+// language reads right to left.
+constexpr bool TextsRightToLeft = false;
+
+} // namespace
 
 sc_SyncPagePacket::sc_SyncPagePacket(const QSharedPointer<SC_PacketBuffer> &received)
     : SC_TESKSupportPacket(received)
@@ -43,6 +52,41 @@ bool sc_SyncPagePacket::hasOptionalField() const
     return length() > quint32(buffer()->readOffset());
 }
 
+QString sc_SyncPagePacket::readPageText()
+{
+    SC_PacketBuffer &bytes = *buffer();
+    return bytes.readText(bytes.readUInt8(), TextsRightToLeft);
+}
+
+QString sc_SyncPagePacket::readPageText(int languageSlot)
+{
+    SC_PacketBuffer &bytes = *buffer();
+    return bytes.readText(bytes.readUInt8(), TextsRightToLeft, languageSlot);
+}
+
+QVector<QStringList> sc_SyncPagePacket::readLanguageTexts(int count, int languages)
+{
+    QVector<QStringList> items;
+    for (int i = 0; i < count && !buffer()->isBad(); ++i) {
+        QStringList texts;
+        for (int language = 1; language <= languages; ++language)
+            texts << readPageText(language);
+        items << texts;
+    }
+    return items;
+}
+
+void sc_SyncPagePacket::recordSignature(sc_syncPages &pages) const
+{
+    sc_syncPages::SignatureEntry held;
+    const bool found = pages.signature(m_pageId, m_panel, m_part, held);
+    if (held.signature == m_signature)
+        return;
+    if (found)
+        emit pages.signatureChanged(SC_SyncPageIDS::eSyncPageInformationIDs(m_pageId));
+    pages.storeSignature(m_pageId, m_panel, m_part, {true, true, m_signature});
+}
+
 bool sc_SyncPagePacket::isTablePanel(const char *method) const
 {
     if (TC::isTablePanel(m_panel))
@@ -54,11 +98,21 @@ bool sc_SyncPagePacket::isTablePanel(const char *method) const
 
 void sc_SyncPagePacket::setBucketValue(const QString &item, const QString &value, bool perPanel) const
 {
-    const QString key = perPanel ? BucketKeys::panelPrefix(m_panel) + item : item;
-    SyncClient::instance()->emitBucketCommand({BucketCmd::SetValue, m_pageId, key, value});
+    setBucketKey(perPanel ? BucketKeys::panelPrefix(m_panel) + item : item, value);
 }
 
 void sc_SyncPagePacket::setBucketNumber(const QString &item, quint32 value, bool perPanel) const
 {
     setBucketValue(item, QString::number(value), perPanel);
+}
+
+void sc_SyncPagePacket::setBucketKey(const QString &key, const QString &value) const
+{
+    SyncClient::instance()->emitBucketCommand({BucketCmd::SetValue, m_pageId, key, value});
+}
+
+void sc_SyncPagePacket::removePanelKeys() const
+{
+    SyncClient::instance()->emitBucketCommand(
+        {BucketCmd::RemoveKeysWithPrefix, m_pageId, BucketKeys::panelPrefix(m_panel), QString()});
 }

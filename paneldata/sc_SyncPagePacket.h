@@ -3,6 +3,10 @@
 #include "link/SC_TESKSupportPacket.h"
 
 #include <QString>
+#include <QStringList>
+#include <QVector>
+
+class sc_syncPages;
 
 // A sync page part as it travels in a support packet. Payload:
 //   0 sub-code (10 for a data update) | 1 page id | 2 panel | 3 part |
@@ -27,6 +31,10 @@ public:
     // "item".
     void setBucketValue(const QString &item, const QString &value, bool perPanel) const;
     void setBucketNumber(const QString &item, quint32 value, bool perPanel) const;
+    // A key of any shape in this page's bucket.
+    void setBucketKey(const QString &key, const QString &value) const;
+    // Every key of this page's bucket that begins with this panel's "7|".
+    void removePanelKeys() const;
 
 protected:
     explicit sc_SyncPagePacket(const QSharedPointer<SC_PacketBuffer> &received);
@@ -36,6 +44,16 @@ protected:
 
     // Whether the length field says a field follows the ones read so far.
     bool hasOptionalField() const;
+    // A length byte and that many bytes of text, in the code page of the
+    // current language, or of the language slot (1 or 2) the page names.
+    QString readPageText();
+    QString readPageText(int languageSlot);
+    // 'count' items of one text per language, languages 1 to 'languages';
+    // stops at the end of the packet.
+    QVector<QStringList> readLanguageTexts(int count, int languages);
+    // For pages that tell a changed part to the screens: stores the part's
+    // signature, announcing the page when it replaces another one.
+    void recordSignature(sc_syncPages &pages) const;
     // Per-panel tables hold panels 0 to 99; another panel is refused with a
     // warning naming the page.
     bool isTablePanel(const char *method) const;

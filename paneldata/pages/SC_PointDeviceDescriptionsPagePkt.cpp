@@ -1,0 +1,43 @@
+#include "paneldata/pages/SC_PointDeviceDescriptionsPagePkt.h"
+
+#include "link/SyncClient.h"
+#include "paneldata/TCTypes.h"
+
+namespace {
+
+constexpr quint16 MaximumDescriptions = 256;
+
+} // namespace
+
+SC_PointDeviceDescriptionsPagePkt::SC_PointDeviceDescriptionsPagePkt(
+    const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
+    : sc_SyncPagePacket(received)
+    , m_client(client)
+    , m_languages(buffer()->readUInt8())
+    , m_first(buffer()->readUInt8())
+    , m_count(buffer()->readUInt16())
+{
+    if ((m_languages == 1 || m_languages == 2) && m_count <= MaximumDescriptions)
+        m_descriptions = readLanguageTexts(m_count, m_languages);
+}
+
+bool SC_PointDeviceDescriptionsPagePkt::isAccepted() const
+{
+    return sc_SyncPagePacket::isAccepted() && panelNumber() == TC::cNoPanel
+           && (m_languages == 1 || m_languages == 2) && m_count <= MaximumDescriptions;
+}
+
+void SC_PointDeviceDescriptionsPagePkt::handlePacketData()
+{
+    for (int i = 0; i < m_descriptions.size(); ++i) {
+        const QStringList &texts = m_descriptions.at(i);
+        for (int language = 1; language <= texts.size(); ++language)
+            setBucketKey(QStringLiteral("%1|%2").arg(quint8(m_first + i)).arg(language), texts.at(language - 1));
+    }
+    recordSignature(m_client->syncPages());
+}
+
+void SC_PointDeviceDescriptionsPagePkt::serialise()
+{
+    buffer()->writeLength();
+}

@@ -1,0 +1,40 @@
+#include "paneldata/pages/SC_PointDeviceTagsPagePkt.h"
+
+#include "link/SyncClient.h"
+#include "paneldata/TCTypes.h"
+
+namespace {
+
+constexpr quint16 MaximumTags = 256;
+
+} // namespace
+
+SC_PointDeviceTagsPagePkt::SC_PointDeviceTagsPagePkt(const QSharedPointer<SC_PacketBuffer> &received,
+                                                     SyncClient *client)
+    : sc_SyncPagePacket(received)
+    , m_client(client)
+    , m_firstTag(buffer()->readUInt8())
+    , m_count(buffer()->readUInt16())
+{
+    if (m_count > MaximumTags)
+        return;
+    for (int i = 0; i < m_count && !buffer()->isBad(); ++i)
+        m_tags << readPageText();
+}
+
+bool SC_PointDeviceTagsPagePkt::isAccepted() const
+{
+    return sc_SyncPagePacket::isAccepted() && panelNumber() == TC::cNoPanel && m_count <= MaximumTags;
+}
+
+void SC_PointDeviceTagsPagePkt::handlePacketData()
+{
+    for (int i = 0; i < m_tags.size(); ++i)
+        setBucketKey(QString::number(quint8(m_firstTag + i)), m_tags.at(i));
+    recordSignature(m_client->syncPages());
+}
+
+void SC_PointDeviceTagsPagePkt::serialise()
+{
+    buffer()->writeLength();
+}

@@ -1,0 +1,15 @@
+#include "paneldata/pages/sc_EventNames_Page.h"
+
+#include "paneldata/SC_SyncPageIDS.h"
+
+sc_EventNames_Page sc_EventNames_Page::s_handler;
+
+sc_EventNames_Page::sc_EventNames_Page()
+    : SC_PageHandlerFor(SC_SyncPageIDS::eEventNames)
+{
+}
+
+sc_EventNames_Page *sc_EventNames_Page::handler()
+{
+    return &s_handler;
+}

@@ -1,0 +1,15 @@
+#include "paneldata/pages/sc_InformationTextMessages_Page.h"
+
+#include "paneldata/SC_SyncPageIDS.h"
+
+sc_InformationTextMessages_Page sc_InformationTextMessages_Page::s_handler;
+
+sc_InformationTextMessages_Page::sc_InformationTextMessages_Page()
+    : SC_PageHandlerFor(SC_SyncPageIDS::eInformationTextMessages)
+{
+}
+
+sc_InformationTextMessages_Page *sc_InformationTextMessages_Page::handler()
+{
+    return &s_handler;
+}

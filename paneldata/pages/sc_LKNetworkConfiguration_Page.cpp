@@ -1,0 +1,15 @@
+#include "paneldata/pages/sc_LKNetworkConfiguration_Page.h"
+
+#include "paneldata/SC_SyncPageIDS.h"
+
+sc_LKNetworkConfiguration_Page sc_LKNetworkConfiguration_Page::s_handler;
+
+sc_LKNetworkConfiguration_Page::sc_LKNetworkConfiguration_Page()
+    : SC_PageHandlerFor(SC_SyncPageIDS::eLkNetworkConfiguration)
+{
+}
+
+sc_LKNetworkConfiguration_Page *sc_LKNetworkConfiguration_Page::handler()
+{
+    return &s_handler;
+}

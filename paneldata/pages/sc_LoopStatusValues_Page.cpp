@@ -1,0 +1,15 @@
+#include "paneldata/pages/sc_LoopStatusValues_Page.h"
+
+#include "paneldata/SC_SyncPageIDS.h"
+
+sc_LoopStatusValues_Page sc_LoopStatusValues_Page::s_handler;
+
+sc_LoopStatusValues_Page::sc_LoopStatusValues_Page()
+    : SC_PageHandlerFor(SC_SyncPageIDS::eLoopStatusValues)
+{
+}
+
+sc_LoopStatusValues_Page *sc_LoopStatusValues_Page::handler()
+{
+    return &s_handler;
+}

@@ -1,0 +1,15 @@
+#include "paneldata/pages/sc_PointDeviceTags_Page.h"
+
+#include "paneldata/SC_SyncPageIDS.h"
+
+sc_PointDeviceTags_Page sc_PointDeviceTags_Page::s_handler;
+
+sc_PointDeviceTags_Page::sc_PointDeviceTags_Page()
+    : SC_PageHandlerFor(SC_SyncPageIDS::ePointDeviceTags)
+{
+}
+
+sc_PointDeviceTags_Page *sc_PointDeviceTags_Page::handler()
+{
+    return &s_handler;
+}
