@@ -55,6 +55,11 @@ bool toBool(const QString &value)
     return QVariant(value).toBool();
 }
 
+bool isFlagCharSet(const QString &flags, quint8 index)
+{
+    return index < flags.size() && flags.at(index) != QLatin1Char(BucketKeys::zero[0]);
+}
+
 QList<unsigned int> toNumbers(const QString &value)
 {
     QList<unsigned int> numbers;

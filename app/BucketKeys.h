@@ -119,6 +119,9 @@ bool isOne(const QString &value);
 // true/false keys, read the way a variant converts text: empty, "0" and
 // "false" are false.
 bool toBool(const QString &value);
+// Flag texts of one character per item ("0101"): set when the index lies
+// within the text and its character is not '0'.
+bool isFlagCharSet(const QString &flags, quint8 index);
 // Composed values: the '|'-separated fields as numbers (0 where not a number).
 QList<unsigned int> toNumbers(const QString &value);
 // "tmplateID": only templates 1 and 2 exist; anything else is 0.

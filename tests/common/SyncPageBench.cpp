@@ -1,5 +1,7 @@
 #include "SyncPageBench.h"
 
+#include "SyncPageBytes.h"
+
 #include "app/BucketMaster.h"
 #include "app/SC_App.h"
 #include "link/SyncClient.h"
@@ -22,6 +24,15 @@ SyncPageBench::~SyncPageBench()
 void SyncPageBench::receive(const QByteArray &packet)
 {
     SyncClient::instance()->ReceivedPacket(SyncPacket{SyncClient::LkSpeakChannel, packet});
+}
+
+int SyncPageBench::receivePart(int page, int panel, int part, const QByteArray &body, int layout,
+                               quint32 signature)
+{
+    const QByteArray packet = syncPagePart(quint8(page), quint8(panel), quint8(part), signature, body);
+    receive(layout == 1 ? inLayout1(packet) : packet);
+    const QByteArrayList sent = takeSent();
+    return sent.isEmpty() ? -1 : quint8(sent.last().back());
 }
 
 QByteArrayList SyncPageBench::takeSent()

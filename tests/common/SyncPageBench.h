@@ -18,6 +18,10 @@ public:
     SyncPageBench &operator=(const SyncPageBench &) = delete;
 
     void receive(const QByteArray &packet);
+    // One part of a page, acknowledgement asked; what the engine answered:
+    // 0 stored, 1 refused, 2 no handler, -1 nothing.
+    int receivePart(int page, int panel, int part, const QByteArray &body, int layout = 0,
+                    quint32 signature = 0x11223344);
     // The LkSpeak packets sent since the last call.
     QByteArrayList takeSent();
     QString value(int bucket, const QString &key) const;

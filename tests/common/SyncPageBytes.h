@@ -28,6 +28,13 @@ inline QByteArray syncPagePart(quint8 page, quint8 panel, quint8 part, quint32 s
     return supportPacket(pageHeader + body, acknowledge, sequence);
 }
 
+// The same packet with the layout-1 header: the marker after the length
+// field and a reserved byte at its end.
+inline QByteArray inLayout1(const QByteArray &layout0)
+{
+    return withLength(layout0.left(4) + char(228) + layout0.mid(4, 10) + char(0) + layout0.mid(14));
+}
+
 // The engine's reply to a support packet: addressed back to its sender.
 inline QByteArray supportReply(const QByteArray &payload, quint8 sequence = 9)
 {

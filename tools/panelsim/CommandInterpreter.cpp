@@ -32,8 +32,12 @@ const QVector<CommandInterpreter::Command> &CommandInterpreter::commands()
          &CommandInterpreter::connectionRequest},
         {"supervise", "supervise [count]: supervision requests (245/25)", 0, &CommandInterpreter::supervise},
         {"lk", "lk <function code> <payload hex>: an LkSpeak packet", 1, &CommandInterpreter::lk},
-        {"site", "site: the site's configuration pages and the panel clock", 0,
+        {"site", "site: the site's configuration, text, network and service pages and the panel clock", 0,
          &CommandInterpreter::siteConfiguration},
+        {"loopscan", "loopscan <panel> <loop>: the loop's point counters (page 29)", 2,
+         &CommandInterpreter::loopScan},
+        {"codepage", "codepage 1|2 <code page>: the code page of a language's texts", 2,
+         &CommandInterpreter::codePage},
         {"send", "send <channel> [body hex]: one frame", 1, &CommandInterpreter::send},
         {"sync", "sync: connection, engine configuration, signatures, differing pages, sync complete", 0,
          &CommandInterpreter::sync},
@@ -211,6 +215,26 @@ void CommandInterpreter::lk(const QStringList &arguments)
 void CommandInterpreter::siteConfiguration(const QStringList &)
 {
     m_controller.sendSiteConfiguration();
+}
+
+void CommandInterpreter::loopScan(const QStringList &arguments)
+{
+    int panel = 0;
+    int loop = 0;
+    if (!parseNumber(arguments.at(0), panel) || !parseNumber(arguments.at(1), loop)
+        || !m_controller.sendLoopCounters(quint8(panel), quint8(loop)))
+        emit output(QStringLiteral("error no such loop"));
+}
+
+void CommandInterpreter::codePage(const QStringList &arguments)
+{
+    int codePage = 0;
+    if (!parseNumber(arguments.at(1), codePage) || codePage <= 0 || codePage > 0xFFFF) {
+        emit output(QStringLiteral("error bad code page"));
+        return;
+    }
+    SiteTexts &texts = m_controller.site().texts;
+    (arguments.at(0) == QLatin1String("1") ? texts.firstCodePage : texts.secondCodePage) = quint16(codePage);
 }
 
 void CommandInterpreter::send(const QStringList &arguments)

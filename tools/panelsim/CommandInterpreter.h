@@ -66,6 +66,8 @@ private:
     void supervise(const QStringList &arguments);
     void lk(const QStringList &arguments);
     void siteConfiguration(const QStringList &arguments);
+    void loopScan(const QStringList &arguments);
+    void codePage(const QStringList &arguments);
     void send(const QStringList &arguments);
     void sync(const QStringList &arguments);
     void count(const QStringList &arguments);

@@ -1,6 +1,6 @@
 #include "ConfigurationPages.h"
 
-#include "LkSpeakCodec.h"
+#include "PageWriter.h"
 #include "SyncPage.h"
 
 #include <QBitArray>
@@ -25,11 +25,11 @@ QPair<quint8, quint8> ConfigurationPages::channelBytes(quint8 kind, quint8 addre
 namespace {
 
 using ConfigurationPages::channelBytes;
+using PageWriter::write;
 
 using Values = QVariantMap;
 
 // The fixed-shape pieces of the pages, written by the codec's table writer.
-const PacketKind Text{"text", 0, 0, {{"length", FieldType::U8}, {"bytes", FieldType::Bytes, "length"}}};
 const PacketKind PanelHead{"panel configuration", 0, 0,
                            {{"tool1", FieldType::U8}, {"tool2", FieldType::U8}, {"tool3", FieldType::U8},
                             {"second1", FieldType::U8}, {"second2", FieldType::U8}, {"second3", FieldType::U8},
@@ -68,15 +68,9 @@ const PacketKind Clock{"date and time", 147, 0, {{"unused", FieldType::U8}, {"ti
 enum Page { PanelConfigurationPage = 3, VersionsPage = 4, PointCorePage = 8, LoopDriversPage = 40 };
 constexpr int LogicalNumbersFormat = 1;
 
-QByteArray write(const PacketKind &kind, const Values &values)
-{
-    return LkSpeakCodec::writePayload(kind, values);
-}
-
 QByteArray text(const QString &value)
 {
-    const QByteArray bytes = value.toLatin1().left(255);
-    return write(Text, {{"length", bytes.size()}, {"bytes", bytes}});
+    return PageWriter::text(value.toLatin1());
 }
 
 QByteArray page(int id, quint8 panel, const QByteArray &body)
@@ -89,11 +83,7 @@ QByteArray panelConfiguration(const SitePanel &panel)
     QBitArray loops(256);
     for (quint8 loop : panel.loops())
         loops.setBit(loop);
-    QByteArray bits(32, '\0');
-    for (int i = 0; i < 256; ++i) {
-        if (loops.testBit(i))
-            bits[i / 8] = char(bits.at(i / 8) | (1 << (i % 8)));
-    }
+    const QByteArray bits = PageWriter::bitField(loops);
     quint16 loopWord = 0;
     for (int j = 1; j <= 16; ++j)
         loopWord |= loops.testBit(j) ? quint16(1u << (j - 1)) : 0;

@@ -4,6 +4,8 @@
 #include "ControllerLink.h"
 #include "StatusPages.h"
 #include "SyncPage.h"
+#include "ServicePages.h"
+#include "TextPages.h"
 
 #include <QDateTime>
 
@@ -195,14 +197,32 @@ bool Controller::setFire(quint8 panel, bool on)
     return true;
 }
 
+QVector<QByteArray> Controller::sitePages() const
+{
+    return ConfigurationPages::payloads(m_site.configuration, m_site.headerLayout)
+           + TextPages::payloads(m_site.configuration, m_site.texts, m_site.headerLayout)
+           + ServicePages::payloads(m_site.configuration, m_site.texts);
+}
+
 void Controller::sendSiteConfiguration()
 {
-    const QVector<QByteArray> pages = ConfigurationPages::payloads(m_site.configuration, m_site.headerLayout);
+    const QVector<QByteArray> pages = sitePages();
     for (const QByteArray &payload : pages)
         sendLkSpeak(ConfigurationPages::SupportFunction, payload);
     const qint64 panelSeconds = QDateTime::currentSecsSinceEpoch() - PanelEpoch;
     sendLkSpeak(ConfigurationPages::DateTimeFunction, ConfigurationPages::clockPayload(quint32(panelSeconds)));
     emit reported(QStringLiteral("site-sent %1").arg(pages.size()));
+}
+
+bool Controller::sendLoopCounters(quint8 panel, quint8 loop)
+{
+    for (const SitePanel &sitePanel : m_site.configuration.panels) {
+        if (sitePanel.number == panel && sitePanel.loops().contains(loop)) {
+            sendPage(ServicePages::loopCounters(sitePanel, loop));
+            return true;
+        }
+    }
+    return false;
 }
 
 void Controller::onFrame(const LinkFrame &frame)

@@ -52,8 +52,13 @@ public:
     // A fire on the panel (one more fire alarm, the fire bit of the status
     // word), or its reset.
     bool setFire(quint8 panel, bool on);
-    // The site's configuration pages, then the panel clock.
+    // The site's configuration, name and text, network and service pages.
+    QVector<QByteArray> sitePages() const;
+    // Those pages, then the panel clock.
     void sendSiteConfiguration();
+    // The counters of one loop, as after a loop scan; false for a loop the
+    // site does not have.
+    bool sendLoopCounters(quint8 panel, quint8 loop);
 
 signals:
     void reported(const QString &line);

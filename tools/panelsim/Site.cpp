@@ -8,5 +8,6 @@ Site Site::demo()
     for (const SitePanel &panel : site.configuration.panels)
         panels.append(panel.number);
     site.status = SiteStatus::demo(panels);
+    site.texts = SiteTexts::demo();
     return site;
 }

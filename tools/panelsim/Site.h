@@ -2,6 +2,7 @@
 
 #include "SiteConfiguration.h"
 #include "SiteStatus.h"
+#include "SiteTexts.h"
 
 #include <QByteArray>
 
@@ -21,6 +22,7 @@ struct Site
     // The connection key the controller hands out at the end of a
     // synchronisation.
     QByteArray connectionKey = QByteArrayLiteral("\x5a\xa5\x01\x02");
+    SiteTexts texts;
 
     static Site demo();
 };

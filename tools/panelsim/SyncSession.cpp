@@ -1,6 +1,5 @@
 #include "SyncSession.h"
 
-#include "ConfigurationPages.h"
 #include "Controller.h"
 #include "StatusPages.h"
 #include "SyncPage.h"
@@ -124,8 +123,7 @@ void SyncSession::configured()
 void SyncSession::sendDifferingPages(const SignatureList &held)
 {
     const Site &site = m_controller.site();
-    const QVector<QByteArray> pages = ConfigurationPages::payloads(site.configuration, site.headerLayout)
-                                      + StatusPages::payloads(site.status);
+    const QVector<QByteArray> pages = m_controller.sitePages() + StatusPages::payloads(site.status);
     QVector<QByteArray> differing;
     for (const QByteArray &payload : pages) {
         const std::optional<SyncPage::Identity> page = SyncPage::identify(payload);
