@@ -1,19 +1,13 @@
 #include "paneldata/sc_SyncPagePacket.h"
 
 #include "app/BucketKeys.h"
+#include "app/Translator.h"
 #include "link/SyncClient.h"
 #include "paneldata/sc_syncPages.h"
 #include "paneldata/TCTypes.h"
 
 #include <QDebug>
 
-namespace {
-
-// Page texts are kept in logical order until the translator knows which
-// language reads right to left.
-constexpr bool TextsRightToLeft = false;
-
-} // namespace
 
 sc_SyncPagePacket::sc_SyncPagePacket(const QSharedPointer<SC_PacketBuffer> &received)
     : SC_TESKSupportPacket(received)
@@ -55,13 +49,13 @@ bool sc_SyncPagePacket::hasOptionalField() const
 QString sc_SyncPagePacket::readPageText()
 {
     SC_PacketBuffer &bytes = *buffer();
-    return bytes.readText(bytes.readUInt8(), TextsRightToLeft);
+    return bytes.readText(bytes.readUInt8(), Translator::isPanelTextRightToLeft());
 }
 
 QString sc_SyncPagePacket::readPageText(int languageSlot)
 {
     SC_PacketBuffer &bytes = *buffer();
-    return bytes.readText(bytes.readUInt8(), TextsRightToLeft, languageSlot);
+    return bytes.readText(bytes.readUInt8(), Translator::isPanelTextRightToLeft(), languageSlot);
 }
 
 QVector<QStringList> sc_SyncPagePacket::readLanguageTexts(int count, int languages)

@@ -11,12 +11,7 @@ public:
     int receive(int page, int panel, int part, const QByteArray &body, int layout = 0,
                 quint32 signature = 0x11223344)
     {
-        QByteArray packet = syncPagePart(quint8(page), quint8(panel), quint8(part), signature, body);
-        if (layout == 1)
-            packet = inLayout1(packet);
-        m_bench.receive(packet);
-        const QByteArrayList sent = m_bench.takeSent();
-        return sent.isEmpty() ? -1 : quint8(sent.last().back());
+        return m_bench.receivePart(page, panel, part, body, layout, signature);
     }
 
     // Every cut of a whole packet, with its length field as it was.
@@ -31,13 +26,5 @@ public:
     SyncPageBench &bench() { return m_bench; }
 
 private:
-    // The same packet with the layout-1 header: the marker after the length
-    // field and a reserved byte at its end.
-    static QByteArray inLayout1(const QByteArray &layout0)
-    {
-        QByteArray packet = layout0.left(4) + char(228) + layout0.mid(4, 10) + char(0) + layout0.mid(14);
-        return withLength(packet);
-    }
-
     SyncPageBench m_bench;
 };

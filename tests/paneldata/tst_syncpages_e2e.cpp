@@ -108,10 +108,11 @@ void tst_SyncPagesEndToEnd::synchronisation()
     const int reSync = lines.indexOf(QStringLiteral("sync eventlog-resync requested"));
     QVERIFY(configured >= 0 && reSync > configured);
 
-    // Every part taken (status 0) is listed with its signature, and only those.
+    // Every part taken (status 0) is listed with its signature, in part order,
+    // and only those.
     Signatures stored;
     const QRegularExpression acknowledged(
-        QStringLiteral("^ack page=(\\d+) panel=(\\d+) part=0 signature=([0-9a-f]{8}) status=(\\d+)$"));
+        QStringLiteral("^ack page=(\\d+) panel=(\\d+) part=\\d+ signature=([0-9a-f]{8}) status=(\\d+)$"));
     int statusCounts = 0;
     for (const QString &line : lines) {
         const QRegularExpressionMatch ack = acknowledged.match(line);
