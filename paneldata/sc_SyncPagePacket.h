@@ -42,6 +42,8 @@ protected:
     // panel.
     sc_SyncPagePacket(const sc_SyncPagePacket &request, int subCode);
 
+    // Pages of texts carry one or two languages.
+    static bool isLanguageCount(quint8 languages) { return languages == 1 || languages == 2; }
     // Whether the length field says a field follows the ones read so far.
     bool hasOptionalField() const;
     // A length byte and that many bytes of text, in the code page of the

@@ -6,13 +6,13 @@ SC_EventNamesPagePkt::SC_EventNamesPagePkt(const QSharedPointer<SC_PacketBuffer>
     , m_first(buffer()->readUInt16())
     , m_count(buffer()->readUInt16())
 {
-    if (m_languages == 1 || m_languages == 2)
+    if (isLanguageCount(m_languages))
         m_names = readLanguageTexts(m_count, m_languages);
 }
 
 bool SC_EventNamesPagePkt::isAccepted() const
 {
-    return sc_SyncPagePacket::isAccepted() && (m_languages == 1 || m_languages == 2) && m_count >= 1;
+    return sc_SyncPagePacket::isAccepted() && isLanguageCount(m_languages) && m_count >= 1;
 }
 
 void SC_EventNamesPagePkt::handlePacketData()

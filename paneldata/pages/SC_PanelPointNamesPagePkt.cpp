@@ -9,11 +9,6 @@ namespace {
 
 constexpr quint16 MaximumRecords = 4096;
 
-bool isLanguageCount(quint8 languages)
-{
-    return languages == 1 || languages == 2;
-}
-
 } // namespace
 
 SC_PanelPointNamesPagePkt::SC_PanelPointNamesPagePkt(const QSharedPointer<SC_PacketBuffer> &received,

@@ -13,13 +13,13 @@ SC_PanelZoneNamesPagePkt::SC_PanelZoneNamesPagePkt(const QSharedPointer<SC_Packe
     , m_firstZone(buffer()->readUInt8())
     , m_count(buffer()->readUInt8())
 {
-    if (m_languages == 1 || m_languages == 2)
+    if (isLanguageCount(m_languages))
         m_names = readLanguageTexts(m_count, m_languages);
 }
 
 bool SC_PanelZoneNamesPagePkt::isAccepted() const
 {
-    return sc_SyncPagePacket::isAccepted() && (m_languages == 1 || m_languages == 2)
+    return sc_SyncPagePacket::isAccepted() && isLanguageCount(m_languages)
            && m_firstZone <= LastZone && m_firstZone + m_count <= ZonesEnd;
 }
 

@@ -17,14 +17,14 @@ SC_PointDeviceDescriptionsPagePkt::SC_PointDeviceDescriptionsPagePkt(
     , m_first(buffer()->readUInt8())
     , m_count(buffer()->readUInt16())
 {
-    if ((m_languages == 1 || m_languages == 2) && m_count <= MaximumDescriptions)
+    if (isLanguageCount(m_languages) && m_count <= MaximumDescriptions)
         m_descriptions = readLanguageTexts(m_count, m_languages);
 }
 
 bool SC_PointDeviceDescriptionsPagePkt::isAccepted() const
 {
     return sc_SyncPagePacket::isAccepted() && panelNumber() == TC::cNoPanel
-           && (m_languages == 1 || m_languages == 2) && m_count <= MaximumDescriptions;
+           && isLanguageCount(m_languages) && m_count <= MaximumDescriptions;
 }
 
 void SC_PointDeviceDescriptionsPagePkt::handlePacketData()

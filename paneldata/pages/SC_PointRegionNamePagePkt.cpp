@@ -7,11 +7,6 @@ namespace {
 
 constexpr quint16 MaximumRegions = 4096;
 
-bool isLanguageCount(quint8 languages)
-{
-    return languages == 1 || languages == 2;
-}
-
 } // namespace
 
 SC_PointRegionNamePagePkt::SC_PointRegionNamePagePkt(const QSharedPointer<SC_PacketBuffer> &received,

@@ -6,6 +6,14 @@
 
 #include <memory>
 
+// Bucket entries ("key=value") in text order, to compare a bucket with a
+// list whatever its key order.
+inline QStringList sortedEntries(QStringList entries)
+{
+    entries.sort();
+    return entries;
+}
+
 // The protocol client with the state store attached and every page handler
 // registered, as the start-up leaves them; received packets go in, the
 // packets the engine sends come out. The singletons go with it.

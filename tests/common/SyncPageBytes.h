@@ -2,7 +2,10 @@
 
 #include "../link/LinkTestBytes.h"
 
+#include <QString>
 #include <QtEndian>
+
+#include <initializer_list>
 
 // Support packets (function code 245) as the controller sends them: source
 // node 3, destination 0, first address 0, first service 50, second address 7,
@@ -13,6 +16,22 @@ inline QByteArray supportPacket(const QByteArray &payload, bool acknowledge = tr
     header[12] = char(acknowledge ? 0x81 : 0x01);
     header[13] = char(sequence);
     return withLength(header + payload);
+}
+
+// A page text: its length byte, then its bytes.
+inline QByteArray pageText(const QByteArray &bytes)
+{
+    return char(bytes.size()) + bytes;
+}
+
+// A flag text as the state store keeps it: one '0' or '1' per item, the
+// given items '1'.
+inline QString flagText(std::initializer_list<int> set, int size)
+{
+    QString text(size, QLatin1Char('0'));
+    for (int i : set)
+        text[i] = QLatin1Char('1');
+    return text;
 }
 
 // One part of a sync page (sub-code 10).

@@ -1,3 +1,4 @@
+#include "BitPositions.h"
 #include "SyncPageBench.h"
 #include "SyncPageBytes.h"
 
@@ -20,29 +21,6 @@ enum Page { Commissioning = 27, Snapshot = 29, IRMode = 30, ServiceTool = 37, De
             LoopStatus = 148 };
 constexpr int Stored = 0;
 constexpr int Refused = 1;
-
-QByteArray t(const QByteArray &bytes)
-{
-    return char(bytes.size()) + bytes;
-}
-
-QString flags(std::initializer_list<int> set, int size)
-{
-    QString text(size, QLatin1Char('0'));
-    for (int i : set)
-        text[i] = QLatin1Char('1');
-    return text;
-}
-
-QList<int> setBits(const QBitArray &bits)
-{
-    QList<int> set;
-    for (int i = 0; i < bits.size(); ++i) {
-        if (bits.testBit(i))
-            set << i;
-    }
-    return set;
-}
 
 const char *const FlagNames[] = {"fastLgc",   "rateOfRiseProc", "fastFlt",  "detPwrUp",
                                  "CommLvlUserLggedIn", "noisyDev", "irSrvMod", "rsmforced",
@@ -113,11 +91,11 @@ void tst_CommissioningPages::commissioningFlagsAndLoops_data()
     QTest::addColumn<quint16>("flags");
     QTest::addColumn<QString>("loops");
 
-    QTest::newRow("legacy loop bits 0x0005") << hex("0005 0021 0000 00") << quint16(0x0021) << flags({1, 3}, 256);
-    QTest::newRow("all flags, legacy loop 16") << hex("8000 ffff 0000 00") << quint16(0xffff) << flags({16}, 256);
-    QTest::newRow("bitmap from 4, two bits") << hex("ffff 0000 0000 00 04 02 02") << quint16(0) << flags({5}, 256);
+    QTest::newRow("legacy loop bits 0x0005") << hex("0005 0021 0000 00") << quint16(0x0021) << flagText({1, 3}, 256);
+    QTest::newRow("all flags, legacy loop 16") << hex("8000 ffff 0000 00") << quint16(0xffff) << flagText({16}, 256);
+    QTest::newRow("bitmap from 4, two bits") << hex("ffff 0000 0000 00 04 02 02") << quint16(0) << flagText({5}, 256);
     QTest::newRow("bitmap past loop 255") << hex("0000 0000 0000 00 fe 04 0f") << quint16(0)
-                                          << flags({254, 255}, 256);
+                                          << flagText({254, 255}, 256);
 }
 
 void tst_CommissioningPages::commissioningFlagsAndLoops()
@@ -222,18 +200,18 @@ void tst_CommissioningPages::pollsZone()
 void tst_CommissioningPages::deviceUses()
 {
     BucketMaster::instance()->setValue(DeviceUses, QStringLiteral("3"), QStringLiteral("1|1|Gone"));
-    QCOMPARE(receive(DeviceUses, 254, 0, hex("0002 000a 01 04") + t("A") + hex("02 00") + t("B")), Stored);
+    QCOMPARE(receive(DeviceUses, 254, 0, hex("0002 000a 01 04") + pageText("A") + hex("02 00") + pageText("B")), Stored);
     QCOMPARE(m_bench->bucket(DeviceUses), (QStringList{"10=1|4|A", "11=2|0|B"}));
     KeyOrderedDeviceUses *uses = KeyOrderedDeviceUses::instance();
     QCOMPARE(uses->uses().keys(), (QList<quint16>{10, 11}));
     QCOMPARE(uses->uses().value(11), QStringLiteral("2|0|B"));
 
     // A later part adds; the ids run in number order, not in key order.
-    QCOMPARE(receive(DeviceUses, 254, 1, hex("0001 0009 03 00") + t("C")), Stored);
+    QCOMPARE(receive(DeviceUses, 254, 1, hex("0001 0009 03 00") + pageText("C")), Stored);
     QCOMPARE(uses->uses().keys(), (QList<quint16>{9, 10, 11}));
     QCOMPARE(receive(DeviceUses, 254, 1, hex("0000 0000")), Stored);
     QCOMPARE(uses->uses().size(), 3);
-    QCOMPARE(receive(DeviceUses, 254, 1, hex("0002 000c 01 01") + t("cut")), Refused);
+    QCOMPARE(receive(DeviceUses, 254, 1, hex("0002 000c 01 01") + pageText("cut")), Refused);
     QCOMPARE(uses->uses().size(), 3);
 }
 
@@ -322,9 +300,9 @@ void tst_CommissioningPages::loopCounters()
     QCOMPARE(receive(Snapshot, 2, 0, body), Stored);
     QCOMPARE(m_bench->value(Snapshot, "pld|2|4"), QStringLiteral("3|1500|7"));
     QCOMPARE(m_bench->value(Snapshot, "leftresponses|2|4"), QStringLiteral("5"));
-    QCOMPARE(m_bench->value(Snapshot, "left|2|4"), flags({0, 2}, 254));
+    QCOMPARE(m_bench->value(Snapshot, "left|2|4"), flagText({0, 2}, 254));
     QCOMPARE(m_bench->value(Snapshot, "multipledevicesresponses|2|4"), QStringLiteral("2"));
-    QCOMPARE(m_bench->value(Snapshot, "multipledevices|2|4"), flags({}, 254));
+    QCOMPARE(m_bench->value(Snapshot, "multipledevices|2|4"), flagText({}, 254));
     QCOMPARE(m_bench->bucket(Snapshot).size(), 5);
     QCOMPARE(completed.count(), 3);
     const QList<QPair<int, bool>> expected{{4, true}, {5, false}, {7, false}};

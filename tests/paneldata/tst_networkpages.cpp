@@ -20,21 +20,6 @@ enum Page { LogicalZones = 9, Network = 17, CommsNodes = 31, DeviceTypes = 36, N
 constexpr int Stored = 0;
 constexpr int Refused = 1;
 
-// Key and value of a 254-character flag text with the given characters set.
-QString flags(std::initializer_list<int> set, int size = 254)
-{
-    QString text(size, QLatin1Char('0'));
-    for (int i : set)
-        text[i] = QLatin1Char('1');
-    return text;
-}
-
-QStringList sorted(QStringList entries)
-{
-    entries.sort();
-    return entries;
-}
-
 } // namespace
 
 // The network, communication node, device type and logical zone pages.
@@ -136,17 +121,17 @@ void tst_NetworkPages::commsNodes_data()
     const QStringList untouched{"4|2=old"};
     QTest::newRow("bits 0, 1 and 253")
         << 4 << 0 << 1 << hex("0002 02 00 02 03  0e fd 01 01") << Stored
-        << QStringList{"4|14=" + flags({253}), "4|2=" + flags({0, 1})};
+        << QStringList{"4|14=" + flagText({253}, 254), "4|2=" + flagText({0, 1}, 254)};
     QTest::newRow("layout 0: numerical channel 27 is kind 14 address 0")
-        << 4 << 0 << 0 << hex("0001 00 1b 01 01") << Stored << QStringList{"4|14=" + flags({0}), "4|2=old"};
+        << 4 << 0 << 0 << hex("0001 00 1b 01 01") << Stored << QStringList{"4|14=" + flagText({0}, 254), "4|2=old"};
     QTest::newRow("nodes up to 253 are written") << 4 << 0 << 1 << hex("0001 03 c8 36") + QByteArray(7, '\xff')
-                                                 << Stored << QStringList{"4|2=old", "4|3=" + flags({
+                                                 << Stored << QStringList{"4|2=old", "4|3=" + flagText({
         200, 201, 202, 203, 204, 205, 206, 207, 208, 209, 210, 211, 212, 213, 214, 215, 216, 217, 218, 219, 220, 221,
         222, 223, 224, 225, 226, 227, 228, 229, 230, 231, 232, 233, 234, 235, 236, 237, 238, 239, 240, 241, 242, 243,
-        244, 245, 246, 247, 248, 249, 250, 251, 252, 253})};
+        244, 245, 246, 247, 248, 249, 250, 251, 252, 253}, 254)};
     QTest::newRow("an entry past node 253 ends the page")
         << 4 << 0 << 1 << hex("0002 05 00 01 01  03 c8 37") + QByteArray(7, '\xff') << Stored
-        << QStringList{"4|2=old", "4|5=" + flags({0})};
+        << QStringList{"4|2=old", "4|5=" + flagText({0}, 254)};
     QTest::newRow("kind 255 ends the page") << 4 << 0 << 1 << hex("0002 ff 00 01 01  05 00 01 01") << Stored
                                             << untouched;
     QTest::newRow("panel 100") << 100 << 0 << 1 << hex("0001 05 00 01 01") << Refused << untouched;
@@ -193,7 +178,7 @@ void tst_NetworkPages::networkNodes()
 
     BucketMaster::instance()->setValue(NetworkNodes, QStringLiteral("9"), QStringLiteral("old"));
     QCOMPARE(receive(NetworkNodes, 0, 0, body), answer);
-    QCOMPARE(sorted(m_bench->bucket(NetworkNodes)), sorted(bucket));
+    QCOMPARE(sortedEntries(m_bench->bucket(NetworkNodes)), sortedEntries(bucket));
 }
 
 void tst_NetworkPages::deviceTypes()

@@ -12,31 +12,24 @@
 
 namespace {
 
-// Page texts: a length byte and the bytes.
-QByteArray text(const char *value)
-{
-    const QByteArray bytes(value);
-    return char(bytes.size()) + bytes;
-}
-
 // Page 3 up to field 26: tool version 2.5.<third>, issue 7, zone limit
 // <zoneLimit>, loop word 0x0003, two languages of texts.
 QByteArray panelPageFields(quint8 third = 0, quint8 zoneLimit = 120)
 {
     QByteArray body = hex("02 05") + char(third) + hex("09 09 09  0007  00000064 000000c8  00000000 00 0000  0042")
                       + char(zoneLimit) + hex("0003");
-    body += text(" Harbour ") + text("unused") + text("Tmpl") + text("Hall ") + text("Halle");
-    body += hex("00b4 00 00 0000 02") + text("x") + text("y");
+    body += pageText(" Harbour ") + pageText("unused") + pageText("Tmpl") + pageText("Hall ") + pageText("Halle");
+    body += hex("00b4 00 00 0000 02") + pageText("x") + pageText("y");
     return body;
 }
 
 // Optional sections A to E.
 QByteArray sectionA()
 {
-    return hex("01 0a 05 02  02 02  01 0a 0b 0c") + text("Lobby") + text("Foyer")
-           + hex("01 14 15 16") + text("Second") + text("Zweite");
+    return hex("01 0a 05 02  02 02  01 0a 0b 0c") + pageText("Lobby") + pageText("Foyer")
+           + hex("01 14 15 16") + pageText("Second") + pageText("Zweite");
 }
-QByteArray sectionB() { return hex("00 02") + text(" Type ") + text("Typ"); }
+QByteArray sectionB() { return hex("00 02") + pageText(" Type ") + pageText("Typ"); }
 
 } // namespace
 
@@ -128,7 +121,7 @@ void TestPanelPages::page3_withoutSections()
 
 void TestPanelPages::page3_allSections()
 {
-    QCOMPARE(handle3(panelPageFields() + sectionA() + sectionB() + hex("21") + text("P-07") + hex("01")), 0);
+    QCOMPARE(handle3(panelPageFields() + sectionA() + sectionB() + hex("21") + pageText("P-07") + hex("01")), 0);
     PanelConfiguration *config = PanelConfiguration::instance();
     const QBitArray loops = LoopDriverConfiguration::instance()->panelLoopBits(7);
     QCOMPARE(loops.size(), 256);

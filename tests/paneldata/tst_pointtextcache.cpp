@@ -70,8 +70,6 @@ private slots:
 
     void fileIsWrittenAsGiven_data();
     void fileIsWrittenAsGiven();
-    void fileNamesByPanel_data();
-    void fileNamesByPanel();
     void partsMergeAndTheFileHoldsThemAll();
     void runOutOfRangeEndsThePartKeepingWhatCameBefore();
     void brokenLinesAreSkippedWithAWarning();
@@ -134,24 +132,6 @@ void tst_PointTextCache::fileIsWrittenAsGiven()
             QCOMPARE(text(5, channel, quint8(record.firstPoint + i), 2), record.texts.at(i).second);
         }
     }
-}
-
-void tst_PointTextCache::fileNamesByPanel_data()
-{
-    QTest::addColumn<int>("panel");
-    QTest::addColumn<QString>("path");
-    QTest::newRow("5") << 5 << "strings/5/output_05.txt";
-    QTest::newRow("12") << 12 << "strings/12/output_12.txt";
-    QTest::newRow("100") << 100 << "strings/100/output_100.txt";
-    QTest::newRow("254") << 254 << "strings/254/output_254.txt";
-}
-
-void tst_PointTextCache::fileNamesByPanel()
-{
-    QFETCH(int, panel);
-    QFETCH(QString, path);
-    PointTextCache::instance()->storePanelTexts(quint8(panel), {run(12, 1, 0, 1, {{"x", ""}})});
-    QVERIFY2(QFile::exists(path), qPrintable(path));
 }
 
 // A page's parts each bring some of the panel's names: all of them stay,

@@ -22,12 +22,6 @@ enum Page { ZoneNames = 6, PointNames = 7, DeviceTags = 11, Descriptions = 12, I
 constexpr int Stored = 0;
 constexpr int Refused = 1;
 
-// A page text: its length byte, then its bytes.
-QByteArray t(const QByteArray &bytes)
-{
-    return char(bytes.size()) + bytes;
-}
-
 QByteArray fileBytes(quint8 panel)
 {
     QFile file(PanelPointStringsFile(panel).fileName());
@@ -44,12 +38,6 @@ const QByteArray Kueche850("K\x81" "che");
 const QByteArray Kuchnya1251("\xca\xf3\xf5\xed\xff");
 const QString Kueche = QStringLiteral("K\u00fcche");
 const QString Kuchnya = QStringLiteral("\u041a\u0443\u0445\u043d\u044f");
-
-QStringList sorted(QStringList entries)
-{
-    entries.sort();
-    return entries;
-}
 
 } // namespace
 
@@ -127,13 +115,13 @@ void tst_TextPages::zoneNames_data()
 
     const QStringList untouched{"70|5|1=old", "7|5|1=old"};
     QTest::newRow("two languages, zones 200 and 201")
-        << hex("02 c8 02") + t("Lobby") + t("Foyer") + t("") + t("Keller") << Stored
+        << hex("02 c8 02") + pageText("Lobby") + pageText("Foyer") + pageText("") + pageText("Keller") << Stored
         << QStringList{"70|5|1=old", "7|200|1=Lobby", "7|200|2=Foyer", "7|201|2=Keller"};
     QTest::newRow("one language up to zone 240")
-        << hex("01 c8 29") + t("z").repeated(41) << Stored << QStringList();
+        << hex("01 c8 29") + pageText("z").repeated(41) << Stored << QStringList();
     QTest::newRow("past zone 240") << hex("01 c8 2a") + QByteArray(42, '\0') << Refused << untouched;
     QTest::newRow("first zone 241") << hex("01 f1 00") << Refused << untouched;
-    QTest::newRow("three languages") << hex("03 01 01") + t("a") + t("b") + t("c") << Refused << untouched;
+    QTest::newRow("three languages") << hex("03 01 01") + pageText("a") + pageText("b") + pageText("c") << Refused << untouched;
 }
 
 void tst_TextPages::zoneNames()
@@ -150,14 +138,14 @@ void tst_TextPages::zoneNames()
         QVERIFY(held.contains("7|240|1=z"));
         QVERIFY(!held.contains("7|5|1=old"));
     } else {
-        QCOMPARE(sorted(held), sorted(bucket));
+        QCOMPARE(sortedEntries(held), sortedEntries(bucket));
     }
 }
 
 void tst_TextPages::zoneNamesLaterPartAdds()
 {
-    QCOMPARE(receive(ZoneNames, 7, 0, hex("01 01 01") + t("One")), Stored);
-    QCOMPARE(receive(ZoneNames, 7, 1, hex("01 02 01") + t("Two")), Stored);
+    QCOMPARE(receive(ZoneNames, 7, 0, hex("01 01 01") + pageText("One")), Stored);
+    QCOMPARE(receive(ZoneNames, 7, 1, hex("01 02 01") + pageText("Two")), Stored);
     QCOMPARE(m_bench->bucket(ZoneNames), (QStringList{"7|1|1=One", "7|2|1=Two"}));
 }
 
@@ -166,9 +154,9 @@ void tst_TextPages::zoneNamesLaterPartAdds()
 void tst_TextPages::pointNamesInSeveralParts()
 {
     QSignalSpy updated(SyncClient::instance(), &SyncClient::pointStringUpdated);
-    const QByteArray part0 = hex("01 0002") + hex("00 01 01 02") + t("Hall") + t("Stairs")
-                             + hex("00 02 05 01") + t("Plant room");
-    const QByteArray part1 = hex("02 0001") + hex("00 03 0a 01") + t(Kueche850) + t(Kuchnya1251);
+    const QByteArray part0 = hex("01 0002") + hex("00 01 01 02") + pageText("Hall") + pageText("Stairs")
+                             + hex("00 02 05 01") + pageText("Plant room");
+    const QByteArray part1 = hex("02 0001") + hex("00 03 0a 01") + pageText(Kueche850) + pageText(Kuchnya1251);
     QCOMPARE(receive(PointNames, 4, 0, part0), Stored);
     QCOMPARE(receive(PointNames, 4, 1, part1), Stored);
     QCOMPARE(updated.count(), 2);
@@ -182,7 +170,7 @@ void tst_TextPages::pointNamesInSeveralParts()
     QCOMPARE(pointText(4, 12, 3, 10, 2), Kuchnya);
 
     // The next page starts afresh with its part 0.
-    QCOMPARE(receive(PointNames, 4, 0, hex("01 0001 00 04 01 01") + t("New")), Stored);
+    QCOMPARE(receive(PointNames, 4, 0, hex("01 0001 00 04 01 01") + pageText("New")), Stored);
     QCOMPARE(fileBytes(4), QByteArray("12;4;0;1;New;;\n"));
     QCOMPARE(pointText(4, 12, 1, 1), QString());
 }
@@ -205,7 +193,7 @@ void tst_TextPages::pointNamesChannelOfEitherLayout()
     QFETCH(int, layout);
     QFETCH(QByteArray, channel);
     QFETCH(QByteArray, line);
-    QCOMPARE(receive(PointNames, 2, 0, hex("01 0001") + channel + hex("07 01") + t("x"), layout), Stored);
+    QCOMPARE(receive(PointNames, 2, 0, hex("01 0001") + channel + hex("07 01") + pageText("x"), layout), Stored);
     QCOMPARE(fileBytes(2), line);
 }
 
@@ -213,17 +201,17 @@ void tst_TextPages::pointNamesRefused_data()
 {
     QTest::addColumn<int>("panel");
     QTest::addColumn<QByteArray>("body");
-    QTest::newRow("no languages") << 4 << hex("00 0001 00 01 01 01") + t("a");
-    QTest::newRow("three languages") << 4 << hex("03 0001 00 01 01 01") + t("a") + t("b") + t("c");
-    QTest::newRow("more than 4096 records") << 4 << hex("01 1001 00 01 01 01") + t("a");
-    QTest::newRow("every panel at once") << 255 << hex("01 0001 00 01 01 01") + t("a");
+    QTest::newRow("no languages") << 4 << hex("00 0001 00 01 01 01") + pageText("a");
+    QTest::newRow("three languages") << 4 << hex("03 0001 00 01 01 01") + pageText("a") + pageText("b") + pageText("c");
+    QTest::newRow("more than 4096 records") << 4 << hex("01 1001 00 01 01 01") + pageText("a");
+    QTest::newRow("every panel at once") << 255 << hex("01 0001 00 01 01 01") + pageText("a");
 }
 
 void tst_TextPages::pointNamesRefused()
 {
     QFETCH(int, panel);
     QFETCH(QByteArray, body);
-    QCOMPARE(receive(PointNames, 4, 0, hex("01 0001 00 01 01 01") + t("Kept")), Stored);
+    QCOMPARE(receive(PointNames, 4, 0, hex("01 0001 00 01 01 01") + pageText("Kept")), Stored);
     QSignalSpy updated(SyncClient::instance(), &SyncClient::pointStringUpdated);
     QCOMPARE(receive(PointNames, panel, 0, body), Refused);
     QCOMPARE(updated.count(), 0);
@@ -243,10 +231,10 @@ void tst_TextPages::textsDecodeInTheirLanguagesCodePage()
 {
     QFETCH(int, currentLanguage);
     TeskGlobalConfig::instance()->setCurrentLang(currentLanguage);
-    QCOMPARE(receive(ZoneNames, 1, 0, hex("02 03 01") + t(Kueche850) + t(Kuchnya1251)), Stored);
+    QCOMPARE(receive(ZoneNames, 1, 0, hex("02 03 01") + pageText(Kueche850) + pageText(Kuchnya1251)), Stored);
     QCOMPARE(m_bench->value(ZoneNames, "1|3|1"), Kueche);
     QCOMPARE(m_bench->value(ZoneNames, "1|3|2"), Kuchnya);
-    QCOMPARE(receive(PointNames, 1, 0, hex("02 0001 00 01 09 01") + t(Kueche850) + t(Kuchnya1251)), Stored);
+    QCOMPARE(receive(PointNames, 1, 0, hex("02 0001 00 01 09 01") + pageText(Kueche850) + pageText(Kuchnya1251)), Stored);
     QCOMPARE(pointText(1, 12, 1, 9, 1), Kueche);
     QCOMPARE(pointText(1, 12, 1, 9, 2), Kuchnya);
     QCOMPARE(fileBytes(1), Kueche.toUtf8().prepend("12;1;0;9;") + ';' + Kuchnya.toUtf8() + ";\n");
@@ -261,24 +249,24 @@ void tst_TextPages::systemPages_data()
     QTest::addColumn<QStringList>("bucket");
 
     QTest::newRow("tags round through 255")
-        << int(DeviceTags) << 254 << hex("fe 0004") + t("T254") + t("T255") + t("T0") + t("T1") << Stored
+        << int(DeviceTags) << 254 << hex("fe 0004") + pageText("T254") + pageText("T255") + pageText("T0") + pageText("T1") << Stored
         << QStringList{"0=T0", "1=T1", "254=T254", "255=T255", "7=old"};
-    QTest::newRow("tags of a panel") << int(DeviceTags) << 3 << hex("00 0001") + t("T") << Refused
+    QTest::newRow("tags of a panel") << int(DeviceTags) << 3 << hex("00 0001") + pageText("T") << Refused
                                      << QStringList{"7=old"};
     QTest::newRow("more than 256 tags") << int(DeviceTags) << 254 << hex("00 0101") << Refused
                                         << QStringList{"7=old"};
     QTest::newRow("descriptions in two languages")
-        << int(Descriptions) << 254 << hex("02 ff 0002") + t("Smoke") + t(Kuchnya1251) + t("Heat") + t("")
+        << int(Descriptions) << 254 << hex("02 ff 0002") + pageText("Smoke") + pageText(Kuchnya1251) + pageText("Heat") + pageText("")
         << Stored << QStringList{"0|1=Heat", "255|1=Smoke", "255|2=" + Kuchnya, "7=old"};
-    QTest::newRow("descriptions of a panel") << int(Descriptions) << 2 << hex("01 00 0001") + t("x") << Refused
+    QTest::newRow("descriptions of a panel") << int(Descriptions) << 2 << hex("01 00 0001") + pageText("x") << Refused
                                              << QStringList{"7=old"};
     QTest::newRow("descriptions in no language") << int(Descriptions) << 254 << hex("00 00 0001") << Refused
                                                  << QStringList{"7=old"};
     QTest::newRow("event names round through 65535")
-        << int(EventNames) << 254 << hex("01 ffff 0002") + t("Last") + t("First") << Stored
+        << int(EventNames) << 254 << hex("01 ffff 0002") + pageText("Last") + pageText("First") << Stored
         << QStringList{"0|1=First", "65535|1=Last", "7=old"};
     QTest::newRow("event names of any panel")
-        << int(EventNames) << 3 << hex("02 0010 0001") + t("Fire") + t(Kuchnya1251) << Stored
+        << int(EventNames) << 3 << hex("02 0010 0001") + pageText("Fire") + pageText(Kuchnya1251) << Stored
         << QStringList{"16|1=Fire", "16|2=" + Kuchnya, "7=old"};
     QTest::newRow("no event names") << int(EventNames) << 254 << hex("01 0010 0000") << Refused
                                     << QStringList{"7=old"};
@@ -294,7 +282,7 @@ void tst_TextPages::systemPages()
 
     seed(page, {"7"});
     QCOMPARE(receive(page, panel, 0, body), answer);
-    QCOMPARE(sorted(m_bench->bucket(page)), sorted(bucket));
+    QCOMPARE(sortedEntries(m_bench->bucket(page)), sortedEntries(bucket));
 }
 
 // The tag and description pages announce a part whose signature changed,
@@ -302,17 +290,17 @@ void tst_TextPages::systemPages()
 void tst_TextPages::systemPageSignatureChange()
 {
     QSignalSpy changed(&SyncClient::instance()->syncPages(), &sc_syncPages::signatureChanged);
-    const QByteArray tags = hex("00 0001") + t("T");
+    const QByteArray tags = hex("00 0001") + pageText("T");
     QCOMPARE(receive(DeviceTags, 254, 0, tags, 0, 0x10), Stored);
     QCOMPARE(changed.count(), 0);
-    QCOMPARE(receive(DeviceTags, 254, 0, hex("00 0001") + t("U"), 0, 0x10), Stored);
+    QCOMPARE(receive(DeviceTags, 254, 0, hex("00 0001") + pageText("U"), 0, 0x10), Stored);
     QCOMPARE(changed.count(), 0);
     QCOMPARE(m_bench->value(DeviceTags, "0"), QStringLiteral("U"));
     QCOMPARE(receive(DeviceTags, 254, 0, tags, 0, 0x11), Stored);
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed.at(0).at(0).value<SC_SyncPageIDS::eSyncPageInformationIDs>(), SC_SyncPageIDS::ePointDeviceTags);
-    QCOMPARE(receive(Descriptions, 254, 0, hex("01 00 0001") + t("D"), 0, 0x20), Stored);
-    QCOMPARE(receive(Descriptions, 254, 0, hex("01 00 0001") + t("D"), 0, 0x21), Stored);
+    QCOMPARE(receive(Descriptions, 254, 0, hex("01 00 0001") + pageText("D"), 0, 0x20), Stored);
+    QCOMPARE(receive(Descriptions, 254, 0, hex("01 00 0001") + pageText("D"), 0, 0x21), Stored);
     QCOMPARE(changed.count(), 2);
     sc_syncPages::SignatureEntry entry;
     QVERIFY(SyncClient::instance()->syncPages().signature(Descriptions, 254, 0, entry));
@@ -327,16 +315,16 @@ void tst_TextPages::informationTexts_data()
     QTest::addColumn<QStringList>("bucket");
 
     const QStringList untouched{"3|1|1=old", "30|1|1=old"};
-    QTest::newRow("message 0") << 0 << hex("01 00 01") + t("Call the warden") << Stored
+    QTest::newRow("message 0") << 0 << hex("01 00 01") + pageText("Call the warden") << Stored
                                << QStringList{"3|0|1=Call the warden", "30|1|1=old"};
     QTest::newRow("messages 96 to 100")
-        << 0 << hex("01 60 05") + t("a") + t("b") + t("c") + t("d") + t("e") << Stored
+        << 0 << hex("01 60 05") + pageText("a") + pageText("b") + pageText("c") + pageText("d") + pageText("e") << Stored
         << QStringList{"3|100|1=e", "3|96|1=a", "3|97|1=b", "3|98|1=c", "3|99|1=d", "30|1|1=old"};
-    QTest::newRow("past message 100") << 0 << hex("01 61 05") + t("a") + t("b") + t("c") + t("d") + t("e")
+    QTest::newRow("past message 100") << 0 << hex("01 61 05") + pageText("a") + pageText("b") + pageText("c") + pageText("d") + pageText("e")
                                       << Refused << untouched;
     QTest::newRow("no message") << 0 << hex("01 00 00") << Refused << untouched;
     QTest::newRow("line feeds become blanks, two languages")
-        << 1 << hex("02 05 01") + t("Exit\nleft") + t("\xca\n\xf3") << Stored
+        << 1 << hex("02 05 01") + pageText("Exit\nleft") + pageText("\xca\n\xf3") << Stored
         << QStringList{"3|1|1=old", "3|5|1=Exit left", "3|5|2=\u041a \u0443", "30|1|1=old"};
 }
 
@@ -349,7 +337,7 @@ void tst_TextPages::informationTexts()
 
     seed(Information, {"3|1|1", "30|1|1"});
     QCOMPARE(receive(Information, 3, part, body), answer);
-    QCOMPARE(sorted(m_bench->bucket(Information)), sorted(bucket));
+    QCOMPARE(sortedEntries(m_bench->bucket(Information)), sortedEntries(bucket));
 }
 
 void tst_TextPages::regionNames_data()
@@ -361,14 +349,14 @@ void tst_TextPages::regionNames_data()
     QTest::addColumn<QStringList>("bucket");
 
     QTest::newRow("an empty name is not stored")
-        << 7 << 1 << hex("02 0002 0c 03") + t("North wing") + t("") + hex("2c 01") + t("") + t(Kuchnya1251)
+        << 7 << 1 << hex("02 0002 0c 03") + pageText("North wing") + pageText("") + hex("2c 01") + pageText("") + pageText(Kuchnya1251)
         << Stored << QStringList{"7|12|3|1=North wing", "7|44|1|2=" + Kuchnya};
-    QTest::newRow("layout 0: a numerical loop") << 7 << 0 << hex("01 0001 00 03") + t("Loop 3") << Stored
+    QTest::newRow("layout 0: a numerical loop") << 7 << 0 << hex("01 0001 00 03") + pageText("Loop 3") << Stored
                                                 << QStringList{"7|12|3|1=Loop 3"};
-    QTest::newRow("layout 0: a kind of its own") << 7 << 0 << hex("01 0001 02 00") + t("Port") << Stored
+    QTest::newRow("layout 0: a kind of its own") << 7 << 0 << hex("01 0001 02 00") + pageText("Port") << Stored
                                                  << QStringList{"7|2|0|1=Port"};
-    QTest::newRow("panel 100") << 100 << 1 << hex("01 0001 0c 03") + t("x") << Refused << QStringList();
-    QTest::newRow("three languages") << 7 << 1 << hex("03 0001 0c 03") + t("x") + t("y") + t("z") << Refused
+    QTest::newRow("panel 100") << 100 << 1 << hex("01 0001 0c 03") + pageText("x") << Refused << QStringList();
+    QTest::newRow("three languages") << 7 << 1 << hex("03 0001 0c 03") + pageText("x") + pageText("y") + pageText("z") << Refused
                                      << QStringList();
 }
 
@@ -381,7 +369,7 @@ void tst_TextPages::regionNames()
     QFETCH(QStringList, bucket);
 
     QCOMPARE(receive(RegionNames, panel, 0, body, layout), answer);
-    QCOMPARE(sorted(m_bench->bucket(RegionNames)), sorted(bucket));
+    QCOMPARE(sortedEntries(m_bench->bucket(RegionNames)), sortedEntries(bucket));
 }
 
 // A part cut short, or one whose text claims more bytes than the packet
@@ -391,14 +379,14 @@ void tst_TextPages::truncatedPagesChangeNothing_data()
     QTest::addColumn<int>("page");
     QTest::addColumn<QByteArray>("body");
 
-    QTest::newRow("zone names") << int(ZoneNames) << hex("02 01 02") + t("a") + t("b") + t("c") + t("d");
+    QTest::newRow("zone names") << int(ZoneNames) << hex("02 01 02") + pageText("a") + pageText("b") + pageText("c") + pageText("d");
     QTest::newRow("point names") << int(PointNames)
-                                 << hex("02 0002 00 01 01 01") + t("a") + t("b") + hex("00 02 01 01") + t("c") + t("d");
-    QTest::newRow("device tags") << int(DeviceTags) << hex("00 0002") + t("a") + t("b");
-    QTest::newRow("descriptions") << int(Descriptions) << hex("01 00 0002") + t("a") + t("b");
-    QTest::newRow("information") << int(Information) << hex("01 01 02") + t("a") + t("b");
-    QTest::newRow("event names") << int(EventNames) << hex("01 0001 0002") + t("a") + t("b");
-    QTest::newRow("region names") << int(RegionNames) << hex("01 0002 0c 01") + t("a") + hex("0c 02") + t("b");
+                                 << hex("02 0002 00 01 01 01") + pageText("a") + pageText("b") + hex("00 02 01 01") + pageText("c") + pageText("d");
+    QTest::newRow("device tags") << int(DeviceTags) << hex("00 0002") + pageText("a") + pageText("b");
+    QTest::newRow("descriptions") << int(Descriptions) << hex("01 00 0002") + pageText("a") + pageText("b");
+    QTest::newRow("information") << int(Information) << hex("01 01 02") + pageText("a") + pageText("b");
+    QTest::newRow("event names") << int(EventNames) << hex("01 0001 0002") + pageText("a") + pageText("b");
+    QTest::newRow("region names") << int(RegionNames) << hex("01 0002 0c 01") + pageText("a") + hex("0c 02") + pageText("b");
 }
 
 void tst_TextPages::truncatedPagesChangeNothing()
@@ -407,7 +395,7 @@ void tst_TextPages::truncatedPagesChangeNothing()
     QFETCH(QByteArray, body);
     const int panel = page == DeviceTags || page == Descriptions ? 254 : 1;
 
-    QCOMPARE(receive(PointNames, 1, 0, hex("01 0001 00 09 01 01") + t("Kept")), Stored);
+    QCOMPARE(receive(PointNames, 1, 0, hex("01 0001 00 09 01 01") + pageText("Kept")), Stored);
     seed(page, {"1|9|1"});
     const QStringList before = m_bench->bucket(page);
     const QByteArray keptFile = fileBytes(1);
