@@ -184,16 +184,6 @@ void SyncClient::emitBucketCommand(const BucketCmd &command)
     emit BucketCommand(command);
 }
 
-void SyncClient::emitLoopScanCompleted(TC::channelAddressNumerical_t loop, bool completed)
-{
-    emit loopScanCompleted(loop, completed);
-}
-
-void SyncClient::emitServiceToolStatusUpdateReceived()
-{
-    emit serviceToolStatusUpdateReceived();
-}
-
 void SyncClient::registerPacketHandler(SC_PacketHandler *handler)
 {
     registerPacketHandlerAs(handler->pageId(), handler);

@@ -49,8 +49,6 @@ public:
     ~SyncClient() override;
 
     void emitBucketCommand(const BucketCmd &command);
-    void emitLoopScanCompleted(TC::channelAddressNumerical_t loop, bool completed);
-    void emitServiceToolStatusUpdateReceived();
 
     // The handlers are not owned; a later registration under an id replaces
     // the earlier one.
@@ -215,12 +213,6 @@ signals:
     void loginRequestSent();
     void walkTestUpdatedReceived();
     void compatibilityUpdated(bool compatible);
-    void serviceToolStatusUpdateReceived();
-    // The counters of a loop the engine asked for arrived (true), or the
-    // scan ended without them (false).
-    void loopScanCompleted(TC::channelAddressNumerical_t loop, bool completed);
-    // The panel's point names changed.
-    void pointStringUpdated(TC::panel_t panel);
 
     // Answers to commands.
     void disablementSent(quint8 sequence, quint16 points, DisablementFunctionID function);

@@ -101,7 +101,8 @@ void SC_CommissioningPagePkt::writeFlags() const
 void SC_CommissioningPagePkt::handlePacketData()
 {
     const quint8 panel = panelNumber();
-    setKey(BucketKeys::panelKey(panel, BucketKeys::loopShtDwn), bitArrayToBitString(m_loops));
+    const QString loopText = bitArrayToBitString(m_loops);
+    setKey(BucketKeys::panelKey(panel, BucketKeys::loopShtDwn), loopText);
     writeFlags();
     if (m_reEnableTime > LongestReEnableTime) {
         qWarning().nospace() << "SC_CommissioningPagePkt::handlePacketData" << " panel " << panel
@@ -122,6 +123,7 @@ void SC_CommissioningPagePkt::handlePacketData()
         }
         polling->startPolling(panel, poll.first, poll.second);
     }
+    m_client->applyLoopDisableFlags(panel, loopText);
 }
 
 void SC_CommissioningPagePkt::serialise()

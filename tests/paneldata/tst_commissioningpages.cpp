@@ -3,6 +3,7 @@
 #include "SyncPageBytes.h"
 
 #include "app/BucketMaster.h"
+#include "app/TeskGlobalConfig.h"
 #include "link/SyncClient.h"
 #include "paneldata/IRserviceHandler.h"
 #include "paneldata/KeyOrderedDeviceUses.h"
@@ -45,6 +46,7 @@ private slots:
     void commissioningReEnableTimeAndPolls_data();
     void commissioningReEnableTimeAndPolls();
     void commissioningOfPanel100IsRefused();
+    void commissioningSettlesRequestedLoopShutdowns();
     void polling();
     void pollsZone();
     void deviceUses();
@@ -156,6 +158,34 @@ void tst_CommissioningPages::commissioningOfPanel100IsRefused()
     QCOMPARE(receive(Commissioning, 100, 0, hex("0005 0021 0000 00")), Refused);
     QVERIFY(m_bench->bucket(Commissioning).isEmpty());
     QVERIFY(SingleDevicePollingHandler::instance()->isPolling(100));
+}
+
+// A loop whose shutdown was asked for and that the panel reports shut down
+// has its points disabled; a bad poll leaves the requests pending.
+void tst_CommissioningPages::commissioningSettlesRequestedLoopShutdowns()
+{
+    PointCoreConfiguration *points = PointCoreConfiguration::instance();
+    points->clearPanel(255);
+    const ChannelAddress loop2(12, 2, 0);
+    QVERIFY(points->addChannel(3, loop2, 2));
+    points->addPoint(3, loop2, PointAddressKey(17, 8, 1, 3, 1, 17));
+    points->addPoint(3, loop2, PointAddressKey(18, 9, 1, 3, 1, 18));
+    // A panel of a network: its loops' points are listed.
+    TeskGlobalConfig::instance()->setPanelNumber(1);
+    SyncClient *client = SyncClient::instance();
+    QSignalSpy disabled(client, &SyncClient::disablementSent);
+    client->recordLoopState(3, 2, 0);
+
+    QCOMPARE(receive(Commissioning, 3, 0, hex("0002 0000 0000 01 28 05")), Stored);
+    QCOMPARE(disabled.count(), 0);
+    QCOMPARE(client->loopState(3, 2), 0);
+
+    QCOMPARE(receive(Commissioning, 3, 0, hex("0002 0000 0000 00")), Stored);
+    QCOMPARE(disabled.count(), 1);
+    QCOMPARE(disabled.at(0).at(1).value<quint16>(), quint16(2));
+    QCOMPARE(disabled.at(0).at(2).value<DisablementFunctionID>(), DISABLEMENT_DISABLE);
+    QCOMPARE(client->loopState(3, 2), -1);
+    points->clearPanel(255);
 }
 
 void tst_CommissioningPages::polling()
