@@ -23,6 +23,17 @@ enum Page { Commissioning = 27, Snapshot = 29, IRMode = 30, ServiceTool = 37, De
 constexpr int Stored = 0;
 constexpr int Refused = 1;
 
+// Points 17 (zone 8) and 18 (zone 9) on loop 2 of panel 3.
+void configureLoop2OfPanel3()
+{
+    PointCoreConfiguration *points = PointCoreConfiguration::instance();
+    points->clearPanel(255);
+    const ChannelAddress loop2(12, 2, 0);
+    points->addChannel(3, loop2, 2);
+    points->addPoint(3, loop2, PointAddressKey(17, 8, 1, 3, 1, 17));
+    points->addPoint(3, loop2, PointAddressKey(18, 9, 1, 3, 1, 18));
+}
+
 const char *const FlagNames[] = {"fastLgc",   "rateOfRiseProc", "fastFlt",  "detPwrUp",
                                  "CommLvlUserLggedIn", "noisyDev", "irSrvMod", "rsmforced",
                                  "noRespReprtngInhibitd", "QsctPrntgPsed", "pollAddr255", "devReplacement",
@@ -164,12 +175,7 @@ void tst_CommissioningPages::commissioningOfPanel100IsRefused()
 // has its points disabled; a bad poll leaves the requests pending.
 void tst_CommissioningPages::commissioningSettlesRequestedLoopShutdowns()
 {
-    PointCoreConfiguration *points = PointCoreConfiguration::instance();
-    points->clearPanel(255);
-    const ChannelAddress loop2(12, 2, 0);
-    QVERIFY(points->addChannel(3, loop2, 2));
-    points->addPoint(3, loop2, PointAddressKey(17, 8, 1, 3, 1, 17));
-    points->addPoint(3, loop2, PointAddressKey(18, 9, 1, 3, 1, 18));
+    configureLoop2OfPanel3();
     // A panel of a network: its loops' points are listed.
     TeskGlobalConfig::instance()->setPanelNumber(1);
     SyncClient *client = SyncClient::instance();
@@ -185,7 +191,7 @@ void tst_CommissioningPages::commissioningSettlesRequestedLoopShutdowns()
     QCOMPARE(disabled.at(0).at(1).value<quint16>(), quint16(2));
     QCOMPARE(disabled.at(0).at(2).value<DisablementFunctionID>(), DISABLEMENT_DISABLE);
     QCOMPARE(client->loopState(3, 2), -1);
-    points->clearPanel(255);
+    PointCoreConfiguration::instance()->clearPanel(255);
 }
 
 void tst_CommissioningPages::polling()
@@ -212,19 +218,14 @@ void tst_CommissioningPages::polling()
 
 void tst_CommissioningPages::pollsZone()
 {
-    PointCoreConfiguration *points = PointCoreConfiguration::instance();
-    points->clearPanel(255);
-    const ChannelAddress loop2(12, 2, 0);
-    QVERIFY(points->addChannel(3, loop2, 2));
-    points->addPoint(3, loop2, PointAddressKey(17, 8, 1, 3, 1, 17));
-    points->addPoint(3, loop2, PointAddressKey(18, 9, 1, 3, 1, 18));
+    configureLoop2OfPanel3();
     SingleDevicePollingHandler *polling = SingleDevicePollingHandler::instance();
     QVERIFY(!polling->pollsZone(3, 8));
     polling->startPolling(3, 2, 17);
     QVERIFY(polling->pollsZone(3, 8));
     QVERIFY(!polling->pollsZone(3, 9));
     QVERIFY(!polling->pollsZone(4, 8));
-    points->clearPanel(255);
+    PointCoreConfiguration::instance()->clearPanel(255);
 }
 
 void tst_CommissioningPages::deviceUses()
