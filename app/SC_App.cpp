@@ -69,13 +69,22 @@ void SC_App::Start()
     m_linkFactory.moveToThread(m_linkThread);
     m_linkFactory.setPort(QVemoApplication::port());
 
+    // The server listens before Started() arrives here, and a controller that
+    // connects at once would find nobody to hear its first heartbeat or
+    // packets. Wiring inside the emission, on the link thread, comes before
+    // that thread's event loop can read the controller's first bytes.
+    const QMetaObject::Connection wiring = connect(
+        &m_linkFactory, &SC_EthernetLinkLayerFactory::Started, client,
+        [this, client] {
+            client->connectLinkLayer(m_linkFactory.linkLayer());
+            connect(m_linkFactory.transport(), &sc_link::Connected, client, &SyncClient::setLinkAddresses);
+        },
+        Qt::DirectConnection);
     QEventLoop started;
     connect(&m_linkFactory, &SC_EthernetLinkLayerFactory::Started, &started, &QEventLoop::quit);
     QMetaObject::invokeMethod(&m_linkFactory, "Start", Qt::QueuedConnection);
     started.exec();
-
-    client->connectLinkLayer(m_linkFactory.linkLayer());
-    connect(m_linkFactory.transport(), &sc_link::Connected, client, &SyncClient::setLinkAddresses);
+    disconnect(wiring);
 }
 
 // Every sync page the engine understands, each under its own page id; the

@@ -19,7 +19,10 @@ private slots:
     void linkLossAndReconnection();
 
 private:
-    bool startBoth();
+    // Starts the engine and the controller and waits until the link is up;
+    // what did not happen, with both sides' logs, or empty.
+    QString startBoth();
+    QString logs();
     bool engineLogged(const QString &text, int timeoutMs = 30000);
     // Sends one heartbeat and waits for its answer.
     bool heartbeatAnswered();
@@ -45,18 +48,26 @@ void tst_LinkEndToEnd::cleanup()
     m_engine.reset();
 }
 
-bool tst_LinkEndToEnd::startBoth()
+QString tst_LinkEndToEnd::startBoth()
 {
     if (!m_engine->start({QStringLiteral("--port=%1").arg(m_port)}))
-        return false;
+        return QStringLiteral("The engine did not start");
     if (!m_controller->start(m_port))
-        return false;
+        return QStringLiteral("The controller did not start");
     if (m_controller->waitForLine(QStringLiteral("connected")) < 0)
-        return false;
-    // Once the link reports the controller, the protocol client is wired.
+        return QStringLiteral("The controller did not connect\n") + logs();
     m_controller->command(QStringLiteral("beat 2"));
-    return m_controller->waitForLine(QStringLiteral("heartbeat-answer 1")) >= 0
-           && engineLogged(QStringLiteral("SyncClient::linkStateChanged link up status 2"));
+    if (m_controller->waitForLine(QStringLiteral("heartbeat-answer 1")) < 0)
+        return QStringLiteral("No heartbeat answer\n") + logs();
+    if (!engineLogged(QStringLiteral("SyncClient::linkStateChanged link up status 2")))
+        return QStringLiteral("The engine did not report the link up\n") + logs();
+    return QString();
+}
+
+QString tst_LinkEndToEnd::logs()
+{
+    return QStringLiteral("controller:\n") + m_controller->lines().join(QLatin1Char('\n'))
+           + QStringLiteral("\nengine:\n") + m_engine->standardError();
 }
 
 bool tst_LinkEndToEnd::engineLogged(const QString &text, int timeoutMs)
@@ -82,7 +93,8 @@ bool tst_LinkEndToEnd::heartbeatAnswered()
 
 void tst_LinkEndToEnd::heartbeatConnectionAndSupervision()
 {
-    QVERIFY(startBoth());
+    const QString failure = startBoth();
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QVERIFY(heartbeatAnswered());
 
     m_controller->command(QStringLiteral("connreq"));
@@ -111,7 +123,8 @@ void tst_LinkEndToEnd::heartbeatConnectionAndSupervision()
 
 void tst_LinkEndToEnd::survivesGarbageAndTruncatedFrames()
 {
-    QVERIFY(startBoth());
+    const QString failure = startBoth();
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
     const QStringList abuse = {
         // Bytes with no marker, then a marker split over two writes.
         QStringLiteral("raw 0102030405060708090a0b0c"),
@@ -152,7 +165,8 @@ void tst_LinkEndToEnd::survivesGarbageAndTruncatedFrames()
 
 void tst_LinkEndToEnd::linkLossAndReconnection()
 {
-    QVERIFY(startBoth());
+    const QString failure = startBoth();
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
     m_controller->command(QStringLiteral("disconnect"));
     QVERIFY(engineLogged(QStringLiteral("SyncClient::linkStateChanged link down status 2")));
 
