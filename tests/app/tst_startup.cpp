@@ -1,3 +1,4 @@
+#include "../link/FreePort.h"
 #include "EngineProcess.h"
 #include "HostServicesProcess.h"
 
@@ -6,6 +7,8 @@
 #include <QDir>
 #include <QRegularExpression>
 #include <QtTest>
+
+#include <memory>
 
 // The built engine, started as a host would start it, with the host's
 // services played by the stand-in.
@@ -16,6 +19,7 @@ class TestStartup final : public QObject
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
 
     void startsAndStopsCleanly_data();
     void startsAndStopsCleanly();
@@ -24,23 +28,39 @@ private slots:
     void missingBus_warnsAndRunsOn();
 
 private:
-    static bool frontPanelServiceOwned(const QString &name);
+    static bool serviceOwned(const QString &name);
+    static QString portArgument(quint16 port);
 
-    HostServicesProcess m_hostServices;
+    // One per test: an engine's calls that arrive after its test ended
+    // (a watchdog kick on its way) must not count for the next engine.
+    std::unique_ptr<HostServicesProcess> m_hostServices;
 };
 
 void TestStartup::initTestCase()
 {
     QVERIFY(QDBusConnection::sessionBus().isConnected());
-    QVERIFY(m_hostServices.start());
 }
 
 void TestStartup::init()
 {
-    m_hostServices.clear();
+    m_hostServices = std::make_unique<HostServicesProcess>();
+    QVERIFY(m_hostServices->start());
+    m_hostServices->clear();
 }
 
-bool TestStartup::frontPanelServiceOwned(const QString &name)
+void TestStartup::cleanup()
+{
+    m_hostServices.reset();
+    // The next test's stand-in takes over the names only once the bus let them go.
+    QTRY_VERIFY_WITH_TIMEOUT(!serviceOwned(QStringLiteral("svc.watchdog")), 30000);
+}
+
+QString TestStartup::portArgument(quint16 port)
+{
+    return QStringLiteral("--port=%1").arg(port);
+}
+
+bool TestStartup::serviceOwned(const QString &name)
 {
     return QDBusConnection::sessionBus().interface()->isServiceRegistered(name);
 }
@@ -53,9 +73,10 @@ void TestStartup::startsAndStopsCleanly_data()
 
     QTest::newRow("default port") << QStringList() << QStringLiteral("c:/DESKSIM/DESKSIM 3_6/data56789")
                                   << QStringLiteral("svc.frontpanel.p56789");
-    QTest::newRow("--port=56790") << QStringList{QStringLiteral("--port=56790")}
-                                  << QStringLiteral("c:/DESKSIM/DESKSIM 3_6/data56790")
-                                  << QStringLiteral("svc.frontpanel.p56790");
+    const quint16 port = freePort();
+    QTest::newRow("--port") << QStringList{portArgument(port)}
+                            << QStringLiteral("c:/DESKSIM/DESKSIM 3_6/data%1").arg(port)
+                            << QStringLiteral("svc.frontpanel.p%1").arg(port);
 }
 
 void TestStartup::startsAndStopsCleanly()
@@ -66,17 +87,18 @@ void TestStartup::startsAndStopsCleanly()
 
     EngineProcess engine;
     QVERIFY(engine.start(arguments));
-    QTRY_VERIFY_WITH_TIMEOUT(frontPanelServiceOwned(serviceName), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(serviceOwned(serviceName), 30000);
     QVERIFY(QFileInfo(QDir(engine.directory()).filePath(dataDirectory)).isDir());
 
     const QString watchdogCall = QStringLiteral("call svc.watchdog %1 tesk 600000 10000");
-    const int registered = m_hostServices.waitForLine(watchdogCall.arg(QLatin1String("registerTimer")));
-    const int keptAlive = m_hostServices.waitForLine(watchdogCall.arg(QLatin1String("keepAlive")));
+    const int registered = m_hostServices->waitForLine(watchdogCall.arg(QLatin1String("registerTimer")));
+    const int keptAlive = m_hostServices->waitForLine(watchdogCall.arg(QLatin1String("keepAlive")));
     QVERIFY(registered >= 0);
-    QVERIFY2(keptAlive > registered, qPrintable(m_hostServices.lines().join(QLatin1Char('\n'))));
+    QVERIFY2(keptAlive > registered, qPrintable(m_hostServices->lines().join(QLatin1Char('\n'))));
 
     QVERIFY2(engine.terminate(), qPrintable(engine.standardError()));
-    QVERIFY(!frontPanelServiceOwned(serviceName));
+    // The bus notices the ended process in its own time.
+    QTRY_VERIFY_WITH_TIMEOUT(!serviceOwned(serviceName), 30000);
 
     const QStringList banner = engine.standardOutput().split(QLatin1Char('\n'));
     QVERIFY(banner.size() >= 4);
@@ -102,12 +124,13 @@ void TestStartup::dataDirectoryFailure_warnsAndRunsOn()
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
 
-    QVERIFY(engine.start({QStringLiteral("--port=56791")}));
-    QTRY_VERIFY_WITH_TIMEOUT(frontPanelServiceOwned(QStringLiteral("svc.frontpanel.p56791")), 30000);
-    QVERIFY(m_hostServices.waitForLine(QStringLiteral("call svc.watchdog keepAlive")) >= 0);
-    QVERIFY(engine.terminate());
+    const quint16 port = freePort();
+    QVERIFY(engine.start({portArgument(port)}));
+    QTRY_VERIFY_WITH_TIMEOUT(serviceOwned(QStringLiteral("svc.frontpanel.p%1").arg(port)), 30000);
+    QVERIFY(m_hostServices->waitForLine(QStringLiteral("call svc.watchdog keepAlive")) >= 0);
+    QVERIFY2(engine.terminate(), qPrintable(engine.standardError()));
     QVERIFY2(engine.standardError().contains(QStringLiteral("Cannot create the data directory"))
-                 && engine.standardError().contains(QStringLiteral("data56791")),
+                 && engine.standardError().contains(QStringLiteral("data%1").arg(port)),
              qPrintable(engine.standardError()));
 }
 
@@ -115,18 +138,20 @@ void TestStartup::frontPanelNameTaken_warnsAndRunsOn()
 {
     QDBusConnection other =
         QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("other front panel"));
-    QVERIFY(other.registerService(QStringLiteral("svc.frontpanel.p56792")));
+    const quint16 port = freePort();
+    const QString serviceName = QStringLiteral("svc.frontpanel.p%1").arg(port);
+    QVERIFY(other.registerService(serviceName));
 
     EngineProcess engine;
-    QVERIFY(engine.start({QStringLiteral("--port=56792")}));
-    QVERIFY(m_hostServices.waitForLine(QStringLiteral("call svc.watchdog keepAlive")) >= 0);
+    QVERIFY(engine.start({portArgument(port)}));
+    QVERIFY(m_hostServices->waitForLine(QStringLiteral("call svc.watchdog keepAlive")) >= 0);
     QTRY_VERIFY_WITH_TIMEOUT(
         engine.standardError().contains(QStringLiteral("Cannot register the front-panel service")),
         30000);
     QVERIFY(engine.isRunning());
-    QVERIFY(engine.terminate());
+    QVERIFY2(engine.terminate(), qPrintable(engine.standardError()));
 
-    other.unregisterService(QStringLiteral("svc.frontpanel.p56792"));
+    other.unregisterService(serviceName);
     QDBusConnection::disconnectFromBus(QStringLiteral("other front panel"));
 }
 
@@ -135,14 +160,14 @@ void TestStartup::missingBus_warnsAndRunsOn()
     EngineProcess engine;
     engine.environment().insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
                                 QStringLiteral("unix:path=") + engine.directory() + QStringLiteral("/no-bus"));
-    QVERIFY(engine.start());
+    QVERIFY(engine.start({portArgument(freePort())}));
     QTRY_VERIFY_WITH_TIMEOUT(engine.standardError().contains(QStringLiteral("No session bus")), 30000);
     QTRY_VERIFY_WITH_TIMEOUT(
         engine.standardError().contains(QStringLiteral("Cannot register the front-panel service")),
         30000);
     QVERIFY(engine.isRunning());
-    QVERIFY(engine.terminate());
-    QCOMPARE(m_hostServices.lines(), QStringList());
+    QVERIFY2(engine.terminate(), qPrintable(engine.standardError()));
+    QCOMPARE(m_hostServices->lines(), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

@@ -23,7 +23,7 @@ public:
     bool isRunning() const { return m_process.state() == QProcess::Running; }
     // Asks it to shut down as a host would (SIGTERM) and waits for its end;
     // true when it ended by itself with exit code 0.
-    bool terminate(int timeoutMs = 30000);
+    bool terminate(int timeoutMs = 60000);
 
     QString standardOutput();
     QString standardError();
