@@ -20,6 +20,10 @@ inline constexpr char watchdogInterface[] = "vemo.watchdog";
 inline constexpr char watchdogRegisterTimer[] = "registerTimer";
 inline constexpr char watchdogKeepAlive[] = "keepAlive";
 
+// The engine's version, as the start-up banner prints it and the controller
+// is told.
+inline constexpr char engineVersion[] = "3.6";
+
 // The common display format of a date with its time.
 inline constexpr char dateTimeFormat[] = "ddd dd-MMM-yy hh:mm:ss";
 

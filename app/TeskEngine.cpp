@@ -5,6 +5,7 @@
 #include "app/BucketMaster.h"
 #include "app/BusSubscriptions.h"
 #include "app/EngineDirectories.h"
+#include "app/GlobalConstants.h"
 #include "app/FireTimer.h"
 #include "app/PageStack.h"
 #include "app/QVemoApplication.h"
@@ -43,7 +44,8 @@ void printBanner()
     QTextStream out(stdout);
     out << "Fire panel front-panel engine, desktop simulator\n"
         << "TESK Engine: Application SKU=" << productCode << '\n'
-        << "Build information: Version=" << "3.6" << ", Date=" << __DATE__ << ", Time=" << __TIME__
+        << "Build information: Version=" << GlobalConstants::engineVersion << ", Date=" << __DATE__
+        << ", Time=" << __TIME__
         << '\n'
         << "Additional build information: Kernel SKU=" << productCode << '\n';
     out.flush();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "frontpanel/flashRate.h"
+
 #include <array>
 
 // The LED flasher's buzzer mute flags and the LED states of the output
@@ -26,9 +28,15 @@ public:
     int outputPointState(int kind, int index) const;
     void clearOutputPointStates();
 
+    // The rhythms of LED states 2 and 3, which the controller may set.
+    flashRate &rateA() { return m_rateA; }
+    flashRate &rateB() { return m_rateB; }
+
 private:
     bool m_buzzerDisabled = false;
     bool m_buzzerOverride = false;
     std::array<int, RealOutputPoints + 1> m_realOutputs{};
     std::array<int, BusOutputPoints + 1> m_busOutputs{};
+    flashRate m_rateA{0x0F0F0F0F};
+    flashRate m_rateB{0xF0F0F0F0};
 };

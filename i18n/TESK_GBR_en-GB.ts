@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
 <context>
+    <name>AUK_40040</name>
+    <message>
+        <source>_CLOSE_POPUPSK</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>_PRINTER_OFFLINE_POPUPTEXT3INFO</source>
+        <translation>The printer is offline.</translation>
+    </message>
+    <message>
+        <source>_PRINT_CONTAINER_EMPTY_POPUPTEXT3INFO</source>
+        <translation>There is nothing to print.</translation>
+    </message>
+    <message>
+        <source>_PRINT_OK_POPUPTEXT3INFO</source>
+        <translation>The report is being printed.</translation>
+    </message>
+    <message>
+        <source>_PRINT_REJECTED_POPUPTEXT3INFO</source>
+        <translation>The panel rejected the print request.</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_40056</name>
+    <message>
+        <source>_PRINT_POPUPTITLE</source>
+        <translation>Print</translation>
+    </message>
+</context>
+<context>
     <name>AUK_90002</name>
     <message>
         <source>_ADD_RFID_ICONBTN</source>

@@ -3,12 +3,25 @@
 #include "app/statusIconsController.h"
 #include "link/SC_PacketBuffer.h"
 #include "link/SyncClient.h"
+#include "link/packets/SC_AcknowledgementPkt.h"
+#include "link/packets/SC_ConnectedServicesResponsePkt.h"
+#include "link/packets/SC_DateTimeInfoPacket.h"
+#include "link/packets/SC_DiagnosticsResponsePkt.h"
 #include "link/packets/SC_EventAcceptedPacket.h"
 #include "link/packets/SC_EventLogAckPacket.h"
 #include "link/packets/SC_EventLogDataPacket.h"
+#include "link/packets/SC_GUISoftwareVersionReqPacket.h"
 #include "link/packets/SC_InitiateConnectionPacket.h"
+#include "link/packets/SC_LoopShutdownRestartReplyPkt.h"
+#include "link/packets/SC_NetworkFaultResponsePkt.h"
+#include "link/packets/SC_PointCommandReplyPacket.h"
+#include "link/packets/SC_PointInformationReplyPacket.h"
+#include "link/packets/SC_PrintReportReplyPkt.h"
+#include "link/packets/SC_SetPulsePatternsPkt.h"
+#include "link/packets/SC_StandardReplyPkt.h"
 #include "link/packets/SC_SupervisionPacket.h"
 #include "link/packets/SC_TESKConfigurationPkt.h"
+#include "link/packets/SC_UpdateOutputPointsPkt.h"
 #include "link/sc_LkEventLog.h"
 #include "paneldata/sync/SC_ClearPanelDataPkt.h"
 #include "paneldata/sync/SC_DataSignatureReqPkt.h"
@@ -36,18 +49,32 @@ Packet makePacket(const QSharedPointer<SC_PacketBuffer> &buffer, SyncClient &cli
         return Packet(buffer);
 }
 
-// Builds the row's packet over the received bytes and, when its fields were
-// all there, lets it act.
-template <typename Packet>
-void buildAndHandle(SyncClient &client, const SyncPacket &, const QSharedPointer<SC_PacketBuffer> &buffer,
-                    const SC_DispatchEntry &entry)
+// A packet built over the received bytes acts when its fields were all
+// there.
+void handleIfWhole(SC_LkSpeakBasePacket &packet, const QSharedPointer<SC_PacketBuffer> &buffer,
+                   const SC_DispatchEntry &entry)
 {
-    Packet packet = makePacket<Packet>(buffer, client);
     if (buffer->isBad()) {
         qWarning().nospace() << "SyncClient::RxLkSpeak" << " Truncated " << entry.name << " packet dropped";
         return;
     }
     packet.handlePacketData();
+}
+
+template <typename Packet>
+void buildAndHandle(SyncClient &client, const SyncPacket &, const QSharedPointer<SC_PacketBuffer> &buffer,
+                    const SC_DispatchEntry &entry)
+{
+    Packet packet = makePacket<Packet>(buffer, client);
+    handleIfWhole(packet, buffer, entry);
+}
+
+template <bool Legacy>
+void networkFaultResponse(SyncClient &, const SyncPacket &, const QSharedPointer<SC_PacketBuffer> &buffer,
+                          const SC_DispatchEntry &entry)
+{
+    SC_NetworkFaultResponsePkt packet(buffer, Legacy);
+    handleIfWhole(packet, buffer, entry);
 }
 
 // The synchronising icon shows from a connection request to the end of the
@@ -91,6 +118,30 @@ const QVector<SC_DispatchEntry> Entries = {
      &buildAndHandle<SC_TESKConfigurationPkt>},
     {245, 24, "sync complete", 2, &withSynchronisingIcon<SC_SyncCompletePkt, false>},
     {245, 25, "supervision", 5, &buildAndHandle<SC_SupervisionPacket>},
+    // Answers to the engine's commands and the controller's output points.
+    {245, 1, "acknowledgement", 2, &buildAndHandle<SC_AcknowledgementPkt>},
+    {6, Whole, "legacy network fault response", 1, &networkFaultResponse<true>},
+    {10, Whole, "network fault response", 1, &networkFaultResponse<false>},
+    {66, Whole, "output points on", 1, &buildAndHandle<SC_UpdateOutputPointsPkt>},
+    {67, Whole, "output points off", 1, &buildAndHandle<SC_UpdateOutputPointsPkt>},
+    {68, Whole, "output points pulse 1", 1, &buildAndHandle<SC_UpdateOutputPointsPkt>},
+    {69, Whole, "output points pulse 2", 1, &buildAndHandle<SC_UpdateOutputPointsPkt>},
+    {70, Whole, "pulse patterns", SC_SetPulsePatternsPkt::PayloadLength, &buildAndHandle<SC_SetPulsePatternsPkt>},
+    {147, Whole, "date and time", SC_DateTimeInfoPacket::PayloadLength, &buildAndHandle<SC_DateTimeInfoPacket>},
+    {149, Whole, "point information reply", SC_PointInformationReplyPacket::FixedPayload,
+     &buildAndHandle<SC_PointInformationReplyPacket>},
+    {156, Whole, "point command reply", SC_PointCommandReplyPacket::PayloadLength,
+     &buildAndHandle<SC_PointCommandReplyPacket>},
+    {157, Whole, "print report reply", SC_PrintReportReplyPkt::PayloadLength,
+     &buildAndHandle<SC_PrintReportReplyPkt>},
+    {180, Whole, "loop shutdown or restart reply", SC_LoopShutdownRestartReplyPkt::PayloadLength,
+     &buildAndHandle<SC_LoopShutdownRestartReplyPkt>},
+    {184, Whole, "standard reply", SC_StandardReplyPkt::PayloadLength, &buildAndHandle<SC_StandardReplyPkt>},
+    {233, 19, "software version request", SC_GUISoftwareVersionReqPacket::PayloadLength,
+     &buildAndHandle<SC_GUISoftwareVersionReqPacket>},
+    {233, 27, "diagnostics response", 2, &buildAndHandle<SC_DiagnosticsResponsePkt>},
+    {233, 29, "connected services response", SC_ConnectedServicesResponsePkt::PayloadLength,
+     &buildAndHandle<SC_ConnectedServicesResponsePkt>},
     {SC_EventLogDataPacket::FunctionCode, Whole, "event-log data", SC_EventLogDataPacket::MinimumPayload,
      &eventLogData},
     {SC_EventLogAckPacket::FunctionCode, Whole, "event-log acknowledgement", SC_EventLogAckPacket::PayloadLength,

@@ -162,6 +162,10 @@ SyncClient::SyncClient()
     qRegisterMetaType<SimplePointInfo>("SimplePointInfo");
     qRegisterMetaType<PointValueDetails>("PointValueDetails");
     qRegisterMetaType<eStandardReplyStatus>("eStandardReplyStatus");
+    qRegisterMetaType<TC::panel_t>("TC::panel_t");
+    qRegisterMetaType<TC::channelAddressNumerical_t>("TC::channelAddressNumerical_t");
+    qRegisterMetaType<TC::cs_configuration>("TC::cs_configuration");
+    qRegisterMetaType<TC::cs_state>("TC::cs_state");
     EventLog::HighPriorityStatus::install(this);
     qRegisterMetaType<TC::panel_t>("TC::panel_t");
     qRegisterMetaType<TC::channelAddressNumerical_t>("TC::channelAddressNumerical_t");
