@@ -144,6 +144,22 @@ quint8 Controller::sendRequest(int function, const QByteArray &payload, bool ack
     return sequence;
 }
 
+void Controller::sendReply(const LkMessage &request, int function, const QByteArray &payload)
+{
+    const LkHeader &asked = request.header;
+    LkHeader header;
+    header.layout = asked.layout;
+    header.destination = asked.source;
+    header.source = asked.destination;
+    header.function = quint32(function);
+    header.firstAddress = asked.secondAddress;
+    header.secondAddress = asked.firstAddress;
+    header.firstService = asked.secondService & 0x7F;
+    header.secondService = asked.firstService;
+    header.sequence = asked.sequence;
+    m_link.send(LkSpeak, LkSpeakCodec::encode(header, payload));
+}
+
 void Controller::sendPage(const QByteArray &payload)
 {
     const std::optional<SyncPage::Identity> page = SyncPage::identify(payload);

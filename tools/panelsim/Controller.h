@@ -42,6 +42,9 @@ public:
     // A request with its own sequence byte; with 'acknowledge' the engine's
     // acknowledgement is reported under the label. Returns the sequence.
     quint8 sendRequest(int function, const QByteArray &payload, bool acknowledge, const QString &label);
+    // An answer to one of the engine's packets, addressed back to its
+    // sender in the packet's header layout and with its sequence byte.
+    void sendReply(const LkMessage &request, int function, const QByteArray &payload);
     // A sync page part, acknowledgement asked.
     void sendPage(const QByteArray &payload);
     // The panel's status counts and the system totals, as pages 5.

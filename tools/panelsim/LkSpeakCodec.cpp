@@ -125,6 +125,42 @@ const QVector<PacketKind> Kinds = {
     // sequence number (u16), event code (u16).
     {"events-accepted", 246, 1,
      {{"sub", FieldType::U8}, {"reference", FieldType::U16}, {"count", FieldType::U8}}},
+    // The engine's commands. A GUI command's own fields follow as trailing
+    // bytes.
+    {"gui-command", 245, 100, {{"sub", FieldType::U8}, {"command", FieldType::U8}}},
+    {"logon", 245, 2,
+     {{"sub", FieldType::U8}, {"user", FieldType::U8}, {"spare", FieldType::U8}, {"length", FieldType::U8},
+      {"passcode", FieldType::Bytes, "length"}}},
+    {"logoff", 245, 3, {{"sub", FieldType::U8}}},
+    {"version-reply", 233, 20,
+     {{"sub", FieldType::U8}, {"constant1", FieldType::U8}, {"constant2", FieldType::U8},
+      {"zero", FieldType::U32}, {"records", FieldType::U8}, {"spare1", FieldType::U8}, {"major", FieldType::U8},
+      {"minor", FieldType::U8}, {"third", FieldType::U8}, {"spare2", FieldType::U8},
+      {"development", FieldType::U8}, {"timeLength", FieldType::U8}, {"built", FieldType::Bytes, "timeLength"}}},
+    // The bus statistics request carries node and reset flag as trailing
+    // bytes.
+    {"diagnostics-request", 233, 26, {{"sub", FieldType::U8}, {"kind", FieldType::U8}}},
+    {"connected-services-request", 233, 28, {{"sub", FieldType::U8}, {"request", FieldType::U8}}},
+    // The request's constant bytes follow as trailing bytes.
+    {"point-information-request", 148, NoSubCode,
+     {{"panel", FieldType::U8}, {"byte0", FieldType::U8}, {"byte1", FieldType::U8}, {"number", FieldType::U8},
+      {"point", FieldType::U8}}},
+    {"next-point-information", 150, NoSubCode, {{"cursor", FieldType::U16}}},
+    {"text-request", 116, NoSubCode,
+     {{"panel", FieldType::U8}, {"isPoint", FieldType::U8}, {"byte0", FieldType::U8}, {"byte1", FieldType::U8},
+      {"number", FieldType::U8}, {"point", FieldType::U8}, {"isZone", FieldType::U8}, {"zone", FieldType::U8},
+      {"language", FieldType::U8}}},
+    {"loop-shutdown-restart", 179, NoSubCode, {{"restart", FieldType::U8}, {"loop", FieldType::U8}}},
+    {"restart-panel", 182, NoSubCode, {{"spare", FieldType::U8}}},
+    {"fast-fault-mode", 191, NoSubCode, {{"mode", FieldType::U8}}},
+    {"point-status-update", 135, NoSubCode,
+     {{"first", FieldType::U8}, {"second", FieldType::U8}, {"blocks", FieldType::U8}, {"all", FieldType::U8}}},
+    {"network-fault-request", 9, NoSubCode, {{"kind", FieldType::U8}}},
+    {"legacy-network-fault-request", 5, NoSubCode, {}},
+    // The report's own fields follow as trailing bytes.
+    {"print-report", 158, NoSubCode,
+     {{"report", FieldType::U8}, {"printer", FieldType::U8}, {"parameter", FieldType::U8},
+      {"spare1", FieldType::U8}, {"spare2", FieldType::U8}, {"spare3", FieldType::U8}}},
 };
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "SiteConfiguration.h"
 
+#include "ConfigurationPages.h"
+
 namespace {
 
 constexpr int Zones = 20;
@@ -94,6 +96,39 @@ QVector<quint8> SitePanel::loops() const
             numbers.append(channel.address);
     }
     return numbers;
+}
+
+QPair<quint8, quint8> SiteChannel::bytes(int layout) const
+{
+    const auto channel = ConfigurationPages::channelBytes(kind, address, layout);
+    return {quint8(number << 4 | (channel.first & 0x0F)), channel.second};
+}
+
+SitePoint *SiteChannel::findPoint(quint8 number)
+{
+    for (SitePoint &each : points) {
+        if (each.point == number)
+            return &each;
+    }
+    return nullptr;
+}
+
+SiteChannel *SitePanel::findChannel(quint8 byte0, quint8 byte1, int layout)
+{
+    for (SiteChannel &each : channels) {
+        if (each.bytes(layout) == qMakePair(byte0, byte1))
+            return &each;
+    }
+    return nullptr;
+}
+
+SitePanel *SiteConfiguration::findPanel(quint8 number)
+{
+    for (SitePanel &each : panels) {
+        if (each.number == number)
+            return &each;
+    }
+    return nullptr;
 }
 
 SiteConfiguration SiteConfiguration::demo(quint8 localPanel)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPair>
 #include <QString>
 #include <QVector>
 
@@ -14,6 +15,11 @@ struct SitePoint
     quint16 functionFlags = 0;
     quint8 attributes = 0;
     quint8 logicalNumber = 0;
+    // What the engine's commands made of the point: the force action on its
+    // input and on its output (0: not forced), and its disablement.
+    quint8 inputForce = 0;
+    quint8 outputForce = 0;
+    bool disabled = false;
 };
 
 struct SiteChannel
@@ -23,6 +29,11 @@ struct SiteChannel
     // The loop number on loops.
     quint8 address = 0;
     QVector<SitePoint> points;
+
+    // The two channel bytes packets carry in the header layout: kind nibble
+    // and number in byte 0, then the (numerical) address.
+    QPair<quint8, quint8> bytes(int layout) const;
+    SitePoint *findPoint(quint8 number);
 };
 
 struct SiteLoopDriver
@@ -67,11 +78,15 @@ struct SitePanel
     QVector<SiteEquipment> equipment;
 
     QVector<quint8> loops() const;
+    // Null when the panel has no channel of those bytes.
+    SiteChannel *findChannel(quint8 byte0, quint8 byte1, int layout);
 };
 
 struct SiteConfiguration
 {
     QVector<SitePanel> panels;
+
+    SitePanel *findPanel(quint8 number);
 
     // 3 panels of 2 to 4 loops, 30 to 120 points a loop, 20 zones; the
     // engine's own panel also has its virtual inputs.

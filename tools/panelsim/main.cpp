@@ -1,4 +1,5 @@
 #include "CommandInterpreter.h"
+#include "CommandResponder.h"
 #include "Controller.h"
 #include "ControllerLink.h"
 #include "EventLogService.h"
@@ -40,6 +41,8 @@ int main(int argc, char *argv[])
     CommandInterpreter interpreter(controller, link, session);
     EventLogService eventLog(controller);
     eventLog.registerCommands(interpreter);
+    CommandResponder responder(controller);
+    responder.registerCommands(interpreter);
 
     QTextStream out(stdout);
     const auto print = [&out](const QString &line) {
@@ -52,6 +55,8 @@ int main(int argc, char *argv[])
     QObject::connect(&session, &SyncSession::reported, &application, print);
     QObject::connect(&eventLog, &EventLogService::reported, &interpreter, &CommandInterpreter::observe);
     QObject::connect(&eventLog, &EventLogService::reported, &application, print);
+    QObject::connect(&responder, &CommandResponder::reported, &interpreter, &CommandInterpreter::observe);
+    QObject::connect(&responder, &CommandResponder::reported, &application, print);
     QObject::connect(&interpreter, &CommandInterpreter::output, &application, print);
     QObject::connect(&interpreter, &CommandInterpreter::finished, &application, &QCoreApplication::exit,
                      Qt::QueuedConnection);
