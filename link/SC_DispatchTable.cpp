@@ -21,6 +21,7 @@
 #include "link/packets/SC_StandardReplyPkt.h"
 #include "link/packets/SC_SupervisionPacket.h"
 #include "link/packets/SC_TESKConfigurationPkt.h"
+#include "link/packets/SC_TextStringReply.h"
 #include "link/packets/SC_UpdateOutputPointsPkt.h"
 #include "link/sc_LkEventLog.h"
 #include "paneldata/sync/SC_ClearPanelDataPkt.h"
@@ -130,6 +131,7 @@ const QVector<SC_DispatchEntry> Entries = {
     {147, Whole, "date and time", SC_DateTimeInfoPacket::PayloadLength, &buildAndHandle<SC_DateTimeInfoPacket>},
     {149, Whole, "point information reply", SC_PointInformationReplyPacket::FixedPayload,
      &buildAndHandle<SC_PointInformationReplyPacket>},
+    {152, Whole, "text string reply", 1, &buildAndHandle<SC_TextStringReply>},
     {156, Whole, "point command reply", SC_PointCommandReplyPacket::PayloadLength,
      &buildAndHandle<SC_PointCommandReplyPacket>},
     {157, Whole, "print report reply", SC_PrintReportReplyPkt::PayloadLength,

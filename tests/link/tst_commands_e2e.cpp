@@ -11,6 +11,7 @@
 #include "paneldata/DataMapPages.h"
 #include "paneldata/PanelCounters.h"
 #include "paneldata/PointDataMapsConfiguration.h"
+#include "paneldata/PointTextCache.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -202,6 +203,15 @@ void tst_CommandsEndToEnd::forceAndDisable()
     const auto details = values.at(0).at(1).value<PointValueDetails>();
     QCOMPARE(details.statusBits, quint8(0x0d));
     QCOMPARE(values.at(0).at(2).value<quint8>(), quint8(0));
+
+    // Texts asked for are filed: the point's name in the text cache, the
+    // zone's in the state store.
+    QSignalSpy texts(client, &SyncClient::pointStringUpdated);
+    client->sendPointTextRequest(quint32(Panel) << 24 | 0x0c << 16 | 1 << 8 | 2, 1);
+    client->sendZoneTextRequest(Panel, 5, 1);
+    QTRY_COMPARE_WITH_TIMEOUT(texts.count(), 2, Timeout);
+    QCOMPARE(PointTextCache::instance()->pointText(Panel, ChannelAddress(12, 1, 0), 2, 1), QStringLiteral("Point 1.1.2"));
+    QCOMPARE(bucketValue(6, QStringLiteral("1|5|1")), QStringLiteral("Zone 5"));
 
     // The engine's software version, asked for by the controller.
     from = m_controller->lineCount();

@@ -7,6 +7,7 @@
 #include "link/SyncClient.h"
 #include "link/packets/SC_GUISoftwareVersionReplyPacket.h"
 #include "paneldata/DateTime.h"
+#include "paneldata/PointTextCache.h"
 #include "pointmodels/LkNetworkStats.h"
 #include "screens/status/AUK_40056.h"
 #include "widgets/Page.h"
@@ -58,6 +59,7 @@ class tst_ReplyPackets final : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -92,12 +94,22 @@ private slots:
     void printReportReply_data();
     void printReportReply();
 
+    void textReply_data();
+    void textReply();
+
     void shortRepliesAreDroppedWithAWarning_data();
     void shortRepliesAreDroppedWithAWarning();
 
 private:
     std::unique_ptr<MessageCapture> m_messages;
+    QTemporaryDir m_directory;
 };
+
+void tst_ReplyPackets::initTestCase()
+{
+    // Point texts are kept in files below the working directory.
+    QVERIFY(QDir::setCurrent(m_directory.path()));
+}
 
 void tst_ReplyPackets::init()
 {
@@ -517,6 +529,52 @@ void tst_ReplyPackets::printReportReply()
     QVERIFY(stack->remove(popups.first()));
 }
 
+void tst_ReplyPackets::textReply_data()
+{
+    QTest::addColumn<int>("layout");
+    QTest::addColumn<QByteArray>("payload");
+    QTest::addColumn<int>("panel");
+    QTest::addColumn<QString>("pointText");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QStringList>("zoneKeys");
+
+    // Loop 2 is numerical channel 2 in layout 0; the point is 5, the zone 17.
+    const QByteArray point0 = hex("00 02 00 05 0000 05") + "Lobby";
+    const QByteArray zone = hex("11 04") + "Hall";
+    QTest::newRow("both, second language, panel byte") << 0 << hex("c3") + point0 + zone + hex("03") << 3
+                                                       << "Lobby" << 2 << QStringList{"3|17|2=Hall"};
+    QTest::newRow("point, layout 1, panel byte") << 1 << hex("41 0c 02 00 05 0000 05") + "Lobby" + hex("04") << 4
+                                                 << "Lobby" << 1 << QStringList();
+    // Without the panel byte the texts are the sending panel's.
+    QTest::newRow("zone without panel") << 0 << hex("02") + zone << int(SourceNode) << QString() << 1
+                                        << QStringList{"7|17|1=Hall"};
+    QTest::newRow("point without panel") << 0 << hex("81") + point0 << int(SourceNode) << "Lobby" << 2
+                                         << QStringList();
+    QTest::newRow("no text") << 0 << hex("00") << int(SourceNode) << QString() << 1 << QStringList();
+}
+
+void tst_ReplyPackets::textReply()
+{
+    QFETCH(int, layout);
+    QFETCH(QByteArray, payload);
+    QFETCH(int, panel);
+    QFETCH(QString, pointText);
+    QFETCH(int, language);
+    QFETCH(QStringList, zoneKeys);
+    QStringList zones;
+    connect(SyncClient::instance(), &SyncClient::BucketCommand, this, [&zones](const BucketCmd &command) {
+        if (command.pageId == 6)
+            zones << command.key + '=' + command.value;
+    });
+    QSignalSpy updated(SyncClient::instance(), &SyncClient::pointStringUpdated);
+    PointTextCache::instance()->clearPanel(TC::cAllPanels);
+    receive(152, payload, layout);
+    QCOMPARE(updated.count(), 1);
+    QCOMPARE(int(updated.at(0).at(0).value<TC::panel_t>()), panel);
+    QCOMPARE(zones, zoneKeys);
+    QCOMPARE(PointTextCache::instance()->pointText(quint8(panel), ChannelAddress(12, 2, 0), 5, language), pointText);
+}
+
 void tst_ReplyPackets::shortRepliesAreDroppedWithAWarning_data()
 {
     QTest::addColumn<int>("functionCode");
@@ -537,6 +595,8 @@ void tst_ReplyPackets::shortRepliesAreDroppedWithAWarning_data()
     QTest::newRow("output point list") << 66 << hex("80 01 11 ff ff") << truncated.arg("output points on");
     QTest::newRow("network counters")
         << 10 << hex("04 00 01 01 02") << truncated.arg("network fault response");
+    QTest::newRow("text shorter than its length") << 152 << hex("c2 11 09") + "Hal"
+                                                  << truncated.arg("text string reply");
     QTest::newRow("connected services") << 233 << hex("1d 02 01 0005 ffff 03 0100 02")
                                         << shortPacket.arg("connected services response").arg(11);
 }
