@@ -1,5 +1,6 @@
 #include "paneldata/pages/SC_PanelConfigurationDetailsPagePkt.h"
 
+#include "link/SyncClient.h"
 #include "paneldata/LoopDriverConfiguration.h"
 #include "paneldata/PanelConfiguration.h"
 
@@ -30,8 +31,9 @@ QString toolVersionText(quint8 first, quint8 second, quint8 third)
 } // namespace
 
 SC_PanelConfigurationDetailsPagePkt::SC_PanelConfigurationDetailsPagePkt(
-    const QSharedPointer<SC_PacketBuffer> &received, SyncClient *)
+    const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
     : sc_SyncPagePacket(received)
+    , m_client(client)
 {
     SC_PacketBuffer &in = *buffer();
     const bool rtl = PanelTextsRightToLeft;
@@ -125,8 +127,12 @@ bool SC_PanelConfigurationDetailsPagePkt::isAccepted() const
 void SC_PanelConfigurationDetailsPagePkt::handlePacketData()
 {
     const quint8 panel = panelNumber();
-    if (partNumber() == 0)
+    if (partNumber() == 0) {
         PanelConfiguration::instance()->removePanel(panel);
+        // A panel described afresh settles no loop shutdowns asked for before.
+        if (m_client)
+            m_client->clearLoopStates(panel);
+    }
     LoopDriverConfiguration::instance()->setPanelLoopBits(panel, m_loopBits);
     PanelConfiguration::instance()->setPanelRecord(panel, m_record);
 }

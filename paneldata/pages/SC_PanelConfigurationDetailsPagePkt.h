@@ -41,4 +41,5 @@ private:
 
     PanelRecord m_record;
     QBitArray m_loopBits;
+    SyncClient *m_client;
 };

@@ -2,6 +2,7 @@
 #include "ConfigurationPageBench.h"
 #include "MessageCapture.h"
 
+#include "link/SyncClient.h"
 #include "paneldata/LoopDriverConfiguration.h"
 #include "paneldata/PanelConfiguration.h"
 #include "paneldata/SWVersions.h"
@@ -48,6 +49,7 @@ private slots:
     void page3_toolVersionWithThird();
     void page3_zoneLimitAbove241_isIgnored();
     void page3_truncated_storesNothing();
+    void page3_firstPart_forgetsLoopStates();
 
     void page40_lists();
     void page40_endsAfterFirstList_clearsPanel();
@@ -90,6 +92,18 @@ void TestPanelPages::init()
     LoopDriverConfiguration::instance()->clearAll();
     LoopDriverConfiguration::instance()->clearAllLoopBits();
     SWVersions::instance()->clearAll();
+}
+
+void TestPanelPages::page3_firstPart_forgetsLoopStates()
+{
+    SyncClient *client = SyncClient::instance();
+    client->recordLoopState(7, 2, 0);
+    client->recordLoopState(8, 2, 1);
+    QCOMPARE(handle3(panelPageFields(), 7, 1), 0);
+    QCOMPARE(client->loopState(7, 2), 0);
+    QCOMPARE(handle3(panelPageFields(), 7, 0), 0);
+    QCOMPARE(client->loopState(7, 2), -1);
+    QCOMPARE(client->loopState(8, 2), 1);
 }
 
 void TestPanelPages::page3_withoutSections()
