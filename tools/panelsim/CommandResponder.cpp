@@ -566,6 +566,16 @@ void CommandResponder::registerCommands(CommandInterpreter &interpreter)
     interpreter.addCommand(QStringLiteral("version"),
                            QStringLiteral("version: ask the engine for its software version"), 0,
                            [this](const QStringList &) { requestVersion(); });
+    interpreter.addCommand(QStringLiteral("engineflags"),
+                           QStringLiteral("engineflags <byte>: the first flag byte of the next engine configuration"),
+                           1, [this](const QStringList &arguments) {
+                               bool ok = false;
+                               const uint flags = arguments.first().toUInt(&ok, 0);
+                               if (ok && flags <= 0xFF)
+                                   m_controller.site().engineFlags = quint8(flags);
+                               else
+                                   emit reported(QStringLiteral("error usage: engineflags <byte>"));
+                           });
     interpreter.addCommand(
         QStringLiteral("point"),
         QStringLiteral("point <panel> <kind> <address> <number> <point>: a point's forces and disablement"),

@@ -22,7 +22,7 @@ class CommandResponder final : public QObject
 public:
     explicit CommandResponder(Controller &controller, QObject *parent = nullptr);
 
-    // "version" and "point".
+    // "version", "engineflags" and "point".
     void registerCommands(CommandInterpreter &interpreter);
     void requestVersion();
     // "point <panel> <kind>/<address>/<number>/<point> ..." with the point's

@@ -17,6 +17,10 @@ struct Site
     // 255: the connection request carries no option byte.
     int connectionOptions = 255;
     int headerLayout = 0;
+    // The first flag byte of the engine configuration: bit 0 key switch
+    // access, bit 1 the regional board's inputs, then evacuate, sounders
+    // on/off, key safe and alarm acknowledgement.
+    quint8 engineFlags = 0;
     SiteConfiguration configuration;
     SiteStatus status;
     // The connection key the controller hands out at the end of a

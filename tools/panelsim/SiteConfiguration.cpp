@@ -6,12 +6,13 @@ namespace {
 
 constexpr int Zones = 20;
 constexpr quint8 LoopKind = 12;
-// The engine's virtual inputs: input point channel 5, group 1 on bus
-// address 15, inputs 1 to 16.
+// The engine's virtual inputs on input point channel 5, bus address 15:
+// group 1 the operator's actions 1 to 16, group 0 the panel's own keys,
+// switches and sockets (40 to 49). A channel's points are consecutive.
 constexpr quint8 VirtualInputKind = 5;
-constexpr quint8 VirtualInputGroup = 1;
+constexpr quint8 OperatorActions = 1;
+constexpr quint8 PanelKeys = 0;
 constexpr quint8 VirtualInputAddress = 15;
-constexpr int VirtualInputs = 16;
 constexpr quint8 VirtualInputDevice = 200;
 // Panel seconds of 2024-03-01.
 constexpr quint32 ProjectDay = 1025481600;
@@ -49,14 +50,14 @@ SiteChannel loop(quint8 panel, quint8 number, int points)
     return channel;
 }
 
-SiteChannel virtualInputs()
+SiteChannel virtualInputs(quint8 group, const QVector<quint8> &inputs)
 {
     SiteChannel channel;
     channel.kind = VirtualInputKind;
-    channel.number = VirtualInputGroup;
+    channel.number = group;
     channel.address = VirtualInputAddress;
-    for (int input = 1; input <= VirtualInputs; ++input)
-        channel.points.append(SitePoint{quint8(input), VirtualInputDevice, 0, 0x0000, 0x02, quint8(input)});
+    for (const quint8 input : inputs)
+        channel.points.append(SitePoint{input, VirtualInputDevice, 0, 0x0000, 0x02, input});
     return channel;
 }
 
@@ -139,7 +140,8 @@ SiteConfiguration SiteConfiguration::demo(quint8 localPanel)
     site.panels.append(panel(3, QStringLiteral("Car park"), {80, 72, 36}));
     for (SitePanel &p : site.panels) {
         if (p.number == localPanel)
-            p.channels.append(virtualInputs());
+            p.channels << virtualInputs(OperatorActions, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16})
+                        << virtualInputs(PanelKeys, {40, 41, 42, 43, 44, 45, 46, 47, 48, 49});
     }
     return site;
 }

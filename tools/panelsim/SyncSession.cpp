@@ -22,6 +22,7 @@ QByteArray engineConfiguration(const Site &site)
                                       {{"firstLanguage", 1},
                                        {"languageUsage", 0x81},
                                        {"dateFormat", 2},
+                                       {"firstFlags", site.engineFlags},
                                        {"panel", site.panelNode},
                                        {"firstCodepage", 850},
                                        {"secondCodepage", 850},
