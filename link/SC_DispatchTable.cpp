@@ -4,6 +4,7 @@
 #include "link/SC_PacketBuffer.h"
 #include "link/SyncClient.h"
 #include "link/packets/SC_AcknowledgementPkt.h"
+#include "link/packets/SC_ChangeAddrReplyPkt.h"
 #include "link/packets/SC_ConnectedServicesResponsePkt.h"
 #include "link/packets/SC_DateTimeInfoPacket.h"
 #include "link/packets/SC_DiagnosticsResponsePkt.h"
@@ -13,10 +14,15 @@
 #include "link/packets/SC_GUISoftwareVersionReqPacket.h"
 #include "link/packets/SC_InitiateConnectionPacket.h"
 #include "link/packets/SC_LoopShutdownRestartReplyPkt.h"
+#include "link/packets/SC_ManualStatusReplyPkt.h"
 #include "link/packets/SC_NetworkFaultResponsePkt.h"
 #include "link/packets/SC_PointCommandReplyPacket.h"
 #include "link/packets/SC_PointInformationReplyPacket.h"
+#include "link/packets/SC_PointLogRecordReplyPkt.h"
+#include "link/packets/SC_PointManagerSinglePollReplyPkt.h"
 #include "link/packets/SC_PrintReportReplyPkt.h"
+#include "link/packets/SC_RealDevPresentReplyPkt.h"
+#include "link/packets/SC_SerialisationServiceReplyPkt.h"
 #include "link/packets/SC_SetPulsePatternsPkt.h"
 #include "link/packets/SC_StandardReplyPkt.h"
 #include "link/packets/SC_SupervisionPacket.h"
@@ -24,6 +30,7 @@
 #include "link/packets/SC_TextStringReply.h"
 #include "link/packets/SC_UpdateOutputPointsPkt.h"
 #include "link/sc_LkEventLog.h"
+#include "link/sc_LkPointManagerServices.h"
 #include "paneldata/sync/SC_ClearPanelDataPkt.h"
 #include "paneldata/sync/SC_DataSignatureReqPkt.h"
 #include "paneldata/sync/SC_HighPriorityStatusesAndCountsPkt.h"
@@ -104,6 +111,30 @@ void eventLogAck(SyncClient &client, const SyncPacket &packet, const QSharedPoin
         qWarning() << "SyncClient::RxLkSpeak" << " Failed processing eventlog acknowledgement";
 }
 
+// Loop auto-configuration and interrogation results go to their listeners
+// as they came.
+template <void (sc_LkPointManagerServices::*Signal)(SyncPacket &)>
+void passOn(SyncClient &client, const SyncPacket &packet, const QSharedPointer<SC_PacketBuffer> &,
+            const SC_DispatchEntry &)
+{
+    SyncPacket received = packet;
+    emit (client.getPointManagerServices()->*Signal)(received);
+}
+
+// The row covers the sub-code and the reply type; the rest of the body
+// depends on the type, and the packet finds it short itself.
+void serialisationReply(SyncClient &client, const SyncPacket &, const QSharedPointer<SC_PacketBuffer> &buffer,
+                        const SC_DispatchEntry &)
+{
+    SC_SerialisationServiceReplyPkt reply(buffer, &client);
+    if (buffer->isBad()) {
+        qWarning().nospace() << "sc_LkPointManagerServices" << " Truncated serialisation reply of type "
+                             << reply.replyType() << " dropped";
+        return;
+    }
+    reply.handlePacketData();
+}
+
 constexpr int Whole = SC_DispatchEntry::WholeFunctionCode;
 
 const QVector<SC_DispatchEntry> Entries = {
@@ -150,6 +181,23 @@ const QVector<SC_DispatchEntry> Entries = {
      &eventLogAck},
     {SC_EventAcceptedPacket::FunctionCode, SC_EventAcceptedPacket::SubCode, "events accepted",
      SC_EventAcceptedPacket::MinimumPayload, &buildAndHandle<SC_EventAcceptedPacket>},
+    {183, SC_PointManagerSinglePollReplyPkt::StartReplySubCode, "single poll start reply",
+     SC_PointManagerSinglePollReplyPkt::PayloadLength, &buildAndHandle<SC_PointManagerSinglePollReplyPkt>},
+    {183, SC_PointManagerSinglePollReplyPkt::StopReplySubCode, "single poll stop reply",
+     SC_PointManagerSinglePollReplyPkt::PayloadLength, &buildAndHandle<SC_PointManagerSinglePollReplyPkt>},
+    {183, 7, "loop auto-configuration", 1, &passOn<&sc_LkPointManagerServices::autoconfigurationPacketReceived>},
+    {183, 9, "loop interrogation results", 1,
+     &passOn<&sc_LkPointManagerServices::loopInterrogationResultsRecordPacketReceived>},
+    {183, SC_RealDevPresentReplyPkt::SubCode, "real device present reply", SC_RealDevPresentReplyPkt::PayloadLength,
+     &buildAndHandle<SC_RealDevPresentReplyPkt>},
+    {183, SC_ChangeAddrReplyPkt::SubCode, "change address reply", SC_ChangeAddrReplyPkt::PayloadLength,
+     &buildAndHandle<SC_ChangeAddrReplyPkt>},
+    {183, SC_ManualStatusReplyPkt::SubCode, "manual point update status", SC_ManualStatusReplyPkt::PayloadLength,
+     &buildAndHandle<SC_ManualStatusReplyPkt>},
+    {183, SC_PointLogRecordReplyPkt::SubCode, "point log record", SC_PointLogRecordReplyPkt::MinimumPayload,
+     &buildAndHandle<SC_PointLogRecordReplyPkt>},
+    {183, SC_SerialisationServiceReplyPkt::SubCode, "serialisation reply",
+     SC_SerialisationServiceReplyPkt::MinimumPayload, &serialisationReply},
 };
 
 int keyOf(int functionCode, int subCode)

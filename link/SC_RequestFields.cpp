@@ -4,19 +4,19 @@
 
 SC_RequestFields &SC_RequestFields::u8(quint8 value)
 {
-    m_fields.append({Field::U8, value, {}});
+    m_fields.append({Field::U8, value, {}, {}, {}});
     return *this;
 }
 
 SC_RequestFields &SC_RequestFields::u16(quint16 value)
 {
-    m_fields.append({Field::U16, value, {}});
+    m_fields.append({Field::U16, value, {}, {}, {}});
     return *this;
 }
 
 SC_RequestFields &SC_RequestFields::u32(quint32 value)
 {
-    m_fields.append({Field::U32, value, {}});
+    m_fields.append({Field::U32, value, {}, {}, {}});
     return *this;
 }
 
@@ -29,7 +29,25 @@ SC_RequestFields &SC_RequestFields::repeat(int count, quint8 value)
 
 SC_RequestFields &SC_RequestFields::text(const QString &value)
 {
-    m_fields.append({Field::Text, 0, value});
+    m_fields.append({Field::Text, 0, value, {}, {}});
+    return *this;
+}
+
+SC_RequestFields &SC_RequestFields::countedBytes(const QByteArray &value)
+{
+    m_fields.append({Field::CountedBytes, 0, {}, value.left(255), {}});
+    return *this;
+}
+
+SC_RequestFields &SC_RequestFields::bits(const QBitArray &value)
+{
+    m_fields.append({Field::Bits, 0, {}, {}, value});
+    return *this;
+}
+
+SC_RequestFields &SC_RequestFields::bytes(const QByteArray &value)
+{
+    m_fields.append({Field::Bytes, 0, {}, value, {}});
     return *this;
 }
 
@@ -54,6 +72,16 @@ void SC_RequestFields::appendTo(SC_PacketBuffer &buffer) const
             break;
         case Field::Text:
             buffer.appendText(field.text);
+            break;
+        case Field::CountedBytes:
+            buffer.appendByte(quint8(field.bytes.size()));
+            buffer.appendByteArray(field.bytes);
+            break;
+        case Field::Bits:
+            buffer.appendBitArray(field.bits);
+            break;
+        case Field::Bytes:
+            buffer.appendByteArray(field.bytes);
             break;
         }
     }

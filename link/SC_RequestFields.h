@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QBitArray>
 #include <QByteArray>
 #include <QString>
 #include <QVector>
@@ -18,6 +19,11 @@ public:
     SC_RequestFields &repeat(int count, quint8 value);
     // A length byte, then the text.
     SC_RequestFields &text(const QString &value);
+    // A length byte, then the bytes: at most 255 of them.
+    SC_RequestFields &countedBytes(const QByteArray &value);
+    // The bits packed least significant first, without a count.
+    SC_RequestFields &bits(const QBitArray &value);
+    SC_RequestFields &bytes(const QByteArray &value);
     SC_RequestFields &append(const SC_RequestFields &more);
 
     void appendTo(SC_PacketBuffer &buffer) const;
@@ -30,11 +36,16 @@ private:
             U8,
             U16,
             U32,
-            Text
+            Text,
+            CountedBytes,
+            Bits,
+            Bytes
         };
         Type type;
         quint32 value;
         QString text;
+        QByteArray bytes;
+        QBitArray bits;
     };
 
     QVector<Field> m_fields;

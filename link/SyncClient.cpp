@@ -53,6 +53,7 @@
 #include "link/packets/SC_ValidateLogOnPkt.h"
 #include "link/sc_LkEventLog.h"
 #include "link/sc_LkLogManagerServices.h"
+#include "link/sc_LkPointManagerServices.h"
 #include "paneldata/PointAddressKey.h"
 #include "paneldata/SC_PacketHandler.h"
 #include "pointmodels/LoopCfgFilter.h"
@@ -153,6 +154,7 @@ void SyncClient::destroyInstance()
 
 SyncClient::SyncClient()
     : m_eventLog(new sc_LkEventLog(this, this))
+    , m_pointManagerServices(new sc_LkPointManagerServices(this, this))
     , m_logManagerServices(new sc_LkLogManagerServices(this))
 {
     qRegisterMetaType<SyncPacket>("SyncPacket");
@@ -268,6 +270,7 @@ void SyncClient::connectLinkLayer(SC_LinkLayer *link)
     connect(link, &SC_LinkLayer::LinkStatus, this, &SyncClient::LinkStatus);
     connect(this, &SyncClient::SendPacket, link, &SC_LinkLayer::Send);
     connect(this, &SyncClient::SendACKPacket, link, &SC_LinkLayer::SendACK);
+    connect(m_pointManagerServices, &sc_LkPointManagerServices::SendPacket, link, &SC_LinkLayer::Send);
 }
 
 void SyncClient::ReceivedPacket(SyncPacket packet)

@@ -31,6 +31,7 @@ class SC_SupervisionPacket;
 class SC_TESKSupportPacket;
 class sc_LkEventLog;
 class sc_LkLogManagerServices;
+class sc_LkPointManagerServices;
 
 // The engine's client of the controller's protocol, on the GUI thread:
 // receives the link layer's packets and dispatches them by function code
@@ -83,6 +84,7 @@ public:
     // The service clients, owned here.
     sc_LkEventLog *getEventLog() const { return m_eventLog; }
     sc_LkLogManagerServices *getLogManagerServices() const { return m_logManagerServices; }
+    sc_LkPointManagerServices *getPointManagerServices() const { return m_pointManagerServices; }
     // Whether the controller wants its events acknowledged (it says so with
     // an event-log acknowledgement of type 15).
     bool isEventAckEnabled() const { return m_eventAckEnabled; }
@@ -97,6 +99,8 @@ public:
 
     void RxLkSpeak(const SyncPacket &packet);
     void sendRawPacket(quint8 channel, const QByteArray &bytes);
+    // Serialises a request and sends its bytes on the LkSpeak channel.
+    void sendPacket(SC_LkSpeakBasePacket &packet);
     // Answers a received support packet on its sender's addressing.
     void sendAcknowledgement(const SC_LkSpeakBasePacket &request, quint8 answer);
     void sendSupervisionReply(SC_SupervisionPacket *answer);
@@ -275,7 +279,6 @@ private:
     void writeLinkStatusKey();
     void replaceHistoricSynchronizer();
 
-    void sendPacket(SC_LkSpeakBasePacket &packet);
     // Sends the packets that makePacket(start) builds until a packet's list
     // is done.
     template <typename MakePacket>
@@ -287,6 +290,7 @@ private:
     void sendInputChange(quint8 group, quint8 input, bool pulse, bool on);
 
     sc_LkEventLog *m_eventLog;
+    sc_LkPointManagerServices *m_pointManagerServices;
     sc_LkLogManagerServices *m_logManagerServices;
     bool m_eventAckEnabled = false;
 

@@ -105,24 +105,18 @@ bool sc_LkEventLog::handleAckPacket(const SyncPacket &packet)
     return true;
 }
 
-void sc_LkEventLog::send(SC_LkSpeakBasePacket &packet)
-{
-    packet.serialise();
-    m_client->sendRawPacket(SyncClient::LkSpeakChannel, packet.buffer()->getByteArray());
-}
-
 void sc_LkEventLog::sendRegistrationRequest(quint8 first, quint16 second, quint8 third, quint8 fourth,
                                             const EventLog::RegistrationFilter &filter)
 {
     SC_EventLogRegistrationReqPkt request({first, second, third, fourth}, filter,
                                           requestAddress(true, RegistrationService));
-    send(request);
+    m_client->sendPacket(request);
 }
 
 void sc_LkEventLog::sendDeRegistrationRequest(quint16 clientId)
 {
     SC_EventLogDeRegistrationReqPkt request(clientId, requestAddress(false, DeRegistrationService));
-    send(request);
+    m_client->sendPacket(request);
 }
 
 void sc_LkEventLog::setClientId(quint16 clientId)
@@ -157,7 +151,7 @@ void sc_LkEventLog::sendRequestAck(quint8 ackType, quint8 status, const QVariant
         {request->clientId(), request->sequenceNumber(), status, ackType},
         SC_LkSpeakBasePacket::makeReplyAs(*request, SC_EventLogAckPacket::FunctionCode, RegistrationAckService,
                                           false));
-    send(answer);
+    m_client->sendPacket(answer);
 }
 
 void sc_LkEventLog::sendDataAck(const QVariant &data, quint8 status)
@@ -180,7 +174,7 @@ void sc_LkEventLog::sendAck(const SC_LkSpeakBasePacket &request, quint16 first, 
 {
     SC_EventLogAckPacket answer({first, second, status, ackType},
                                 SC_LkSpeakBasePacket::makeReply(request, SC_EventLogAckPacket::FunctionCode, false));
-    send(answer);
+    m_client->sendPacket(answer);
 }
 
 bool sc_LkEventLog::isDataAckExpected() const
@@ -193,14 +187,14 @@ void sc_LkEventLog::sendAcceptLogEvent(quint8 node, quint8 channel, quint8 chann
 {
     SC_AcceptLogEventPacket request({node, channel, channelAddress, seqNo, eventCode, clientId},
                                     requestAddress(false, AcceptService));
-    send(request);
+    m_client->sendPacket(request);
 }
 
 void sc_LkEventLog::requestReSync()
 {
     SC_EventLogAckPacket request({AnyClient, 0, ReSyncStatus, SC_EventLogAckPacket::ReSyncRequest},
                                  requestAddress(true, ReSyncService));
-    send(request);
+    m_client->sendPacket(request);
     m_client->setEventAckEnabled(false);
 }
 

@@ -66,7 +66,6 @@ public slots:
 private:
     void acknowledgeData(const SC_EventLogDataPacket &data, quint8 status);
     void storeLiveEvent(const SC_EventLogDataPacket &data, bool noAck);
-    void send(SC_LkSpeakBasePacket &packet);
 
     SyncClient *m_client;
     bool m_historicRegistered = false;
