@@ -8,6 +8,7 @@
 #include "link/packets/SC_ConnectedServicesResponsePkt.h"
 #include "link/packets/SC_DateTimeInfoPacket.h"
 #include "link/packets/SC_DiagnosticsResponsePkt.h"
+#include "link/packets/SC_DigitalEnrolmentFilePathReplyPkt.h"
 #include "link/packets/SC_EventAcceptedPacket.h"
 #include "link/packets/SC_EventLogAckPacket.h"
 #include "link/packets/SC_EventLogDataPacket.h"
@@ -16,19 +17,23 @@
 #include "link/packets/SC_LoopShutdownRestartReplyPkt.h"
 #include "link/packets/SC_ManualStatusReplyPkt.h"
 #include "link/packets/SC_NetworkFaultResponsePkt.h"
+#include "link/packets/SC_PanelUpdateOverviewReplyPkt.h"
 #include "link/packets/SC_PointCommandReplyPacket.h"
 #include "link/packets/SC_PointInformationReplyPacket.h"
 #include "link/packets/SC_PointLogRecordReplyPkt.h"
 #include "link/packets/SC_PointManagerSinglePollReplyPkt.h"
 #include "link/packets/SC_PrintReportReplyPkt.h"
+#include "link/packets/SC_ProjectDetailsReplyPkt.h"
 #include "link/packets/SC_RealDevPresentReplyPkt.h"
 #include "link/packets/SC_SerialisationServiceReplyPkt.h"
 #include "link/packets/SC_SetPulsePatternsPkt.h"
+#include "link/packets/SC_SiteListReplyPkt.h"
 #include "link/packets/SC_StandardReplyPkt.h"
 #include "link/packets/SC_SupervisionPacket.h"
 #include "link/packets/SC_TESKConfigurationPkt.h"
 #include "link/packets/SC_TextStringReply.h"
 #include "link/packets/SC_UpdateOutputPointsPkt.h"
+#include "link/packets/SC_UpdateReplyPkt.h"
 #include "link/sc_LkEventLog.h"
 #include "link/sc_LkPointManagerServices.h"
 #include "paneldata/sync/SC_ClearPanelDataPkt.h"
@@ -135,6 +140,38 @@ void serialisationReply(SyncClient &client, const SyncPacket &, const QSharedPoi
     reply.handlePacketData();
 }
 
+// A panel update reply of one kind; the row covers the sub-code and the
+// kind, the packet finds the rest short itself.
+template <typename Packet>
+void panelUpdateReplyOfKind(SyncClient &client, const QSharedPointer<SC_PacketBuffer> &buffer, int kind)
+{
+    Packet reply(buffer, &client);
+    if (buffer->isBad()) {
+        qWarning().nospace() << "LkSpeak::PanelUpdate" << " Truncated panel update reply of kind " << kind
+                             << " dropped";
+        return;
+    }
+    reply.handlePacketData();
+}
+
+// Kinds the dialogue does not know are ignored.
+void panelUpdateReply(SyncClient &client, const SyncPacket &, const QSharedPointer<SC_PacketBuffer> &buffer,
+                      const SC_DispatchEntry &)
+{
+    using namespace LkSpeak::PanelUpdate;
+    using Build = void (*)(SyncClient &, const QSharedPointer<SC_PacketBuffer> &, int);
+    static const Build kinds[] = {
+        &panelUpdateReplyOfKind<SC_SiteListReplyPkt>,
+        &panelUpdateReplyOfKind<SC_ProjectDetailsReplyPkt>,
+        &panelUpdateReplyOfKind<SC_UpdateReplyPkt>,
+        &panelUpdateReplyOfKind<SC_PanelUpdateOverviewReplyPkt>,
+        &panelUpdateReplyOfKind<SC_DigitalEnrolmentFilePathReplyPkt>,
+    };
+    const int kind = SC_PanelUpdateReplyPkt::kindOf(*buffer);
+    if (kind < int(std::size(kinds)))
+        kinds[kind](client, buffer, kind);
+}
+
 constexpr int Whole = SC_DispatchEntry::WholeFunctionCode;
 
 const QVector<SC_DispatchEntry> Entries = {
@@ -181,6 +218,7 @@ const QVector<SC_DispatchEntry> Entries = {
      &eventLogAck},
     {SC_EventAcceptedPacket::FunctionCode, SC_EventAcceptedPacket::SubCode, "events accepted",
      SC_EventAcceptedPacket::MinimumPayload, &buildAndHandle<SC_EventAcceptedPacket>},
+    {233, LkSpeak::PanelUpdate::SC_PanelUpdateReplyPkt::SubCode, "panel update reply", 2, &panelUpdateReply},
     {183, SC_PointManagerSinglePollReplyPkt::StartReplySubCode, "single poll start reply",
      SC_PointManagerSinglePollReplyPkt::PayloadLength, &buildAndHandle<SC_PointManagerSinglePollReplyPkt>},
     {183, SC_PointManagerSinglePollReplyPkt::StopReplySubCode, "single poll stop reply",

@@ -22,7 +22,13 @@
 #include "link/packets/SC_ForcePointPkt.h"
 #include "link/packets/SC_InputPointChangeStatusPkt.h"
 #include "link/packets/SC_LegacyNetworkFaultRequestPkt.h"
+#include "link/packets/SC_DigitalEnrolmentFileReqPacket.h"
 #include "link/packets/SC_LogOffCurrUserPkt.h"
+#include "link/packets/SC_PanelUpdateRequestPkt.h"
+#include "link/packets/SC_ProjectDetailsRequestPkt.h"
+#include "link/packets/SC_SiteListReqPacket.h"
+#include "link/packets/SC_UpdateProcessControlPkt.h"
+#include "link/packets/SC_UpdateRequestPkt.h"
 #include "link/packets/SC_LoopPointCountersSnapshotPkt.h"
 #include "link/packets/SC_LoopShutdownRestartRequestPkt.h"
 #include "link/packets/SC_ManualTextRequest.h"
@@ -160,6 +166,10 @@ SyncClient::SyncClient()
     qRegisterMetaType<SyncPacket>("SyncPacket");
     qRegisterMetaType<BucketCmd>("BucketCmd");
     qRegisterMetaType<eAckResponse>("eAckResponse");
+    qRegisterMetaType<TESK_CONTEXT::ePanelUpdateErrorCodes>("TESK_CONTEXT::ePanelUpdateErrorCodes");
+    qRegisterMetaType<QVector<LkSpeak::SiteListData>>("QVector<LkSpeak::SiteListData>");
+    qRegisterMetaType<LkSpeak::panelDataMap_t>("LkSpeak::panelDataMap_t");
+    qRegisterMetaType<LkSpeak::PanelUpdateOverview>("LkSpeak::PanelUpdateOverview");
     qRegisterMetaType<DisablementFunctionID>("DisablementFunctionID");
     qRegisterMetaType<SimplePointInfo>("SimplePointInfo");
     qRegisterMetaType<PointValueDetails>("PointValueDetails");
@@ -406,6 +416,42 @@ void SyncClient::linkStateChanged(bool up, quint8 status)
     }
     emit reconnected();
     emit updateEnetConnectedToPanel(true);
+}
+
+void SyncClient::sendSiteListRequest()
+{
+    LkSpeak::PanelUpdate::SC_SiteListReqPacket request(headerLayout());
+    sendPacket(request);
+}
+
+void SyncClient::sendProjectDetailsRequest(const QString &site)
+{
+    LkSpeak::PanelUpdate::SC_ProjectDetailsRequestPkt request(site, headerLayout());
+    sendPacket(request);
+}
+
+void SyncClient::sendUpdateRequest(quint8 panel, const QString &site, quint16 operations)
+{
+    LkSpeak::PanelUpdate::SC_UpdateRequestPkt request(panel, site, operations, headerLayout());
+    sendPacket(request);
+}
+
+void SyncClient::sendPanelUpdateRequest()
+{
+    LkSpeak::PanelUpdate::SC_PanelUpdateRequestPkt request(headerLayout());
+    sendPacket(request);
+}
+
+void SyncClient::sendUpdateProcessControl(quint8 control)
+{
+    LkSpeak::PanelUpdate::SC_UpdateProcessControlPkt request(control, headerLayout());
+    sendPacket(request);
+}
+
+void SyncClient::sendDigitalEnrolmentFileRequest(const QString &file, quint8 value)
+{
+    LkSpeak::PanelUpdate::SC_DigitalEnrolmentFileReqPacket request(file, value, headerLayout());
+    sendPacket(request);
 }
 
 void SyncClient::clearEventLogAndRequestReSync()

@@ -8,6 +8,7 @@
 #include "link/PointValueDetails.h"
 #include "link/SimplePointInfo.h"
 #include "link/StandardReplyStatus.h"
+#include "link/PanelUpdateTypes.h"
 #include "link/SyncPacket.h"
 #include "paneldata/TCTypes.h"
 #include "paneldata/SC_SyncPageIDS.h"
@@ -101,6 +102,16 @@ public:
     void sendRawPacket(quint8 channel, const QByteArray &bytes);
     // Serialises a request and sends its bytes on the LkSpeak channel.
     void sendPacket(SC_LkSpeakBasePacket &packet);
+
+    // The panel update dialogue: the sites, a site's panels, an update of
+    // one panel, its progress, its confirmation or abandonment, and the
+    // path of a digital enrolment file.
+    void sendSiteListRequest();
+    void sendProjectDetailsRequest(const QString &site);
+    void sendUpdateRequest(quint8 panel, const QString &site, quint16 operations);
+    void sendPanelUpdateRequest();
+    void sendUpdateProcessControl(quint8 control);
+    void sendDigitalEnrolmentFileRequest(const QString &file, quint8 value);
     // Answers a received support packet on its sender's addressing.
     void sendAcknowledgement(const SC_LkSpeakBasePacket &request, quint8 answer);
     void sendSupervisionReply(SC_SupervisionPacket *answer);
@@ -235,6 +246,13 @@ signals:
                                 TC::cs_state secondState, quint16 secondValue1, quint16 secondValue2);
     void loopScanCompleted(TC::channelAddressNumerical_t loop, bool completed);
     void serviceToolStatusUpdateReceived();
+
+    // The panel update dialogue's answers.
+    void siteListReply(TESK_CONTEXT::ePanelUpdateErrorCodes error, QVector<LkSpeak::SiteListData> sites);
+    void projectDetailsReply(TESK_CONTEXT::ePanelUpdateErrorCodes error, LkSpeak::panelDataMap_t panels);
+    void panelUpdateReply(TESK_CONTEXT::ePanelUpdateErrorCodes status);
+    void panelUpdateOverviewReply(LkSpeak::PanelUpdateOverview overview);
+    void digitalEnrolmentFilePathReply(TESK_CONTEXT::ePanelUpdateErrorCodes error, QString path);
 
 public slots:
     void ReceivedPacket(SyncPacket packet);

@@ -1,49 +1,20 @@
-#include "FreePort.h"
-#include "PanelSimProcess.h"
+#include "InProcessLink.h"
 
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/HistoricEventsSynchronizer.h"
-#include "link/SC_EthernetLinkLayerFactory.h"
-#include "link/SC_Timer.h"
 #include "link/SyncClient.h"
 #include "link/sc_LkEventLog.h"
+#include "link/sc_LkLogManagerServices.h"
 
-#include <QElapsedTimer>
-#include <QRegularExpression>
 #include <QSqlQuery>
-#include <QTemporaryDir>
-#include <QThread>
-#include <QTimer>
 #include <QtTest>
 
 #include <memory>
 
 namespace {
 
-// Every link and synchroniser time-out runs this many times faster, so the
-// 45 s before a historic synchronisation takes 4.5 s.
+// The 45 s before a historic synchronisation take 4.5 s.
 constexpr int TimeScale = 10;
-constexpr int HeartbeatMs = 300;
-constexpr int WaitMs = 20000;
-
-class ScaledTimer final : public SC_Timer
-{
-public:
-    explicit ScaledTimer(QObject *parent)
-        : SC_Timer(parent)
-        , m_timer(this)
-    {
-        connect(&m_timer, &QTimer::timeout, this, &SC_Timer::timeout);
-    }
-
-    void start(int milliseconds) override { m_timer.start(milliseconds / TimeScale); }
-    void stop() override { m_timer.stop(); }
-    bool isActive() const override { return m_timer.isActive(); }
-    void setSingleShot(bool singleShot) override { m_timer.setSingleShot(singleShot); }
-
-private:
-    QTimer m_timer;
-};
 
 QVector<int> range(int first, int last)
 {
@@ -65,9 +36,8 @@ QVector<int> storedSeqNos()
 } // namespace
 
 // The engine's link, protocol client, event-log client, event log and
-// historic synchroniser in this process, on a loopback port; the controller
-// emulator at the other end raises the events and checks every
-// acknowledgement.
+// historic synchroniser in this process; the controller emulator raises
+// the events and checks every acknowledgement.
 class tst_EventLogEndToEnd final : public QObject
 {
     Q_OBJECT
@@ -78,128 +48,96 @@ private slots:
     void burstThenGapFilledAfterReconnection();
 
 private:
-    int waitForLine(const QString &line, int from);
-    bool controllerSaid(const QString &line, int from = 0);
     QString controllerStatus();
 
-    QTemporaryDir m_directory;
-    QThread m_linkThread;
-    SC_EthernetLinkLayerFactory m_link;
-    std::unique_ptr<PanelSimProcess> m_controller;
+    std::unique_ptr<InProcessLink> m_link;
     QVector<int> m_liveOrder;
 };
 
 void tst_EventLogEndToEnd::initTestCase()
 {
-    QVERIFY(QDir::setCurrent(m_directory.path()));
-    SC_Timer::setFactory([](QObject *parent) { return new ScaledTimer(parent); });
+    m_link = std::make_unique<InProcessLink>(TimeScale);
     SyncClient *client = SyncClient::instance();
     EventLog::HistoricEventsSynchronizer::setLinkClient(client->getEventLog());
     connect(EL_EventLogDBbase::instance(), &EL_EventLogDBbase::newEventLogRegistered, this,
             [this](const EventLog::EventData *event) { m_liveOrder << event->seqNo; });
-
-    const quint16 port = freePort();
-    m_link.setPort(port);
-    m_linkThread.start();
-    m_link.moveToThread(&m_linkThread);
-    QSignalSpy started(&m_link, &SC_EthernetLinkLayerFactory::Started);
-    QMetaObject::invokeMethod(&m_link, "Start", Qt::QueuedConnection);
-    QVERIFY(started.wait());
-    client->connectLinkLayer(m_link.linkLayer());
-
-    m_controller = std::make_unique<PanelSimProcess>();
-    QVERIFY(m_controller->start(port, {QStringLiteral("--heartbeat=%1").arg(HeartbeatMs)}));
-    QVERIFY(controllerSaid(QStringLiteral("connected")));
-    QTRY_VERIFY_WITH_TIMEOUT(client->isLinkUp(), WaitMs);
+    QVERIFY(m_link->start());
 }
 
 void tst_EventLogEndToEnd::cleanupTestCase()
 {
-    m_controller.reset();
-    QMetaObject::invokeMethod(&m_link, "Stop", Qt::BlockingQueuedConnection);
-    m_linkThread.quit();
-    m_linkThread.wait();
+    m_link.reset();
     SyncClient::destroyInstance();
     EL_EventLogDBbase::destroyInstance();
-    SC_Timer::setFactory({});
-}
-
-// The engine lives in this process: waiting must keep its event loop
-// turning. On a time-out, the controller's last lines say why.
-int tst_EventLogEndToEnd::waitForLine(const QString &line, int from)
-{
-    QElapsedTimer timer;
-    timer.start();
-    for (;;) {
-        const QStringList lines = m_controller->lines();
-        for (int i = from; i < lines.size(); ++i) {
-            if (lines.at(i).startsWith(line))
-                return i;
-        }
-        if (timer.elapsed() > WaitMs)
-            break;
-        QTest::qWait(10);
-    }
-    const QStringList said = m_controller->lines().filter(QRegularExpression(QStringLiteral("^(?!heartbeat)")));
-    qWarning().noquote() << said.mid(said.size() - 20).join(QLatin1Char('\n'));
-    return -1;
-}
-
-bool tst_EventLogEndToEnd::controllerSaid(const QString &line, int from)
-{
-    return waitForLine(line, from) >= 0;
 }
 
 QString tst_EventLogEndToEnd::controllerStatus()
 {
-    const int from = m_controller->lineCount();
-    m_controller->command(QStringLiteral("eventlog status"));
-    const int at = waitForLine(QStringLiteral("eventlog-status"), from);
-    return at < 0 ? QString() : m_controller->lines().at(at);
+    const int from = m_link->lineCount();
+    m_link->command(QStringLiteral("eventlog status"));
+    const int at = m_link->waitForLine(QStringLiteral("eventlog-status"), from);
+    return at < 0 ? QString() : m_link->lines().at(at);
 }
 
 void tst_EventLogEndToEnd::burstThenGapFilledAfterReconnection()
 {
     SyncClient *client = SyncClient::instance();
     sc_LkEventLog *eventLog = client->getEventLog();
-    m_controller->command(QStringLiteral("eventlog acks"));
-    QTRY_VERIFY_WITH_TIMEOUT(client->isEventAckEnabled(), WaitMs);
+    m_link->command(QStringLiteral("eventlog acks"));
+    QTRY_VERIFY_WITH_TIMEOUT(client->isEventAckEnabled(), InProcessLink::WaitMs);
 
     // A burst: each event stored once, in order, and acknowledged as it
     // was stored; the first one starts the historic synchronisation.
-    m_controller->command(QStringLiteral("eventlog raise fault 1000"));
-    QVERIFY(controllerSaid(QStringLiteral("eventlog live-acked 1000 last=1000")));
+    m_link->command(QStringLiteral("eventlog raise fault 1000"));
+    QVERIFY(m_link->said(QStringLiteral("eventlog live-acked 1000 last=1000")));
     QCOMPARE(m_liveOrder, range(1, 1000));
     QCOMPARE(storedSeqNos(), range(1, 1000));
     QVERIFY(!eventLog->isReSyncPending());
 
-    QVERIFY(controllerSaid(QStringLiteral("eventlog registered client=256")));
-    QVERIFY(controllerSaid(QStringLiteral("eventlog deregistered client=256")));
+    QVERIFY(m_link->said(QStringLiteral("eventlog registered client=256")));
+    QVERIFY(m_link->said(QStringLiteral("eventlog deregistered client=256")));
     QCOMPARE(controllerStatus(), QStringLiteral("eventlog-status log=1000 live-sent=1000 live-acked=1000 "
                                                 "live-pending=0 historic-sent=1000 historic-acked=1000 faults=0"));
 
+    // The operator accepts event 5: the controller's log manager confirms
+    // it, and the log marks it accepted.
+    QSignalSpy accepted(client->getLogManagerServices(), &sc_LkLogManagerServices::logEventAccepted);
+    QSqlQuery event(QStringLiteral("SELECT node, channel, channelAddr, eventCode, clientID, acceptStatus FROM EventLog "
+                                   "WHERE seqNo = 5"));
+    QVERIFY(event.next());
+    QCOMPARE(event.value(5).toInt(), 3);
+    eventLog->sendAcceptLogEvent(quint8(event.value(0).toUInt()), quint8(event.value(1).toUInt()),
+                                 quint8(event.value(2).toUInt()), 5, quint16(event.value(3).toUInt()),
+                                 quint16(event.value(4).toUInt()));
+    QVERIFY(m_link->said(QStringLiteral("eventlog accepted seq=5")));
+    QVERIFY(m_link->said(QStringLiteral("eventlog accepted-ack reference=1")));
+    QCOMPARE(accepted.count(), 1);
+    QSqlQuery acceptStatus(QStringLiteral("SELECT acceptStatus FROM EventLog WHERE seqNo = 5"));
+    QVERIFY(acceptStatus.next());
+    QCOMPARE(acceptStatus.value(0).toInt(), 1);
+
     // The link goes; the controller logs 100 events meanwhile.
-    int from = m_controller->lineCount();
-    m_controller->command(QStringLiteral("disconnect"));
-    QTRY_VERIFY_WITH_TIMEOUT(!client->isLinkUp(), WaitMs);
+    int from = m_link->lineCount();
+    m_link->command(QStringLiteral("disconnect"));
+    QTRY_VERIFY_WITH_TIMEOUT(!client->isLinkUp(), InProcessLink::WaitMs);
     QVERIFY(eventLog->isReSyncPending());
-    m_controller->command(QStringLiteral("eventlog raise fault 100"));
-    QVERIFY(controllerSaid(QStringLiteral("eventlog raised 100 last=1100"), from));
-    m_controller->command(QStringLiteral("connect"));
-    QTRY_VERIFY_WITH_TIMEOUT(client->isLinkUp(), WaitMs);
+    m_link->command(QStringLiteral("eventlog raise fault 100"));
+    QVERIFY(m_link->said(QStringLiteral("eventlog raised 100 last=1100"), from));
+    m_link->command(QStringLiteral("connect"));
+    QTRY_VERIFY_WITH_TIMEOUT(client->isLinkUp(), InProcessLink::WaitMs);
 
     // The first live event after it prunes nothing of the controller's
     // range and starts a historic fetch that fills the gap.
-    from = m_controller->lineCount();
-    m_controller->command(QStringLiteral("eventlog raise fault 1"));
-    QVERIFY(controllerSaid(QStringLiteral("eventlog live-acked 1001 last=1101"), from));
-    QVERIFY(controllerSaid(QStringLiteral("eventlog registered client=257"), from));
-    QVERIFY(controllerSaid(QStringLiteral("eventlog deregistered client=257"), from));
-    QTRY_COMPARE_WITH_TIMEOUT(storedSeqNos(), range(1, 1101), WaitMs);
+    from = m_link->lineCount();
+    m_link->command(QStringLiteral("eventlog raise fault 1"));
+    QVERIFY(m_link->said(QStringLiteral("eventlog live-acked 1001 last=1101"), from));
+    QVERIFY(m_link->said(QStringLiteral("eventlog registered client=257"), from));
+    QVERIFY(m_link->said(QStringLiteral("eventlog deregistered client=257"), from));
+    QTRY_COMPARE_WITH_TIMEOUT(storedSeqNos(), range(1, 1101), InProcessLink::WaitMs);
     QCOMPARE(m_liveOrder, range(1, 1000) << 1101);
     QCOMPARE(controllerStatus(), QStringLiteral("eventlog-status log=1101 live-sent=1001 live-acked=1001 "
                                                 "live-pending=0 historic-sent=2101 historic-acked=2101 faults=0"));
-    QCOMPARE(m_controller->count(QStringLiteral("eventlog fault")), 0);
+    QCOMPARE(m_link->count(QStringLiteral("eventlog fault")), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_EventLogEndToEnd)

@@ -161,6 +161,45 @@ const QVector<PacketKind> Kinds = {
     {"print-report", 158, NoSubCode,
      {{"report", FieldType::U8}, {"printer", FieldType::U8}, {"parameter", FieldType::U8},
       {"spare1", FieldType::U8}, {"spare2", FieldType::U8}, {"spare3", FieldType::U8}}},
+    // The point-manager service: the engine's requests, then the
+    // controller's replies. The test and service mode switches share one
+    // layout.
+    {"pm-rate-of-rise", 183, 1, {{"sub", FieldType::U8}, {"value", FieldType::U8}}},
+    {"pm-fast-logic", 183, 2, {{"sub", FieldType::U8}, {"value", FieldType::U8}}},
+    {"pm-power-up-warning", 183, 14, {{"sub", FieldType::U8}, {"value", FieldType::U8}}},
+    {"pm-noisy-device", 183, 15, {{"sub", FieldType::U8}, {"value", FieldType::U8}}},
+    {"pm-sounder-test", 183, 18, {{"sub", FieldType::U8}, {"value", FieldType::U8}}},
+    {"pm-inhibit-no-responses", 183, 19, {{"sub", FieldType::U8}, {"value", FieldType::U8}}},
+    {"pm-poll-address-255", 183, 20, {{"sub", FieldType::U8}, {"value", FieldType::U8}}},
+    {"pm-disable-non-led-outputs", 183, 22, {{"sub", FieldType::U8}, {"value", FieldType::U8}}},
+    {"pm-ir-mode", 183, 16,
+     {{"sub", FieldType::U8}, {"mode", FieldType::U8}, {"loop", FieldType::U8}, {"end", FieldType::U8}}},
+    {"pm-poll-start", 183, 3, {{"sub", FieldType::U8}, {"loop", FieldType::U8}, {"point", FieldType::U8}}},
+    {"pm-poll-stop", 183, 5, {{"sub", FieldType::U8}, {"loop", FieldType::U8}}},
+    {"pm-device-present", 183, 10, {{"sub", FieldType::U8}, {"loop", FieldType::U8}, {"point", FieldType::U8}}},
+    {"pm-change-address", 183, 12,
+     {{"sub", FieldType::U8}, {"loop", FieldType::U8}, {"point", FieldType::U8}, {"newPoint", FieldType::U8}}},
+    // The loop bytes follow as trailing bytes.
+    {"pm-calibrate", 183, 31, {{"sub", FieldType::U8}, {"mode", FieldType::U8}, {"count", FieldType::U8}}},
+    {"pm-point-log", 183, 27, {{"sub", FieldType::U8}, {"record", FieldType::U8}}},
+    // What the request type carries follows as trailing bytes.
+    {"pm-serialisation", 183, 34, {{"sub", FieldType::U8}, {"request", FieldType::U8}}},
+    // A record, a commit or an abort, by kind; the rest trails.
+    {"pm-manual-update", 183, 21, {{"sub", FieldType::U8}, {"kind", FieldType::U8}}},
+    {"pm-manual-status", 183, 21,
+     {{"sub", FieldType::U8}, {"spare", FieldType::U8}, {"status", FieldType::U8}, {"result", FieldType::U8},
+      {"id", FieldType::U16}}},
+    {"pm-poll-start-reply", 183, 4, {{"sub", FieldType::U8}, {"status", FieldType::U8}, {"loop", FieldType::U8}}},
+    {"pm-poll-stop-reply", 183, 6, {{"sub", FieldType::U8}, {"status", FieldType::U8}, {"loop", FieldType::U8}}},
+    {"pm-device-present-reply", 183, 11,
+     {{"sub", FieldType::U8}, {"result", FieldType::U8}, {"spare", FieldType::U8}, {"point", FieldType::U8},
+      {"deviceType", FieldType::U8}}},
+    {"pm-change-address-reply", 183, 13,
+     {{"sub", FieldType::U8}, {"result", FieldType::U8}, {"spare", FieldType::Bytes, nullptr, 3}}},
+    // The record's details follow as trailing bytes when flag bit 0 is set.
+    {"pm-point-log-reply", 183, 28,
+     {{"sub", FieldType::U8}, {"record", FieldType::U8}, {"total", FieldType::U8}, {"flag", FieldType::U8}}},
+    {"pm-serialisation-reply", 183, 35, {{"sub", FieldType::U8}, {"type", FieldType::U8}}},
 };
 
 } // namespace

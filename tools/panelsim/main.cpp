@@ -3,6 +3,7 @@
 #include "Controller.h"
 #include "ControllerLink.h"
 #include "EventLogService.h"
+#include "PointManagerService.h"
 #include "Site.h"
 #include "SyncSession.h"
 
@@ -43,6 +44,8 @@ int main(int argc, char *argv[])
     eventLog.registerCommands(interpreter);
     CommandResponder responder(controller);
     responder.registerCommands(interpreter);
+    PointManagerService pointManager(controller);
+    pointManager.registerCommands(interpreter);
 
     QTextStream out(stdout);
     const auto print = [&out](const QString &line) {
@@ -57,6 +60,8 @@ int main(int argc, char *argv[])
     QObject::connect(&eventLog, &EventLogService::reported, &application, print);
     QObject::connect(&responder, &CommandResponder::reported, &interpreter, &CommandInterpreter::observe);
     QObject::connect(&responder, &CommandResponder::reported, &application, print);
+    QObject::connect(&pointManager, &PointManagerService::reported, &interpreter, &CommandInterpreter::observe);
+    QObject::connect(&pointManager, &PointManagerService::reported, &application, print);
     QObject::connect(&interpreter, &CommandInterpreter::output, &application, print);
     QObject::connect(&interpreter, &CommandInterpreter::finished, &application, &QCoreApplication::exit,
                      Qt::QueuedConnection);
