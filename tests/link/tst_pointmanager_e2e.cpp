@@ -67,6 +67,7 @@ private slots:
 
 private:
     bool uploadEnds(bool expected);
+    void answer(const QString &how);
 
     std::unique_ptr<InProcessLink> m_link;
 };
@@ -90,7 +91,16 @@ void tst_PointManagerEndToEnd::cleanupTestCase()
 void tst_PointManagerEndToEnd::cleanup()
 {
     CachedModifiedPoints::instance()->clearCachedList();
-    m_link->command(QStringLiteral("pointmanager answer on"));
+    answer(QStringLiteral("answer on"));
+}
+
+// The emulator takes its commands and the engine's packets on different
+// channels: a test goes on once it has taken the command.
+void tst_PointManagerEndToEnd::answer(const QString &how)
+{
+    const int from = m_link->lineCount();
+    m_link->command(QStringLiteral("pointmanager ") + how);
+    QVERIFY(m_link->said(QStringLiteral("pointmanager answering ") + how, from));
 }
 
 bool tst_PointManagerEndToEnd::uploadEnds(bool expected)
@@ -118,7 +128,7 @@ void tst_PointManagerEndToEnd::refusedUploadKeepsTheChanges()
 {
     change(5, 1);
     change(9, 1);
-    m_link->command(QStringLiteral("pointmanager refuse"));
+    answer(QStringLiteral("refuse"));
 
     QVERIFY(uploadEnds(false));
     QVERIFY(CachedModifiedPoints::hasPoints());
@@ -127,7 +137,7 @@ void tst_PointManagerEndToEnd::refusedUploadKeepsTheChanges()
 void tst_PointManagerEndToEnd::silentControllerEndsTheUpload()
 {
     change(5, 1);
-    m_link->command(QStringLiteral("pointmanager answer off"));
+    answer(QStringLiteral("answer off"));
     const int from = m_link->lineCount();
 
     QVERIFY(uploadEnds(false));

@@ -89,12 +89,15 @@ void PointManagerService::registerCommands(CommandInterpreter &interpreter)
 
 void PointManagerService::command(const QStringList &arguments)
 {
-    if (arguments.first() == QLatin1String("answer") && arguments.size() > 1)
+    if (arguments.first() == QLatin1String("answer") && arguments.size() > 1) {
         m_answer = arguments.at(1) == QLatin1String("off") ? Answer::Never : Answer::Normally;
-    else if (arguments.first() == QLatin1String("refuse"))
+    } else if (arguments.first() == QLatin1String("refuse")) {
         m_answer = Answer::RefuseNext;
-    else
+    } else {
         emit reported(QStringLiteral("error usage: pointmanager %1").arg(arguments.join(QLatin1Char(' '))));
+        return;
+    }
+    emit reported(QStringLiteral("pointmanager answering %1").arg(arguments.join(QLatin1Char(' '))));
 }
 
 SitePoint *PointManagerService::findPoint(quint8 panel, quint8 loop, quint8 point)
