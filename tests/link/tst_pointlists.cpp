@@ -4,6 +4,8 @@
 #include "app/TeskGlobalConfig.h"
 #include "link/SC_PointsIndividual.h"
 #include "link/SC_PointsWildCard.h"
+#include "paneldata/DataMapPages.h"
+#include "paneldata/PointDataMapsConfiguration.h"
 
 #include <QtTest>
 
@@ -56,6 +58,8 @@ private slots:
     void emptyListWarnsAndWritesNothing();
     void loadingPastTheEndWarns();
     void byteLengthIsAnUpperBound();
+    void flaggedPoints_data();
+    void flaggedPoints();
 
     void wildCard_data();
     void wildCard();
@@ -171,6 +175,49 @@ void tst_PointLists::byteLengthIsAnUpperBound()
     QCOMPARE(points.byteLength(255), 45 * 3 + 3);
     // Past the end the count wraps as an unsigned 16-bit value.
     QCOMPARE(points.byteLength(301), 255 * 3 + 3);
+}
+
+void tst_PointLists::flaggedPoints_data()
+{
+    QTest::addColumn<QVector<int>>("disabled");
+    QTest::addColumn<QVector<int>>("forced");
+    QTest::addColumn<QVector<int>>("disabledForced");
+    QTest::addColumn<bool>("flagged");
+
+    // The list names points 3 and 4 of loop 2 on panel 9.
+    QTest::newRow("disabled and forced") << QVector<int>{4} << QVector<int>{4} << QVector<int>{} << true;
+    QTest::newRow("disabled, forced while disabled") << QVector<int>{3} << QVector<int>{} << QVector<int>{3} << true;
+    QTest::newRow("disabled only") << QVector<int>{3, 4} << QVector<int>{} << QVector<int>{} << false;
+    QTest::newRow("forced only") << QVector<int>{} << QVector<int>{3} << QVector<int>{3} << false;
+    QTest::newRow("another point") << QVector<int>{5} << QVector<int>{5} << QVector<int>{} << false;
+}
+
+void tst_PointLists::flaggedPoints()
+{
+    QFETCH(QVector<int>, disabled);
+    QFETCH(QVector<int>, forced);
+    QFETCH(QVector<int>, disabledForced);
+    QFETCH(bool, flagged);
+    PointDataMapsConfiguration *maps = PointDataMapsConfiguration::instance();
+    const ChannelAddress loop2(12, 2, 0);
+    const auto map = [](const QVector<int> &points) {
+        QBitArray bits(256);
+        for (const int point : points)
+            bits.setBit(point);
+        return bits;
+    };
+    const std::pair<int, QVector<int>> pages[] = {
+        {DataMapPages::Disabled, disabled}, {DataMapPages::Forced, forced}, {DataMapPages::DisabledForced, disabledForced}};
+    for (const auto &[page, points] : pages) {
+        maps->addMapPage(page);
+        maps->setChannelPoints(page, 9, loop2, map(points));
+    }
+    SC_PointsIndividual list;
+    list.setPanel(9);
+    list.addPoint(12, 2, 0, 3);
+    list.addPoint(12, 2, 0, 4);
+    QCOMPARE(list.containsFlaggedPoint(), flagged);
+    QVERIFY(!SC_PointsIndividual().containsFlaggedPoint());
 }
 
 void tst_PointLists::wildCard_data()
