@@ -372,5 +372,5 @@ void tst_SyncClient::connectionKey()
     QCOMPARE(client->connectionKey(), hex("0102"));
 }
 
-QTEST_MAIN(tst_SyncClient)
+QTEST_GUILESS_MAIN(tst_SyncClient)
 #include "tst_syncclient.moc"
