@@ -1,5 +1,6 @@
 #include "FreePort.h"
 #include "LinkTestBytes.h"
+#include "PortArguments.h"
 #include "app/QVemoApplication.h"
 #include "app/SC_App.h"
 #include "link/SC_LinkFramer.h"
@@ -15,7 +16,6 @@
 #include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -114,11 +114,8 @@ void TestLinkBringUp::firstHeartbeatIsHeard()
 int main(int argc, char **argv)
 {
     s_port = freePort();
-    QByteArray portArgument = "--port=" + QByteArray::number(s_port);
-    std::vector<char *> arguments(argv, argv + argc);
-    arguments.push_back(portArgument.data());
-    int count = int(arguments.size());
-    QVemoApplication application(count, arguments.data());
+    PortArguments arguments(argc, argv, s_port);
+    QVemoApplication application(arguments.count(), arguments.values());
     TestLinkBringUp test;
     return QTest::qExec(&test, argc, argv);
 }

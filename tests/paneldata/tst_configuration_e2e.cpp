@@ -1,5 +1,6 @@
 #include "../link/FreePort.h"
 #include "PanelSimProcess.h"
+#include "PortArguments.h"
 #include "Site.h"
 
 #include "app/QVemoApplication.h"
@@ -13,7 +14,6 @@
 #include <QtTest>
 
 #include <memory>
-#include <vector>
 
 namespace {
 
@@ -171,11 +171,8 @@ void TestConfigurationEndToEnd::comparePanel(const SitePanel &panel)
 int main(int argc, char **argv)
 {
     s_port = freePort();
-    QByteArray portArgument = "--port=" + QByteArray::number(s_port);
-    std::vector<char *> arguments(argv, argv + argc);
-    arguments.push_back(portArgument.data());
-    int count = int(arguments.size());
-    QVemoApplication application(count, arguments.data());
+    PortArguments arguments(argc, argv, s_port);
+    QVemoApplication application(arguments.count(), arguments.values());
     TestConfigurationEndToEnd test;
     return QTest::qExec(&test, argc, argv);
 }
