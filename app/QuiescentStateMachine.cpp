@@ -1,7 +1,7 @@
 #include "app/QuiescentStateMachine.h"
 
-#include "app/BucketKeys.h"
-#include "app/BucketMaster.h"
+#include "core/BucketKeys.h"
+#include "core/BucketMaster.h"
 #include "app/ConditionalSignalTransition.h"
 #include "app/PageStack.h"
 #include "app/QuiescentOffState.h"
@@ -9,7 +9,7 @@
 #include "app/QuiescentTimingState.h"
 #include "app/Security.h"
 #include "app/SystemState.h"
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/EventLogQueries.h"
 #include "frontpanel/InputSignaller.h"

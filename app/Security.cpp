@@ -1,6 +1,6 @@
 #include "app/Security.h"
 
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 #include "link/SyncClient.h"
 #include "pointmodels/model.h"
 

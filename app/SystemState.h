@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/BannerStatus.h"
+#include "core/BannerStatus.h"
 #include "app/ConnectionStateTransition.h"
 #include "frontpanel/flasher.h"
 

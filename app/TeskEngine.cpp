@@ -1,11 +1,11 @@
 #include "app/TeskEngine.h"
 
 #include "app/AUK_30001.h"
-#include "app/BannerStatus.h"
-#include "app/BucketMaster.h"
+#include "core/BannerStatus.h"
+#include "core/BucketMaster.h"
 #include "app/BusSubscriptions.h"
 #include "app/EngineDirectories.h"
-#include "app/GlobalConstants.h"
+#include "core/GlobalConstants.h"
 #include "app/FireTimer.h"
 #include "app/PageStack.h"
 #include "app/QVemoApplication.h"
@@ -15,7 +15,7 @@
 #include "app/SimulatorOptions.h"
 #include "app/SystemState.h"
 #include "app/TerminationSignals.h"
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 #include "app/Translator.h"
 #include "app/WatchdogProdder.h"
 #include "eventlog/EL_EventLogDBbase.h"
@@ -79,14 +79,18 @@ public:
         loadTranslations();
         EngineDirectories::enterDataDirectory(QVemoApplication::port());
         // Read from the data directory, where the engine saves it.
-        TeskGlobalConfig::instance();
+        TeskGlobalConfig *config = TeskGlobalConfig::instance();
+        const int guiMode = SystemState::instance(true)->guiMode();
+        if (guiMode == 3)
+            config->fixLanguagesForRepeater();
+        // The first language's country picks the form of printed addresses.
+        model::instance()->setLanguage(config->getLanguage(1));
         setUpSecurity();
         Translator::instance()->setLanguage(Translator::EnglishId);
 
         m_sessionBus = std::make_unique<QDBusConnection>(openSessionBus());
         m_watchdog = std::make_unique<WatchdogProdder>(QStringLiteral("tesk"), 600000, 10000);
 
-        const int guiMode = SystemState::instance(true)->guiMode();
         addBusSubscriptions();
         if (guiMode > 1) {
             // A repeater on the front-panel bus: no panel link, no simulator.
@@ -129,7 +133,7 @@ private:
     {
         BucketMaster *store = BucketMaster::instance();
         store->checkPersistenceFile();
-        store->connectSyncClient(SyncClient::instance());
+        SyncClient::instance()->feedStateStore(store);
     }
 
     // The translations lie below the installation's base directory, which

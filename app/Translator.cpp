@@ -1,6 +1,6 @@
 #include "app/Translator.h"
 
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 #include "widgets/FontRepository.h"
 #include "widgets/Page.h"
 
@@ -9,15 +9,12 @@
 #include <QDir>
 #include <QTranslator>
 
-bool Translator::s_panelTextRightToLeft = false;
-
 namespace {
 
 constexpr char i18nFolder[] = "/i18n";
 constexpr char filePrefix[] = "TESK_";
 constexpr char fileSuffix[] = ".qm";
 const QString fileFilter = QLatin1String(filePrefix) + QLatin1Char('*') + QLatin1String(fileSuffix);
-constexpr char defaultFileCode[] = "default";
 constexpr int DefaultId = 0;
 constexpr int AnyLanguage = 255;
 
@@ -28,61 +25,10 @@ bool isLanguageId(int id)
 
 } // namespace
 
-const std::array<Translator::Language, Translator::LanguageCount> &Translator::languageTable()
-{
-    static const std::array<Language, LanguageCount> table = {{
-        {defaultFileCode, 0, QLocale::English, QLocale::UnitedKingdom},
-        {"GBR_en-GB", 0, QLocale::English, QLocale::UnitedKingdom},
-        {"DEU_de-DE", 0, QLocale::German, QLocale::Germany},
-        {"MA-GBR_en-GB", 0, QLocale::English, QLocale::UnitedKingdom},
-        {"MA-ESP_es-ES", 0, QLocale::Spanish, QLocale::Spain},
-        {"MA-PRT_pt-PT", 0, QLocale::Portuguese, QLocale::Portugal},
-        {"TBA", 1, QLocale::Chinese, QLocale::China},
-        {"MA-DEU_de-DE", 0, QLocale::German, QLocale::Germany},
-        {"MA-FRA_fr-FR", 0, QLocale::French, QLocale::France},
-        {"FRA_fr-FR", 0, QLocale::French, QLocale::France},
-        {"KOR_ko-KR", 1, QLocale::Korean, QLocale::SouthKorea},
-        {"ITA_it-IT", 0, QLocale::Italian, QLocale::Italy},
-        {"CI_zh-Hant", 2, QLocale::Chinese, QLocale::China},
-        {"PRT_pt-PT", 0, QLocale::Portuguese, QLocale::Portugal},
-        {"CZE_cs-CZ", 0, QLocale::Czech, QLocale::CzechRepublic},
-        {"DNK_da-DK", 0, QLocale::Danish, QLocale::Denmark},
-        {"ESP_es-ES", 0, QLocale::Spanish, QLocale::Spain},
-        {"POL_pl-PL", 0, QLocale::Polish, QLocale::Poland},
-        {"SVK_sk-SK", 0, QLocale::Slovak, QLocale::Slovakia},
-        {"NLD_nl-NL", 0, QLocale::Dutch, QLocale::Netherlands},
-        {"CHE_de-CH", 0, QLocale::SwissGerman, QLocale::Switzerland},
-        {"CHE_it-CH", 0, QLocale::Italian, QLocale::Switzerland},
-        {"CHE_fr-CH", 0, QLocale::French, QLocale::Switzerland},
-        {"FRA_fr-FR", 0, QLocale::French, QLocale::Belgium},
-        {"DEU_de-DE", 0, QLocale::German, QLocale::Belgium},
-        {"BEL_nl-BE", 0, QLocale::Dutch, QLocale::Belgium},
-        {"NOR_nb-NO", 0, QLocale::NorwegianBokmal, QLocale::Norway},
-        {"SWE_sv-SE", 0, QLocale::Swedish, QLocale::Sweden},
-        {"FIN_fi-FI", 0, QLocale::Finnish, QLocale::Finland},
-        {"ISR_he-IL", 0, QLocale::Hebrew, QLocale::Israel},
-        {"RUS_ru-RU", 0, QLocale::Russian, QLocale::Russia},
-        {"HUN_hu-HU", 0, QLocale::Hungarian, QLocale::Hungary},
-        {"ROU_ro-RO", 0, QLocale::Romanian, QLocale::Romania},
-        {"GRC_el-GR", 0, QLocale::Greek, QLocale::Greece},
-        {"HRV_hr-HR", 0, QLocale::Croatian, QLocale::Croatia},
-        {"BGR_bg-BG", 0, QLocale::Bulgarian, QLocale::Bulgaria},
-        {"SER_sr-RS", 0, QLocale::Serbian, QLocale::Serbia},
-        {"AUT_de-AT", 0, QLocale::German, QLocale::Austria},
-        {"TRK_tk-TK", 0, QLocale::Turkish, QLocale::Turkey},
-    }};
-    return table;
-}
-
 QString Translator::fileName(int languageId)
 {
     const int row = languageId >= 0 && languageId < LanguageCount ? languageId : EnglishId;
-    return QLatin1String(filePrefix) + QLatin1String(languageTable()[row].fileCode) + QLatin1String(fileSuffix);
-}
-
-bool Translator::isPanelTextRightToLeft()
-{
-    return s_panelTextRightToLeft;
+    return QLatin1String(filePrefix) + QLatin1String(Languages::table()[row].fileCode) + QLatin1String(fileSuffix);
 }
 
 Translator *Translator::instance()
@@ -184,7 +130,7 @@ bool Translator::setLanguage(int languageId)
         languageId = EnglishId;
 
     const int previous = installedLanguage();
-    const int previousFontGroup = previous >= 0 ? languageTable()[previous].fontGroup : 0;
+    const int previousFontGroup = previous >= 0 ? Languages::table()[previous].fontGroup : 0;
     QTranslator *before = m_installed ? m_loadedTranslators.at(m_currentIndex) : nullptr;
 
     const int found = m_loadedIds.lastIndexOf(languageId);
@@ -196,11 +142,11 @@ bool Translator::setLanguage(int languageId)
         QCoreApplication::installTranslator(chosen);
     m_installed = chosen != nullptr;
 
-    const Language &language = languageTable()[languageId];
+    const Language &language = Languages::table()[languageId];
     QLocale::setDefault(QLocale(language.language, language.country));
     const bool rightToLeft = isRightToLeftLanguage();
     Page::setRightToLeft(rightToLeft);
-    s_panelTextRightToLeft = rightToLeft;
+    Languages::setPanelTextRightToLeft(rightToLeft);
 
     if (language.fontGroup != previousFontGroup || forced)
         FontRepository::instance()->setApplicationFont(language.fontGroup);
@@ -240,5 +186,5 @@ QLocale Translator::currentLanguageLocale() const
 {
     const TeskGlobalConfig *config = TeskGlobalConfig::instance();
     const int id = config->getLanguage(config->getCurrentLang());
-    return QLocale(languageTable()[isLanguageId(id) ? id : EnglishId].language, QLocale::AnyCountry);
+    return QLocale(Languages::table()[isLanguageId(id) ? id : EnglishId].language, QLocale::AnyCountry);
 }

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/Languages.h"
+
 #include <QList>
 #include <QLocale>
 #include <QObject>
 #include <QString>
-
-#include <array>
 
 class QTranslator;
 
@@ -19,18 +19,11 @@ class Translator final : public QObject
     Q_OBJECT
 
 public:
-    struct Language
-    {
-        const char *fileCode;
-        int fontGroup; // 0 alphabetic scripts, 1 Chinese/Korean, 2 traditional Chinese
-        QLocale::Language language;
-        QLocale::Country country;
-    };
-    static constexpr int LanguageCount = 39; // ids 1 to 38; 0 is the default file
-    static constexpr int EnglishId = 1;
-    static constexpr int HebrewId = 29;
+    using Language = Languages::Language;
+    static constexpr int LanguageCount = Languages::Count;
+    static constexpr int EnglishId = Languages::EnglishId;
+    static constexpr int HebrewId = Languages::HebrewId;
 
-    static const std::array<Language, LanguageCount> &languageTable();
     // "TESK_" + the language's file code + ".qm".
     static QString fileName(int languageId);
 
@@ -56,10 +49,6 @@ public:
     // The id of the installed translation; -1 when none is installed.
     int installedLanguage() const;
 
-    // Whether the panel's texts are written right to left; the sync pages
-    // that carry texts read it.
-    static bool isPanelTextRightToLeft();
-
 signals:
     void languageChanged();
     void permissionsChanged(int level);
@@ -79,5 +68,4 @@ private:
     int m_pendingLanguage = 0;
     bool m_installed = false;
 
-    static bool s_panelTextRightToLeft;
 };

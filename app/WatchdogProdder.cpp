@@ -1,6 +1,6 @@
 #include "app/WatchdogProdder.h"
 
-#include "app/GlobalConstants.h"
+#include "core/GlobalConstants.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/TESKEnumHolder.h"
+#include "core/TESKEnumHolder.h"
 
 #include <QObject>
 

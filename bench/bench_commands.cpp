@@ -2,7 +2,7 @@
 // the list built and sent as its packets of at most 255 points; and the
 // same list's disablement, numbered packet by packet.
 
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 #include "bench/QuietBenchmarkMain.h"
 #include "link/SC_PointsIndividual.h"
 #include "link/SyncClient.h"

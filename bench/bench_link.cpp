@@ -3,7 +3,7 @@
 // does not handle and frames of other channels, read in chunks of a given
 // size.
 
-#include "app/BucketMaster.h"
+#include "core/BucketMaster.h"
 #include "bench/QuietBenchmarkMain.h"
 #include "fuzz/FeedTransport.h"
 #include "link/SC_LinkFramer.h"
@@ -75,7 +75,7 @@ void BM_FramingAndDispatch(benchmark::State &state)
     SC_LinkLayer link(&transport);
     Supervisor supervisor;
     SyncClient *client = SyncClient::instance();
-    BucketMaster::instance()->connectSyncClient(client);
+    client->feedStateStore(BucketMaster::instance());
     client->connectLinkLayer(&link);
     link.Start();
     const QByteArray &stream = mixedStream();

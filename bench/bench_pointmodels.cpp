@@ -1,4 +1,4 @@
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 #include "paneldata/PointCoreConfiguration.h"
 #include "pointmodels/CountFacade.h"
 #include "pointmodels/CountModel.h"

@@ -2,7 +2,7 @@
 // 100-panel network, each part acknowledged, received packet by packet by
 // the protocol client with the state store attached.
 
-#include "app/BucketMaster.h"
+#include "core/BucketMaster.h"
 #include "app/SC_App.h"
 #include "bench/QuietBenchmarkMain.h"
 #include "link/SyncClient.h"
@@ -42,7 +42,7 @@ QByteArray statusCountsPart(quint8 panel, quint16 round)
 void BM_StatusCountsFullUpdate(benchmark::State &state)
 {
     SyncClient *client = SyncClient::instance();
-    BucketMaster::instance()->connectSyncClient(client);
+    client->feedStateStore(BucketMaster::instance());
     SC_App::registerPageHandlers(client);
     QVector<QVector<SyncPacket>> rounds(2);
     for (int round = 0; round < rounds.size(); ++round) {

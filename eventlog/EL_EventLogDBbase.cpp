@@ -1,8 +1,8 @@
 #include "eventlog/EL_EventLogDBbase.h"
 
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 #include "eventlog/EventLogTable.h"
-#include "eventlog/HighPriorityStatus.h"
+#include "link/HighPriorityStatus.h"
 
 #include <QDebug>
 #include <QFile>

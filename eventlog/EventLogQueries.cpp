@@ -1,6 +1,6 @@
 #include "eventlog/EventLogQueries.h"
 
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 #include "eventlog/EventLogTable.h"
 #include "paneldata/DateTime.h"
 #include "eventlog/SqlSelectQuery.h"

@@ -6,7 +6,7 @@
 #include "eventlog/HistoricEventsSynchronizerFSM/EventTypeTransition.h"
 #include "eventlog/HistoricEventsSynchronizerFSM/SyncEvents.h"
 #include "eventlog/HistoricLogClient.h"
-#include "link/SC_Timer.h"
+#include "core/SC_Timer.h"
 
 #include <QDebug>
 #include <QState>

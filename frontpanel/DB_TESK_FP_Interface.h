@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DB_BucketDbusInterface.h"
+#include "core/DB_BucketDbusInterface.h"
 
 #include <QMap>
 #include <QString>

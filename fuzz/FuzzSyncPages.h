@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/BucketMaster.h"
+#include "core/BucketMaster.h"
 #include "app/SC_App.h"
 #include "link/SyncClient.h"
 
@@ -9,6 +9,6 @@
 inline void startSyncPagesForFuzzing()
 {
     SyncClient *client = SyncClient::instance();
-    BucketMaster::instance()->connectSyncClient(client);
+    client->feedStateStore(BucketMaster::instance());
     SC_App::registerPageHandlers(client);
 }

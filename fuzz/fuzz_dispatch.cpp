@@ -2,8 +2,8 @@
 // protocol client, as from a connected controller. What the engine would
 // send back goes nowhere.
 
-#include "app/BucketMaster.h"
-#include "app/TeskGlobalConfig.h"
+#include "core/BucketMaster.h"
+#include "core/TeskGlobalConfig.h"
 #include "fuzz/FeedTransport.h"
 #include "fuzz/FuzzQt.h"
 #include "link/SC_LinkLayer.h"
@@ -28,7 +28,7 @@ struct Engine
         TeskGlobalConfig::instance();
         __lsan_enable();
         SyncClient *client = SyncClient::instance();
-        BucketMaster::instance()->connectSyncClient(client);
+        client->feedStateStore(BucketMaster::instance());
         client->connectLinkLayer(&link);
         link.Start();
     }

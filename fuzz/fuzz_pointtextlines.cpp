@@ -2,7 +2,7 @@
 // Whatever is read must write back and read again to the same entries.
 
 #include "fuzz/FuzzQt.h"
-#include "pointmodels/PointTextLines.h"
+#include "paneldata/PointTextLines.h"
 
 #include <cstdlib>
 

@@ -2,8 +2,8 @@
 // against the installed schema and read the way the global configuration
 // reads it.
 
-#include "app/DOMXMLParser.h"
-#include "app/GlobalConstants.h"
+#include "core/DOMXMLParser.h"
+#include "core/GlobalConstants.h"
 #include "fuzz/FuzzQt.h"
 
 #include <QDir>

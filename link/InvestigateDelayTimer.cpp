@@ -1,6 +1,6 @@
 #include "link/InvestigateDelayTimer.h"
 
-#include "link/SC_Timer.h"
+#include "core/SC_Timer.h"
 #include "link/SyncClient.h"
 
 InvestigateDelayTimer *InvestigateDelayTimer::s_instance = nullptr;

@@ -1,6 +1,6 @@
 #include "link/PanelTextDecoder.h"
 
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 #include "link/RightToLeftText.h"
 
 #include <QDebug>

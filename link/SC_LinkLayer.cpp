@@ -1,6 +1,6 @@
 #include "link/SC_LinkLayer.h"
 
-#include "link/SC_Timer.h"
+#include "core/SC_Timer.h"
 #include "link/sc_link.h"
 
 namespace {

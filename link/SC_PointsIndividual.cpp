@@ -1,7 +1,7 @@
 #include "link/SC_PointsIndividual.h"
 
 #include "paneldata/DisableDataMapFilter.h"
-#include "paneldata/PointAddressKey.h"
+#include "core/PointAddressKey.h"
 
 #include <QDebug>
 

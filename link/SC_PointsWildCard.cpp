@@ -1,6 +1,7 @@
 #include "link/SC_PointsWildCard.h"
+#include "core/TeskGlobalConfig.h"
 
-#include "paneldata/ChannelConversion.h"
+#include "core/ChannelConversion.h"
 #include "pointmodels/model.h"
 
 #include <QDebug>
@@ -21,7 +22,7 @@ SC_PointsWildCard::SC_PointsWildCard(quint8 panel, quint8 channelKind, quint8 ch
     , m_mapping(mapping)
 {
     setPanel(panel);
-    if (model::instance()->packetHeaderLayout() == 0) {
+    if (TeskGlobalConfig::instance()->packetHeaderLayout() == 0) {
         const auto numerical = channelAddressToNumerical(channelKind, channelAddress);
         m_channel.set(numerical.first, numerical.second, channelNumber);
     }

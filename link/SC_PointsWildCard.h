@@ -1,7 +1,7 @@
 #pragma once
 
 #include "link/SC_PointsAddress.h"
-#include "paneldata/ChannelAddress.h"
+#include "core/ChannelAddress.h"
 
 #include <QList>
 

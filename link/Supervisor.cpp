@@ -1,6 +1,6 @@
 #include "link/Supervisor.h"
 
-#include "link/SC_Timer.h"
+#include "core/SC_Timer.h"
 #include "link/SyncClient.h"
 #include "link/packets/SC_SupervisionPacket.h"
 #include "pointmodels/model.h"

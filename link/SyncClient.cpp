@@ -1,10 +1,10 @@
 #include "link/SyncClient.h"
 
-#include "app/BucketMaster.h"
+#include "core/BucketMaster.h"
 #include "app/Security.h"
 #include "app/SystemState.h"
-#include "app/TeskGlobalConfig.h"
-#include "app/WalkTestHandler.h"
+#include "core/TeskGlobalConfig.h"
+#include "paneldata/WalkTestHandler.h"
 #include "app/statusIconsController.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/EventLogTable.h"
@@ -60,7 +60,7 @@
 #include "link/sc_LkEventLog.h"
 #include "link/sc_LkLogManagerServices.h"
 #include "link/sc_LkPointManagerServices.h"
-#include "paneldata/PointAddressKey.h"
+#include "core/PointAddressKey.h"
 #include "paneldata/SC_PacketHandler.h"
 #include "pointmodels/LoopCfgFilter.h"
 #include "pointmodels/LoopPointsFacade.h"
@@ -112,7 +112,7 @@ constexpr quint8 DisablementOptionMark = 0x40;
 
 int headerLayout()
 {
-    return model::instance()->packetHeaderLayout();
+    return TeskGlobalConfig::instance()->packetHeaderLayout();
 }
 
 SC_PrintReportBasePkt::Target printerTarget(quint8 parameter)
@@ -198,6 +198,11 @@ SyncClient::~SyncClient()
 void SyncClient::emitBucketCommand(const BucketCmd &command)
 {
     emit BucketCommand(command);
+}
+
+void SyncClient::feedStateStore(BucketMaster *store)
+{
+    connect(this, &SyncClient::BucketCommand, store, &BucketMaster::receiveSyncCommand);
 }
 
 void SyncClient::registerPacketHandler(SC_PacketHandler *handler)
@@ -494,7 +499,7 @@ void SyncClient::login(QString user, QString passcode)
         qWarning() << "SyncClient::login" << " Log-on not sent: user or passcode not valid";
         return;
     }
-    SC_ValidateLogOnPkt request(quint8(number), passcode, model::instance()->packetHeaderLayout());
+    SC_ValidateLogOnPkt request(quint8(number), passcode, TeskGlobalConfig::instance()->packetHeaderLayout());
     request.serialise();
     sendRawPacket(LkSpeakChannel, request.buffer()->getByteArray());
     emit loginRequestSent();
@@ -502,7 +507,7 @@ void SyncClient::login(QString user, QString passcode)
 
 void SyncClient::logout()
 {
-    SC_LogOffCurrUserPkt request(model::instance()->packetHeaderLayout());
+    SC_LogOffCurrUserPkt request(TeskGlobalConfig::instance()->packetHeaderLayout());
     request.serialise();
     sendRawPacket(LkSpeakChannel, request.buffer()->getByteArray());
     SystemState::instance(true)->enableBuzzer();

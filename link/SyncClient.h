@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/BucketCmd.h"
-#include "eventlog/HighPriorityStatus.h"
+#include "core/BucketCmd.h"
+#include "link/HighPriorityStatus.h"
 #include "link/AckResponse.h"
 #include "link/DisablementFunctionID.h"
 #include "link/LoopShutdownRestartReply.h"
@@ -10,9 +10,8 @@
 #include "link/StandardReplyStatus.h"
 #include "link/PanelUpdateTypes.h"
 #include "link/SyncPacket.h"
-#include "paneldata/TCTypes.h"
-#include "paneldata/SC_SyncPageIDS.h"
-#include "paneldata/TCTypes.h"
+#include "core/SC_SyncPageIDS.h"
+#include "core/TCTypes.h"
 #include "paneldata/sc_syncPages.h"
 
 #include <QByteArray>
@@ -22,6 +21,7 @@
 #include <QString>
 #include <QTimer>
 
+class BucketMaster;
 class SC_LkSpeakBasePacket;
 class SC_LinkLayer;
 class SC_PacketBuffer;
@@ -51,6 +51,9 @@ public:
     ~SyncClient() override;
 
     void emitBucketCommand(const BucketCmd &command);
+    // The store lies below the link and knows nothing of it: whoever starts
+    // the link hands it the store that the pages fill.
+    void feedStateStore(BucketMaster *store);
 
     // The handlers are not owned; a later registration under an id replaces
     // the earlier one.

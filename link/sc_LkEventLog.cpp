@@ -1,4 +1,5 @@
 #include "link/sc_LkEventLog.h"
+#include "core/TeskGlobalConfig.h"
 
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/HistoricEventsSynchronizer.h"
@@ -25,7 +26,7 @@ constexpr quint8 ReSyncStatus = 2;
 SC_RequestAddress requestAddress(bool acknowledgeRequest, quint8 secondService)
 {
     SC_RequestAddress address;
-    address.layoutKind = model::instance()->packetHeaderLayout();
+    address.layoutKind = TeskGlobalConfig::instance()->packetHeaderLayout();
     address.acknowledgeRequest = acknowledgeRequest;
     address.secondService = secondService;
     return address;

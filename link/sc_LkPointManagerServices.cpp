@@ -1,7 +1,7 @@
 #include "link/sc_LkPointManagerServices.h"
 
-#include "app/TeskGlobalConfig.h"
-#include "link/SC_Timer.h"
+#include "core/TeskGlobalConfig.h"
+#include "core/SC_Timer.h"
 #include "link/SyncClient.h"
 #include "link/packets/SC_CalibrateLoopsReqPkt.h"
 #include "link/packets/SC_ChangeAddrReqPkt.h"
@@ -46,7 +46,7 @@ constexpr int MinimumConnectionNode = 4;
 
 int headerLayout()
 {
-    return model::instance()->packetHeaderLayout();
+    return TeskGlobalConfig::instance()->packetHeaderLayout();
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include "link/SyncPacket.h"
 #include "link/packets/SC_PointManagerSinglePollReplyPkt.h"
 #include "paneldata/ModifiedPointEntry.h"
-#include "paneldata/TCTypes.h"
+#include "core/TCTypes.h"
 
 #include <QBitArray>
 #include <QByteArray>

@@ -1,7 +1,7 @@
 #include "paneldata/BasicPointAddress.h"
 
-#include "app/BucketKeys.h"
-#include "app/BucketMaster.h"
+#include "core/BucketKeys.h"
+#include "core/BucketMaster.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "paneldata/CachedModifiedPoints.h"
 
-#include "app/BucketMaster.h"
+#include "core/BucketMaster.h"
 #include "app/Security.h"
 #include "app/SystemState.h"
 #include "link/SyncClient.h"
 #include "paneldata/PointAddressing.h"
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 #include "pointmodels/model.h"
 
 #include <QDebug>

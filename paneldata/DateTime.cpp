@@ -1,7 +1,7 @@
 #include "paneldata/DateTime.h"
 
-#include "app/GlobalConstants.h"
-#include "app/TeskGlobalConfig.h"
+#include "core/GlobalConstants.h"
+#include "core/TeskGlobalConfig.h"
 
 #include <QCoreApplication>
 #include <QLocale>

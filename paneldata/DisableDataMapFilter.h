@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pointmodels/SimplePointFilter.h"
+#include "paneldata/SimplePointFilter.h"
 
 // Points the controller reports as disabled and forced.
 class DisableDataMapFilter final : public SimplePointFilter

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pointmodels/SimplePointFilter.h"
+#include "paneldata/SimplePointFilter.h"
 
 // Points the controller reports as forced and not disabled.
 class ForceDataMapFilter final : public SimplePointFilter

@@ -1,8 +1,8 @@
 #include "paneldata/KeyOrderedDeviceUses.h"
 
-#include "app/BucketKeys.h"
-#include "app/BucketMaster.h"
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/BucketKeys.h"
+#include "core/BucketMaster.h"
+#include "core/SC_SyncPageIDS.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "paneldata/ModifiedPointSetting.h"
 
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 
 namespace {
 

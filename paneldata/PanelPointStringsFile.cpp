@@ -1,8 +1,8 @@
 #include "paneldata/PanelPointStringsFile.h"
 
 #include "paneldata/PanelPointStringsContainer.h"
-#include "paneldata/TCTypes.h"
-#include "pointmodels/PointTextLines.h"
+#include "core/TCTypes.h"
+#include "paneldata/PointTextLines.h"
 
 #include <QDebug>
 #include <QDir>

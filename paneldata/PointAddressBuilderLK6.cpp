@@ -1,6 +1,6 @@
 #include "paneldata/PointAddressBuilderLK6.h"
 
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 #include "paneldata/ChannelNames.h"
 #include "pointmodels/model.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "link/SimplePointInfo.h"
-#include "paneldata/ChannelAddress.h"
+#include "core/ChannelAddress.h"
 
 #include <QBitArray>
 #include <QString>

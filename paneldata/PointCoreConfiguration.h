@@ -2,7 +2,7 @@
 
 #include "paneldata/PanelPointCore.h"
 #include "paneldata/PointCoreIterator.h"
-#include "paneldata/TCTypes.h"
+#include "core/TCTypes.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
 #include "paneldata/PointDataMapsConfiguration.h"
 
-#include "paneldata/TCTypes.h"
+#include "core/TCTypes.h"
 
 #include <QDebug>
 

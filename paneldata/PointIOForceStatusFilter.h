@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pointmodels/SimplePointFilter.h"
+#include "paneldata/SimplePointFilter.h"
 
 // Forced outputs (I/O kind 2), or forced inputs of one selection: 1, 3 and 4
 // pick one map each, any other selection takes every forced-input map.

@@ -1,6 +1,7 @@
 #include "paneldata/PointIndividualAddress.h"
+#include "core/TeskGlobalConfig.h"
 
-#include "paneldata/ChannelConversion.h"
+#include "core/ChannelConversion.h"
 #include "pointmodels/model.h"
 
 PointIndividualAddress::PointIndividualAddress(quint8 kind, quint8 address, quint8 number,
@@ -8,7 +9,7 @@ PointIndividualAddress::PointIndividualAddress(quint8 kind, quint8 address, quin
     : m_channel(kind, address, number)
     , m_point(point)
 {
-    if (model::instance()->packetHeaderLayout() == 0) {
+    if (TeskGlobalConfig::instance()->packetHeaderLayout() == 0) {
         const auto numerical = channelAddressToNumerical(kind, address);
         m_channel.set(numerical.first, numerical.second, number);
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "paneldata/ChannelAddress.h"
+#include "core/ChannelAddress.h"
 
 #include <QMetaType>
 

@@ -2,7 +2,7 @@
 
 #include "paneldata/PanelPointNamesRecord.h"
 #include "paneldata/PanelPointStringsContainer.h"
-#include "paneldata/TCTypes.h"
+#include "core/TCTypes.h"
 
 #include <QHash>
 #include <QString>

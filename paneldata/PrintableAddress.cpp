@@ -1,8 +1,8 @@
 #include "paneldata/PrintableAddress.h"
 
-#include "app/BucketMaster.h"
+#include "core/BucketMaster.h"
 #include "app/SystemState.h"
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 #include "paneldata/PanelConfiguration.h"
 #include "pointmodels/model.h"
 

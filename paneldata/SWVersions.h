@@ -1,7 +1,7 @@
 #pragma once
 
 #include "paneldata/EquipmentRecord.h"
-#include "paneldata/TCTypes.h"
+#include "core/TCTypes.h"
 
 #include <QObject>
 

@@ -1,10 +1,10 @@
 #include "paneldata/sc_SyncPagePacket.h"
 
-#include "app/BucketKeys.h"
-#include "app/Translator.h"
+#include "core/BucketKeys.h"
+#include "core/Languages.h"
 #include "link/SyncClient.h"
 #include "paneldata/sc_syncPages.h"
-#include "paneldata/TCTypes.h"
+#include "core/TCTypes.h"
 
 #include <QDebug>
 
@@ -49,13 +49,13 @@ bool sc_SyncPagePacket::hasOptionalField() const
 QString sc_SyncPagePacket::readPageText()
 {
     SC_PacketBuffer &bytes = *buffer();
-    return bytes.readText(bytes.readUInt8(), Translator::isPanelTextRightToLeft());
+    return bytes.readText(bytes.readUInt8(), Languages::isPanelTextRightToLeft());
 }
 
 QString sc_SyncPagePacket::readPageText(int languageSlot)
 {
     SC_PacketBuffer &bytes = *buffer();
-    return bytes.readText(bytes.readUInt8(), Translator::isPanelTextRightToLeft(), languageSlot);
+    return bytes.readText(bytes.readUInt8(), Languages::isPanelTextRightToLeft(), languageSlot);
 }
 
 QVector<QStringList> sc_SyncPagePacket::readLanguageTexts(int count, int languages)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 #include <QMap>
 #include <QObject>

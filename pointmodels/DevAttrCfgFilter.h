@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pointmodels/SimplePointFilter.h"
+#include "paneldata/SimplePointFilter.h"
 
 // Points whose attribute bits share a bit with the mask (2 inputs, 4
 // outputs).

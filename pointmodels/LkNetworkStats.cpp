@@ -1,6 +1,6 @@
 #include "pointmodels/LkNetworkStats.h"
 
-#include "app/GlobalConstants.h"
+#include "core/GlobalConstants.h"
 #include "paneldata/DateTime.h"
 #include "pointmodels/model.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "paneldata/TCTypes.h"
+#include "core/TCTypes.h"
 #include "pointmodels/LkNodeStatistics.h"
 
 #include <QHash>

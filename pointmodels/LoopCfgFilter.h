@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pointmodels/SimplePointFilter.h"
+#include "paneldata/SimplePointFilter.h"
 
 // The points of one loop (channel kind 0 or 12, channel number 0, the loop
 // as channel address). Loop 255 means every loop 1 to 32, and with the

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pointmodels/SimplePointFilter.h"
+#include "paneldata/SimplePointFilter.h"
 
 // Leaves out the points of shut-down loops (and loop points whose address is
 // no loop). A panel without a shut-down record has every loop in service;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pointmodels/SimplePointFilter.h"
+#include "paneldata/SimplePointFilter.h"
 
 // The points of one channel: kind, number and address all equal.
 class PeripheralAddrCfgFilter final : public SimplePointFilter

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pointmodels/SimplePointFilter.h"
+#include "paneldata/SimplePointFilter.h"
 
 // One point number on channels of one kind and number, whatever their
 // address: pair it with a PeripheralAddrCfgFilter to name one exact point.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pointmodels/SimplePointFilter.h"
+#include "paneldata/SimplePointFilter.h"
 
 // Points on loops (channel kind 0 or 12, channel number 0).
 class RealPointFilter final : public SimplePointFilter

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pointmodels/SimplePointFilter.h"
+#include "paneldata/SimplePointFilter.h"
 
 // Points of the functions of an events summary: any point for the function
 // values 0x80 and 0x100, otherwise only outputs on loop channels of number

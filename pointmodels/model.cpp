@@ -1,11 +1,11 @@
 #include "pointmodels/model.h"
 
-#include "app/BucketKeys.h"
-#include "app/BucketMaster.h"
+#include "core/BucketKeys.h"
+#include "core/BucketMaster.h"
 #include "app/SystemState.h"
-#include "app/TeskGlobalConfig.h"
-#include "app/Translator.h"
-#include "app/WalkTestHandler.h"
+#include "core/TeskGlobalConfig.h"
+#include "core/Languages.h"
+#include "paneldata/WalkTestHandler.h"
 #include "paneldata/DataMapPages.h"
 #include "paneldata/LoopDriverConfiguration.h"
 #include "paneldata/PanelConfiguration.h"
@@ -303,11 +303,6 @@ bool model::isFaultAcceptanceEnabled() const
     return TeskGlobalConfig::instance()->isAlarmAckEnabled();
 }
 
-int model::packetHeaderLayout() const
-{
-    return TeskGlobalConfig::instance()->getPacketHeaderLayout() ? 1 : 0;
-}
-
 bool model::isLocalControlAllowed() const
 {
     if (!isTemplate1() || m_networkRole == 1 || m_networkRole == 2 || !m_restrictedLogon)
@@ -335,7 +330,7 @@ void model::setTemplate(int templateId)
 
 void model::setLanguage(int languageId)
 {
-    const auto &languages = Translator::languageTable();
+    const auto &languages = Languages::table();
     if (languageId < 0 || languageId >= int(languages.size())) {
         qWarning() << "model::setLanguage" << " no such language" << languageId;
         setTemplate(0);

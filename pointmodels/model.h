@@ -1,7 +1,7 @@
 #pragma once
 
 #include "eventlog/EventData.h"
-#include "paneldata/TCTypes.h"
+#include "core/TCTypes.h"
 
 #include <QBitArray>
 #include <QHash>
@@ -75,7 +75,6 @@ public:
     // anywhere on the network.
     bool hasPanelActivity(TC::panel_t panel) const;
     bool isFaultAcceptanceEnabled() const;
-    int packetHeaderLayout() const;
 
     // Network master rules; in force only under address template 1.
     int templateId() const { return m_template; }

@@ -1,6 +1,6 @@
 #include "eventlog/HistoricEventsSynchronizerFSM/StateMachine.h"
 
-#include "link/SC_Timer.h"
+#include "core/SC_Timer.h"
 
 namespace EventLog {
 namespace HistoricEventsSynchronizerFSM {

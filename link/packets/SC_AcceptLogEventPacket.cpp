@@ -1,6 +1,6 @@
 #include "link/packets/SC_AcceptLogEventPacket.h"
 
-#include "paneldata/ChannelConversion.h"
+#include "core/ChannelConversion.h"
 
 namespace {
 

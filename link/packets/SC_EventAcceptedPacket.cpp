@@ -5,7 +5,7 @@
 #include "link/SyncClient.h"
 #include "link/sc_LkEventLog.h"
 #include "link/sc_LkLogManagerServices.h"
-#include "paneldata/ChannelConversion.h"
+#include "core/ChannelConversion.h"
 
 namespace {
 

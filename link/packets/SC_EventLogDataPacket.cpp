@@ -1,6 +1,6 @@
 #include "link/packets/SC_EventLogDataPacket.h"
 
-#include "paneldata/ChannelConversion.h"
+#include "core/ChannelConversion.h"
 
 SC_EventLogDataPacket::SC_EventLogDataPacket(const QSharedPointer<SC_PacketBuffer> &received)
     : SC_LkSpeakBasePacket(received)

@@ -1,6 +1,6 @@
 #include "link/packets/SC_GUISoftwareVersionReqPacket.h"
 
-#include "app/GlobalConstants.h"
+#include "core/GlobalConstants.h"
 #include "link/SyncClient.h"
 #include "link/packets/SC_GUISoftwareVersionReplyPacket.h"
 

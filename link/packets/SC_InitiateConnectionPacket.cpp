@@ -1,8 +1,8 @@
 #include "link/packets/SC_InitiateConnectionPacket.h"
 
 #include "app/SystemState.h"
-#include "app/TeskGlobalConfig.h"
-#include "app/WalkTestHandler.h"
+#include "core/TeskGlobalConfig.h"
+#include "paneldata/WalkTestHandler.h"
 #include "frontpanel/DB_TESK_FP_Interface.h"
 #include "link/SyncClient.h"
 #include "link/packets/SC_InitiateConnectionRespPacket.h"

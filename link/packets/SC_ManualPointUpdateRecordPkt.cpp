@@ -1,6 +1,6 @@
 #include "link/packets/SC_ManualPointUpdateRecordPkt.h"
 
-#include "paneldata/ChannelConversion.h"
+#include "core/ChannelConversion.h"
 
 #include <QDebug>
 

@@ -1,7 +1,7 @@
 #include "link/packets/SC_PointInformationReplyPacket.h"
 
 #include "link/SyncClient.h"
-#include "paneldata/ChannelConversion.h"
+#include "core/ChannelConversion.h"
 
 SC_PointInformationReplyPacket::SC_PointInformationReplyPacket(
     const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "link/SC_PointManagerServicesPkt.h"
-#include "paneldata/TCTypes.h"
+#include "core/TCTypes.h"
 
 class SyncClient;
 

@@ -1,6 +1,6 @@
 #include "link/packets/SC_PrintReportBasePkt.h"
 
-#include "paneldata/ChannelConversion.h"
+#include "core/ChannelConversion.h"
 
 SC_PrintReportBasePkt::SC_PrintReportBasePkt(quint8 reportType, const Target &target,
                                              const SC_RequestFields &ownFields)

@@ -1,7 +1,7 @@
 #include "link/packets/SC_TESKConfigurationPkt.h"
 
 #include "app/SystemState.h"
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 #include "frontpanel/DB_TESK_FP_Interface.h"
 #include "link/SyncClient.h"
 #include "link/sc_LkEventLog.h"

@@ -1,9 +1,9 @@
 #include "link/packets/SC_TextStringReply.h"
 
 #include "link/SyncClient.h"
-#include "paneldata/ChannelConversion.h"
+#include "core/ChannelConversion.h"
 #include "paneldata/PointTextCache.h"
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "link/SC_LkSpeakBasePacket.h"
-#include "paneldata/ChannelAddress.h"
+#include "core/ChannelAddress.h"
 
 #include <QString>
 

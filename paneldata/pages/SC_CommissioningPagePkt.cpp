@@ -1,11 +1,11 @@
 #include "paneldata/pages/SC_CommissioningPagePkt.h"
 
-#include "app/BucketKeys.h"
+#include "core/BucketKeys.h"
 #include "link/SyncClient.h"
 #include "paneldata/PointAddressing.h"
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 #include "paneldata/SingleDevicePollingHandler.h"
-#include "paneldata/TCTypes.h"
+#include "core/TCTypes.h"
 
 #include <QDebug>
 

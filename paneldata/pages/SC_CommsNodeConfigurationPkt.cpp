@@ -1,9 +1,9 @@
 #include "paneldata/pages/SC_CommsNodeConfigurationPkt.h"
 
-#include "app/BucketMaster.h"
-#include "paneldata/ChannelConversion.h"
+#include "core/BucketMaster.h"
+#include "core/ChannelConversion.h"
 #include "paneldata/PointAddressing.h"
-#include "paneldata/TCTypes.h"
+#include "core/TCTypes.h"
 
 #include <QDebug>
 

@@ -1,7 +1,7 @@
 #include "paneldata/pages/SC_DeviceTypeAttributesPkt.h"
 
-#include "paneldata/PointAddressKey.h"
-#include "paneldata/TCTypes.h"
+#include "core/PointAddressKey.h"
+#include "core/TCTypes.h"
 
 #include <QDebug>
 

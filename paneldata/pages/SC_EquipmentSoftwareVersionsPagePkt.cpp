@@ -1,6 +1,6 @@
 #include "paneldata/pages/SC_EquipmentSoftwareVersionsPagePkt.h"
 
-#include "paneldata/ChannelConversion.h"
+#include "core/ChannelConversion.h"
 #include "paneldata/SWVersions.h"
 
 SC_EquipmentSoftwareVersionsPagePkt::SC_EquipmentSoftwareVersionsPagePkt(

@@ -1,6 +1,6 @@
 #include "paneldata/pages/SC_LkNetNodePkt.h"
 
-#include "app/BucketKeys.h"
+#include "core/BucketKeys.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "paneldata/pages/SC_LoopDriverConfigurationPkt.h"
 
 #include "paneldata/LoopDriverConfiguration.h"
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "paneldata/pages/SC_PanelPointNamesPagePkt.h"
 
 #include "link/SyncClient.h"
-#include "paneldata/ChannelConversion.h"
+#include "core/ChannelConversion.h"
 #include "paneldata/PointTextCache.h"
-#include "paneldata/TCTypes.h"
+#include "core/TCTypes.h"
 
 namespace {
 

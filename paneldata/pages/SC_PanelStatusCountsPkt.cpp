@@ -1,9 +1,9 @@
 #include "paneldata/pages/SC_PanelStatusCountsPkt.h"
 
-#include "app/BucketKeys.h"
-#include "app/WalkTestHandler.h"
+#include "core/BucketKeys.h"
+#include "paneldata/WalkTestHandler.h"
 #include "paneldata/PanelCounters.h"
-#include "paneldata/TCTypes.h"
+#include "core/TCTypes.h"
 
 namespace {
 

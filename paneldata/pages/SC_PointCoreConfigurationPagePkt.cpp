@@ -1,7 +1,7 @@
 #include "paneldata/pages/SC_PointCoreConfigurationPagePkt.h"
 
 #include "link/SyncClient.h"
-#include "paneldata/ChannelConversion.h"
+#include "core/ChannelConversion.h"
 #include "paneldata/PointCoreConfiguration.h"
 #include "paneldata/sc_syncPages.h"
 

@@ -1,7 +1,7 @@
 #include "paneldata/pages/SC_PointDeviceDescriptionsPagePkt.h"
 
 #include "link/SyncClient.h"
-#include "paneldata/TCTypes.h"
+#include "core/TCTypes.h"
 
 namespace {
 

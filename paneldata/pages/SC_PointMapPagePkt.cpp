@@ -1,8 +1,8 @@
 #include "paneldata/pages/SC_PointMapPagePkt.h"
 
-#include "app/BucketKeys.h"
+#include "core/BucketKeys.h"
 #include "link/SyncClient.h"
-#include "paneldata/ChannelConversion.h"
+#include "core/ChannelConversion.h"
 #include "paneldata/PointDataMapsConfiguration.h"
 
 namespace {

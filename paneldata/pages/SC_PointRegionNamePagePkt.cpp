@@ -1,7 +1,7 @@
 #include "paneldata/pages/SC_PointRegionNamePagePkt.h"
 
-#include "paneldata/ChannelConversion.h"
-#include "paneldata/TCTypes.h"
+#include "core/ChannelConversion.h"
+#include "core/TCTypes.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "paneldata/pages/SC_TemporaryPatchDataPkt.h"
 
-#include "app/BucketKeys.h"
+#include "core/BucketKeys.h"
 #include "link/SyncClient.h"
 
 SC_TemporaryPatchDataPkt::SC_TemporaryPatchDataPkt(const QSharedPointer<SC_PacketBuffer> &received,

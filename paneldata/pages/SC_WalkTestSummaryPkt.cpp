@@ -1,6 +1,6 @@
 #include "paneldata/pages/SC_WalkTestSummaryPkt.h"
 
-#include "app/WalkTestHandler.h"
+#include "paneldata/WalkTestHandler.h"
 #include "link/SyncClient.h"
 
 SC_WalkTestSummaryPkt::SC_WalkTestSummaryPkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/WalkTestSummary.h"
+#include "paneldata/WalkTestSummary.h"
 #include "paneldata/sc_SyncPagePacket.h"
 
 #include <QBitArray>

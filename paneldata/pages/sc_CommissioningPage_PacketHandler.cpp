@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_CommissioningPage_PacketHandler.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_CommissioningPage_PacketHandler sc_CommissioningPage_PacketHandler::s_handler;
 

@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_CommsNodeConfig_page.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_CommsNodeConfig_page sc_CommsNodeConfig_page::s_handler;
 

@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_DeviceTypeAttributes_Page.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_DeviceTypeAttributes_Page sc_DeviceTypeAttributes_Page::s_handler;
 

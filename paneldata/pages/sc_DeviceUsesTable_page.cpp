@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_DeviceUsesTable_page.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_DeviceUsesTable_page sc_DeviceUsesTable_page::s_handler;
 

@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_EquipmentSoftwareVersions_Page.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_EquipmentSoftwareVersions_Page sc_EquipmentSoftwareVersions_Page::s_handler;
 

@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_EventNames_Page.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_EventNames_Page sc_EventNames_Page::s_handler;
 

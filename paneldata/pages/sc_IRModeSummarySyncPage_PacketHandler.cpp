@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_IRModeSummarySyncPage_PacketHandler.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_IRModeSummarySyncPage_PacketHandler sc_IRModeSummarySyncPage_PacketHandler::s_handler;
 

@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_InformationTextMessages_Page.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_InformationTextMessages_Page sc_InformationTextMessages_Page::s_handler;
 

@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_LKNetNode_Page.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_LKNetNode_Page sc_LKNetNode_Page::s_handler;
 

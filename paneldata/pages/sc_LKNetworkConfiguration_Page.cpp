@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_LKNetworkConfiguration_Page.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_LKNetworkConfiguration_Page sc_LKNetworkConfiguration_Page::s_handler;
 

@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_LoopDriverConfiguration_Page.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_LoopDriverConfiguration_Page sc_LoopDriverConfiguration_Page::s_handler;
 

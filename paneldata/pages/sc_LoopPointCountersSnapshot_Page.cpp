@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_LoopPointCountersSnapshot_Page.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_LoopPointCountersSnapshot_Page sc_LoopPointCountersSnapshot_Page::s_handler;
 

@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_LoopStatusValues_Page.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_LoopStatusValues_Page sc_LoopStatusValues_Page::s_handler;
 

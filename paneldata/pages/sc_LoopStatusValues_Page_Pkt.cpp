@@ -1,7 +1,7 @@
 #include "paneldata/pages/sc_LoopStatusValues_Page_Pkt.h"
 
-#include "app/BucketKeys.h"
-#include "paneldata/TCTypes.h"
+#include "core/BucketKeys.h"
+#include "core/TCTypes.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_NPForcedPointsCountPage.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_NPForcedPointsCountPage sc_NPForcedPointsCountPage::s_handler;
 

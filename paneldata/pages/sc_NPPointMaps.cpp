@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_NPPointMaps.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_NPPointMaps sc_NPPointMaps::s_handler;
 

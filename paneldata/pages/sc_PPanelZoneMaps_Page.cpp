@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_PPanelZoneMaps_Page.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_PPanelZoneMaps_Page sc_PPanelZoneMaps_Page::s_handler;
 

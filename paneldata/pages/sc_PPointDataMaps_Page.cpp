@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_PPointDataMaps_Page.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_PPointDataMaps_Page sc_PPointDataMaps_Page::s_handler;
 

@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_PanelConfigurationDetails_Page.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_PanelConfigurationDetails_Page sc_PanelConfigurationDetails_Page::s_handler;
 

@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_PanelPointNames_Page.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_PanelPointNames_Page sc_PanelPointNames_Page::s_handler;
 

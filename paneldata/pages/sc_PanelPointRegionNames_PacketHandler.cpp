@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_PanelPointRegionNames_PacketHandler.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_PanelPointRegionNames_PacketHandler sc_PanelPointRegionNames_PacketHandler::s_handler;
 

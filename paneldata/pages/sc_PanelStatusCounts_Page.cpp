@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_PanelStatusCounts_Page.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_PanelStatusCounts_Page sc_PanelStatusCounts_Page::s_handler;
 

@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_PanelValues_Page.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_PanelValues_Page sc_PanelValues_Page::s_handler;
 

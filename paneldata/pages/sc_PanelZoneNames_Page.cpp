@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_PanelZoneNames_Page.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_PanelZoneNames_Page sc_PanelZoneNames_Page::s_handler;
 

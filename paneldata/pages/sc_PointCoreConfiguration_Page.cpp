@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_PointCoreConfiguration_Page.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_PointCoreConfiguration_Page sc_PointCoreConfiguration_Page::s_handler;
 

@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_PointDeviceDescriptions_Page.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_PointDeviceDescriptions_Page sc_PointDeviceDescriptions_Page::s_handler;
 

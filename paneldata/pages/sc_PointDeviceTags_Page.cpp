@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_PointDeviceTags_Page.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_PointDeviceTags_Page sc_PointDeviceTags_Page::s_handler;
 

@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_ServiceToolStatus_Page.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_ServiceToolStatus_Page sc_ServiceToolStatus_Page::s_handler;
 

@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_SiteConfigurationFingerprint_Page.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_SiteConfigurationFingerprint_Page sc_SiteConfigurationFingerprint_Page::s_handler;
 

@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_TemporaryPatchData_Page.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_TemporaryPatchData_Page sc_TemporaryPatchData_Page::s_handler;
 

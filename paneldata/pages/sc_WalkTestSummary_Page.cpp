@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_WalkTestSummary_Page.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_WalkTestSummary_Page sc_WalkTestSummary_Page::s_handler;
 

@@ -1,6 +1,6 @@
 #include "paneldata/pages/sc_logicalzoneconfiguration_Page.h"
 
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 sc_logicalzoneconfiguration_Page sc_logicalzoneconfiguration_Page::s_handler;
 

@@ -1,7 +1,7 @@
 #include "paneldata/sync/SC_ClearPanelDataPkt.h"
 
-#include "app/BucketMaster.h"
-#include "app/WalkTestHandler.h"
+#include "core/BucketMaster.h"
+#include "paneldata/WalkTestHandler.h"
 #include "link/SyncClient.h"
 #include "link/packets/SC_AcknowledgementPkt.h"
 #include "paneldata/IRserviceHandler.h"

@@ -1,6 +1,6 @@
 #include "paneldata/sync/SC_HighPriorityStatusesAndCountsPkt.h"
 
-#include "app/BucketKeys.h"
+#include "core/BucketKeys.h"
 #include "link/InvestigateDelayTimer.h"
 #include "link/SyncClient.h"
 #include "link/packets/SC_AcknowledgementPkt.h"

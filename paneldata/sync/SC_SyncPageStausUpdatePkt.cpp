@@ -1,7 +1,7 @@
 #include "paneldata/sync/SC_SyncPageStausUpdatePkt.h"
 
-#include "app/BucketKeys.h"
-#include "app/WalkTestHandler.h"
+#include "core/BucketKeys.h"
+#include "paneldata/WalkTestHandler.h"
 #include "link/SyncClient.h"
 #include "link/packets/SC_AcknowledgementPkt.h"
 #include "paneldata/LoopDriverConfiguration.h"
@@ -9,7 +9,7 @@
 #include "paneldata/PointCoreConfiguration.h"
 #include "paneldata/PointDataMapsConfiguration.h"
 #include "paneldata/PointTextCache.h"
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 #include <QDebug>
 

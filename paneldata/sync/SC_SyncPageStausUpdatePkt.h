@@ -1,7 +1,7 @@
 #pragma once
 
 #include "link/SC_TESKSupportPacket.h"
-#include "paneldata/TCTypes.h"
+#include "core/TCTypes.h"
 
 #include <QBitArray>
 

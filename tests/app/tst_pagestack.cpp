@@ -1,4 +1,4 @@
-#include "app/BucketMaster.h"
+#include "core/BucketMaster.h"
 #include "app/PageStack.h"
 #include "app/Security.h"
 #include "app/SystemState.h"

@@ -1,5 +1,5 @@
 #include "app/Security.h"
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 #include "link/SC_PacketBuffer.h"
 #include "link/SyncClient.h"
 

@@ -1,4 +1,4 @@
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 #include "app/Translator.h"
 #include "widgets/FontRepository.h"
 #include "widgets/Page.h"
@@ -177,13 +177,13 @@ void tst_Translator::hebrewIsRightToLeft()
     m_translator->setLanguage(29);
     QVERIFY(m_translator->isRightToLeftLanguage());
     QVERIFY(Page::isRightToLeft());
-    QVERIFY(Translator::isPanelTextRightToLeft());
+    QVERIFY(Languages::isPanelTextRightToLeft());
     QCOMPARE(QLocale().language(), QLocale::Hebrew);
 
     m_translator->setLanguage(1);
     QVERIFY(!m_translator->isRightToLeftLanguage());
     QVERIFY(!Page::isRightToLeft());
-    QVERIFY(!Translator::isPanelTextRightToLeft());
+    QVERIFY(!Languages::isPanelTextRightToLeft());
 
     // Without the Hebrew file the English text is shown, left to right.
     QVERIFY(QFile::remove(m_base->path() + QStringLiteral("/i18n/TESK_ISR_he-IL.qm")));
@@ -268,9 +268,9 @@ void tst_Translator::localeOfTheCurrentLanguage()
 
     QCOMPARE(Translator::fileName(0), QStringLiteral("TESK_default.qm"));
     QCOMPARE(Translator::fileName(23), QStringLiteral("TESK_FRA_fr-FR.qm"));
-    QCOMPARE(Translator::languageTable()[23].country, QLocale::Belgium);
-    QCOMPARE(Translator::languageTable()[12].fontGroup, 2);
-    QCOMPARE(Translator::languageTable()[10].fontGroup, 1);
+    QCOMPARE(Languages::table()[23].country, QLocale::Belgium);
+    QCOMPARE(Languages::table()[12].fontGroup, 2);
+    QCOMPARE(Languages::table()[10].fontGroup, 1);
 }
 
 void tst_Translator::englishTranslationCoversTheKeysInUse_data()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/SC_Timer.h"
+#include "core/SC_Timer.h"
 
 #include <QList>
 #include <QPointer>

@@ -2,14 +2,14 @@
 
 #include "SyncPageBytes.h"
 
-#include "app/BucketMaster.h"
+#include "core/BucketMaster.h"
 #include "app/SC_App.h"
 #include "link/SyncClient.h"
 
 SyncPageBench::SyncPageBench()
 {
     SyncClient *client = SyncClient::instance();
-    BucketMaster::instance()->connectSyncClient(client);
+    client->feedStateStore(BucketMaster::instance());
     SC_App::registerPageHandlers(client);
     m_sent = std::make_unique<QSignalSpy>(client, &SyncClient::SendPacket);
 }

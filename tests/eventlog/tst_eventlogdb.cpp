@@ -1,7 +1,7 @@
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/EventLogTable.h"
-#include "eventlog/HighPriorityStatus.h"
+#include "link/HighPriorityStatus.h"
 
 #include "DbSignalLog.h"
 #include "EventFixtures.h"

@@ -2,7 +2,7 @@
 
 #include "FreePort.h"
 
-#include "link/SC_Timer.h"
+#include "core/SC_Timer.h"
 #include "link/SyncClient.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "FreePort.h"
 #include "PanelSimProcess.h"
 
-#include "app/BucketMaster.h"
+#include "core/BucketMaster.h"
 #include "app/SC_App.h"
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 #include "link/SC_Ethernet.h"
 #include "link/SC_LinkLayer.h"
 #include "link/SC_PointsIndividual.h"
@@ -79,7 +79,7 @@ void tst_CommandsEndToEnd::init()
 {
     SyncClient *client = SyncClient::instance();
     SC_App::registerPageHandlers(client);
-    BucketMaster::instance()->connectSyncClient(client);
+    client->feedStateStore(BucketMaster::instance());
     const quint16 port = freePort();
     m_transport = std::make_unique<SC_Ethernet>(port);
     m_link = std::make_unique<SC_LinkLayer>(m_transport.get());

@@ -2,12 +2,12 @@
 #include "MessageCapture.h"
 #include "SentPackets.h"
 
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 #include "link/SC_PointsIndividual.h"
 #include "link/SC_PointsWildCard.h"
 #include "link/SyncClient.h"
 #include "paneldata/PanelConfiguration.h"
-#include "paneldata/PointAddressKey.h"
+#include "core/PointAddressKey.h"
 #include "paneldata/PointCoreConfiguration.h"
 
 #include <QtTest>

@@ -4,7 +4,7 @@
 #include "SyncPageBytes.h"
 
 #include "app/SystemState.h"
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 #include "link/SyncClient.h"
 #include "link/packets/SC_TESKConfigurationPkt.h"
 #include "paneldata/sc_syncPages.h"
@@ -142,7 +142,7 @@ void tst_EngineConfiguration::applied()
     QCOMPARE(config->getEngineerLogoutTime(), 300000);
     QCOMPARE(config->getInputPointChannel(), inputChannel);
     QCOMPARE(config->getRbusAddress(), rbusAddress);
-    QCOMPARE(config->getPacketHeaderLayout() ? 1 : 0, layout);
+    QCOMPARE(config->packetHeaderLayout(), layout);
     QCOMPARE(config->isRestricted(0xffff) ? mask : 0, mask);
     QVERIFY(!config->isRestricted(~mask & 0xffff));
     QVERIFY(!config->isRestrictedExt(~maskExt & 0xffff));

@@ -2,7 +2,7 @@
 #include "FakeClock.h"
 #include "MessageCapture.h"
 
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/HistoricEventsSynchronizer.h"
 #include "link/SyncClient.h"

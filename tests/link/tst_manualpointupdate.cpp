@@ -3,7 +3,7 @@
 #include "LinkTestBytes.h"
 #include "MessageCapture.h"
 
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 #include "link/SyncClient.h"
 #include "link/sc_LkPointManagerServices.h"
 #include "paneldata/CachedModifiedPoints.h"

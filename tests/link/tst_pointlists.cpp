@@ -1,7 +1,7 @@
 #include "LinkTestBytes.h"
 #include "MessageCapture.h"
 
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 #include "link/SC_PointsIndividual.h"
 #include "link/SC_PointsWildCard.h"
 #include "paneldata/DataMapPages.h"

@@ -2,7 +2,7 @@
 #include "MessageCapture.h"
 #include "SentPackets.h"
 
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 #include "link/SyncClient.h"
 #include "link/packets/SC_ManualAbortUpdatePkt.h"
 #include "link/packets/SC_ManualCommitAndCompletePkt.h"

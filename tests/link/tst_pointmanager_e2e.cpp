@@ -1,6 +1,6 @@
 #include "InProcessLink.h"
 
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 #include "link/SyncClient.h"
 #include "link/sc_LkPointManagerServices.h"
 #include "paneldata/CachedModifiedPoints.h"

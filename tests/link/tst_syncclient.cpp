@@ -3,8 +3,8 @@
 #include "MessageCapture.h"
 #include "SentPackets.h"
 
-#include "app/BucketMaster.h"
-#include "app/TeskGlobalConfig.h"
+#include "core/BucketMaster.h"
+#include "core/TeskGlobalConfig.h"
 #include "link/SC_DispatchTable.h"
 #include "link/Supervisor.h"
 #include "link/SyncClient.h"
@@ -102,7 +102,7 @@ void tst_SyncClient::initTestCase()
 void tst_SyncClient::init()
 {
     m_messages = std::make_unique<MessageCapture>();
-    BucketMaster::instance()->connectSyncClient(SyncClient::instance());
+    SyncClient::instance()->feedStateStore(BucketMaster::instance());
 }
 
 void tst_SyncClient::cleanup()

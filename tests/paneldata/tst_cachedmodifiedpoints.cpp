@@ -2,10 +2,10 @@
 
 #include "app/Security.h"
 #include "app/SystemState.h"
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 #include "link/SyncClient.h"
 #include "paneldata/CachedModifiedPoints.h"
-#include "paneldata/SC_SyncPageIDS.h"
+#include "core/SC_SyncPageIDS.h"
 
 #include <QtTest>
 

@@ -2,8 +2,8 @@
 #include "SyncPageBench.h"
 #include "SyncPageBytes.h"
 
-#include "app/BucketMaster.h"
-#include "app/TeskGlobalConfig.h"
+#include "core/BucketMaster.h"
+#include "core/TeskGlobalConfig.h"
 #include "link/SyncClient.h"
 #include "paneldata/IRserviceHandler.h"
 #include "paneldata/KeyOrderedDeviceUses.h"

@@ -2,8 +2,8 @@
 #include "SyncPageBench.h"
 #include "SyncPageBytes.h"
 
-#include "app/BucketKeys.h"
-#include "app/BucketMaster.h"
+#include "core/BucketKeys.h"
+#include "core/BucketMaster.h"
 #include "paneldata/DeviceTypeAttributeRecord.h"
 #include "paneldata/PanelsFromLkNetConfiguration.h"
 #include "paneldata/PrintableAddress.h"

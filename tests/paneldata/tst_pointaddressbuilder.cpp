@@ -1,8 +1,8 @@
 #include "paneldata/PointAddressBuilderLK6.h"
 
 #include "MessageCapture.h"
-#include "app/BucketMaster.h"
-#include "app/TeskGlobalConfig.h"
+#include "core/BucketMaster.h"
+#include "core/TeskGlobalConfig.h"
 #include "paneldata/PointCoreConfiguration.h"
 
 #include <QTemporaryDir>

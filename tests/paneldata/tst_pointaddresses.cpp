@@ -1,8 +1,8 @@
-#include "paneldata/ChannelAddress.h"
-#include "paneldata/ChannelConversion.h"
+#include "core/ChannelAddress.h"
+#include "core/ChannelConversion.h"
 #include "paneldata/PointAddressing.h"
 #include "paneldata/PointIndividualAddress.h"
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 #include "pointmodels/model.h"
 
 #include <QtTest>
@@ -242,7 +242,7 @@ void TestPointAddresses::pointIndividualAddress()
     // The controller's engine configuration names the version that selects
     // the layout.
     TeskGlobalConfig::instance()->setPacketHeaderLayout(layout == 1 ? 600 : 599);
-    QCOMPARE(model::instance()->packetHeaderLayout(), layout);
+    QCOMPARE(TeskGlobalConfig::instance()->packetHeaderLayout(), layout);
     const PointIndividualAddress point(kind, address, number, 42);
     QCOMPARE(point.channel().byte0(), byte0);
     QCOMPARE(point.channel().byte1(), byte1);

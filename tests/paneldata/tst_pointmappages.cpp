@@ -1,7 +1,7 @@
 #include "ConfigurationPageBench.h"
 #include "MessageCapture.h"
 
-#include "app/BucketMaster.h"
+#include "core/BucketMaster.h"
 #include "paneldata/PointDataMapsConfiguration.h"
 
 #include <QtTest>

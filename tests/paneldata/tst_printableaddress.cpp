@@ -1,6 +1,6 @@
-#include "app/BucketMaster.h"
+#include "core/BucketMaster.h"
 #include "app/SystemState.h"
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 #include "paneldata/PanelConfiguration.h"
 #include "paneldata/PrintableAddress.h"
 #include "pointmodels/model.h"

@@ -2,7 +2,7 @@
 #include "SyncPageBench.h"
 #include "SyncPageBytes.h"
 
-#include "app/BucketMaster.h"
+#include "core/BucketMaster.h"
 #include "app/SystemState.h"
 #include "app/statusIconsController.h"
 #include "link/InvestigateDelayTimer.h"

@@ -2,7 +2,7 @@
 #include "SyncPageBench.h"
 #include "SyncPageBytes.h"
 
-#include "app/BucketMaster.h"
+#include "core/BucketMaster.h"
 #include "link/SyncClient.h"
 #include "paneldata/pages/sc_TemporaryPatchData_Page.h"
 #include "paneldata/sc_syncPages.h"

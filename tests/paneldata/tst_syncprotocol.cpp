@@ -2,10 +2,10 @@
 #include "SyncPageBench.h"
 #include "SyncPageBytes.h"
 
-#include "app/BucketMaster.h"
+#include "core/BucketMaster.h"
 #include "app/SystemState.h"
-#include "app/TeskGlobalConfig.h"
-#include "app/WalkTestHandler.h"
+#include "core/TeskGlobalConfig.h"
+#include "paneldata/WalkTestHandler.h"
 #include "app/statusIconsController.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/HistoricEventsSynchronizer.h"

@@ -3,7 +3,7 @@
 #include "SyncPageBench.h"
 #include "SyncPageBytes.h"
 
-#include "app/WalkTestHandler.h"
+#include "paneldata/WalkTestHandler.h"
 #include "link/SyncClient.h"
 
 #include <QtTest>

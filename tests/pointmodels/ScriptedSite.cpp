@@ -1,8 +1,8 @@
 #include "ScriptedSite.h"
 
-#include "app/BucketCmd.h"
-#include "app/BucketMaster.h"
-#include "app/TeskGlobalConfig.h"
+#include "core/BucketCmd.h"
+#include "core/BucketMaster.h"
+#include "core/TeskGlobalConfig.h"
 #include "paneldata/LoopDriverConfiguration.h"
 #include "paneldata/PanelConfiguration.h"
 #include "paneldata/PanelsFromLkNetConfiguration.h"

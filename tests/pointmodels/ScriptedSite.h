@@ -1,7 +1,7 @@
 #pragma once
 
-#include "paneldata/ChannelAddress.h"
-#include "paneldata/PointAddressKey.h"
+#include "core/ChannelAddress.h"
+#include "core/PointAddressKey.h"
 
 #include <QString>
 

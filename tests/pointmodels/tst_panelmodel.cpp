@@ -1,7 +1,7 @@
 #include "app/SystemState.h"
-#include "app/TeskGlobalConfig.h"
-#include "app/Translator.h"
-#include "app/WalkTestHandler.h"
+#include "core/TeskGlobalConfig.h"
+#include "core/Languages.h"
+#include "paneldata/WalkTestHandler.h"
 #include "paneldata/LoopDriverConfiguration.h"
 #include "paneldata/PanelConfiguration.h"
 #include "paneldata/PanelCounters.h"
@@ -418,9 +418,9 @@ void TestPanelModel::forwardedConfiguration()
     config->setPanelNumber(12);
     QCOMPARE(m_model->localPanel(), quint8(12));
     config->setPacketHeaderLayout(599);
-    QCOMPARE(m_model->packetHeaderLayout(), 0);
+    QCOMPARE(TeskGlobalConfig::instance()->packetHeaderLayout(), 0);
     config->setPacketHeaderLayout(600);
-    QCOMPARE(m_model->packetHeaderLayout(), 1);
+    QCOMPARE(TeskGlobalConfig::instance()->packetHeaderLayout(), 1);
     config->setAlarmAckEnabled(true);
     QVERIFY(m_model->isFaultAcceptanceEnabled());
     config->setAlarmAckEnabled(false);
@@ -542,7 +542,7 @@ void TestPanelModel::setLanguage_countryPicksTemplate()
 {
     QFETCH(int, country);
     QFETCH(int, templateId);
-    const auto &languages = Translator::languageTable();
+    const auto &languages = Languages::table();
     int language = -1;
     for (size_t id = 1; id < languages.size() && language < 0; ++id) {
         if (languages[id].country == country)

@@ -1,4 +1,4 @@
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 #include "link/SC_PointsIndividual.h"
 #include "paneldata/LoopDriverConfiguration.h"
 #include "pointmodels/AllPointsFacade.h"

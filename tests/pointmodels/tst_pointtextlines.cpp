@@ -1,7 +1,7 @@
 #include "paneldata/PanelPointStringsFile.h"
 #include "paneldata/PointTextCache.h"
 #include "paneldata/PointTextLineCodec.h"
-#include "pointmodels/PointTextLines.h"
+#include "paneldata/PointTextLines.h"
 
 #include "MessageCapture.h"
 

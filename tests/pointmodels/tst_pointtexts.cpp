@@ -1,8 +1,8 @@
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 #include "paneldata/PanelPointStringsFile.h"
 #include "paneldata/PanelsFromLkNetConfiguration.h"
 #include "paneldata/PointTextCache.h"
-#include "pointmodels/PointTextLines.h"
+#include "paneldata/PointTextLines.h"
 #include "pointmodels/model.h"
 
 #include "ScriptedSite.h"

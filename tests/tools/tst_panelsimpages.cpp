@@ -7,7 +7,7 @@
 #include "SiteTexts.h"
 #include "TextPages.h"
 
-#include "app/BucketMaster.h"
+#include "core/BucketMaster.h"
 #include "link/SyncClient.h"
 #include "paneldata/IRserviceHandler.h"
 #include "paneldata/KeyOrderedDeviceUses.h"

@@ -1,4 +1,4 @@
-#include "pointmodels/PointTextLines.h"
+#include "paneldata/PointTextLines.h"
 
 #include "paneldata/PointTextLineCodec.h"
 

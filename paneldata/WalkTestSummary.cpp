@@ -1,6 +1,6 @@
-#include "app/WalkTestSummary.h"
+#include "paneldata/WalkTestSummary.h"
 
-#include "app/WalkTestHandler.h"
+#include "paneldata/WalkTestHandler.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "CoarseTimer.h"
-#include "app/TeskGlobalConfig.h"
-#include "app/WalkTestHandler.h"
+#include "core/TeskGlobalConfig.h"
+#include "paneldata/WalkTestHandler.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
-#include "app/BucketMaster.h"
-#include "app/DB_BucketDbusInterface.h"
+#include "core/BucketMaster.h"
+#include "core/DB_BucketDbusInterface.h"
 
 #include "MessageCapture.h"
 #include "RecordingService.h"

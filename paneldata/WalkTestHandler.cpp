@@ -1,6 +1,6 @@
-#include "app/WalkTestHandler.h"
+#include "paneldata/WalkTestHandler.h"
 
-#include "pointmodels/model.h"
+#include "core/TeskGlobalConfig.h"
 
 #include <QDebug>
 
@@ -143,7 +143,7 @@ void WalkTestHandler::clearBlockStopWalktest()
 void WalkTestHandler::setSelectedNode(quint8 node)
 {
     if (node == 0)
-        m_selectedNode = model::instance()->localPanel();
+        m_selectedNode = TeskGlobalConfig::instance()->getPanelNumber();
     else if (node == NoNode || node < Nodes)
         m_selectedNode = node;
 }

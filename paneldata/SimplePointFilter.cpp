@@ -1,4 +1,4 @@
-#include "pointmodels/SimplePointFilter.h"
+#include "paneldata/SimplePointFilter.h"
 
 #include <QDebug>
 

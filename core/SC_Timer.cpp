@@ -1,4 +1,4 @@
-#include "link/SC_Timer.h"
+#include "core/SC_Timer.h"
 
 #include <QTimer>
 

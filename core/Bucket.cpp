@@ -1,4 +1,4 @@
-#include "app/Bucket.h"
+#include "core/Bucket.h"
 
 #include <QDebug>
 #include <QRegularExpression>

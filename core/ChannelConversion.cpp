@@ -1,4 +1,4 @@
-#include "paneldata/ChannelConversion.h"
+#include "core/ChannelConversion.h"
 
 #include <array>
 

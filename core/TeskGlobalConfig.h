@@ -50,7 +50,9 @@ public:
     int getRbusAddress() const { return m_rbusAddress; }
     int getNetworkNodeNumber() const { return m_networkNodeNumber; }
     int getConnectionNodeNumber() const { return m_connectionNodeNumber; }
-    bool getPacketHeaderLayout() const { return m_packetHeaderLayout; }
+    // The layout of the packet header, 0 before controller version 600 and 1
+    // from it on: the link and the panel data both read addresses through it.
+    int packetHeaderLayout() const { return m_packetHeaderLayout ? 1 : 0; }
     bool isRestricted(int mask) const { return (m_restrictionMask & mask) != 0; }
     bool isRestrictedExt(int mask) const { return (m_restrictionMaskExt & mask) != 0; }
     QString getTimeFormat() const { return QStringLiteral("hh:mm"); }
@@ -90,6 +92,9 @@ public:
     // changed, and updateLanguage() follows in every case.
     void setLanguages(quint8 usage, quint8 first, quint16 firstCodepage, quint8 second,
                       quint16 secondCodepage);
+    // A front end in the second repeater mode shows language 9 in place of
+    // each language the file configures.
+    void fixLanguagesForRepeater();
     // Layout 1 for engine configuration versions from 600 on.
     void setPacketHeaderLayout(int version) { m_packetHeaderLayout = version >= 600; }
     // Table 1 holds the first language's letters, table 2 the second's.
@@ -118,6 +123,8 @@ private:
     int m_currentLang = 1;
     int m_firstLang = 0;
     int m_secondLang = 0;
+    bool m_firstLangConfigured = false;
+    bool m_secondLangConfigured = false;
     quint8 m_langUsage = 129;
     quint16 m_firstCodepage = 850;
     quint16 m_secondCodepage = 850;

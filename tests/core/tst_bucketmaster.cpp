@@ -1,4 +1,4 @@
-#include "app/BucketMaster.h"
+#include "core/BucketMaster.h"
 
 #include "MessageCapture.h"
 

@@ -1,4 +1,4 @@
-#include "app/BucketKeys.h"
+#include "core/BucketKeys.h"
 
 #include <QtTest>
 

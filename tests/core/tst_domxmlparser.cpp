@@ -1,5 +1,5 @@
-#include "app/DOMXMLParser.h"
-#include "app/XmlElementTables.h"
+#include "core/DOMXMLParser.h"
+#include "core/XmlElementTables.h"
 
 #include "MessageCapture.h"
 #include "StdoutCapture.h"

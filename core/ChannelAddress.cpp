@@ -1,4 +1,4 @@
-#include "paneldata/ChannelAddress.h"
+#include "core/ChannelAddress.h"
 
 ChannelAddress::ChannelAddress(quint8 byte0, quint8 byte1)
     : m_byte0(byte0)

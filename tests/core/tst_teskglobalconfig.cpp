@@ -1,5 +1,4 @@
-#include "app/SystemState.h"
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 
 #include "MessageCapture.h"
 #include "StdoutCapture.h"
@@ -81,7 +80,6 @@ void TestTeskGlobalConfig::cleanup()
 {
     delete m_config;
     m_config = nullptr;
-    delete SystemState::instance(false);
     QLocale::setDefault(QLocale::c());
     delete m_dir;
 }
@@ -104,7 +102,7 @@ void TestTeskGlobalConfig::defaultsBeforeAnyFile()
     QCOMPARE(m_config->getInputPointChannel(), 5);
     QCOMPARE(m_config->getRbusAddress(), 15);
     QCOMPARE(m_config->getEngineerLogoutTime(), 0);
-    QVERIFY(!m_config->getPacketHeaderLayout());
+    QCOMPARE(m_config->packetHeaderLayout(), 0);
     QVERIFY(!m_config->isKeyswitchEnabled() && !m_config->isEvacuateEnabled());
     QCOMPARE(m_config->getTimeFormat(), QStringLiteral("hh:mm"));
     QVERIFY(!QFile::exists(savedFile));
@@ -159,12 +157,9 @@ void TestTeskGlobalConfig::loading()
 
 void TestTeskGlobalConfig::fixedLanguageInSecondRepeaterMode()
 {
-    SystemState::Configuration repeater;
-    repeater.guiMode = 3;
-    SystemState::instance(true)->writeEepromConfiguration(repeater, false);
-
     writeSaved("<globalConfig><firstLang>5</firstLang></globalConfig>");
     reload();
+    m_config->fixLanguagesForRepeater();
     QCOMPARE(m_config->getLanguage(1), 9);
     QCOMPARE(m_config->getLanguage(2), 0);
 }
@@ -285,11 +280,11 @@ void TestTeskGlobalConfig::packetHeaderLayout()
 {
     reload();
     m_config->setPacketHeaderLayout(600);
-    QVERIFY(m_config->getPacketHeaderLayout());
+    QCOMPARE(m_config->packetHeaderLayout(), 1);
     m_config->setPacketHeaderLayout(599);
-    QVERIFY(!m_config->getPacketHeaderLayout());
+    QCOMPARE(m_config->packetHeaderLayout(), 0);
     m_config->setPacketHeaderLayout(500);
-    QVERIFY(!m_config->getPacketHeaderLayout());
+    QCOMPARE(m_config->packetHeaderLayout(), 0);
 }
 
 void TestTeskGlobalConfig::restrictionMasks()

@@ -1,10 +1,8 @@
-#include "app/TeskGlobalConfig.h"
+#include "core/TeskGlobalConfig.h"
 
-#include "app/DOMXMLParser.h"
-#include "app/GlobalConstants.h"
-#include "app/SystemState.h"
-#include "app/XmlElementTables.h"
-#include "pointmodels/model.h"
+#include "core/DOMXMLParser.h"
+#include "core/GlobalConstants.h"
+#include "core/XmlElementTables.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -14,6 +12,7 @@
 
 #include <limits>
 #include <optional>
+#include <tuple>
 
 TeskGlobalConfig *TeskGlobalConfig::s_instance = nullptr;
 
@@ -110,21 +109,27 @@ void TeskGlobalConfig::loadConfigFile()
     readFlag(texts, GlobalConfig::LogicalAddr, m_logicalAddr);
     readInto(texts, GlobalConfig::CurrentLang, std::numeric_limits<int>::min(),
              std::numeric_limits<int>::max(), m_currentLang);
-    // A front end in the second repeater mode always starts in language 9.
-    const bool fixedLanguage = SystemState::instance(true)->guiMode() == 3;
-    for (const auto &[element, field] : {std::pair{GlobalConfig::FirstLang, &m_firstLang},
-                                        std::pair{GlobalConfig::SecondLang, &m_secondLang}}) {
+    for (const auto &[element, field, configured] :
+         {std::tuple{GlobalConfig::FirstLang, &m_firstLang, &m_firstLangConfigured},
+          std::tuple{GlobalConfig::SecondLang, &m_secondLang, &m_secondLangConfigured}}) {
         readInto(texts, element, 0, MaxLanguageId, *field);
-        if (fixedLanguage && !texts.value(elementName(element)).isEmpty())
-            *field = 9;
+        *configured = !texts.value(elementName(element)).isEmpty();
     }
     quint16 langUsage = m_langUsage;
     readInto(texts, GlobalConfig::LangUsage, 0, 0xFFFF, langUsage);
     m_langUsage = quint8(langUsage);
     readInto(texts, GlobalConfig::FirstCodepage, 0, 0xFFFF, m_firstCodepage);
     readInto(texts, GlobalConfig::SecondCodepage, 0, 0xFFFF, m_secondCodepage);
-    // The first language's country picks the form of printed addresses.
-    model::instance()->setLanguage(m_firstLang);
+}
+
+void TeskGlobalConfig::fixLanguagesForRepeater()
+{
+    // A front end in the second repeater mode always starts in language 9.
+    for (const auto &[field, configured] :
+         {std::pair{&m_firstLang, m_firstLangConfigured}, std::pair{&m_secondLang, m_secondLangConfigured}}) {
+        if (configured)
+            *field = 9;
+    }
 }
 
 void TeskGlobalConfig::saveConfigFile() const

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Bucket.h"
-#include "app/BucketCmd.h"
+#include "core/Bucket.h"
+#include "core/BucketCmd.h"
 
 #include <QMapIterator>
 #include <QObject>
@@ -9,8 +9,6 @@
 
 #include <array>
 #include <memory>
-
-class SyncClient;
 
 // The state store: the controller's replicated configuration and status as
 // text keys and values, in 256 numbered buckets (the bucket number is the
@@ -56,8 +54,6 @@ public:
     // A read-only walk over a snapshot of the bucket, in key order; empty for
     // a bucket that does not exist.
     QMapIterator<QByteArray, QByteArray> bucketMap(int bucketId) const;
-
-    void connectSyncClient(SyncClient *syncClient);
 
     int checkPersistenceFile() const;
     int save() const;

@@ -1,6 +1,6 @@
-#include "app/DB_BucketDbusInterface.h"
+#include "core/DB_BucketDbusInterface.h"
 
-#include "app/BucketMaster.h"
+#include "core/BucketMaster.h"
 
 #include <QDBusMessage>
 #include <QDebug>

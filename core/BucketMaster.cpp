@@ -1,7 +1,6 @@
-#include "app/BucketMaster.h"
+#include "core/BucketMaster.h"
 
-#include "app/GlobalConstants.h"
-#include "link/SyncClient.h"
+#include "core/GlobalConstants.h"
 
 #include <QDebug>
 #include <QFile>
@@ -148,11 +147,6 @@ QMapIterator<QByteArray, QByteArray> BucketMaster::bucketMap(int bucketId) const
 {
     const Bucket *bucket = existingBucket(bucketId, "BucketMaster::bucketMap");
     return QMapIterator<QByteArray, QByteArray>(bucket ? bucket->snapshot() : Bucket::Map());
-}
-
-void BucketMaster::connectSyncClient(SyncClient *syncClient)
-{
-    connect(syncClient, &SyncClient::BucketCommand, this, &BucketMaster::receiveSyncCommand);
 }
 
 int BucketMaster::checkPersistenceFile() const

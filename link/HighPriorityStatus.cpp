@@ -1,4 +1,4 @@
-#include "eventlog/HighPriorityStatus.h"
+#include "link/HighPriorityStatus.h"
 
 namespace EventLog {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/WalkTestSummary.h"
+#include "paneldata/WalkTestSummary.h"
 
 #include <QDateTime>
 #include <QObject>

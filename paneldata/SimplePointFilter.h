@@ -1,8 +1,8 @@
 #pragma once
 
-#include "paneldata/ChannelAddress.h"
-#include "paneldata/PointAddressKey.h"
-#include "paneldata/TCTypes.h"
+#include "core/ChannelAddress.h"
+#include "core/PointAddressKey.h"
+#include "core/TCTypes.h"
 
 #include <QSharedPointer>
 

@@ -1,4 +1,4 @@
-#include "app/DOMXMLParser.h"
+#include "core/DOMXMLParser.h"
 
 #include <QAbstractMessageHandler>
 #include <QDebug>
