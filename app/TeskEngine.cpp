@@ -5,6 +5,7 @@
 #include "core/BucketMaster.h"
 #include "app/BusSubscriptions.h"
 #include "app/EngineDirectories.h"
+#include "app/EngineLinkEffects.h"
 #include "core/GlobalConstants.h"
 #include "app/FireTimer.h"
 #include "app/PageStack.h"
@@ -106,6 +107,7 @@ public:
             return result;
         }
 
+        SC_LinkEffects::install(&m_linkEffects);
         m_link = std::make_unique<SC_App>();
         SystemState::instance(true)->watchEthernetLink(SyncClient::instance());
         createStateStore();
@@ -298,6 +300,7 @@ private:
         EL_EventLogDBbase::instance()->close();
         delete BucketMaster::instance();
         m_link.reset();
+        SC_LinkEffects::install(nullptr);
         release();
     }
 
@@ -317,6 +320,7 @@ private:
     std::unique_ptr<QDBusConnection> m_frontPanelBus;
     std::unique_ptr<QObject> m_exportObject;
     std::unique_ptr<MainWindow> m_window;
+    EngineLinkEffects m_linkEffects;
     std::unique_ptr<SC_App> m_link;
     std::unique_ptr<WatchdogProdder> m_watchdog;
     std::unique_ptr<TerminationSignals> m_terminationSignals;

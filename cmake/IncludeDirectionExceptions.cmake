@@ -9,8 +9,6 @@ set(TESK_INCLUDE_EXCEPTIONS
     "link/SC_PointsWildCard.cpp -> pointmodels/model.h"
     "link/Supervisor.cpp -> pointmodels/model.h"
     "link/SyncClient.cpp -> pointmodels/model.h"
-    "link/packets/SC_InitiateConnectionPacket.cpp -> pointmodels/model.h"
-    "link/packets/SC_TESKConfigurationPkt.cpp -> pointmodels/model.h"
     "link/sc_LkEventLog.cpp -> pointmodels/model.h"
     "link/sc_LkPointManagerServices.cpp -> pointmodels/model.h"
     "paneldata/CachedModifiedPoints.cpp -> pointmodels/model.h"
@@ -19,14 +17,9 @@ set(TESK_INCLUDE_EXCEPTIONS
     "paneldata/PrintableAddress.cpp -> pointmodels/model.h"
     "paneldata/SingleDevicePollingHandler.cpp -> pointmodels/model.h"
 
-    # The engine-wide state (connection, fire active, pulse patterns, the front panel's
-    # LEDs) still lives with the start-up; the packets that change it call it directly until
-    # its LED and bus parts are split from its plain state.
-    "link/SyncClient.cpp -> app/SystemState.h"
-    "link/packets/SC_InitiateConnectionPacket.cpp -> app/SystemState.h"
-    "link/packets/SC_SetPulsePatternsPkt.cpp -> app/SystemState.h"
-    "link/packets/SC_TESKConfigurationPkt.cpp -> app/SystemState.h"
-    "link/packets/SC_UpdateOutputPointsPkt.cpp -> app/SystemState.h"
+    # The engine-wide state (brand, connection, fire active) still lives with the start-up;
+    # the panel data and the panel model read it directly until its LED and bus parts are
+    # split from its plain state.
     "paneldata/CachedModifiedPoints.cpp -> app/SystemState.h"
     "paneldata/PrintableAddress.cpp -> app/SystemState.h"
     "pointmodels/model.cpp -> app/SystemState.h"
@@ -48,12 +41,8 @@ set(TESK_INCLUDE_EXCEPTIONS
     "link/SC_PointsIndividual.cpp -> paneldata/DisableDataMapFilter.h"
     "link/SC_PointsIndividual.h -> paneldata/PointIndividualAddress.h"
     "link/SyncClient.cpp -> paneldata/SC_PacketHandler.h"
-    "link/SyncClient.cpp -> paneldata/WalkTestHandler.h"
     "link/SyncClient.h -> paneldata/sc_syncPages.h"
     "link/packets/SC_DateTimeInfoPacket.cpp -> paneldata/DateTime.h"
-    "link/packets/SC_InitiateConnectionPacket.cpp -> paneldata/IRserviceHandler.h"
-    "link/packets/SC_InitiateConnectionPacket.cpp -> paneldata/SingleDevicePollingHandler.h"
-    "link/packets/SC_InitiateConnectionPacket.cpp -> paneldata/WalkTestHandler.h"
     "link/packets/SC_ManualPointUpdateRecordPkt.h -> paneldata/ModifiedPointSetting.h"
     "link/packets/SC_TextStringReply.cpp -> paneldata/PointTextCache.h"
     "link/sc_LkPointManagerServices.cpp -> paneldata/CachedModifiedPoints.h"
@@ -84,22 +73,9 @@ set(TESK_INCLUDE_EXCEPTIONS
     "paneldata/CachedModifiedPoints.cpp -> app/Security.h"
     "pointmodels/PointFunctionCfgFilter.cpp -> app/Security.h"
 
-    # The status icons are switched from the link; they are to become a hook the start-up
-    # installs.
-    "link/SC_DispatchTable.cpp -> app/statusIconsController.h"
-    "link/SyncClient.cpp -> app/statusIconsController.h"
-
-    # A packet or popup that opens or counts on a screen reaches the page stack and the
-    # screen directly; to become a hook the start-up installs.
-    "link/packets/SC_PrintReportReplyPkt.cpp -> app/PageStack.h"
-    "link/packets/SC_PrintReportReplyPkt.cpp -> screens/status/AUK_40056.h"
-    "paneldata/sync/SC_HighPriorityStatusesAndCountsPkt.cpp -> screens/status/SystemStandbyTimer.h"
+    # The print-result popup closes itself through the page stack; it is to reach it through
+    # a navigation hook of the widgets.
     "screens/status/AUK_40056.cpp -> app/PageStack.h"
-
-    # The front panel's D-Bus interface is driven from the link's configuration and
-    # connection packets.
-    "link/packets/SC_InitiateConnectionPacket.cpp -> frontpanel/DB_TESK_FP_Interface.h"
-    "link/packets/SC_TESKConfigurationPkt.cpp -> frontpanel/DB_TESK_FP_Interface.h"
 
     # The front panel reads the simulator's application object for its input events.
     "frontpanel/DB_TESK_FP_Interface.cpp -> app/QVemoApplication.h"

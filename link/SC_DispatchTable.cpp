@@ -1,6 +1,6 @@
 #include "link/SC_DispatchTable.h"
 
-#include "app/statusIconsController.h"
+#include "link/SC_LinkEffects.h"
 #include "link/SC_PacketBuffer.h"
 #include "link/SyncClient.h"
 #include "link/packets/SC_AcknowledgementPkt.h"
@@ -96,7 +96,7 @@ template <typename Packet, bool Synchronising>
 void withSynchronisingIcon(SyncClient &client, const SyncPacket &packet,
                            const QSharedPointer<SC_PacketBuffer> &buffer, const SC_DispatchEntry &entry)
 {
-    statusIconsController::instance()->setStatusIcon(statusIconsController::BusyIcon, Synchronising);
+    SC_LinkEffects::installed()->setSynchronising(Synchronising);
     buildAndHandle<Packet>(client, packet, buffer, entry);
 }
 

@@ -1,11 +1,9 @@
 #include "link/SyncClient.h"
 
+#include "link/SC_LinkEffects.h"
 #include "core/BucketMaster.h"
 #include "app/Security.h"
-#include "app/SystemState.h"
 #include "core/TeskGlobalConfig.h"
-#include "paneldata/WalkTestHandler.h"
-#include "app/statusIconsController.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/EventLogTable.h"
 #include "eventlog/HistoricEventsSynchronizer.h"
@@ -127,8 +125,6 @@ SC_PrintReportBasePkt::Target printerTarget(quint8 parameter)
 constexpr int UserTextLength = 2;
 constexpr int MaximumPasscodeLength = 19;
 // The LED of output point 20 pulses while the link is down.
-constexpr int LinkDownLed = 20;
-constexpr int LedPulse = 2;
 
 // Status word bits.
 constexpr quint32 Fire = 0x0001;
@@ -342,46 +338,34 @@ void SyncClient::sendAcknowledgement(const SC_LkSpeakBasePacket &request, quint8
 void SyncClient::setCompatibilityFlag(bool compatible)
 {
     m_compatible = compatible;
-    statusIconsController *icons = statusIconsController::instance();
-    if (compatible)
-        icons->setStatusIcon(statusIconsController::BusyIcon, false);
-    icons->setStatusIconSlowFlash(statusIconsController::IncompatibleIcon, compatible);
+    SC_LinkEffects::installed()->setCompatible(compatible);
     emit compatibilityUpdated(compatible);
 }
 
 void SyncClient::applyHighPriorityStatus(quint32 statusFlags, quint32 footerFlags)
 {
-    statusIconsController *icons = statusIconsController::instance();
-    SystemState *state = SystemState::instance(true);
-    icons->setFooterIcon(statusIconsController::ExtinguishReleaseIcon, isSet(footerFlags, 0x01));
-    icons->setFooterIcon(statusIconsController::ExtinguishFaultIcon, isSet(footerFlags, 0x02));
-    icons->setStatusIcon(statusIconsController::CommissioningIcon,
-                         isSet(statusFlags, Commissioning) || state->isBuzzerDisabled());
-    icons->setStatusIcon(statusIconsController::ServiceIcon, isSet(statusFlags, Service));
-    state->setFireActive(isSet(statusFlags, Fire));
+    SC_LinkEffects *effects = SC_LinkEffects::installed();
+    SC_LinkEffects::PanelStatus status;
+    status.fire = isSet(statusFlags, Fire);
+    status.commissioning = isSet(statusFlags, Commissioning);
+    status.service = isSet(statusFlags, Service);
+    status.extinguishRelease = isSet(footerFlags, 0x01);
+    status.extinguishFault = isSet(footerFlags, 0x02);
+    effects->showPanelStatus(status);
     if (isSet(statusFlags, Fault) != m_faultActive) {
         m_faultActive = isSet(statusFlags, Fault);
-        state->setFaultActive(m_faultActive);
+        effects->setFaultActive(m_faultActive);
     }
     if (isSet(statusFlags, WalkTest) != m_walkTestActive) {
         m_walkTestActive = isSet(statusFlags, WalkTest);
         emit walkTestUpdatedReceived();
     }
-    TC::BANNER_STATUS banner = TC::BANNER_NORMAL;
-    if (isSet(statusFlags, Fire))
-        banner = TC::BANNER_FIRE;
-    else if (isSet(statusFlags, FaultBanner) || m_linkStatus == ControllerStarting
-             || WalkTestHandler::instance()->isWalkTestActive())
-        banner = TC::BANNER_FAULT;
-    state->setBannerStatus(banner);
-    emit icons->UI_Update();
+    effects->showBanner(status.fire, isSet(statusFlags, FaultBanner) || m_linkStatus == ControllerStarting);
 }
 
 void SyncClient::notifyWalkTestUpdated()
 {
-    SystemState *state = SystemState::instance(true);
-    if (state->bannerStatus() == TC::BANNER_NORMAL && WalkTestHandler::instance()->isWalkTestActive())
-        state->setBannerStatus(TC::BANNER_FAULT);
+    SC_LinkEffects::installed()->walkTestUpdated();
     emit walkTestUpdatedReceived();
 }
 
@@ -394,7 +378,7 @@ void SyncClient::sendSupervisionReply(SC_SupervisionPacket *answer)
 void SyncClient::LinkStatus(bool up, quint8 status)
 {
     if (!up) {
-        SystemState::instance(true)->ledFlasher().setOutputPointState(flasher::RealOutput, LinkDownLed, LedPulse);
+        SC_LinkEffects::installed()->linkLost();
         m_configurationPending = true;
     }
     linkStateChanged(up, status);
@@ -412,7 +396,7 @@ void SyncClient::linkStateChanged(bool up, quint8 status)
     if (!up || status == ControllerStarting) {
         BucketMaster::instance()->clear(SC_SyncPageIDS::ePanelStatusCounts);
         m_syncPages.clearPage(SC_SyncPageIDS::ePanelStatusCounts);
-        SystemState::instance(true)->setFireActive(false);
+        SC_LinkEffects::installed()->controllerLost();
         emit disconnected();
         if (up)
             emit reconnectedInStartup();
@@ -510,7 +494,7 @@ void SyncClient::logout()
     SC_LogOffCurrUserPkt request(TeskGlobalConfig::instance()->packetHeaderLayout());
     request.serialise();
     sendRawPacket(LkSpeakChannel, request.buffer()->getByteArray());
-    SystemState::instance(true)->enableBuzzer();
+    SC_LinkEffects::installed()->loggedOff();
 }
 
 // Commands to the controller.

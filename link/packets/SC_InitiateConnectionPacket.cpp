@@ -1,14 +1,9 @@
 #include "link/packets/SC_InitiateConnectionPacket.h"
 
-#include "app/SystemState.h"
+#include "link/SC_LinkEffects.h"
 #include "core/TeskGlobalConfig.h"
-#include "paneldata/WalkTestHandler.h"
-#include "frontpanel/DB_TESK_FP_Interface.h"
 #include "link/SyncClient.h"
 #include "link/packets/SC_InitiateConnectionRespPacket.h"
-#include "paneldata/IRserviceHandler.h"
-#include "paneldata/SingleDevicePollingHandler.h"
-#include "pointmodels/model.h"
 
 namespace {
 
@@ -38,17 +33,13 @@ SC_InitiateConnectionPacket::SC_InitiateConnectionPacket(
 // A new synchronisation: what the previous connection left is reset.
 void SC_InitiateConnectionPacket::handlePacketData()
 {
-    model::instance()->setControllerType(m_controllerType);
-    SystemState::instance(true)->ledFlasher().clearOutputPointStates();
-    WalkTestHandler::instance()->reset();
-    SingleDevicePollingHandler::instance()->clear();
-    IRserviceHandler::instance()->clear();
+    SC_LinkEffects::installed()->connectionInitiated(m_controllerType);
     if (m_options != NoOptions) {
         m_client->emitBucketCommand({BucketCmd::SetValue, 0, QStringLiteral("debugPanelFwFlag"),
                                      (m_options & DebugFirmware) ? QStringLiteral("1") : QStringLiteral("0")});
         m_client->setCompatibilityFlag(m_options & Compatible);
         if (m_options & ClearSystemFault)
-            DB_TESK_FP_Interface::instance()->clearSystemFaultLED();
+            SC_LinkEffects::installed()->clearSystemFaultLed();
     }
     TeskGlobalConfig *config = TeskGlobalConfig::instance();
     config->setNetworkNodeNumber(m_networkNode);

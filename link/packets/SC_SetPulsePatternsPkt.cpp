@@ -1,6 +1,6 @@
 #include "link/packets/SC_SetPulsePatternsPkt.h"
 
-#include "app/SystemState.h"
+#include "link/SC_LinkEffects.h"
 
 SC_SetPulsePatternsPkt::SC_SetPulsePatternsPkt(const QSharedPointer<SC_PacketBuffer> &received)
     : SC_LkSpeakBasePacket(received)
@@ -11,9 +11,7 @@ SC_SetPulsePatternsPkt::SC_SetPulsePatternsPkt(const QSharedPointer<SC_PacketBuf
 
 void SC_SetPulsePatternsPkt::handlePacketData()
 {
-    flasher &leds = SystemState::instance(true)->ledFlasher();
-    leds.rateA().setPulsePattern(m_first);
-    leds.rateB().setPulsePattern(m_second);
+    SC_LinkEffects::installed()->setPulsePatterns(m_first, m_second);
 }
 
 void SC_SetPulsePatternsPkt::serialise()

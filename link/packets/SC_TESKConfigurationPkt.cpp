@@ -1,11 +1,9 @@
 #include "link/packets/SC_TESKConfigurationPkt.h"
 
-#include "app/SystemState.h"
+#include "link/SC_LinkEffects.h"
 #include "core/TeskGlobalConfig.h"
-#include "frontpanel/DB_TESK_FP_Interface.h"
 #include "link/SyncClient.h"
 #include "link/sc_LkEventLog.h"
-#include "pointmodels/model.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -115,8 +113,7 @@ void SC_TESKConfigurationPkt::handlePacketData()
     }
     std::fflush(stdout);
     if (acknowledgeRequest()) {
-        const SystemState *state = SystemState::instance(false);
-        m_client->sendAcknowledgement(*this, brandAnswer(m_expectedBrand, state ? state->brand() : 0));
+        m_client->sendAcknowledgement(*this, brandAnswer(m_expectedBrand, SC_LinkEffects::installed()->brand()));
     }
     m_client->getEventLog()->requestReSync();
 }
@@ -124,7 +121,7 @@ void SC_TESKConfigurationPkt::handlePacketData()
 void SC_TESKConfigurationPkt::apply()
 {
     TeskGlobalConfig *config = TeskGlobalConfig::instance();
-    model::instance()->resetTextRequests();
+    SC_LinkEffects::installed()->resetTextRequests();
     m_client->clearSyncPageSignature(SC_SyncPageIDS::ePanelPointNames);
     config->setLanguages(m_languageUsage, m_firstLanguage, m_firstCodepage, m_secondLanguage, m_secondCodepage);
     config->setDateFormat(m_dateFormat);
@@ -133,7 +130,7 @@ void SC_TESKConfigurationPkt::apply()
     config->setPanelNumber(m_panelNumber);
 
     const QString simulator = translated("_GUI_SIMULATOR_20_CHAR");
-    DB_TESK_FP_Interface::instance()->setPanel(
+    SC_LinkEffects::installed()->setPanelName(
         m_panelNumber == 0
             ? simulator
             : QStringLiteral("%1 - %2 %3").arg(simulator, translated("_PANEL_8_CHAR")).arg(m_panelNumber));

@@ -1,6 +1,6 @@
 #include "link/packets/SC_UpdateOutputPointsPkt.h"
 
-#include "app/SystemState.h"
+#include "link/SC_LinkEffects.h"
 
 namespace {
 
@@ -45,9 +45,9 @@ SC_UpdateOutputPointsPkt::SC_UpdateOutputPointsPkt(const QSharedPointer<SC_Packe
 
 void SC_UpdateOutputPointsPkt::handlePacketData()
 {
-    flasher &leds = SystemState::instance(true)->ledFlasher();
+    SC_LinkEffects *effects = SC_LinkEffects::installed();
     for (const quint8 point : qAsConst(m_points))
-        leds.setOutputPointState(m_outputKind, point, m_ledState);
+        effects->setOutputPointState(m_outputKind, point, m_ledState);
 }
 
 void SC_UpdateOutputPointsPkt::serialise()

@@ -1,10 +1,10 @@
 #include "paneldata/sync/SC_HighPriorityStatusesAndCountsPkt.h"
 
+#include "link/SC_LinkEffects.h"
 #include "core/BucketKeys.h"
 #include "link/InvestigateDelayTimer.h"
 #include "link/SyncClient.h"
 #include "link/packets/SC_AcknowledgementPkt.h"
-#include "screens/status/SystemStandbyTimer.h"
 
 namespace {
 
@@ -77,9 +77,9 @@ void SC_HighPriorityStatusesAndCountsPkt::handlePacketData()
 void SC_HighPriorityStatusesAndCountsPkt::applyCounts(CountArray counts)
 {
     if (counts[SecondStandby] != 0)
-        SystemStandbyTimer::instance()->startCountdown(counts[SecondStandby], 1);
+        SC_LinkEffects::installed()->startStandbyCountdown(counts[SecondStandby], 1);
     else
-        SystemStandbyTimer::instance()->startCountdown(counts[Standby], 0);
+        SC_LinkEffects::installed()->startStandbyCountdown(counts[Standby], 0);
     if (counts[DelayContext2] != 0) {
         InvestigateDelayTimer::instance()->startDelay(counts[DelayContext2], eDlyContext2);
     } else {

@@ -1,3 +1,4 @@
+#include "EngineEffectsInstalled.h"
 #include "LinkTestBytes.h"
 #include "MessageCapture.h"
 #include "SentPackets.h"
@@ -101,6 +102,7 @@ private slots:
     void shortRepliesAreDroppedWithAWarning();
 
 private:
+    EngineEffectsInstalled m_engineEffects;
     std::unique_ptr<MessageCapture> m_messages;
     QTemporaryDir m_directory;
 };

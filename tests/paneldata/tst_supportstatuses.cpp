@@ -1,3 +1,4 @@
+#include "EngineEffectsInstalled.h"
 #include "MessageCapture.h"
 #include "SyncPageBench.h"
 #include "SyncPageBytes.h"
@@ -41,6 +42,7 @@ private slots:
     void statusFlagsDriveFireFaultAndWalkTest();
 
 private:
+    EngineEffectsInstalled m_engineEffects;
     std::unique_ptr<SyncPageBench> m_bench;
     std::unique_ptr<MessageCapture> m_messages;
 };

@@ -1,3 +1,4 @@
+#include "EngineEffectsInstalled.h"
 #include "MessageCapture.h"
 #include "SyncPageBench.h"
 #include "SyncPageBytes.h"
@@ -64,6 +65,7 @@ private slots:
     void connectionResetsTheSynchronisation();
 
 private:
+    EngineEffectsInstalled m_engineEffects;
     std::unique_ptr<SyncPageBench> m_bench;
     std::unique_ptr<MessageCapture> m_messages;
     QTemporaryDir m_directory;
