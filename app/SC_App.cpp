@@ -4,38 +4,7 @@
 #include "link/SC_Ethernet.h"
 #include "link/Supervisor.h"
 #include "link/SyncClient.h"
-#include "paneldata/pages/sc_CommissioningPage_PacketHandler.h"
-#include "paneldata/pages/sc_CommsNodeConfig_page.h"
-#include "paneldata/pages/sc_DeviceTypeAttributes_Page.h"
-#include "paneldata/pages/sc_DeviceUsesTable_page.h"
-#include "paneldata/pages/sc_EquipmentSoftwareVersions_Page.h"
-#include "paneldata/pages/sc_EventNames_Page.h"
-#include "paneldata/pages/sc_InformationTextMessages_Page.h"
-#include "paneldata/pages/sc_IRModeSummarySyncPage_PacketHandler.h"
-#include "paneldata/pages/sc_LKNetNode_Page.h"
-#include "paneldata/pages/sc_LKNetworkConfiguration_Page.h"
-#include "paneldata/pages/sc_logicalzoneconfiguration_Page.h"
-#include "paneldata/pages/sc_LoopDriverConfiguration_Page.h"
-#include "paneldata/pages/sc_LoopPointCountersSnapshot_Page.h"
-#include "paneldata/pages/sc_LoopStatusValues_Page.h"
-#include "paneldata/pages/sc_NPForcedPointsCountPage.h"
-#include "paneldata/pages/sc_NPPointMaps.h"
-#include "paneldata/pages/sc_PanelConfigurationDetails_Page.h"
-#include "paneldata/pages/sc_PanelPointNames_Page.h"
-#include "paneldata/pages/sc_PanelPointRegionNames_PacketHandler.h"
-#include "paneldata/pages/sc_PanelStatusCounts_Page.h"
-#include "paneldata/pages/sc_PanelValues_Page.h"
-#include "paneldata/pages/sc_PanelZoneNames_Page.h"
-#include "paneldata/pages/sc_PointCoreConfiguration_Page.h"
-#include "paneldata/pages/sc_PointDeviceDescriptions_Page.h"
-#include "paneldata/pages/sc_PointDeviceTags_Page.h"
-#include "paneldata/pages/sc_PPanelZoneMaps_Page.h"
-#include "paneldata/pages/sc_PPointDataMaps_Page.h"
-#include "paneldata/pages/sc_ServiceToolStatus_Page.h"
-#include "paneldata/PointDataMapsConfiguration.h"
-#include "paneldata/pages/sc_SiteConfigurationFingerprint_Page.h"
-#include "paneldata/pages/sc_TemporaryPatchData_Page.h"
-#include "paneldata/pages/sc_WalkTestSummary_Page.h"
+#include "paneldata/SC_PageHandlerTable.h"
 
 #include <QDebug>
 #include <QEventLoop>
@@ -87,57 +56,9 @@ void SC_App::Start()
     disconnect(wiring);
 }
 
-// Every sync page the engine understands, each under its own page id; the
-// handlers shared by several pages follow under each of their ids.
 void SC_App::registerPageHandlers(SyncClient *client)
 {
-    SC_PacketHandler *const ownId[] = {
-        sc_SiteConfigurationFingerprint_Page::handler(),
-        sc_PanelStatusCounts_Page::handler(),
-        sc_WalkTestSummary_Page::handler(),
-        sc_TemporaryPatchData_Page::handler(),
-        sc_PanelConfigurationDetails_Page::handler(),
-        sc_PointCoreConfiguration_Page::handler(),
-        sc_NPForcedPointsCountPage::handler(),
-        sc_LoopDriverConfiguration_Page::handler(),
-        sc_PanelZoneNames_Page::handler(),
-        sc_PanelPointNames_Page::handler(),
-        sc_PointDeviceTags_Page::handler(),
-        sc_PointDeviceDescriptions_Page::handler(),
-        sc_InformationTextMessages_Page::handler(),
-        sc_EventNames_Page::handler(),
-        sc_PanelPointRegionNames_PacketHandler::handler(),
-        sc_logicalzoneconfiguration_Page::handler(),
-        sc_LKNetworkConfiguration_Page::handler(),
-        sc_CommsNodeConfig_page::handler(),
-        sc_LKNetNode_Page::handler(),
-        sc_DeviceTypeAttributes_Page::handler(),
-        sc_DeviceUsesTable_page::handler(),
-        sc_IRModeSummarySyncPage_PacketHandler::handler(),
-        sc_CommissioningPage_PacketHandler::handler(),
-        sc_ServiceToolStatus_Page::handler(),
-        sc_PanelValues_Page::handler(),
-        sc_LoopStatusValues_Page::handler(),
-    };
-    for (SC_PacketHandler *handler : ownId)
-        client->registerPacketHandler(handler);
-    client->registerPacketHandlerAs(SC_SyncPageIDS::eLoopPointCountersSnapshot,
-                                    sc_LoopPointCountersSnapshot_Page::handler());
-    client->registerPacketHandlerAs(SC_SyncPageIDS::eEquipmentSoftwareVersions,
-                                    sc_EquipmentSoftwareVersions_Page::handler());
-
-    // The point maps keep their pages in this order.
-    PointDataMapsConfiguration *maps = PointDataMapsConfiguration::instance();
-    for (int page : SC_SyncPageIDS::NPPointMapPages) {
-        client->registerPacketHandlerAs(page, sc_NPPointMaps::handler());
-        maps->addMapPage(page);
-    }
-    for (int page : SC_SyncPageIDS::PPointDataMapPages) {
-        client->registerPacketHandlerAs(page, sc_PPointDataMaps_Page::handler());
-        maps->addMapPage(page);
-    }
-    for (int page : SC_SyncPageIDS::PanelZoneMapPages)
-        client->registerPacketHandlerAs(page, sc_PPanelZoneMaps_Page::handler());
+    SC_PageHandlerTable::registerWith(client);
 }
 
 // The link objects are deleted on their own thread before it ends, so their

@@ -1,6 +1,6 @@
 #include "link/SC_PacketBuffer.h"
 #include "paneldata/PointCoreConfiguration.h"
-#include "paneldata/pages/sc_PointCoreConfiguration_Page.h"
+#include "paneldata/SC_PageHandlers.h"
 
 #include <benchmark/benchmark.h>
 

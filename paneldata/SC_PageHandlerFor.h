@@ -9,10 +9,19 @@ class SyncClient;
 
 // The handler of a page whose packet does all the work: the packet parses
 // the part over the received bytes and, when it accepts it, acts on it.
-template <typename Packet>
-class SC_PageHandlerFor : public SC_PacketHandler
+// One object per page kind, made on first use.
+template <typename Packet, int PageId>
+class SC_PageHandlerFor final : public SC_PacketHandler
 {
 public:
+    static constexpr int OwnPageId = PageId;
+
+    static SC_PacketHandler *handler()
+    {
+        static SC_PageHandlerFor s_handler;
+        return &s_handler;
+    }
+
     bool handlePage(SyncClient *client, const QSharedPointer<SC_PacketBuffer> &buffer) override
     {
         Packet packet(buffer, client);
@@ -31,6 +40,9 @@ public:
         return true;
     }
 
-protected:
-    using SC_PacketHandler::SC_PacketHandler;
+private:
+    SC_PageHandlerFor()
+        : SC_PacketHandler(PageId)
+    {
+    }
 };

@@ -4,7 +4,7 @@
 
 #include "core/BucketMaster.h"
 #include "link/SyncClient.h"
-#include "paneldata/pages/sc_TemporaryPatchData_Page.h"
+#include "paneldata/SC_PageHandlers.h"
 #include "paneldata/sc_syncPages.h"
 
 #include <QtTest>
