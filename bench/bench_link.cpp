@@ -5,7 +5,8 @@
 
 #include "core/BucketMaster.h"
 #include "bench/QuietBenchmarkMain.h"
-#include "fuzz/FeedTransport.h"
+#include "tests/common/FakeTransport.h"
+#include "tests/common/PacketBytes.h"
 #include "link/SC_LinkFramer.h"
 #include "link/SC_LinkLayer.h"
 #include "link/Supervisor.h"
@@ -18,26 +19,15 @@ namespace {
 constexpr int FramesPerPattern = 6;
 constexpr int Patterns = 2000;
 
-QByteArray lkPacket(quint8 functionCode, const QByteArray &payload)
-{
-    QByteArray packet = QByteArray::fromHex("0000000000030000003200070109");
-    packet[6] = char(functionCode);
-    packet += payload;
-    const quint32 length = quint32(packet.size());
-    for (int i = 0; i < 4; ++i)
-        packet[i] = char(length >> (24 - 8 * i));
-    return packet;
-}
-
 const QByteArray &mixedStream()
 {
     static const QByteArray stream = [] {
         QByteArray pattern;
         pattern += SC_LinkFramer::frame(0, QByteArray::fromHex("010201"));
-        pattern += SC_LinkFramer::frame(1, lkPacket(245, QByteArray::fromHex("1901020300")));
-        pattern += SC_LinkFramer::frame(1, lkPacket(245, QByteArray::fromHex("1906010001")));
-        pattern += SC_LinkFramer::frame(1, lkPacket(245, QByteArray::fromHex("1200060001000205")));
-        pattern += SC_LinkFramer::frame(1, lkPacket(139, QByteArray(120, '\x11')));
+        pattern += SC_LinkFramer::frame(1, supportPacket(hex("1901020300"), false));
+        pattern += SC_LinkFramer::frame(1, supportPacket(hex("1906010001"), false));
+        pattern += SC_LinkFramer::frame(1, supportPacket(hex("1200060001000205"), false));
+        pattern += SC_LinkFramer::frame(1, controllerPacket(139, QByteArray(120, '\x11'), false));
         pattern += SC_LinkFramer::frame(2, QByteArray(40, '\x22'));
         QByteArray all;
         for (int i = 0; i < Patterns; ++i)
@@ -47,15 +37,15 @@ const QByteArray &mixedStream()
     return stream;
 }
 
-void feedInChunks(FeedTransport &transport, const QByteArray &stream, int chunk)
+void feedInChunks(FakeTransport &transport, const QByteArray &stream, int chunk)
 {
     for (int at = 0; at < stream.size(); at += chunk)
-        transport.feed(stream.mid(at, chunk));
+        transport.receive(stream.mid(at, chunk));
 }
 
 void BM_Framing(benchmark::State &state)
 {
-    FeedTransport transport;
+    FakeTransport transport{FakeTransport::discard()};
     SC_LinkLayer link(&transport);
     link.Start();
     qint64 packets = 0;
@@ -71,7 +61,7 @@ BENCHMARK(BM_Framing)->Arg(64)->Arg(1460)->Arg(65536);
 
 void BM_FramingAndDispatch(benchmark::State &state)
 {
-    FeedTransport transport;
+    FakeTransport transport{FakeTransport::discard()};
     SC_LinkLayer link(&transport);
     Supervisor supervisor;
     SyncClient *client = SyncClient::instance();

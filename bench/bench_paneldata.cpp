@@ -1,6 +1,7 @@
 #include "link/SC_PacketBuffer.h"
 #include "paneldata/PointCoreConfiguration.h"
 #include "paneldata/SC_PageHandlers.h"
+#include "tests/common/PacketBytes.h"
 
 #include <benchmark/benchmark.h>
 
@@ -35,33 +36,19 @@ std::size_t allocatedBytes()
 #endif
 }
 
-void appendUInt16(QByteArray &bytes, quint16 value)
-{
-    bytes.append(char(value >> 8)).append(char(value));
-}
-
 QByteArray pointCorePage(int panel)
 {
-    QByteArray bytes(14, '\0');
-    bytes[6] = char(245);
-    bytes.append(char(10)).append(char(8)).append(char(panel)).append(char(0));
-    bytes.append(QByteArray(4, '\x01'));
-    bytes.append(char(1));
-    appendUInt16(bytes, LoopsPerPanel);
+    QByteArray body(1, '\1');
+    appendUInt16(body, LoopsPerPanel);
     for (int loop = 1; loop <= LoopsPerPanel; ++loop) {
-        bytes.append(char(12)).append(char(loop)).append(char(1)).append(char(PointsPerLoop));
+        body.append(char(12)).append(char(loop)).append(char(1)).append(char(PointsPerLoop));
         for (int point = 1; point <= PointsPerLoop; ++point) {
             const char record[] = {char(1 + point % 40), 0, 0, char(0x02), char(0x01),
                                    char(1 + (loop * PointsPerLoop + point) % 200), char(point)};
-            bytes.append(record, sizeof record);
+            body.append(record, sizeof record);
         }
     }
-    const quint32 length = quint32(bytes.size());
-    bytes[0] = char(length >> 24);
-    bytes[1] = char(length >> 16);
-    bytes[2] = char(length >> 8);
-    bytes[3] = char(length);
-    return bytes;
+    return syncPagePart(8, quint8(panel), 0, 0x01010101, body);
 }
 
 const QVector<QByteArray> &networkPages()

@@ -6,6 +6,7 @@
 #include "app/SC_App.h"
 #include "bench/QuietBenchmarkMain.h"
 #include "link/SyncClient.h"
+#include "tests/common/PacketBytes.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,22 +22,11 @@ constexpr int Counts = 18;
 // differs with the round, so each update really changes the store.
 QByteArray statusCountsPart(quint8 panel, quint16 round)
 {
-    QByteArray packet = QByteArray::fromHex("000000000003f50000320007810a");
-    packet += char(StatusCountsPage);
-    packet += char(panel);
-    packet += char(0);
-    packet += QByteArray::fromHex("01020304");
-    packet += char(0);
-    for (int i = 0; i < Counts; ++i) {
-        const quint16 count = quint16(round + i + panel);
-        packet += char(count >> 8);
-        packet += char(count);
-    }
-    packet += QByteArray::fromHex("0107000205");
-    const quint32 length = quint32(packet.size());
-    for (int i = 0; i < 4; ++i)
-        packet[i] = char(length >> (24 - 8 * i));
-    return packet;
+    QByteArray body(1, '\0');
+    for (int i = 0; i < Counts; ++i)
+        appendUInt16(body, quint16(round + i + panel));
+    body += hex("01 07 0002 05");
+    return syncPagePart(StatusCountsPage, panel, 0, 0x01020304, body, true, 10);
 }
 
 void BM_StatusCountsFullUpdate(benchmark::State &state)

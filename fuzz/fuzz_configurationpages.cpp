@@ -5,8 +5,7 @@
 #include "fuzz/FuzzQt.h"
 #include "fuzz/FuzzSyncPages.h"
 #include "link/SyncClient.h"
-
-#include <QtEndian>
+#include "tests/common/PacketBytes.h"
 
 #include <array>
 
@@ -16,16 +15,9 @@ constexpr std::array<quint8, 9> Pages{3, 4, 8, 40, 14, 140, 139, 20, 21};
 
 QByteArray packet(const uint8_t *data, size_t size)
 {
-    const bool layout1 = data[2] & 0x80;
-    QByteArray bytes(layout1 ? 16 : 14, '\0');
-    if (layout1)
-        bytes[4] = char(228);
-    bytes[layout1 ? 7 : 6] = char(245);
-    bytes.append(char(10)).append(char(Pages[data[0] % Pages.size()])).append(char(data[1]))
-        .append(char(data[2] & 0x7F)).append(QByteArray(4, '\x5a'));
-    bytes.append(reinterpret_cast<const char *>(data + 3), int(size - 3));
-    qToBigEndian(quint32(bytes.size()), bytes.data());
-    return bytes;
+    const QByteArray body(reinterpret_cast<const char *>(data + 3), int(size - 3));
+    const QByteArray layout0 = syncPagePart(Pages[data[0] % Pages.size()], data[1], data[2] & 0x7F, 0x5a5a5a5a, body);
+    return (data[2] & 0x80) ? inLayout1(layout0) : layout0;
 }
 
 } // namespace

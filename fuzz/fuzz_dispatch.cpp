@@ -4,7 +4,7 @@
 
 #include "core/BucketMaster.h"
 #include "core/TeskGlobalConfig.h"
-#include "fuzz/FeedTransport.h"
+#include "tests/common/FakeTransport.h"
 #include "fuzz/FuzzQt.h"
 #include "link/SC_LinkLayer.h"
 #include "link/Supervisor.h"
@@ -16,7 +16,7 @@ namespace {
 
 struct Engine
 {
-    FeedTransport transport;
+    FakeTransport transport{FakeTransport::discard()};
     SC_LinkLayer link{&transport};
     Supervisor supervisor;
 
@@ -45,8 +45,8 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static Engine engine;
-    engine.transport.reconnect();
-    engine.transport.feed(QByteArray(reinterpret_cast<const char *>(data), int(size)));
+    engine.transport.connectController();
+    engine.transport.receive(QByteArray(reinterpret_cast<const char *>(data), int(size)));
     // What a burst of supervision requests gets 4 s later.
     engine.supervisor.ResponseTimeout();
     return 0;

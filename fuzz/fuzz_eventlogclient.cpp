@@ -15,6 +15,7 @@
 #include "fuzz/FuzzQt.h"
 #include "link/SyncClient.h"
 #include "link/sc_LkEventLog.h"
+#include "tests/common/PacketBytes.h"
 
 #include <QCoreApplication>
 #include <QtEndian>
@@ -29,16 +30,12 @@ constexpr int ClientIdOffset = 24;
 
 QByteArray packet(quint8 circumstances, const uint8_t *payload, size_t size)
 {
-    static constexpr int Functions[] = {DataPacket, AckPacket, LogManagerPacket, DataPacket};
-    const bool layout1 = circumstances & 0x04;
-    QByteArray bytes(layout1 ? 16 : 14, '\0');
-    if (layout1)
-        bytes[4] = char(228);
-    bytes[layout1 ? 5 : 4] = (circumstances & 0x08) ? char(0xff) : char(0);
-    bytes[layout1 ? 7 : 6] = char(Functions[circumstances & 0x03]);
-    bytes.append(reinterpret_cast<const char *>(payload), int(size));
-    qToBigEndian(quint32(bytes.size()), bytes.data());
-    return bytes;
+    static constexpr quint8 Functions[] = {DataPacket, AckPacket, LogManagerPacket, DataPacket};
+    QByteArray bytes = controllerPacket(Functions[circumstances & 0x03],
+                                        QByteArray(reinterpret_cast<const char *>(payload), int(size)), false);
+    if (circumstances & 0x04)
+        bytes = inLayout1(bytes);
+    return (circumstances & 0x08) ? toEveryNode(bytes) : bytes;
 }
 
 } // namespace

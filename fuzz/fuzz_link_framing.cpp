@@ -1,7 +1,7 @@
 // The link framing: any byte stream, cut into reads of any size, through
 // the link layer.
 
-#include "fuzz/FeedTransport.h"
+#include "tests/common/FakeTransport.h"
 #include "fuzz/FuzzQt.h"
 #include "link/SC_LinkFramer.h"
 #include "link/SC_LinkLayer.h"
@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size == 0)
         return 0;
-    FeedTransport transport([](const QByteArray &frame) {
+    FakeTransport transport([](const QByteArray &frame) {
         if (frame.size() < SC_LinkFramer::HeaderSize)
             std::abort();
     });
@@ -32,9 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const int chunk = 1 + data[0] % 64;
     const QByteArray stream = QByteArray::fromRawData(reinterpret_cast<const char *>(data + 1), int(size - 1));
     for (int at = 0; at < stream.size(); at += chunk)
-        transport.feed(stream.mid(at, chunk));
-    transport.reconnect();
-    transport.feed(stream);
+        transport.receive(stream.mid(at, chunk));
+    transport.connectController();
+    transport.receive(stream);
     link.Stop();
     return 0;
 }

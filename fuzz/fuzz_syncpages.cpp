@@ -9,23 +9,13 @@
 #include "fuzz/FuzzQt.h"
 #include "fuzz/FuzzSyncPages.h"
 #include "link/SyncClient.h"
+#include "tests/common/PacketBytes.h"
 
 #include <QSet>
 
 namespace {
 
 const QSet<quint8> LeftOut{15, 18, 21};
-
-QByteArray supportPacket(const QByteArray &payload)
-{
-    QByteArray packet = QByteArray::fromHex("000000000003f500003200078109");
-    packet += payload;
-    const quint32 length = quint32(packet.size());
-    for (int i = 0; i < 4; ++i)
-        packet[i] = char(length >> (24 - 8 * i));
-    return packet;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)

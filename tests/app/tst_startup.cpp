@@ -1,4 +1,4 @@
-#include "../link/FreePort.h"
+#include "FreePort.h"
 #include "EngineProcess.h"
 #include "HostServicesProcess.h"
 

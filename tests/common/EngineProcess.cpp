@@ -1,6 +1,7 @@
 #include "EngineProcess.h"
 
 #include "TestPrograms.h"
+#include "WaitUntil.h"
 
 #include <csignal>
 
@@ -44,4 +45,9 @@ QString EngineProcess::standardError()
 {
     m_error += m_process.readAllStandardError();
     return QString::fromUtf8(m_error);
+}
+
+bool EngineProcess::waitForLogged(const QString &text, int timeoutMs)
+{
+    return waitUntil([this, &text] { return standardError().contains(text); }, timeoutMs);
 }

@@ -27,6 +27,8 @@ public:
 
     QString standardOutput();
     QString standardError();
+    // Waits until the engine has logged the text; false after the time-out.
+    bool waitForLogged(const QString &text, int timeoutMs = 30000);
 
 private:
     QTemporaryDir m_directory;

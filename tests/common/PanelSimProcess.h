@@ -15,6 +15,9 @@ public:
     {
         return m_process.waitForLine(start, from, timeoutMs);
     }
+    // The same with this process's events handled meanwhile, for a test
+    // that runs the engine's link in its own process.
+    int waitForLineWithEvents(const QString &start, int from = 0, int timeoutMs = 30000);
     int count(const QString &start) const { return m_process.count(start); }
     QStringList lines() const { return m_process.lines(); }
     int lineCount() const { return m_process.lines().size(); }

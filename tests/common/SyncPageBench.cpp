@@ -1,6 +1,7 @@
 #include "SyncPageBench.h"
 
-#include "SyncPageBytes.h"
+#include "PacketBytes.h"
+#include "SentPackets.h"
 
 #include "core/BucketMaster.h"
 #include "app/SC_App.h"
@@ -37,11 +38,7 @@ int SyncPageBench::receivePart(int page, int panel, int part, const QByteArray &
 
 QByteArrayList SyncPageBench::takeSent()
 {
-    QByteArrayList sent;
-    for (const QList<QVariant> &arguments : qAsConst(*m_sent)) {
-        if (arguments.at(0).value<quint8>() == SyncClient::LkSpeakChannel)
-            sent << arguments.at(1).toByteArray();
-    }
+    const QByteArrayList sent = lkSpeakSent(*m_sent);
     m_sent->clear();
     return sent;
 }

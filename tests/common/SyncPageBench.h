@@ -4,7 +4,18 @@
 #include <QSignalSpy>
 #include <QString>
 
+#include <initializer_list>
 #include <memory>
+
+// A flag text as the state store keeps it: one '0' or '1' per item, the
+// given items '1'.
+inline QString flagText(std::initializer_list<int> set, int size)
+{
+    QString text(size, QLatin1Char('0'));
+    for (int i : set)
+        text[i] = QLatin1Char('1');
+    return text;
+}
 
 // Bucket entries ("key=value") in text order, to compare a bucket with a
 // list whatever its key order.

@@ -1,12 +1,12 @@
 #include "InProcessLink.h"
 
 #include "FreePort.h"
+#include "WaitUntil.h"
 
 #include "core/SC_Timer.h"
 #include "link/SyncClient.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
@@ -71,11 +71,7 @@ bool InProcessLink::start()
     m_controller = std::make_unique<PanelSimProcess>();
     if (!m_controller->start(port, {QStringLiteral("--heartbeat=%1").arg(m_heartbeatMs)}) || !said("connected"))
         return false;
-    QElapsedTimer timer;
-    timer.start();
-    while (!SyncClient::instance()->isLinkUp() && timer.elapsed() < WaitMs)
-        QTest::qWait(10);
-    return SyncClient::instance()->isLinkUp();
+    return waitUntil([] { return SyncClient::instance()->isLinkUp(); }, WaitMs);
 }
 
 void InProcessLink::command(const QString &line)
@@ -85,18 +81,9 @@ void InProcessLink::command(const QString &line)
 
 int InProcessLink::waitForLine(const QString &start, int from)
 {
-    QElapsedTimer timer;
-    timer.start();
-    for (;;) {
-        const QStringList all = m_controller->lines();
-        for (int i = from; i < all.size(); ++i) {
-            if (all.at(i).startsWith(start))
-                return i;
-        }
-        if (timer.elapsed() > WaitMs)
-            break;
-        QTest::qWait(10);
-    }
+    const int found = m_controller->waitForLineWithEvents(start, from, WaitMs);
+    if (found >= 0)
+        return found;
     const QStringList said = lines().filter(QRegularExpression(QStringLiteral("^(?!heartbeat)")));
     qWarning().noquote() << "InProcessLink: no" << start << "; the emulator's last lines:\n"
                          << said.mid(said.size() - 20).join(QLatin1Char('\n'));

@@ -13,7 +13,6 @@
 #include "paneldata/PointDataMapsConfiguration.h"
 #include "paneldata/PointTextCache.h"
 
-#include <QElapsedTimer>
 #include <QtTest>
 
 #include <memory>
@@ -102,18 +101,10 @@ void tst_CommandsEndToEnd::cleanup()
 
 int tst_CommandsEndToEnd::waitForLine(const QString &start, int from)
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < Timeout) {
-        const QStringList lines = m_controller->lines();
-        for (int i = from; i < lines.size(); ++i) {
-            if (lines.at(i).startsWith(start))
-                return i;
-        }
-        QTest::qWait(10);
-    }
-    qWarning().noquote() << m_controller->lines().join(QLatin1Char('\n'));
-    return -1;
+    const int found = m_controller->waitForLineWithEvents(start, from, Timeout);
+    if (found < 0)
+        qWarning().noquote() << m_controller->lines().join(QLatin1Char('\n'));
+    return found;
 }
 
 void tst_CommandsEndToEnd::forceAndDisable_data()

@@ -1,5 +1,5 @@
-#include "LinkTestBytes.h"
 #include "MessageCapture.h"
+#include "PacketBytes.h"
 #include "SentPackets.h"
 
 #include "core/TeskGlobalConfig.h"

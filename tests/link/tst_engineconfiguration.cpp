@@ -1,7 +1,7 @@
 #include "MessageCapture.h"
+#include "PacketBytes.h"
 #include "StdoutCapture.h"
 #include "SyncPageBench.h"
-#include "SyncPageBytes.h"
 
 #include "app/SystemState.h"
 #include "core/TeskGlobalConfig.h"

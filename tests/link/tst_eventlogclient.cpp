@@ -37,7 +37,7 @@ void receive(const QByteArray &body)
 }
 
 // An acknowledgement from the controller, in the received header of
-// LinkTestBytes (node 7 to node 3, sequence 9).
+// PacketBytes (node 7 to node 3, sequence 9).
 QByteArray controllerAck(quint16 clientId, quint8 ackType, int layout = 0)
 {
     QByteArray payload = hex("0000 0000 00 00");

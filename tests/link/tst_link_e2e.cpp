@@ -23,7 +23,6 @@ private:
     // what did not happen, with both sides' logs, or empty.
     QString startBoth();
     QString logs();
-    bool engineLogged(const QString &text, int timeoutMs = 30000);
     // Sends one heartbeat and waits for its answer.
     bool heartbeatAnswered();
     int engineLogCount(const QString &text);
@@ -59,7 +58,7 @@ QString tst_LinkEndToEnd::startBoth()
     m_controller->command(QStringLiteral("beat 2"));
     if (m_controller->waitForLine(QStringLiteral("heartbeat-answer 1")) < 0)
         return QStringLiteral("No heartbeat answer\n") + logs();
-    if (!engineLogged(QStringLiteral("SyncClient::linkStateChanged link up status 2")))
+    if (!m_engine->waitForLogged(QStringLiteral("SyncClient::linkStateChanged link up status 2")))
         return QStringLiteral("The engine did not report the link up\n") + logs();
     return QString();
 }
@@ -68,15 +67,6 @@ QString tst_LinkEndToEnd::logs()
 {
     return QStringLiteral("controller:\n") + m_controller->lines().join(QLatin1Char('\n'))
            + QStringLiteral("\nengine:\n") + m_engine->standardError();
-}
-
-bool tst_LinkEndToEnd::engineLogged(const QString &text, int timeoutMs)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!m_engine->standardError().contains(text) && timer.elapsed() < timeoutMs)
-        QTest::qWait(20);
-    return m_engine->standardError().contains(text);
 }
 
 int tst_LinkEndToEnd::engineLogCount(const QString &text)
@@ -152,10 +142,10 @@ void tst_LinkEndToEnd::survivesGarbageAndTruncatedFrames()
         m_controller->command(command);
 
     QVERIFY(heartbeatAnswered());
-    QVERIFY(engineLogged(QStringLiteral("above the limit")));
-    QVERIFY(engineLogged(QStringLiteral("Unhandled function code 200")));
-    QVERIFY(engineLogged(QStringLiteral("Short supervision packet")));
-    QVERIFY(engineLogged(QStringLiteral("shorter than its header")));
+    QVERIFY(m_engine->waitForLogged(QStringLiteral("above the limit")));
+    QVERIFY(m_engine->waitForLogged(QStringLiteral("Unhandled function code 200")));
+    QVERIFY(m_engine->waitForLogged(QStringLiteral("Short supervision packet")));
+    QVERIFY(m_engine->waitForLogged(QStringLiteral("shorter than its header")));
 
     const int from = m_controller->lineCount();
     m_controller->command(QStringLiteral("connreq"));
@@ -168,7 +158,7 @@ void tst_LinkEndToEnd::linkLossAndReconnection()
     const QString failure = startBoth();
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     m_controller->command(QStringLiteral("disconnect"));
-    QVERIFY(engineLogged(QStringLiteral("SyncClient::linkStateChanged link down status 2")));
+    QVERIFY(m_engine->waitForLogged(QStringLiteral("SyncClient::linkStateChanged link down status 2")));
 
     // The controller comes back, starting up: the engine follows.
     const int from = m_controller->lineCount();
@@ -176,7 +166,7 @@ void tst_LinkEndToEnd::linkLossAndReconnection()
     QVERIFY(m_controller->waitForLine(QStringLiteral("connected"), from) >= 0);
     m_controller->command(QStringLiteral("beat 1"));
     QVERIFY(m_controller->waitForLine(QStringLiteral("heartbeat-answer"), from) >= 0);
-    QVERIFY(engineLogged(QStringLiteral("SyncClient::linkStateChanged link up status 1")));
+    QVERIFY(m_engine->waitForLogged(QStringLiteral("SyncClient::linkStateChanged link up status 1")));
     QVERIFY(heartbeatAnswered());
     QCOMPARE(engineLogCount(QStringLiteral("link down status 2")), 1);
 }

@@ -1,5 +1,5 @@
 #include "FreePort.h"
-#include "LinkTestBytes.h"
+#include "PacketBytes.h"
 #include "PortArguments.h"
 #include "app/QVemoApplication.h"
 #include "app/SC_App.h"

@@ -1,7 +1,7 @@
 #include "FakeClock.h"
 #include "FakeTransport.h"
-#include "LinkTestBytes.h"
 #include "MessageCapture.h"
+#include "PacketBytes.h"
 
 #include "link/SC_LinkFramer.h"
 #include "link/SC_LinkLayer.h"

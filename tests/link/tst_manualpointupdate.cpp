@@ -1,7 +1,7 @@
 #include "../pointmodels/ScriptedSite.h"
 #include "FakeClock.h"
-#include "LinkTestBytes.h"
 #include "MessageCapture.h"
+#include "PacketBytes.h"
 
 #include "core/TeskGlobalConfig.h"
 #include "link/SyncClient.h"

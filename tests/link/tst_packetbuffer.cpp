@@ -1,4 +1,4 @@
-#include "LinkTestBytes.h"
+#include "PacketBytes.h"
 
 #include "link/SC_PacketBuffer.h"
 

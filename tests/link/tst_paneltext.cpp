@@ -1,4 +1,4 @@
-#include "LinkTestBytes.h"
+#include "PacketBytes.h"
 
 #include "link/PanelTextDecoder.h"
 #include "link/RightToLeftText.h"

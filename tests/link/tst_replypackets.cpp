@@ -1,6 +1,6 @@
 #include "EngineEffectsInstalled.h"
-#include "LinkTestBytes.h"
 #include "MessageCapture.h"
+#include "PacketBytes.h"
 #include "SentPackets.h"
 
 #include "app/PageStack.h"
@@ -16,7 +16,7 @@
 #include <QtTest>
 
 // Received answers, each from its bytes to what the engine makes of it.
-// Every fixture comes from node 7 with sequence byte 9 (LinkTestBytes.h).
+// Every fixture comes from node 7 with sequence byte 9 (PacketBytes.h).
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "FakeClock.h"
-#include "LinkTestBytes.h"
 #include "MessageCapture.h"
+#include "PacketBytes.h"
 #include "SentPackets.h"
 
 #include "core/BucketMaster.h"

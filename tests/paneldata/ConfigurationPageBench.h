@@ -1,7 +1,7 @@
 #pragma once
 
+#include "PacketBytes.h"
 #include "SyncPageBench.h"
-#include "SyncPageBytes.h"
 
 // Sends one page part through the protocol client and tells what the engine
 // answered: 0 stored, 1 refused, 2 no handler; -1 for no answer.

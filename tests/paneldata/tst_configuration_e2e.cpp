@@ -1,4 +1,4 @@
-#include "../link/FreePort.h"
+#include "FreePort.h"
 #include "PanelSimProcess.h"
 #include "PortArguments.h"
 #include "Site.h"

@@ -1,5 +1,5 @@
 #include "MessageCapture.h"
-#include "SyncPageBytes.h"
+#include "PacketBytes.h"
 
 #include "paneldata/sc_syncPages.h"
 

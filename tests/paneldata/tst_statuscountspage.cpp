@@ -1,6 +1,6 @@
 #include "MessageCapture.h"
+#include "PacketBytes.h"
 #include "SyncPageBench.h"
-#include "SyncPageBytes.h"
 
 #include "paneldata/WalkTestHandler.h"
 #include "link/SyncClient.h"

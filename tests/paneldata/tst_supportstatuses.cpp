@@ -1,7 +1,7 @@
 #include "EngineEffectsInstalled.h"
 #include "MessageCapture.h"
+#include "PacketBytes.h"
 #include "SyncPageBench.h"
-#include "SyncPageBytes.h"
 
 #include "core/BucketMaster.h"
 #include "app/SystemState.h"

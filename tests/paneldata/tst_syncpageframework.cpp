@@ -1,6 +1,6 @@
 #include "MessageCapture.h"
+#include "PacketBytes.h"
 #include "SyncPageBench.h"
-#include "SyncPageBytes.h"
 
 #include "core/BucketMaster.h"
 #include "link/SyncClient.h"

@@ -1,8 +1,7 @@
-#include "../link/FreePort.h"
+#include "FreePort.h"
 #include "EngineProcess.h"
 #include "PanelSimProcess.h"
 
-#include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -48,7 +47,6 @@ private slots:
     void synchronisation();
 
 private:
-    bool engineLogged(const QString &text, int timeoutMs = 30000);
     // The last signature-transfer reply to a request made now.
     Signatures askSignatures();
 
@@ -70,15 +68,6 @@ void tst_SyncPagesEndToEnd::cleanup()
     m_engine.reset();
 }
 
-bool tst_SyncPagesEndToEnd::engineLogged(const QString &text, int timeoutMs)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!m_engine->standardError().contains(text) && timer.elapsed() < timeoutMs)
-        QTest::qWait(20);
-    return m_engine->standardError().contains(text);
-}
-
 Signatures tst_SyncPagesEndToEnd::askSignatures()
 {
     const int from = m_controller->lineCount();
@@ -95,7 +84,7 @@ void tst_SyncPagesEndToEnd::synchronisation()
     QVERIFY(m_controller->waitForLine(QStringLiteral("connected")) >= 0);
     m_controller->command(QStringLiteral("beat 2"));
     QVERIFY(m_controller->waitForLine(QStringLiteral("heartbeat-answer 1")) >= 0);
-    QVERIFY(engineLogged(QStringLiteral("SyncClient::linkStateChanged link up status 2")));
+    QVERIFY(m_engine->waitForLogged(QStringLiteral("SyncClient::linkStateChanged link up status 2")));
 
     m_controller->command(QStringLiteral("sync"));
     const int done = m_controller->waitForLine(QStringLiteral("sync done"));
@@ -141,14 +130,14 @@ void tst_SyncPagesEndToEnd::synchronisation()
     from = m_controller->lineCount();
     m_controller->command(QStringLiteral("count 2 faults 7"));
     QVERIFY(m_controller->waitForLine(QStringLiteral("ack page=5 panel=254"), from) >= 0);
-    QVERIFY(engineLogged(QStringLiteral("PanelCounters::setFaults panel 2: 7")));
+    QVERIFY(m_engine->waitForLogged(QStringLiteral("PanelCounters::setFaults panel 2: 7")));
 
     // A controller that starts again: the status counts and their
     // signatures go; the other pages keep theirs.
     from = m_controller->lineCount();
     m_controller->command(QStringLiteral("beat 1"));
     QVERIFY(m_controller->waitForLine(QStringLiteral("heartbeat-answer"), from) >= 0);
-    QVERIFY(engineLogged(QStringLiteral("SyncClient::linkStateChanged link up status 1")));
+    QVERIFY(m_engine->waitForLogged(QStringLiteral("SyncClient::linkStateChanged link up status 1")));
     const Signatures afterRestart = askSignatures();
     QCOMPARE(afterRestart.keys(), stored.keys());
     for (auto it = afterRestart.cbegin(); it != afterRestart.cend(); ++it) {

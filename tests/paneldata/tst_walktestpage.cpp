@@ -1,7 +1,7 @@
 #include "BitPositions.h"
 #include "MessageCapture.h"
+#include "PacketBytes.h"
 #include "SyncPageBench.h"
-#include "SyncPageBytes.h"
 
 #include "paneldata/WalkTestHandler.h"
 #include "link/SyncClient.h"

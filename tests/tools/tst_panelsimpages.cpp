@@ -1,6 +1,6 @@
 #include "DemoPointTexts.h"
+#include "PacketBytes.h"
 #include "SyncPageBench.h"
-#include "SyncPageBytes.h"
 
 #include "ServicePages.h"
 #include "SiteConfiguration.h"

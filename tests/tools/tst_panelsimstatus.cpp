@@ -4,7 +4,7 @@
 #include "SyncPage.h"
 #include "SyncSession.h"
 
-#include "SyncPageBytes.h"
+#include "PacketBytes.h"
 
 #include <QtTest>
 

@@ -1,12 +1,12 @@
 #include "DemoPointTexts.h"
 #include "EngineProcess.h"
 #include "PanelSimProcess.h"
+#include "WaitUntil.h"
 
-#include "../link/FreePort.h"
+#include "FreePort.h"
 
 #include "Site.h"
 
-#include <QElapsedTimer>
 #include <QtTest>
 
 // The built engine with the controller emulator: the demo site's point
@@ -74,10 +74,7 @@ bool tst_PointTextsEndToEnd::connectController(int from)
         return false;
     const QString linkUp = QStringLiteral("link up status 2");
     const int before = m_linkUps;
-    QElapsedTimer timer;
-    timer.start();
-    while (m_engine->standardError().count(linkUp) <= before && timer.elapsed() < 30000)
-        QTest::qWait(20);
+    waitUntil([&] { return m_engine->standardError().count(linkUp) > before; });
     m_linkUps = m_engine->standardError().count(linkUp);
     return m_linkUps > before;
 }

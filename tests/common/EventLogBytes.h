@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LinkTestBytes.h"
+#include "PacketBytes.h"
 
 // An event-log data packet's payload as the controller writes it, field by
 // field; the defaults make an ordinary live fault.
@@ -36,10 +36,7 @@ struct WireEvent
     {
         QByteArray bytes;
         const auto u8 = [&bytes](quint8 value) { bytes.append(char(value)); };
-        const auto u16 = [&u8](quint16 value) {
-            u8(quint8(value >> 8));
-            u8(quint8(value));
-        };
+        const auto u16 = [&bytes](quint16 value) { appendUInt16(bytes, value); };
         u8(node);
         if (layout == 1) {
             u8(channel);
@@ -79,10 +76,3 @@ struct WireEvent
     // A whole packet (function code 139) from node 7 to node 3, sequence 9.
     QByteArray packet(int layout = 0) const { return lkPacket(139, payload(layout), layout); }
 };
-
-// The same packet sent to every node.
-inline QByteArray toEveryNode(QByteArray packet)
-{
-    packet[packet.size() > 4 && quint8(packet.at(4)) == 228 ? 5 : 4] = char(0xff);
-    return packet;
-}
