@@ -1,8 +1,8 @@
 #include "app/ConditionalSignalTransition.h"
 
-ConditionalSignalTransition::ConditionalSignalTransition(const QObject *sender, const char *signal,
+ConditionalSignalTransition::ConditionalSignalTransition(const QObject *sender, const QMetaMethod &signal,
                                                          Condition condition, QState *source)
-    : QSignalTransition(sender, signal, source)
+    : QSignalTransition(sender, signal.methodSignature().constData(), source)
     , m_condition(std::move(condition))
 {
 }

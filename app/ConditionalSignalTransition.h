@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaMethod>
 #include <QSignalTransition>
 
 #include <functional>
@@ -12,7 +13,9 @@ class ConditionalSignalTransition final : public QSignalTransition
 public:
     using Condition = std::function<bool()>;
 
-    ConditionalSignalTransition(const QObject *sender, const char *signal, Condition condition,
+    // The signal comes from QMetaMethod::fromSignal(), so a renamed signal
+    // fails the build.
+    ConditionalSignalTransition(const QObject *sender, const QMetaMethod &signal, Condition condition,
                                 QState *source = nullptr);
 
 protected:

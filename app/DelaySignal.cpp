@@ -1,11 +1,14 @@
 #include "app/DelaySignal.h"
 
+#include "core/SC_Timer.h"
+
 DelaySignal::DelaySignal(QObject *parent)
     : QObject(parent)
+    , m_timer(SC_Timer::create(this))
 {
-    m_timer.setSingleShot(true);
-    m_timer.setInterval(DefaultDelayMs);
-    connect(&m_timer, &QTimer::timeout, this, &DelaySignal::signalReady);
+    m_timer->setSingleShot(true);
+    m_timer->setInterval(DefaultDelayMs);
+    connect(m_timer, &SC_Timer::timeout, this, &DelaySignal::signalReady);
 }
 
 bool DelaySignal::connectReady(const QObject *receiver, const char *member)
@@ -23,12 +26,17 @@ bool DelaySignal::connectDelayed(const QObject *sender, const char *signal, cons
         disconnect(in);
         return false;
     }
-    m_timer.setInterval(delayMs);
+    m_timer->setInterval(delayMs);
     return true;
+}
+
+int DelaySignal::delay() const
+{
+    return m_timer->interval();
 }
 
 void DelaySignal::signalReceived()
 {
-    if (!m_timer.isActive())
-        m_timer.start();
+    if (!m_timer->isActive())
+        m_timer->start();
 }

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QObject>
-#include <QTimer>
+
+class SC_Timer;
 
 // Turns a burst of signals into one: signalReady() follows a fixed delay
 // after the first signal of the burst; the others are absorbed.
@@ -18,7 +19,7 @@ public:
     bool connectDelayed(const QObject *sender, const char *signal, const QObject *receiver,
                         const char *member, int delayMs);
 
-    int delay() const { return m_timer.interval(); }
+    int delay() const;
 
 public slots:
     void signalReceived();
@@ -27,5 +28,5 @@ signals:
     void signalReady();
 
 private:
-    QTimer m_timer;
+    SC_Timer *m_timer;
 };

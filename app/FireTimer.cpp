@@ -2,6 +2,7 @@
 
 #include "app/PageStack.h"
 #include "app/SystemState.h"
+#include "core/SC_Timer.h"
 #include "frontpanel/InputSignaller.h"
 #include "link/SyncClient.h"
 
@@ -12,15 +13,21 @@ FireTimer *FireTimer::instance()
 }
 
 FireTimer::FireTimer()
+    : m_timer(SC_Timer::create(this))
 {
-    m_timer.setInterval(ReshowMs);
-    connect(&m_timer, &QTimer::timeout, this, &FireTimer::fireTimeout);
+    m_timer->setInterval(ReshowMs);
+    connect(m_timer, &SC_Timer::timeout, this, &FireTimer::fireTimeout);
 
     SystemState *state = SystemState::instance(true);
     connect(state, &SystemState::fireStarted, this, &FireTimer::fireStart);
     connect(state, &SystemState::fireReset, this, &FireTimer::fireReset);
     connect(SyncClient::instance(), &SyncClient::disconnected, this, &FireTimer::fireReset);
     connect(InputSignaller::instance(), &InputSignaller::userInputReceived, this, &FireTimer::resetFireTimer);
+}
+
+bool FireTimer::isRunning() const
+{
+    return m_timer->isActive();
 }
 
 namespace {
@@ -36,18 +43,18 @@ bool isFireActive()
 void FireTimer::fireStart()
 {
     if (!isFireActive()) {
-        m_timer.stop();
+        m_timer->stop();
         return;
     }
-    if (m_timer.isActive())
+    if (m_timer->isActive())
         return;
     PageStack::instance()->showMainScreen(false);
-    m_timer.start();
+    m_timer->start();
 }
 
 void FireTimer::fireReset()
 {
-    m_timer.stop();
+    m_timer->stop();
     PageStack::instance()->showMainScreen(false);
 }
 
@@ -58,8 +65,8 @@ void FireTimer::fireTimeout()
 
 void FireTimer::resetFireTimer()
 {
-    if (isFireActive() && m_timer.isActive())
-        m_timer.start();
+    if (isFireActive() && m_timer->isActive())
+        m_timer->start();
 }
 
 void FireTimer::newFireReset()
@@ -71,5 +78,5 @@ void FireTimer::newFireReset()
 void FireTimer::fireNewEvent()
 {
     PageStack::instance()->showMainScreen(false);
-    m_timer.start();
+    m_timer->start();
 }

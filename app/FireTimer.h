@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QObject>
-#include <QTimer>
+
+class SC_Timer;
 
 // Keeps the fire display in front while a fire is active: the home screen
 // with the fire screen on top comes back after half a minute without input,
@@ -15,9 +16,7 @@ public:
 
     static FireTimer *instance();
 
-    bool isRunning() const { return m_timer.isActive(); }
-    // The re-show period; tests shorten it.
-    void setInterval(int milliseconds) { m_timer.setInterval(milliseconds); }
+    bool isRunning() const;
 
 public slots:
     void newFireReset();
@@ -33,5 +32,5 @@ signals:
 private:
     FireTimer();
 
-    QTimer m_timer;
+    SC_Timer *m_timer;
 };

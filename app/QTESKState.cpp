@@ -1,6 +1,6 @@
 #include "app/QTESKState.h"
 
-QTESKState::QTESKState(QTimer *timer, const QString &name, QState *parent)
+QTESKState::QTESKState(SC_Timer *timer, const QString &name, QState *parent)
     : QState(parent)
     , m_timer(timer)
 {

@@ -2,7 +2,7 @@
 
 #include <QState>
 
-class QTimer;
+class SC_Timer;
 
 // A state of the idle-view machine; every state works on the machine's one
 // inactivity timer.
@@ -11,11 +11,11 @@ class QTESKState : public QState
     Q_OBJECT
 
 public:
-    QTESKState(QTimer *timer, const QString &name, QState *parent = nullptr);
+    QTESKState(SC_Timer *timer, const QString &name, QState *parent = nullptr);
 
 protected:
-    QTimer *timer() const { return m_timer; }
+    SC_Timer *timer() const { return m_timer; }
 
 private:
-    QTimer *m_timer;
+    SC_Timer *m_timer;
 };

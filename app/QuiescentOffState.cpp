@@ -1,8 +1,8 @@
 #include "app/QuiescentOffState.h"
 
-#include <QTimer>
+#include "core/SC_Timer.h"
 
-QuiescentOffState::QuiescentOffState(QTimer *timer, QState *parent)
+QuiescentOffState::QuiescentOffState(SC_Timer *timer, QState *parent)
     : QTESKState(timer, QStringLiteral("QuiesentOffState"), parent)
 {
 }

@@ -9,7 +9,7 @@ class QuiescentOffState final : public QTESKState
     Q_OBJECT
 
 public:
-    explicit QuiescentOffState(QTimer *timer, QState *parent = nullptr);
+    explicit QuiescentOffState(SC_Timer *timer, QState *parent = nullptr);
 
 protected:
     void onEntry(QEvent *event) override;

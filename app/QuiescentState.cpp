@@ -3,9 +3,9 @@
 #include "app/PageStack.h"
 #include "app/SystemState.h"
 
-#include <QTimer>
+#include "core/SC_Timer.h"
 
-QuiescentState::QuiescentState(QTimer *timer, QState *parent)
+QuiescentState::QuiescentState(SC_Timer *timer, QState *parent)
     : QTESKState(timer, QStringLiteral("QuiesentState"), parent)
 {
 }

@@ -9,7 +9,7 @@ class QuiescentState final : public QTESKState
     Q_OBJECT
 
 public:
-    explicit QuiescentState(QTimer *timer, QState *parent = nullptr);
+    explicit QuiescentState(SC_Timer *timer, QState *parent = nullptr);
 
 protected:
     void onEntry(QEvent *event) override;

@@ -2,6 +2,7 @@
 
 #include "core/BucketKeys.h"
 #include "core/BucketMaster.h"
+#include "core/SC_Timer.h"
 #include "app/ConditionalSignalTransition.h"
 #include "app/PageStack.h"
 #include "app/QuiescentOffState.h"
@@ -51,15 +52,16 @@ QuiescentStateMachine *QuiescentStateMachine::instance()
 
 QuiescentStateMachine::QuiescentStateMachine(QObject *parent)
     : QObject(parent)
-    , m_quiescent(new QuiescentState(&m_timer, &m_machine))
-    , m_timing(new QuiescentTimingState(&m_timer, &m_machine))
-    , m_off(new QuiescentOffState(&m_timer, &m_machine))
+    , m_timer(SC_Timer::create(this))
+    , m_quiescent(new QuiescentState(m_timer, &m_machine))
+    , m_timing(new QuiescentTimingState(m_timer, &m_machine))
+    , m_off(new QuiescentOffState(m_timer, &m_machine))
 {
     const int guiMode = systemState()->guiMode();
     watchPendingInformation(guiMode);
-    m_timer.setInterval(InactivityMs);
+    m_timer->setInterval(InactivityMs);
     addTransitions(guiMode);
-    connect(&m_timer, &QTimer::timeout, PageStack::instance(), &PageStack::clear);
+    connect(m_timer, &SC_Timer::timeout, PageStack::instance(), &PageStack::clear);
     connect(InputSignaller::instance(), &InputSignaller::userInputReceived, this,
             &QuiescentStateMachine::updateClock);
     m_machine.setInitialState(isQuiescentAllowed() ? static_cast<QState *>(m_quiescent) : m_off);
@@ -97,48 +99,49 @@ void QuiescentStateMachine::addTransitions(int guiMode)
     QState *const Q = m_quiescent;
     QState *const T = m_timing;
     QState *const O = m_off;
+    const auto on = [](auto signal) { return QMetaMethod::fromSignal(signal); };
 
     struct Row
     {
         QState *from;
         const QObject *sender;
-        const char *signal;
+        QMetaMethod signal;
         Condition condition;
         QState *to;
         bool linkModesOnly;
     };
     // Tried in this order within each state.
     const Row rows[] = {
-        {Q, input, SIGNAL(userInputReceived()), always, T, false},
-        {Q, this, SIGNAL(systemSummaryActivated()), always, O, false},
-        {Q, state, SIGNAL(fireStarted()), always, O, false},
-        {Q, state, SIGNAL(faultStarted()), always, O, false},
-        {Q, state, SIGNAL(evacuationStarted()), always, O, false},
-        {Q, link, SIGNAL(reconnectedInStartup()), always, O, true},
-        {Q, security, SIGNAL(keyIn()), always, O, true},
-        {Q, security, SIGNAL(keyState(bool)), always, T, true},
-        {Q, security, SIGNAL(loginNotify()), ifAllowedNoKeyAccess, T, true},
-        {Q, state, SIGNAL(stateChanged()), ifOffLine, O, false},
-        {T, &m_timer, SIGNAL(timeout()), always, Q, false},
-        {T, input, SIGNAL(userInputReceived()), always, T, false},
-        {T, this, SIGNAL(systemSummaryActivated()), always, O, false},
-        {T, state, SIGNAL(fireStarted()), always, O, false},
-        {T, state, SIGNAL(faultStarted()), always, O, false},
-        {T, state, SIGNAL(evacuationStarted()), always, O, false},
-        {T, link, SIGNAL(reconnectedInStartup()), always, O, true},
-        {T, security, SIGNAL(keyIn()), always, O, true},
-        {T, security, SIGNAL(loginNotify()), always, O, true},
-        {T, security, SIGNAL(tempLogoutBlock()), always, O, true},
-        {T, state, SIGNAL(stateChanged()), ifOffLine, O, false},
-        {O, link, SIGNAL(reconnected()), ifAllowed, T, true},
-        {O, security, SIGNAL(keyOut()), ifAllowed, T, true},
-        {O, security, SIGNAL(logoutNotify()), ifAllowedNoKeyAccess, T, true},
-        {O, security, SIGNAL(tempLogoutRestart()), ifAllowed, T, true},
-        {O, this, SIGNAL(systemSummaryDeactivated()), ifAllowed, T, true},
-        {O, state, SIGNAL(fireReset()), ifAllowed, T, false},
-        {O, state, SIGNAL(faultReset()), ifAllowed, T, false},
-        {O, state, SIGNAL(evacuationReset()), ifAllowed, T, false},
-        {O, state, SIGNAL(stateChanged()), ifAllowed, T, false},
+        {Q, input, on(&InputSignaller::userInputReceived), always, T, false},
+        {Q, this, on(&QuiescentStateMachine::systemSummaryActivated), always, O, false},
+        {Q, state, on(&SystemState::fireStarted), always, O, false},
+        {Q, state, on(&SystemState::faultStarted), always, O, false},
+        {Q, state, on(&SystemState::evacuationStarted), always, O, false},
+        {Q, link, on(&SyncClient::reconnectedInStartup), always, O, true},
+        {Q, security, on(&Security::keyIn), always, O, true},
+        {Q, security, on(&Security::keyState), always, T, true},
+        {Q, security, on(&Security::loginNotify), ifAllowedNoKeyAccess, T, true},
+        {Q, state, on(&SystemState::stateChanged), ifOffLine, O, false},
+        {T, m_timer, on(&SC_Timer::timeout), always, Q, false},
+        {T, input, on(&InputSignaller::userInputReceived), always, T, false},
+        {T, this, on(&QuiescentStateMachine::systemSummaryActivated), always, O, false},
+        {T, state, on(&SystemState::fireStarted), always, O, false},
+        {T, state, on(&SystemState::faultStarted), always, O, false},
+        {T, state, on(&SystemState::evacuationStarted), always, O, false},
+        {T, link, on(&SyncClient::reconnectedInStartup), always, O, true},
+        {T, security, on(&Security::keyIn), always, O, true},
+        {T, security, on(&Security::loginNotify), always, O, true},
+        {T, security, on(&Security::tempLogoutBlock), always, O, true},
+        {T, state, on(&SystemState::stateChanged), ifOffLine, O, false},
+        {O, link, on(&SyncClient::reconnected), ifAllowed, T, true},
+        {O, security, on(&Security::keyOut), ifAllowed, T, true},
+        {O, security, on(&Security::logoutNotify), ifAllowedNoKeyAccess, T, true},
+        {O, security, on(&Security::tempLogoutRestart), ifAllowed, T, true},
+        {O, this, on(&QuiescentStateMachine::systemSummaryDeactivated), ifAllowed, T, true},
+        {O, state, on(&SystemState::fireReset), ifAllowed, T, false},
+        {O, state, on(&SystemState::faultReset), ifAllowed, T, false},
+        {O, state, on(&SystemState::evacuationReset), ifAllowed, T, false},
+        {O, state, on(&SystemState::stateChanged), ifAllowed, T, false},
     };
     for (const Row &row : rows) {
         if (row.linkModesOnly && guiMode > 1)
@@ -171,10 +174,15 @@ QString QuiescentStateMachine::currentState() const
     return QString();
 }
 
+void QuiescentStateMachine::setInactivityInterval(int milliseconds)
+{
+    m_timer->setInterval(milliseconds);
+}
+
 void QuiescentStateMachine::updateClock()
 {
-    if (m_timer.isActive())
-        m_timer.start();
+    if (m_timer->isActive())
+        m_timer->start();
 }
 
 void QuiescentStateMachine::informationTextMessagesUpdated()

@@ -4,11 +4,11 @@
 
 #include <QObject>
 #include <QStateMachine>
-#include <QTimer>
 
 class QuiescentOffState;
 class QuiescentState;
 class QuiescentTimingState;
+class SC_Timer;
 
 // Decides when the panel falls back to its idle view, the start screen
 // alone: only on the panel link when nobody is logged on, no fire is shown
@@ -30,8 +30,8 @@ public:
     bool isSummaryActive() const { return m_summaryActive; }
     // The object name of the current state; empty before the machine runs.
     QString currentState() const;
-    // The quiet period; tests shorten it.
-    void setInactivityInterval(int milliseconds) { m_timer.setInterval(milliseconds); }
+    // The quiet period; tests shorten it below the operator's log-out time.
+    void setInactivityInterval(int milliseconds);
 
 public slots:
     void updateClock();
@@ -50,7 +50,7 @@ private:
     void addTransitions(int guiMode);
     void updateSummary();
 
-    QTimer m_timer;
+    SC_Timer *m_timer;
     // Owns the states.
     QStateMachine m_machine;
     QuiescentState *m_quiescent;

@@ -1,8 +1,8 @@
 #include "app/QuiescentTimingState.h"
 
-#include <QTimer>
+#include "core/SC_Timer.h"
 
-QuiescentTimingState::QuiescentTimingState(QTimer *timer, QState *parent)
+QuiescentTimingState::QuiescentTimingState(SC_Timer *timer, QState *parent)
     : QTESKState(timer, QStringLiteral("QuiescentTimingState"), parent)
 {
 }

@@ -9,7 +9,7 @@ class QuiescentTimingState final : public QTESKState
     Q_OBJECT
 
 public:
-    explicit QuiescentTimingState(QTimer *timer, QState *parent = nullptr);
+    explicit QuiescentTimingState(SC_Timer *timer, QState *parent = nullptr);
 
 protected:
     void onEntry(QEvent *event) override;

@@ -1,6 +1,7 @@
 #include "app/SC_App.h"
 
 #include "app/QVemoApplication.h"
+#include "core/SC_Timer.h"
 #include "link/SC_Ethernet.h"
 #include "link/Supervisor.h"
 #include "link/SyncClient.h"
@@ -11,8 +12,14 @@
 #include <QThread>
 
 SC_App::SC_App()
+    : SC_App(std::make_unique<SC_EthernetLinkLayerFactory>())
 {
-    m_linkFactory.setPort(SC_EthernetLinkLayerFactory::DefaultPort);
+}
+
+SC_App::SC_App(std::unique_ptr<SC_EthernetLinkLayerFactory> linkFactory)
+    : m_linkFactory(std::move(linkFactory))
+{
+    m_linkFactory->setPort(SC_EthernetLinkLayerFactory::DefaultPort);
     SyncClient::instance();
 }
 
@@ -35,25 +42,36 @@ void SC_App::Start()
 
     m_linkThread = new QThread;
     m_linkThread->start();
-    m_linkFactory.moveToThread(m_linkThread);
-    m_linkFactory.setPort(QVemoApplication::port());
+    m_linkFactory->moveToThread(m_linkThread);
+    m_linkFactory->setPort(QVemoApplication::port());
 
     // The server listens before Started() arrives here, and a controller that
     // connects at once would find nobody to hear its first heartbeat or
     // packets. Wiring inside the emission, on the link thread, comes before
     // that thread's event loop can read the controller's first bytes.
-    const QMetaObject::Connection wiring = connect(
-        &m_linkFactory, &SC_EthernetLinkLayerFactory::Started, client,
+    m_linkWiring = connect(
+        m_linkFactory.get(), &SC_EthernetLinkLayerFactory::Started, client,
         [this, client] {
-            client->connectLinkLayer(m_linkFactory.linkLayer());
-            connect(m_linkFactory.transport(), &sc_link::Connected, client, &SyncClient::setLinkAddresses);
+            client->connectLinkLayer(m_linkFactory->linkLayer());
+            connect(m_linkFactory->transport(), &sc_link::Connected, client, &SyncClient::setLinkAddresses);
         },
         Qt::DirectConnection);
     QEventLoop started;
-    connect(&m_linkFactory, &SC_EthernetLinkLayerFactory::Started, &started, &QEventLoop::quit);
-    QMetaObject::invokeMethod(&m_linkFactory, "Start", Qt::QueuedConnection);
+    connect(m_linkFactory.get(), &SC_EthernetLinkLayerFactory::Started, &started, &QEventLoop::quit);
+    SC_Timer *const giveUp = SC_Timer::create(&started);
+    giveUp->setSingleShot(true);
+    connect(giveUp, &SC_Timer::timeout, &started, &QEventLoop::quit);
+    giveUp->start(LinkStartWaitMs);
+    QMetaObject::invokeMethod(m_linkFactory.get(), "Start", Qt::QueuedConnection);
     started.exec();
-    disconnect(wiring);
+    if (giveUp->isActive()) {
+        disconnect(m_linkWiring);
+        return;
+    }
+    // The wiring stays, so a link thread that comes up late still reaches
+    // the client.
+    qWarning() << "SC_App::Start" << " The link thread did not start within" << LinkStartWaitMs
+               << "ms; carrying on without the controller";
 }
 
 void SC_App::registerPageHandlers(SyncClient *client)
@@ -68,10 +86,11 @@ void SC_App::Stop()
     delete m_supervisor;
     m_supervisor = nullptr;
     SyncClient::instance()->stopPersistenceTimer();
+    disconnect(m_linkWiring);
     if (!m_linkThread)
         return;
     if (m_linkThread->isRunning())
-        QMetaObject::invokeMethod(&m_linkFactory, "Stop", Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(m_linkFactory.get(), "Stop", Qt::BlockingQueuedConnection);
     m_linkThread->quit();
     if (!m_linkThread->wait(LinkThreadStopMs)) {
         qWarning() << "SC_App::Stop" << " The link thread did not end within" << LinkThreadStopMs

@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+#include <memory>
+
 class QThread;
 class Supervisor;
 class SyncClient;
@@ -17,8 +19,13 @@ class SC_App final : public QObject
 
 public:
     static constexpr int LinkThreadStopMs = 2000;
+    // The link thread opens its server within milliseconds; one that takes
+    // longer is stuck, and waiting for it would hold the whole engine.
+    static constexpr int LinkStartWaitMs = 5000;
 
     SC_App();
+    // Runs the link made by linkFactory instead of the engine's own.
+    explicit SC_App(std::unique_ptr<SC_EthernetLinkLayerFactory> linkFactory);
     ~SC_App() override;
 
     // Returns once the engine listens for the controller.
@@ -29,6 +36,8 @@ public:
 
 private:
     QThread *m_linkThread = nullptr;
-    SC_EthernetLinkLayerFactory m_linkFactory;
+    std::unique_ptr<SC_EthernetLinkLayerFactory> m_linkFactory;
     Supervisor *m_supervisor = nullptr;
+    // Joins the link to the client when the link thread reports Started().
+    QMetaObject::Connection m_linkWiring;
 };

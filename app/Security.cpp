@@ -1,5 +1,6 @@
 #include "app/Security.h"
 
+#include "core/SC_Timer.h"
 #include "core/TeskGlobalConfig.h"
 #include "link/SyncClient.h"
 #include "pointmodels/model.h"
@@ -29,10 +30,11 @@ Security *Security::instance()
 
 Security::Security(QObject *parent)
     : QObject(parent)
+    , m_inactivityTimer(SC_Timer::create(this))
 {
     qRegisterMetaType<TESKEnumHolder::AccessLevelTESK>("TESKEnumHolder::AccessLevelTESK");
     qRegisterMetaType<eAckResponse>("eAckResponse");
-    connect(&m_inactivityTimer, &QTimer::timeout, this, &Security::timeLogout);
+    connect(m_inactivityTimer, &SC_Timer::timeout, this, &Security::timeLogout);
 }
 
 int Security::logoutIntervalFor(int userLevel)
@@ -58,11 +60,11 @@ void Security::permissionsUpdate(quint8 userID, quint8 userLevel)
     if (isLogon(userID, userLevel)) {
         m_accessLevel = userLevel > LastOperatorLevel ? TESKEnumHolder::EN54_ENGINEER
                                                       : TESKEnumHolder::EN54_LOGGED_IN;
-        m_inactivityTimer.setInterval(logoutIntervalFor(userLevel));
-        m_inactivityTimer.start();
+        m_inactivityTimer->setInterval(logoutIntervalFor(userLevel));
+        m_inactivityTimer->start();
         emit loginNotify();
     } else {
-        m_inactivityTimer.stop();
+        m_inactivityTimer->stop();
         m_accessLevel = model::instance()->isKeyswitchAccessEnabled() && m_keySwitch
             ? TESKEnumHolder::EN54_KEY_IN
             : TESKEnumHolder::EN54_NOT_LOGGED_IN;
@@ -107,7 +109,7 @@ void Security::keySwitchChanged(bool on)
         emit keyIn();
     } else {
         m_accessLevel = TESKEnumHolder::EN54_NOT_LOGGED_IN;
-        m_inactivityTimer.stop();
+        m_inactivityTimer->stop();
         SyncClient::instance()->logout();
         emit keyOut();
     }
@@ -127,8 +129,8 @@ void Security::updateKeySwitch()
 
 void Security::kickTimeoutClock()
 {
-    if (m_inactivityTimer.isActive())
-        m_inactivityTimer.start();
+    if (m_inactivityTimer->isActive())
+        m_inactivityTimer->start();
 }
 
 void Security::setLoginRequestSent()
@@ -151,7 +153,7 @@ void Security::updatePermission(bool isConnected)
 void Security::blockTimeLogout(bool block)
 {
     if (block) {
-        m_inactivityTimer.stop();
+        m_inactivityTimer->stop();
         emit tempLogoutBlock();
         return;
     }

@@ -4,7 +4,8 @@
 #include "link/AckResponse.h"
 
 #include <QObject>
-#include <QTimer>
+
+class SC_Timer;
 
 // Who may operate the panel. The controller decides log-ons and reports the
 // logged-on user and level; this turns that, the access key switch and the
@@ -31,8 +32,8 @@ public:
     bool isKeySwitchOn() const { return m_keySwitch; }
     bool isLoginRequestSent() const { return m_loginRequestSent; }
 
-    // The start-up sets its interval and connects its timeout().
-    QTimer &inactivityTimer() { return m_inactivityTimer; }
+    // The start-up sets its interval.
+    SC_Timer &inactivityTimer() { return *m_inactivityTimer; }
 
     bool hasPermission(int level) const;
     // Keeps the user logged on through a long task; false re-applies the
@@ -74,7 +75,7 @@ private:
     quint8 m_userId = NoUser;
     int m_userLevel = 0;
     TESKEnumHolder::AccessLevelTESK m_accessLevel = TESKEnumHolder::EN54_NOT_LOGGED_IN;
-    QTimer m_inactivityTimer;
+    SC_Timer *m_inactivityTimer;
     bool m_keySwitch = false;
     bool m_loginRequestSent = false;
 };

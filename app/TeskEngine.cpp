@@ -16,6 +16,7 @@
 #include "app/SimulatorOptions.h"
 #include "app/SystemState.h"
 #include "app/TerminationSignals.h"
+#include "core/SC_Timer.h"
 #include "core/TeskGlobalConfig.h"
 #include "app/Translator.h"
 #include "app/WatchdogProdder.h"

@@ -1,19 +1,19 @@
 #include "app/WatchdogProdder.h"
 
 #include "core/GlobalConstants.h"
+#include "core/SC_Timer.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QTimer>
 
 WatchdogProdder::WatchdogProdder(const QString &name, int firstValue, int secondValue,
                                  int prodInterval)
-    : m_prodTimer(new QTimer(this))
+    : m_prodTimer(SC_Timer::create(this))
     , m_name(name)
     , m_firstValue(firstValue)
     , m_secondValue(secondValue)
 {
-    connect(m_prodTimer, &QTimer::timeout, this, &WatchdogProdder::kick);
+    connect(m_prodTimer, &SC_Timer::timeout, this, &WatchdogProdder::kick);
     m_prodTimer->start(prodInterval);
     send(GlobalConstants::watchdogRegisterTimer);
     kick();

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QString>
 
-class QTimer;
+class SC_Timer;
 
 // Keeps the host's watchdog from acting while the main loop runs: registers a
 // named timer with the watchdog service, then sends it a keep-alive at once
@@ -27,7 +27,7 @@ public slots:
 private:
     void send(const char *method) const;
 
-    QTimer *m_prodTimer;
+    SC_Timer *m_prodTimer;
     const QString m_name;
     const int m_firstValue;
     const int m_secondValue;

@@ -15,10 +15,12 @@ public:
         connect(&m_timer, &QTimer::timeout, this, &SC_Timer::timeout);
     }
 
-    void start(int milliseconds) override { m_timer.start(milliseconds); }
     void stop() override { m_timer.stop(); }
     bool isActive() const override { return m_timer.isActive(); }
     void setSingleShot(bool singleShot) override { m_timer.setSingleShot(singleShot); }
+
+protected:
+    void arm(int milliseconds) override { m_timer.start(milliseconds); }
 
 private:
     QTimer m_timer;
@@ -35,6 +37,24 @@ SC_Timer::Factory &installedFactory()
 SC_Timer::SC_Timer(QObject *parent)
     : QObject(parent)
 {
+}
+
+void SC_Timer::start()
+{
+    arm(m_interval);
+}
+
+void SC_Timer::start(int milliseconds)
+{
+    m_interval = milliseconds;
+    arm(m_interval);
+}
+
+void SC_Timer::setInterval(int milliseconds)
+{
+    m_interval = milliseconds;
+    if (isActive())
+        arm(m_interval);
 }
 
 SC_Timer *SC_Timer::create(QObject *parent)

@@ -2,6 +2,7 @@
 
 #include "core/TeskGlobalConfig.h"
 #include "eventlog/EventLogTable.h"
+#include "eventlog/SqlTransaction.h"
 #include "link/HighPriorityStatus.h"
 
 #include <QDebug>
@@ -133,9 +134,11 @@ bool EL_EventLogDBbase::insertData(const EventData *event, bool live)
     // Everything an event changes is stored in one transaction and applied
     // to the window and the listeners only once it has been stored: a
     // failed insert changes nothing.
-    m_db.transaction();
+    SqlTransaction transaction(m_db, "EL_EventLogDBbase::insertData");
+    bool stored = transaction.isBegun();
     const LivePlan plan = live ? planLiveEvent(*event) : LivePlan{LiveKind::Ordinary, m_window, {}};
-    bool stored = !live || markRestored(*event, plan.kind);
+    if (stored)
+        stored = !live || markRestored(*event, plan.kind);
     if (stored) {
         EventLogTable::bindEvent(m_insertQuery, *event);
         stored = m_insertQuery.exec();
@@ -143,12 +146,13 @@ bool EL_EventLogDBbase::insertData(const EventData *event, bool live)
     }
     if (stored) {
         trim(plan.window);
-        stored = m_db.commit();
+        stored = transaction.commit();
     }
     if (!stored) {
         qWarning() << "EL_EventLogDBbase::insertData" << "event" << event->seqNo << "not stored:"
                    << m_db.lastError().text() << m_insertQuery.lastError().text();
-        m_db.rollback();
+        // Listeners of the update read the table: it must be as it was.
+        transaction.rollback();
         emit eventLogUpdated();
         return false;
     }
@@ -312,21 +316,19 @@ bool EL_EventLogDBbase::run(QSqlQuery &query, const QString &statement, const QV
 
 bool EL_EventLogDBbase::execStatement(const QString &statement, const QVariantList &values)
 {
-    m_db.transaction();
+    SqlTransaction transaction(m_db, "EL_EventLogDBbase::execStatement");
+    if (!transaction.isBegun())
+        return false;
     QSqlQuery query(m_db);
     if (!run(query, statement, values)) {
         qWarning() << "EL_EventLogDBbase::execStatement" << "Database failure : " << statement
                    << query.lastError().text();
-        query.finish();
-        m_db.rollback();
         return false;
     }
-    const bool isSelect = statement.trimmed().startsWith(QLatin1String("SELECT"), Qt::CaseInsensitive);
     query.finish();
-    if (!isSelect)
+    if (!statement.trimmed().startsWith(QLatin1String("SELECT"), Qt::CaseInsensitive))
         trim(m_window);
-    m_db.commit();
-    return true;
+    return transaction.commit();
 }
 
 bool EL_EventLogDBbase::clearTable(const QString &tableName)

@@ -6,8 +6,9 @@ class SC_Ethernet;
 class SC_LinkLayer;
 
 // Creates the transport and the link layer on the thread it lives on (the
-// link thread) and destroys them there again.
-class SC_EthernetLinkLayerFactory final : public QObject
+// link thread) and destroys them there again. A test may put a link that
+// misbehaves in its place by overriding Start().
+class SC_EthernetLinkLayerFactory : public QObject
 {
     Q_OBJECT
 
@@ -28,7 +29,7 @@ signals:
     void Started();
 
 public slots:
-    void Start();
+    virtual void Start();
     void Stop();
 
 private:

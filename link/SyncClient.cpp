@@ -3,6 +3,7 @@
 #include "link/SC_LinkEffects.h"
 #include "core/BucketMaster.h"
 #include "app/Security.h"
+#include "core/SC_Timer.h"
 #include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/EventLogTable.h"
@@ -158,6 +159,7 @@ SyncClient::SyncClient()
     : m_eventLog(new sc_LkEventLog(this, this))
     , m_pointManagerServices(new sc_LkPointManagerServices(this, this))
     , m_logManagerServices(new sc_LkLogManagerServices(this))
+    , m_persistenceTimer(SC_Timer::create(this))
 {
     qRegisterMetaType<SyncPacket>("SyncPacket");
     qRegisterMetaType<BucketCmd>("BucketCmd");
@@ -186,7 +188,7 @@ SyncClient::~SyncClient()
     // A synchroniser talks to this client's event log; it cannot outlive it.
     EventLog::HistoricEventsSynchronizer::destroyInstance();
     m_packetHandlers.clear();
-    m_persistenceTimer.stop();
+    m_persistenceTimer->stop();
     if (s_instance == this)
         s_instance = nullptr;
 }
@@ -257,14 +259,14 @@ void SyncClient::initPersistence()
 {
     m_syncPages.load();
     writeLinkStatusKey();
-    connect(&m_persistenceTimer, &QTimer::timeout, this, &SyncClient::PersistenceTimeout,
+    connect(m_persistenceTimer, &SC_Timer::timeout, this, &SyncClient::PersistenceTimeout,
             Qt::UniqueConnection);
-    m_persistenceTimer.setInterval(PersistenceIntervalMs);
+    m_persistenceTimer->setInterval(PersistenceIntervalMs);
 }
 
 void SyncClient::stopPersistenceTimer()
 {
-    m_persistenceTimer.stop();
+    m_persistenceTimer->stop();
 }
 
 void SyncClient::PersistenceTimeout()

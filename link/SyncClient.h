@@ -28,6 +28,7 @@ class SC_PacketBuffer;
 class SC_PacketHandler;
 class SC_PointsIndividual;
 class SC_PointsWildCard;
+class SC_Timer;
 class SC_SupervisionPacket;
 class SC_TESKSupportPacket;
 class sc_LkEventLog;
@@ -318,7 +319,7 @@ private:
     QMap<int, SC_PacketHandler *> m_packetHandlers;
     bool m_linkUp = false;
     quint8 m_linkStatus = 0;
-    QTimer m_persistenceTimer;
+    SC_Timer *m_persistenceTimer;
     sc_syncPages m_syncPages;
     bool m_faultActive = false;
     bool m_walkTestActive = false;

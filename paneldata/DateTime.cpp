@@ -1,6 +1,7 @@
 #include "paneldata/DateTime.h"
 
 #include "core/GlobalConstants.h"
+#include "core/SC_Timer.h"
 #include "core/TeskGlobalConfig.h"
 
 #include <QCoreApplication>
@@ -53,10 +54,10 @@ DateTime *DateTime::instance()
 }
 
 DateTime::DateTime()
+    : m_timer(SC_Timer::create(this))
 {
-    connect(&m_timer, &QTimer::timeout, this, &DateTime::clientUpdater);
-    m_timer.setInterval(TickMs);
-    m_timer.start();
+    connect(m_timer, &SC_Timer::timeout, this, &DateTime::clientUpdater);
+    m_timer->start(TickMs);
 }
 
 void DateTime::clientUpdater()

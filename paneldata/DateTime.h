@@ -3,7 +3,8 @@
 #include <QDateTime>
 #include <QObject>
 #include <QString>
-#include <QTimer>
+
+class SC_Timer;
 
 // Panel time: the controller counts whole seconds since 1992-01-01 00:00:00
 // (panel seconds). DateTime converts them, keeps the engine's picture of the
@@ -38,8 +39,6 @@ public:
     static void setClock(Clock clock);
     static void resetOffset();
 
-    const QTimer &timer() const { return m_timer; }
-
 public slots:
     void clientUpdater();
 
@@ -50,5 +49,5 @@ signals:
 private:
     DateTime();
 
-    QTimer m_timer;
+    SC_Timer *m_timer;
 };

@@ -1,5 +1,6 @@
 #include "paneldata/WalkTestHandler.h"
 
+#include "core/SC_Timer.h"
 #include "core/TeskGlobalConfig.h"
 
 #include <QDebug>
@@ -19,10 +20,11 @@ WalkTestHandler *WalkTestHandler::instance()
 }
 
 WalkTestHandler::WalkTestHandler()
+    : m_stopGuard(SC_Timer::create(this))
 {
-    m_stopGuard.setSingleShot(true);
-    m_stopGuard.setInterval(StopGuardMs);
-    connect(&m_stopGuard, &QTimer::timeout, this, &WalkTestHandler::clearBlockStopWalktest);
+    m_stopGuard->setSingleShot(true);
+    m_stopGuard->setInterval(StopGuardMs);
+    connect(m_stopGuard, &SC_Timer::timeout, this, &WalkTestHandler::clearBlockStopWalktest);
 }
 
 WalkTestHandler::~WalkTestHandler() = default;
@@ -126,12 +128,7 @@ void WalkTestHandler::holdStop(quint8 requestedNode)
 {
     m_requestedNode = requestedNode;
     m_stopBlocked = true;
-    m_stopGuard.start();
-}
-
-void WalkTestHandler::setStopGuardInterval(int milliseconds)
-{
-    m_stopGuard.setInterval(milliseconds);
+    m_stopGuard->start();
 }
 
 void WalkTestHandler::clearBlockStopWalktest()

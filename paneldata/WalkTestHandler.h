@@ -4,9 +4,10 @@
 
 #include <QDateTime>
 #include <QObject>
-#include <QTimer>
 
 #include <array>
+
+class SC_Timer;
 
 // The walk-test progress of every panel of the network, as the controller
 // reports it, with when each panel's walk test began and last changed; the
@@ -37,7 +38,6 @@ public:
     // becomes the selection, and stops are held back for the guard time.
     void holdStop(quint8 requestedNode);
     bool isStopBlocked() const { return m_stopBlocked; }
-    void setStopGuardInterval(int milliseconds);
 
     void setSelectedNode(quint8 node);
     quint8 getCurrentNode() const;
@@ -69,5 +69,5 @@ private:
     quint8 m_selectedNode = NoNode;
     quint8 m_requestedNode = NoRequest;
     bool m_stopBlocked = false;
-    QTimer m_stopGuard;
+    SC_Timer *m_stopGuard;
 };

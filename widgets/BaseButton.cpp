@@ -1,5 +1,7 @@
 #include "widgets/BaseButton.h"
 
+#include "core/SC_Timer.h"
+
 #include <QDebug>
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,11 +22,11 @@ BaseButton::BaseButton(QWidget *parent, int buttonType, int longPressDelay)
     : QAbstractButton(parent)
     , m_buttonType(checkedType(buttonType))
     , m_longPressDelay(longPressDelay)
-    , m_longPressTimer(new QTimer(this))
+    , m_longPressTimer(SC_Timer::create(this))
 {
     m_longPressTimer->setSingleShot(true);
     m_longPressTimer->setObjectName(QStringLiteral("longPressTimer"));
-    connect(m_longPressTimer, &QTimer::timeout, this, &BaseButton::mouseHeld);
+    connect(m_longPressTimer, &SC_Timer::timeout, this, &BaseButton::mouseHeld);
     ButtonSkinCache::instance().acquire(m_buttonType);
     applySkin();
 }

@@ -4,7 +4,8 @@
 
 #include <QAbstractButton>
 #include <QString>
-#include <QTimer>
+
+class SC_Timer;
 
 // Base of every touch button: draws one image of its skin and nothing else.
 // Labels and icons on top are child widgets of the subclasses. Its own click
@@ -78,5 +79,5 @@ private:
     bool m_light = false;
     ButtonSkinCache::Skin m_images;
     int m_longPressDelay;
-    QTimer *m_longPressTimer;
+    SC_Timer *m_longPressTimer;
 };

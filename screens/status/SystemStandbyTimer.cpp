@@ -1,5 +1,7 @@
 #include "screens/status/SystemStandbyTimer.h"
 
+#include "core/SC_Timer.h"
+
 SystemStandbyTimer *SystemStandbyTimer::instance()
 {
     static SystemStandbyTimer timer;
@@ -7,9 +9,15 @@ SystemStandbyTimer *SystemStandbyTimer::instance()
 }
 
 SystemStandbyTimer::SystemStandbyTimer()
+    : m_timer(SC_Timer::create(this))
 {
-    m_timer.setInterval(TickMs);
-    connect(&m_timer, &QTimer::timeout, this, &SystemStandbyTimer::tick);
+    m_timer->setInterval(TickMs);
+    connect(m_timer, &SC_Timer::timeout, this, &SystemStandbyTimer::tick);
+}
+
+bool SystemStandbyTimer::isRunning() const
+{
+    return m_timer->isActive();
 }
 
 void SystemStandbyTimer::startCountdown(quint16 seconds, int kind)
@@ -24,14 +32,14 @@ void SystemStandbyTimer::startCountdown(quint16 seconds, int kind)
         stopCountdown();
     if (!isRunning()) {
         emit StandbyTimerStart();
-        m_timer.start();
+        m_timer->start();
         m_kind = kind;
     }
 }
 
 void SystemStandbyTimer::stopCountdown()
 {
-    m_timer.stop();
+    m_timer->stop();
     emit StandbyTimerStop();
 }
 

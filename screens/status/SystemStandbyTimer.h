@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QObject>
-#include <QTimer>
+
+class SC_Timer;
 
 // Counts the controller's standby countdown down locally, one tick a
 // second, between the controller's reports. Kind 1 is the second kind of
@@ -20,7 +21,7 @@ public:
     void startCountdown(quint16 seconds, int kind);
     void stopCountdown();
 
-    bool isRunning() const { return m_timer.isActive(); }
+    bool isRunning() const;
     quint16 remainingSeconds() const { return m_seconds; }
     int kind() const { return m_kind; }
 
@@ -33,7 +34,7 @@ private:
 
     void tick();
 
-    QTimer m_timer;
+    SC_Timer *m_timer;
     quint16 m_seconds = 0;
     int m_kind = 0;
 };

@@ -1,4 +1,4 @@
-#include "CoarseTimer.h"
+#include "FakeClock.h"
 #include "app/AUK_30001.h"
 #include "app/FireTimer.h"
 #include "app/PageStack.h"
@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int ReshowMs = 300;
+constexpr int ReshowMs = FireTimer::ReshowMs;
 
 class AUK_30002 final : public Page
 {
@@ -74,15 +74,15 @@ private slots:
 private:
     void startFire();
 
+    FakeClock m_clock;
     int m_fireShows = 0;
-    QElapsedTimer m_sinceShow;
 };
 
 void tst_FireTimer::initTestCase()
 {
     static QTemporaryDir dir;
     QVERIFY(QDir::setCurrent(dir.path()));
-    FireTimer::instance()->setInterval(ReshowMs);
+    FireTimer::instance();
     // Out of the way: the system state enters its first connection state.
     QTRY_VERIFY(SystemState::instance(true)->isDisconnected());
 }
@@ -93,7 +93,6 @@ void tst_FireTimer::init()
     stack()->setHomeScreenFactory([](int, int) { return new AUK_30002; });
     stack()->setFireScreenFactory([this](int, bool) {
         ++m_fireShows;
-        m_sinceShow.start();
         return new AUK_30086;
     });
     stack()->push(new AUK_30001);
@@ -127,9 +126,13 @@ void tst_FireTimer::reshowsWithoutInput()
 {
     startFire();
     stack()->push(new Screen);
-    QTRY_COMPARE_WITH_TIMEOUT(m_fireShows, 2, 5000);
+    m_clock.advance(ReshowMs - 1);
+    QCOMPARE(m_fireShows, 1);
+    m_clock.advance(1);
+    QCOMPARE(m_fireShows, 2);
     QCOMPARE(stack()->pageNames(), names({"AUK_30001", "AUK_30002", "AUK_30086"}));
-    QTRY_COMPARE_WITH_TIMEOUT(m_fireShows, 3, 5000);
+    m_clock.advance(ReshowMs);
+    QCOMPARE(m_fireShows, 3);
 }
 
 // A touch restarts the period: the next re-show comes a whole period after
@@ -137,13 +140,13 @@ void tst_FireTimer::reshowsWithoutInput()
 void tst_FireTimer::inputPostponesTheReshow()
 {
     startFire();
-    QTRY_VERIFY_WITH_TIMEOUT(m_sinceShow.elapsed() >= ReshowMs * 2 / 3, 5000);
+    m_clock.advance(ReshowMs * 2 / 3);
     QCOMPARE(m_fireShows, 1);
-    QElapsedTimer sinceTouch;
-    sinceTouch.start();
     emit InputSignaller::instance()->userInputReceived();
-    QTRY_COMPARE_WITH_TIMEOUT(m_fireShows, 2, 5000);
-    QVERIFY2(sinceTouch.elapsed() >= earliestCoarseTimeout(ReshowMs), qPrintable(QString::number(sinceTouch.elapsed())));
+    m_clock.advance(ReshowMs - 1);
+    QCOMPARE(m_fireShows, 1);
+    m_clock.advance(1);
+    QCOMPARE(m_fireShows, 2);
 }
 
 void tst_FireTimer::secondFireStartChangesNothing()

@@ -1,4 +1,4 @@
-#include "CoarseTimer.h"
+#include "FakeClock.h"
 #include "app/AUK_30001.h"
 #include "core/BucketMaster.h"
 #include "app/DelaySignal.h"
@@ -21,6 +21,7 @@
 
 namespace {
 
+// Shorter than the operator's log-out time, which would end a log-on first.
 constexpr int QuietMs = 100;
 const QString Idle = QStringLiteral("QuiesentState");
 const QString Timing = QStringLiteral("QuiescentTimingState");
@@ -94,6 +95,7 @@ private slots:
 private:
     void reachIdle();
 
+    FakeClock m_clock;
     std::unique_ptr<QuiescentStateMachine> m_machine;
 };
 
@@ -132,13 +134,14 @@ void tst_Quiescent::reachIdle()
 {
     setLinkUp(true);
     QTRY_COMPARE(m_machine->currentState(), Timing);
-    QTRY_COMPARE_WITH_TIMEOUT(m_machine->currentState(), Idle, 5000);
+    m_clock.advance(QuietMs);
+    QTRY_COMPARE(m_machine->currentState(), Idle);
 }
 
 void tst_Quiescent::startsOffWithoutAConnection()
 {
     QVERIFY(!m_machine->isQuiescentAllowed());
-    QTest::qWait(QuietMs * 2);
+    m_clock.advance(QuietMs * 2);
     QCOMPARE(m_machine->currentState(), Off);
     QCOMPARE(stack()->count(), 2);
 }
@@ -150,7 +153,10 @@ void tst_Quiescent::idleAfterAQuietPeriodHomeOnTouch()
     QTRY_COMPARE(m_machine->currentState(), Timing);
     QCOMPARE(stack()->count(), 3);
 
-    QTRY_COMPARE_WITH_TIMEOUT(m_machine->currentState(), Idle, 5000);
+    m_clock.advance(QuietMs - 1);
+    QCOMPARE(m_machine->currentState(), Timing);
+    m_clock.advance(1);
+    QTRY_COMPARE(m_machine->currentState(), Idle);
     QCOMPARE(stack()->pageNames(), QStringList{QStringLiteral("AUK_30001")});
 
     touch();
@@ -162,16 +168,15 @@ void tst_Quiescent::inputKeepsThePanelAwake()
 {
     setLinkUp(true);
     QTRY_COMPARE(m_machine->currentState(), Timing);
-    QElapsedTimer clock;
-    clock.start();
     // Touches more often than the quiet period keep the panel out of its
     // idle view for as long as they go on.
-    while (clock.elapsed() < QuietMs * 3) {
+    for (int touches = 0; touches < 12; ++touches) {
         touch();
-        QTest::qWait(QuietMs / 4);
+        m_clock.advance(QuietMs / 4);
         QCOMPARE(m_machine->currentState(), Timing);
     }
-    QTRY_COMPARE_WITH_TIMEOUT(m_machine->currentState(), Idle, 5000);
+    m_clock.advance(QuietMs);
+    QTRY_COMPARE(m_machine->currentState(), Idle);
 }
 
 void tst_Quiescent::nothingIdlesWhileActive_data()
@@ -219,14 +224,17 @@ void tst_Quiescent::nothingIdlesWhileActive()
     }
     QTRY_COMPARE(m_machine->currentState(), Off);
     stack()->push(new Screen);
-    QTest::qWait(QuietMs * 3);
+    m_clock.advance(QuietMs * 3);
     QCOMPARE(m_machine->currentState(), Off);
     QVERIFY(stack()->isTopPage(QStringLiteral("Screen")));
 
     // Once it ends, a whole quiet period must pass again.
     end();
     QTRY_COMPARE(m_machine->currentState(), Timing);
-    QTRY_COMPARE_WITH_TIMEOUT(m_machine->currentState(), Idle, 5000);
+    m_clock.advance(QuietMs - 1);
+    QCOMPARE(m_machine->currentState(), Timing);
+    m_clock.advance(1);
+    QTRY_COMPARE(m_machine->currentState(), Idle);
 }
 
 void tst_Quiescent::fireInTheIdleView()
@@ -341,7 +349,7 @@ void tst_Quiescent::logOnWithKeyAccessStaysIdle()
     reachIdle();
     TeskGlobalConfig::instance()->setKeyswitchEnabled(true);
     Security::instance()->permissionsUpdate(5, 3);
-    QTest::qWait(50);
+    m_clock.advance(QuietMs);
     QCOMPARE(m_machine->currentState(), Idle);
 }
 
@@ -361,14 +369,14 @@ void tst_Quiescent::delayTurnsABurstIntoOne()
 
     // A signal 100 ms after the first adds nothing; the one signalReady()
     // comes the delay after the first.
-    QElapsedTimer clock;
-    clock.start();
     source.setObjectName(QStringLiteral("first"));
-    QTRY_VERIFY(clock.elapsed() >= 100);
+    m_clock.advance(100);
     source.setObjectName(QStringLiteral("second"));
-    QVERIFY(ready.wait(5000));
-    QVERIFY2(clock.elapsed() >= earliestCoarseTimeout(300), qPrintable(QString::number(clock.elapsed())));
-    QTest::qWait(400);
+    m_clock.advance(199);
+    QCOMPARE(ready.count(), 0);
+    m_clock.advance(1);
+    QCOMPARE(ready.count(), 1);
+    m_clock.advance(400);
     QCOMPARE(ready.count(), 1);
 }
 

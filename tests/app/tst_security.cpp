@@ -1,8 +1,10 @@
 #include "app/Security.h"
+#include "core/SC_Timer.h"
 #include "core/TeskGlobalConfig.h"
 #include "link/SC_PacketBuffer.h"
 #include "link/SyncClient.h"
 
+#include "FakeClock.h"
 #include "MessageCapture.h"
 
 #include <QDirIterator>
@@ -64,6 +66,7 @@ private slots:
     void logonRequestLayout();
 
 private:
+    FakeClock m_clock;
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<Security> m_security;
     std::unique_ptr<QSignalSpy> m_sent;
@@ -177,10 +180,10 @@ void tst_Security::inactivityLogsOutLocallyAndAtThePanel()
     QSignalSpy changed(m_security.get(), &Security::permissionsChanged);
     QSignalSpy loggedOut(m_security.get(), &Security::logoutNotify);
     m_security->permissionsUpdate(5, 12);
-    m_security->inactivityTimer().setInterval(50);
-    m_security->inactivityTimer().start();
-
-    QVERIFY(loggedOut.wait(5000));
+    m_clock.advance(Security::EngineerLogoutMs - 1);
+    QCOMPARE(loggedOut.count(), 0);
+    m_clock.advance(1);
+    QCOMPARE(loggedOut.count(), 1);
     QCOMPARE(m_security->accessLevel(), TESKEnumHolder::EN54_NOT_LOGGED_IN);
     QCOMPARE(m_security->userId(), quint8(255));
     QCOMPARE(changed.last().first().value<Level>(), TESKEnumHolder::EN54_NOT_LOGGED_IN);
@@ -194,13 +197,13 @@ void tst_Security::inputRestartsOnlyARunningClock()
     QVERIFY(!m_security->inactivityTimer().isActive());
 
     m_security->permissionsUpdate(5, 3);
-    QTimer &clock = m_security->inactivityTimer();
-    clock.setInterval(2000);
-    clock.start();
-    QTRY_VERIFY_WITH_TIMEOUT(clock.remainingTime() < 1500, 5000);
+    m_clock.advance(Security::OperatorLogoutMs / 2);
     m_security->kickTimeoutClock();
-    QVERIFY(clock.isActive());
-    QVERIFY(clock.remainingTime() > 1800);
+    QVERIFY(m_security->inactivityTimer().isActive());
+    m_clock.advance(Security::OperatorLogoutMs - 1);
+    QCOMPARE(m_security->accessLevel(), TESKEnumHolder::EN54_LOGGED_IN);
+    m_clock.advance(1);
+    QCOMPARE(m_security->accessLevel(), TESKEnumHolder::EN54_NOT_LOGGED_IN);
 }
 
 void tst_Security::keySwitch_data()

@@ -11,15 +11,15 @@ public:
     {
     }
 
-    void start(int milliseconds) override
-    {
-        m_interval = milliseconds;
-        m_due = m_now + milliseconds;
-        m_active = true;
-    }
     void stop() override { m_active = false; }
     bool isActive() const override { return m_active; }
     void setSingleShot(bool singleShot) override { m_singleShot = singleShot; }
+
+    void arm(int milliseconds) override
+    {
+        m_due = m_now + milliseconds;
+        m_active = true;
+    }
 
     qint64 due() const { return m_due; }
     void fire()
@@ -27,14 +27,13 @@ public:
         if (m_singleShot)
             m_active = false;
         else
-            m_due += m_interval;
+            m_due += interval();
         emit timeout();
     }
 
 private:
     const qint64 &m_now;
     qint64 m_due = 0;
-    int m_interval = 0;
     bool m_active = false;
     bool m_singleShot = false;
 };

@@ -108,6 +108,9 @@ private slots:
     void execStatement_bindsValues();
     void execStatement_trims();
     void execStatement_failure();
+    void execStatement_failedTransaction_data();
+    void execStatement_failedTransaction();
+    void insert_refusedTransaction();
     void clearTable();
     void leftoverFile_data();
     void leftoverFile();
@@ -622,6 +625,70 @@ void TestEventLogDb::execStatement_failure()
     // The failed statements left no transaction open.
     QVERIFY(insertLive(makeEvent(6)));
     QCOMPARE(rowCount(), 2);
+}
+
+void TestEventLogDb::execStatement_failedTransaction_data()
+{
+    QTest::addColumn<QStringList>("setup");
+    QTest::addColumn<QString>("teardown");
+    QTest::addColumn<QString>("warning");
+
+    // A deferred foreign key is checked only at commit: the update itself
+    // succeeds and the commit is refused.
+    QTest::newRow("commit refused")
+        << QStringList{QStringLiteral("PRAGMA foreign_keys = ON"),
+                       QStringLiteral("CREATE TABLE Parent (id INTEGER PRIMARY KEY)"),
+                       QStringLiteral("CREATE TABLE Child (parent INTEGER REFERENCES Parent (id) "
+                                      "DEFERRABLE INITIALLY DEFERRED)"),
+                       QStringLiteral("CREATE TRIGGER orphan AFTER UPDATE ON EventLog "
+                                      "BEGIN INSERT INTO Child VALUES (42); END")}
+        << QString() << "commit failed";
+    // A transaction already open on the connection cannot be begun again;
+    // committing it would store what its owner has not finished.
+    QTest::newRow("begin refused") << QStringList{QStringLiteral("BEGIN")} << QStringLiteral("ROLLBACK")
+                                   << "cannot begin a transaction";
+}
+
+void TestEventLogDb::execStatement_failedTransaction()
+{
+    QFETCH(QStringList, setup);
+    QFETCH(QString, teardown);
+    QFETCH(QString, warning);
+    QVERIFY(insertLive(makeEvent(5)));
+    QSqlQuery query;
+    for (const QString &statement : setup)
+        QVERIFY2(query.exec(statement), qPrintable(query.lastError().text()));
+    MessageCapture capture;
+
+    QVERIFY(!db()->execStatement(QStringLiteral("UPDATE EventLog SET acceptStatus = 7")));
+
+    QVERIFY(capture.contains(QStringLiteral("EL_EventLogDBbase::execStatement")));
+    QVERIFY(capture.contains(warning));
+    QCOMPARE(EventFixtures::column(QStringLiteral("SELECT acceptStatus FROM EventLog")), QVector<qint64>{3});
+    if (!teardown.isEmpty())
+        QVERIFY2(query.exec(teardown), qPrintable(query.lastError().text()));
+    // No transaction was left open: the next event is stored on its own.
+    QVERIFY(insertLive(makeEvent(6)));
+    QCOMPARE(storedSeqNos(), (QVector<qint64>{5, 6}));
+}
+
+void TestEventLogDb::insert_refusedTransaction()
+{
+    QVERIFY(insertLive(makeEvent(5)));
+    QSqlQuery outer;
+    QVERIFY(outer.exec(QStringLiteral("BEGIN")));
+    MessageCapture capture;
+    DbSignalLog signalLog(db());
+
+    QVERIFY(!insertLive(makeEvent(6, EventLog::CategoryFire)));
+
+    QVERIFY(capture.contains(QStringLiteral("cannot begin a transaction")));
+    QCOMPARE(storedSeqNos(), QVector<qint64>{5});
+    QCOMPARE(signalLog.log, QStringList{"logUpdated"});
+    QCOMPARE(db()->latestCurrSeqNo(), EventLog::SeqNum_t(5));
+    QVERIFY(outer.exec(QStringLiteral("ROLLBACK")));
+    QVERIFY(insertLive(makeEvent(6)));
+    QCOMPARE(storedSeqNos(), (QVector<qint64>{5, 6}));
 }
 
 void TestEventLogDb::clearTable()

@@ -25,10 +25,12 @@ public:
         connect(&m_timer, &QTimer::timeout, this, &SC_Timer::timeout);
     }
 
-    void start(int milliseconds) override { m_timer.start(milliseconds / m_scale); }
     void stop() override { m_timer.stop(); }
     bool isActive() const override { return m_timer.isActive(); }
     void setSingleShot(bool singleShot) override { m_timer.setSingleShot(singleShot); }
+
+protected:
+    void arm(int milliseconds) override { m_timer.start(milliseconds / m_scale); }
 
 private:
     QTimer m_timer;

@@ -1,5 +1,7 @@
 #include "widgets/BaseButton.h"
+#include "core/SC_Timer.h"
 
+#include "FakeClock.h"
 #include "WidgetTest.h"
 #include "MessageCapture.h"
 #include "WidgetShot.h"
@@ -73,7 +75,10 @@ private slots:
         QSignalSpy clicks(&button, &BaseButton::clicked);
 
         QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(10, 10));
-        QTRY_COMPARE(presses.count(), 1);
+        m_clock.advance(19);
+        QCOMPARE(presses.count(), 0);
+        m_clock.advance(1);
+        QCOMPARE(presses.count(), 1);
         QCOMPARE(presses.at(0).at(0).toString(), QStringLiteral("down"));
         QCOMPARE(clicks.count(), 0);
         QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(10, 10));
@@ -87,7 +92,7 @@ private slots:
         button.show();
         QSignalSpy presses(&button, &BaseButton::longPress);
         QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(10, 10));
-        auto *timer = button.findChild<QTimer *>(QStringLiteral("longPressTimer"));
+        auto *timer = button.findChild<SC_Timer *>(QStringLiteral("longPressTimer"));
         QVERIFY(timer);
         QVERIFY(!timer->isActive());
         // Even a delay that runs out after the release reports nothing.
@@ -111,7 +116,7 @@ private slots:
         BaseButton button(window(), BaseButton::SCROLL_BUTTON, 0);
         button.show();
         QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(10, 10));
-        QVERIFY(!button.findChild<QTimer *>(QStringLiteral("longPressTimer"))->isActive());
+        QVERIFY(!button.findChild<SC_Timer *>(QStringLiteral("longPressTimer"))->isActive());
         QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(10, 10));
     }
 
@@ -209,6 +214,9 @@ private slots:
         QVERIFY(button.setProperty("buttonType", QStringLiteral("POPUP_BUTTON")));
         QCOMPARE(button.buttonType(), BaseButton::POPUP_BUTTON);
     }
+
+private:
+    FakeClock m_clock;
 };
 
 QTEST_MAIN(tst_BaseButton)
