@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/LkFunctionCode.h"
 #include "link/SC_LkSpeakBasePacket.h"
 
 // The operator accepted an event (function code 141). Payload: node,
@@ -9,7 +10,7 @@
 class SC_AcceptLogEventPacket final : public SC_LkSpeakBasePacket
 {
 public:
-    static constexpr int FunctionCode = 141;
+    static constexpr int FunctionCode = LkFunctionCode::AcceptLogEvent;
 
     struct Event
     {

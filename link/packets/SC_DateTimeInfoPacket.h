@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/LkFunctionCode.h"
 #include "link/SC_LkSpeakBasePacket.h"
 
 // The controller's clock (function code 147). Payload: one byte not used |
@@ -7,7 +8,7 @@
 class SC_DateTimeInfoPacket final : public SC_LkSpeakBasePacket
 {
 public:
-    static constexpr int FunctionCode = 147;
+    static constexpr int FunctionCode = LkFunctionCode::DateTimeInfo;
     static constexpr int PayloadLength = 5;
 
     explicit SC_DateTimeInfoPacket(const QSharedPointer<SC_PacketBuffer> &received);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/LkFunctionCode.h"
 #include "link/SC_LkSpeakBasePacket.h"
 
 #include <QMetaType>
@@ -19,7 +20,7 @@ class SyncClient;
 class SC_EventLogAckPacket final : public SC_LkSpeakBasePacket
 {
 public:
-    static constexpr int FunctionCode = 146;
+    static constexpr int FunctionCode = LkFunctionCode::EventLogAck;
     static constexpr int PayloadLength = 6;
 
     enum AckType : quint8 {

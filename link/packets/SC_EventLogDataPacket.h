@@ -1,6 +1,7 @@
 #pragma once
 
 #include "eventlog/EventData.h"
+#include "link/LkFunctionCode.h"
 #include "link/SC_LkSpeakBasePacket.h"
 
 #include <QMetaType>
@@ -19,7 +20,7 @@
 class SC_EventLogDataPacket final : public SC_LkSpeakBasePacket
 {
 public:
-    static constexpr int FunctionCode = 139;
+    static constexpr int FunctionCode = LkFunctionCode::EventLogData;
     static constexpr int MinimumPayload = 31;
     static constexpr quint8 InfoTextFollows = 4;
     static constexpr quint8 NoInfoText = 255;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/LkFunctionCode.h"
 #include "link/SC_LkSpeakBasePacket.h"
 
 // Ends a historic client's registration (function code 143). Payload: the
@@ -7,7 +8,7 @@
 class SC_EventLogDeRegistrationReqPkt final : public SC_LkSpeakBasePacket
 {
 public:
-    static constexpr int FunctionCode = 143;
+    static constexpr int FunctionCode = LkFunctionCode::EventLogDeRegistration;
 
     SC_EventLogDeRegistrationReqPkt(quint16 clientId, const SC_RequestAddress &address);
 

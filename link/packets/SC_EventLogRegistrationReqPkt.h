@@ -1,6 +1,7 @@
 #pragma once
 
 #include "eventlog/RegistrationFilter.h"
+#include "link/LkFunctionCode.h"
 #include "link/SC_LkSpeakBasePacket.h"
 
 // Registers a historic client with the controller's event-log service
@@ -10,7 +11,7 @@
 class SC_EventLogRegistrationReqPkt final : public SC_LkSpeakBasePacket
 {
 public:
-    static constexpr int FunctionCode = 142;
+    static constexpr int FunctionCode = LkFunctionCode::EventLogRegistration;
 
     struct Values
     {

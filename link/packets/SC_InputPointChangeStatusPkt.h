@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/LkFunctionCode.h"
 #include "link/SC_LkSpeakBasePacket.h"
 #include "link/SC_RequestPacket.h"
 
@@ -11,7 +12,7 @@
 class SC_InputPointChangeStatusPkt final : public SC_RequestPacket<SC_LkSpeakBasePacket>
 {
 public:
-    static constexpr int FunctionCode = 37;
+    static constexpr int FunctionCode = LkFunctionCode::InputPointChangeStatus;
     static constexpr quint8 Active = 0x80;
 
     struct Change

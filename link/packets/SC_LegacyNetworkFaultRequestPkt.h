@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/LkFunctionCode.h"
 #include "link/SC_LkSpeakBasePacket.h"
 #include "link/SC_RequestPacket.h"
 
@@ -8,7 +9,7 @@
 class SC_LegacyNetworkFaultRequestPkt final : public SC_RequestPacket<SC_LkSpeakBasePacket>
 {
 public:
-    static constexpr int FunctionCode = 5;
+    static constexpr int FunctionCode = LkFunctionCode::LegacyNetworkFaultRequest;
 
     SC_LegacyNetworkFaultRequestPkt(int layoutKind, quint8 node);
 };

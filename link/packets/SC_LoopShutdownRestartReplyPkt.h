@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/LkFunctionCode.h"
 #include "link/LoopShutdownRestartReply.h"
 #include "link/SC_LkSpeakBasePacket.h"
 
@@ -10,7 +11,7 @@ class SyncClient;
 class SC_LoopShutdownRestartReplyPkt final : public SC_LkSpeakBasePacket
 {
 public:
-    static constexpr int FunctionCode = 180;
+    static constexpr int FunctionCode = LkFunctionCode::LoopShutdownRestartReply;
     static constexpr int PayloadLength = 4;
 
     SC_LoopShutdownRestartReplyPkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client);

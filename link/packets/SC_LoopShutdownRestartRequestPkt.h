@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/LkFunctionCode.h"
 #include "link/SC_LkSpeakBasePacket.h"
 #include "link/SC_RequestPacket.h"
 
@@ -8,7 +9,7 @@
 class SC_LoopShutdownRestartRequestPkt final : public SC_RequestPacket<SC_LkSpeakBasePacket>
 {
 public:
-    static constexpr int FunctionCode = 179;
+    static constexpr int FunctionCode = LkFunctionCode::LoopShutdownRestartRequest;
 
     SC_LoopShutdownRestartRequestPkt(quint8 panel, quint8 loop, quint8 restart, int layoutKind);
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/LkFunctionCode.h"
 #include "link/SC_LkSpeakBasePacket.h"
 #include "link/SC_RequestPacket.h"
 
@@ -12,7 +13,7 @@
 class SC_ManualTextRequest final : public SC_RequestPacket<SC_LkSpeakBasePacket>
 {
 public:
-    static constexpr int FunctionCode = 116;
+    static constexpr int FunctionCode = LkFunctionCode::ManualTextRequest;
 
     SC_ManualTextRequest(quint8 panel, quint8 channelKind, quint8 channelAddress, quint8 channelNumber,
                          quint8 point, int language, int layoutKind);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/LkFunctionCode.h"
 #include "link/SC_LkSpeakBasePacket.h"
 #include "link/SC_RequestPacket.h"
 
@@ -8,7 +9,7 @@
 class SC_NetworkFaultRequestPkt final : public SC_RequestPacket<SC_LkSpeakBasePacket>
 {
 public:
-    static constexpr int FunctionCode = 9;
+    static constexpr int FunctionCode = LkFunctionCode::NetworkFaultRequest;
     static constexpr quint16 FirstAddress = 28;
 
     SC_NetworkFaultRequestPkt(int layoutKind, quint8 node, quint8 kind);

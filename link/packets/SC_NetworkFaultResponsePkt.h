@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/LkFunctionCode.h"
 #include "link/SC_LkSpeakBasePacket.h"
 
 #include <array>
@@ -16,8 +17,8 @@
 class SC_NetworkFaultResponsePkt final : public SC_LkSpeakBasePacket
 {
 public:
-    static constexpr int LegacyFunctionCode = 6;
-    static constexpr int FunctionCode = 10;
+    static constexpr int LegacyFunctionCode = LkFunctionCode::LegacyNetworkFaultResponse;
+    static constexpr int FunctionCode = LkFunctionCode::NetworkFaultResponse;
     static constexpr int CounterCount = 17;
 
     SC_NetworkFaultResponsePkt(const QSharedPointer<SC_PacketBuffer> &received, bool legacy);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/LkFunctionCode.h"
 #include "link/SC_LkSpeakBasePacket.h"
 #include "link/SC_RequestPacket.h"
 
@@ -9,7 +10,7 @@
 class SC_NextPointInformationPacket final : public SC_RequestPacket<SC_LkSpeakBasePacket>
 {
 public:
-    static constexpr int FunctionCode = 150;
+    static constexpr int FunctionCode = LkFunctionCode::NextPointInformation;
 
     SC_NextPointInformationPacket(quint8 panel, quint16 cursor, int layoutKind);
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/LkFunctionCode.h"
 #include "link/SC_LkSpeakBasePacket.h"
 
 class SyncClient;
@@ -10,7 +11,7 @@ class SyncClient;
 class SC_PointCommandReplyPacket final : public SC_LkSpeakBasePacket
 {
 public:
-    static constexpr int FunctionCode = 156;
+    static constexpr int FunctionCode = LkFunctionCode::PointCommandReply;
     static constexpr int PayloadLength = 6;
 
     SC_PointCommandReplyPacket(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/LkFunctionCode.h"
 #include "link/SC_LkSpeakBasePacket.h"
 #include "link/SC_RequestPacket.h"
 
@@ -12,7 +13,7 @@
 class SC_PointInformationPacket final : public SC_RequestPacket<SC_LkSpeakBasePacket>
 {
 public:
-    static constexpr int FunctionCode = 148;
+    static constexpr int FunctionCode = LkFunctionCode::PointInformation;
     static constexpr quint8 WholeChannel = 255;
 
     // The first point of the channel.

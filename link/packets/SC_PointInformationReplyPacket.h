@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/LkFunctionCode.h"
 #include "link/PointValueDetails.h"
 #include "link/SC_LkSpeakBasePacket.h"
 #include "link/SimplePointInfo.h"
@@ -21,7 +22,7 @@ class SyncClient;
 class SC_PointInformationReplyPacket final : public SC_LkSpeakBasePacket
 {
 public:
-    static constexpr int FunctionCode = 149;
+    static constexpr int FunctionCode = LkFunctionCode::PointInformationReply;
     static constexpr int FixedPayload = 67;
 
     SC_PointInformationReplyPacket(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/LkFunctionCode.h"
 #include "link/SC_LkSpeakBasePacket.h"
 #include "link/SC_RequestPacket.h"
 
@@ -11,7 +12,7 @@
 class SC_PrintReportBasePkt : public SC_RequestPacket<SC_LkSpeakBasePacket>
 {
 public:
-    static constexpr int FunctionCode = 158;
+    static constexpr int FunctionCode = LkFunctionCode::PrintReport;
 
     // Where the report goes and the parameter every report carries.
     struct Target

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/LkFunctionCode.h"
 #include "link/SC_LkSpeakBasePacket.h"
 
 // The outcome of a print request (function code 157), shown in a popup.
@@ -7,7 +8,7 @@
 class SC_PrintReportReplyPkt final : public SC_LkSpeakBasePacket
 {
 public:
-    static constexpr int FunctionCode = 157;
+    static constexpr int FunctionCode = LkFunctionCode::PrintReportReply;
     static constexpr int PayloadLength = 2;
 
     explicit SC_PrintReportReplyPkt(const QSharedPointer<SC_PacketBuffer> &received);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/LkFunctionCode.h"
 #include "link/SC_LkSpeakBasePacket.h"
 #include "link/SC_RequestPacket.h"
 
@@ -8,7 +9,7 @@
 class SC_RestartPanelRequestPkt final : public SC_RequestPacket<SC_LkSpeakBasePacket>
 {
 public:
-    static constexpr int FunctionCode = 182;
+    static constexpr int FunctionCode = LkFunctionCode::RestartPanelRequest;
 
     SC_RestartPanelRequestPkt(quint8 panel, int layoutKind);
 };

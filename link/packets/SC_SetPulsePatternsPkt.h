@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/LkFunctionCode.h"
 #include "link/SC_LkSpeakBasePacket.h"
 
 // The controller's two pulse patterns, which LED states 2 and 3 follow
@@ -8,7 +9,7 @@
 class SC_SetPulsePatternsPkt final : public SC_LkSpeakBasePacket
 {
 public:
-    static constexpr int FunctionCode = 70;
+    static constexpr int FunctionCode = LkFunctionCode::SetPulsePatterns;
     static constexpr int PayloadLength = 2;
 
     explicit SC_SetPulsePatternsPkt(const QSharedPointer<SC_PacketBuffer> &received);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/LkFunctionCode.h"
 #include "link/SC_LkSpeakBasePacket.h"
 
 class SyncClient;
@@ -9,7 +10,7 @@ class SyncClient;
 class SC_StandardReplyPkt final : public SC_LkSpeakBasePacket
 {
 public:
-    static constexpr int FunctionCode = 184;
+    static constexpr int FunctionCode = LkFunctionCode::StandardReply;
     static constexpr int PayloadLength = 4;
 
     SC_StandardReplyPkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client);

@@ -2,6 +2,7 @@
 
 #include "link/SC_LkSpeakBasePacket.h"
 #include "core/ChannelAddress.h"
+#include "link/LkFunctionCode.h"
 
 #include <QString>
 
@@ -19,7 +20,7 @@ class SyncClient;
 class SC_TextStringReply final : public SC_LkSpeakBasePacket
 {
 public:
-    static constexpr int FunctionCode = 152;
+    static constexpr int FunctionCode = LkFunctionCode::TextStringReply;
 
     SC_TextStringReply(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client);
 

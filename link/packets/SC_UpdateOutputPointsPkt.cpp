@@ -10,11 +10,11 @@ constexpr quint8 OutputKindBits = 0x07;
 int ledStateOf(int functionCode)
 {
     switch (functionCode) {
-    case 66:
+    case LkFunctionCode::OutputPointsOn:
         return 1;
-    case 68:
+    case LkFunctionCode::OutputPointsPulse1:
         return 2;
-    case 69:
+    case LkFunctionCode::OutputPointsPulse2:
         return 3;
     default:
         return 0;

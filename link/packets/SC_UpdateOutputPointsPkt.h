@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/LkFunctionCode.h"
 #include "link/SC_LkSpeakBasePacket.h"
 
 #include <QVector>
@@ -13,8 +14,8 @@
 class SC_UpdateOutputPointsPkt final : public SC_LkSpeakBasePacket
 {
 public:
-    static constexpr int FirstFunctionCode = 66;
-    static constexpr int LastFunctionCode = 69;
+    static constexpr int FirstFunctionCode = LkFunctionCode::OutputPointsOn;
+    static constexpr int LastFunctionCode = LkFunctionCode::OutputPointsPulse2;
 
     explicit SC_UpdateOutputPointsPkt(const QSharedPointer<SC_PacketBuffer> &received);
 
