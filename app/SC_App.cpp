@@ -36,7 +36,7 @@ void SC_App::Start()
         return;
     }
     SyncClient *client = SyncClient::instance();
-    registerPageHandlers(client);
+    SC_PageHandlerTable::registerWith(client);
     client->initPersistence();
     m_supervisor = new Supervisor;
 
@@ -62,7 +62,7 @@ void SC_App::Start()
     giveUp->setSingleShot(true);
     connect(giveUp, &SC_Timer::timeout, &started, &QEventLoop::quit);
     giveUp->start(LinkStartWaitMs);
-    QMetaObject::invokeMethod(m_linkFactory.get(), "Start", Qt::QueuedConnection);
+    QMetaObject::invokeMethod(m_linkFactory.get(), &SC_EthernetLinkLayerFactory::Start, Qt::QueuedConnection);
     started.exec();
     if (giveUp->isActive()) {
         disconnect(m_linkWiring);
@@ -72,11 +72,6 @@ void SC_App::Start()
     // the client.
     qWarning() << "SC_App::Start" << " The link thread did not start within" << LinkStartWaitMs
                << "ms; carrying on without the controller";
-}
-
-void SC_App::registerPageHandlers(SyncClient *client)
-{
-    SC_PageHandlerTable::registerWith(client);
 }
 
 // The link objects are deleted on their own thread before it ends, so their
@@ -90,7 +85,7 @@ void SC_App::Stop()
     if (!m_linkThread)
         return;
     if (m_linkThread->isRunning())
-        QMetaObject::invokeMethod(m_linkFactory.get(), "Stop", Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(m_linkFactory.get(), &SC_EthernetLinkLayerFactory::Stop, Qt::BlockingQueuedConnection);
     m_linkThread->quit();
     if (!m_linkThread->wait(LinkThreadStopMs)) {
         qWarning() << "SC_App::Stop" << " The link thread did not end within" << LinkThreadStopMs

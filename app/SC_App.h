@@ -32,8 +32,6 @@ public:
     void Start();
     void Stop();
 
-    static void registerPageHandlers(SyncClient *client);
-
 private:
     QThread *m_linkThread = nullptr;
     std::unique_ptr<SC_EthernetLinkLayerFactory> m_linkFactory;

@@ -7,6 +7,7 @@
 #include "app/EngineDirectories.h"
 #include "app/EngineLinkEffects.h"
 #include "core/GlobalConstants.h"
+#include "core/Languages.h"
 #include "app/FireTimer.h"
 #include "app/PageStack.h"
 #include "app/QVemoApplication.h"
@@ -88,7 +89,7 @@ public:
         // The first language's country picks the form of printed addresses.
         model::instance()->setLanguage(config->getLanguage(1));
         setUpSecurity();
-        Translator::instance()->setLanguage(Translator::EnglishId);
+        Translator::instance()->setLanguage(Languages::EnglishId);
 
         m_sessionBus = std::make_unique<QDBusConnection>(openSessionBus());
         m_watchdog = std::make_unique<WatchdogProdder>(QStringLiteral("tesk"), 600000, 10000);
@@ -145,7 +146,7 @@ private:
     {
         Translator *translator = Translator::instance();
         translator->setBaseDirectory(EngineDirectories::baseDirectory());
-        translator->loadLanguages(Translator::EnglishId, 0);
+        translator->loadLanguages(Languages::EnglishId, 0);
     }
 
     static void setUpSecurity()

@@ -20,14 +20,14 @@ constexpr int AnyLanguage = 255;
 
 bool isLanguageId(int id)
 {
-    return id >= 1 && id < Translator::LanguageCount;
+    return id >= 1 && id < Languages::Count;
 }
 
 } // namespace
 
 QString Translator::fileName(int languageId)
 {
-    const int row = languageId >= 0 && languageId < LanguageCount ? languageId : EnglishId;
+    const int row = languageId >= 0 && languageId < Languages::Count ? languageId : Languages::EnglishId;
     return QLatin1String(filePrefix) + QLatin1String(Languages::table()[row].fileCode) + QLatin1String(fileSuffix);
 }
 
@@ -41,7 +41,7 @@ Translator::Translator(QObject *parent)
     : QObject(parent)
     , m_baseDirectory(QDir::currentPath())
 {
-    loadLanguages(EnglishId, DefaultId);
+    loadLanguages(Languages::EnglishId, DefaultId);
 }
 
 // The translators are children: they go with this object and leave the
@@ -94,8 +94,8 @@ void Translator::loadLanguages(int first, int second)
 
     if (QTranslator *defaults = loadFile(fileName(DefaultId)))
         insert(0, DefaultId, defaults);
-    loadOne(isLanguageId(first) ? first : EnglishId);
-    loadOne(isLanguageId(second) ? second : EnglishId);
+    loadOne(isLanguageId(first) ? first : Languages::EnglishId);
+    loadOne(isLanguageId(second) ? second : Languages::EnglishId);
 }
 
 void Translator::loadOne(int languageId)
@@ -104,10 +104,10 @@ void Translator::loadOne(int languageId)
         insert(languageId, languageId, translator);
         return;
     }
-    if (fileName(languageId) == fileName(EnglishId))
+    if (fileName(languageId) == fileName(Languages::EnglishId))
         return;
-    if (QTranslator *english = loadFile(fileName(EnglishId)))
-        insert(EnglishId, EnglishId, english);
+    if (QTranslator *english = loadFile(fileName(Languages::EnglishId)))
+        insert(Languages::EnglishId, Languages::EnglishId, english);
 }
 
 int Translator::installedLanguage() const
@@ -123,11 +123,11 @@ bool Translator::setLanguage(int languageId)
     }
     bool forced = false;
     if (languageId == DefaultId || languageId == AnyLanguage) {
-        languageId = EnglishId;
+        languageId = Languages::EnglishId;
         forced = true;
     }
     if (!isLanguageId(languageId))
-        languageId = EnglishId;
+        languageId = Languages::EnglishId;
 
     const int previous = installedLanguage();
     const int previousFontGroup = previous >= 0 ? Languages::table()[previous].fontGroup : 0;
@@ -142,7 +142,7 @@ bool Translator::setLanguage(int languageId)
         QCoreApplication::installTranslator(chosen);
     m_installed = chosen != nullptr;
 
-    const Language &language = Languages::table()[languageId];
+    const Languages::Language &language = Languages::table()[languageId];
     QLocale::setDefault(QLocale(language.language, language.country));
     const bool rightToLeft = isRightToLeftLanguage();
     Page::setRightToLeft(rightToLeft);
@@ -157,7 +157,7 @@ bool Translator::setLanguage(int languageId)
 
 void Translator::setPendingLanguage(int languageId)
 {
-    if (languageId >= 0 && languageId < LanguageCount)
+    if (languageId >= 0 && languageId < Languages::Count)
         m_pendingLanguage = languageId;
 }
 
@@ -165,7 +165,7 @@ QString Translator::languageName(int languageId) const
 {
     if (m_loadedTranslators.isEmpty())
         return QString();
-    const int wanted = languageId == AnyLanguage ? EnglishId : languageId;
+    const int wanted = languageId == AnyLanguage ? Languages::EnglishId : languageId;
     const char context[] = "Translator";
     const char key[] = "_LANGUAGE_NAME_SK";
     const int index = m_loadedIds.indexOf(wanted);
@@ -179,12 +179,12 @@ QString Translator::languageName(int languageId) const
 
 bool Translator::isRightToLeftLanguage() const
 {
-    return installedLanguage() == HebrewId;
+    return installedLanguage() == Languages::HebrewId;
 }
 
 QLocale Translator::currentLanguageLocale() const
 {
     const TeskGlobalConfig *config = TeskGlobalConfig::instance();
     const int id = config->getLanguage(config->getCurrentLang());
-    return QLocale(Languages::table()[isLanguageId(id) ? id : EnglishId].language, QLocale::AnyCountry);
+    return QLocale(Languages::table()[isLanguageId(id) ? id : Languages::EnglishId].language, QLocale::AnyCountry);
 }

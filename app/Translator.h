@@ -19,11 +19,6 @@ class Translator final : public QObject
     Q_OBJECT
 
 public:
-    using Language = Languages::Language;
-    static constexpr int LanguageCount = Languages::Count;
-    static constexpr int EnglishId = Languages::EnglishId;
-    static constexpr int HebrewId = Languages::HebrewId;
-
     // "TESK_" + the language's file code + ".qm".
     static QString fileName(int languageId);
 

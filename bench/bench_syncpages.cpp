@@ -3,7 +3,7 @@
 // the protocol client with the state store attached.
 
 #include "core/BucketMaster.h"
-#include "app/SC_App.h"
+#include "paneldata/SC_PageHandlerTable.h"
 #include "bench/QuietBenchmarkMain.h"
 #include "link/SyncClient.h"
 #include "tests/common/PacketBytes.h"
@@ -33,7 +33,7 @@ void BM_StatusCountsFullUpdate(benchmark::State &state)
 {
     SyncClient *client = SyncClient::instance();
     client->feedStateStore(BucketMaster::instance());
-    SC_App::registerPageHandlers(client);
+    SC_PageHandlerTable::registerWith(client);
     QVector<QVector<SyncPacket>> rounds(2);
     for (int round = 0; round < rounds.size(); ++round) {
         for (int panel = 0; panel < Panels; ++panel)

@@ -40,8 +40,6 @@ set(TESK_INCLUDE_EXCEPTIONS
     # data are still tangled both ways here.
     "link/SC_PointsIndividual.cpp -> paneldata/DisableDataMapFilter.h"
     "link/SC_PointsIndividual.h -> paneldata/PointIndividualAddress.h"
-    "link/SyncClient.cpp -> paneldata/SC_PacketHandler.h"
-    "link/SyncClient.h -> paneldata/sc_syncPages.h"
     "link/packets/SC_DateTimeInfoPacket.cpp -> paneldata/DateTime.h"
     "link/packets/SC_ManualPointUpdateRecordPkt.h -> paneldata/ModifiedPointSetting.h"
     "link/packets/SC_TextStringReply.cpp -> paneldata/PointTextCache.h"

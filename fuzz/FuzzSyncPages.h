@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/BucketMaster.h"
-#include "app/SC_App.h"
+#include "paneldata/SC_PageHandlerTable.h"
 #include "link/SyncClient.h"
 
 // The protocol client as the start-up leaves it for sync pages: the state
@@ -10,5 +10,5 @@ inline void startSyncPagesForFuzzing()
 {
     SyncClient *client = SyncClient::instance();
     client->feedStateStore(BucketMaster::instance());
-    SC_App::registerPageHandlers(client);
+    SC_PageHandlerTable::registerWith(client);
 }

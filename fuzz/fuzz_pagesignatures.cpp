@@ -2,7 +2,7 @@
 // any bytes, then a save and a load again must give the same signatures.
 
 #include "fuzz/FuzzQt.h"
-#include "paneldata/sc_syncPages.h"
+#include "link/sc_syncPages.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "paneldata/SC_PacketHandler.h"
+#include "link/SC_PacketHandler.h"
 
 #include "link/SC_PacketBuffer.h"
 

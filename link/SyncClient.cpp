@@ -60,7 +60,7 @@
 #include "link/sc_LkLogManagerServices.h"
 #include "link/sc_LkPointManagerServices.h"
 #include "core/PointAddressKey.h"
-#include "paneldata/SC_PacketHandler.h"
+#include "link/SC_PacketHandler.h"
 #include "pointmodels/LoopCfgFilter.h"
 #include "pointmodels/LoopPointsFacade.h"
 #include "pointmodels/model.h"

@@ -12,14 +12,13 @@
 #include "link/SyncPacket.h"
 #include "core/SC_SyncPageIDS.h"
 #include "core/TCTypes.h"
-#include "paneldata/sc_syncPages.h"
+#include "link/sc_syncPages.h"
 
 #include <QByteArray>
 #include <QHash>
 #include <QMap>
 #include <QObject>
 #include <QString>
-#include <QTimer>
 
 class BucketMaster;
 class SC_LkSpeakBasePacket;

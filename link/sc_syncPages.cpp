@@ -1,4 +1,4 @@
-#include "paneldata/sc_syncPages.h"
+#include "link/sc_syncPages.h"
 
 #include <QDataStream>
 #include <QDebug>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "link/SC_PacketBuffer.h"
-#include "paneldata/SC_PacketHandler.h"
+#include "link/SC_PacketHandler.h"
 
 #include <QDebug>
 
@@ -14,8 +14,6 @@ template <typename Packet, int PageId>
 class SC_PageHandlerFor final : public SC_PacketHandler
 {
 public:
-    static constexpr int OwnPageId = PageId;
-
     static SC_PacketHandler *handler()
     {
         static SC_PageHandlerFor s_handler;

@@ -12,6 +12,7 @@ namespace {
 struct Row
 {
     SC_PacketHandler *(*handler)();
+    // Null for a handler registered under its own page id.
     const int *pages;
     std::size_t pageCount;
     // The point maps learn these pages too, in the order the rows give them.
@@ -21,7 +22,7 @@ struct Row
 template <typename Handler>
 constexpr Row ownPage()
 {
-    return {&Handler::handler, &Handler::OwnPageId, 1, false};
+    return {&Handler::handler, nullptr, 1, false};
 }
 
 template <typename Handler, std::size_t Count>
@@ -77,6 +78,10 @@ void SC_PageHandlerTable::registerWith(SyncClient *client)
     PointDataMapsConfiguration *maps = PointDataMapsConfiguration::instance();
     for (const Row &row : Rows) {
         SC_PacketHandler *const handler = row.handler();
+        if (!row.pages) {
+            client->registerPacketHandler(handler);
+            continue;
+        }
         for (std::size_t i = 0; i < row.pageCount; ++i) {
             client->registerPacketHandlerAs(row.pages[i], handler);
             if (row.pointMapPages)

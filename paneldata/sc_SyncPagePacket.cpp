@@ -3,14 +3,15 @@
 #include "core/BucketKeys.h"
 #include "core/Languages.h"
 #include "link/SyncClient.h"
-#include "paneldata/sc_syncPages.h"
+#include "link/sc_syncPages.h"
 #include "core/TCTypes.h"
 
 #include <QDebug>
 
 
-sc_SyncPagePacket::sc_SyncPagePacket(const QSharedPointer<SC_PacketBuffer> &received)
+sc_SyncPagePacket::sc_SyncPagePacket(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
     : SC_TESKSupportPacket(received)
+    , m_client(client)
     , m_pageId(buffer()->readUInt8())
     , m_panel(buffer()->readUInt8())
     , m_part(buffer()->readUInt8())
@@ -20,6 +21,7 @@ sc_SyncPagePacket::sc_SyncPagePacket(const QSharedPointer<SC_PacketBuffer> &rece
 
 sc_SyncPagePacket::sc_SyncPagePacket(const sc_SyncPagePacket &request, int subCode)
     : SC_TESKSupportPacket(request, subCode)
+    , m_client(request.m_client)
     , m_pageId(request.m_pageId)
     , m_panel(request.m_panel)
     , m_part(request.m_part)
@@ -102,11 +104,11 @@ void sc_SyncPagePacket::setBucketNumber(const QString &item, quint32 value, bool
 
 void sc_SyncPagePacket::setBucketKey(const QString &key, const QString &value) const
 {
-    SyncClient::instance()->emitBucketCommand({BucketCmd::SetValue, m_pageId, key, value});
+    m_client->emitBucketCommand({BucketCmd::SetValue, m_pageId, key, value});
 }
 
 void sc_SyncPagePacket::removePanelKeys() const
 {
-    SyncClient::instance()->emitBucketCommand(
+    m_client->emitBucketCommand(
         {BucketCmd::RemoveKeysWithPrefix, m_pageId, BucketKeys::panelPrefix(m_panel), QString()});
 }

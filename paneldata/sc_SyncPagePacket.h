@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QVector>
 
+class SyncClient;
 class sc_syncPages;
 
 // A sync page part as it travels in a support packet. Payload:
@@ -37,7 +38,8 @@ public:
     void removePanelKeys() const;
 
 protected:
-    explicit sc_SyncPagePacket(const QSharedPointer<SC_PacketBuffer> &received);
+    // The client the part arrived through; its effects go back through it.
+    sc_SyncPagePacket(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client);
     // A reply naming the request's page: the sub-code, then page id, part and
     // panel.
     sc_SyncPagePacket(const sc_SyncPagePacket &request, int subCode);
@@ -60,7 +62,10 @@ protected:
     // warning naming the page.
     bool isTablePanel(const char *method) const;
 
+    SyncClient *client() const { return m_client; }
+
 private:
+    SyncClient *m_client;
     int m_pageId;
     quint8 m_panel;
     quint8 m_part;

@@ -51,8 +51,7 @@ bool isPoll(quint8 loop, quint8 point)
 
 SC_CommissioningPagePkt::SC_CommissioningPagePkt(const QSharedPointer<SC_PacketBuffer> &received,
                                                  SyncClient *client)
-    : sc_SyncPagePacket(received)
-    , m_client(client)
+    : sc_SyncPagePacket(received, client)
     , m_legacyLoopBits(buffer()->readUInt16())
     , m_flags(buffer()->readUInt16())
     , m_reEnableTime(buffer()->readUInt16())
@@ -87,7 +86,7 @@ bool SC_CommissioningPagePkt::isAccepted() const
 // The commissioning keys live in bucket 27 whichever page carried them.
 void SC_CommissioningPagePkt::setKey(const QString &key, const QString &value) const
 {
-    m_client->emitBucketCommand({BucketCmd::SetValue, SC_SyncPageIDS::eCommissioning, key, value});
+    client()->emitBucketCommand({BucketCmd::SetValue, SC_SyncPageIDS::eCommissioning, key, value});
 }
 
 void SC_CommissioningPagePkt::writeFlags() const
@@ -123,7 +122,7 @@ void SC_CommissioningPagePkt::handlePacketData()
         }
         polling->startPolling(panel, poll.first, poll.second);
     }
-    m_client->applyLoopDisableFlags(panel, loopText);
+    client()->applyLoopDisableFlags(panel, loopText);
 }
 
 void SC_CommissioningPagePkt::serialise()

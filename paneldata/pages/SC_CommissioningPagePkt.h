@@ -28,7 +28,6 @@ private:
     void writeFlags() const;
     void setKey(const QString &key, const QString &value) const;
 
-    SyncClient *m_client;
     quint16 m_legacyLoopBits;
     quint16 m_flags;
     quint16 m_reEnableTime;

@@ -16,8 +16,8 @@ constexpr int Nodes = 254;
 } // namespace
 
 SC_CommsNodeConfigurationPkt::SC_CommsNodeConfigurationPkt(const QSharedPointer<SC_PacketBuffer> &received,
-                                                           SyncClient *)
-    : sc_SyncPagePacket(received)
+                                                           SyncClient *client)
+    : sc_SyncPagePacket(received, client)
     , m_count(buffer()->readUInt16())
 {
     if (m_count > MaximumEntries)

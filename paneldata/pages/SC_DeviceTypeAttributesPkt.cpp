@@ -22,8 +22,8 @@ QString valueText(const QVector<quint16> &values)
 } // namespace
 
 SC_DeviceTypeAttributesPkt::SC_DeviceTypeAttributesPkt(const QSharedPointer<SC_PacketBuffer> &received,
-                                                       SyncClient *)
-    : sc_SyncPagePacket(received)
+                                                       SyncClient *client)
+    : sc_SyncPagePacket(received, client)
     , m_count(buffer()->readUInt16())
     , m_firstType(buffer()->readUInt8())
 {

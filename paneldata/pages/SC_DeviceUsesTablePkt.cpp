@@ -4,8 +4,7 @@
 #include "paneldata/KeyOrderedDeviceUses.h"
 
 SC_DeviceUsesTablePkt::SC_DeviceUsesTablePkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
-    : sc_SyncPagePacket(received)
-    , m_client(client)
+    : sc_SyncPagePacket(received, client)
 {
     SC_PacketBuffer &bytes = *buffer();
     const quint16 count = bytes.readUInt16();
@@ -22,7 +21,7 @@ SC_DeviceUsesTablePkt::SC_DeviceUsesTablePkt(const QSharedPointer<SC_PacketBuffe
 void SC_DeviceUsesTablePkt::handlePacketData()
 {
     if (partNumber() == 0)
-        m_client->emitBucketCommand({BucketCmd::ClearBucket, pageId(), QString(), QString()});
+        client()->emitBucketCommand({BucketCmd::ClearBucket, pageId(), QString(), QString()});
     for (int i = 0; i < m_uses.size(); ++i) {
         const Use &use = m_uses.at(i);
         setBucketKey(QString::number(m_firstUse + i),

@@ -23,7 +23,6 @@ private:
         QString text;
     };
 
-    SyncClient *m_client;
     quint16 m_firstUse;
     QVector<Use> m_uses;
 };

@@ -4,8 +4,8 @@
 #include "paneldata/SWVersions.h"
 
 SC_EquipmentSoftwareVersionsPagePkt::SC_EquipmentSoftwareVersionsPagePkt(
-    const QSharedPointer<SC_PacketBuffer> &received, SyncClient *)
-    : sc_SyncPagePacket(received)
+    const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
+    : sc_SyncPagePacket(received, client)
 {
     SC_PacketBuffer &in = *buffer();
     const quint8 count = in.readUInt8();

@@ -1,7 +1,7 @@
 #include "paneldata/pages/SC_EventNamesPagePkt.h"
 
-SC_EventNamesPagePkt::SC_EventNamesPagePkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *)
-    : sc_SyncPagePacket(received)
+SC_EventNamesPagePkt::SC_EventNamesPagePkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
+    : sc_SyncPagePacket(received, client)
     , m_languages(buffer()->readUInt8())
     , m_first(buffer()->readUInt16())
     , m_count(buffer()->readUInt16())

@@ -9,8 +9,8 @@ constexpr int WordLoops = 16;
 
 } // namespace
 
-SC_IRModeSummaryPkt::SC_IRModeSummaryPkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *)
-    : sc_SyncPagePacket(received)
+SC_IRModeSummaryPkt::SC_IRModeSummaryPkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
+    : sc_SyncPagePacket(received, client)
     , m_mode(buffer()->readUInt8())
     , m_loopWord(buffer()->readUInt16())
     , m_value(buffer()->readUInt16())

@@ -12,8 +12,8 @@ bool isInRange(quint8 first, quint8 count)
 } // namespace
 
 SC_InformationTextMessagesPkt::SC_InformationTextMessagesPkt(const QSharedPointer<SC_PacketBuffer> &received,
-                                                             SyncClient *)
-    : sc_SyncPagePacket(received)
+                                                             SyncClient *client)
+    : sc_SyncPagePacket(received, client)
     , m_languages(buffer()->readUInt8())
     , m_first(buffer()->readUInt8())
     , m_count(buffer()->readUInt8())

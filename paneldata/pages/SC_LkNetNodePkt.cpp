@@ -8,8 +8,8 @@ constexpr int NodesEnd = 99;
 
 } // namespace
 
-SC_LkNetNodePkt::SC_LkNetNodePkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *)
-    : sc_SyncPagePacket(received)
+SC_LkNetNodePkt::SC_LkNetNodePkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
+    : sc_SyncPagePacket(received, client)
 {
     SC_PacketBuffer &bytes = *buffer();
     bytes.readUInt16();

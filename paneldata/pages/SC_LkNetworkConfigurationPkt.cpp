@@ -3,8 +3,8 @@
 #include "paneldata/PanelsFromLkNetConfiguration.h"
 
 SC_LkNetworkConfigurationPkt::SC_LkNetworkConfigurationPkt(const QSharedPointer<SC_PacketBuffer> &received,
-                                                           SyncClient *)
-    : sc_SyncPagePacket(received)
+                                                           SyncClient *client)
+    : sc_SyncPagePacket(received, client)
 {
     SC_PacketBuffer &bytes = *buffer();
     m_states = bytes.readByteVector(bytes.readUInt8());

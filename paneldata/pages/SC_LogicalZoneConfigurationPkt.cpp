@@ -14,8 +14,8 @@ bool isInRange(quint8 first, quint8 count)
 } // namespace
 
 SC_LogicalZoneConfigurationPkt::SC_LogicalZoneConfigurationPkt(const QSharedPointer<SC_PacketBuffer> &received,
-                                                               SyncClient *)
-    : sc_SyncPagePacket(received)
+                                                               SyncClient *client)
+    : sc_SyncPagePacket(received, client)
     , m_firstZone(buffer()->readUInt8())
     , m_count(buffer()->readUInt8())
 {

@@ -13,8 +13,8 @@ constexpr int LoopValueBlockHead = 5;
 } // namespace
 
 SC_LoopDriverConfigurationPkt::SC_LoopDriverConfigurationPkt(const QSharedPointer<SC_PacketBuffer> &received,
-                                                             SyncClient *)
-    : sc_SyncPagePacket(received)
+                                                             SyncClient *client)
+    : sc_SyncPagePacket(received, client)
 {
     SC_PacketBuffer &in = *buffer();
     m_driverCount = in.readUInt8();

@@ -15,8 +15,7 @@ constexpr quint8 ScanFailed = 1;
 
 SC_LoopPointCountersSnapshotPagePkt::SC_LoopPointCountersSnapshotPagePkt(
     const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
-    : sc_SyncPagePacket(received)
-    , m_client(client)
+    : sc_SyncPagePacket(received, client)
 {
     const quint8 count = buffer()->readUInt8();
     for (int i = 0; i < count && !buffer()->isBad(); ++i)
@@ -53,9 +52,9 @@ void SC_LoopPointCountersSnapshotPagePkt::handlePacketData()
                          QStringLiteral("%1|%2|%3").arg(record.state).arg(record.counter).arg(record.secondValue));
             for (int set = 0; set < PointSets; ++set)
                 storePointSet(panel, record.loop, set, record.sets[set].present, record.sets[set].points);
-            m_client->emitLoopScanCompleted(record.loop, true);
+            client()->emitLoopScanCompleted(record.loop, true);
         } else if (record.state == ScanStopped || record.state == ScanFailed) {
-            m_client->emitLoopScanCompleted(record.loop, false);
+            client()->emitLoopScanCompleted(record.loop, false);
         }
     }
 }

@@ -48,6 +48,5 @@ public:
 private:
     LoopRecord readRecord();
 
-    SyncClient *m_client;
     QVector<LoopRecord> m_records;
 };

@@ -1,8 +1,8 @@
 #include "paneldata/pages/SC_NPForcedPointsCountPagePkt.h"
 
 SC_NPForcedPointsCountPagePkt::SC_NPForcedPointsCountPagePkt(const QSharedPointer<SC_PacketBuffer> &received,
-                                                             SyncClient *)
-    : sc_SyncPagePacket(received)
+                                                             SyncClient *client)
+    : sc_SyncPagePacket(received, client)
     , m_forcedInputs(buffer()->readUInt16())
     , m_forcedOutputs(buffer()->readUInt16())
 {

@@ -2,8 +2,8 @@
 
 #include "paneldata/PointAddressing.h"
 
-SC_PPanelZoneMapPkt::SC_PPanelZoneMapPkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *)
-    : sc_SyncPagePacket(received)
+SC_PPanelZoneMapPkt::SC_PPanelZoneMapPkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
+    : sc_SyncPagePacket(received, client)
     , m_firstZone(buffer()->readUInt8())
     , m_zoneCount(buffer()->readUInt8())
     , m_zones(buffer()->readBitArray(m_firstZone, m_zoneCount))

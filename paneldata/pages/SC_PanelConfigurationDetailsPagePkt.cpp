@@ -32,8 +32,7 @@ QString toolVersionText(quint8 first, quint8 second, quint8 third)
 
 SC_PanelConfigurationDetailsPagePkt::SC_PanelConfigurationDetailsPagePkt(
     const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
-    : sc_SyncPagePacket(received)
-    , m_client(client)
+    : sc_SyncPagePacket(received, client)
 {
     SC_PacketBuffer &in = *buffer();
     const bool rtl = PanelTextsRightToLeft;
@@ -130,8 +129,8 @@ void SC_PanelConfigurationDetailsPagePkt::handlePacketData()
     if (partNumber() == 0) {
         PanelConfiguration::instance()->removePanel(panel);
         // A panel described afresh settles no loop shutdowns asked for before.
-        if (m_client)
-            m_client->clearLoopStates(panel);
+        if (client())
+            client()->clearLoopStates(panel);
     }
     LoopDriverConfiguration::instance()->setPanelLoopBits(panel, m_loopBits);
     PanelConfiguration::instance()->setPanelRecord(panel, m_record);

@@ -41,5 +41,4 @@ private:
 
     PanelRecord m_record;
     QBitArray m_loopBits;
-    SyncClient *m_client;
 };

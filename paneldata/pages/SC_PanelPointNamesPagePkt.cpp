@@ -13,8 +13,7 @@ constexpr quint16 MaximumRecords = 4096;
 
 SC_PanelPointNamesPagePkt::SC_PanelPointNamesPagePkt(const QSharedPointer<SC_PacketBuffer> &received,
                                                      SyncClient *client)
-    : sc_SyncPagePacket(received)
-    , m_client(client)
+    : sc_SyncPagePacket(received, client)
     , m_languages(buffer()->readUInt8())
     , m_recordCount(buffer()->readUInt16())
 {
@@ -57,7 +56,7 @@ void SC_PanelPointNamesPagePkt::handlePacketData()
         texts->clearPanel(panelNumber());
     texts->clear();
     texts->storePanelTexts(panelNumber(), m_records);
-    emit m_client->pointStringUpdated(panelNumber());
+    emit client()->pointStringUpdated(panelNumber());
 }
 
 void SC_PanelPointNamesPagePkt::serialise()

@@ -24,7 +24,6 @@ public:
 private:
     void readRecord();
 
-    SyncClient *m_client;
     quint8 m_languages;
     quint16 m_recordCount;
     QVector<PanelPointNamesRecord> m_records;

@@ -42,8 +42,8 @@ constexpr quint16 DayDisablementBit = 0x0002;
 
 } // namespace
 
-SC_PanelStatusCountsPkt::SC_PanelStatusCountsPkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *)
-    : sc_SyncPagePacket(received)
+SC_PanelStatusCountsPkt::SC_PanelStatusCountsPkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
+    : sc_SyncPagePacket(received, client)
 {
     SC_PacketBuffer &bytes = *buffer();
     bytes.readUInt8();

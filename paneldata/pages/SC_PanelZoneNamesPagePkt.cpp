@@ -7,8 +7,8 @@ constexpr int ZonesEnd = LastZone + 1;
 
 } // namespace
 
-SC_PanelZoneNamesPagePkt::SC_PanelZoneNamesPagePkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *)
-    : sc_SyncPagePacket(received)
+SC_PanelZoneNamesPagePkt::SC_PanelZoneNamesPagePkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
+    : sc_SyncPagePacket(received, client)
     , m_languages(buffer()->readUInt8())
     , m_firstZone(buffer()->readUInt8())
     , m_count(buffer()->readUInt8())

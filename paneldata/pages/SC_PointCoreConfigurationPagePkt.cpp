@@ -3,7 +3,7 @@
 #include "link/SyncClient.h"
 #include "core/ChannelConversion.h"
 #include "paneldata/PointCoreConfiguration.h"
-#include "paneldata/sc_syncPages.h"
+#include "link/sc_syncPages.h"
 
 namespace {
 
@@ -16,8 +16,7 @@ constexpr quint8 MaximumZone = 240;
 
 SC_PointCoreConfigurationPagePkt::SC_PointCoreConfigurationPagePkt(const QSharedPointer<SC_PacketBuffer> &received,
                                                                    SyncClient *client)
-    : sc_SyncPagePacket(received)
-    , m_client(client)
+    : sc_SyncPagePacket(received, client)
 {
     SC_PacketBuffer &in = *buffer();
     m_format = in.readUInt8();
@@ -112,9 +111,9 @@ void SC_PointCoreConfigurationPagePkt::handlePacketData()
 // it is announced like a page whose signature the controller changed.
 void SC_PointCoreConfigurationPagePkt::recordSignature() const
 {
-    if (!m_client)
+    if (!client())
         return;
-    sc_syncPages &pages = m_client->syncPages();
+    sc_syncPages &pages = client()->syncPages();
     sc_syncPages::SignatureEntry held;
     const bool found = pages.signature(pageId(), panelNumber(), partNumber(), held);
     if (held.signature == pageSignature())

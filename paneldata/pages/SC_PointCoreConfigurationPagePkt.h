@@ -44,7 +44,6 @@ private:
     bool storeEntry(const ChannelEntry &entry) const;
     void recordSignature() const;
 
-    SyncClient *m_client;
     quint8 m_format = 0;
     int m_entryCount = 0;
     QVector<ChannelEntry> m_entries;

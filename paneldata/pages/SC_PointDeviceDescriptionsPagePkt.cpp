@@ -11,8 +11,7 @@ constexpr quint16 MaximumDescriptions = 256;
 
 SC_PointDeviceDescriptionsPagePkt::SC_PointDeviceDescriptionsPagePkt(
     const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
-    : sc_SyncPagePacket(received)
-    , m_client(client)
+    : sc_SyncPagePacket(received, client)
     , m_languages(buffer()->readUInt8())
     , m_first(buffer()->readUInt8())
     , m_count(buffer()->readUInt16())
@@ -34,7 +33,7 @@ void SC_PointDeviceDescriptionsPagePkt::handlePacketData()
         for (int language = 1; language <= texts.size(); ++language)
             setBucketKey(QStringLiteral("%1|%2").arg(quint8(m_first + i)).arg(language), texts.at(language - 1));
     }
-    recordSignature(m_client->syncPages());
+    recordSignature(client()->syncPages());
 }
 
 void SC_PointDeviceDescriptionsPagePkt::serialise()

@@ -18,7 +18,6 @@ public:
     void serialise() override;
 
 private:
-    SyncClient *m_client;
     quint8 m_languages;
     quint8 m_first;
     quint16 m_count;

@@ -11,8 +11,7 @@ constexpr quint16 MaximumTags = 256;
 
 SC_PointDeviceTagsPagePkt::SC_PointDeviceTagsPagePkt(const QSharedPointer<SC_PacketBuffer> &received,
                                                      SyncClient *client)
-    : sc_SyncPagePacket(received)
-    , m_client(client)
+    : sc_SyncPagePacket(received, client)
     , m_firstTag(buffer()->readUInt8())
     , m_count(buffer()->readUInt16())
 {
@@ -31,7 +30,7 @@ void SC_PointDeviceTagsPagePkt::handlePacketData()
 {
     for (int i = 0; i < m_tags.size(); ++i)
         setBucketKey(QString::number(quint8(m_firstTag + i)), m_tags.at(i));
-    recordSignature(m_client->syncPages());
+    recordSignature(client()->syncPages());
 }
 
 void SC_PointDeviceTagsPagePkt::serialise()

@@ -17,7 +17,6 @@ public:
     void serialise() override;
 
 private:
-    SyncClient *m_client;
     quint8 m_firstTag;
     quint16 m_count;
     QStringList m_tags;

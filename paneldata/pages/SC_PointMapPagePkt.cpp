@@ -16,8 +16,7 @@ bool outOfPointRange(int first, int count)
 
 SC_PointMapPagePkt::SC_PointMapPagePkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client,
                                        OutOfRange outOfRange)
-    : sc_SyncPagePacket(received)
-    , m_client(client)
+    : sc_SyncPagePacket(received, client)
 {
     SC_PacketBuffer &in = *buffer();
     const int count = in.readUInt16() & 0xFF;
@@ -48,8 +47,8 @@ void SC_PointMapPagePkt::storeMaps() const
     const quint8 panel = panelNumber();
     PointDataMapsConfiguration *maps = PointDataMapsConfiguration::instance();
     if (partNumber() == 0) {
-        if (m_client)
-            m_client->emitBucketCommand({BucketCmd::RemoveKeysWithPrefix, pageId(), BucketKeys::panelPrefix(panel),
+        if (client())
+            client()->emitBucketCommand({BucketCmd::RemoveKeysWithPrefix, pageId(), BucketKeys::panelPrefix(panel),
                                          QString()});
         maps->clearPanel(pageId(), panel);
     }

@@ -36,6 +36,5 @@ protected:
     void notifyMapUpdated() const;
 
 private:
-    SyncClient *m_client;
     QVector<ChannelMap> m_records;
 };

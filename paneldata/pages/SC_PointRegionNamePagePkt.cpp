@@ -10,8 +10,8 @@ constexpr quint16 MaximumRegions = 4096;
 } // namespace
 
 SC_PointRegionNamePagePkt::SC_PointRegionNamePagePkt(const QSharedPointer<SC_PacketBuffer> &received,
-                                                     SyncClient *)
-    : sc_SyncPagePacket(received)
+                                                     SyncClient *client)
+    : sc_SyncPagePacket(received, client)
     , m_languages(buffer()->readUInt8())
     , m_count(buffer()->readUInt16())
 {

@@ -4,8 +4,7 @@
 
 SC_ServiceToolStatusPagePkt::SC_ServiceToolStatusPagePkt(const QSharedPointer<SC_PacketBuffer> &received,
                                                          SyncClient *client)
-    : sc_SyncPagePacket(received)
-    , m_client(client)
+    : sc_SyncPagePacket(received, client)
     , m_linkStatus(buffer()->readUInt8())
     , m_toolStatus(buffer()->readUInt8())
 {
@@ -15,7 +14,7 @@ void SC_ServiceToolStatusPagePkt::handlePacketData()
 {
     setBucketNumber(QStringLiteral("srvLnkSts"), m_linkStatus, false);
     setBucketNumber(QStringLiteral("srvTlSts"), m_toolStatus, false);
-    m_client->emitServiceToolStatusUpdateReceived();
+    client()->emitServiceToolStatusUpdateReceived();
 }
 
 void SC_ServiceToolStatusPagePkt::serialise()

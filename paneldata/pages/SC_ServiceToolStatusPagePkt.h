@@ -15,7 +15,6 @@ public:
     void serialise() override;
 
 private:
-    SyncClient *m_client;
     quint8 m_linkStatus;
     quint8 m_toolStatus;
 };

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 SC_SiteConfigurationFingerprintPkt::SC_SiteConfigurationFingerprintPkt(
-    const QSharedPointer<SC_PacketBuffer> &received, SyncClient *)
-    : sc_SyncPagePacket(received)
+    const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
+    : sc_SyncPagePacket(received, client)
 {
     SC_PacketBuffer &bytes = *buffer();
     int left = bytes.readUInt16();

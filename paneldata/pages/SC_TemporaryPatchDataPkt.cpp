@@ -5,8 +5,7 @@
 
 SC_TemporaryPatchDataPkt::SC_TemporaryPatchDataPkt(const QSharedPointer<SC_PacketBuffer> &received,
                                                    SyncClient *client)
-    : sc_SyncPagePacket(received)
-    , m_client(client)
+    : sc_SyncPagePacket(received, client)
 {
     buffer()->readUInt8();
     m_localTestCount = buffer()->readUInt16();
@@ -14,8 +13,8 @@ SC_TemporaryPatchDataPkt::SC_TemporaryPatchDataPkt(const QSharedPointer<SC_Packe
 
 void SC_TemporaryPatchDataPkt::handlePacketData()
 {
-    m_client->emitBucketCommand({BucketCmd::ClearBucket, pageId(), QString(), QString()});
-    m_client->emitBucketCommand({BucketCmd::SetValue, pageId(), QLatin1String(BucketKeys::tstCntLocal),
+    client()->emitBucketCommand({BucketCmd::ClearBucket, pageId(), QString(), QString()});
+    client()->emitBucketCommand({BucketCmd::SetValue, pageId(), QLatin1String(BucketKeys::tstCntLocal),
                                  QString::number(m_localTestCount)});
 }
 

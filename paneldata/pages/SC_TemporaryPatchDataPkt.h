@@ -18,5 +18,4 @@ public:
 
 private:
     quint16 m_localTestCount = 0;
-    SyncClient *m_client;
 };

@@ -4,10 +4,9 @@
 #include "link/SyncClient.h"
 
 SC_WalkTestSummaryPkt::SC_WalkTestSummaryPkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
-    : sc_SyncPagePacket(received)
+    : sc_SyncPagePacket(received, client)
     , m_status(buffer()->readUInt8())
     , m_groupMask(buffer()->readUInt8())
-    , m_client(client)
 {
     SC_PacketBuffer &bytes = *buffer();
     for (quint16 &counter : m_counters)
@@ -31,7 +30,7 @@ void SC_WalkTestSummaryPkt::handlePacketData()
 {
     WalkTestHandler::instance()->updateSummary(panelNumber(), m_zoneSelector, m_status, m_groupMask, m_counters,
                                                m_zones, m_extraValue);
-    m_client->notifyWalkTestUpdated();
+    client()->notifyWalkTestUpdated();
 }
 
 void SC_WalkTestSummaryPkt::serialise()

@@ -37,5 +37,4 @@ private:
     quint8 m_zoneSelector;
     QBitArray m_zones;
     quint8 m_extraValue = 0;
-    SyncClient *m_client;
 };

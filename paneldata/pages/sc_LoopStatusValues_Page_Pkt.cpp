@@ -10,8 +10,8 @@ constexpr quint8 RecordBytesRead = 7;
 } // namespace
 
 sc_LoopStatusValues_Page_Pkt::sc_LoopStatusValues_Page_Pkt(const QSharedPointer<SC_PacketBuffer> &received,
-                                                           SyncClient *)
-    : sc_SyncPagePacket(received)
+                                                           SyncClient *client)
+    : sc_SyncPagePacket(received, client)
 {
     SC_PacketBuffer &bytes = *buffer();
     const quint8 recordSize = bytes.readUInt8();

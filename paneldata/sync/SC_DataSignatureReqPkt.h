@@ -17,5 +17,4 @@ public:
     void serialise() override;
 
 private:
-    SyncClient *m_client;
 };

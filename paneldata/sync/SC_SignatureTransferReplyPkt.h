@@ -1,7 +1,7 @@
 #pragma once
 
 #include "link/SC_TESKSupportPacket.h"
-#include "paneldata/sc_syncPages.h"
+#include "link/sc_syncPages.h"
 
 #include <QVector>
 

@@ -17,23 +17,23 @@
 
 namespace {
 
-void removePanelKeys(int bucket, TC::panel_t panel)
+void removePanelKeys(SyncClient *client, int bucket, TC::panel_t panel)
 {
-    SyncClient::instance()->emitBucketCommand(
+    client->emitBucketCommand(
         {BucketCmd::RemoveKeysWithPrefix, bucket, BucketKeys::panelPrefix(panel), QString()});
 }
 
-void removePanelKeys(std::initializer_list<int> buckets, TC::panel_t panel)
+void removePanelKeys(SyncClient *client, std::initializer_list<int> buckets, TC::panel_t panel)
 {
     for (int bucket : buckets)
-        removePanelKeys(bucket, panel);
+        removePanelKeys(client, bucket, panel);
 }
 
 // The point map pages whose bucket and map go together.
-void clearPointMaps(std::initializer_list<int> pages, TC::panel_t panel)
+void clearPointMaps(SyncClient *client, std::initializer_list<int> pages, TC::panel_t panel)
 {
     for (int page : pages) {
-        removePanelKeys(page, panel);
+        removePanelKeys(client, page, panel);
         PointDataMapsConfiguration::instance()->clearPanel(page, panel);
     }
 }
@@ -71,7 +71,7 @@ void SC_SyncPageStausUpdatePkt::handlePacketData()
         if (m_pageId == SC_SyncPageIDS::eAllPages)
             clearPanelPages(TC::panel_t(panel));
         else
-            removePanelKeys(m_pageId, TC::panel_t(panel));
+            removePanelKeys(m_client, m_pageId, TC::panel_t(panel));
     }
     if (acknowledgeRequest())
         m_client->sendAcknowledgement(*this, SC_AcknowledgementPkt::Accepted);
@@ -82,24 +82,24 @@ void SC_SyncPageStausUpdatePkt::serialise()
     buffer()->writeLength();
 }
 
-void SC_SyncPageStausUpdatePkt::clearPanelPages(TC::panel_t panel)
+void SC_SyncPageStausUpdatePkt::clearPanelPages(TC::panel_t panel) const
 {
     PanelConfiguration::instance()->removePanel(panel);
     LoopDriverConfiguration::instance()->removePanelLoopBits(panel);
     PointTextCache::instance()->clearPanel(panel);
-    removePanelKeys(SC_SyncPageIDS::eNPForcedPointsCount, panel);
+    removePanelKeys(m_client, SC_SyncPageIDS::eNPForcedPointsCount, panel);
     WalkTestHandler::instance()->resetNode(panel);
-    clearPointMaps({13, 14, 15, 16}, panel);
-    removePanelKeys({SC_SyncPageIDS::ePanelZoneMapFirst, SC_SyncPageIDS::ePanelZoneMapSecond}, panel);
-    clearPointMaps({23, 24, 25, 26, 32, 33, 34, 35, 129, 130, 131, 132, 133, 134, 135, 136, 137, 138}, panel);
-    removePanelKeys({SC_SyncPageIDS::ePointRegionNames, SC_SyncPageIDS::eInformationTextMessages,
+    clearPointMaps(m_client, {13, 14, 15, 16}, panel);
+    removePanelKeys(m_client, {SC_SyncPageIDS::ePanelZoneMapFirst, SC_SyncPageIDS::ePanelZoneMapSecond}, panel);
+    clearPointMaps(m_client, {23, 24, 25, 26, 32, 33, 34, 35, 129, 130, 131, 132, 133, 134, 135, 136, 137, 138}, panel);
+    removePanelKeys(m_client, {SC_SyncPageIDS::ePointRegionNames, SC_SyncPageIDS::eInformationTextMessages,
                      SC_SyncPageIDS::ePanelStatusCounts, SC_SyncPageIDS::eLogicalZoneConfiguration,
                      SC_SyncPageIDS::eCommissioning, SC_SyncPageIDS::ePanelZoneNames,
                      SC_SyncPageIDS::eIRModeSummary},
                     panel);
     PointCoreConfiguration::instance()->clearPanel(panel);
     LoopDriverConfiguration::instance()->clearPanel(panel);
-    removePanelKeys({SC_SyncPageIDS::eCommsNodeConfig, SC_SyncPageIDS::eLkNetworkConfiguration,
+    removePanelKeys(m_client, {SC_SyncPageIDS::eCommsNodeConfig, SC_SyncPageIDS::eLkNetworkConfiguration,
                      SC_SyncPageIDS::eGlobalConfigDetails, SC_SyncPageIDS::eLoopStatusValues},
                     panel);
 }

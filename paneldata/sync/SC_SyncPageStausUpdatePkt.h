@@ -25,7 +25,7 @@ public:
     void serialise() override;
 
     // Everything the engine holds of one panel's pages; the signatures stay.
-    static void clearPanelPages(TC::panel_t panel);
+    void clearPanelPages(TC::panel_t panel) const;
 
 private:
     quint8 m_pageId;

@@ -4,14 +4,14 @@
 #include "SentPackets.h"
 
 #include "core/BucketMaster.h"
-#include "app/SC_App.h"
+#include "paneldata/SC_PageHandlerTable.h"
 #include "link/SyncClient.h"
 
 SyncPageBench::SyncPageBench()
 {
     SyncClient *client = SyncClient::instance();
     client->feedStateStore(BucketMaster::instance());
-    SC_App::registerPageHandlers(client);
+    SC_PageHandlerTable::registerWith(client);
     m_sent = std::make_unique<QSignalSpy>(client, &SyncClient::SendPacket);
 }
 

@@ -51,7 +51,7 @@ InProcessLink::~InProcessLink()
 {
     m_controller.reset();
     if (m_linkThread.isRunning()) {
-        QMetaObject::invokeMethod(&m_link, "Stop", Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(&m_link, &SC_EthernetLinkLayerFactory::Stop, Qt::BlockingQueuedConnection);
         m_linkThread.quit();
         m_linkThread.wait();
     }
@@ -66,7 +66,7 @@ bool InProcessLink::start()
     m_linkThread.start();
     m_link.moveToThread(&m_linkThread);
     QSignalSpy started(&m_link, &SC_EthernetLinkLayerFactory::Started);
-    QMetaObject::invokeMethod(&m_link, "Start", Qt::QueuedConnection);
+    QMetaObject::invokeMethod(&m_link, &SC_EthernetLinkLayerFactory::Start, Qt::QueuedConnection);
     if (!started.wait(WaitMs))
         return false;
     SyncClient::instance()->connectLinkLayer(m_link.linkLayer());

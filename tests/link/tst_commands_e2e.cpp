@@ -2,7 +2,7 @@
 #include "PanelSimProcess.h"
 
 #include "core/BucketMaster.h"
-#include "app/SC_App.h"
+#include "paneldata/SC_PageHandlerTable.h"
 #include "core/TeskGlobalConfig.h"
 #include "link/SC_Ethernet.h"
 #include "link/SC_LinkLayer.h"
@@ -77,7 +77,7 @@ void tst_CommandsEndToEnd::initTestCase()
 void tst_CommandsEndToEnd::init()
 {
     SyncClient *client = SyncClient::instance();
-    SC_App::registerPageHandlers(client);
+    SC_PageHandlerTable::registerWith(client);
     client->feedStateStore(BucketMaster::instance());
     const quint16 port = freePort();
     m_transport = std::make_unique<SC_Ethernet>(port);

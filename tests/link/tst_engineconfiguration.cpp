@@ -7,7 +7,7 @@
 #include "core/TeskGlobalConfig.h"
 #include "link/SyncClient.h"
 #include "link/packets/SC_TESKConfigurationPkt.h"
-#include "paneldata/sc_syncPages.h"
+#include "link/sc_syncPages.h"
 
 #include <QtTest>
 

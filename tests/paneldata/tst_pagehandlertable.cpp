@@ -1,6 +1,6 @@
 #include "link/SyncClient.h"
 #include "paneldata/PointDataMapsConfiguration.h"
-#include "paneldata/SC_PacketHandler.h"
+#include "link/SC_PacketHandler.h"
 #include "paneldata/SC_PageHandlerTable.h"
 
 #include <QtTest>

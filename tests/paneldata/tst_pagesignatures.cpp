@@ -1,7 +1,7 @@
 #include "MessageCapture.h"
 #include "PacketBytes.h"
 
-#include "paneldata/sc_syncPages.h"
+#include "link/sc_syncPages.h"
 
 #include <QtTest>
 

@@ -3,7 +3,7 @@
 
 #include "link/SyncClient.h"
 #include "paneldata/PointCoreConfiguration.h"
-#include "paneldata/sc_syncPages.h"
+#include "link/sc_syncPages.h"
 
 #include <QSignalSpy>
 #include <QtTest>

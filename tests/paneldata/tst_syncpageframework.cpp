@@ -5,7 +5,7 @@
 #include "core/BucketMaster.h"
 #include "link/SyncClient.h"
 #include "paneldata/SC_PageHandlers.h"
-#include "paneldata/sc_syncPages.h"
+#include "link/sc_syncPages.h"
 
 #include <QtTest>
 
@@ -151,7 +151,7 @@ class KeyWriterPkt final : public sc_SyncPagePacket
 {
 public:
     explicit KeyWriterPkt(const QSharedPointer<SC_PacketBuffer> &received)
-        : sc_SyncPagePacket(received)
+        : sc_SyncPagePacket(received, SyncClient::instance())
     {
     }
     void handlePacketData() override {}

@@ -14,7 +14,7 @@
 #include "pointmodels/model.h"
 #include "link/SyncClient.h"
 #include "paneldata/PointCoreConfiguration.h"
-#include "paneldata/sc_syncPages.h"
+#include "link/sc_syncPages.h"
 
 #include <QtTest>
 
