@@ -3,14 +3,11 @@
 // send back goes nowhere.
 
 #include "core/BucketMaster.h"
-#include "core/TeskGlobalConfig.h"
 #include "tests/common/FakeTransport.h"
 #include "fuzz/FuzzQt.h"
 #include "link/SC_LinkLayer.h"
 #include "link/Supervisor.h"
 #include "link/SyncClient.h"
-
-#include <sanitizer/lsan_interface.h>
 
 namespace {
 
@@ -20,13 +17,8 @@ struct Engine
     SC_LinkLayer link{&transport};
     Supervisor supervisor;
 
-    // The configuration is read once, on first use; what the schema check's
-    // library keeps for good is not an input's leak.
     Engine()
     {
-        __lsan_disable();
-        TeskGlobalConfig::instance();
-        __lsan_enable();
         SyncClient *client = SyncClient::instance();
         client->feedStateStore(BucketMaster::instance());
         client->connectLinkLayer(&link);
