@@ -1,14 +1,10 @@
-#include "FreePort.h"
-#include "EngineProcess.h"
-#include "HostServicesProcess.h"
+#include "EndToEndRig.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDir>
 #include <QRegularExpression>
 #include <QtTest>
-
-#include <memory>
 
 // The built engine, started as a host would start it, with the host's
 // services played by the stand-in.
@@ -18,7 +14,6 @@ class TestStartup final : public QObject
 
 private slots:
     void initTestCase();
-    void init();
     void cleanup();
 
     void startsAndStopsCleanly_data();
@@ -29,11 +24,10 @@ private slots:
 
 private:
     static bool serviceOwned(const QString &name);
-    static QString portArgument(quint16 port);
-
-    // One per test: an engine's calls that arrive after its test ended
-    // (a watchdog kick on its way) must not count for the next engine.
-    std::unique_ptr<HostServicesProcess> m_hostServices;
+    // The engine with host services of its own: an engine's calls that
+    // arrive after its test ended (a watchdog kick on its way) must not count
+    // for the next engine.
+    static EndToEndRig::Options rigOptions(bool portArgument = true);
 };
 
 void TestStartup::initTestCase()
@@ -41,23 +35,19 @@ void TestStartup::initTestCase()
     QVERIFY(QDBusConnection::sessionBus().isConnected());
 }
 
-void TestStartup::init()
-{
-    m_hostServices = std::make_unique<HostServicesProcess>();
-    QVERIFY(m_hostServices->start());
-    m_hostServices->clear();
-}
-
 void TestStartup::cleanup()
 {
-    m_hostServices.reset();
     // The next test's stand-in takes over the names only once the bus let them go.
     QTRY_VERIFY_WITH_TIMEOUT(!serviceOwned(QStringLiteral("svc.watchdog")), 30000);
 }
 
-QString TestStartup::portArgument(quint16 port)
+EndToEndRig::Options TestStartup::rigOptions(bool portArgument)
 {
-    return QStringLiteral("--port=%1").arg(port);
+    EndToEndRig::Options options;
+    options.hostServices = true;
+    options.controller = false;
+    options.portArgument = portArgument;
+    return options;
 }
 
 bool TestStartup::serviceOwned(const QString &name)
@@ -67,36 +57,40 @@ bool TestStartup::serviceOwned(const QString &name)
 
 void TestStartup::startsAndStopsCleanly_data()
 {
-    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("portArgument");
+    // With a port argument, %1 stands for its port.
     QTest::addColumn<QString>("dataDirectory");
     QTest::addColumn<QString>("serviceName");
 
-    QTest::newRow("default port") << QStringList() << QStringLiteral("c:/DESKSIM/DESKSIM 3_6/data56789")
+    QTest::newRow("default port") << false << QStringLiteral("c:/DESKSIM/DESKSIM 3_6/data56789")
                                   << QStringLiteral("svc.frontpanel.p56789");
-    const quint16 port = freePort();
-    QTest::newRow("--port") << QStringList{portArgument(port)}
-                            << QStringLiteral("c:/DESKSIM/DESKSIM 3_6/data%1").arg(port)
-                            << QStringLiteral("svc.frontpanel.p%1").arg(port);
+    QTest::newRow("--port") << true << QStringLiteral("c:/DESKSIM/DESKSIM 3_6/data%1")
+                            << QStringLiteral("svc.frontpanel.p%1");
 }
 
 void TestStartup::startsAndStopsCleanly()
 {
-    QFETCH(QStringList, arguments);
+    QFETCH(bool, portArgument);
     QFETCH(QString, dataDirectory);
     QFETCH(QString, serviceName);
 
-    EngineProcess engine;
-    QVERIFY(engine.start(arguments));
+    EndToEndRig rig(rigOptions(portArgument));
+    if (portArgument) {
+        dataDirectory = dataDirectory.arg(rig.port());
+        serviceName = serviceName.arg(rig.port());
+    }
+    EngineProcess &engine = rig.engine();
+    QVERIFY2(rig.start(), qPrintable(rig.failure()));
     QTRY_VERIFY_WITH_TIMEOUT(serviceOwned(serviceName), 30000);
     QVERIFY(QFileInfo(QDir(engine.directory()).filePath(dataDirectory)).isDir());
 
     const QString watchdogCall = QStringLiteral("call svc.watchdog %1 tesk 600000 10000");
-    const int registered = m_hostServices->waitForLine(watchdogCall.arg(QLatin1String("registerTimer")));
-    const int keptAlive = m_hostServices->waitForLine(watchdogCall.arg(QLatin1String("keepAlive")));
+    const int registered = rig.hostServices().waitForLine(watchdogCall.arg(QLatin1String("registerTimer")));
+    const int keptAlive = rig.hostServices().waitForLine(watchdogCall.arg(QLatin1String("keepAlive")));
     QVERIFY(registered >= 0);
-    QVERIFY2(keptAlive > registered, qPrintable(m_hostServices->lines().join(QLatin1Char('\n'))));
+    QVERIFY2(keptAlive > registered, qPrintable(rig.hostServices().lines().join(QLatin1Char('\n'))));
 
-    QVERIFY2(engine.terminate(), qPrintable(engine.standardError()));
+    QVERIFY2(rig.stopEngine(), qPrintable(rig.failure()));
     // The bus notices the ended process in its own time.
     QTRY_VERIFY_WITH_TIMEOUT(!serviceOwned(serviceName), 30000);
 
@@ -119,16 +113,17 @@ void TestStartup::startsAndStopsCleanly()
 
 void TestStartup::dataDirectoryFailure_warnsAndRunsOn()
 {
-    EngineProcess engine;
+    EndToEndRig rig(rigOptions());
+    EngineProcess &engine = rig.engine();
     QFile blocker(QDir(engine.directory()).filePath(QStringLiteral("c:")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
 
-    const quint16 port = freePort();
-    QVERIFY(engine.start({portArgument(port)}));
+    const quint16 port = rig.port();
+    QVERIFY2(rig.start(), qPrintable(rig.failure()));
     QTRY_VERIFY_WITH_TIMEOUT(serviceOwned(QStringLiteral("svc.frontpanel.p%1").arg(port)), 30000);
-    QVERIFY(m_hostServices->waitForLine(QStringLiteral("call svc.watchdog keepAlive")) >= 0);
-    QVERIFY2(engine.terminate(), qPrintable(engine.standardError()));
+    QVERIFY(rig.hostServices().waitForLine(QStringLiteral("call svc.watchdog keepAlive")) >= 0);
+    QVERIFY2(rig.stopEngine(), qPrintable(rig.failure()));
     QVERIFY2(engine.standardError().contains(QStringLiteral("Cannot create the data directory"))
                  && engine.standardError().contains(QStringLiteral("data%1").arg(port)),
              qPrintable(engine.standardError()));
@@ -138,18 +133,18 @@ void TestStartup::frontPanelNameTaken_warnsAndRunsOn()
 {
     QDBusConnection other =
         QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("other front panel"));
-    const quint16 port = freePort();
-    const QString serviceName = QStringLiteral("svc.frontpanel.p%1").arg(port);
+    EndToEndRig rig(rigOptions());
+    EngineProcess &engine = rig.engine();
+    const QString serviceName = QStringLiteral("svc.frontpanel.p%1").arg(rig.port());
     QVERIFY(other.registerService(serviceName));
 
-    EngineProcess engine;
-    QVERIFY(engine.start({portArgument(port)}));
-    QVERIFY(m_hostServices->waitForLine(QStringLiteral("call svc.watchdog keepAlive")) >= 0);
+    QVERIFY2(rig.start(), qPrintable(rig.failure()));
+    QVERIFY(rig.hostServices().waitForLine(QStringLiteral("call svc.watchdog keepAlive")) >= 0);
     QTRY_VERIFY_WITH_TIMEOUT(
         engine.standardError().contains(QStringLiteral("Cannot register the front-panel service")),
         30000);
     QVERIFY(engine.isRunning());
-    QVERIFY2(engine.terminate(), qPrintable(engine.standardError()));
+    QVERIFY2(rig.stopEngine(), qPrintable(rig.failure()));
 
     other.unregisterService(serviceName);
     QDBusConnection::disconnectFromBus(QStringLiteral("other front panel"));
@@ -157,17 +152,18 @@ void TestStartup::frontPanelNameTaken_warnsAndRunsOn()
 
 void TestStartup::missingBus_warnsAndRunsOn()
 {
-    EngineProcess engine;
+    EndToEndRig rig(rigOptions());
+    EngineProcess &engine = rig.engine();
     engine.environment().insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
                                 QStringLiteral("unix:path=") + engine.directory() + QStringLiteral("/no-bus"));
-    QVERIFY(engine.start({portArgument(freePort())}));
+    QVERIFY2(rig.start(), qPrintable(rig.failure()));
     QTRY_VERIFY_WITH_TIMEOUT(engine.standardError().contains(QStringLiteral("No session bus")), 30000);
     QTRY_VERIFY_WITH_TIMEOUT(
         engine.standardError().contains(QStringLiteral("Cannot register the front-panel service")),
         30000);
     QVERIFY(engine.isRunning());
-    QVERIFY2(engine.terminate(), qPrintable(engine.standardError()));
-    QCOMPARE(m_hostServices->lines(), QStringList());
+    QVERIFY2(rig.stopEngine(), qPrintable(rig.failure()));
+    QCOMPARE(rig.hostServices().lines(), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

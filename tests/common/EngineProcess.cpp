@@ -19,6 +19,8 @@ bool EngineProcess::start(const QStringList &arguments)
 {
     if (!m_directory.isValid())
         return false;
+    // Starting again drops what the previous run wrote and nobody read yet.
+    collect();
     m_process.setWorkingDirectory(m_directory.path());
     m_process.setProcessEnvironment(m_environment);
     m_process.start(TestPrograms::path(QStringLiteral("app/teskengine")), arguments);
@@ -37,14 +39,23 @@ bool EngineProcess::terminate(int timeoutMs)
 
 QString EngineProcess::standardOutput()
 {
-    m_output += m_process.readAllStandardOutput();
+    collect();
     return QString::fromUtf8(m_output);
 }
 
 QString EngineProcess::standardError()
 {
-    m_error += m_process.readAllStandardError();
+    collect();
     return QString::fromUtf8(m_error);
+}
+
+void EngineProcess::collect()
+{
+    // A process never started is not open, and reading it only warns.
+    if (!m_process.isOpen())
+        return;
+    m_output += m_process.readAllStandardOutput();
+    m_error += m_process.readAllStandardError();
 }
 
 bool EngineProcess::waitForLogged(const QString &text, int timeoutMs)

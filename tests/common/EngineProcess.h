@@ -25,12 +25,15 @@ public:
     // true when it ended by itself with exit code 0.
     bool terminate(int timeoutMs = 60000);
 
+    // What every run so far wrote.
     QString standardOutput();
     QString standardError();
     // Waits until the engine has logged the text; false after the time-out.
     bool waitForLogged(const QString &text, int timeoutMs = 30000);
 
 private:
+    void collect();
+
     QTemporaryDir m_directory;
     QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
     QProcess m_process;

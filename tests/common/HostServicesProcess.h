@@ -11,6 +11,7 @@ class HostServicesProcess final
 public:
     // Starts it and waits until it owns every service name.
     bool start();
+    void stop() { m_process.stop(); }
 
     QStringList lines() const { return m_process.lines(); }
     // Waits until a line that starts with the text has arrived; its index in

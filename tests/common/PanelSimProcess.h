@@ -9,6 +9,7 @@ class PanelSimProcess final
 {
 public:
     bool start(quint16 port, const QStringList &arguments = {});
+    void stop() { m_process.stop(); }
 
     void command(const QString &line) { m_process.write(line); }
     int waitForLine(const QString &start, int from = 0, int timeoutMs = 30000)

@@ -1,9 +1,9 @@
-#include "EngineProcess.h"
-#include "FreePort.h"
-#include "PanelSimProcess.h"
+#include "EndToEndRig.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
+
+#include <memory>
 
 // The built engine on a loopback port, with the controller emulator at the
 // other end of the link.
@@ -19,102 +19,71 @@ private slots:
     void linkLossAndReconnection();
 
 private:
-    // Starts the engine and the controller and waits until the link is up;
-    // what did not happen, with both sides' logs, or empty.
-    QString startBoth();
-    QString logs();
     // Sends one heartbeat and waits for its answer.
     bool heartbeatAnswered();
     int engineLogCount(const QString &text);
 
-    std::unique_ptr<EngineProcess> m_engine;
-    std::unique_ptr<PanelSimProcess> m_controller;
-    quint16 m_port = 0;
+    std::unique_ptr<EndToEndRig> m_rig;
 };
 
 void tst_LinkEndToEnd::init()
 {
-    m_port = freePort();
-    m_engine = std::make_unique<EngineProcess>();
-    m_controller = std::make_unique<PanelSimProcess>();
+    m_rig = std::make_unique<EndToEndRig>();
+    QVERIFY2(m_rig->start(), qPrintable(m_rig->failure()));
 }
 
 void tst_LinkEndToEnd::cleanup()
 {
-    m_controller.reset();
-    if (m_engine && m_engine->isRunning())
-        QVERIFY2(m_engine->terminate(), qPrintable(m_engine->standardError()));
-    m_engine.reset();
-}
-
-QString tst_LinkEndToEnd::startBoth()
-{
-    if (!m_engine->start({QStringLiteral("--port=%1").arg(m_port)}))
-        return QStringLiteral("The engine did not start");
-    if (!m_controller->start(m_port))
-        return QStringLiteral("The controller did not start");
-    if (m_controller->waitForLine(QStringLiteral("connected")) < 0)
-        return QStringLiteral("The controller did not connect\n") + logs();
-    m_controller->command(QStringLiteral("beat 2"));
-    if (m_controller->waitForLine(QStringLiteral("heartbeat-answer 1")) < 0)
-        return QStringLiteral("No heartbeat answer\n") + logs();
-    if (!m_engine->waitForLogged(QStringLiteral("SyncClient::linkStateChanged link up status 2")))
-        return QStringLiteral("The engine did not report the link up\n") + logs();
-    return QString();
-}
-
-QString tst_LinkEndToEnd::logs()
-{
-    return QStringLiteral("controller:\n") + m_controller->lines().join(QLatin1Char('\n'))
-           + QStringLiteral("\nengine:\n") + m_engine->standardError();
+    QVERIFY2(m_rig->stop(), qPrintable(m_rig->failure()));
+    m_rig.reset();
 }
 
 int tst_LinkEndToEnd::engineLogCount(const QString &text)
 {
-    return m_engine->standardError().count(text);
+    return m_rig->engine().standardError().count(text);
 }
 
 bool tst_LinkEndToEnd::heartbeatAnswered()
 {
-    const int from = m_controller->lineCount();
-    m_controller->command(QStringLiteral("beat 2"));
-    return m_controller->waitForLine(QStringLiteral("heartbeat-answer 1"), from) >= 0;
+    PanelSimProcess &controller = m_rig->controller();
+    const int from = controller.lineCount();
+    controller.command(QStringLiteral("beat 2"));
+    return controller.waitForLine(QStringLiteral("heartbeat-answer 1"), from) >= 0;
 }
 
 void tst_LinkEndToEnd::heartbeatConnectionAndSupervision()
 {
-    const QString failure = startBoth();
-    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    PanelSimProcess &controller = m_rig->controller();
     QVERIFY(heartbeatAnswered());
 
-    m_controller->command(QStringLiteral("connreq"));
-    const int response = m_controller->waitForLine(QStringLiteral("connection-response"));
+    controller.command(QStringLiteral("connreq"));
+    const int response = controller.waitForLine(QStringLiteral("connection-response"));
     QVERIFY(response >= 0);
-    QCOMPARE(m_controller->lines().at(response), QStringLiteral("connection-response ok key="));
+    QCOMPARE(controller.lines().at(response), QStringLiteral("connection-response ok key="));
 
     // A burst: one answer, about 4 s after its last request.
-    m_controller->command(QStringLiteral("supervise 3"));
+    controller.command(QStringLiteral("supervise 3"));
     QElapsedTimer sinceBurst;
     sinceBurst.start();
-    const int answer = m_controller->waitForLine(QStringLiteral("supervision-answer"), 0, 20000);
+    const int answer = controller.waitForLine(QStringLiteral("supervision-answer"), 0, 20000);
     const qint64 elapsed = sinceBurst.elapsed();
     QVERIFY(answer >= 0);
-    QVERIFY2(m_controller->lines().at(answer).startsWith(QStringLiteral("supervision-answer ok")),
-             qPrintable(m_controller->lines().at(answer)));
+    QVERIFY2(controller.lines().at(answer).startsWith(QStringLiteral("supervision-answer ok")),
+             qPrintable(controller.lines().at(answer)));
     QVERIFY2(elapsed >= 3800 && elapsed < 10000, qPrintable(QString::number(elapsed)));
 
     // Anything of the same burst would have come with the first answer,
     // before the next round trip.
-    const int from = m_controller->lineCount();
-    m_controller->command(QStringLiteral("connreq"));
-    QVERIFY(m_controller->waitForLine(QStringLiteral("connection-response ok"), from) >= 0);
-    QCOMPARE(m_controller->count(QStringLiteral("supervision-answer")), 1);
+    const int from = controller.lineCount();
+    controller.command(QStringLiteral("connreq"));
+    QVERIFY(controller.waitForLine(QStringLiteral("connection-response ok"), from) >= 0);
+    QCOMPARE(controller.count(QStringLiteral("supervision-answer")), 1);
 }
 
 void tst_LinkEndToEnd::survivesGarbageAndTruncatedFrames()
 {
-    const QString failure = startBoth();
-    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    PanelSimProcess &controller = m_rig->controller();
+    EngineProcess &engine = m_rig->engine();
     const QStringList abuse = {
         // Bytes with no marker, then a marker split over two writes.
         QStringLiteral("raw 0102030405060708090a0b0c"),
@@ -139,34 +108,34 @@ void tst_LinkEndToEnd::survivesGarbageAndTruncatedFrames()
         QStringLiteral("send 0 02"),
     };
     for (const QString &command : abuse)
-        m_controller->command(command);
+        controller.command(command);
 
     QVERIFY(heartbeatAnswered());
-    QVERIFY(m_engine->waitForLogged(QStringLiteral("above the limit")));
-    QVERIFY(m_engine->waitForLogged(QStringLiteral("Unhandled function code 200")));
-    QVERIFY(m_engine->waitForLogged(QStringLiteral("Short supervision packet")));
-    QVERIFY(m_engine->waitForLogged(QStringLiteral("shorter than its header")));
+    QVERIFY(engine.waitForLogged(QStringLiteral("above the limit")));
+    QVERIFY(engine.waitForLogged(QStringLiteral("Unhandled function code 200")));
+    QVERIFY(engine.waitForLogged(QStringLiteral("Short supervision packet")));
+    QVERIFY(engine.waitForLogged(QStringLiteral("shorter than its header")));
 
-    const int from = m_controller->lineCount();
-    m_controller->command(QStringLiteral("connreq"));
-    QVERIFY(m_controller->waitForLine(QStringLiteral("connection-response ok"), from) >= 0);
-    QVERIFY(m_engine->isRunning());
+    const int from = controller.lineCount();
+    controller.command(QStringLiteral("connreq"));
+    QVERIFY(controller.waitForLine(QStringLiteral("connection-response ok"), from) >= 0);
+    QVERIFY(engine.isRunning());
 }
 
 void tst_LinkEndToEnd::linkLossAndReconnection()
 {
-    const QString failure = startBoth();
-    QVERIFY2(failure.isEmpty(), qPrintable(failure));
-    m_controller->command(QStringLiteral("disconnect"));
-    QVERIFY(m_engine->waitForLogged(QStringLiteral("SyncClient::linkStateChanged link down status 2")));
+    PanelSimProcess &controller = m_rig->controller();
+    EngineProcess &engine = m_rig->engine();
+    controller.command(QStringLiteral("disconnect"));
+    QVERIFY(engine.waitForLogged(QStringLiteral("SyncClient::linkStateChanged link down status 2")));
 
     // The controller comes back, starting up: the engine follows.
-    const int from = m_controller->lineCount();
-    m_controller->command(QStringLiteral("connect"));
-    QVERIFY(m_controller->waitForLine(QStringLiteral("connected"), from) >= 0);
-    m_controller->command(QStringLiteral("beat 1"));
-    QVERIFY(m_controller->waitForLine(QStringLiteral("heartbeat-answer"), from) >= 0);
-    QVERIFY(m_engine->waitForLogged(QStringLiteral("SyncClient::linkStateChanged link up status 1")));
+    const int from = controller.lineCount();
+    controller.command(QStringLiteral("connect"));
+    QVERIFY(controller.waitForLine(QStringLiteral("connected"), from) >= 0);
+    controller.command(QStringLiteral("beat 1"));
+    QVERIFY(controller.waitForLine(QStringLiteral("heartbeat-answer"), from) >= 0);
+    QVERIFY(engine.waitForLogged(QStringLiteral("SyncClient::linkStateChanged link up status 1")));
     QVERIFY(heartbeatAnswered());
     QCOMPARE(engineLogCount(QStringLiteral("link down status 2")), 1);
 }

@@ -1,6 +1,4 @@
-#include "FreePort.h"
-#include "EngineProcess.h"
-#include "PanelSimProcess.h"
+#include "EndToEndRig.h"
 
 #include <QRegularExpression>
 #include <QtTest>
@@ -50,46 +48,38 @@ private:
     // The last signature-transfer reply to a request made now.
     Signatures askSignatures();
 
-    std::unique_ptr<EngineProcess> m_engine;
-    std::unique_ptr<PanelSimProcess> m_controller;
+    std::unique_ptr<EndToEndRig> m_rig;
 };
 
 void tst_SyncPagesEndToEnd::init()
 {
-    m_engine = std::make_unique<EngineProcess>();
-    m_controller = std::make_unique<PanelSimProcess>();
+    m_rig = std::make_unique<EndToEndRig>();
+    QVERIFY2(m_rig->start(), qPrintable(m_rig->failure()));
 }
 
 void tst_SyncPagesEndToEnd::cleanup()
 {
-    m_controller.reset();
-    if (m_engine && m_engine->isRunning())
-        QVERIFY2(m_engine->terminate(), qPrintable(m_engine->standardError()));
-    m_engine.reset();
+    QVERIFY2(m_rig->stop(), qPrintable(m_rig->failure()));
+    m_rig.reset();
 }
 
 Signatures tst_SyncPagesEndToEnd::askSignatures()
 {
-    const int from = m_controller->lineCount();
-    m_controller->command(QStringLiteral("sigs"));
-    const int reply = m_controller->waitForLine(QStringLiteral("rx signature-transfer-reply"), from);
-    return reply < 0 ? Signatures{{QStringLiteral("no reply"), {}}} : transferred(m_controller->lines().at(reply));
+    PanelSimProcess &controller = m_rig->controller();
+    const int from = controller.lineCount();
+    controller.command(QStringLiteral("sigs"));
+    const int reply = controller.waitForLine(QStringLiteral("rx signature-transfer-reply"), from);
+    return reply < 0 ? Signatures{{QStringLiteral("no reply"), {}}} : transferred(controller.lines().at(reply));
 }
 
 void tst_SyncPagesEndToEnd::synchronisation()
 {
-    const quint16 port = freePort();
-    QVERIFY(m_engine->start({QStringLiteral("--port=%1").arg(port)}));
-    QVERIFY(m_controller->start(port));
-    QVERIFY(m_controller->waitForLine(QStringLiteral("connected")) >= 0);
-    m_controller->command(QStringLiteral("beat 2"));
-    QVERIFY(m_controller->waitForLine(QStringLiteral("heartbeat-answer 1")) >= 0);
-    QVERIFY(m_engine->waitForLogged(QStringLiteral("SyncClient::linkStateChanged link up status 2")));
-
-    m_controller->command(QStringLiteral("sync"));
-    const int done = m_controller->waitForLine(QStringLiteral("sync done"));
-    QVERIFY2(done >= 0, qPrintable(m_controller->lines().join('\n')));
-    const QStringList lines = m_controller->lines();
+    PanelSimProcess &controller = m_rig->controller();
+    EngineProcess &engine = m_rig->engine();
+    controller.command(QStringLiteral("sync"));
+    const int done = controller.waitForLine(QStringLiteral("sync done"));
+    QVERIFY2(done >= 0, qPrintable(controller.lines().join('\n')));
+    const QStringList lines = controller.lines();
     QCOMPARE(lines.at(done), QStringLiteral("sync done status=0"));
     QVERIFY(lines.contains(QStringLiteral("connection-response ok key=")));
     // The configuration is answered, then the engine asks for its events.
@@ -119,25 +109,25 @@ void tst_SyncPagesEndToEnd::synchronisation()
     QCOMPARE(askSignatures(), stored);
 
     // A page the engine has no handler for.
-    int from = m_controller->lineCount();
-    m_controller->command(QStringLiteral("page 44 1 0 0102"));
-    const int unhandled = m_controller->waitForLine(QStringLiteral("ack page=44"), from);
+    int from = controller.lineCount();
+    controller.command(QStringLiteral("page 44 1 0 0102"));
+    const int unhandled = controller.waitForLine(QStringLiteral("ack page=44"), from);
     QVERIFY(unhandled >= 0);
-    QVERIFY(m_controller->lines().at(unhandled).endsWith(QLatin1String("status=2")));
+    QVERIFY(controller.lines().at(unhandled).endsWith(QLatin1String("status=2")));
     QCOMPARE(askSignatures(), stored);
 
     // A later count change reaches the engine's counters.
-    from = m_controller->lineCount();
-    m_controller->command(QStringLiteral("count 2 faults 7"));
-    QVERIFY(m_controller->waitForLine(QStringLiteral("ack page=5 panel=254"), from) >= 0);
-    QVERIFY(m_engine->waitForLogged(QStringLiteral("PanelCounters::setFaults panel 2: 7")));
+    from = controller.lineCount();
+    controller.command(QStringLiteral("count 2 faults 7"));
+    QVERIFY(controller.waitForLine(QStringLiteral("ack page=5 panel=254"), from) >= 0);
+    QVERIFY(engine.waitForLogged(QStringLiteral("PanelCounters::setFaults panel 2: 7")));
 
     // A controller that starts again: the status counts and their
     // signatures go; the other pages keep theirs.
-    from = m_controller->lineCount();
-    m_controller->command(QStringLiteral("beat 1"));
-    QVERIFY(m_controller->waitForLine(QStringLiteral("heartbeat-answer"), from) >= 0);
-    QVERIFY(m_engine->waitForLogged(QStringLiteral("SyncClient::linkStateChanged link up status 1")));
+    from = controller.lineCount();
+    controller.command(QStringLiteral("beat 1"));
+    QVERIFY(controller.waitForLine(QStringLiteral("heartbeat-answer"), from) >= 0);
+    QVERIFY(engine.waitForLogged(QStringLiteral("SyncClient::linkStateChanged link up status 1")));
     const Signatures afterRestart = askSignatures();
     QCOMPARE(afterRestart.keys(), stored.keys());
     for (auto it = afterRestart.cbegin(); it != afterRestart.cend(); ++it) {
@@ -146,7 +136,7 @@ void tst_SyncPagesEndToEnd::synchronisation()
         else
             QCOMPARE(it.value(), stored.value(it.key()));
     }
-    QVERIFY(m_engine->isRunning());
+    QVERIFY(engine.isRunning());
 }
 
 QTEST_GUILESS_MAIN(tst_SyncPagesEndToEnd)

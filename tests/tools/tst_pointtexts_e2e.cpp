@@ -1,13 +1,11 @@
 #include "DemoPointTexts.h"
-#include "EngineProcess.h"
-#include "PanelSimProcess.h"
-#include "WaitUntil.h"
-
-#include "FreePort.h"
+#include "EndToEndRig.h"
 
 #include "Site.h"
 
 #include <QtTest>
+
+#include <memory>
 
 // The built engine with the controller emulator: the demo site's point
 // names reach the per-panel files, a later part is merged into a file read
@@ -22,35 +20,26 @@ private slots:
     void pointTextFiles();
 
 private:
-    bool connectController(int from);
     QString dataDirectory() const;
     QByteArray fileOf(quint8 panel) const;
 
-    std::unique_ptr<EngineProcess> m_engine;
-    std::unique_ptr<PanelSimProcess> m_controller;
-    quint16 m_port = 0;
-    int m_linkUps = 0;
+    std::unique_ptr<EndToEndRig> m_rig;
 };
 
 void tst_PointTextsEndToEnd::init()
 {
-    m_port = freePort();
-    m_linkUps = 0;
-    m_engine = std::make_unique<EngineProcess>();
-    m_controller = std::make_unique<PanelSimProcess>();
+    m_rig = std::make_unique<EndToEndRig>();
 }
 
 void tst_PointTextsEndToEnd::cleanup()
 {
-    m_controller.reset();
-    if (m_engine && m_engine->isRunning())
-        QVERIFY2(m_engine->terminate(), qPrintable(m_engine->standardError()));
-    m_engine.reset();
+    QVERIFY2(m_rig->stop(), qPrintable(m_rig->failure()));
+    m_rig.reset();
 }
 
 QString tst_PointTextsEndToEnd::dataDirectory() const
 {
-    return QStringLiteral("%1/c:/DESKSIM/DESKSIM 3_6/data%2").arg(m_engine->directory()).arg(m_port);
+    return QStringLiteral("%1/c:/DESKSIM/DESKSIM 3_6/data%2").arg(m_rig->engine().directory()).arg(m_rig->port());
 }
 
 QByteArray tst_PointTextsEndToEnd::fileOf(quint8 panel) const
@@ -62,40 +51,22 @@ QByteArray tst_PointTextsEndToEnd::fileOf(quint8 panel) const
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
 }
 
-// Waits for the link: a heartbeat answered and the engine's protocol client
-// following the link.
-bool tst_PointTextsEndToEnd::connectController(int from)
-{
-    if (m_controller->waitForLine(QStringLiteral("connected"), from) < 0)
-        return false;
-    const int beat = m_controller->lineCount();
-    m_controller->command(QStringLiteral("beat 2"));
-    if (m_controller->waitForLine(QStringLiteral("heartbeat-answer"), beat) < 0)
-        return false;
-    const QString linkUp = QStringLiteral("link up status 2");
-    const int before = m_linkUps;
-    waitUntil([&] { return m_engine->standardError().count(linkUp) > before; });
-    m_linkUps = m_engine->standardError().count(linkUp);
-    return m_linkUps > before;
-}
-
 void tst_PointTextsEndToEnd::pointTextFiles()
 {
     const Site site = Site::demo();
     const SitePanel &panel1 = site.configuration.panels.first();
-    QVERIFY(m_engine->start({QStringLiteral("--port=%1").arg(m_port)}));
-    QVERIFY(m_controller->start(m_port));
-    QVERIFY(connectController(0));
+    PanelSimProcess &controller = m_rig->controller();
+    QVERIFY2(m_rig->start(), qPrintable(m_rig->failure()));
 
-    m_controller->command(QStringLiteral("site"));
-    QVERIFY(m_controller->waitForLine(QStringLiteral("site-sent")) >= 0);
+    controller.command(QStringLiteral("site"));
+    QVERIFY(controller.waitForLine(QStringLiteral("site-sent")) >= 0);
     for (const SitePanel &panel : site.configuration.panels)
         QTRY_COMPARE_WITH_TIMEOUT(fileOf(panel.number), expectedPointTextFile(panel, site.texts), 30000);
 
     // A later part of panel 1's names, loop 2 point 1 renamed in one
     // language: the engine, holding panel 3's names, reads panel 1's file
     // back and merges the part into it.
-    m_controller->command(QStringLiteral("lk 245 0a 07 01 01 00000001  01 0001  00 02 01 01 07 52656e616d6564"));
+    controller.command(QStringLiteral("lk 245 0a 07 01 01 00000001  01 0001  00 02 01 01 07 52656e616d6564"));
     QByteArray renamed = expectedPointTextFile(panel1, site.texts);
     const SiteTexts::Texts old = site.texts.pointName(panel1.channels.at(1).points.first());
     const QByteArray oldLine = QStringLiteral("12;2;0;1;%1;%2;\n").arg(old.first, old.second).toUtf8();
@@ -105,18 +76,18 @@ void tst_PointTextsEndToEnd::pointTextFiles()
 
     // A restarted engine starts without point names: they come again with
     // the controller's pages.
-    QVERIFY2(m_engine->terminate(), qPrintable(m_engine->standardError()));
-    QVERIFY(m_controller->waitForLine(QStringLiteral("disconnected")) >= 0);
+    QVERIFY2(m_rig->stopEngine(), qPrintable(m_rig->failure()));
+    QVERIFY(controller.waitForLine(QStringLiteral("disconnected")) >= 0);
     QCOMPARE(fileOf(1), renamed);
-    QVERIFY(m_engine->start({QStringLiteral("--port=%1").arg(m_port)}));
-    const int from = m_controller->lineCount();
-    m_controller->command(QStringLiteral("connect"));
-    QVERIFY(connectController(from));
+    QVERIFY2(m_rig->startEngine(), qPrintable(m_rig->failure()));
+    const int from = controller.lineCount();
+    controller.command(QStringLiteral("connect"));
+    QVERIFY2(m_rig->waitForLink(from), qPrintable(m_rig->failure()));
     QVERIFY(!QFileInfo::exists(dataDirectory() + QStringLiteral("/strings")));
-    m_controller->command(QStringLiteral("site"));
+    controller.command(QStringLiteral("site"));
     for (const SitePanel &panel : site.configuration.panels)
         QTRY_COMPARE_WITH_TIMEOUT(fileOf(panel.number), expectedPointTextFile(panel, site.texts), 30000);
-    QVERIFY(m_engine->isRunning());
+    QVERIFY(m_rig->engine().isRunning());
 }
 
 QTEST_GUILESS_MAIN(tst_PointTextsEndToEnd)
