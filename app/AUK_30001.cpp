@@ -47,7 +47,7 @@ void AUK_30001::loadPicture()
 {
     QString path = existing(sitePicture);
     if (path.isEmpty()) {
-        const SystemState *state = SystemState::instance(false);
+        const SystemState *state = SystemState::existingInstance();
         const bool saltmarsh = state && state->brand() == SaltmarshBrand;
         path = existing(saltmarsh ? saltmarshPicture : vornishPicture);
     }

@@ -18,14 +18,14 @@ constexpr int LedPulse = 2;
 
 SystemState *state()
 {
-    return SystemState::instance(true);
+    return SystemState::instance();
 }
 
 } // namespace
 
 int EngineLinkEffects::brand() const
 {
-    const SystemState *existing = SystemState::instance(false);
+    const SystemState *existing = SystemState::existingInstance();
     return existing ? existing->brand() : 0;
 }
 

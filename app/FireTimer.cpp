@@ -6,19 +6,13 @@
 #include "frontpanel/InputSignaller.h"
 #include "link/SyncClient.h"
 
-FireTimer *FireTimer::instance()
-{
-    static FireTimer *timer = new FireTimer;
-    return timer;
-}
-
 FireTimer::FireTimer()
     : m_timer(SC_Timer::create(this))
 {
     m_timer->setInterval(ReshowMs);
     connect(m_timer, &SC_Timer::timeout, this, &FireTimer::fireTimeout);
 
-    SystemState *state = SystemState::instance(true);
+    SystemState *state = SystemState::instance();
     connect(state, &SystemState::fireStarted, this, &FireTimer::fireStart);
     connect(state, &SystemState::fireReset, this, &FireTimer::fireReset);
     connect(SyncClient::instance(), &SyncClient::disconnected, this, &FireTimer::fireReset);
@@ -34,7 +28,7 @@ namespace {
 
 bool isFireActive()
 {
-    const SystemState *state = SystemState::instance(false);
+    const SystemState *state = SystemState::existingInstance();
     return state && state->isFireActive();
 }
 

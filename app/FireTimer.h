@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/SC_Singleton.h"
+
 #include <QObject>
 
 class SC_Timer;
@@ -7,14 +9,12 @@ class SC_Timer;
 // Keeps the fire display in front while a fire is active: the home screen
 // with the fire screen on top comes back after half a minute without input,
 // and once more when the fire is reset or the panel link is lost.
-class FireTimer final : public QObject
+class FireTimer final : public QObject, public SC_Singleton<FireTimer>
 {
     Q_OBJECT
 
 public:
     static constexpr int ReshowMs = 30000;
-
-    static FireTimer *instance();
 
     bool isRunning() const;
 
@@ -30,6 +30,8 @@ signals:
     void updatedByFireReset(quint32 seqNo);
 
 private:
+    friend class SC_Singleton<FireTimer>;
+
     FireTimer();
 
     SC_Timer *m_timer;

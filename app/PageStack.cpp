@@ -7,8 +7,6 @@
 
 #include <QDebug>
 
-PageStack *PageStack::s_instance = nullptr;
-
 namespace {
 
 constexpr char startScreenName[] = "AUK_30001";
@@ -17,24 +15,11 @@ const QPoint popupPosition(0, 36);
 
 } // namespace
 
-PageStack *PageStack::instance()
-{
-    if (!s_instance)
-        s_instance = new PageStack;
-    return s_instance;
-}
-
 PageStack::PageStack()
 {
     setMinimumSize(640, 480);
     setMaximumSize(640, 480);
     setGeometry(0, 0, 640, 480);
-}
-
-PageStack::~PageStack()
-{
-    if (s_instance == this)
-        s_instance = nullptr;
 }
 
 QString PageStack::pageName(const QWidget *page)
@@ -175,7 +160,7 @@ void PageStack::permissionChanged(TESKEnumHolder::AccessLevelTESK accessLevel)
 
 void PageStack::pushFireScreenDuringFire()
 {
-    const SystemState *state = SystemState::instance(false);
+    const SystemState *state = SystemState::existingInstance();
     if (!state || !state->isFireActive() || !m_fireScreenFactory)
         return;
     if (Page *fire = m_fireScreenFactory(Security::instance()->accessLevel(), state->isE30Connected()))

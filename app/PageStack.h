@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/SC_Singleton.h"
 #include "core/TESKEnumHolder.h"
 
 #include <QString>
@@ -16,7 +17,7 @@ class Page;
 // their class name. A page leaving the stack is hidden, cut off from its
 // connections and deleted by the event loop, so a page may remove itself
 // from inside its own slot.
-class PageStack final : public QWidget
+class PageStack final : public QWidget, public SC_Singleton<PageStack>
 {
     Q_OBJECT
 
@@ -26,9 +27,6 @@ public:
     // screens install them. Until then no home or fire screen is pushed.
     using HomeScreenFactory = std::function<Page *(int accessLevel, int userLevel)>;
     using FireScreenFactory = std::function<Page *(int accessLevel, bool e30Connected)>;
-
-    static PageStack *instance();
-    ~PageStack() override;
 
     bool push(Page *page);
 
@@ -64,6 +62,8 @@ signals:
     void panelRestarted();
 
 private:
+    friend class SC_Singleton<PageStack>;
+
     PageStack();
 
     Page *top() const;
@@ -79,6 +79,4 @@ private:
     int m_lastAccessLevel = TESKEnumHolder::EN54_NOT_LOGGED_IN;
     HomeScreenFactory m_homeScreenFactory;
     FireScreenFactory m_fireScreenFactory;
-
-    static PageStack *s_instance;
 };

@@ -20,7 +20,7 @@ void QuiescentState::onEntry(QEvent *event)
 void QuiescentState::onExit(QEvent *event)
 {
     QTESKState::onExit(event);
-    const SystemState *state = SystemState::instance(false);
+    const SystemState *state = SystemState::existingInstance();
     if (!state || !state->isFireActive())
         PageStack::instance()->showMainScreen(false);
 }

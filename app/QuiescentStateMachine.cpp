@@ -34,7 +34,7 @@ const char *const alarmFlagKeys[] = {BucketKeys::sndrsoff, BucketKeys::protnoff,
 
 SystemState *systemState()
 {
-    return SystemState::instance(true);
+    return SystemState::instance();
 }
 
 bool isOffLine()
@@ -43,12 +43,6 @@ bool isOffLine()
 }
 
 } // namespace
-
-QuiescentStateMachine *QuiescentStateMachine::instance()
-{
-    static QuiescentStateMachine *machine = new QuiescentStateMachine;
-    return machine;
-}
 
 QuiescentStateMachine::QuiescentStateMachine(QObject *parent)
     : QObject(parent)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/DelaySignal.h"
+#include "core/SC_Singleton.h"
 
 #include <QObject>
 #include <QStateMachine>
@@ -16,14 +17,13 @@ class SC_Timer;
 // bucket-0 alarm flag), after three minutes without input. Any alarm, a
 // key-in, a log-on or the loss of the connection holds the idle view off;
 // once that ends, a full quiet period must pass again.
-class QuiescentStateMachine final : public QObject
+class QuiescentStateMachine final : public QObject, public SC_Singleton<QuiescentStateMachine>
 {
     Q_OBJECT
 
 public:
     static constexpr int InactivityMs = 180000;
 
-    static QuiescentStateMachine *instance();
     explicit QuiescentStateMachine(QObject *parent = nullptr);
 
     bool isQuiescentAllowed() const;

@@ -22,12 +22,6 @@ bool isLogon(quint8 userId, int userLevel)
 
 } // namespace
 
-Security *Security::instance()
-{
-    static Security security;
-    return &security;
-}
-
 Security::Security(QObject *parent)
     : QObject(parent)
     , m_inactivityTimer(SC_Timer::create(this))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/SC_Singleton.h"
 #include "core/TESKEnumHolder.h"
 #include "link/AckResponse.h"
 
@@ -11,7 +12,7 @@ class SC_Timer;
 // logged-on user and level; this turns that, the access key switch and the
 // link state into the access level the screens obey, and logs the user out
 // after a quiet spell whose length depends on the user's level.
-class Security final : public QObject
+class Security final : public QObject, public SC_Singleton<Security>
 {
     Q_OBJECT
 
@@ -21,8 +22,6 @@ public:
     static constexpr quint8 LastUser = 99;
     static constexpr int OperatorLogoutMs = 120000;
     static constexpr int EngineerLogoutMs = 900000;
-
-    static Security *instance();
 
     explicit Security(QObject *parent = nullptr);
 

@@ -8,8 +8,6 @@
 #include <QSignalTransition>
 #include <QState>
 
-SystemState *SystemState::s_instance = nullptr;
-
 namespace {
 
 // The boot environment's flag that makes the front-panel module re-read its
@@ -18,13 +16,6 @@ constexpr char clearModuleFlagCommand[] = "fw_setenv fpconfigpending 0";
 
 } // namespace
 
-SystemState *SystemState::instance(bool create)
-{
-    if (!s_instance && create)
-        s_instance = new SystemState;
-    return s_instance;
-}
-
 SystemState::SystemState()
     : m_ethernetUp(SIGNAL(updateEnetConnectedToPanel(bool)), true)
     , m_ethernetDown(SIGNAL(updateEnetConnectedToPanel(bool)), false)
@@ -32,12 +23,6 @@ SystemState::SystemState()
     qRegisterMetaType<TC::BANNER_STATUS>("TC::BANNER_STATUS");
     resetConfiguration();
     buildConnectionMachine();
-}
-
-SystemState::~SystemState()
-{
-    if (s_instance == this)
-        s_instance = nullptr;
 }
 
 void SystemState::buildConnectionMachine()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/BannerStatus.h"
+#include "core/SC_Singleton.h"
 #include "app/ConnectionStateTransition.h"
 #include "frontpanel/flasher.h"
 
@@ -17,7 +18,7 @@ class QState;
 // the panel (Ethernet link, front-panel bus in one of two repeater modes, or
 // not at all), the front end's configuration record, and the panel's fire,
 // fault, evacuation and banner summary.
-class SystemState final : public QObject
+class SystemState final : public QObject, public SC_Singleton<SystemState>
 {
     Q_OBJECT
 
@@ -35,10 +36,6 @@ public:
 
     // The EEPROM address of the configuration image.
     static constexpr quint16 EepromAddress = 4096;
-
-    // Creates the state on the first call with create true; null before that.
-    static SystemState *instance(bool create);
-    ~SystemState() override;
 
     // The connection reports come from the panel link (the flag of
     // updateEnetConnectedToPanel(bool)) and from the front-panel bus driver
@@ -104,6 +101,8 @@ signals:
     void evacuationReset();
 
 private:
+    friend class SC_Singleton<SystemState>;
+
     SystemState();
 
     void buildConnectionMachine();
@@ -130,6 +129,4 @@ private:
     bool m_evacuationActive = false;
     TC::BANNER_STATUS m_bannerStatus = TC::BANNER_NORMAL;
     bool m_serviceMenuFlag = false;
-
-    static SystemState *s_instance;
 };

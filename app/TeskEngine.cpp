@@ -83,7 +83,7 @@ public:
         EngineDirectories::enterDataDirectory(QVemoApplication::port());
         // Read from the data directory, where the engine saves it.
         TeskGlobalConfig *config = TeskGlobalConfig::instance();
-        const int guiMode = SystemState::instance(true)->guiMode();
+        const int guiMode = SystemState::instance()->guiMode();
         if (guiMode == 3)
             config->fixLanguagesForRepeater();
         // The first language's country picks the form of printed addresses.
@@ -104,14 +104,14 @@ public:
             PageStack::instance()->show();
             const int result = m_terminationSignals->exec();
             m_subscriptions.subscribeBusSignals(*m_sessionBus, false, guiMode);
-            delete PageStack::instance();
+            PageStack::destroyInstance();
             release();
             return result;
         }
 
         SC_LinkEffects::install(&m_linkEffects);
         m_link = std::make_unique<SC_App>();
-        SystemState::instance(true)->watchEthernetLink(SyncClient::instance());
+        SystemState::instance()->watchEthernetLink(SyncClient::instance());
         createStateStore();
         connectUserInput();
         m_subscriptions.subscribeBusSignals(*m_sessionBus, true, guiMode);
@@ -244,7 +244,7 @@ private:
         m_window->show();
 
         const SimulatorOptions options = SimulatorOptions::scan(m_application->arguments());
-        SystemState::instance(true)->setBrand(options.brand);
+        SystemState::instance()->setBrand(options.brand);
         m_window->setMyStyleSheet(options.backgroundStyleSheet());
     }
 
@@ -276,7 +276,7 @@ private:
         QObject::connect(eventLog, &EL_EventLogDBbase::updatedSeqNoByFireReset, FireTimer::instance(),
                          &FireTimer::newFireReset, Qt::QueuedConnection);
         QObject::connect(eventLog, &EL_EventLogDBbase::updatedSeqNoByFireReset,
-                         SystemState::instance(true), &SystemState::sendFireResetSignal,
+                         SystemState::instance(), &SystemState::sendFireResetSignal,
                          Qt::QueuedConnection);
         model *panelModel = model::instance();
         QObject::connect(eventLog, &EL_EventLogDBbase::updatedSeqNoByFireReset, panelModel,
@@ -297,10 +297,10 @@ private:
         EventLog::HistoricEventsSynchronizer::instance()->stop();
         m_link->Stop();
         m_subscriptions.subscribeBusSignals(*m_sessionBus, false,
-                                            SystemState::instance(true)->guiMode());
+                                            SystemState::instance()->guiMode());
         EventLog::HistoricEventsSynchronizer::destroyInstance();
         EL_EventLogDBbase::instance()->close();
-        delete BucketMaster::instance();
+        BucketMaster::destroyInstance();
         m_link.reset();
         SC_LinkEffects::install(nullptr);
         release();

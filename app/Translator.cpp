@@ -31,12 +31,6 @@ QString Translator::fileName(int languageId)
     return QLatin1String(filePrefix) + QLatin1String(Languages::table()[row].fileCode) + QLatin1String(fileSuffix);
 }
 
-Translator *Translator::instance()
-{
-    static Translator translator;
-    return &translator;
-}
-
 Translator::Translator(QObject *parent)
     : QObject(parent)
     , m_baseDirectory(QDir::currentPath())

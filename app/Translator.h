@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Languages.h"
+#include "core/SC_Singleton.h"
 
 #include <QList>
 #include <QLocale>
@@ -14,7 +15,7 @@ class QTranslator;
 // screens show is a key looked up there. Selecting a language also sets the
 // default locale, the right-to-left layout (Hebrew) and the font set of the
 // language's script. A language whose file is missing falls back to English.
-class Translator final : public QObject
+class Translator final : public QObject, public SC_Singleton<Translator>
 {
     Q_OBJECT
 
@@ -22,7 +23,6 @@ public:
     // "TESK_" + the language's file code + ".qm".
     static QString fileName(int languageId);
 
-    static Translator *instance();
     // Loads from "i18n" below the working directory until told otherwise.
     explicit Translator(QObject *parent = nullptr);
     ~Translator() override;

@@ -4,12 +4,6 @@
 
 #include <QDebug>
 
-statusIconsController *statusIconsController::instance()
-{
-    static statusIconsController controller;
-    return &controller;
-}
-
 statusIconsController::statusIconsController()
 {
     qRegisterMetaType<StatusIcons>("statusIconsController::StatusIcons");

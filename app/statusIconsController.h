@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/SC_Singleton.h"
 #include "core/TESKEnumHolder.h"
 
 #include <QObject>
@@ -10,7 +11,7 @@
 // which the link client, the system state and the log-on state set; every
 // page frame follows its signals, and a frame built later reads the stored
 // states.
-class statusIconsController final : public QObject
+class statusIconsController final : public QObject, public SC_Singleton<statusIconsController>
 {
     Q_OBJECT
 
@@ -34,8 +35,6 @@ public:
 
     enum FlashMode { Steady = 0, SlowFlash = 1, FastFlash = 2 };
 
-    static statusIconsController *instance();
-
     void setStatusIcon(StatusIcons icon, bool on);
     void setStatusIconSlowFlash(StatusIcons icon, bool on);
     void setStatusIconFastFlash(StatusIcons icon, bool on);
@@ -56,6 +55,8 @@ signals:
     void UI_Update();
 
 private:
+    friend class SC_Singleton<statusIconsController>;
+
     statusIconsController();
 
     // False (with a warning) for a number outside the icons.

@@ -50,7 +50,7 @@ void BM_StatusCountsFullUpdate(benchmark::State &state)
     state.counters["pages"] = benchmark::Counter(double(state.iterations() * Panels), benchmark::Counter::kIsRate);
     benchmark::DoNotOptimize(acknowledgements);
     SyncClient::destroyInstance();
-    delete BucketMaster::instance();
+    BucketMaster::destroyInstance();
 }
 BENCHMARK(BM_StatusCountsFullUpdate);
 

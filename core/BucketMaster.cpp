@@ -6,8 +6,6 @@
 #include <QFile>
 #include <QSaveFile>
 
-BucketMaster *BucketMaster::s_instance = nullptr;
-
 namespace {
 
 bool isBadBucketId(int bucketId)
@@ -16,13 +14,6 @@ bool isBadBucketId(int bucketId)
 }
 
 } // namespace
-
-BucketMaster *BucketMaster::instance()
-{
-    if (!s_instance)
-        s_instance = new BucketMaster;
-    return s_instance;
-}
 
 BucketMaster::BucketMaster()
 {
@@ -35,12 +26,6 @@ BucketMaster::BucketMaster()
         AddBucket(id, true);
     for (unsigned int id = 128; id <= 151; ++id)
         AddBucket(id, false);
-}
-
-BucketMaster::~BucketMaster()
-{
-    if (s_instance == this)
-        s_instance = nullptr;
 }
 
 bool BucketMaster::AddBucket(unsigned int id, bool persistent)

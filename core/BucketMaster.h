@@ -2,6 +2,7 @@
 
 #include "core/Bucket.h"
 #include "core/BucketCmd.h"
+#include "core/SC_Singleton.h"
 
 #include <QMapIterator>
 #include <QObject>
@@ -15,15 +16,12 @@
 // sync page that fills it; bucket 0 holds engine-wide values). Writers send
 // BucketCmd records; readers read single values, search keys by pattern and
 // watch a bucket for the end of a page update.
-class BucketMaster final : public QObject
+class BucketMaster final : public QObject, public SC_Singleton<BucketMaster>
 {
     Q_OBJECT
 
 public:
     static constexpr int BucketSlots = 256;
-
-    static BucketMaster *instance();
-    ~BucketMaster() override;
 
     bool AddBucket(unsigned int id, bool persistent);
 
@@ -65,11 +63,12 @@ signals:
     void updateOfBucketValue(uint bucketId, QString key, QString value);
 
 private:
+    friend class SC_Singleton<BucketMaster>;
+
     BucketMaster();
 
     Bucket *existingBucket(int bucketId, const char *method) const;
     Bucket *validSlot(int bucketId, const char *method) const;
 
     std::array<std::unique_ptr<Bucket>, BucketSlots> m_buckets;
-    static BucketMaster *s_instance;
 };

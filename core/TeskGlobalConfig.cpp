@@ -14,8 +14,6 @@
 #include <optional>
 #include <tuple>
 
-TeskGlobalConfig *TeskGlobalConfig::s_instance = nullptr;
-
 namespace {
 
 using namespace XmlElementTables;
@@ -72,22 +70,9 @@ QString flagText(bool flag)
 
 } // namespace
 
-TeskGlobalConfig *TeskGlobalConfig::instance()
-{
-    if (!s_instance)
-        s_instance = new TeskGlobalConfig;
-    return s_instance;
-}
-
 TeskGlobalConfig::TeskGlobalConfig()
 {
     loadConfigFile();
-}
-
-TeskGlobalConfig::~TeskGlobalConfig()
-{
-    if (s_instance == this)
-        s_instance = nullptr;
 }
 
 // The engine saves its settings in the data directory; the installed file

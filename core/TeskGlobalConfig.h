@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/SC_Singleton.h"
+
 #include <QChar>
 #include <QObject>
 #include <QString>
@@ -11,16 +13,13 @@
 // come from "globalconfig.xml" (read once, written whenever a file-backed
 // setting changes), from the controller's engine configuration and from the
 // connection handshake.
-class TeskGlobalConfig final : public QObject
+class TeskGlobalConfig final : public QObject, public SC_Singleton<TeskGlobalConfig>
 {
     Q_OBJECT
 
 public:
     // Language ids index the translator's table of 39 languages.
     static constexpr int MaxLanguageId = 38;
-
-    static TeskGlobalConfig *instance();
-    ~TeskGlobalConfig() override;
 
     int getLanguage(int which) const;
     quint16 getCodepage(int which) const;
@@ -107,6 +106,8 @@ signals:
     void evacuateWithoutLoginChanged();
 
 private:
+    friend class SC_Singleton<TeskGlobalConfig>;
+
     TeskGlobalConfig();
 
     void loadConfigFile();
@@ -151,6 +152,4 @@ private:
     quint16 m_restrictionMaskExt = 0;
     QVector<QChar> m_addressLetters1;
     QVector<QChar> m_addressLetters2;
-
-    static TeskGlobalConfig *s_instance;
 };

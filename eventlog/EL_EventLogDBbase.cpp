@@ -16,8 +16,6 @@ using EventLog::EventData;
 using EventLog::SeqNoWindow;
 using EventLog::SeqNum_t;
 
-EL_EventLogDBbase *EL_EventLogDBbase::s_instance = nullptr;
-
 namespace {
 
 const char leftoverFileName[] = "eventlog.db";
@@ -28,19 +26,6 @@ QString sql(const char *text)
 }
 
 } // namespace
-
-EL_EventLogDBbase *EL_EventLogDBbase::instance()
-{
-    if (!s_instance)
-        s_instance = new EL_EventLogDBbase;
-    return s_instance;
-}
-
-void EL_EventLogDBbase::destroyInstance()
-{
-    delete s_instance;
-    s_instance = nullptr;
-}
 
 EL_EventLogDBbase::EL_EventLogDBbase()
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/SC_Singleton.h"
 #include "eventlog/EventData.h"
 #include "eventlog/FireZoneMarks.h"
 #include "eventlog/SeqNoWindow.h"
@@ -15,17 +16,15 @@
 // window of sequence numbers the lists show and the zones in fire since the
 // last fire reset, and tells the rest of the engine what kind of event
 // arrived. Readers open their own queries on the default connection.
-class EL_EventLogDBbase final : public QObject
+class EL_EventLogDBbase final : public QObject, public SC_Singleton<EL_EventLogDBbase>
 {
     Q_OBJECT
 
 public:
     static constexpr int MaxEvents = 10000;
 
-    static EL_EventLogDBbase *instance();
-    // Deletes the singleton and its database; the next instance() starts
-    // with an empty log.
-    static void destroyInstance();
+    // The database goes with the object: after destroyInstance() the next
+    // instance() starts with an empty log.
     ~EL_EventLogDBbase() override;
 
     void close();
@@ -74,6 +73,8 @@ signals:
     void resyncHistoricLog();
 
 private:
+    friend class SC_Singleton<EL_EventLogDBbase>;
+
     enum class LiveKind { Ordinary, AcceptedReset, RefusedReset };
     // What a live event does to the window, worked out before it is stored
     // and applied only once it is.
@@ -105,8 +106,6 @@ private:
     EventLog::SeqNum_t m_fireResetSeqNo = 0;
     EventLog::SeqNoWindow m_window;
     EventLog::FireZoneMarks m_fireZones;
-
-    static EL_EventLogDBbase *s_instance;
 };
 
 // The operator between a query's lower-bound condition on seqNo and its

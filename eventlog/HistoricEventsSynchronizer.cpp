@@ -17,7 +17,6 @@ namespace EventLog {
 
 using namespace HistoricEventsSynchronizerFSM;
 
-HistoricEventsSynchronizer *HistoricEventsSynchronizer::s_instance = nullptr;
 QPointer<HistoricLogClient> HistoricEventsSynchronizer::s_linkClient;
 
 namespace {
@@ -32,23 +31,14 @@ enum AckType : quint8 {
 
 } // namespace
 
-HistoricEventsSynchronizer *HistoricEventsSynchronizer::instance()
-{
-    if (!s_instance) {
-        s_instance = new HistoricEventsSynchronizer(s_linkClient);
-    }
-    return s_instance;
-}
-
-void HistoricEventsSynchronizer::destroyInstance()
-{
-    delete s_instance;
-    s_instance = nullptr;
-}
-
 void HistoricEventsSynchronizer::setLinkClient(HistoricLogClient *client)
 {
     s_linkClient = client;
+}
+
+HistoricEventsSynchronizer::HistoricEventsSynchronizer()
+    : HistoricEventsSynchronizer(s_linkClient)
+{
 }
 
 HistoricEventsSynchronizer::HistoricEventsSynchronizer(HistoricLogClient *client)

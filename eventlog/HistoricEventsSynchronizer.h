@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/SC_Singleton.h"
 #include "eventlog/EventData.h"
 #include "eventlog/HistoricEventsSynchronizerFSM/StateMachine.h"
 
@@ -21,7 +22,7 @@ class HistoricLogClient;
 //   quiet, stop-> DeRegistering -ack 2-> Finished}; Running -link lost->
 //   DisconnectedError, -60 s unanswered-> TimeoutError -30 s-> Running.
 // A later launch() starts a new run from Finished and DisconnectedError.
-class HistoricEventsSynchronizer final : public QObject
+class HistoricEventsSynchronizer final : public QObject, public SC_Singleton<HistoricEventsSynchronizer>
 {
     Q_OBJECT
 
@@ -32,10 +33,7 @@ public:
 
     explicit HistoricEventsSynchronizer(HistoricLogClient *client);
 
-    // The engine's synchroniser, talking to the client given to
-    // setLinkClient.
-    static HistoricEventsSynchronizer *instance();
-    static void destroyInstance();
+    // The client that instance() makes the engine's synchroniser talk to.
     static void setLinkClient(HistoricLogClient *client);
 
     bool isRunning() const;
@@ -52,6 +50,10 @@ signals:
     void finished();
 
 private:
+    friend class SC_Singleton<HistoricEventsSynchronizer>;
+
+    HistoricEventsSynchronizer();
+
     QState *addState(const char *name, QState *parent);
     void buildTransitions();
     void buildLinkTransitions();
@@ -72,8 +74,6 @@ private:
     QState *m_deRegistering;
     QState *m_disconnectedError;
     QState *m_timeoutError;
-
-    static HistoricEventsSynchronizer *s_instance;
     static QPointer<HistoricLogClient> s_linkClient;
 };
 

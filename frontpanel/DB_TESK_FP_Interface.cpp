@@ -6,11 +6,9 @@
 #include <QDBusMessage>
 #include <QDebug>
 
-DB_TESK_FP_Interface *DB_TESK_FP_Interface::instance()
+DB_TESK_FP_Interface::DB_TESK_FP_Interface()
+    : DB_TESK_FP_Interface(QStringLiteral("svc.frontpanel.p%1").arg(QVemoApplication::port()))
 {
-    static DB_TESK_FP_Interface *proxy =
-        new DB_TESK_FP_Interface(QStringLiteral("svc.frontpanel.p%1").arg(QVemoApplication::port()));
-    return proxy;
 }
 
 DB_TESK_FP_Interface::DB_TESK_FP_Interface(const QString &serviceName)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DB_BucketDbusInterface.h"
+#include "core/SC_Singleton.h"
 
 #include <QMap>
 #include <QString>
@@ -9,13 +10,11 @@
 // service's key names become one signal per key, and the engine's requests
 // go out as the service's methods. In the simulator the engine serves that
 // name itself, so calls made before the service is registered fail quietly.
-class DB_TESK_FP_Interface final : public DB_BucketDbusInterface
+class DB_TESK_FP_Interface final : public DB_BucketDbusInterface, public SC_Singleton<DB_TESK_FP_Interface>
 {
     Q_OBJECT
 
 public:
-    static DB_TESK_FP_Interface *instance();
-
     QString getServiceName() const;
 
     void setGUIMode(uint mode);
@@ -53,6 +52,10 @@ public slots:
     void softKeyClickedSlot(QString key);
 
 private:
+    friend class SC_Singleton<DB_TESK_FP_Interface>;
+
+    // The instance calls "svc.frontpanel.p<port>".
+    DB_TESK_FP_Interface();
     explicit DB_TESK_FP_Interface(const QString &serviceName);
 
     void callAndForget(const QString &method, const QList<QVariant> &arguments);

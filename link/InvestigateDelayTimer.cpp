@@ -3,21 +3,6 @@
 #include "core/SC_Timer.h"
 #include "link/SyncClient.h"
 
-InvestigateDelayTimer *InvestigateDelayTimer::s_instance = nullptr;
-
-InvestigateDelayTimer *InvestigateDelayTimer::instance()
-{
-    if (!s_instance)
-        s_instance = new InvestigateDelayTimer;
-    return s_instance;
-}
-
-void InvestigateDelayTimer::destroyInstance()
-{
-    delete s_instance;
-    s_instance = nullptr;
-}
-
 InvestigateDelayTimer::InvestigateDelayTimer()
     : m_tickTimer(SC_Timer::create(this))
 {
@@ -25,12 +10,6 @@ InvestigateDelayTimer::InvestigateDelayTimer()
     connect(m_tickTimer, &SC_Timer::timeout, this, &InvestigateDelayTimer::Tick);
     connect(SyncClient::instance(), &SyncClient::disconnected, this,
             &InvestigateDelayTimer::Disconnected);
-}
-
-InvestigateDelayTimer::~InvestigateDelayTimer()
-{
-    if (s_instance == this)
-        s_instance = nullptr;
 }
 
 bool InvestigateDelayTimer::isCounting() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/SC_Singleton.h"
+
 #include <QMetaType>
 #include <QObject>
 
@@ -15,16 +17,12 @@ Q_DECLARE_METATYPE(eDlyContext)
 
 // Counts the controller's investigate delay down locally, one tick a
 // second, so the fire screens show minutes and seconds between reports.
-class InvestigateDelayTimer final : public QObject
+class InvestigateDelayTimer final : public QObject, public SC_Singleton<InvestigateDelayTimer>
 {
     Q_OBJECT
 
 public:
     static constexpr int TickMs = 1000;
-
-    static InvestigateDelayTimer *instance();
-    static void destroyInstance();
-    ~InvestigateDelayTimer() override;
 
     void startDelay(int seconds, int context);
     void stopCountdown();
@@ -46,6 +44,8 @@ public slots:
     void Disconnected();
 
 private:
+    friend class SC_Singleton<InvestigateDelayTimer>;
+
     InvestigateDelayTimer();
 
     void finish();
@@ -53,6 +53,4 @@ private:
     SC_Timer *m_tickTimer;
     int m_seconds = 0;
     eDlyContext m_context = eDlyNone;
-
-    static InvestigateDelayTimer *s_instance;
 };

@@ -67,8 +67,6 @@
 
 #include <QDebug>
 
-SyncClient *SyncClient::s_instance = nullptr;
-
 namespace {
 
 constexpr quint8 ControllerStarting = 1;
@@ -142,19 +140,6 @@ bool isSet(quint32 bits, quint32 mask)
 
 } // namespace
 
-SyncClient *SyncClient::instance()
-{
-    if (!s_instance)
-        s_instance = new SyncClient;
-    return s_instance;
-}
-
-void SyncClient::destroyInstance()
-{
-    delete s_instance;
-    s_instance = nullptr;
-}
-
 SyncClient::SyncClient()
     : m_eventLog(new sc_LkEventLog(this, this))
     , m_pointManagerServices(new sc_LkPointManagerServices(this, this))
@@ -189,8 +174,6 @@ SyncClient::~SyncClient()
     EventLog::HistoricEventsSynchronizer::destroyInstance();
     m_packetHandlers.clear();
     m_persistenceTimer->stop();
-    if (s_instance == this)
-        s_instance = nullptr;
 }
 
 void SyncClient::emitBucketCommand(const BucketCmd &command)

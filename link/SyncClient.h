@@ -10,6 +10,7 @@
 #include "link/StandardReplyStatus.h"
 #include "link/PanelUpdateTypes.h"
 #include "link/SyncPacket.h"
+#include "core/SC_Singleton.h"
 #include "core/SC_SyncPageIDS.h"
 #include "core/TCTypes.h"
 #include "link/sc_syncPages.h"
@@ -38,7 +39,7 @@ class sc_LkPointManagerServices;
 // receives the link layer's packets and dispatches them by function code
 // through SC_DispatchTable, follows the link state, and is the one object
 // through which the rest of the engine talks to the controller.
-class SyncClient final : public QObject, public EventLog::HighPriorityStatus
+class SyncClient final : public QObject, public EventLog::HighPriorityStatus, public SC_Singleton<SyncClient>
 {
     Q_OBJECT
 
@@ -46,8 +47,6 @@ public:
     static constexpr quint8 LkSpeakChannel = 1;
     static constexpr int PersistenceIntervalMs = 14400000;
 
-    static SyncClient *instance();
-    static void destroyInstance();
     ~SyncClient() override;
 
     void emitBucketCommand(const BucketCmd &command);
@@ -294,6 +293,8 @@ public slots:
     void powerStatusUpdateSlot(uint status);
 
 private:
+    friend class SC_Singleton<SyncClient>;
+
     SyncClient();
 
     void linkStateChanged(bool up, quint8 status);
@@ -333,6 +334,4 @@ private:
     QString m_peerAddress = QStringLiteral("-");
     QString m_localMac;
     QString m_peerMac;
-
-    static SyncClient *s_instance;
 };

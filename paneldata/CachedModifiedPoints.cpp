@@ -10,8 +10,6 @@
 
 #include <QDebug>
 
-CachedModifiedPoints *CachedModifiedPoints::s_instance = nullptr;
-
 namespace {
 
 constexpr quint8 LoopKind = 12;
@@ -60,23 +58,10 @@ int addressCount(quint8 deviceType)
 
 } // namespace
 
-CachedModifiedPoints *CachedModifiedPoints::instance()
-{
-    if (!s_instance)
-        s_instance = new CachedModifiedPoints;
-    return s_instance;
-}
-
-void CachedModifiedPoints::destroyInstance()
-{
-    delete s_instance;
-    s_instance = nullptr;
-}
-
 CachedModifiedPoints::CachedModifiedPoints()
 {
     connect(SyncClient::instance(), &SyncClient::disconnected, this, &CachedModifiedPoints::clearCachedList);
-    connect(SystemState::instance(true), &SystemState::fireStarted, this, &CachedModifiedPoints::clearCachedList);
+    connect(SystemState::instance(), &SystemState::fireStarted, this, &CachedModifiedPoints::clearCachedList);
     connect(Security::instance(), &Security::keyOut, this, &CachedModifiedPoints::clearCachedList);
     connect(Security::instance(), &Security::logoutNotify, this, &CachedModifiedPoints::clearCachedList);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/SC_Singleton.h"
 #include "paneldata/ModifiedPointEntry.h"
 #include "paneldata/ModifiedPointRecord.h"
 #include "paneldata/PointSettingsRecord.h"
@@ -15,7 +16,7 @@
 // upload list of settings in the order the changes were made (what the
 // manual point update sends). Thrown away when the link goes down, a fire
 // starts, the key switch goes off or the user is logged out.
-class CachedModifiedPoints final : public QObject
+class CachedModifiedPoints final : public QObject, public SC_Singleton<CachedModifiedPoints>
 {
     Q_OBJECT
 
@@ -23,9 +24,6 @@ public:
     enum Modification : int { MultiAddressChange = 0, SingleChange = 1, Deletion = 2 };
     // The most addresses one change or deletion covers.
     static constexpr int MaximumAddresses = 255;
-
-    static CachedModifiedPoints *instance();
-    static void destroyInstance();
 
     static void cacheModification(int kind, const PointSettingsRecord &record);
     static void cacheMultiAddressChange(const PointSettingsRecord &record);
@@ -60,6 +58,8 @@ signals:
     void PointsUpdated(int count);
 
 private:
+    friend class SC_Singleton<CachedModifiedPoints>;
+
     CachedModifiedPoints();
 
     // Consecutive addresses of one change, sent as one entry.
@@ -85,6 +85,4 @@ private:
     // Ascending, so panels upload in a steady order.
     QMap<quint8, bool> m_panels;
     QList<ModifiedPointEntry> m_uploadList;
-
-    static CachedModifiedPoints *s_instance;
 };

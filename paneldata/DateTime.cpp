@@ -47,12 +47,6 @@ QString twoDigits(int value)
 
 } // namespace
 
-DateTime *DateTime::instance()
-{
-    static DateTime *clock = new DateTime;
-    return clock;
-}
-
 DateTime::DateTime()
     : m_timer(SC_Timer::create(this))
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/SC_Singleton.h"
+
 #include <QDateTime>
 #include <QObject>
 #include <QString>
@@ -10,7 +12,7 @@ class SC_Timer;
 // (panel seconds). DateTime converts them, keeps the engine's picture of the
 // panel clock as an offset from the PC clock, and once a second gives the
 // page headers the panel's time and, when it changed, its date.
-class DateTime final : public QObject
+class DateTime final : public QObject, public SC_Singleton<DateTime>
 {
     Q_OBJECT
 
@@ -19,8 +21,6 @@ public:
 
     // Seconds since the Unix epoch; tests put a fixed clock in.
     using Clock = qint64 (*)();
-
-    static DateTime *instance();
 
     // The controller's current time. Differences of up to 2 seconds from
     // the PC clock are taken as jitter and keep the offset.
@@ -47,6 +47,8 @@ signals:
     void UI_UpdateDate(QString date);
 
 private:
+    friend class SC_Singleton<DateTime>;
+
     DateTime();
 
     SC_Timer *m_timer;

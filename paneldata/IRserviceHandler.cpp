@@ -5,12 +5,6 @@ IRserviceHandler::IRserviceHandler()
     qRegisterMetaType<TC::panel_t>("TC::panel_t");
 }
 
-IRserviceHandler *IRserviceHandler::instance()
-{
-    static IRserviceHandler handler;
-    return &handler;
-}
-
 void IRserviceHandler::updateMode(TC::panel_t panel, int mode, quint16 value, const QBitArray &loops)
 {
     m_modes.insert(panel, Mode{mode, value, loops});

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/SC_Singleton.h"
 #include "core/TCTypes.h"
 
 #include <QBitArray>
@@ -9,15 +10,13 @@
 // The IR service mode of each panel as the controller reports it: the mode
 // (0 enabled, 1 disabled, 2 not available), a value, and the loops it
 // concerns (bit l for loop l, loops 1 to 32).
-class IRserviceHandler final : public QObject
+class IRserviceHandler final : public QObject, public SC_Singleton<IRserviceHandler>
 {
     Q_OBJECT
 
 public:
     static constexpr int NotAvailable = 2;
     static constexpr int LoopBits = 33;
-
-    static IRserviceHandler *instance();
 
     // Announced even when nothing changed.
     void updateMode(TC::panel_t panel, int mode, quint16 value, const QBitArray &loops);
@@ -32,6 +31,8 @@ signals:
     void irModeChanged(TC::panel_t panel);
 
 private:
+    friend class SC_Singleton<IRserviceHandler>;
+
     struct Mode
     {
         int mode = NotAvailable;

@@ -29,12 +29,6 @@ uint kindOf(const QString &value)
 
 } // namespace
 
-KeyOrderedDeviceUses *KeyOrderedDeviceUses::instance()
-{
-    static KeyOrderedDeviceUses *uses = new KeyOrderedDeviceUses;
-    return uses;
-}
-
 void KeyOrderedDeviceUses::updateOrderedDeviceUses()
 {
     m_uses.clear();

@@ -1,11 +1,5 @@
 #include "paneldata/LoopDriverConfiguration.h"
 
-LoopDriverConfiguration *LoopDriverConfiguration::instance()
-{
-    static LoopDriverConfiguration configuration;
-    return &configuration;
-}
-
 void LoopDriverConfiguration::setPanelLoopBits(quint8 panel, const QBitArray &bits)
 {
     m_loopBits.insert(panel, bits);

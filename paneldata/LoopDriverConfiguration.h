@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/SC_Singleton.h"
 #include "paneldata/LoopDriverRecord.h"
 #include "paneldata/OptionCardRecord.h"
 
@@ -11,15 +12,13 @@
 // is driven and paired, which card drives which loops, the option cards and
 // the loop values (from the loop driver configuration page). Reads of a
 // panel or loop without data give 0 or empty containers and create nothing.
-class LoopDriverConfiguration final
+class LoopDriverConfiguration final : public SC_Singleton<LoopDriverConfiguration>
 {
 public:
     using LoopsByCard = QMap<quint8, QList<int>>;
 
     // A panel whose page carried only the 16-bit loop word has this many.
     static constexpr int DefaultLoopBits = 255;
-
-    static LoopDriverConfiguration *instance();
 
     void setPanelLoopBits(quint8 panel, const QBitArray &bits);
     QBitArray panelLoopBits(quint8 panel) const;
@@ -44,6 +43,8 @@ public:
     void clearAllLoopBits();
 
 private:
+    friend class SC_Singleton<LoopDriverConfiguration>;
+
     LoopDriverConfiguration() = default;
 
     const LoopDriverRecord *driver(quint8 panel, int loop) const;

@@ -2,12 +2,6 @@
 
 #include <algorithm>
 
-PanelConfiguration *PanelConfiguration::instance()
-{
-    static PanelConfiguration configuration;
-    return &configuration;
-}
-
 void PanelConfiguration::setPanelRecord(quint8 panel, PanelRecord record)
 {
     for (QString *text : {&record.toolVersion, &record.projectName, &record.projectTemplateName,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/SC_Singleton.h"
 #include "paneldata/PanelRecord.h"
 
 #include <QBitArray>
@@ -13,15 +14,13 @@
 // chose. Readers of a panel without a record get empty values; a reader
 // never creates a record. Text and printer readers return references into
 // the record: copy what you keep, a new page replaces the record.
-class PanelConfiguration final : public QObject
+class PanelConfiguration final : public QObject, public SC_Singleton<PanelConfiguration>
 {
     Q_OBJECT
 
 public:
     enum ReportDestinationKind { PanelPrinter = 0, UsbReportFile = 1 };
     enum ReportFormat { TextWithWhiteSpace = 0, Text = 1, Csv = 2, Pdf = 3 };
-
-    static PanelConfiguration *instance();
 
     // Trims the texts the page pads and files the record under the panel,
     // replacing any older one.
@@ -62,6 +61,8 @@ public:
     quint8 printerNumber() const { return m_printerNumber; }
 
 private:
+    friend class SC_Singleton<PanelConfiguration>;
+
     PanelConfiguration() = default;
 
     const PanelRecord *record(quint8 panel) const;

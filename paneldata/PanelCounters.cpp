@@ -2,12 +2,6 @@
 
 #include <QDebug>
 
-PanelCounters *PanelCounters::instance()
-{
-    static PanelCounters counters;
-    return &counters;
-}
-
 void PanelCounters::setDisablements(int count, quint8 panel)
 {
     store(m_disablements, "PanelCounters::setDisablements", count, panel);

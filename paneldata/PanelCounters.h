@@ -1,18 +1,18 @@
 #pragma once
 
+#include "core/SC_Singleton.h"
+
 #include <QMap>
 #include <QObject>
 
 // The latest fault, disablement and third counts of each panel that sent
 // its status counts; panel 254 holds the system totals. A panel that never
 // sent them reads 0. Every store announces counterUpdated(), changed or not.
-class PanelCounters final : public QObject
+class PanelCounters final : public QObject, public SC_Singleton<PanelCounters>
 {
     Q_OBJECT
 
 public:
-    static PanelCounters *instance();
-
     void setDisablements(int count, quint8 panel);
     void setFaults(int count, quint8 panel);
     void setThirdCounter(int count, quint8 panel);
@@ -26,6 +26,8 @@ signals:
     void counterUpdated();
 
 private:
+    friend class SC_Singleton<PanelCounters>;
+
     PanelCounters() = default;
 
     void store(QMap<quint8, int> &counts, const char *method, int count, quint8 panel);

@@ -13,12 +13,6 @@ bool isConfiguredPanel(quint8 state)
 
 } // namespace
 
-PanelsFromLkNetConfiguration *PanelsFromLkNetConfiguration::instance()
-{
-    static PanelsFromLkNetConfiguration configuration;
-    return &configuration;
-}
-
 void PanelsFromLkNetConfiguration::setNodeStates(const QVector<quint8> &states)
 {
     m_states = states;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/SC_Singleton.h"
+
 #include <QList>
 #include <QObject>
 #include <QVector>
@@ -8,13 +10,11 @@
 // configuration page gives for every node (node 0 first). States 1, 2, 4, 5
 // and 6 make a node a configured panel; 2 also means the controller can be
 // asked for the panel's texts.
-class PanelsFromLkNetConfiguration final : public QObject
+class PanelsFromLkNetConfiguration final : public QObject, public SC_Singleton<PanelsFromLkNetConfiguration>
 {
     Q_OBJECT
 
 public:
-    static PanelsFromLkNetConfiguration *instance();
-
     // Replaces the states and rebuilds the panel list; a node past 255
     // cannot name a panel and is left out of the list.
     void setNodeStates(const QVector<quint8> &states);
@@ -28,6 +28,8 @@ signals:
     void configuredPanelsUpdated();
 
 private:
+    friend class SC_Singleton<PanelsFromLkNetConfiguration>;
+
     PanelsFromLkNetConfiguration() = default;
 
     QList<quint8> m_panels;

@@ -15,12 +15,6 @@ bool isCounted(const ChannelAddress &key, const PointAddressKey &record)
 
 } // namespace
 
-PointCoreConfiguration *PointCoreConfiguration::instance()
-{
-    static PointCoreConfiguration configuration;
-    return &configuration;
-}
-
 PointCoreConfiguration::PointCoreConfiguration()
 {
     qRegisterMetaType<TC::panel_t>("TC::panel_t");

@@ -2,6 +2,7 @@
 
 #include "paneldata/PanelPointCore.h"
 #include "paneldata/PointCoreIterator.h"
+#include "core/SC_Singleton.h"
 #include "core/TCTypes.h"
 
 #include <QObject>
@@ -14,12 +15,11 @@
 // many points each zone counts. Filled by the point core configuration page;
 // every list of points walks it through pointIterator(). Panels 100 to 254
 // have no table: they store nothing and read as empty.
-class PointCoreConfiguration final : public QObject
+class PointCoreConfiguration final : public QObject, public SC_Singleton<PointCoreConfiguration>
 {
     Q_OBJECT
 
 public:
-    static PointCoreConfiguration *instance();
     ~PointCoreConfiguration() override;
 
     // 255 empties every panel.
@@ -44,6 +44,8 @@ signals:
     void pointCoreUpdated(TC::panel_t panel);
 
 private:
+    friend class SC_Singleton<PointCoreConfiguration>;
+
     PointCoreConfiguration();
 
     PanelPointCore *core(quint8 panel, const char *method);

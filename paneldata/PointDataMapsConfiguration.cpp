@@ -4,12 +4,6 @@
 
 #include <QDebug>
 
-PointDataMapsConfiguration *PointDataMapsConfiguration::instance()
-{
-    static PointDataMapsConfiguration configuration;
-    return &configuration;
-}
-
 PointDataMapsConfiguration::PointDataMapsConfiguration()
 {
     for (auto &map : m_containers)

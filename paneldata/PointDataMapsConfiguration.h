@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ChannelAddress.h"
+#include "core/SC_Singleton.h"
 #include "paneldata/PDMContainer.h"
 
 #include <QBitArray>
@@ -13,12 +14,11 @@
 // The point maps of up to 32 pages: per page, panel (0 to 99) and channel,
 // one bit per point. Queries on an unregistered page, an absent panel or an
 // absent channel answer false, 0 or clear bits.
-class PointDataMapsConfiguration final
+class PointDataMapsConfiguration final : public SC_Singleton<PointDataMapsConfiguration>
 {
 public:
     static constexpr int MaxPages = 32;
 
-    static PointDataMapsConfiguration *instance();
     ~PointDataMapsConfiguration();
 
     void addMapPage(int page);
@@ -44,6 +44,8 @@ public:
     int pointCount(int page) const;
 
 private:
+    friend class SC_Singleton<PointDataMapsConfiguration>;
+
     PointDataMapsConfiguration();
 
     PDMContainer *container(int page) const;

@@ -19,12 +19,6 @@ bool isValidRun(const PanelPointNamesRecord &record)
 
 } // namespace
 
-PointTextCache *PointTextCache::instance()
-{
-    static PointTextCache cache;
-    return &cache;
-}
-
 quint32 PointTextCache::cacheKey(TC::panel_t panel, const ChannelAddress &channel, TC::point_t point)
 {
     return quint32(panel) << 24 | quint32(channel.byte0()) << 16 | quint32(channel.byte1()) << 8 | point;

@@ -2,6 +2,7 @@
 
 #include "paneldata/PanelPointNamesRecord.h"
 #include "paneldata/PanelPointStringsContainer.h"
+#include "core/SC_Singleton.h"
 #include "core/TCTypes.h"
 
 #include <QHash>
@@ -15,12 +16,10 @@
 // file of the panel last asked for is held in memory, and the names asked
 // for lately, of any panel, in a bounded cache. Also the default names (one
 // per language) of an address that holds no configured point.
-class PointTextCache final
+class PointTextCache final : public SC_Singleton<PointTextCache>
 {
 public:
     static constexpr int MaximumCachedTexts = 4000;
-
-    static PointTextCache *instance();
 
     // Language 1 is the first language, any other value the second. Empty
     // when the panel's file does not name the point.
@@ -42,6 +41,8 @@ public:
     QString defaultText(int language) const;
 
 private:
+    friend class SC_Singleton<PointTextCache>;
+
     struct CachedTexts
     {
         std::pair<qint64, quint64> age;

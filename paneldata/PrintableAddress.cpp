@@ -49,17 +49,11 @@ void dropPointPartWithoutZone(int &parts)
 
 } // namespace
 
-PrintableAddress *PrintableAddress::instance()
-{
-    static PrintableAddress *printable = new PrintableAddress;
-    return printable;
-}
-
 PrintableAddress::PrintableAddress()
 {
     BucketMaster::instance()->connectBucketUpdated(GlobalConfigurationBucket, this,
                                                    [this] { updateConfigSettings(); });
-    if (SystemState *state = SystemState::instance(false))
+    if (SystemState *state = SystemState::existingInstance())
         connect(state, &SystemState::stateChanged, this, &PrintableAddress::updateStatuses);
 }
 
@@ -96,7 +90,7 @@ void PrintableAddress::updateConfigSettings()
 
 void PrintableAddress::updateStatuses()
 {
-    const SystemState *state = SystemState::instance(false);
+    const SystemState *state = SystemState::existingInstance();
     m_numericLoopMode = state && state->isE30Connected();
     m_builder.setNumericLoopMode(m_numericLoopMode);
     if (m_numericLoopMode) {

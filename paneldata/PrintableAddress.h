@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/SC_Singleton.h"
 #include "link/SimplePointInfo.h"
 #include "paneldata/PointAddressBuilderLK6.h"
 #include "paneldata/ZoneTextCache.h"
@@ -11,7 +12,7 @@
 // point part (the channel-and-point text). Which parts a point gets
 // depends on its channel, zone and point; the parts of the points printed
 // last are cached.
-class PrintableAddress final : public QObject
+class PrintableAddress final : public QObject, public SC_Singleton<PrintableAddress>
 {
     Q_OBJECT
 
@@ -28,8 +29,6 @@ public:
     // Requests for logical addressing and logical zones.
     enum LogicalRequest : int { FollowSetting = 0, On = 2 };
     static constexpr quint8 LookUpZone = 255;
-
-    static PrintableAddress *instance();
 
     // A typical call passes the point's zone, false, 0, 0, false, 251,
     // false, false, -1 and false. A zone of 255 and a negative logical zone
@@ -64,6 +63,8 @@ public slots:
     void updateStatuses();
 
 private:
+    friend class SC_Singleton<PrintableAddress>;
+
     PrintableAddress();
 
     QString roleMarker(quint8 panel) const;

@@ -8,12 +8,6 @@ enum EquipmentKind { MainBoard = 1, Kind2 = 2, NetworkCard = 3, LoopCard = 4, Op
 
 } // namespace
 
-SWVersions *SWVersions::instance()
-{
-    static SWVersions versions;
-    return &versions;
-}
-
 void SWVersions::clearPanel(quint8 panel)
 {
     if (!TC::isTablePanel(panel)) {

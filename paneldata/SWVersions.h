@@ -1,6 +1,7 @@
 #pragma once
 
 #include "paneldata/EquipmentRecord.h"
+#include "core/SC_Singleton.h"
 #include "core/TCTypes.h"
 
 #include <QObject>
@@ -11,13 +12,11 @@
 // Per panel (0 to 99), the equipment the panel has and the software versions
 // each piece runs, in page order. Panels 100 to 254 have no table and read as
 // having no equipment.
-class SWVersions final : public QObject
+class SWVersions final : public QObject, public SC_Singleton<SWVersions>
 {
     Q_OBJECT
 
 public:
-    static SWVersions *instance();
-
     void clearPanel(quint8 panel);
     void clearAll();
     bool addEquipment(quint8 panel, int kind, int subKind, quint8 firstAddressByte,
@@ -40,6 +39,8 @@ public:
     static QString versionTextOf(const EquipmentRecord &record, quint8 versionKind);
 
 private:
+    friend class SC_Singleton<SWVersions>;
+
     SWVersions() = default;
 
     QVector<EquipmentRecord> matching(quint8 panel,

@@ -16,12 +16,6 @@ SingleDevicePollingHandler::SingleDevicePollingHandler()
     qRegisterMetaType<TC::point_t>("TC::point_t");
 }
 
-SingleDevicePollingHandler *SingleDevicePollingHandler::instance()
-{
-    static SingleDevicePollingHandler handler;
-    return &handler;
-}
-
 void SingleDevicePollingHandler::startPolling(TC::panel_t panel, TC::channelAddressNumerical_t loop,
                                               TC::point_t point)
 {

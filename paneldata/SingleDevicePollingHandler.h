@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/SC_Singleton.h"
 #include "core/TCTypes.h"
 
 #include <QHash>
@@ -7,14 +8,12 @@
 
 // The single-device polls running on each panel: at most one polled point
 // per loop.
-class SingleDevicePollingHandler final : public QObject
+class SingleDevicePollingHandler final : public QObject, public SC_Singleton<SingleDevicePollingHandler>
 {
     Q_OBJECT
 
 public:
     using LoopPoints = QHash<TC::channelAddressNumerical_t, TC::point_t>;
-
-    static SingleDevicePollingHandler *instance();
 
     // Replaces a poll of another point on the same loop.
     void startPolling(TC::panel_t panel, TC::channelAddressNumerical_t loop, TC::point_t point);
@@ -32,6 +31,8 @@ signals:
     void singleDevicePollingStopped(TC::panel_t panel);
 
 private:
+    friend class SC_Singleton<SingleDevicePollingHandler>;
+
     SingleDevicePollingHandler();
 
     QHash<TC::panel_t, LoopPoints> m_polls;

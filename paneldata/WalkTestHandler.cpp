@@ -13,12 +13,6 @@ constexpr quint8 NoCommand = 6;
 
 } // namespace
 
-WalkTestHandler *WalkTestHandler::instance()
-{
-    static WalkTestHandler handler;
-    return &handler;
-}
-
 WalkTestHandler::WalkTestHandler()
     : m_stopGuard(SC_Timer::create(this))
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/SC_Singleton.h"
 #include "paneldata/WalkTestSummary.h"
 
 #include <QDateTime>
@@ -13,7 +14,7 @@ class SC_Timer;
 // reports it, with when each panel's walk test began and last changed; the
 // panel the user is looking at; and the guard that keeps a second stop from
 // going out while the controller is still acting on the first.
-class WalkTestHandler final : public QObject
+class WalkTestHandler final : public QObject, public SC_Singleton<WalkTestHandler>
 {
     Q_OBJECT
 
@@ -23,7 +24,6 @@ public:
     static constexpr quint8 NoRequest = 253;
     static constexpr int StopGuardMs = 25000;
 
-    static WalkTestHandler *instance();
     ~WalkTestHandler() override;
 
     bool updateSummary(quint8 node, quint8 zoneSelector, int status, quint8 groupMask,
@@ -60,6 +60,8 @@ signals:
     void walkTestSummaryChanged();
 
 private:
+    friend class SC_Singleton<WalkTestHandler>;
+
     WalkTestHandler();
 
     std::array<WalkTestSummary, Nodes> m_summaries;

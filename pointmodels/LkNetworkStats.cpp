@@ -10,12 +10,6 @@ const QVariant Unknown = QStringLiteral("-");
 
 } // namespace
 
-LkNetworkStats *LkNetworkStats::instance()
-{
-    static LkNetworkStats *stats = new LkNetworkStats;
-    return stats;
-}
-
 bool LkNetworkStats::storedNode(quint8 &node)
 {
     if (node >= TC::cPanelCount)

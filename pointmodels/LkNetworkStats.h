@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/SC_Singleton.h"
 #include "core/TCTypes.h"
 #include "pointmodels/LkNodeStatistics.h"
 
@@ -10,7 +11,7 @@
 
 // The network status byte and communication statistics of each node of the
 // panel network, as the controller last reported them.
-class LkNetworkStats final : public QObject
+class LkNetworkStats final : public QObject, public SC_Singleton<LkNetworkStats>
 {
     Q_OBJECT
 
@@ -23,8 +24,6 @@ public:
     };
     // The reply carried no extended fault map.
     static constexpr quint16 NoExtendedFaultMap = 65535;
-
-    static LkNetworkStats *instance();
 
     // Node 0 is this panel; nodes from 100 on are ignored.
     void setNodeStatus(quint8 node, quint8 status);
@@ -46,6 +45,8 @@ signals:
     void nodeUpdated(TC::panel_t node);
 
 private:
+    friend class SC_Singleton<LkNetworkStats>;
+
     LkNetworkStats() = default;
 
     // The node the reply stands for, or false to ignore it.

@@ -117,7 +117,7 @@ bool globalFlag(const char *item)
 
 bool isRepeater()
 {
-    const SystemState *state = SystemState::instance(false);
+    const SystemState *state = SystemState::existingInstance();
     return state && state->guiMode() > 1;
 }
 
@@ -144,12 +144,6 @@ TC::eLanguageSelection selectionOf(int language)
 }
 
 } // namespace
-
-model *model::instance()
-{
-    static model *theModel = new model;
-    return theModel;
-}
 
 model::model(QObject *parent)
     : QObject(parent)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "eventlog/EventData.h"
+#include "core/SC_Singleton.h"
 #include "core/TCTypes.h"
 
 #include <QBitArray>
@@ -22,7 +23,7 @@ class PanelStatusCountsRecord;
 // only the network-master rules' result, the address template, the
 // commissioning flag, three event-log sequence numbers, the last-seen system
 // totals and which remote texts it has asked the controller for.
-class model final : public QObject
+class model final : public QObject, public SC_Singleton<model>
 {
     Q_OBJECT
 
@@ -32,7 +33,6 @@ public:
     // A panel and 1 when the panel does not answer (left out of choices).
     using PanelEntry = QPair<quint8, quint8>;
 
-    static model *instance();
     // Tests build their own; everything else uses instance().
     explicit model(QObject *parent = nullptr);
     ~model() override;

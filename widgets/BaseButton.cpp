@@ -27,13 +27,13 @@ BaseButton::BaseButton(QWidget *parent, int buttonType, int longPressDelay)
     m_longPressTimer->setSingleShot(true);
     m_longPressTimer->setObjectName(QStringLiteral("longPressTimer"));
     connect(m_longPressTimer, &SC_Timer::timeout, this, &BaseButton::mouseHeld);
-    ButtonSkinCache::instance().acquire(m_buttonType);
+    ButtonSkinCache::instance()->acquire(m_buttonType);
     applySkin();
 }
 
 BaseButton::~BaseButton()
 {
-    ButtonSkinCache::instance().release(m_buttonType);
+    ButtonSkinCache::instance()->release(m_buttonType);
 }
 
 BaseButton::ButtonType BaseButton::buttonType() const
@@ -48,16 +48,16 @@ void BaseButton::setButtonType(ButtonType type)
         return;
     }
     if (type != m_buttonType) {
-        ButtonSkinCache::instance().release(m_buttonType);
+        ButtonSkinCache::instance()->release(m_buttonType);
         m_buttonType = type;
-        ButtonSkinCache::instance().acquire(m_buttonType);
+        ButtonSkinCache::instance()->acquire(m_buttonType);
     }
     applySkin();
 }
 
 void BaseButton::applySkin()
 {
-    m_images = ButtonSkinCache::instance().skin(m_buttonType);
+    m_images = ButtonSkinCache::instance()->skin(m_buttonType);
     const QSize size = m_images[ButtonSkinCache::Down]->size();
     setMaximumSize(size);
     setGeometry(0, 0, size.width(), size.height());

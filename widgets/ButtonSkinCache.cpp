@@ -49,12 +49,6 @@ const char *const kSkinTable[ButtonSkinCache::TypeCount][ButtonSkinCache::StateC
 
 } // namespace
 
-ButtonSkinCache &ButtonSkinCache::instance()
-{
-    static ButtonSkinCache cache;
-    return cache;
-}
-
 bool ButtonSkinCache::isValidType(int type)
 {
     return type >= 0 && type < TypeCount;

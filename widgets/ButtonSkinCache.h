@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/SC_Singleton.h"
+
 #include <QPixmap>
 #include <QString>
 
@@ -10,7 +12,7 @@
 // The images of the button skins, loaded once per button type and shared by
 // every live button of that type. An entry lives while a button of its type
 // does; the next button of a dropped type loads the files again.
-class ButtonSkinCache final
+class ButtonSkinCache final : public SC_Singleton<ButtonSkinCache>
 {
 public:
     enum State { Normal, Down, Lit, LitDown, Disabled, StateCount };
@@ -18,8 +20,6 @@ public:
 
     using Image = std::shared_ptr<const QPixmap>;
     using Skin = std::array<Image, StateCount>;
-
-    static ButtonSkinCache &instance();
 
     static bool isValidType(int type);
     // "" where the type has no image for the state.
@@ -34,6 +34,8 @@ public:
     quint32 useCount(int type) const;
 
 private:
+    friend class SC_Singleton<ButtonSkinCache>;
+
     ButtonSkinCache() = default;
 
     std::map<int, Skin> m_entries;

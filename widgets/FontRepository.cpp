@@ -32,13 +32,11 @@ const std::array<const char *, FontRepository::FontCount> &FontRepository::fileN
     return names;
 }
 
-FontRepository *FontRepository::instance()
+// The instance lives until the process ends: fonts copied from it may be
+// used up to the very last paint.
+FontRepository::FontRepository()
+    : FontRepository(QCoreApplication::applicationDirPath() + QDir::separator() + QStringLiteral("../resources/fonts"))
 {
-    // Lives until the process ends: fonts copied from it may be used up to
-    // the very last paint.
-    static FontRepository *repository = new FontRepository(
-        QCoreApplication::applicationDirPath() + QDir::separator() + QStringLiteral("../resources/fonts"));
-    return repository;
 }
 
 FontRepository::FontRepository(const QString &fontDirectory)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/SC_Singleton.h"
+
 #include <QFont>
 #include <QString>
 #include <QStringList>
@@ -10,15 +12,12 @@
 // The fixed fonts of the user interface. The four font files are registered
 // once; the presets are rebuilt from the family of the current language's
 // font. Callers copy a preset and may change their copy.
-class FontRepository final
+class FontRepository final : public SC_Singleton<FontRepository>
 {
 public:
     // Font indexes as the translator passes them: the registration order of
     // the font files.
     enum FontIndex { DejaVuSans = 0, NanumGothic = 1, WqyMicroHei = 2, DejaVuSansMono = 3, FontCount = 4 };
-
-    // Reads the fonts from "../resources/fonts" beside the program.
-    static FontRepository *instance();
 
     explicit FontRepository(const QString &fontDirectory);
     ~FontRepository();
@@ -48,6 +47,12 @@ public:
     static const std::array<const char *, FontCount> &fileNames();
 
 private:
+    friend class SC_Singleton<FontRepository>;
+
+    // The instance reads the fonts from "../resources/fonts" beside the
+    // program.
+    FontRepository();
+
     enum Preset {
         Bold24, Normal22, Bold18, Bold15, Bold12, Normal15, Normal12, Italic15, Bold22, Normal22b,
         BoldItalic20, Mono16, PresetCount

@@ -19,12 +19,6 @@ void setRole(QPalette &palette, QPalette::ColorRole role, const QColor &colour)
 
 } // namespace
 
-PaletteRepository *PaletteRepository::instance()
-{
-    static PaletteRepository repository;
-    return &repository;
-}
-
 PaletteRepository::PaletteRepository()
 {
     const QColor none;

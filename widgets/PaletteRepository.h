@@ -1,14 +1,14 @@
 #pragma once
 
+#include "core/SC_Singleton.h"
+
 #include <QColor>
 #include <QPalette>
 
 // The fixed palettes and named colours of the user interface.
-class PaletteRepository final
+class PaletteRepository final : public SC_Singleton<PaletteRepository>
 {
 public:
-    static PaletteRepository *instance();
-
     PaletteRepository();
 
     QPalette whitePalette() const;

@@ -2,12 +2,6 @@
 
 #include "core/SC_Timer.h"
 
-SystemStandbyTimer *SystemStandbyTimer::instance()
-{
-    static SystemStandbyTimer timer;
-    return &timer;
-}
-
 SystemStandbyTimer::SystemStandbyTimer()
     : m_timer(SC_Timer::create(this))
 {

@@ -84,7 +84,7 @@ void tst_FireTimer::initTestCase()
     QVERIFY(QDir::setCurrent(dir.path()));
     FireTimer::instance();
     // Out of the way: the system state enters its first connection state.
-    QTRY_VERIFY(SystemState::instance(true)->isDisconnected());
+    QTRY_VERIFY(SystemState::instance()->isDisconnected());
 }
 
 void tst_FireTimer::init()
@@ -101,15 +101,15 @@ void tst_FireTimer::init()
 
 void tst_FireTimer::cleanup()
 {
-    SystemState::instance(true)->setFireActive(false);
+    SystemState::instance()->setFireActive(false);
     QVERIFY(!FireTimer::instance()->isRunning());
-    delete PageStack::instance();
+    PageStack::destroyInstance();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void tst_FireTimer::startFire()
 {
-    SystemState::instance(true)->setFireActive(true);
+    SystemState::instance()->setFireActive(true);
     QCOMPARE(m_fireShows, 1);
     QVERIFY(FireTimer::instance()->isRunning());
 }
@@ -153,7 +153,7 @@ void tst_FireTimer::secondFireStartChangesNothing()
 {
     startFire();
     stack()->push(new Screen);
-    emit SystemState::instance(true)->fireStarted();
+    emit SystemState::instance()->fireStarted();
     QCOMPARE(m_fireShows, 1);
     QVERIFY(stack()->isTopPage(QStringLiteral("Screen")));
 }
@@ -170,7 +170,7 @@ void tst_FireTimer::fireResetShowsHomeOnce()
 {
     startFire();
     stack()->push(new Screen);
-    SystemState::instance(true)->setFireActive(false);
+    SystemState::instance()->setFireActive(false);
     QVERIFY(!FireTimer::instance()->isRunning());
     QCOMPARE(stack()->pageNames(), names({"AUK_30001", "AUK_30002"}));
     QCOMPARE(m_fireShows, 1);

@@ -110,7 +110,7 @@ void tst_PageStack::initTestCase()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(QDir::setCurrent(m_dir->path()));
-    SystemState::instance(true);
+    SystemState::instance();
 }
 
 void tst_PageStack::init()
@@ -127,10 +127,10 @@ void tst_PageStack::init()
 
 void tst_PageStack::cleanup()
 {
-    SystemState::instance(true)->setFireActive(false);
+    SystemState::instance()->setFireActive(false);
     Security::instance()->permissionsUpdate(255, 0);
     // The base page too: each test starts from an empty stack.
-    delete PageStack::instance();
+    PageStack::destroyInstance();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -302,7 +302,7 @@ void tst_PageStack::permissionChangeRebuildsTheHomeScreen()
     stack()->push(new Screen(TESKEnumHolder::EN54_ENGINEER));
     stack()->push(new Popup(TESKEnumHolder::EN54_NOT_LOGGED_IN));
     m_homeLevels.clear();
-    SystemState::instance(true)->setFireActive(fire);
+    SystemState::instance()->setFireActive(fire);
 
     stack()->permissionChanged(static_cast<TESKEnumHolder::AccessLevelTESK>(level));
     QCOMPARE(stack()->pageNames(), expected);
@@ -346,7 +346,7 @@ void tst_PageStack::showMainScreen()
     QCOMPARE(stack()->pageNames(), names({"AUK_30001", "AUK_30002"}));
     QCOMPARE(m_homeLevels.size(), 1);
 
-    SystemState::instance(true)->setFireActive(true);
+    SystemState::instance()->setFireActive(true);
     stack()->showMainScreen(true);
     QCOMPARE(stack()->pageNames(), names({"AUK_30001", "AUK_30002", "AUK_30086"}));
     // Each re-show replaces the fire screen, never stacks a second one.
@@ -392,7 +392,7 @@ void tst_PageStack::noHomeScreenYet()
 {
     stack()->setHomeScreenFactory({});
     stack()->setFireScreenFactory({});
-    SystemState::instance(true)->setFireActive(true);
+    SystemState::instance()->setFireActive(true);
     stack()->push(new Screen);
     stack()->showMainScreen();
     QCOMPARE(stack()->pageNames(), names({"AUK_30001"}));

@@ -44,7 +44,7 @@ PageStack *stack()
 
 SystemState *state()
 {
-    return SystemState::instance(true);
+    return SystemState::instance();
 }
 
 void touch()
@@ -126,7 +126,7 @@ void tst_Quiescent::cleanup()
     state()->setFireActive(false);
     for (const char *key : {"sndrsoff", "protnoff", "sgnlngoff", "extngshractv", "keySfDrAlrm"})
         setEngineFlag(key, "0");
-    delete PageStack::instance();
+    PageStack::destroyInstance();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

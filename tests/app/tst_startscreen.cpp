@@ -71,7 +71,7 @@ void tst_StartScreen::init()
     const QDir root(m_root->path());
     QVERIFY(root.mkpath(QStringLiteral("data")) && root.mkpath(QStringLiteral("resources/images")));
     QVERIFY(QDir::setCurrent(root.filePath(QStringLiteral("data"))));
-    SystemState::instance(true)->setBrand(0);
+    SystemState::instance()->setBrand(0);
 }
 
 void tst_StartScreen::cleanup()
@@ -119,7 +119,7 @@ void tst_StartScreen::pictureByBrand()
         else
             installBrandPicture(qPrintable(name));
     }
-    SystemState::instance(true)->setBrand(brand);
+    SystemState::instance()->setBrand(brand);
     AUK_30001 page;
     auto *label = page.findChild<QLabel *>(QStringLiteral("label"));
     QVERIFY(label);

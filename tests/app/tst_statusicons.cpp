@@ -153,7 +153,7 @@ void tst_StatusIcons::logOnAndLogOff()
 
 void tst_StatusIcons::fireBannerShowsItsIcon()
 {
-    SystemState *state = SystemState::instance(true);
+    SystemState *state = SystemState::instance();
     state->setBannerStatus(TC::BANNER_FIRE);
     QVERIFY(icons()->isOn(statusIconsController::EvacuateIcon));
     state->setBannerStatus(TC::BANNER_FAULT);

@@ -83,7 +83,7 @@ private:
 
 void TestSystemState::init()
 {
-    m_state = SystemState::instance(true);
+    m_state = SystemState::instance();
     m_state->watchEthernetLink(&m_link);
     m_state->watchFrontPanelBus(&m_bus);
     settle();
@@ -143,10 +143,10 @@ void TestSystemState::afterConstruction()
 
 void TestSystemState::instanceWithoutCreate()
 {
-    QCOMPARE(SystemState::instance(false), m_state);
+    QCOMPARE(SystemState::existingInstance(), m_state);
     delete m_state;
     m_state = nullptr;
-    QCOMPARE(SystemState::instance(false), nullptr);
+    QCOMPARE(SystemState::existingInstance(), nullptr);
 }
 
 void TestSystemState::connectionMachine_data()

@@ -19,7 +19,7 @@ SyncPageBench::~SyncPageBench()
 {
     m_sent.reset();
     SyncClient::destroyInstance();
-    delete BucketMaster::instance();
+    BucketMaster::destroyInstance();
 }
 
 void SyncPageBench::receive(const QByteArray &packet)

@@ -38,7 +38,7 @@ void TestDBBucketDbusInterface::cleanup()
 {
     delete m_proxy;
     delete m_service;
-    delete BucketMaster::instance();
+    BucketMaster::destroyInstance();
 }
 
 // Every call is blocking, so one more call answered means every earlier one

@@ -60,7 +60,7 @@ void TestSimulatorWindow::pageStack()
     }
     // A fresh stack, not the one that went (which would be a use after free).
     QCOMPARE(PageStack::instance()->parentWidget(), nullptr);
-    delete PageStack::instance();
+    PageStack::destroyInstance();
 }
 
 void TestSimulatorWindow::adaptorSetsPanelTitle()

@@ -95,7 +95,7 @@ void tst_CommandsEndToEnd::cleanup()
     m_link.reset();
     m_transport.reset();
     SyncClient::destroyInstance();
-    delete BucketMaster::instance();
+    BucketMaster::destroyInstance();
     PanelCounters::instance()->clear();
 }
 

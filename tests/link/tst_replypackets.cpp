@@ -347,7 +347,7 @@ void tst_ReplyPackets::outputPoints()
     QFETCH(int, kind);
     QFETCH(QVector<int>, points);
     QFETCH(int, state);
-    flasher &leds = SystemState::instance(true)->ledFlasher();
+    flasher &leds = SystemState::instance()->ledFlasher();
     leds.clearOutputPointStates();
     receive(functionCode, payload);
     const int last = kind == 0 ? flasher::RealOutputPoints : flasher::BusOutputPoints;
@@ -384,7 +384,7 @@ void tst_ReplyPackets::pulsePatterns()
     QFETCH(quint32, first);
     QFETCH(quint32, second);
     receive(70, payload);
-    flasher &leds = SystemState::instance(true)->ledFlasher();
+    flasher &leds = SystemState::instance()->ledFlasher();
     QCOMPARE(leds.rateA().pattern(), first);
     QCOMPARE(leds.rateB().pattern(), second);
 }
@@ -616,7 +616,7 @@ void tst_ReplyPackets::shortRepliesAreDroppedWithAWarning()
     QSignalSpy rbus(client, &SyncClient::AdvancedStatsRbusCommsReply);
     QSignalSpy services(client, &SyncClient::ConnectedServicesReply);
     QSignalSpy nodes(LkNetworkStats::instance(), &LkNetworkStats::nodeUpdated);
-    flasher &leds = SystemState::instance(true)->ledFlasher();
+    flasher &leds = SystemState::instance()->ledFlasher();
     leds.clearOutputPointStates();
     receive(functionCode, payload);
     QCOMPARE(commandReplies.count() + values.count() + standard.count() + acknowledged.count() +

@@ -109,7 +109,7 @@ void tst_SyncClient::cleanup()
 {
     m_messages.reset();
     SyncClient::destroyInstance();
-    delete BucketMaster::instance();
+    BucketMaster::destroyInstance();
 }
 
 void tst_SyncClient::otherChannelsAreDropped()

@@ -391,7 +391,7 @@ void tst_CachedModifiedPoints::clearedByTheSystem()
         emit SyncClient::instance()->disconnected();
         break;
     case 1:
-        emit SystemState::instance(true)->fireStarted();
+        emit SystemState::instance()->fireStarted();
         break;
     case 2:
         emit Security::instance()->keyOut();

@@ -132,7 +132,7 @@ void tst_PrintableAddress::initTestCase()
     QVERIFY(QDir::setCurrent(m_directory.path()));
     QCoreApplication::installTranslator(&m_labels);
     // The front panel's state exists before the printer, as at start-up.
-    SystemState::instance(true)->watchFrontPanelBus(&m_bus);
+    SystemState::instance()->watchFrontPanelBus(&m_bus);
     model::instance();
     PrintableAddress::instance();
 }
@@ -306,7 +306,7 @@ void tst_PrintableAddress::cachedZonePartFollowsTheRole()
 
 void tst_PrintableAddress::numericLoopsOnTheE30Bus()
 {
-    QTRY_VERIFY(SystemState::instance(false)->isDisconnected());
+    QTRY_VERIFY(SystemState::existingInstance()->isDisconnected());
     StdoutCapture output;
     emit m_bus.connectedInE30Mode();
     QTRY_VERIFY(PrintableAddress::instance()->isNumericLoopMode());

@@ -193,7 +193,7 @@ void tst_SupportStatuses::bucketZeroAnnouncedOnceAfterItsKeys()
 
 void tst_SupportStatuses::statusFlagsDriveFireFaultAndWalkTest()
 {
-    SystemState *state = SystemState::instance(true);
+    SystemState *state = SystemState::instance();
     QSignalSpy walkTest(SyncClient::instance(), &SyncClient::walkTestUpdatedReceived);
     m_bench->receive(supportPacket(hex("05 0010 00 00")));
     m_bench->receive(supportPacket(hex("05 0010 00 00")));

@@ -366,7 +366,7 @@ void tst_SyncProtocol::connectionResetsTheSynchronisation()
     QFETCH(bool, busy);
     BucketMaster::instance()->setValue(0, QStringLiteral("debugPanelFwFlag"), QStringLiteral("x"));
     startWalkTest(4);
-    flasher &leds = SystemState::instance(true)->ledFlasher();
+    flasher &leds = SystemState::instance()->ledFlasher();
     leds.setOutputPointState(flasher::BusOutput, 250, 3);
     QSignalSpy compatibility(SyncClient::instance(), &SyncClient::compatibilityUpdated);
 

@@ -280,7 +280,7 @@ void TestPanelModel::repeater_isNeitherMasterNorPowerSavingNorKeyswitched()
     setValue(EngineBucket, "mstrstat", "1");
     setValue(EngineBucket, "pwrsav", "1");
     TeskGlobalConfig::instance()->setKeyswitchEnabled(true);
-    SystemState *state = SystemState::instance(true);
+    SystemState *state = SystemState::instance();
     QVERIFY(m_model->isMasterPanel());
     QVERIFY(m_model->isPowerSaving());
     QVERIFY(m_model->isKeyswitchAccessEnabled());

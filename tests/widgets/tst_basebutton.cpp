@@ -162,43 +162,43 @@ private slots:
 
     void skinsAreSharedAndCounted()
     {
-        ButtonSkinCache &cache = ButtonSkinCache::instance();
+        const ButtonSkinCache *cache = ButtonSkinCache::instance();
         const int type = BaseButton::DATETIME_WIDE;
-        QCOMPARE(cache.useCount(type), 0u);
-        QVERIFY(!cache.contains(type));
+        QCOMPARE(cache->useCount(type), 0u);
+        QVERIFY(!cache->contains(type));
 
         // More live buttons than an 8-bit count holds: the skin must stay.
         std::vector<std::unique_ptr<BaseButton>> buttons;
         for (int i = 0; i < 300; ++i)
             buttons.push_back(std::make_unique<BaseButton>(nullptr, type));
-        QCOMPARE(cache.useCount(type), 300u);
-        const qint64 shared = cache.skin(type)[ButtonSkinCache::Normal]->cacheKey();
+        QCOMPARE(cache->useCount(type), 300u);
+        const qint64 shared = cache->skin(type)[ButtonSkinCache::Normal]->cacheKey();
         buttons.resize(1);
-        QCOMPARE(cache.useCount(type), 1u);
-        QVERIFY(cache.contains(type));
-        QCOMPARE(cache.skin(type)[ButtonSkinCache::Normal]->cacheKey(), shared);
+        QCOMPARE(cache->useCount(type), 1u);
+        QVERIFY(cache->contains(type));
+        QCOMPARE(cache->skin(type)[ButtonSkinCache::Normal]->cacheKey(), shared);
         QVERIFY(WidgetShot::isNear(faceOf(*buttons.front()), kUpFace));
 
         buttons.front()->setButtonType(BaseButton::DATETIME_WIDE);
-        QCOMPARE(cache.useCount(type), 1u);
+        QCOMPARE(cache->useCount(type), 1u);
         buttons.clear();
-        QCOMPARE(cache.useCount(type), 0u);
-        QVERIFY(!cache.contains(type));
+        QCOMPARE(cache->useCount(type), 0u);
+        QVERIFY(!cache->contains(type));
 
         // A later button of the type loads the skin afresh.
         BaseButton again(nullptr, type);
-        QVERIFY(cache.contains(type));
-        QVERIFY(!cache.skin(type)[ButtonSkinCache::Normal]->isNull());
+        QVERIFY(cache->contains(type));
+        QVERIFY(!cache->skin(type)[ButtonSkinCache::Normal]->isNull());
     }
 
     void changingTypeMovesTheCount()
     {
-        ButtonSkinCache &cache = ButtonSkinCache::instance();
+        const ButtonSkinCache *cache = ButtonSkinCache::instance();
         BaseButton button(nullptr, BaseButton::EN54_LARGE);
-        QCOMPARE(cache.useCount(BaseButton::EN54_LARGE), 1u);
+        QCOMPARE(cache->useCount(BaseButton::EN54_LARGE), 1u);
         button.setButtonType(BaseButton::EN54_SMALL);
-        QCOMPARE(cache.useCount(BaseButton::EN54_LARGE), 0u);
-        QCOMPARE(cache.useCount(BaseButton::EN54_SMALL), 1u);
+        QCOMPARE(cache->useCount(BaseButton::EN54_LARGE), 0u);
+        QCOMPARE(cache->useCount(BaseButton::EN54_SMALL), 1u);
         QCOMPARE(button.size(), QSize(432, 80));
     }
 
