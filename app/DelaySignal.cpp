@@ -16,8 +16,8 @@ bool DelaySignal::connectReady(const QObject *receiver, const char *member)
     return bool(connect(this, SIGNAL(signalReady()), receiver, member));
 }
 
-bool DelaySignal::connectDelayed(const QObject *sender, const char *signal, const QObject *receiver,
-                                 const char *member, int delayMs)
+bool DelaySignal::connectDelayed(const QObject *sender, const char *signal, const QObject *receiver, const char *member,
+                                 int delayMs)
 {
     const QMetaObject::Connection in = connect(sender, signal, this, SLOT(signalReceived()));
     if (!in)

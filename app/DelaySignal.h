@@ -16,8 +16,8 @@ public:
     explicit DelaySignal(QObject *parent = nullptr);
 
     bool connectReady(const QObject *receiver, const char *member);
-    bool connectDelayed(const QObject *sender, const char *signal, const QObject *receiver,
-                        const char *member, int delayMs);
+    bool connectDelayed(const QObject *sender, const char *signal, const QObject *receiver, const char *member,
+                        int delayMs);
 
     int delay() const;
 

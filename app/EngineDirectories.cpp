@@ -8,8 +8,7 @@ namespace EngineDirectories {
 QString baseDirectory()
 {
     const QChar separator = QDir::separator();
-    return QLatin1String("c:") + separator + QLatin1String("DESKSIM") + separator
-           + QLatin1String("DESKSIM 3_6");
+    return QLatin1String("c:") + separator + QLatin1String("DESKSIM") + separator + QLatin1String("DESKSIM 3_6");
 }
 
 QString dataDirectory(quint16 port)
@@ -21,14 +20,14 @@ bool enterDataDirectory(quint16 port)
 {
     const QString path = dataDirectory(port);
     if (!QDir().mkpath(path)) {
-        qWarning() << "EngineDirectories::enterDataDirectory" << " Cannot create the data directory "
-                   << QDir::current().absoluteFilePath(path) << ", working in "
+        qWarning() << "EngineDirectories::enterDataDirectory"
+                   << " Cannot create the data directory " << QDir::current().absoluteFilePath(path) << ", working in "
                    << QDir::currentPath();
         return false;
     }
     if (!QDir::setCurrent(path)) {
-        qWarning() << "EngineDirectories::enterDataDirectory" << " Cannot enter the data directory "
-                   << QDir::current().absoluteFilePath(path) << ", working in "
+        qWarning() << "EngineDirectories::enterDataDirectory"
+                   << " Cannot enter the data directory " << QDir::current().absoluteFilePath(path) << ", working in "
                    << QDir::currentPath();
         return false;
     }

@@ -71,8 +71,7 @@ void EngineLinkEffects::showPanelStatus(const PanelStatus &status)
     statusIconsController *icons = statusIconsController::instance();
     icons->setFooterIcon(statusIconsController::ExtinguishReleaseIcon, status.extinguishRelease);
     icons->setFooterIcon(statusIconsController::ExtinguishFaultIcon, status.extinguishFault);
-    icons->setStatusIcon(statusIconsController::CommissioningIcon,
-                         status.commissioning || state()->isBuzzerDisabled());
+    icons->setStatusIcon(statusIconsController::CommissioningIcon, status.commissioning || state()->isBuzzerDisabled());
     icons->setStatusIcon(statusIconsController::ServiceIcon, status.service);
     state()->setFireActive(status.fire);
 }

@@ -9,7 +9,9 @@ class SC_Timer;
 // Keeps the fire display in front while a fire is active: the home screen
 // with the fire screen on top comes back after half a minute without input,
 // and once more when the fire is reset or the panel link is lost.
-class FireTimer final : public QObject, public SC_Singleton<FireTimer>
+class FireTimer final
+    : public QObject
+    , public SC_Singleton<FireTimer>
 {
     Q_OBJECT
 

@@ -35,7 +35,8 @@ Page *PageStack::top() const
 bool PageStack::push(Page *page)
 {
     if (!page) {
-        qWarning() << "PageStack::push" << " No page to push";
+        qWarning() << "PageStack::push"
+                   << " No page to push";
         return false;
     }
     if (Page *current = top()) {
@@ -150,8 +151,7 @@ void PageStack::permissionChanged(TESKEnumHolder::AccessLevelTESK accessLevel)
         popNonMatching(QString::fromLatin1(startScreenName));
     }
 
-    if (m_pages.size() == 1 && level >= TESKEnumHolder::EN54_NOT_LOGGED_IN
-        && level <= TESKEnumHolder::EN54_ENGINEER) {
+    if (m_pages.size() == 1 && level >= TESKEnumHolder::EN54_NOT_LOGGED_IN && level <= TESKEnumHolder::EN54_ENGINEER) {
         if (Page *home = createMainScreen(level, Security::instance()->userLevel()))
             push(home);
     }

@@ -17,7 +17,9 @@ class Page;
 // their class name. A page leaving the stack is hidden, cut off from its
 // connections and deleted by the event loop, so a page may remove itself
 // from inside its own slot.
-class PageStack final : public QWidget, public SC_Singleton<PageStack>
+class PageStack final
+    : public QWidget
+    , public SC_Singleton<PageStack>
 {
     Q_OBJECT
 

@@ -2,7 +2,6 @@
 
 #include "app/PageStack.h"
 #include "app/SystemState.h"
-
 #include "core/SC_Timer.h"
 
 QuiescentState::QuiescentState(SC_Timer *timer, QState *parent)

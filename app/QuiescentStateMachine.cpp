@@ -1,8 +1,5 @@
 #include "app/QuiescentStateMachine.h"
 
-#include "core/BucketKeys.h"
-#include "core/BucketMaster.h"
-#include "core/SC_Timer.h"
 #include "app/ConditionalSignalTransition.h"
 #include "app/PageStack.h"
 #include "app/QuiescentOffState.h"
@@ -10,6 +7,9 @@
 #include "app/QuiescentTimingState.h"
 #include "app/Security.h"
 #include "app/SystemState.h"
+#include "core/BucketKeys.h"
+#include "core/BucketMaster.h"
+#include "core/SC_Timer.h"
 #include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/EventLogQueries.h"
@@ -56,8 +56,7 @@ QuiescentStateMachine::QuiescentStateMachine(QObject *parent)
     m_timer->setInterval(InactivityMs);
     addTransitions(guiMode);
     connect(m_timer, &SC_Timer::timeout, PageStack::instance(), &PageStack::clear);
-    connect(InputSignaller::instance(), &InputSignaller::userInputReceived, this,
-            &QuiescentStateMachine::updateClock);
+    connect(InputSignaller::instance(), &InputSignaller::userInputReceived, this, &QuiescentStateMachine::updateClock);
     m_machine.setInitialState(isQuiescentAllowed() ? static_cast<QState *>(m_quiescent) : m_off);
     m_machine.start();
 }
@@ -150,7 +149,7 @@ bool QuiescentStateMachine::isQuiescentAllowed() const
     const SystemState *state = systemState();
     if (state->isEthernetConnected()) {
         return Security::instance()->accessLevel() < TESKEnumHolder::EN54_LOGGED_IN && !state->isFireActive()
-            && !m_summaryActive;
+               && !m_summaryActive;
     }
     if (state->isRbusConnected())
         return !state->isFireActive() && !state->isFaultActive();
@@ -159,9 +158,9 @@ bool QuiescentStateMachine::isQuiescentAllowed() const
 
 QString QuiescentStateMachine::currentState() const
 {
-    for (const QAbstractState *state : {static_cast<QAbstractState *>(m_quiescent),
-                                        static_cast<QAbstractState *>(m_timing),
-                                        static_cast<QAbstractState *>(m_off)}) {
+    for (const QAbstractState *state :
+         {static_cast<QAbstractState *>(m_quiescent), static_cast<QAbstractState *>(m_timing),
+          static_cast<QAbstractState *>(m_off)}) {
         if (m_machine.configuration().contains(const_cast<QAbstractState *>(state)))
             return state->objectName();
     }

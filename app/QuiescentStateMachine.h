@@ -17,7 +17,9 @@ class SC_Timer;
 // bucket-0 alarm flag), after three minutes without input. Any alarm, a
 // key-in, a log-on or the loss of the connection holds the idle view off;
 // once that ends, a full quiet period must pass again.
-class QuiescentStateMachine final : public QObject, public SC_Singleton<QuiescentStateMachine>
+class QuiescentStateMachine final
+    : public QObject
+    , public SC_Singleton<QuiescentStateMachine>
 {
     Q_OBJECT
 

@@ -32,7 +32,8 @@ SC_App::~SC_App()
 void SC_App::Start()
 {
     if (m_linkThread) {
-        qWarning() << "SC_App::Start" << " The link is already started";
+        qWarning() << "SC_App::Start"
+                   << " The link is already started";
         return;
     }
     SyncClient *client = SyncClient::instance();
@@ -70,7 +71,8 @@ void SC_App::Start()
     }
     // The wiring stays, so a link thread that comes up late still reaches
     // the client.
-    qWarning() << "SC_App::Start" << " The link thread did not start within" << LinkStartWaitMs
+    qWarning() << "SC_App::Start"
+               << " The link thread did not start within" << LinkStartWaitMs
                << "ms; carrying on without the controller";
 }
 
@@ -85,11 +87,12 @@ void SC_App::Stop()
     if (!m_linkThread)
         return;
     if (m_linkThread->isRunning())
-        QMetaObject::invokeMethod(m_linkFactory.get(), &SC_EthernetLinkLayerFactory::Stop, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(m_linkFactory.get(), &SC_EthernetLinkLayerFactory::Stop,
+                                  Qt::BlockingQueuedConnection);
     m_linkThread->quit();
     if (!m_linkThread->wait(LinkThreadStopMs)) {
-        qWarning() << "SC_App::Stop" << " The link thread did not end within" << LinkThreadStopMs
-                   << "ms; left running";
+        qWarning() << "SC_App::Stop"
+                   << " The link thread did not end within" << LinkThreadStopMs << "ms; left running";
         m_linkThread = nullptr;
         return;
     }

@@ -52,16 +52,15 @@ void Security::permissionsUpdate(quint8 userID, quint8 userLevel)
     m_userLevel = userLevel;
 
     if (isLogon(userID, userLevel)) {
-        m_accessLevel = userLevel > LastOperatorLevel ? TESKEnumHolder::EN54_ENGINEER
-                                                      : TESKEnumHolder::EN54_LOGGED_IN;
+        m_accessLevel = userLevel > LastOperatorLevel ? TESKEnumHolder::EN54_ENGINEER : TESKEnumHolder::EN54_LOGGED_IN;
         m_inactivityTimer->setInterval(logoutIntervalFor(userLevel));
         m_inactivityTimer->start();
         emit loginNotify();
     } else {
         m_inactivityTimer->stop();
         m_accessLevel = model::instance()->isKeyswitchAccessEnabled() && m_keySwitch
-            ? TESKEnumHolder::EN54_KEY_IN
-            : TESKEnumHolder::EN54_NOT_LOGGED_IN;
+                            ? TESKEnumHolder::EN54_KEY_IN
+                            : TESKEnumHolder::EN54_NOT_LOGGED_IN;
         if (oldLevel >= TESKEnumHolder::EN54_LOGGED_IN)
             emit logoutNotify();
         if (userID == NoUser) {
@@ -185,5 +184,6 @@ void Security::logonResult(int code)
 // there the outcome is only logged (never with what the user typed).
 void Security::showLogonResult(int code)
 {
-    qDebug().nospace() << "Security::showLogonResult" << " log-on not accepted, result " << code;
+    qDebug().nospace() << "Security::showLogonResult"
+                       << " log-on not accepted, result " << code;
 }

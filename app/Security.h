@@ -12,7 +12,9 @@ class SC_Timer;
 // logged-on user and level; this turns that, the access key switch and the
 // link state into the access level the screens obey, and logs the user out
 // after a quiet spell whose length depends on the user's level.
-class Security final : public QObject, public SC_Singleton<Security>
+class Security final
+    : public QObject
+    , public SC_Singleton<Security>
 {
     Q_OBJECT
 

@@ -23,9 +23,7 @@ SimulatorOptions SimulatorOptions::scan(const QStringList &arguments)
 
 QString SimulatorOptions::backgroundStyleSheet() const
 {
-    static const char *const pictures[] = {"backgroundProtection", "backgroundExtinguishing",
-                                           "backgroundControls"};
+    static const char *const pictures[] = {"backgroundProtection", "backgroundExtinguishing", "backgroundControls"};
     return QStringLiteral("QMainWindow {border-image: url(:/new/prefix1/%1%2.png)}")
-        .arg(QLatin1String(pictures[overlay]),
-             brand == 1 ? QLatin1String("Saltmarsh") : QLatin1String(""));
+        .arg(QLatin1String(pictures[overlay]), brand == 1 ? QLatin1String("Saltmarsh") : QLatin1String(""));
 }

@@ -113,8 +113,7 @@ bool SystemState::isDisconnected() const
     return inState(m_disconnected);
 }
 
-void SystemState::changeFlag(bool &flag, bool active, void (SystemState::*started)(),
-                             void (SystemState::*reset)())
+void SystemState::changeFlag(bool &flag, bool active, void (SystemState::*started)(), void (SystemState::*reset)())
 {
     if (active == flag)
         return;
@@ -134,8 +133,7 @@ void SystemState::setFaultActive(const bool &active)
 
 void SystemState::setEvacuationActive(const bool &active)
 {
-    changeFlag(m_evacuationActive, active, &SystemState::evacuationStarted,
-               &SystemState::evacuationReset);
+    changeFlag(m_evacuationActive, active, &SystemState::evacuationStarted, &SystemState::evacuationReset);
 }
 
 void SystemState::setBannerStatus(const TC::BANNER_STATUS &status)
@@ -148,8 +146,7 @@ void SystemState::storeBannerStatus(TC::BANNER_STATUS status)
 {
     m_bannerStatus = status;
     emit updateBannerStatus(status);
-    statusIconsController::instance()->setStatusIcon(statusIconsController::EvacuateIcon,
-                                                     status == TC::BANNER_FIRE);
+    statusIconsController::instance()->setStatusIcon(statusIconsController::EvacuateIcon, status == TC::BANNER_FIRE);
 }
 
 void SystemState::sendFireResetSignal()
@@ -202,9 +199,14 @@ QByteArray SystemState::eepromImage(const Configuration &configuration)
 {
     const auto reserved = quint32(configuration.reserved);
     const char bytes[] = {
-        char(configuration.guiMode),    char(configuration.rbusMode), char(configuration.rbusAddress),
-        char(reserved >> 24),           char(reserved >> 16),         char(reserved >> 8),
-        char(reserved),                 char(configuration.zonalLedMode),
+        char(configuration.guiMode),
+        char(configuration.rbusMode),
+        char(configuration.rbusAddress),
+        char(reserved >> 24),
+        char(reserved >> 16),
+        char(reserved >> 8),
+        char(reserved),
+        char(configuration.zonalLedMode),
     };
     return QByteArray(bytes, sizeof bytes);
 }
@@ -212,11 +214,9 @@ QByteArray SystemState::eepromImage(const Configuration &configuration)
 bool SystemState::writeEepromConfiguration(const Configuration &configuration, bool processAfter)
 {
     m_configuration = configuration;
-    const bool written =
-        DB_TESK_FP_Interface::instance()->eepromWrite(EepromAddress, eepromImage(configuration));
+    const bool written = DB_TESK_FP_Interface::instance()->eepromWrite(EepromAddress, eepromImage(configuration));
     if (written) {
-        QProcess::execute(QStringLiteral("sh"),
-                          {QStringLiteral("-c"), QLatin1String(clearModuleFlagCommand)});
+        QProcess::execute(QStringLiteral("sh"), {QStringLiteral("-c"), QLatin1String(clearModuleFlagCommand)});
         if (processAfter)
             QCoreApplication::processEvents();
     }

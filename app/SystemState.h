@@ -1,15 +1,14 @@
 #pragma once
 
+#include "app/ConnectionStateTransition.h"
 #include "core/BannerStatus.h"
 #include "core/SC_Singleton.h"
-#include "app/ConnectionStateTransition.h"
 #include "frontpanel/flasher.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QObject>
 #include <QStateMachine>
-
-#include <QList>
 
 class QSignalTransition;
 class QState;
@@ -18,7 +17,9 @@ class QState;
 // the panel (Ethernet link, front-panel bus in one of two repeater modes, or
 // not at all), the front end's configuration record, and the panel's fire,
 // fault, evacuation and banner summary.
-class SystemState final : public QObject, public SC_Singleton<SystemState>
+class SystemState final
+    : public QObject
+    , public SC_Singleton<SystemState>
 {
     Q_OBJECT
 
@@ -27,9 +28,9 @@ public:
     struct Configuration
     {
         int rbusAddress = 1;
-        int rbusMode = 0;     // 1 monitored, 0 unmonitored
-        int guiMode = 0;      // 0 Ethernet, 1 Ethernet with backup, 2 and 3 bus repeater
-        int brand = 0;        // 1 the Saltmarsh brand
+        int rbusMode = 0; // 1 monitored, 0 unmonitored
+        int guiMode = 0; // 0 Ethernet, 1 Ethernet with backup, 2 and 3 bus repeater
+        int brand = 0; // 1 the Saltmarsh brand
         int zonalLedMode = 0; // zonal LED board kind
         int reserved = -1;
     };
@@ -109,8 +110,7 @@ private:
     bool inState(const QState *state) const;
     void storeBannerStatus(TC::BANNER_STATUS status);
     // Stores a summary flag; a change emits its started or reset signal.
-    void changeFlag(bool &flag, bool active, void (SystemState::*started)(),
-                    void (SystemState::*reset)());
+    void changeFlag(bool &flag, bool active, void (SystemState::*started)(), void (SystemState::*reset)());
 
     flasher m_flasher;
     Configuration m_configuration;

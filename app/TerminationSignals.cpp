@@ -59,7 +59,8 @@ void TerminationSignals::readSignal()
     char byte = 0;
     if (::read(g_signalSockets[1], &byte, 1) != 1)
         return;
-    qDebug() << "TerminationSignals::readSignal" << " Shutting down on signal " << int(byte);
+    qDebug() << "TerminationSignals::readSignal"
+             << " Shutting down on signal " << int(byte);
     m_requested = true;
     emit terminationRequested(int(byte));
     // Quitting a loop that the start-up runs before the main loop would cut

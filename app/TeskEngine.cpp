@@ -1,13 +1,9 @@
 #include "app/TeskEngine.h"
 
 #include "app/AUK_30001.h"
-#include "core/BannerStatus.h"
-#include "core/BucketMaster.h"
 #include "app/BusSubscriptions.h"
 #include "app/EngineDirectories.h"
 #include "app/EngineLinkEffects.h"
-#include "core/GlobalConstants.h"
-#include "core/Languages.h"
 #include "app/FireTimer.h"
 #include "app/PageStack.h"
 #include "app/QVemoApplication.h"
@@ -17,10 +13,14 @@
 #include "app/SimulatorOptions.h"
 #include "app/SystemState.h"
 #include "app/TerminationSignals.h"
-#include "core/SC_Timer.h"
-#include "core/TeskGlobalConfig.h"
 #include "app/Translator.h"
 #include "app/WatchdogProdder.h"
+#include "core/BannerStatus.h"
+#include "core/BucketMaster.h"
+#include "core/GlobalConstants.h"
+#include "core/Languages.h"
+#include "core/SC_Timer.h"
+#include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/HistoricEventsSynchronizer.h"
 #include "frontpanel/DB_TESK_FP_Interface.h"
@@ -48,8 +48,7 @@ void printBanner()
     out << "Fire panel front-panel engine, desktop simulator\n"
         << "TESK Engine: Application SKU=" << productCode << '\n'
         << "Build information: Version=" << GlobalConstants::engineVersion << ", Date=" << __DATE__
-        << ", Time=" << __TIME__
-        << '\n'
+        << ", Time=" << __TIME__ << '\n'
         << "Additional build information: Kernel SKU=" << productCode << '\n';
     out.flush();
     qRegisterMetaType<TC::BANNER_STATUS>("TC::BANNER_STATUS");
@@ -59,8 +58,8 @@ QDBusConnection openSessionBus()
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        qWarning() << "teskengine_main" << " No session bus (" << bus.lastError().message()
-                   << "), running without the host's services";
+        qWarning() << "teskengine_main"
+                   << " No session bus (" << bus.lastError().message() << "), running without the host's services";
     }
     return bus;
 }
@@ -98,8 +97,8 @@ public:
         if (guiMode > 1) {
             // A repeater on the front-panel bus: no panel link, no simulator.
             m_subscriptions.subscribeBusSignals(*m_sessionBus, true, guiMode);
-            QObject::connect(m_application.get(), &QVemoApplication::windowsMousePress,
-                             InputSignaller::instance(), &InputSignaller::userInputReceived);
+            QObject::connect(m_application.get(), &QVemoApplication::windowsMousePress, InputSignaller::instance(),
+                             &InputSignaller::userInputReceived);
             showStartScreen();
             PageStack::instance()->show();
             const int result = m_terminationSignals->exec();
@@ -175,16 +174,16 @@ private:
              SLOT(keyswitchUpdateSlot(bool)), BusSubscriptions::LinkModesOnly, true},
             {frontPanel, frontPanelInterface, QStringLiteral("keyswitchUpdate"), client,
              SLOT(keyswitchUpdateSlot(bool)), BusSubscriptions::LinkModesOnly, true},
-            {frontPanel, frontPanelInterface, QStringLiteral("usbStickUpdate"), client,
-             SLOT(usbStickUpdateSlot(bool)), BusSubscriptions::LinkModesOnly, false},
+            {frontPanel, frontPanelInterface, QStringLiteral("usbStickUpdate"), client, SLOT(usbStickUpdateSlot(bool)),
+             BusSubscriptions::LinkModesOnly, false},
             {swiss, swissInterface, QStringLiteral("silentStatus"), client, SLOT(swissSilenceUpdateSlot(bool)),
              BusSubscriptions::LinkModesOnly, true},
             {swiss, swissInterface, QStringLiteral("rstnStatus"), client, SLOT(swissResetUpdateSlot(bool)),
              BusSubscriptions::LinkModesOnly, true},
             {swiss, swissInterface, QStringLiteral("keyswStatus"), client, SLOT(swissKeyswitchUpdateSlot(bool)),
              BusSubscriptions::LinkModesOnly, true},
-            {QStringLiteral("svc.power"), QStringLiteral("vemo.power"), QStringLiteral("powerStatusUpdate"),
-             client, SLOT(powerStatusUpdateSlot(uint)), BusSubscriptions::LinkModesOnly, false},
+            {QStringLiteral("svc.power"), QStringLiteral("vemo.power"), QStringLiteral("powerStatusUpdate"), client,
+             SLOT(powerStatusUpdateSlot(uint)), BusSubscriptions::LinkModesOnly, false},
         };
         for (const Entry &entry : entries)
             m_subscriptions.add(entry);
@@ -257,13 +256,14 @@ private:
         m_frontPanelBus = std::make_unique<QDBusConnection>(QDBusConnection::sessionBus());
         const QString serviceName = DB_TESK_FP_Interface::instance()->getServiceName();
         if (!m_frontPanelBus->registerService(serviceName)) {
-            qWarning() << "teskengine_main" << " Cannot register the front-panel service "
-                       << serviceName << ": " << m_frontPanelBus->lastError().message();
+            qWarning() << "teskengine_main"
+                       << " Cannot register the front-panel service " << serviceName << ": "
+                       << m_frontPanelBus->lastError().message();
         }
         if (!m_frontPanelBus->registerObject(QStringLiteral("/"), m_exportObject.get(),
                                              QDBusConnection::ExportAdaptors)) {
-            qWarning() << "teskengine_main" << " Cannot export the front panel at / : "
-                       << m_frontPanelBus->lastError().message();
+            qWarning() << "teskengine_main"
+                       << " Cannot export the front panel at / : " << m_frontPanelBus->lastError().message();
         }
     }
 
@@ -275,9 +275,8 @@ private:
         qRegisterMetaType<EventLog::SeqNum_t>("EventLog::SeqNum_t");
         QObject::connect(eventLog, &EL_EventLogDBbase::updatedSeqNoByFireReset, FireTimer::instance(),
                          &FireTimer::newFireReset, Qt::QueuedConnection);
-        QObject::connect(eventLog, &EL_EventLogDBbase::updatedSeqNoByFireReset,
-                         SystemState::instance(), &SystemState::sendFireResetSignal,
-                         Qt::QueuedConnection);
+        QObject::connect(eventLog, &EL_EventLogDBbase::updatedSeqNoByFireReset, SystemState::instance(),
+                         &SystemState::sendFireResetSignal, Qt::QueuedConnection);
         model *panelModel = model::instance();
         QObject::connect(eventLog, &EL_EventLogDBbase::updatedSeqNoByFireReset, panelModel,
                          &model::fireResetSeqNoUpdated, Qt::QueuedConnection);
@@ -296,8 +295,7 @@ private:
         PageStack::instance()->clear();
         EventLog::HistoricEventsSynchronizer::instance()->stop();
         m_link->Stop();
-        m_subscriptions.subscribeBusSignals(*m_sessionBus, false,
-                                            SystemState::instance()->guiMode());
+        m_subscriptions.subscribeBusSignals(*m_sessionBus, false, SystemState::instance()->guiMode());
         EventLog::HistoricEventsSynchronizer::destroyInstance();
         EL_EventLogDBbase::instance()->close();
         BucketMaster::destroyInstance();

@@ -60,7 +60,8 @@ QTranslator *Translator::loadFile(const QString &name)
         return nullptr;
     auto *translator = new QTranslator(this);
     if (!translator->load(name, directory.path())) {
-        qWarning() << "Translator::loadFile" << " Cannot read " << directory.filePath(name);
+        qWarning() << "Translator::loadFile"
+                   << " Cannot read " << directory.filePath(name);
         delete translator;
         return nullptr;
     }

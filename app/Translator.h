@@ -15,7 +15,9 @@ class QTranslator;
 // screens show is a key looked up there. Selecting a language also sets the
 // default locale, the right-to-left layout (Hebrew) and the font set of the
 // language's script. A language whose file is missing falls back to English.
-class Translator final : public QObject, public SC_Singleton<Translator>
+class Translator final
+    : public QObject
+    , public SC_Singleton<Translator>
 {
     Q_OBJECT
 
@@ -62,5 +64,4 @@ private:
     QString m_baseDirectory;
     int m_pendingLanguage = 0;
     bool m_installed = false;
-
 };

@@ -6,8 +6,7 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 
-WatchdogProdder::WatchdogProdder(const QString &name, int firstValue, int secondValue,
-                                 int prodInterval)
+WatchdogProdder::WatchdogProdder(const QString &name, int firstValue, int secondValue, int prodInterval)
     : m_prodTimer(SC_Timer::create(this))
     , m_name(name)
     , m_firstValue(firstValue)

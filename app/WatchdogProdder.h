@@ -16,8 +16,7 @@ class WatchdogProdder final : public QObject
 public:
     static constexpr int ProdInterval = 5000;
 
-    WatchdogProdder(const QString &name, int firstValue, int secondValue,
-                    int prodInterval = ProdInterval);
+    WatchdogProdder(const QString &name, int firstValue, int secondValue, int prodInterval = ProdInterval);
 
     int prodInterval() const;
 

@@ -9,14 +9,14 @@ statusIconsController::statusIconsController()
     qRegisterMetaType<StatusIcons>("statusIconsController::StatusIcons");
     qRegisterMetaType<FooterIcons>("statusIconsController::FooterIcons");
     m_flashMode.fill(Steady);
-    connect(Security::instance(), &Security::permissionsChanged, this,
-            &statusIconsController::receiveLoginChanges);
+    connect(Security::instance(), &Security::permissionsChanged, this, &statusIconsController::receiveLoginChanges);
 }
 
 bool statusIconsController::store(StatusIcons icon, bool on, FlashMode mode)
 {
     if (icon < 0 || icon >= StatusIconCount) {
-        qWarning() << "statusIconsController::store" << " Bad status icon " << int(icon);
+        qWarning() << "statusIconsController::store"
+                   << " Bad status icon " << int(icon);
         return false;
     }
     m_on[icon] = on;
@@ -66,8 +66,7 @@ bool statusIconsController::isFooterOn(FooterIcons footer) const
 
 void statusIconsController::receiveLoginChanges(TESKEnumHolder::AccessLevelTESK accessLevel)
 {
-    const bool someoneIn = accessLevel >= TESKEnumHolder::EN54_KEY_IN
-        && accessLevel <= TESKEnumHolder::EN54_ENGINEER;
+    const bool someoneIn = accessLevel >= TESKEnumHolder::EN54_KEY_IN && accessLevel <= TESKEnumHolder::EN54_ENGINEER;
     if (someoneIn) {
         setStatusIcon(LoginIcon, true);
         return;

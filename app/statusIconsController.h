@@ -11,7 +11,9 @@
 // which the link client, the system state and the log-on state set; every
 // page frame follows its signals, and a frame built later reads the stored
 // states.
-class statusIconsController final : public QObject, public SC_Singleton<statusIconsController>
+class statusIconsController final
+    : public QObject
+    , public SC_Singleton<statusIconsController>
 {
     Q_OBJECT
 

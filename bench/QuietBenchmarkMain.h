@@ -1,8 +1,8 @@
 #pragma once
 
-#include <benchmark/benchmark.h>
-
 #include <QCoreApplication>
+
+#include <benchmark/benchmark.h>
 
 // The main of a benchmark whose inputs make the engine log (each rejected
 // or changed value): the log is not what is measured, so it is dropped.

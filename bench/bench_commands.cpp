@@ -2,8 +2,8 @@
 // the list built and sent as its packets of at most 255 points; and the
 // same list's disablement, numbered packet by packet.
 
-#include "core/TeskGlobalConfig.h"
 #include "bench/QuietBenchmarkMain.h"
+#include "core/TeskGlobalConfig.h"
 #include "link/SC_PointsIndividual.h"
 #include "link/SyncClient.h"
 
@@ -31,9 +31,8 @@ struct SentBytes
 
 void countSent(SyncClient *client, SentBytes &sent)
 {
-    QObject::connect(client, &SyncClient::SendPacket, client, [&sent](quint8, const QByteArray &body) {
-        sent.bytes += body.size();
-    });
+    QObject::connect(client, &SyncClient::SendPacket, client,
+                     [&sent](quint8, const QByteArray &body) { sent.bytes += body.size(); });
 }
 
 void BM_BuildAndSendForce(benchmark::State &state)

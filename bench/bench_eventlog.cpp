@@ -1,11 +1,11 @@
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/EventLogQueries.h"
 
-#include <benchmark/benchmark.h>
-
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QSqlQuery>
+
+#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -84,8 +84,7 @@ BENCHMARK(BM_InsertBurstIntoFullLog)->Unit(benchmark::kMillisecond);
 
 // The list queries of the event-log screens over a full log: one page of
 // three rows, or the count that sizes the list.
-template <typename Query>
-void runQuery(benchmark::State &state, Query query)
+template <typename Query> void runQuery(benchmark::State &state, Query query)
 {
     fullLog();
     QSqlQuery sql;
@@ -99,7 +98,8 @@ void runQuery(benchmark::State &state, Query query)
 
 void BM_CategoryPage(benchmark::State &state)
 {
-    runQuery(state, [](QSqlQuery &sql) { return EventLogQueries::categoryEvents(sql, 0x118, 3000, false, false, 255); });
+    runQuery(state,
+             [](QSqlQuery &sql) { return EventLogQueries::categoryEvents(sql, 0x118, 3000, false, false, 255); });
 }
 BENCHMARK(BM_CategoryPage)->Unit(benchmark::kMicrosecond);
 

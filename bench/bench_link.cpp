@@ -3,14 +3,14 @@
 // does not handle and frames of other channels, read in chunks of a given
 // size.
 
-#include "core/BucketMaster.h"
 #include "bench/QuietBenchmarkMain.h"
-#include "tests/common/FakeTransport.h"
-#include "tests/common/PacketBytes.h"
+#include "core/BucketMaster.h"
 #include "link/SC_LinkFramer.h"
 #include "link/SC_LinkLayer.h"
 #include "link/Supervisor.h"
 #include "link/SyncClient.h"
+#include "tests/common/FakeTransport.h"
+#include "tests/common/PacketBytes.h"
 
 #include <benchmark/benchmark.h>
 

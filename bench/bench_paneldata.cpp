@@ -3,12 +3,11 @@
 #include "paneldata/SC_PageHandlers.h"
 #include "tests/common/PacketBytes.h"
 
-#include <benchmark/benchmark.h>
-
 #include <QByteArray>
 #include <QSharedPointer>
 #include <QVector>
 
+#include <benchmark/benchmark.h>
 #include <cstddef>
 
 // Under AddressSanitizer the heap is its own and the C library's statistics
@@ -43,8 +42,9 @@ QByteArray pointCorePage(int panel)
     for (int loop = 1; loop <= LoopsPerPanel; ++loop) {
         body.append(char(12)).append(char(loop)).append(char(1)).append(char(PointsPerLoop));
         for (int point = 1; point <= PointsPerLoop; ++point) {
-            const char record[] = {char(1 + point % 40), 0, 0, char(0x02), char(0x01),
-                                   char(1 + (loop * PointsPerLoop + point) % 200), char(point)};
+            const char record[] = {char(1 + point % 40), 0,          0,
+                                   char(0x02),           char(0x01), char(1 + (loop * PointsPerLoop + point) % 200),
+                                   char(point)};
             body.append(record, sizeof record);
         }
     }

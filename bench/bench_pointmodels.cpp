@@ -8,9 +8,9 @@
 #include "pointmodels/RealPointFilter.h"
 #include "pointmodels/ZoneCfgFilter.h"
 
-#include <benchmark/benchmark.h>
-
 #include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "core/BucketMaster.h"
 
-#include <benchmark/benchmark.h>
-
 #include <QCoreApplication>
+
+#include <benchmark/benchmark.h>
 
 // A large network's status bucket holds about this many keys.
 constexpr int StatusKeys = 100000;
@@ -78,7 +78,8 @@ void BM_PrefixSearch(benchmark::State &state)
 {
     BucketMaster *store = filledStore();
     for (auto _ : state)
-        benchmark::DoNotOptimize(store->GetBucketKeyListWithPrefix(StatusBucket, QStringLiteral("42|"), QStringLiteral("*|item")));
+        benchmark::DoNotOptimize(
+            store->GetBucketKeyListWithPrefix(StatusBucket, QStringLiteral("42|"), QStringLiteral("*|item")));
     state.SetItemsProcessed(state.iterations() * (StatusKeys / 100));
 }
 BENCHMARK(BM_PrefixSearch);

@@ -2,15 +2,15 @@
 // 100-panel network, each part acknowledged, received packet by packet by
 // the protocol client with the state store attached.
 
-#include "core/BucketMaster.h"
-#include "paneldata/SC_PageHandlerTable.h"
 #include "bench/QuietBenchmarkMain.h"
+#include "core/BucketMaster.h"
 #include "link/SyncClient.h"
+#include "paneldata/SC_PageHandlerTable.h"
 #include "tests/common/PacketBytes.h"
 
-#include <benchmark/benchmark.h>
-
 #include <QVector>
+
+#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -37,7 +37,8 @@ void BM_StatusCountsFullUpdate(benchmark::State &state)
     QVector<QVector<SyncPacket>> rounds(2);
     for (int round = 0; round < rounds.size(); ++round) {
         for (int panel = 0; panel < Panels; ++panel)
-            rounds[round].append(SyncPacket{SyncClient::LkSpeakChannel, statusCountsPart(quint8(panel), quint16(round))});
+            rounds[round].append(
+                SyncPacket{SyncClient::LkSpeakChannel, statusCountsPart(quint8(panel), quint16(round))});
     }
     qint64 acknowledgements = 0;
     QObject::connect(client, &SyncClient::SendPacket, [&acknowledgements] { ++acknowledgements; });

@@ -14,9 +14,7 @@ quint32 g_transactionCounter = 0;
 
 quint32 advanceTransactionCounter()
 {
-    g_transactionCounter = g_transactionCounter == std::numeric_limits<quint32>::max()
-        ? 1
-        : g_transactionCounter + 1;
+    g_transactionCounter = g_transactionCounter == std::numeric_limits<quint32>::max() ? 1 : g_transactionCounter + 1;
     return g_transactionCounter;
 }
 
@@ -104,8 +102,7 @@ QStringList Bucket::keysMatching(const QString &pattern, bool locked) const
     return keys;
 }
 
-QStringList Bucket::keysWithPrefixMatching(const QString &prefix, const QString &pattern,
-                                           bool locked) const
+QStringList Bucket::keysWithPrefixMatching(const QString &prefix, const QString &pattern, bool locked) const
 {
     const QRegularExpression expression(pattern);
     if (!pattern.isEmpty() && !expression.isValid())
@@ -123,11 +120,9 @@ QStringList Bucket::keysWithPrefixMatching(const QString &prefix, const QString 
     }
 
     const QByteArray bytes = prefix.toUtf8();
-    for (auto it = m_map.lowerBound(bytes); it != m_map.cend() && withinPrefixRange(it.key(), bytes);
-         ++it) {
+    for (auto it = m_map.lowerBound(bytes); it != m_map.cend() && withinPrefixRange(it.key(), bytes); ++it) {
         const QString key = QString::fromUtf8(it.key());
-        if (pattern.isEmpty()
-            || (key.size() > prefix.size() && expression.match(key, prefix.size()).hasMatch())) {
+        if (pattern.isEmpty() || (key.size() > prefix.size() && expression.match(key, prefix.size()).hasMatch())) {
             keys << key;
         }
     }

@@ -28,8 +28,7 @@ public:
     void set(const QString &key, const QString &value, bool locked = false);
     void removeKeysWithPrefix(const QString &prefix, bool locked = false);
     QStringList keysMatching(const QString &pattern, bool locked = false) const;
-    QStringList keysWithPrefixMatching(const QString &prefix, const QString &pattern,
-                                       bool locked = false) const;
+    QStringList keysWithPrefixMatching(const QString &prefix, const QString &pattern, bool locked = false) const;
     void clear();
 
     // A snapshot: later changes to the bucket do not touch it.

@@ -31,7 +31,8 @@ BucketMaster::BucketMaster()
 bool BucketMaster::AddBucket(unsigned int id, bool persistent)
 {
     if (id >= unsigned(BucketSlots)) {
-        qWarning() << "BucketMaster::AddBucket" << " Bad BucketId " << id;
+        qWarning() << "BucketMaster::AddBucket"
+                   << " Bad BucketId " << id;
         return false;
     }
     if (m_buckets[id])
@@ -61,8 +62,8 @@ QString BucketMaster::getValue(int bucketId, const QString &key) const
 {
     const Bucket *bucket = validSlot(bucketId, "BucketMaster::getValue");
     if (!bucket && !isBadBucketId(bucketId)) {
-        qWarning() << "BucketMaster::getValue" << " Null Bucket - BucketId " << bucketId << " for "
-                   << key;
+        qWarning() << "BucketMaster::getValue"
+                   << " Null Bucket - BucketId " << bucketId << " for " << key;
     }
     return bucket ? bucket->get(key) : QLatin1String("");
 }
@@ -91,7 +92,8 @@ bool BucketMaster::checkBucketAndFilterSearchString(int bucketId, QString &searc
 QStringList BucketMaster::GetBucketKeyList(int bucketId, const QString &searchString) const
 {
     if (searchString.isEmpty()) {
-        qWarning() << "BucketMaster::GetBucketKeyList" << " Empty searchstring";
+        qWarning() << "BucketMaster::GetBucketKeyList"
+                   << " Empty searchstring";
         return {};
     }
     const Bucket *bucket = existingBucket(bucketId, "BucketMaster::GetBucketKeyList");
@@ -171,7 +173,8 @@ void BucketMaster::receiveSyncCommand(BucketCmd command)
     }
     if (command.command != BucketCmd::ClearBucket && command.command != BucketCmd::RemoveKeysWithPrefix
         && command.command != BucketCmd::PageUpdated) {
-        qWarning() << "BucketMaster::receiveSyncCommand" << " Trying to process a bad sync command type";
+        qWarning() << "BucketMaster::receiveSyncCommand"
+                   << " Trying to process a bad sync command type";
         return;
     }
 

@@ -16,7 +16,9 @@
 // sync page that fills it; bucket 0 holds engine-wide values). Writers send
 // BucketCmd records; readers read single values, search keys by pattern and
 // watch a bucket for the end of a page update.
-class BucketMaster final : public QObject, public SC_Singleton<BucketMaster>
+class BucketMaster final
+    : public QObject
+    , public SC_Singleton<BucketMaster>
 {
     Q_OBJECT
 
@@ -31,8 +33,7 @@ public:
     // A '*' in a search stands for one whole key field (one or more
     // characters other than '|'); the pattern is found anywhere in a key.
     QStringList GetBucketKeyList(int bucketId, const QString &searchString) const;
-    QStringList GetBucketKeyListWithPrefix(int bucketId, const QString &prefix,
-                                           const QString &searchString) const;
+    QStringList GetBucketKeyListWithPrefix(int bucketId, const QString &prefix, const QString &searchString) const;
     bool checkBucketAndFilterSearchString(int bucketId, QString &searchString) const;
 
     void clear(int bucketId);
@@ -40,8 +41,7 @@ public:
 
     // Connects the bucket's bucketUpdated() to a receiver's slot, signal or
     // functor. False (with a warning) when the bucket does not exist.
-    template <typename Slot>
-    bool connectBucketUpdated(int bucketId, const QObject *receiver, Slot slot)
+    template <typename Slot> bool connectBucketUpdated(int bucketId, const QObject *receiver, Slot slot)
     {
         const Bucket *bucket = existingBucket(bucketId, "BucketMaster::connectBucketUpdated");
         if (!bucket)

@@ -26,10 +26,7 @@ public:
     quint16 key() const { return quint16(m_byte0 | (m_byte1 << 8)); }
     static ChannelAddress fromKey(quint16 key);
 
-    bool operator==(const ChannelAddress &other) const
-    {
-        return m_byte0 == other.m_byte0 && m_byte1 == other.m_byte1;
-    }
+    bool operator==(const ChannelAddress &other) const { return m_byte0 == other.m_byte0 && m_byte1 == other.m_byte1; }
     bool operator!=(const ChannelAddress &other) const { return !(*this == other); }
 
 private:

@@ -11,8 +11,7 @@ constexpr int maxMethodNameBytes = 255;
 
 } // namespace
 
-DB_BucketDbusInterface::DB_BucketDbusInterface(const QString &service, const QString &path,
-                                               const char *interface,
+DB_BucketDbusInterface::DB_BucketDbusInterface(const QString &service, const QString &path, const char *interface,
                                                const QDBusConnection &connection, QObject *parent)
     : QDBusAbstractInterface(service, path, interface, connection, parent)
 {
@@ -40,7 +39,8 @@ bool DB_BucketDbusInterface::SetDBUS(const QByteArray &method, const QString &va
     QMutexLocker locker(&m_callLock);
     const QDBusMessage reply = call(QDBus::Block, QString::fromLatin1(method), value);
     if (reply.type() == QDBusMessage::ErrorMessage) {
-        qWarning() << "DB_BucketDbusInterface::SetDBUS" << ": " << method << ": Failed";
+        qWarning() << "DB_BucketDbusInterface::SetDBUS"
+                   << ": " << method << ": Failed";
         qWarning() << "err :" << reply.errorMessage();
         return false;
     }

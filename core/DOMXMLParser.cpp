@@ -26,9 +26,8 @@ protected:
         if (type == QtDebugMsg || !m_first.isEmpty())
             return;
         static const QRegularExpression markup(QStringLiteral("<[^>]*>"));
-        m_first = QStringLiteral("line %1: %2")
-                      .arg(location.line())
-                      .arg(QString(description).remove(markup).simplified());
+        m_first =
+            QStringLiteral("line %1: %2").arg(location.line()).arg(QString(description).remove(markup).simplified());
     }
 
 private:
@@ -41,8 +40,8 @@ bool readSmallFile(QFile &file, QByteArray &bytes)
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return false;
     if (file.size() > DOMXMLParser::MaxFileSize) {
-        qWarning() << "DOMXMLParser::loadFile" << " File too large: " << file.fileName()
-                   << file.size() << "bytes";
+        qWarning() << "DOMXMLParser::loadFile"
+                   << " File too large: " << file.fileName() << file.size() << "bytes";
         file.close();
         return false;
     }
@@ -93,7 +92,8 @@ bool DOMXMLParser::validate(const QByteArray &xml, const QString &schemaFile) co
     QFile file(schemaFile);
     QByteArray schemaBytes;
     if (!readSmallFile(file, schemaBytes)) {
-        qWarning() << "DOMXMLParser::loadFile" << " Cannot read the schema " << schemaFile;
+        qWarning() << "DOMXMLParser::loadFile"
+                   << " Cannot read the schema " << schemaFile;
         return false;
     }
 
@@ -102,16 +102,16 @@ bool DOMXMLParser::validate(const QByteArray &xml, const QString &schemaFile) co
     schema.setMessageHandler(&messages);
     schema.load(schemaBytes, QUrl::fromLocalFile(schemaFile));
     if (!schema.isValid()) {
-        qWarning() << "DOMXMLParser::loadFile" << " Invalid schema " << schemaFile << ": "
-                   << messages.first();
+        qWarning() << "DOMXMLParser::loadFile"
+                   << " Invalid schema " << schemaFile << ": " << messages.first();
         return false;
     }
 
     QXmlSchemaValidator validator(schema);
     validator.setMessageHandler(&messages);
     if (!validator.validate(xml, QUrl::fromLocalFile(m_file.fileName()))) {
-        qWarning() << "DOMXMLParser::loadFile" << m_file.fileName() << " does not match "
-                   << schemaFile << ": " << messages.first();
+        qWarning() << "DOMXMLParser::loadFile" << m_file.fileName() << " does not match " << schemaFile << ": "
+                   << messages.first();
         return false;
     }
     return true;
@@ -124,8 +124,7 @@ void DOMXMLParser::readElementMap(const QString &tagName, QMap<QString, QString>
         for (QDomNode node = elements.at(i); !node.isNull(); node = node.nextSibling()) {
             if (!node.isElement() || !node.hasChildNodes())
                 continue;
-            for (QDomElement child = node.firstChildElement(); !child.isNull();
-                 child = child.nextSiblingElement()) {
+            for (QDomElement child = node.firstChildElement(); !child.isNull(); child = child.nextSiblingElement()) {
                 values.insert(child.tagName(), child.text());
             }
         }
@@ -148,14 +147,14 @@ bool DOMXMLParser::save()
 {
     QSaveFile file(m_file.fileName());
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        qWarning() << "DOMXMLParser::save" << " Cannot write " << m_file.fileName() << ": "
-                   << file.errorString();
+        qWarning() << "DOMXMLParser::save"
+                   << " Cannot write " << m_file.fileName() << ": " << file.errorString();
         return false;
     }
     file.write(m_document.toByteArray(1));
     if (!file.commit()) {
-        qWarning() << "DOMXMLParser::save" << " Cannot write " << m_file.fileName() << ": "
-                   << file.errorString();
+        qWarning() << "DOMXMLParser::save"
+                   << " Cannot write " << m_file.fileName() << ": " << file.errorString();
         return false;
     }
     return true;

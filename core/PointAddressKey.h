@@ -13,8 +13,8 @@ struct PointAddressKey
     static constexpr quint8 UnsetLogicalPointNumber = 254;
 
     PointAddressKey() = default;
-    PointAddressKey(quint8 pointNumber, quint8 zone, quint8 deviceType, quint8 attributes,
-                    quint32 functionFlags, quint8 logicalPointNumber)
+    PointAddressKey(quint8 pointNumber, quint8 zone, quint8 deviceType, quint8 attributes, quint32 functionFlags,
+                    quint8 logicalPointNumber)
         : pointNumber(pointNumber)
         , zone(zone)
         , deviceType(deviceType)
@@ -26,10 +26,9 @@ struct PointAddressKey
 
     bool operator==(const PointAddressKey &other) const
     {
-        return pointNumber == other.pointNumber && zone == other.zone
-            && deviceType == other.deviceType && attributes == other.attributes
-            && functionFlags == other.functionFlags
-            && logicalPointNumber == other.logicalPointNumber;
+        return pointNumber == other.pointNumber && zone == other.zone && deviceType == other.deviceType
+               && attributes == other.attributes && functionFlags == other.functionFlags
+               && logicalPointNumber == other.logicalPointNumber;
     }
     bool operator!=(const PointAddressKey &other) const { return !(*this == other); }
 

@@ -11,8 +11,7 @@
 //
 // Every singleton belongs to the GUI thread and is first asked for there, so
 // instance() takes no lock.
-template <typename T>
-class SC_Singleton
+template <typename T> class SC_Singleton
 {
 public:
     static T *instance()

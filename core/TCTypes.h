@@ -43,7 +43,10 @@ struct sPointLogRecordDetails_t
 };
 
 // Per-panel tables have room for panels 0 to 99 only.
-inline constexpr bool isTablePanel(panel_t panel) { return panel < cPanelCount; }
+inline constexpr bool isTablePanel(panel_t panel)
+{
+    return panel < cPanelCount;
+}
 
 } // namespace TC
 

@@ -27,14 +27,13 @@ QString elementName(GlobalConfig::Number element)
 
 void warnIgnored(GlobalConfig::Number element, const QString &text)
 {
-    qWarning() << "TeskGlobalConfig::loadConfigFile" << " Ignoring " << elementName(element)
-               << " = " << text;
+    qWarning() << "TeskGlobalConfig::loadConfigFile"
+               << " Ignoring " << elementName(element) << " = " << text;
 }
 
 // The element's number; nothing for an empty or missing element, and
 // nothing, with a warning, for a text that is not a number in range.
-std::optional<int> readNumber(const ElementTexts &texts, GlobalConfig::Number element,
-                              int minimum, int maximum)
+std::optional<int> readNumber(const ElementTexts &texts, GlobalConfig::Number element, int minimum, int maximum)
 {
     const QString text = texts.value(elementName(element));
     if (text.isEmpty())
@@ -49,8 +48,7 @@ std::optional<int> readNumber(const ElementTexts &texts, GlobalConfig::Number el
 }
 
 template <typename T>
-void readInto(const ElementTexts &texts, GlobalConfig::Number element, int minimum, int maximum,
-              T &field)
+void readInto(const ElementTexts &texts, GlobalConfig::Number element, int minimum, int maximum, T &field)
 {
     if (const std::optional<int> value = readNumber(texts, element, minimum, maximum))
         field = T(*value);
@@ -92,8 +90,8 @@ void TeskGlobalConfig::loadConfigFile()
     readFlag(texts, GlobalConfig::FirstSecondFire, m_firstSecondFire);
     readFlag(texts, GlobalConfig::LogicalZones, m_logicalZones);
     readFlag(texts, GlobalConfig::LogicalAddr, m_logicalAddr);
-    readInto(texts, GlobalConfig::CurrentLang, std::numeric_limits<int>::min(),
-             std::numeric_limits<int>::max(), m_currentLang);
+    readInto(texts, GlobalConfig::CurrentLang, std::numeric_limits<int>::min(), std::numeric_limits<int>::max(),
+             m_currentLang);
     for (const auto &[element, field, configured] :
          {std::tuple{GlobalConfig::FirstLang, &m_firstLang, &m_firstLangConfigured},
           std::tuple{GlobalConfig::SecondLang, &m_secondLang, &m_secondLangConfigured}}) {
@@ -136,8 +134,7 @@ void TeskGlobalConfig::saveConfigFile() const
     parser.save();
 }
 
-template <typename T>
-void TeskGlobalConfig::setAndSave(T &field, T value)
+template <typename T> void TeskGlobalConfig::setAndSave(T &field, T value)
 {
     if (field == value)
         return;
@@ -167,8 +164,7 @@ QChar TeskGlobalConfig::getAddressTypeChar(int type) const
         return QLatin1Char('X');
     case 3: {
         const QLocale::Language language = QLocale().language();
-        return language == QLocale::German || language == QLocale::SwissGerman ? QLatin1Char('Z')
-                                                                                 : QLatin1Char('T');
+        return language == QLocale::German || language == QLocale::SwissGerman ? QLatin1Char('Z') : QLatin1Char('T');
     }
     case 4:
         return QLatin1Char('M');
@@ -216,8 +212,8 @@ void TeskGlobalConfig::setCurrentLang(int slot)
     setAndSave(m_currentLang, slot);
 }
 
-void TeskGlobalConfig::setLanguages(quint8 usage, quint8 first, quint16 firstCodepage,
-                                    quint8 second, quint16 secondCodepage)
+void TeskGlobalConfig::setLanguages(quint8 usage, quint8 first, quint16 firstCodepage, quint8 second,
+                                    quint16 secondCodepage)
 {
     bool changed = false;
     const auto update = [&changed](auto &field, auto value) {

@@ -13,7 +13,9 @@
 // come from "globalconfig.xml" (read once, written whenever a file-backed
 // setting changes), from the controller's engine configuration and from the
 // connection handshake.
-class TeskGlobalConfig final : public QObject, public SC_Singleton<TeskGlobalConfig>
+class TeskGlobalConfig final
+    : public QObject
+    , public SC_Singleton<TeskGlobalConfig>
 {
     Q_OBJECT
 
@@ -89,8 +91,7 @@ public:
     void setCurrentLang(int slot);
     // Language ids above 38 are ignored; the file is saved when anything
     // changed, and updateLanguage() follows in every case.
-    void setLanguages(quint8 usage, quint8 first, quint16 firstCodepage, quint8 second,
-                      quint16 secondCodepage);
+    void setLanguages(quint8 usage, quint8 first, quint16 firstCodepage, quint8 second, quint16 secondCodepage);
     // A front end in the second repeater mode shows language 9 in place of
     // each language the file configures.
     void fixLanguagesForRepeater();
@@ -112,8 +113,7 @@ private:
 
     void loadConfigFile();
     void saveConfigFile() const;
-    template <typename T>
-    void setAndSave(T &field, T value);
+    template <typename T> void setAndSave(T &field, T value);
 
     bool m_zoneFiltering = false;
     bool m_firstSecondFire = false;

@@ -43,10 +43,9 @@ inline constexpr Element globalConfig[] = {
 
 // The engine configuration "teskconfig.xml".
 inline constexpr Element teskConfig[] = {
-    {"tesk", 0},       {"panelid", 1},         {"teskname", 2}, {"lnet", 3},
-    {"ipaddress", 4},  {"subnetmask", 5},      {"defaultgw", 6}, {"zonemap", 7},
-    {"language", 8},   {"resourceid", 9},      {"quiescentimage", 10},
-    {"mode", 11},      {"rbus", 12},           {"rbus_mode", 13},
+    {"tesk", 0},      {"panelid", 1},    {"teskname", 2}, {"lnet", 3},       {"ipaddress", 4},       {"subnetmask", 5},
+    {"defaultgw", 6}, {"zonemap", 7},    {"language", 8}, {"resourceid", 9}, {"quiescentimage", 10}, {"mode", 11},
+    {"rbus", 12},     {"rbus_mode", 13},
 };
 
 // The service configuration "teskserviceconfig.xml" on a USB stick.

@@ -53,15 +53,18 @@ bool EL_EventLogDBbase::open()
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
     m_db.setDatabaseName(QStringLiteral(":memory:"));
     if (!m_db.open()) {
-        qWarning() << "EL_EventLogDBbase::open" << "Database failed to open";
+        qWarning() << "EL_EventLogDBbase::open"
+                   << "Database failed to open";
         qWarning() << "EL_EventLogDBbase::open" << m_db.lastError().text();
         return false;
     }
     QSqlQuery query(m_db);
     if (!query.exec(EventLogTable::createStatement()))
-        qWarning() << "EL_EventLogDBbase::setupTable" << " Failed to create table";
+        qWarning() << "EL_EventLogDBbase::setupTable"
+                   << " Failed to create table";
     else if (!query.exec(EventLogTable::indexStatement()) || !query.exec(EventLogTable::timeIndexStatement()))
-        qWarning() << "EL_EventLogDBbase::setupTable" << " Failed to create index";
+        qWarning() << "EL_EventLogDBbase::setupTable"
+                   << " Failed to create index";
     return true;
 }
 
@@ -71,13 +74,16 @@ void EL_EventLogDBbase::removeLeftoverFile()
 {
     QFile file(QString::fromLatin1(leftoverFileName));
     if (!file.exists()) {
-        qDebug() << "EL_EventLogDBbase::removeLeftoverFile" << "Database file doesn't exist";
+        qDebug() << "EL_EventLogDBbase::removeLeftoverFile"
+                 << "Database file doesn't exist";
         return;
     }
     if (file.size() > 0)
-        qWarning() << "EL_EventLogDBbase::removeLeftoverFile" << "Failed to load database file";
+        qWarning() << "EL_EventLogDBbase::removeLeftoverFile"
+                   << "Failed to load database file";
     if (!file.remove())
-        qWarning() << "EL_EventLogDBbase::removeLeftoverFile" << "cannot delete" << file.fileName();
+        qWarning() << "EL_EventLogDBbase::removeLeftoverFile"
+                   << "cannot delete" << file.fileName();
 }
 
 // Proves at start that the driver can create, prepare, bind and count.
@@ -90,7 +96,8 @@ void EL_EventLogDBbase::selfTest()
         && query.exec(QStringLiteral("SELECT COUNT(*) FROM testingTable ")) && query.next()
         && query.value(0).toInt() > 0;
     if (!passed)
-        qWarning() << "EL_EventLogDBbase::selfTest" << "failed:" << query.lastError().text();
+        qWarning() << "EL_EventLogDBbase::selfTest"
+                   << "failed:" << query.lastError().text();
 }
 
 void EL_EventLogDBbase::close()
@@ -108,11 +115,13 @@ void EL_EventLogDBbase::kickOffPersist()
 bool EL_EventLogDBbase::insertData(const EventData *event, bool live)
 {
     if (!event) {
-        qWarning() << "EL_EventLogDBbase::insertData" << ": no event";
+        qWarning() << "EL_EventLogDBbase::insertData"
+                   << ": no event";
         return false;
     }
     if (!m_db.isOpen() || !m_insertPrepared) {
-        qWarning() << "EL_EventLogDBbase::insertData" << ": Failed to setup query";
+        qWarning() << "EL_EventLogDBbase::insertData"
+                   << ": Failed to setup query";
         return false;
     }
 
@@ -134,8 +143,9 @@ bool EL_EventLogDBbase::insertData(const EventData *event, bool live)
         stored = transaction.commit();
     }
     if (!stored) {
-        qWarning() << "EL_EventLogDBbase::insertData" << "event" << event->seqNo << "not stored:"
-                   << m_db.lastError().text() << m_insertQuery.lastError().text();
+        qWarning() << "EL_EventLogDBbase::insertData"
+                   << "event" << event->seqNo << "not stored:" << m_db.lastError().text()
+                   << m_insertQuery.lastError().text();
         // Listeners of the update read the table: it must be as it was.
         transaction.rollback();
         emit eventLogUpdated();
@@ -163,8 +173,8 @@ EL_EventLogDBbase::LivePlan EL_EventLogDBbase::planLiveEvent(const EventData &ev
         // A reset may start a new window only when the log holds every event
         // since the previous bound; the first reset needs no check.
         const SeqNum_t oldest = m_window.oldest();
-        const bool mustBeComplete = m_fireResetSeqNo != 0 && oldest != 0 && seqNo != m_fireResetSeqNo
-                                    && seqNo != oldest;
+        const bool mustBeComplete =
+            m_fireResetSeqNo != 0 && oldest != 0 && seqNo != m_fireResetSeqNo && seqNo != oldest;
         if (mustBeComplete && !isLogCompleteUpTo(seqNo)) {
             plan.kind = LiveKind::RefusedReset;
             plan.window.clear(plan.changes);
@@ -185,14 +195,13 @@ bool EL_EventLogDBbase::isLogCompleteUpTo(SeqNum_t seqNo)
     // just wrapped past 65535 is counted against the right events.
     QSqlQuery query(m_db);
     const bool counted =
-        run(query,
-            sql("SELECT COUNT(seqNo) AS eventsCount FROM %1 WHERE ((seqNo - ? + 65536) % 65536) < ?"),
+        run(query, sql("SELECT COUNT(seqNo) AS eventsCount FROM %1 WHERE ((seqNo - ? + 65536) % 65536) < ?"),
             {int(oldest), expected})
         && query.next();
     const int stored = counted ? query.value(0).toInt() : -1;
     if (stored != expected)
-        qWarning() << "EL_EventLogDBbase::isLogCompleteUpTo" << "fire reset" << seqNo << ": holds" << stored
-                   << "of the" << expected << "events since" << oldest;
+        qWarning() << "EL_EventLogDBbase::isLogCompleteUpTo"
+                   << "fire reset" << seqNo << ": holds" << stored << "of the" << expected << "events since" << oldest;
     return stored == expected;
 }
 
@@ -306,8 +315,8 @@ bool EL_EventLogDBbase::execStatement(const QString &statement, const QVariantLi
         return false;
     QSqlQuery query(m_db);
     if (!run(query, statement, values)) {
-        qWarning() << "EL_EventLogDBbase::execStatement" << "Database failure : " << statement
-                   << query.lastError().text();
+        qWarning() << "EL_EventLogDBbase::execStatement"
+                   << "Database failure : " << statement << query.lastError().text();
         return false;
     }
     query.finish();
@@ -320,12 +329,14 @@ bool EL_EventLogDBbase::clearTable(const QString &tableName)
 {
     static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
     if (!identifier.match(tableName).hasMatch()) {
-        qWarning() << "EL_EventLogDBbase::clearTable" << "not a table name:" << tableName;
+        qWarning() << "EL_EventLogDBbase::clearTable"
+                   << "not a table name:" << tableName;
         return false;
     }
     QSqlQuery query(m_db);
     if (!query.exec(QStringLiteral("DELETE FROM ") + tableName)) {
-        qWarning() << "EL_EventLogDBbase::clearTable" << "Database failure : " << query.lastError().text();
+        qWarning() << "EL_EventLogDBbase::clearTable"
+                   << "Database failure : " << query.lastError().text();
         return false;
     }
     query.exec(QStringLiteral("VACUUM"));
@@ -335,8 +346,8 @@ bool EL_EventLogDBbase::clearTable(const QString &tableName)
 void EL_EventLogDBbase::pruneSeqNoRange(SeqNum_t seqNo, int positionInLog, int totalEvents)
 {
     if (positionInLog < 0 || positionInLog > 65535 || totalEvents < 0 || totalEvents > 65535) {
-        qWarning() << "EL_EventLogDBbase::pruneSeqNoRange" << "ignoring position" << positionInLog << "of"
-                   << totalEvents;
+        qWarning() << "EL_EventLogDBbase::pruneSeqNoRange"
+                   << "ignoring position" << positionInLog << "of" << totalEvents;
         return;
     }
     // The controller's log runs from seqNo - position for total + 2 numbers,
@@ -345,14 +356,13 @@ void EL_EventLogDBbase::pruneSeqNoRange(SeqNum_t seqNo, int positionInLog, int t
     const int span = totalEvents + 1;
     QSqlQuery query(m_db);
     if (!run(query, sql("DELETE FROM %1 WHERE ((seqNo - ? + 65536) % 65536) > ?"), {int(first), span}))
-        qWarning() << "EL_EventLogDBbase::pruneSeqNoRange" << "Failed to execute 'prune' query"
-                   << query.lastError().text();
+        qWarning() << "EL_EventLogDBbase::pruneSeqNoRange"
+                   << "Failed to execute 'prune' query" << query.lastError().text();
 }
 
 QString seqNoRangeOperator()
 {
-    return EL_EventLogDBbase::instance()->currResetOrOldestSeqNo()
-                   > EL_EventLogDBbase::instance()->latestCurrSeqNo()
+    return EL_EventLogDBbase::instance()->currResetOrOldestSeqNo() > EL_EventLogDBbase::instance()->latestCurrSeqNo()
                ? QStringLiteral(" OR ")
                : QStringLiteral(" AND ");
 }

@@ -16,7 +16,9 @@
 // window of sequence numbers the lists show and the zones in fire since the
 // last fire reset, and tells the rest of the engine what kind of event
 // arrived. Readers open their own queries on the default connection.
-class EL_EventLogDBbase final : public QObject, public SC_Singleton<EL_EventLogDBbase>
+class EL_EventLogDBbase final
+    : public QObject
+    , public SC_Singleton<EL_EventLogDBbase>
 {
     Q_OBJECT
 

@@ -60,8 +60,8 @@ struct EventData
     // point number, from the low byte up.
     quint32 packedKey() const
     {
-        return quint32(node) | (quint32(channel) << 8) | (quint32(pointCat) << 12)
-               | (quint32(channelAddr) << 16) | (quint32(pointNum) << 24);
+        return quint32(node) | (quint32(channel) << 8) | (quint32(pointCat) << 12) | (quint32(channelAddr) << 16)
+               | (quint32(pointNum) << 24);
     }
 };
 

@@ -2,8 +2,8 @@
 
 #include "core/TeskGlobalConfig.h"
 #include "eventlog/EventLogTable.h"
-#include "paneldata/DateTime.h"
 #include "eventlog/SqlSelectQuery.h"
+#include "paneldata/DateTime.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -80,7 +80,8 @@ SqlSelectQuery filteredFaults(bool count, int acceptFilter, bool inPointTable, q
 bool countEvents(QSqlQuery &query, const QDateTime &from, const QDateTime &to, int offset, bool count)
 {
     if (!from.isValid() || !to.isValid()) {
-        qWarning() << "EventLogQueries::countEvents" << "no valid date range:" << from << to;
+        qWarning() << "EventLogQueries::countEvents"
+                   << "no valid date range:" << from << to;
         query.finish();
         return false;
     }

@@ -22,8 +22,7 @@ enum AcceptFilter : int { AcceptedEvents = 1, UnacceptedEvents = 2 };
 // Events stamped from..to, both included, newest first.
 bool countEvents(QSqlQuery &query, const QDateTime &from, const QDateTime &to, int offset, bool count);
 // Events of the categories in the mask (bit n for category n), newest first.
-bool categoryEvents(QSqlQuery &query, quint16 categoryMask, int offset, bool unrestoredOnly, bool count,
-                    quint8 node);
+bool categoryEvents(QSqlQuery &query, quint16 categoryMask, int offset, bool unrestoredOnly, bool count, quint8 node);
 // Unrestored faults; inPointTable keeps those of the points in TempStatTable.
 bool countFilteredEvents(QSqlQuery &query, int acceptFilter, bool inPointTable, quint8 node);
 bool selectFilteredEvents(QSqlQuery &query, int acceptFilter, bool inPointTable, quint8 node, int offset);

@@ -39,18 +39,15 @@ const std::array<Column, 29> columns{{
     {"restoredEventStatus", [](const EventData &e) -> quint32 { return e.statusBits & 0x01; }},
     {"activeEventStatus", [](const EventData &e) -> quint32 { return (e.statusBits >> 1) & 0x03; }},
     {"acceptStatus", [](const EventData &e) -> quint32 { return e.acceptStatus; }},
-    {"pointInput", [](const EventData &e) -> quint32 {
-         return ((e.pointBits >> 3) & 0x07) + ((e.pointBits & 0x80) ? 8 : 0);
-     }},
+    {"pointInput",
+     [](const EventData &e) -> quint32 { return ((e.pointBits >> 3) & 0x07) + ((e.pointBits & 0x80) ? 8 : 0); }},
     {"pointOutput", [](const EventData &e) -> quint32 { return e.pointBits & 0x01; }},
     {"eventChannel", [](const EventData &e) -> quint32 { return (e.pointBits >> 1) & 0x01; }},
     {"clientID", [](const EventData &e) -> quint32 { return e.clientID; }},
     {"totalNoEvents", [](const EventData &e) -> quint32 { return e.totalNoEvents; }},
     {"eventPosTotal", [](const EventData &e) -> quint32 { return e.eventPosTotal; }},
     {"extDataProvided", [](const EventData &e) -> quint32 { return e.extDataProvided; }},
-    {"infoTextID", [](const EventData &e) -> quint32 {
-         return e.extDataProvided == 4 ? e.infoTextID : 255;
-     }},
+    {"infoTextID", [](const EventData &e) -> quint32 { return e.extDataProvided == 4 ? e.infoTextID : 255; }},
     {"soloDetector", [](const EventData &e) -> quint32 { return (e.pointBits >> 2) & 0x01; }},
 }};
 
@@ -75,8 +72,7 @@ QString indexStatement()
 
 QString timeIndexStatement()
 {
-    return QStringLiteral("CREATE INDEX IF NOT EXISTS timeIndex ON %1 (timeAndDate,seqNo)")
-        .arg(QLatin1String(name));
+    return QStringLiteral("CREATE INDEX IF NOT EXISTS timeIndex ON %1 (timeAndDate,seqNo)").arg(QLatin1String(name));
 }
 
 QString insertStatement()

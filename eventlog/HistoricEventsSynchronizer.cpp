@@ -1,12 +1,12 @@
 #include "eventlog/HistoricEventsSynchronizer.h"
 
+#include "core/SC_Timer.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/HistoricEventsSynchronizerFSM/AckTypeTransition.h"
 #include "eventlog/HistoricEventsSynchronizerFSM/DataTransition.h"
 #include "eventlog/HistoricEventsSynchronizerFSM/EventTypeTransition.h"
 #include "eventlog/HistoricEventsSynchronizerFSM/SyncEvents.h"
 #include "eventlog/HistoricLogClient.h"
-#include "core/SC_Timer.h"
 
 #include <QDebug>
 #include <QState>
@@ -73,14 +73,14 @@ QState *HistoricEventsSynchronizer::addState(const char *name, QState *parent)
 {
     QState *state = parent ? new QState(parent) : new QState(&m_machine);
     state->setObjectName(QLatin1String(name));
-    connect(state, &QState::entered, this, [state] { qDebug() << "[Hist EventLog SM] entered" << state->objectName(); });
+    connect(state, &QState::entered, this,
+            [state] { qDebug() << "[Hist EventLog SM] entered" << state->objectName(); });
     return state;
 }
 
 namespace {
 
-template <typename Transition>
-Transition *leadingTo(QAbstractState *target, Transition *transition)
+template <typename Transition> Transition *leadingTo(QAbstractState *target, Transition *transition)
 {
     transition->setTargetState(target);
     return transition;
@@ -152,8 +152,8 @@ bool HistoricEventsSynchronizer::isRunning() const
 QString HistoricEventsSynchronizer::stateName() const
 {
     const QSet<QAbstractState *> active = m_machine.configuration();
-    for (QState *state : {m_idle, m_finished, m_registering, m_registered, m_deRegistering, m_disconnectedError,
-                          m_timeoutError}) {
+    for (QState *state :
+         {m_idle, m_finished, m_registering, m_registered, m_deRegistering, m_disconnectedError, m_timeoutError}) {
         if (active.contains(state))
             return state->objectName();
     }
@@ -162,7 +162,8 @@ QString HistoricEventsSynchronizer::stateName() const
 
 void HistoricEventsSynchronizer::launch()
 {
-    QMetaObject::invokeMethod(this, [this] { _launch(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { _launch(); }, Qt::QueuedConnection);
 }
 
 void HistoricEventsSynchronizer::_launch()

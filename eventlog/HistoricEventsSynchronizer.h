@@ -22,7 +22,9 @@ class HistoricLogClient;
 //   quiet, stop-> DeRegistering -ack 2-> Finished}; Running -link lost->
 //   DisconnectedError, -60 s unanswered-> TimeoutError -30 s-> Running.
 // A later launch() starts a new run from Finished and DisconnectedError.
-class HistoricEventsSynchronizer final : public QObject, public SC_Singleton<HistoricEventsSynchronizer>
+class HistoricEventsSynchronizer final
+    : public QObject
+    , public SC_Singleton<HistoricEventsSynchronizer>
 {
     Q_OBJECT
 

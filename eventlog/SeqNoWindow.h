@@ -28,7 +28,11 @@ public:
     using Changes = QVector<Change>;
 
     SeqNoWindow() = default;
-    SeqNoWindow(SeqNum_t oldest, SeqNum_t latest) : m_oldest(oldest), m_latest(latest) {}
+    SeqNoWindow(SeqNum_t oldest, SeqNum_t latest)
+        : m_oldest(oldest)
+        , m_latest(latest)
+    {
+    }
 
     SeqNum_t oldest() const { return m_oldest; }
     SeqNum_t latest() const { return m_latest; }

@@ -17,7 +17,9 @@ QLatin1String conjunctionText(int conjunction)
 } // namespace
 
 SqlCondition::SqlCondition(const QString &column, int op, const QString &value)
-    : column(column), op(op), value(value)
+    : column(column)
+    , op(op)
+    , value(value)
 {
 }
 

@@ -15,17 +15,17 @@ struct Form
     const char *suffix;
 };
 const Form forms[] = {
-    {"", " = ", ""},        // Equal
-    {"", " <> ", ""},       // NotEqual
-    {"", " LIKE ", ""},     // Like
+    {"", " = ", ""}, // Equal
+    {"", " <> ", ""}, // NotEqual
+    {"", " LIKE ", ""}, // Like
     {"NOT ", " LIKE ", ""}, // NotLike
-    {"", " > ", ""},        // Greater
-    {"", " >= ", ""},       // GreaterOrEqual
-    {"", " < ", ""},        // Less
-    {"", " <= ", ""},       // LessOrEqual
-    {"", " IN (", ")"},     // In
-    {"", "", ""},           // Exists
-    {"", " & (", ")"},      // BitAnd
+    {"", " > ", ""}, // Greater
+    {"", " >= ", ""}, // GreaterOrEqual
+    {"", " < ", ""}, // Less
+    {"", " <= ", ""}, // LessOrEqual
+    {"", " IN (", ")"}, // In
+    {"", "", ""}, // Exists
+    {"", " & (", ")"}, // BitAnd
 };
 
 } // namespace
@@ -43,7 +43,8 @@ bool isSqlNumberValue(int op, const QString &value)
 QString sqlComparison(const QString &column, int op, const QString &value)
 {
     if (!isSqlNumberValue(op, value)) {
-        qWarning() << "sqlComparison" << "rejected a value that is not a number:" << value;
+        qWarning() << "sqlComparison"
+                   << "rejected a value that is not a number:" << value;
         return {};
     }
     if (value.isEmpty()) {

@@ -53,7 +53,8 @@ QString SqlSelectQuery::whereClause() const
 QString SqlSelectQuery::toSql() const
 {
     if (!hasOnlyNumberValues()) {
-        qWarning() << "SqlSelectQuery::toSql" << "rejected: a condition's value is not a number";
+        qWarning() << "SqlSelectQuery::toSql"
+                   << "rejected: a condition's value is not a number";
         return {};
     }
     QString text = QStringLiteral("SELECT ");

@@ -12,8 +12,8 @@ DB_TESK_FP_Interface::DB_TESK_FP_Interface()
 }
 
 DB_TESK_FP_Interface::DB_TESK_FP_Interface(const QString &serviceName)
-    : DB_BucketDbusInterface(serviceName, QStringLiteral("/"), "vemo.frontpanel",
-                             QDBusConnection::sessionBus(), nullptr)
+    : DB_BucketDbusInterface(serviceName, QStringLiteral("/"), "vemo.frontpanel", QDBusConnection::sessionBus(),
+                             nullptr)
     , m_serviceName(serviceName)
 {
     // Without a bus the front panel is silent, but the engine must go on
@@ -22,8 +22,7 @@ DB_TESK_FP_Interface::DB_TESK_FP_Interface(const QString &serviceName)
         qWarning() << "DB_TESK_FP_Interface::DB_TESK_FP_Interface"
                    << " Cannot connect to session bus, front-panel keys and LEDs are unavailable";
     }
-    connect(this, &DB_TESK_FP_Interface::softKeyClicked, this,
-            &DB_TESK_FP_Interface::softKeyClickedSlot);
+    connect(this, &DB_TESK_FP_Interface::softKeyClicked, this, &DB_TESK_FP_Interface::softKeyClickedSlot);
 
     m_keys = {
         {QStringLiteral("HOME"), &DB_TESK_FP_Interface::homePressed},
@@ -84,8 +83,7 @@ void DB_TESK_FP_Interface::clearSystemFaultLED()
 
 bool DB_TESK_FP_Interface::eepromWrite(quint16 address, const QByteArray &data)
 {
-    const QDBusMessage reply =
-        call(QDBus::Block, QStringLiteral("eepromWrite"), uint(address), data);
+    const QDBusMessage reply = call(QDBus::Block, QStringLiteral("eepromWrite"), uint(address), data);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return false;
     return reply.arguments().constFirst().toBool();

@@ -10,7 +10,9 @@
 // service's key names become one signal per key, and the engine's requests
 // go out as the service's methods. In the simulator the engine serves that
 // name itself, so calls made before the service is registered fail quietly.
-class DB_TESK_FP_Interface final : public DB_BucketDbusInterface, public SC_Singleton<DB_TESK_FP_Interface>
+class DB_TESK_FP_Interface final
+    : public DB_BucketDbusInterface
+    , public SC_Singleton<DB_TESK_FP_Interface>
 {
     Q_OBJECT
 

@@ -6,13 +6,15 @@ void flasher::setOutputPointState(int kind, int index, int value)
 {
     if (kind == RealOutput) {
         if (index < 1 || index > RealOutputPoints) {
-            qWarning() << "flasher::setOutputPointState" << "Setting bad 'real' output point number" << index;
+            qWarning() << "flasher::setOutputPointState"
+                       << "Setting bad 'real' output point number" << index;
             return;
         }
         m_realOutputs[size_t(index)] = value;
     } else if (kind == BusOutput) {
         if (index < 1 || index > BusOutputPoints) {
-            qWarning() << "flasher::setOutputPointState" << "Setting bad 'xbus' output point number" << index;
+            qWarning() << "flasher::setOutputPointState"
+                       << "Setting bad 'xbus' output point number" << index;
             return;
         }
         m_busOutputs[size_t(index)] = value;

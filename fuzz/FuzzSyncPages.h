@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/BucketMaster.h"
-#include "paneldata/SC_PageHandlerTable.h"
 #include "link/SyncClient.h"
+#include "paneldata/SC_PageHandlerTable.h"
 
 // The protocol client as the start-up leaves it for sync pages: the state
 // store attached and every page handler registered.

@@ -3,11 +3,11 @@
 // send back goes nowhere.
 
 #include "core/BucketMaster.h"
-#include "tests/common/FakeTransport.h"
 #include "fuzz/FuzzQt.h"
 #include "link/SC_LinkLayer.h"
 #include "link/Supervisor.h"
 #include "link/SyncClient.h"
+#include "tests/common/FakeTransport.h"
 
 namespace {
 

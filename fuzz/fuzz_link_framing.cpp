@@ -1,10 +1,10 @@
 // The link framing: any byte stream, cut into reads of any size, through
 // the link layer.
 
-#include "tests/common/FakeTransport.h"
 #include "fuzz/FuzzQt.h"
 #include "link/SC_LinkFramer.h"
 #include "link/SC_LinkLayer.h"
+#include "tests/common/FakeTransport.h"
 
 #include <cstdlib>
 

@@ -26,8 +26,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const PanelPointStringsContainer texts =
-        read(QString::fromUtf8(reinterpret_cast<const char *>(data), int(size)));
+    const PanelPointStringsContainer texts = read(QString::fromUtf8(reinterpret_cast<const char *>(data), int(size)));
     QString written;
     QTextStream stream(&written);
     stream << texts;

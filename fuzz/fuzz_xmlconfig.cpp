@@ -12,7 +12,6 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
-
 #include <sanitizer/lsan_interface.h>
 
 namespace {

@@ -8,8 +8,7 @@ InvestigateDelayTimer::InvestigateDelayTimer()
 {
     qRegisterMetaType<eDlyContext>("eDlyContext");
     connect(m_tickTimer, &SC_Timer::timeout, this, &InvestigateDelayTimer::Tick);
-    connect(SyncClient::instance(), &SyncClient::disconnected, this,
-            &InvestigateDelayTimer::Disconnected);
+    connect(SyncClient::instance(), &SyncClient::disconnected, this, &InvestigateDelayTimer::Disconnected);
 }
 
 bool InvestigateDelayTimer::isCounting() const

@@ -17,7 +17,9 @@ Q_DECLARE_METATYPE(eDlyContext)
 
 // Counts the controller's investigate delay down locally, one tick a
 // second, so the fire screens show minutes and seconds between reports.
-class InvestigateDelayTimer final : public QObject, public SC_Singleton<InvestigateDelayTimer>
+class InvestigateDelayTimer final
+    : public QObject
+    , public SC_Singleton<InvestigateDelayTimer>
 {
     Q_OBJECT
 

@@ -81,6 +81,5 @@ QString reorderRightToLeft(const QString &text)
 QString wrapBidiEmbedding(const QString &text)
 {
     const bool rightToLeft = text.isRightToLeft();
-    return QChar(rightToLeft ? 0x202B : 0x202A) + text + QChar(rightToLeft ? 0x200F : 0x200E)
-           + QChar(0x202C);
+    return QChar(rightToLeft ? 0x202B : 0x202A) + text + QChar(rightToLeft ? 0x200F : 0x200E) + QChar(0x202C);
 }

@@ -54,8 +54,7 @@
 
 namespace {
 
-template <typename Packet>
-Packet makePacket(const QSharedPointer<SC_PacketBuffer> &buffer, SyncClient &client)
+template <typename Packet> Packet makePacket(const QSharedPointer<SC_PacketBuffer> &buffer, SyncClient &client)
 {
     if constexpr (std::is_constructible_v<Packet, const QSharedPointer<SC_PacketBuffer> &, SyncClient *>)
         return Packet(buffer, &client);
@@ -69,7 +68,8 @@ void handleIfWhole(SC_LkSpeakBasePacket &packet, const QSharedPointer<SC_PacketB
                    const SC_DispatchEntry &entry)
 {
     if (buffer->isBad()) {
-        qWarning().nospace() << "SyncClient::RxLkSpeak" << " Truncated " << entry.name << " packet dropped";
+        qWarning().nospace() << "SyncClient::RxLkSpeak"
+                             << " Truncated " << entry.name << " packet dropped";
         return;
     }
     packet.handlePacketData();
@@ -94,8 +94,8 @@ void networkFaultResponse(SyncClient &, const SyncPacket &, const QSharedPointer
 // The synchronising icon shows from a connection request to the end of the
 // synchronisation.
 template <typename Packet, bool Synchronising>
-void withSynchronisingIcon(SyncClient &client, const SyncPacket &packet,
-                           const QSharedPointer<SC_PacketBuffer> &buffer, const SC_DispatchEntry &entry)
+void withSynchronisingIcon(SyncClient &client, const SyncPacket &packet, const QSharedPointer<SC_PacketBuffer> &buffer,
+                           const SC_DispatchEntry &entry)
 {
     SC_LinkEffects::installed()->setSynchronising(Synchronising);
     buildAndHandle<Packet>(client, packet, buffer, entry);
@@ -107,14 +107,16 @@ void eventLogData(SyncClient &client, const SyncPacket &packet, const QSharedPoi
 {
     constexpr quint8 EveryNode = 255;
     if (!client.getEventLog()->handleDataPacket(packet, buffer->header().destinationNode == EveryNode))
-        qWarning() << "SyncClient::RxLkSpeak" << " Failed processing eventlog data packet";
+        qWarning() << "SyncClient::RxLkSpeak"
+                   << " Failed processing eventlog data packet";
 }
 
 void eventLogAck(SyncClient &client, const SyncPacket &packet, const QSharedPointer<SC_PacketBuffer> &,
                  const SC_DispatchEntry &)
 {
     if (!client.getEventLog()->handleAckPacket(packet))
-        qWarning() << "SyncClient::RxLkSpeak" << " Failed processing eventlog acknowledgement";
+        qWarning() << "SyncClient::RxLkSpeak"
+                   << " Failed processing eventlog acknowledgement";
 }
 
 // Loop auto-configuration and interrogation results go to their listeners
@@ -124,7 +126,7 @@ void passOn(SyncClient &client, const SyncPacket &packet, const QSharedPointer<S
             const SC_DispatchEntry &)
 {
     SyncPacket received = packet;
-    emit (client.getPointManagerServices()->*Signal)(received);
+    emit(client.getPointManagerServices()->*Signal)(received);
 }
 
 // The row covers the sub-code and the reply type; the rest of the body
@@ -134,8 +136,8 @@ void serialisationReply(SyncClient &client, const SyncPacket &, const QSharedPoi
 {
     SC_SerialisationServiceReplyPkt reply(buffer, &client);
     if (buffer->isBad()) {
-        qWarning().nospace() << "sc_LkPointManagerServices" << " Truncated serialisation reply of type "
-                             << reply.replyType() << " dropped";
+        qWarning().nospace() << "sc_LkPointManagerServices"
+                             << " Truncated serialisation reply of type " << reply.replyType() << " dropped";
         return;
     }
     reply.handlePacketData();
@@ -148,8 +150,8 @@ void panelUpdateReplyOfKind(SyncClient &client, const QSharedPointer<SC_PacketBu
 {
     Packet reply(buffer, &client);
     if (buffer->isBad()) {
-        qWarning().nospace() << "LkSpeak::PanelUpdate" << " Truncated panel update reply of kind " << kind
-                             << " dropped";
+        qWarning().nospace() << "LkSpeak::PanelUpdate"
+                             << " Truncated panel update reply of kind " << kind << " dropped";
         return;
     }
     reply.handlePacketData();
@@ -197,8 +199,10 @@ const QVector<SC_DispatchEntry> Entries = {
     {Code::OutputPointsOff, Whole, "output points off", 1, &buildAndHandle<SC_UpdateOutputPointsPkt>},
     {Code::OutputPointsPulse1, Whole, "output points pulse 1", 1, &buildAndHandle<SC_UpdateOutputPointsPkt>},
     {Code::OutputPointsPulse2, Whole, "output points pulse 2", 1, &buildAndHandle<SC_UpdateOutputPointsPkt>},
-    {Code::SetPulsePatterns, Whole, "pulse patterns", SC_SetPulsePatternsPkt::PayloadLength, &buildAndHandle<SC_SetPulsePatternsPkt>},
-    {Code::DateTimeInfo, Whole, "date and time", SC_DateTimeInfoPacket::PayloadLength, &buildAndHandle<SC_DateTimeInfoPacket>},
+    {Code::SetPulsePatterns, Whole, "pulse patterns", SC_SetPulsePatternsPkt::PayloadLength,
+     &buildAndHandle<SC_SetPulsePatternsPkt>},
+    {Code::DateTimeInfo, Whole, "date and time", SC_DateTimeInfoPacket::PayloadLength,
+     &buildAndHandle<SC_DateTimeInfoPacket>},
     {Code::PointInformationReply, Whole, "point information reply", SC_PointInformationReplyPacket::FixedPayload,
      &buildAndHandle<SC_PointInformationReplyPacket>},
     {Code::TextStringReply, Whole, "text string reply", 1, &buildAndHandle<SC_TextStringReply>},
@@ -206,36 +210,37 @@ const QVector<SC_DispatchEntry> Entries = {
      &buildAndHandle<SC_PointCommandReplyPacket>},
     {Code::PrintReportReply, Whole, "print report reply", SC_PrintReportReplyPkt::PayloadLength,
      &buildAndHandle<SC_PrintReportReplyPkt>},
-    {Code::LoopShutdownRestartReply, Whole, "loop shutdown or restart reply", SC_LoopShutdownRestartReplyPkt::PayloadLength,
-     &buildAndHandle<SC_LoopShutdownRestartReplyPkt>},
-    {Code::StandardReply, Whole, "standard reply", SC_StandardReplyPkt::PayloadLength, &buildAndHandle<SC_StandardReplyPkt>},
+    {Code::LoopShutdownRestartReply, Whole, "loop shutdown or restart reply",
+     SC_LoopShutdownRestartReplyPkt::PayloadLength, &buildAndHandle<SC_LoopShutdownRestartReplyPkt>},
+    {Code::StandardReply, Whole, "standard reply", SC_StandardReplyPkt::PayloadLength,
+     &buildAndHandle<SC_StandardReplyPkt>},
     {Code::SystemManagerSupport, 19, "software version request", SC_GUISoftwareVersionReqPacket::PayloadLength,
      &buildAndHandle<SC_GUISoftwareVersionReqPacket>},
     {Code::SystemManagerSupport, 27, "diagnostics response", 2, &buildAndHandle<SC_DiagnosticsResponsePkt>},
     {Code::SystemManagerSupport, 29, "connected services response", SC_ConnectedServicesResponsePkt::PayloadLength,
      &buildAndHandle<SC_ConnectedServicesResponsePkt>},
-    {Code::EventLogData, Whole, "event-log data", SC_EventLogDataPacket::MinimumPayload,
-     &eventLogData},
-    {Code::EventLogAck, Whole, "event-log acknowledgement", SC_EventLogAckPacket::PayloadLength,
-     &eventLogAck},
+    {Code::EventLogData, Whole, "event-log data", SC_EventLogDataPacket::MinimumPayload, &eventLogData},
+    {Code::EventLogAck, Whole, "event-log acknowledgement", SC_EventLogAckPacket::PayloadLength, &eventLogAck},
     {SC_EventAcceptedPacket::FunctionCode, SC_EventAcceptedPacket::SubCode, "events accepted",
      SC_EventAcceptedPacket::MinimumPayload, &buildAndHandle<SC_EventAcceptedPacket>},
-    {Code::SystemManagerSupport, LkSpeak::PanelUpdate::SC_PanelUpdateReplyPkt::SubCode, "panel update reply", 2, &panelUpdateReply},
+    {Code::SystemManagerSupport, LkSpeak::PanelUpdate::SC_PanelUpdateReplyPkt::SubCode, "panel update reply", 2,
+     &panelUpdateReply},
     {Code::PointManagerService, SC_PointManagerSinglePollReplyPkt::StartReplySubCode, "single poll start reply",
      SC_PointManagerSinglePollReplyPkt::PayloadLength, &buildAndHandle<SC_PointManagerSinglePollReplyPkt>},
     {Code::PointManagerService, SC_PointManagerSinglePollReplyPkt::StopReplySubCode, "single poll stop reply",
      SC_PointManagerSinglePollReplyPkt::PayloadLength, &buildAndHandle<SC_PointManagerSinglePollReplyPkt>},
-    {Code::PointManagerService, 7, "loop auto-configuration", 1, &passOn<&sc_LkPointManagerServices::autoconfigurationPacketReceived>},
+    {Code::PointManagerService, 7, "loop auto-configuration", 1,
+     &passOn<&sc_LkPointManagerServices::autoconfigurationPacketReceived>},
     {Code::PointManagerService, 9, "loop interrogation results", 1,
      &passOn<&sc_LkPointManagerServices::loopInterrogationResultsRecordPacketReceived>},
-    {Code::PointManagerService, SC_RealDevPresentReplyPkt::SubCode, "real device present reply", SC_RealDevPresentReplyPkt::PayloadLength,
-     &buildAndHandle<SC_RealDevPresentReplyPkt>},
-    {Code::PointManagerService, SC_ChangeAddrReplyPkt::SubCode, "change address reply", SC_ChangeAddrReplyPkt::PayloadLength,
-     &buildAndHandle<SC_ChangeAddrReplyPkt>},
-    {Code::PointManagerService, SC_ManualStatusReplyPkt::SubCode, "manual point update status", SC_ManualStatusReplyPkt::PayloadLength,
-     &buildAndHandle<SC_ManualStatusReplyPkt>},
-    {Code::PointManagerService, SC_PointLogRecordReplyPkt::SubCode, "point log record", SC_PointLogRecordReplyPkt::MinimumPayload,
-     &buildAndHandle<SC_PointLogRecordReplyPkt>},
+    {Code::PointManagerService, SC_RealDevPresentReplyPkt::SubCode, "real device present reply",
+     SC_RealDevPresentReplyPkt::PayloadLength, &buildAndHandle<SC_RealDevPresentReplyPkt>},
+    {Code::PointManagerService, SC_ChangeAddrReplyPkt::SubCode, "change address reply",
+     SC_ChangeAddrReplyPkt::PayloadLength, &buildAndHandle<SC_ChangeAddrReplyPkt>},
+    {Code::PointManagerService, SC_ManualStatusReplyPkt::SubCode, "manual point update status",
+     SC_ManualStatusReplyPkt::PayloadLength, &buildAndHandle<SC_ManualStatusReplyPkt>},
+    {Code::PointManagerService, SC_PointLogRecordReplyPkt::SubCode, "point log record",
+     SC_PointLogRecordReplyPkt::MinimumPayload, &buildAndHandle<SC_PointLogRecordReplyPkt>},
     {Code::PointManagerService, SC_SerialisationServiceReplyPkt::SubCode, "serialisation reply",
      SC_SerialisationServiceReplyPkt::MinimumPayload, &serialisationReply},
 };

@@ -17,8 +17,7 @@ struct SC_DispatchEntry
     static constexpr int WholeFunctionCode = -1;
 
     using Handler = void (*)(SyncClient &client, const SyncPacket &packet,
-                             const QSharedPointer<SC_PacketBuffer> &buffer,
-                             const SC_DispatchEntry &entry);
+                             const QSharedPointer<SC_PacketBuffer> &buffer, const SC_DispatchEntry &entry);
 
     int functionCode;
     int subCode;

@@ -18,8 +18,8 @@ void SC_Ethernet::start()
         connect(m_server, &QTcpServer::newConnection, this, &SC_Ethernet::newConnection);
     }
     if (!m_server->isListening() && !m_server->listen(QHostAddress::AnyIPv4, m_port)) {
-        qWarning().nospace().noquote() << "SC_Ethernet::start" << " cannot listen on port " << m_port << ": "
-                   << m_server->errorString();
+        qWarning().nospace().noquote() << "SC_Ethernet::start"
+                                       << " cannot listen on port " << m_port << ": " << m_server->errorString();
     }
 }
 
@@ -47,8 +47,9 @@ void SC_Ethernet::send(const QByteArray &frame)
     if (!m_client)
         return;
     if (m_client->write(frame) != frame.size()) {
-        qWarning().nospace().noquote() << "SC_Ethernet::send" << " frame of " << frame.size()
-                   << " bytes not queued: " << m_client->errorString();
+        qWarning().nospace().noquote() << "SC_Ethernet::send"
+                                       << " frame of " << frame.size()
+                                       << " bytes not queued: " << m_client->errorString();
     }
 }
 

@@ -59,8 +59,8 @@ SC_LinkFramer::Result SC_LinkFramer::next(SyncPacket &frame)
     const char *header = m_buffer.constData() + m_start;
     const quint32 bodyLength = qFromBigEndian<quint32>(header + 5);
     if (bodyLength > MaximumBodyLength) {
-        qWarning().nospace() << "SC_LinkFramer::next" << " body length " << bodyLength
-                   << " above the limit: frame marker dropped";
+        qWarning().nospace() << "SC_LinkFramer::next"
+                             << " body length " << bodyLength << " above the limit: frame marker dropped";
         m_waiting = false;
         m_start += marker().size();
         return Result::Garbage;

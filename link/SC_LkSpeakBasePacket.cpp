@@ -16,23 +16,21 @@ SC_LkSpeakBasePacket::SC_LkSpeakBasePacket(const SC_LkSpeakHeader &outgoing)
 
 SC_LkSpeakBasePacket::~SC_LkSpeakBasePacket() = default;
 
-SC_LkSpeakHeader SC_LkSpeakBasePacket::makeReply(const SC_LkSpeakBasePacket &request,
-                                                 int functionCode, bool acknowledgeRequest)
+SC_LkSpeakHeader SC_LkSpeakBasePacket::makeReply(const SC_LkSpeakBasePacket &request, int functionCode,
+                                                 bool acknowledgeRequest)
 {
     return request.header().replyHeader(functionCode, acknowledgeRequest);
 }
 
-SC_LkSpeakHeader SC_LkSpeakBasePacket::makeReplyAs(const SC_LkSpeakBasePacket &request,
-                                                   int functionCode, quint8 secondService,
-                                                   bool acknowledgeRequest)
+SC_LkSpeakHeader SC_LkSpeakBasePacket::makeReplyAs(const SC_LkSpeakBasePacket &request, int functionCode,
+                                                   quint8 secondService, bool acknowledgeRequest)
 {
     SC_LkSpeakHeader reply = makeReply(request, functionCode, acknowledgeRequest);
     reply.secondService = secondService;
     return reply;
 }
 
-SC_LkSpeakHeader SC_LkSpeakBasePacket::requestHeader(int functionCode,
-                                                     const SC_RequestAddress &address)
+SC_LkSpeakHeader SC_LkSpeakBasePacket::requestHeader(int functionCode, const SC_RequestAddress &address)
 {
     SC_LkSpeakHeader header;
     header.functionCode = functionCode;

@@ -41,10 +41,9 @@ public:
     quint8 sequence() const { return m_header.sequence; }
     int layoutKind() const { return m_header.layoutKind; }
 
-    static SC_LkSpeakHeader makeReply(const SC_LkSpeakBasePacket &request, int functionCode,
-                                      bool acknowledgeRequest);
-    static SC_LkSpeakHeader makeReplyAs(const SC_LkSpeakBasePacket &request, int functionCode,
-                                        quint8 secondService, bool acknowledgeRequest);
+    static SC_LkSpeakHeader makeReply(const SC_LkSpeakBasePacket &request, int functionCode, bool acknowledgeRequest);
+    static SC_LkSpeakHeader makeReplyAs(const SC_LkSpeakBasePacket &request, int functionCode, quint8 secondService,
+                                        bool acknowledgeRequest);
     static SC_LkSpeakHeader requestHeader(int functionCode, const SC_RequestAddress &address);
 
 protected:

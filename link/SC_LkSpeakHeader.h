@@ -21,10 +21,7 @@ struct SC_LkSpeakHeader
     quint8 sequence = 0;
     int layoutKind = 0;
 
-    quint8 secondServiceByte() const
-    {
-        return quint8(secondService | (acknowledgeRequest ? 0x80 : 0));
-    }
+    quint8 secondServiceByte() const { return quint8(secondService | (acknowledgeRequest ? 0x80 : 0)); }
 
     SC_LkSpeakHeader replyHeader(int replyFunctionCode, bool acknowledge) const
     {

@@ -8,7 +8,7 @@
 class SC_LogManagerPacket : public SC_SubCodePacket<LkFunctionCode::LogManagerService>
 {
 public:
-    void serialise() override {}
+    void serialise() override { }
 
 protected:
     using SC_SubCodePacket::SC_SubCodePacket;

@@ -20,8 +20,7 @@ constexpr std::array<Layout, 2> Layouts{{
 int receivedLayoutKind(const QByteArray &received)
 {
     return received.size() > SC_PacketBuffer::LayoutMarkerOffset
-                   && quint8(received.at(SC_PacketBuffer::LayoutMarkerOffset))
-                              == SC_PacketBuffer::LayoutMarker
+                   && quint8(received.at(SC_PacketBuffer::LayoutMarkerOffset)) == SC_PacketBuffer::LayoutMarker
                ? 1
                : 0;
 }
@@ -86,9 +85,7 @@ SC_LkSpeakHeader SC_PacketBuffer::header() const
     if (!hasWholeHeader())
         return header;
     const Layout &l = *m_layout;
-    const auto u16 = [this](quint16 offset) {
-        return quint16(headerByte(offset) << 8 | headerByte(offset + 1));
-    };
+    const auto u16 = [this](quint16 offset) { return quint16(headerByte(offset) << 8 | headerByte(offset + 1)); };
     header.length = lengthField();
     header.destinationNode = headerByte(l.destinationNode);
     header.sourceNode = headerByte(l.sourceNode);
@@ -138,8 +135,7 @@ QVector<quint8> SC_PacketBuffer::readByteVector(quint8 count)
     const char *field = take(count);
     if (!field)
         return {};
-    return QVector<quint8>(reinterpret_cast<const quint8 *>(field),
-                           reinterpret_cast<const quint8 *>(field) + count);
+    return QVector<quint8>(reinterpret_cast<const quint8 *>(field), reinterpret_cast<const quint8 *>(field) + count);
 }
 
 // Bits that would land past the 256-position table are consumed but dropped.

@@ -2,9 +2,8 @@
 
 #include "link/SC_PointsAddress.h"
 
-SC_PointListCommand::SC_PointListCommand(int command, const SC_RequestAddress &address,
-                                         const SC_RequestFields &fields, const SC_PointsAddress &list,
-                                         int start)
+SC_PointListCommand::SC_PointListCommand(int command, const SC_RequestAddress &address, const SC_RequestFields &fields,
+                                         const SC_PointsAddress &list, int start)
     : SC_RequestPacket(fields, command, address)
     , m_list(list)
     , m_start(start)

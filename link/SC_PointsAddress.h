@@ -10,10 +10,7 @@
 class SC_PointsAddress
 {
 public:
-    enum Kind {
-        Individual = 0,
-        WildCard = 3
-    };
+    enum Kind { Individual = 0, WildCard = 3 };
 
     virtual ~SC_PointsAddress();
 

@@ -1,7 +1,7 @@
 #include "link/SC_PointsIndividual.h"
 
-#include "paneldata/DisableDataMapFilter.h"
 #include "core/PointAddressKey.h"
+#include "paneldata/DisableDataMapFilter.h"
 
 #include <QDebug>
 
@@ -13,8 +13,7 @@ SC_PointsIndividual::SC_PointsIndividual()
 {
 }
 
-void SC_PointsIndividual::addPoint(quint8 channelKind, quint8 channelAddress, quint8 channelNumber,
-                                   quint8 point)
+void SC_PointsIndividual::addPoint(quint8 channelKind, quint8 channelAddress, quint8 channelNumber, quint8 point)
 {
     m_points.append(PointIndividualAddress(channelKind, channelAddress, channelNumber, point));
 }
@@ -35,8 +34,7 @@ int SC_PointsIndividual::chunkLength(int start) const
     while (taken < limit) {
         const quint16 channel = m_points.at(start + taken).channel().key();
         ++taken;
-        if (std::find(channels.begin(), channels.begin() + channelCount, channel) ==
-            channels.begin() + channelCount) {
+        if (std::find(channels.begin(), channels.begin() + channelCount, channel) == channels.begin() + channelCount) {
             channels[size_t(channelCount++)] = channel;
             if (channelCount == MaximumChunkChannels)
                 break;

@@ -1,21 +1,19 @@
 #include "link/SC_PointsWildCard.h"
-#include "core/TeskGlobalConfig.h"
 
 #include "core/ChannelConversion.h"
+#include "core/TeskGlobalConfig.h"
 #include "pointmodels/model.h"
 
 #include <QDebug>
 
-SC_PointsWildCard::SC_PointsWildCard(quint8 panel, quint8 channelKind, quint8 channelAddress,
-                                     quint8 channelNumber, quint32 p1, quint32 p2, quint32 p3, quint32 p4,
-                                     quint32 p5)
+SC_PointsWildCard::SC_PointsWildCard(quint8 panel, quint8 channelKind, quint8 channelAddress, quint8 channelNumber,
+                                     quint32 p1, quint32 p2, quint32 p3, quint32 p4, quint32 p5)
     : SC_PointsWildCard(panel, channelKind, channelAddress, channelNumber, p1, p2, p3, p4, p5, 0, 0)
 {
 }
 
-SC_PointsWildCard::SC_PointsWildCard(quint8 panel, quint8 channelKind, quint8 channelAddress,
-                                     quint8 channelNumber, quint32 p1, quint32 p2, quint32 p3, quint32 p4,
-                                     quint32 p5, quint8 mapping, quint8)
+SC_PointsWildCard::SC_PointsWildCard(quint8 panel, quint8 channelKind, quint8 channelAddress, quint8 channelNumber,
+                                     quint32 p1, quint32 p2, quint32 p3, quint32 p4, quint32 p5, quint8 mapping, quint8)
     : SC_PointsAddress(WildCard)
     , m_channel(channelKind, channelAddress, channelNumber)
     , m_pattern{{p1, p2, p3, p4, p5}}

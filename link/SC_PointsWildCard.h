@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link/SC_PointsAddress.h"
 #include "core/ChannelAddress.h"
+#include "link/SC_PointsAddress.h"
 
 #include <QList>
 
@@ -20,11 +20,10 @@ public:
     static constexpr quint8 WrittenSecondMapping = 241;
     static constexpr int MaximumMappingOffsets = 241;
 
-    SC_PointsWildCard(quint8 panel, quint8 channelKind, quint8 channelAddress, quint8 channelNumber,
-                      quint32 p1, quint32 p2, quint32 p3, quint32 p4, quint32 p5);
-    SC_PointsWildCard(quint8 panel, quint8 channelKind, quint8 channelAddress, quint8 channelNumber,
-                      quint32 p1, quint32 p2, quint32 p3, quint32 p4, quint32 p5, quint8 mapping,
-                      quint8 secondMapping);
+    SC_PointsWildCard(quint8 panel, quint8 channelKind, quint8 channelAddress, quint8 channelNumber, quint32 p1,
+                      quint32 p2, quint32 p3, quint32 p4, quint32 p5);
+    SC_PointsWildCard(quint8 panel, quint8 channelKind, quint8 channelAddress, quint8 channelNumber, quint32 p1,
+                      quint32 p2, quint32 p3, quint32 p4, quint32 p5, quint8 mapping, quint8 secondMapping);
 
     void addMappingOffset(quint8 offset);
     const QList<quint8> &mappingOffsets() const { return m_offsets; }

@@ -32,15 +32,7 @@ public:
 private:
     struct Field
     {
-        enum Type : quint8 {
-            U8,
-            U16,
-            U32,
-            Text,
-            CountedBytes,
-            Bits,
-            Bytes
-        };
+        enum Type : quint8 { U8, U16, U32, Text, CountedBytes, Bits, Bytes };
         Type type;
         quint32 value;
         QString text;

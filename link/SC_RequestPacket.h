@@ -6,11 +6,10 @@
 
 // A request of the packet family Base whose payload, after what Base
 // writes, is a field list and, for point commands, a point list block.
-template <class Base>
-class SC_RequestPacket : public Base
+template <class Base> class SC_RequestPacket : public Base
 {
 public:
-    void handlePacketData() override {}
+    void handlePacketData() override { }
     void serialise() override
     {
         m_fields.appendTo(*this->buffer());
@@ -26,7 +25,7 @@ protected:
     {
     }
 
-    virtual void appendListBlock() {}
+    virtual void appendListBlock() { }
 
 private:
     SC_RequestFields m_fields;

@@ -5,8 +5,7 @@
 // A packet family whose payload begins with a sub-code byte. Built for
 // sending, the sub-code is appended at once; built over received bytes, it
 // is read at once, so a subclass continues with the next payload byte.
-template <int Code>
-class SC_SubCodePacket : public SC_LkSpeakBasePacket
+template <int Code> class SC_SubCodePacket : public SC_LkSpeakBasePacket
 {
 public:
     static constexpr int FunctionCode = Code;
@@ -24,8 +23,7 @@ protected:
     {
     }
     // A reply to a received packet, addressed back to its sender.
-    SC_SubCodePacket(const SC_LkSpeakBasePacket &request, int subCode,
-                     bool acknowledgeRequest = false)
+    SC_SubCodePacket(const SC_LkSpeakBasePacket &request, int subCode, bool acknowledgeRequest = false)
         : SC_SubCodePacket(makeReply(request, Code, acknowledgeRequest), subCode)
     {
     }

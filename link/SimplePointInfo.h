@@ -16,9 +16,8 @@ struct SimplePointInfo
 
     bool operator==(const SimplePointInfo &other) const
     {
-        return panel == other.panel && channelKind == other.channelKind
-            && channelNumber == other.channelNumber && channelAddress == other.channelAddress
-            && point == other.point;
+        return panel == other.panel && channelKind == other.channelKind && channelNumber == other.channelNumber
+               && channelAddress == other.channelAddress && point == other.point;
     }
     bool operator!=(const SimplePointInfo &other) const { return !(*this == other); }
 };

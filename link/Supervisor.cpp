@@ -10,8 +10,7 @@ Supervisor::Supervisor(QObject *parent)
     , m_responseTimer(SC_Timer::create(this))
 {
     m_responseTimer->setSingleShot(true);
-    connect(SyncClient::instance(), &SyncClient::SupervisionRequest, this,
-            &Supervisor::SupervisionRequest);
+    connect(SyncClient::instance(), &SyncClient::SupervisionRequest, this, &Supervisor::SupervisionRequest);
     connect(m_responseTimer, &SC_Timer::timeout, this, &Supervisor::ResponseTimeout);
 }
 

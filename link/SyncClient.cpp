@@ -1,8 +1,8 @@
 #include "link/SyncClient.h"
 
-#include "link/SC_LinkEffects.h"
-#include "core/BucketMaster.h"
 #include "app/Security.h"
+#include "core/BucketMaster.h"
+#include "core/PointAddressKey.h"
 #include "core/SC_Timer.h"
 #include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
@@ -10,29 +10,27 @@
 #include "eventlog/HistoricEventsSynchronizer.h"
 #include "link/InvestigateDelayTimer.h"
 #include "link/SC_DispatchTable.h"
+#include "link/SC_LinkEffects.h"
 #include "link/SC_LinkLayer.h"
 #include "link/SC_PacketBuffer.h"
+#include "link/SC_PacketHandler.h"
 #include "link/SC_PointsIndividual.h"
 #include "link/SC_PointsWildCard.h"
 #include "link/packets/SC_AcknowledgementPkt.h"
 #include "link/packets/SC_BasicPointCmdPkt.h"
+#include "link/packets/SC_DigitalEnrolmentFileReqPacket.h"
 #include "link/packets/SC_DisablePointPkt.h"
 #include "link/packets/SC_FastFaultModeRequestPkt.h"
 #include "link/packets/SC_ForcePointPkt.h"
 #include "link/packets/SC_InputPointChangeStatusPkt.h"
 #include "link/packets/SC_LegacyNetworkFaultRequestPkt.h"
-#include "link/packets/SC_DigitalEnrolmentFileReqPacket.h"
 #include "link/packets/SC_LogOffCurrUserPkt.h"
-#include "link/packets/SC_PanelUpdateRequestPkt.h"
-#include "link/packets/SC_ProjectDetailsRequestPkt.h"
-#include "link/packets/SC_SiteListReqPacket.h"
-#include "link/packets/SC_UpdateProcessControlPkt.h"
-#include "link/packets/SC_UpdateRequestPkt.h"
 #include "link/packets/SC_LoopPointCountersSnapshotPkt.h"
 #include "link/packets/SC_LoopShutdownRestartRequestPkt.h"
 #include "link/packets/SC_ManualTextRequest.h"
 #include "link/packets/SC_NetworkFaultRequestPkt.h"
 #include "link/packets/SC_NextPointInformationPacket.h"
+#include "link/packets/SC_PanelUpdateRequestPkt.h"
 #include "link/packets/SC_PointInformationPacket.h"
 #include "link/packets/SC_PointStatusUpdateRequestPkt.h"
 #include "link/packets/SC_PrintReportActiveFaultsPkt.h"
@@ -47,20 +45,22 @@
 #include "link/packets/SC_PrintReportPointsUntestedFailedPkt.h"
 #include "link/packets/SC_PrintReportSerialNumbers.h"
 #include "link/packets/SC_PrintReportSoundersRSMPkt.h"
+#include "link/packets/SC_ProjectDetailsRequestPkt.h"
 #include "link/packets/SC_RequestConnectedServicesPkt.h"
 #include "link/packets/SC_RequestDiagnosticsPkt.h"
 #include "link/packets/SC_RestartPanelRequestPkt.h"
 #include "link/packets/SC_ServiceToolCommandPkt.h"
 #include "link/packets/SC_SetTimeDatePacket.h"
+#include "link/packets/SC_SiteListReqPacket.h"
 #include "link/packets/SC_StartWalktestPkt.h"
 #include "link/packets/SC_StopWalktestPkt.h"
 #include "link/packets/SC_SupervisionPacket.h"
+#include "link/packets/SC_UpdateProcessControlPkt.h"
+#include "link/packets/SC_UpdateRequestPkt.h"
 #include "link/packets/SC_ValidateLogOnPkt.h"
 #include "link/sc_LkEventLog.h"
 #include "link/sc_LkLogManagerServices.h"
 #include "link/sc_LkPointManagerServices.h"
-#include "core/PointAddressKey.h"
-#include "link/SC_PacketHandler.h"
 #include "pointmodels/LoopCfgFilter.h"
 #include "pointmodels/LoopPointsFacade.h"
 #include "pointmodels/model.h"
@@ -242,8 +242,7 @@ void SyncClient::initPersistence()
 {
     m_syncPages.load();
     writeLinkStatusKey();
-    connect(m_persistenceTimer, &SC_Timer::timeout, this, &SyncClient::PersistenceTimeout,
-            Qt::UniqueConnection);
+    connect(m_persistenceTimer, &SC_Timer::timeout, this, &SyncClient::PersistenceTimeout, Qt::UniqueConnection);
     m_persistenceTimer->setInterval(PersistenceIntervalMs);
 }
 
@@ -256,7 +255,8 @@ void SyncClient::PersistenceTimeout()
 {
     BucketMaster::instance()->save();
     if (!m_syncPages.save())
-        qWarning() << "SyncClient::PersistenceTimeout" << " Cannot write" << sc_syncPages::FileName;
+        qWarning() << "SyncClient::PersistenceTimeout"
+                   << " Cannot write" << sc_syncPages::FileName;
     EL_EventLogDBbase::instance()->kickOffPersist();
 }
 
@@ -279,8 +279,8 @@ void SyncClient::RxLkSpeak(const SyncPacket &packet)
 {
     const auto buffer = QSharedPointer<SC_PacketBuffer>::create(packet.body);
     if (!buffer->hasWholeHeader()) {
-        qWarning().nospace() << "SyncClient::RxLkSpeak" << " Packet of " << packet.body.size()
-                   << " bytes is shorter than its header; dropped";
+        qWarning().nospace() << "SyncClient::RxLkSpeak"
+                             << " Packet of " << packet.body.size() << " bytes is shorter than its header; dropped";
         return;
     }
     const int functionCode = buffer->header().functionCode;
@@ -289,20 +289,21 @@ void SyncClient::RxLkSpeak(const SyncPacket &packet)
         subCode = buffer->readUInt8();
         buffer->rewind();
         if (buffer->isBad()) {
-            qWarning().nospace() << "SyncClient::RxLkSpeak" << " Function code " << functionCode
-                       << " without its sub-code; dropped";
+            qWarning().nospace() << "SyncClient::RxLkSpeak"
+                                 << " Function code " << functionCode << " without its sub-code; dropped";
             return;
         }
     }
     const SC_DispatchEntry *entry = SC_DispatchTable::find(functionCode, subCode);
     if (!entry) {
-        qWarning().nospace() << "SyncClient::RxLkSpeak" << " Unhandled function code " << functionCode
-                   << " sub-code " << subCode << "; dropped";
+        qWarning().nospace() << "SyncClient::RxLkSpeak"
+                             << " Unhandled function code " << functionCode << " sub-code " << subCode << "; dropped";
         return;
     }
     if (buffer->payloadLength() < entry->minimumPayload) {
-        qWarning().nospace() << "SyncClient::RxLkSpeak" << " Short " << entry->name << " packet ("
-                   << buffer->payloadLength() << " payload bytes); dropped";
+        qWarning().nospace() << "SyncClient::RxLkSpeak"
+                             << " Short " << entry->name << " packet (" << buffer->payloadLength()
+                             << " payload bytes); dropped";
         return;
     }
     entry->handler(*this, packet, buffer, *entry);
@@ -375,8 +376,8 @@ void SyncClient::linkStateChanged(bool up, quint8 status)
         return;
     m_linkUp = up;
     m_linkStatus = status;
-    qDebug().nospace() << "SyncClient::linkStateChanged" << " link " << (up ? "up" : "down") << " status "
-             << status;
+    qDebug().nospace() << "SyncClient::linkStateChanged"
+                       << " link " << (up ? "up" : "down") << " status " << status;
     writeLinkStatusKey();
     if (!up || status == ControllerStarting) {
         BucketMaster::instance()->clear(SC_SyncPageIDS::ePanelStatusCounts);
@@ -455,17 +456,16 @@ void SyncClient::replaceHistoricSynchronizer()
 
 void SyncClient::writeLinkStatusKey()
 {
-    emitBucketCommand({BucketCmd::SetValue, 0, QStringLiteral("mstrstat"),
-                       QString::number(m_linkStatus)});
+    emitBucketCommand({BucketCmd::SetValue, 0, QStringLiteral("mstrstat"), QString::number(m_linkStatus)});
 }
 
 void SyncClient::login(QString user, QString passcode)
 {
     const bool digits = user.size() == UserTextLength && user.at(0).isDigit() && user.at(1).isDigit();
     const int number = digits ? user.toInt() : 0;
-    if (number < Security::FirstUser || number > Security::LastUser
-        || passcode.size() > MaximumPasscodeLength) {
-        qWarning() << "SyncClient::login" << " Log-on not sent: user or passcode not valid";
+    if (number < Security::FirstUser || number > Security::LastUser || passcode.size() > MaximumPasscodeLength) {
+        qWarning() << "SyncClient::login"
+                   << " Log-on not sent: user or passcode not valid";
         return;
     }
     SC_ValidateLogOnPkt request(quint8(number), passcode, TeskGlobalConfig::instance()->packetHeaderLayout());
@@ -490,8 +490,7 @@ void SyncClient::sendPacket(SC_LkSpeakBasePacket &packet)
     sendRawPacket(LkSpeakChannel, packet.buffer()->getByteArray());
 }
 
-template <typename MakePacket>
-void SyncClient::sendPointList(MakePacket makePacket)
+template <typename MakePacket> void SyncClient::sendPointList(MakePacket makePacket)
 {
     int start = 0;
     do {
@@ -637,7 +636,9 @@ void SyncClient::swissKeyswitchUpdateSlot(bool on)
     sendSwissInput(SwissKeyswitch, on);
 }
 
-void SyncClient::powerStatusUpdateSlot(uint) {}
+void SyncClient::powerStatusUpdateSlot(uint)
+{
+}
 
 void SyncClient::sendForcePoints(quint8 action, const SC_PointsIndividual &points)
 {
@@ -649,17 +650,14 @@ void SyncClient::sendForcePoints(quint8 action, const SC_PointsIndividual &point
 void SyncClient::sendForcePointsAction(quint8 action, const SC_PointsIndividual &points)
 {
     sendPointList([&](int start) {
-        return SC_ForcePointPkt(SC_GUICommandPacket::ForcePointsAction, action, points, start,
-                                headerLayout());
+        return SC_ForcePointPkt(SC_GUICommandPacket::ForcePointsAction, action, points, start, headerLayout());
     });
 }
 
-void SyncClient::sendBasicPointCommand(const SC_PointsIndividual &points, quint8 command,
-                                       bool acknowledgeRequest)
+void SyncClient::sendBasicPointCommand(const SC_PointsIndividual &points, quint8 command, bool acknowledgeRequest)
 {
-    sendPointList([&](int start) {
-        return SC_BasicPointCmdPkt(points, command, start, headerLayout(), acknowledgeRequest);
-    });
+    sendPointList(
+        [&](int start) { return SC_BasicPointCmdPkt(points, command, start, headerLayout(), acknowledgeRequest); });
 }
 
 template <class List>
@@ -685,8 +683,8 @@ quint8 SyncClient::sendDisablement(quint8 kind, DisablementFunctionID function, 
     return sequence;
 }
 
-quint8 SyncClient::sendDisablePoints(quint8 kind, DisablementFunctionID function,
-                                     const SC_PointsIndividual &points, quint8 firstSequence)
+quint8 SyncClient::sendDisablePoints(quint8 kind, DisablementFunctionID function, const SC_PointsIndividual &points,
+                                     quint8 firstSequence)
 {
     if (points.count() == 0)
         return firstSequence;
@@ -695,8 +693,8 @@ quint8 SyncClient::sendDisablePoints(quint8 kind, DisablementFunctionID function
 
 // A wildcard names its points by pattern and is never empty, whatever
 // number of mapping offsets it carries.
-quint8 SyncClient::sendDisableWildCard(quint8 kind, DisablementFunctionID function,
-                                       const SC_PointsWildCard &points, quint8 firstSequence)
+quint8 SyncClient::sendDisableWildCard(quint8 kind, DisablementFunctionID function, const SC_PointsWildCard &points,
+                                       quint8 firstSequence)
 {
     return sendDisablement(kind, function, points, firstSequence);
 }
@@ -731,9 +729,8 @@ void SyncClient::sendLoopPointCountersSnapshotRequest(quint8 first, quint8 secon
 
 void SyncClient::sendServiceToolCommand(quint8 command, quint8 argument, bool acknowledgeRequest)
 {
-    SC_ServiceToolCommandPkt request(command, argument,
-                                     quint8(TeskGlobalConfig::instance()->getCurrentLang()), headerLayout(),
-                                     acknowledgeRequest);
+    SC_ServiceToolCommandPkt request(command, argument, quint8(TeskGlobalConfig::instance()->getCurrentLang()),
+                                     headerLayout(), acknowledgeRequest);
     sendPacket(request);
 }
 
@@ -789,8 +786,7 @@ void SyncClient::sendPointInformationRequest(quint8 panel, quint8 channelKind, q
 void SyncClient::sendPointInformationRequestExt(quint8 panel, quint8 channelKind, quint8 channelAddress,
                                                 quint8 channelNumber, quint8 point)
 {
-    SC_PointInformationPacket request(panel, channelKind, channelAddress, channelNumber, point,
-                                      headerLayout());
+    SC_PointInformationPacket request(panel, channelKind, channelAddress, channelNumber, point, headerLayout());
     sendPacket(request);
 }
 
@@ -818,8 +814,8 @@ void SyncClient::sendPointTextRequest(quint32 pointAddress, int language)
     sendPacket(first);
     if (TeskGlobalConfig::instance()->getLangUsage() & SingleLanguageOnly)
         return;
-    SC_ManualTextRequest other(panel, channel.kind(), channel.address(), channel.number(), point,
-                               language == 1 ? 2 : 1, headerLayout());
+    SC_ManualTextRequest other(panel, channel.kind(), channel.address(), channel.number(), point, language == 1 ? 2 : 1,
+                               headerLayout());
     sendPacket(other);
 }
 
@@ -835,8 +831,7 @@ void SyncClient::sendZoneTextRequest(quint8 panel, quint8 zone, int language)
 
 void SyncClient::sendRbusCommsStatsRequest(quint8 panel, quint8 node, bool reset)
 {
-    SC_RequestDiagnosticsPkt request(SC_RequestDiagnosticsPkt::RbusCommsStats, panel, node, reset,
-                                     headerLayout());
+    SC_RequestDiagnosticsPkt request(SC_RequestDiagnosticsPkt::RbusCommsStats, panel, node, reset, headerLayout());
     sendPacket(request);
 }
 
@@ -882,11 +877,10 @@ void SyncClient::sendPrintReportForcedPoints(quint8 parameter, quint8 kind)
     sendPacket(request);
 }
 
-void SyncClient::sendPrintReportAnalogValues(quint8 parameter, quint8 channelKind, quint8 channelAddress,
-                                             quint8 first, quint8 second)
+void SyncClient::sendPrintReportAnalogValues(quint8 parameter, quint8 channelKind, quint8 channelAddress, quint8 first,
+                                             quint8 second)
 {
-    SC_PrintReportAnalogValuesPkt request(channelKind, channelAddress, first, second, 0,
-                                          printerTarget(parameter));
+    SC_PrintReportAnalogValuesPkt request(channelKind, channelAddress, first, second, 0, printerTarget(parameter));
     sendPacket(request);
 }
 
@@ -902,11 +896,10 @@ void SyncClient::sendPrintReportLoopPointCounters(quint8 parameter, quint8 loop,
     sendPacket(request);
 }
 
-void SyncClient::sendPrintReportActivePoints(quint8 parameter, quint8 reportCode, quint8 selection,
-                                             quint8 listKind, quint8 state, quint8 forced)
+void SyncClient::sendPrintReportActivePoints(quint8 parameter, quint8 reportCode, quint8 selection, quint8 listKind,
+                                             quint8 state, quint8 forced)
 {
-    SC_PrintReportActivePointsPkt request(reportCode, selection, listKind, state, forced,
-                                          printerTarget(parameter));
+    SC_PrintReportActivePointsPkt request(reportCode, selection, listKind, state, forced, printerTarget(parameter));
     sendPacket(request);
 }
 

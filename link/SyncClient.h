@@ -1,18 +1,18 @@
 #pragma once
 
 #include "core/BucketCmd.h"
-#include "link/HighPriorityStatus.h"
-#include "link/AckResponse.h"
-#include "link/DisablementFunctionID.h"
-#include "link/LoopShutdownRestartReply.h"
-#include "link/PointValueDetails.h"
-#include "link/SimplePointInfo.h"
-#include "link/StandardReplyStatus.h"
-#include "link/PanelUpdateTypes.h"
-#include "link/SyncPacket.h"
 #include "core/SC_Singleton.h"
 #include "core/SC_SyncPageIDS.h"
 #include "core/TCTypes.h"
+#include "link/AckResponse.h"
+#include "link/DisablementFunctionID.h"
+#include "link/HighPriorityStatus.h"
+#include "link/LoopShutdownRestartReply.h"
+#include "link/PanelUpdateTypes.h"
+#include "link/PointValueDetails.h"
+#include "link/SimplePointInfo.h"
+#include "link/StandardReplyStatus.h"
+#include "link/SyncPacket.h"
 #include "link/sc_syncPages.h"
 
 #include <QByteArray>
@@ -39,7 +39,10 @@ class sc_LkPointManagerServices;
 // receives the link layer's packets and dispatches them by function code
 // through SC_DispatchTable, follows the link state, and is the one object
 // through which the rest of the engine talks to the controller.
-class SyncClient final : public QObject, public EventLog::HighPriorityStatus, public SC_Singleton<SyncClient>
+class SyncClient final
+    : public QObject
+    , public EventLog::HighPriorityStatus
+    , public SC_Singleton<SyncClient>
 {
     Q_OBJECT
 
@@ -163,10 +166,9 @@ public:
 
     // The first point of a channel, or one point; answered by
     // PointInformationValues.
-    void sendPointInformationRequest(quint8 panel, quint8 channelKind, quint8 channelAddress,
-                                     quint8 channelNumber);
-    void sendPointInformationRequestExt(quint8 panel, quint8 channelKind, quint8 channelAddress,
-                                        quint8 channelNumber, quint8 point);
+    void sendPointInformationRequest(quint8 panel, quint8 channelKind, quint8 channelAddress, quint8 channelNumber);
+    void sendPointInformationRequestExt(quint8 panel, quint8 channelKind, quint8 channelAddress, quint8 channelNumber,
+                                        quint8 point);
     void sendPointInformationRequestFor(const SimplePointInfo &point);
     void sendNextPointInformationRequest(quint8 panel, quint16 cursor);
     // The point address is panel, channel byte, channel address and point
@@ -186,16 +188,15 @@ public:
     void sendPrintReportPointDisabled(quint8 parameter, quint8 selection);
     void sendPrintReportPointsUntestedFailed(quint8 parameter);
     void sendPrintReportForcedPoints(quint8 parameter, quint8 kind);
-    void sendPrintReportAnalogValues(quint8 parameter, quint8 channelKind, quint8 channelAddress,
-                                     quint8 first, quint8 second);
+    void sendPrintReportAnalogValues(quint8 parameter, quint8 channelKind, quint8 channelAddress, quint8 first,
+                                     quint8 second);
     void sendPrintReportActiveFaults(quint8 parameter, quint8 filter);
     void sendPrintReportLoopPointCounters(quint8 parameter, quint8 loop, quint8 option);
     void sendPrintReportActivePoints(quint8 parameter, quint8 reportCode, quint8 selection, quint8 listKind,
                                      quint8 state, quint8 forced);
     void sendPrintReportDeviceDates(quint8 parameter, quint8 selection, quint8 dateFilter);
     void sendPrintReportNetworkDetails(quint8 parameter);
-    void sendPrintReportSoundersRSM(quint8 parameter, quint8 channelKind, quint8 channelAddress,
-                                    quint8 listKind);
+    void sendPrintReportSoundersRSM(quint8 parameter, quint8 channelKind, quint8 channelAddress, quint8 listKind);
     void sendPrintReportSerialNumbers(quint8 parameter, quint8 channelKind, quint8 channelAddress,
                                       quint8 mismatchedOnly);
     void sendPrintReportCommsStats(quint8 parameter, quint8 kind, quint8 node);
@@ -239,13 +240,13 @@ signals:
     // The reply is valid while the signal is being emitted only.
     void loopShutdownRestartPktReply(LoopShutdownRestartReply &reply);
     void pointStringUpdated(TC::panel_t panel);
-    void AdvancedStatsRbusCommsReply(TC::panel_t panel, TC::channelAddressNumerical_t node, quint32 c1,
-                                     quint32 c2, quint32 c3, quint32 c4, quint32 c5, quint32 c6, quint32 c7,
-                                     quint32 c8, quint32 c9, quint32 c10, quint32 c11, quint32 c12);
+    void AdvancedStatsRbusCommsReply(TC::panel_t panel, TC::channelAddressNumerical_t node, quint32 c1, quint32 c2,
+                                     quint32 c3, quint32 c4, quint32 c5, quint32 c6, quint32 c7, quint32 c8, quint32 c9,
+                                     quint32 c10, quint32 c11, quint32 c12);
     void AdvancedStatsFlashInfoReply(TC::panel_t panel, quint32 first, quint32 second);
-    void ConnectedServicesReply(TC::panel_t panel, TC::cs_configuration configuration,
-                                TC::cs_state firstState, quint16 firstValue1, quint16 firstValue2,
-                                TC::cs_state secondState, quint16 secondValue1, quint16 secondValue2);
+    void ConnectedServicesReply(TC::panel_t panel, TC::cs_configuration configuration, TC::cs_state firstState,
+                                quint16 firstValue1, quint16 firstValue2, TC::cs_state secondState,
+                                quint16 secondValue1, quint16 secondValue2);
     void loopScanCompleted(TC::channelAddressNumerical_t loop, bool completed);
     void serviceToolStatusUpdateReceived();
 
@@ -303,11 +304,9 @@ private:
 
     // Sends the packets that makePacket(start) builds until a packet's list
     // is done.
-    template <typename MakePacket>
-    void sendPointList(MakePacket makePacket);
+    template <typename MakePacket> void sendPointList(MakePacket makePacket);
     template <class List>
-    quint8 sendDisablement(quint8 kind, DisablementFunctionID function, const List &points,
-                           quint8 firstSequence);
+    quint8 sendDisablement(quint8 kind, DisablementFunctionID function, const List &points, quint8 firstSequence);
     void sendSwissInput(quint8 input, bool on);
     void sendInputChange(quint8 group, quint8 input, bool pulse, bool on);
 

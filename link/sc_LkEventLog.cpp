@@ -1,6 +1,6 @@
 #include "link/sc_LkEventLog.h"
-#include "core/TeskGlobalConfig.h"
 
+#include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/HistoricEventsSynchronizer.h"
 #include "link/HistoricalDataReceivedEmitter.h"
@@ -32,8 +32,7 @@ SC_RequestAddress requestAddress(bool acknowledgeRequest, quint8 secondService)
     return address;
 }
 
-template <typename Pointer>
-Pointer packetIn(const QVariant &value)
+template <typename Pointer> Pointer packetIn(const QVariant &value)
 {
     return value.canConvert<Pointer>() ? value.value<Pointer>() : Pointer();
 }
@@ -60,7 +59,8 @@ bool sc_LkEventLog::handleDataPacket(const SyncPacket &packet, bool noAck)
     const auto buffer = QSharedPointer<SC_PacketBuffer>::create(packet.body);
     const auto data = LkSpeak::SC_ELDataPacketPtr::create(buffer);
     if (buffer->isBad()) {
-        qWarning() << "sc_LkEventLog::handleDataPacket" << "Truncated event-log data packet dropped";
+        qWarning() << "sc_LkEventLog::handleDataPacket"
+                   << "Truncated event-log data packet dropped";
         return false;
     }
     if (m_historicRegistered && data->record().clientID == m_historicClientId) {
@@ -98,7 +98,8 @@ bool sc_LkEventLog::handleAckPacket(const SyncPacket &packet)
     const auto buffer = QSharedPointer<SC_PacketBuffer>::create(packet.body);
     const auto ack = SC_ELAckPacketPtr::create(buffer, m_client);
     if (buffer->isBad()) {
-        qWarning() << "sc_LkEventLog::handleAckPacket" << "Truncated event-log acknowledgement dropped";
+        qWarning() << "sc_LkEventLog::handleAckPacket"
+                   << "Truncated event-log acknowledgement dropped";
         return false;
     }
     ack->handlePacketData();
@@ -123,7 +124,8 @@ void sc_LkEventLog::sendDeRegistrationRequest(quint16 clientId)
 void sc_LkEventLog::setClientId(quint16 clientId)
 {
     if (m_historicRegistered)
-        qWarning() << "sc_LkEventLog::setClientId" << "! Replacing 'historic event log' client ID with a new one";
+        qWarning() << "sc_LkEventLog::setClientId"
+                   << "! Replacing 'historic event log' client ID with a new one";
     m_historicClientId = clientId;
     m_historicRegistered = true;
 }
@@ -145,13 +147,13 @@ void sc_LkEventLog::sendRequestAck(quint8 ackType, quint8 status, const QVariant
 {
     const SC_ELConstAckPacketPtr request = packetIn<SC_ELConstAckPacketPtr>(ack);
     if (!request) {
-        qWarning() << "sc_LkEventLog::sendRequestAck" << "no acknowledgement to answer";
+        qWarning() << "sc_LkEventLog::sendRequestAck"
+                   << "no acknowledgement to answer";
         return;
     }
     SC_EventLogAckPacket answer(
         {request->clientId(), request->sequenceNumber(), status, ackType},
-        SC_LkSpeakBasePacket::makeReplyAs(*request, SC_EventLogAckPacket::FunctionCode, RegistrationAckService,
-                                          false));
+        SC_LkSpeakBasePacket::makeReplyAs(*request, SC_EventLogAckPacket::FunctionCode, RegistrationAckService, false));
     m_client->sendPacket(answer);
 }
 
@@ -159,7 +161,8 @@ void sc_LkEventLog::sendDataAck(const QVariant &data, quint8 status)
 {
     const LkSpeak::SC_ELConstDataPacketPtr packet = packetIn<LkSpeak::SC_ELConstDataPacketPtr>(data);
     if (!packet) {
-        qWarning() << "sc_LkEventLog::sendDataAck" << "no data packet to acknowledge";
+        qWarning() << "sc_LkEventLog::sendDataAck"
+                   << "no data packet to acknowledge";
         return;
     }
     acknowledgeData(*packet, status);

@@ -52,10 +52,9 @@ public:
 
     // Only while a synchronisation runs with a registered client.
     void deRegisterHistoricClient();
-    void sendAck(const SC_LkSpeakBasePacket &request, quint16 first, quint16 second, quint8 status,
-                 quint8 ackType);
-    void sendAcceptLogEvent(quint8 node, quint8 channel, quint8 channelAddress, quint16 seqNo,
-                            quint16 eventCode, quint16 clientId);
+    void sendAck(const SC_LkSpeakBasePacket &request, quint16 first, quint16 second, quint8 status, quint8 ackType);
+    void sendAcceptLogEvent(quint8 node, quint8 channel, quint8 channelAddress, quint16 seqNo, quint16 eventCode,
+                            quint16 clientId);
     // Asks the controller for its events again and stops acknowledging
     // them until it says so.
     void requestReSync();

@@ -1,7 +1,7 @@
 #include "link/sc_LkPointManagerServices.h"
 
-#include "core/TeskGlobalConfig.h"
 #include "core/SC_Timer.h"
+#include "core/TeskGlobalConfig.h"
 #include "link/SyncClient.h"
 #include "link/packets/SC_CalibrateLoopsReqPkt.h"
 #include "link/packets/SC_ChangeAddrReqPkt.h"
@@ -162,7 +162,8 @@ void sc_LkPointManagerServices::sendSinglePollCommand(int command, quint8 panel,
         sendSinglePollRequest(SC_PointManagerSinglePollPkt::StopSubCode, panel, loop, point, ack);
         return;
     default:
-        qWarning() << "sc_LkPointManagerServices" << "Unknown SinglePollCommand:" << command;
+        qWarning() << "sc_LkPointManagerServices"
+                   << "Unknown SinglePollCommand:" << command;
     }
 }
 
@@ -300,12 +301,14 @@ void sc_LkPointManagerServices::sendManualAbortUpdate(quint8 panel, quint16 upda
 void sc_LkPointManagerServices::handleManualStatusReply(const SC_ManualStatusReplyPkt &reply)
 {
     if (!m_uploading || m_uploadFailed) {
-        qDebug() << "sc_LkPointManagerServices::handleManualStatusReply" << "no upload running; reply ignored";
+        qDebug() << "sc_LkPointManagerServices::handleManualStatusReply"
+                 << "no upload running; reply ignored";
         return;
     }
     if (!reply.isAccepted()) {
-        qWarning() << "sc_LkPointManagerServices::handleManualStatusReply" << "panel" << m_currentPanel
-                   << "refused: status" << int(reply.status()) << "result" << int(reply.result());
+        qWarning() << "sc_LkPointManagerServices::handleManualStatusReply"
+                   << "panel" << m_currentPanel << "refused: status" << int(reply.status()) << "result"
+                   << int(reply.result());
         m_uploadFailed = true;
         if (m_uploadState == LastRecordSent)
             sendManualAbortUpdate(m_currentPanel, m_updateId);
@@ -360,7 +363,8 @@ void sc_LkPointManagerServices::finishPanel()
     while (!m_pendingPanels.isEmpty()) {
         m_currentPanel = m_pendingPanels.takeFirst();
         if (m_currentPanel >= PanelLimit) {
-            qWarning() << "sc_LkPointManagerServices::finishPanel" << "panel" << m_currentPanel << "skipped";
+            qWarning() << "sc_LkPointManagerServices::finishPanel"
+                       << "panel" << m_currentPanel << "skipped";
             continue;
         }
         if (beginPanel())
@@ -382,8 +386,8 @@ void sc_LkPointManagerServices::uploadTimedOut()
 {
     if (!m_uploading)
         return;
-    qWarning() << "sc_LkPointManagerServices::uploadTimedOut" << "panel" << m_currentPanel << "did not answer within"
-               << UploadReplyTimeoutMs << "ms";
+    qWarning() << "sc_LkPointManagerServices::uploadTimedOut"
+               << "panel" << m_currentPanel << "did not answer within" << UploadReplyTimeoutMs << "ms";
     m_uploadFailed = true;
     if (m_uploadState == LastRecordSent)
         sendManualAbortUpdate(m_currentPanel, m_updateId);

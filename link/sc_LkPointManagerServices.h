@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/TCTypes.h"
 #include "link/PointManagerServices.h"
 #include "link/SyncPacket.h"
 #include "link/packets/SC_PointManagerSinglePollReplyPkt.h"
 #include "paneldata/ModifiedPointEntry.h"
-#include "core/TCTypes.h"
 
 #include <QBitArray>
 #include <QByteArray>
@@ -98,8 +98,9 @@ signals:
                                        LkSpeak::PointManagerServices::eSerialisationInitiateStatus initiateStatus,
                                        LkSpeak::PointManagerServices::eSerialisationFromFileErrorStatus fromFileStatus,
                                        quint32 initiatedDateTime, QBitArray initiatedLoops);
-    void SerialisationStatusResponse(TC::panel_t panel,
-                                     QVector<LkSpeak::PointManagerServices::SerialisationServiceStatus> serialisationStatus);
+    void
+    SerialisationStatusResponse(TC::panel_t panel,
+                                QVector<LkSpeak::PointManagerServices::SerialisationServiceStatus> serialisationStatus);
     void SerialisationSummaryResponse(TC::panel_t panel, TC::channelAddressNumerical_t loop,
                                       LkSpeak::PointManagerServices::eSerialisationStatus summaryStatus,
                                       LkSpeak::PointManagerServices::eSerialisationProgress summaryProgress,
@@ -118,8 +119,8 @@ signals:
     void realDevicePresentProcessDeviceId(bool result, TC::device_t deviceId, TC::point_t point);
     void changeAddressRequestComplete(bool ok);
     void pointLogReplyReceived(TC::panel_t node, TC::pointLogRequestedRecordId_t requestedRecordId,
-                               TC::pointLogTotalAvailableRecords_t totalAvailable,
-                               TC::pointLogRecordFlag_t recordFlag, TC::sPointLogRecordDetails_t &pointDetails);
+                               TC::pointLogTotalAvailableRecords_t totalAvailable, TC::pointLogRecordFlag_t recordFlag,
+                               TC::sPointLogRecordDetails_t &pointDetails);
     void SendPacket(quint8 protocol, QByteArray pkt);
 
 private:

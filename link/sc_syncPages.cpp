@@ -16,8 +16,7 @@ quint32 sc_syncPages::keyOf(int pageId, unsigned int panel, unsigned int part)
     return (panel & 0xFF) << 16 | (quint32(pageId) & 0xFF) << 8 | (part & 0xFF);
 }
 
-void sc_syncPages::storeSignature(int pageId, unsigned int panel, unsigned int part,
-                                  const SignatureEntry &entry)
+void sc_syncPages::storeSignature(int pageId, unsigned int panel, unsigned int part, const SignatureEntry &entry)
 {
     m_entries.insert(keyOf(pageId, panel, part), entry);
 }
@@ -55,11 +54,13 @@ void sc_syncPages::load(const QString &fileName)
         qint32 signature = 0;
         stream >> key >> signature;
         if (stream.status() != QDataStream::Ok) {
-            qWarning() << "sc_syncPages::load" << " Incomplete entry at the end of" << fileName << "dropped";
+            qWarning() << "sc_syncPages::load"
+                       << " Incomplete entry at the end of" << fileName << "dropped";
             break;
         }
         if (quint32(key) > MaximumKey) {
-            qWarning() << "sc_syncPages::load" << " Key" << quint32(key) << "in" << fileName << "dropped";
+            qWarning() << "sc_syncPages::load"
+                       << " Key" << quint32(key) << "in" << fileName << "dropped";
             continue;
         }
         m_entries.insert(quint32(key), SignatureEntry{true, false, quint32(signature)});

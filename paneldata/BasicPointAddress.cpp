@@ -32,7 +32,9 @@ QString BasicPointAddress::build(const SimplePointInfo &point, quint8 logicalPoi
 QString BasicPointAddress::loopLabel(quint8 loop, int mode)
 {
     if (mode == ConfiguredLoopFormat)
-        mode = BucketMaster::instance()->getValue(GlobalConfigDetailsBucket, QLatin1String(BucketKeys::loopDspFmt)).toInt();
+        mode = BucketMaster::instance()
+                   ->getValue(GlobalConfigDetailsBucket, QLatin1String(BucketKeys::loopDspFmt))
+                   .toInt();
     if (loop == 0)
         return QStringLiteral("!");
     const QString numbered = QStringLiteral("L%1").arg(loop, 2, 10, QLatin1Char('0'));

@@ -19,8 +19,8 @@ public:
     BasicPointAddress(const BasicPointAddress &) = delete;
     BasicPointAddress &operator=(const BasicPointAddress &) = delete;
 
-    QString build(const SimplePointInfo &point, quint8 logicalPointNumber, bool loopOnly,
-                  bool logicalAddressing, bool physicalForced);
+    QString build(const SimplePointInfo &point, quint8 logicalPointNumber, bool loopOnly, bool logicalAddressing,
+                  bool physicalForced);
 
     // Mode 255 takes the loop display format of the global configuration
     // details page.

@@ -1,11 +1,11 @@
 #include "paneldata/CachedModifiedPoints.h"
 
-#include "core/BucketMaster.h"
 #include "app/Security.h"
 #include "app/SystemState.h"
+#include "core/BucketMaster.h"
+#include "core/SC_SyncPageIDS.h"
 #include "link/SyncClient.h"
 #include "paneldata/PointAddressing.h"
-#include "core/SC_SyncPageIDS.h"
 #include "pointmodels/model.h"
 
 #include <QDebug>
@@ -47,8 +47,7 @@ quint8 pointOf(quint32 address)
 int addressCount(quint8 deviceType)
 {
     const QStringList keys = BucketMaster::instance()->GetBucketKeyListWithPrefix(
-        SC_SyncPageIDS::eDeviceTypeAttributes, QString(),
-        QStringLiteral("^%1|*").arg(deviceType));
+        SC_SyncPageIDS::eDeviceTypeAttributes, QString(), QStringLiteral("^%1|*").arg(deviceType));
     if (keys.isEmpty())
         return 0;
     bool ok = false;
@@ -86,7 +85,8 @@ void CachedModifiedPoints::cacheModification(int kind, const PointSettingsRecord
         cacheDeletion(record.panel, record.loop, record.point);
         return;
     default:
-        qWarning() << "CachedModifiedPoints::cacheModification" << "unknown kind" << kind;
+        qWarning() << "CachedModifiedPoints::cacheModification"
+                   << "unknown kind" << kind;
     }
 }
 
@@ -313,20 +313,23 @@ int CachedModifiedPoints::collect(quint8 panel, quint8 loop, QSet<quint8> &point
 
 int CachedModifiedPoints::deletedPoints(quint8 panel, quint8 loop, QSet<quint8> &points, bool useLogical)
 {
-    return instance()->collect(panel, loop, points, useLogical,
-                               [](const ModifiedPointRecord &record) { return record.kind == ModifiedPointRecord::Deleted; });
+    return instance()->collect(panel, loop, points, useLogical, [](const ModifiedPointRecord &record) {
+        return record.kind == ModifiedPointRecord::Deleted;
+    });
 }
 
 int CachedModifiedPoints::modifiedPoints(quint8 panel, quint8 loop, QSet<quint8> &points, bool useLogical)
 {
-    return instance()->collect(panel, loop, points, useLogical,
-                               [](const ModifiedPointRecord &record) { return record.kind == ModifiedPointRecord::Changed; });
+    return instance()->collect(panel, loop, points, useLogical, [](const ModifiedPointRecord &record) {
+        return record.kind == ModifiedPointRecord::Changed;
+    });
 }
 
 int CachedModifiedPoints::presentPoints(quint8 panel, quint8 loop, QSet<quint8> &points, bool useLogical)
 {
-    return instance()->collect(panel, loop, points, useLogical,
-                               [](const ModifiedPointRecord &record) { return record.kind != ModifiedPointRecord::Deleted; });
+    return instance()->collect(panel, loop, points, useLogical, [](const ModifiedPointRecord &record) {
+        return record.kind != ModifiedPointRecord::Deleted;
+    });
 }
 
 QList<quint8> CachedModifiedPoints::modifiedPanels()

@@ -16,7 +16,9 @@
 // upload list of settings in the order the changes were made (what the
 // manual point update sends). Thrown away when the link goes down, a fire
 // starts, the key switch goes off or the user is logged out.
-class CachedModifiedPoints final : public QObject, public SC_Singleton<CachedModifiedPoints>
+class CachedModifiedPoints final
+    : public QObject
+    , public SC_Singleton<CachedModifiedPoints>
 {
     Q_OBJECT
 
@@ -47,8 +49,8 @@ public:
     static void refreshUploadListSnapshot(QList<ModifiedPointEntry> &snapshot);
     // Takes the panel's first entry out of the snapshot; true while the
     // snapshot still holds entries of that panel.
-    static bool takeNextEntryForPanel(QList<ModifiedPointEntry> &snapshot, quint8 &panel, quint8 &loop,
-                                      quint8 &point, QVector<ModifiedPointSetting> &settings);
+    static bool takeNextEntryForPanel(QList<ModifiedPointEntry> &snapshot, quint8 &panel, quint8 &loop, quint8 &point,
+                                      QVector<ModifiedPointSetting> &settings);
 
 public slots:
     void clearCachedList();

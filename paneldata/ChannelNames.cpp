@@ -8,20 +8,20 @@ namespace {
 const QMap<int, QString> &names()
 {
     static const QMap<int, QString> table{
-        {1, QStringLiteral("   ")}, {2, QStringLiteral("    ")}, {3, QStringLiteral("????")},
-        {4, QStringLiteral("LNet")}, {5, QStringLiteral("RBus")}, {6, QStringLiteral("SBus")},
-        {7, QStringLiteral("COM1")}, {8, QStringLiteral("COM2")}, {9, QStringLiteral("COM3")},
+        {1, QStringLiteral("   ")},   {2, QStringLiteral("    ")}, {3, QStringLiteral("????")},
+        {4, QStringLiteral("LNet")},  {5, QStringLiteral("RBus")}, {6, QStringLiteral("SBus")},
+        {7, QStringLiteral("COM1")},  {8, QStringLiteral("COM2")}, {9, QStringLiteral("COM3")},
         {10, QStringLiteral("COM4")}, {11, QStringLiteral("COM")}, {12, QStringLiteral("NET")},
-        {13, QStringLiteral("Net")}, {14, QStringLiteral("QKV")}, {15, QStringLiteral("LN")},
-        {16, QStringLiteral("RB")}, {17, QStringLiteral("SB")}, {18, QStringLiteral("MD")},
+        {13, QStringLiteral("Net")},  {14, QStringLiteral("QKV")}, {15, QStringLiteral("LN")},
+        {16, QStringLiteral("RB")},   {17, QStringLiteral("SB")},  {18, QStringLiteral("MD")},
     };
     return table;
 }
 
 const QMap<quint8, int> &byKind()
 {
-    static const QMap<quint8, int> table{{0, 1},  {1, 16}, {2, 7},   {3, 8},   {4, 14},  {5, 15}, {6, 17},
-                                         {7, 2},  {13, 18}, {14, 18}, {15, 18}, {128, 3}};
+    static const QMap<quint8, int> table{{0, 1},  {1, 16}, {2, 7},   {3, 8},   {4, 14},  {5, 15},
+                                         {6, 17}, {7, 2},  {13, 18}, {14, 18}, {15, 18}, {128, 3}};
     return table;
 }
 

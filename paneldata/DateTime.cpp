@@ -28,15 +28,14 @@ constexpr int DigitalDateFormat = 1;
 constexpr int FinnishLanguage = 28;
 
 const std::array<const char *, 12> fireInfoMonths{
-    "_JAN_FIREINFO", "_FEB_FIREINFO", "_MAR_FIREINFO", "_APR_FIREINFO",
-    "_MAY_FIREINFO", "_JUN_FIREINFO", "_JUL_FIREINFO", "_AUG_FIREINFO",
-    "_SEP_FIREINFO", "_OCT_FIREINFO", "_NOV_FIREINFO", "_DEC_FIREINFO",
+    "_JAN_FIREINFO", "_FEB_FIREINFO", "_MAR_FIREINFO", "_APR_FIREINFO", "_MAY_FIREINFO", "_JUN_FIREINFO",
+    "_JUL_FIREINFO", "_AUG_FIREINFO", "_SEP_FIREINFO", "_OCT_FIREINFO", "_NOV_FIREINFO", "_DEC_FIREINFO",
 };
 
 // The February key is spelled as the translation files have it.
 const std::array<const char *, 12> longMonths{
-    "_JANUARY_9_CHAR", "_FEBUARY_9_CHAR", "_MARCH_9_CHAR", "_APRIL_9_CHAR",
-    "_MAY_9_CHAR", "_JUNE_9_CHAR", "_JULY_9_CHAR", "_AUGUST_9_CHAR",
+    "_JANUARY_9_CHAR",   "_FEBUARY_9_CHAR", "_MARCH_9_CHAR",    "_APRIL_9_CHAR",
+    "_MAY_9_CHAR",       "_JUNE_9_CHAR",    "_JULY_9_CHAR",     "_AUGUST_9_CHAR",
     "_SEPTEMBER_9_CHAR", "_OCTOBER_9_CHAR", "_NOVEMBER_9_CHAR", "_DECEMBER_9_CHAR",
 };
 
@@ -102,8 +101,8 @@ QString DateTime::fireInfoDateTime(qint64 panelSeconds)
         return QStringLiteral("-");
     const QString month = QCoreApplication::translate("Translator", fireInfoMonths[parts.tm_mon]);
     return QStringLiteral("%3-%2-%1 %4:%5:%6")
-        .arg(QString::number(parts.tm_year + 1900), month, QString::number(parts.tm_mday),
-             twoDigits(parts.tm_hour), twoDigits(parts.tm_min), twoDigits(parts.tm_sec));
+        .arg(QString::number(parts.tm_year + 1900), month, QString::number(parts.tm_mday), twoDigits(parts.tm_hour),
+             twoDigits(parts.tm_min), twoDigits(parts.tm_sec));
 }
 
 QString DateTime::monthName(int month)

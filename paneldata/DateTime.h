@@ -12,7 +12,9 @@ class SC_Timer;
 // (panel seconds). DateTime converts them, keeps the engine's picture of the
 // panel clock as an offset from the PC clock, and once a second gives the
 // page headers the panel's time and, when it changed, its date.
-class DateTime final : public QObject, public SC_Singleton<DateTime>
+class DateTime final
+    : public QObject
+    , public SC_Singleton<DateTime>
 {
     Q_OBJECT
 

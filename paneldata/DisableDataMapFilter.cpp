@@ -3,8 +3,7 @@
 #include "paneldata/DataMapPages.h"
 #include "paneldata/PointDataMapsConfiguration.h"
 
-bool DisableDataMapFilter::accept(TC::panel_t panel, const ChannelAddress *channel,
-                                  const PointAddressKey *record) const
+bool DisableDataMapFilter::accept(TC::panel_t panel, const ChannelAddress *channel, const PointAddressKey *record) const
 {
     if (!channel || !record)
         return false;

@@ -10,7 +10,9 @@
 // The IR service mode of each panel as the controller reports it: the mode
 // (0 enabled, 1 disabled, 2 not available), a value, and the loops it
 // concerns (bit l for loop l, loops 1 to 32).
-class IRserviceHandler final : public QObject, public SC_Singleton<IRserviceHandler>
+class IRserviceHandler final
+    : public QObject
+    , public SC_Singleton<IRserviceHandler>
 {
     Q_OBJECT
 

@@ -9,7 +9,9 @@
 // The controller's device uses by numeric use id, in id order, rebuilt from
 // the state store after every part of the device-uses page. A use's value
 // is "kind|device type|text".
-class KeyOrderedDeviceUses final : public QObject, public SC_Singleton<KeyOrderedDeviceUses>
+class KeyOrderedDeviceUses final
+    : public QObject
+    , public SC_Singleton<KeyOrderedDeviceUses>
 {
     Q_OBJECT
 

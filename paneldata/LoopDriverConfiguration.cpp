@@ -64,9 +64,12 @@ quint8 LoopDriverConfiguration::pairedLoop(quint8 panel, quint8 loop) const
     if (type < 1 || type > 249)
         return 0;
     switch (loopPairing(panel, loop)) {
-    case LoopDriverRecord::PairedWithNext: return quint8(loop + 1);
-    case LoopDriverRecord::PairedWithPrevious: return quint8(loop - 1);
-    default: return 0;
+    case LoopDriverRecord::PairedWithNext:
+        return quint8(loop + 1);
+    case LoopDriverRecord::PairedWithPrevious:
+        return quint8(loop - 1);
+    default:
+        return 0;
     }
 }
 

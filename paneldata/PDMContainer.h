@@ -1,7 +1,7 @@
 #pragma once
 
-#include "paneldata/PanelPDMContainer.h"
 #include "core/TCTypes.h"
+#include "paneldata/PanelPDMContainer.h"
 
 #include <QObject>
 

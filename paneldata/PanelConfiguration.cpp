@@ -4,8 +4,8 @@
 
 void PanelConfiguration::setPanelRecord(quint8 panel, PanelRecord record)
 {
-    for (QString *text : {&record.toolVersion, &record.projectName, &record.projectTemplateName,
-                          &record.panelName1, &record.panelName2, &record.panelIdentifier})
+    for (QString *text : {&record.toolVersion, &record.projectName, &record.projectTemplateName, &record.panelName1,
+                          &record.panelName2, &record.panelIdentifier})
         *text = text->trimmed();
     if (record.panelIdentifier.isEmpty())
         record.panelIdentifier = QStringLiteral("-");
@@ -35,8 +35,7 @@ const PanelRecord *PanelConfiguration::record(quint8 panel) const
     return found == m_records.constEnd() ? nullptr : found.value().data();
 }
 
-template <typename T>
-T PanelConfiguration::field(quint8 panel, T PanelRecord::*member) const
+template <typename T> T PanelConfiguration::field(quint8 panel, T PanelRecord::*member) const
 {
     const PanelRecord *found = record(panel);
     return found ? found->*member : T{};

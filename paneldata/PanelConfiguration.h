@@ -14,7 +14,9 @@
 // chose. Readers of a panel without a record get empty values; a reader
 // never creates a record. Text and printer readers return references into
 // the record: copy what you keep, a new page replaces the record.
-class PanelConfiguration final : public QObject, public SC_Singleton<PanelConfiguration>
+class PanelConfiguration final
+    : public QObject
+    , public SC_Singleton<PanelConfiguration>
 {
     Q_OBJECT
 
@@ -66,8 +68,7 @@ private:
     PanelConfiguration() = default;
 
     const PanelRecord *record(quint8 panel) const;
-    template <typename T>
-    T field(quint8 panel, T PanelRecord::*member) const;
+    template <typename T> T field(quint8 panel, T PanelRecord::*member) const;
     const QString &text(quint8 panel, QString PanelRecord::*member) const;
 
     int m_reportDestinationKind = UsbReportFile;

@@ -8,7 +8,9 @@
 // The latest fault, disablement and third counts of each panel that sent
 // its status counts; panel 254 holds the system totals. A panel that never
 // sent them reads 0. Every store announces counterUpdated(), changed or not.
-class PanelCounters final : public QObject, public SC_Singleton<PanelCounters>
+class PanelCounters final
+    : public QObject
+    , public SC_Singleton<PanelCounters>
 {
     Q_OBJECT
 

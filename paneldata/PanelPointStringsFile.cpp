@@ -1,7 +1,7 @@
 #include "paneldata/PanelPointStringsFile.h"
 
-#include "paneldata/PanelPointStringsContainer.h"
 #include "core/TCTypes.h"
+#include "paneldata/PanelPointStringsContainer.h"
 #include "paneldata/PointTextLines.h"
 
 #include <QDebug>
@@ -18,7 +18,10 @@ constexpr char Encoding[] = "UTF-8";
 
 PanelPointStringsFile::PanelPointStringsFile(quint8 panel)
     : QFile(directoryPath(panel) + QDir::separator()
-            + QStringLiteral("%1%2%3").arg(QStringLiteral("output_")).arg(panel, 2, 10, QLatin1Char('0')).arg(QStringLiteral(".txt")))
+            + QStringLiteral("%1%2%3")
+                  .arg(QStringLiteral("output_"))
+                  .arg(panel, 2, 10, QLatin1Char('0'))
+                  .arg(QStringLiteral(".txt")))
     , m_panel(panel)
 {
 }
@@ -44,7 +47,8 @@ bool PanelPointStringsFile::writeContainer(const PanelPointStringsContainer &tex
 {
     QSaveFile file(fileName());
     if (!QDir().mkpath(directoryPath(m_panel)) || !file.open(QIODevice::WriteOnly)) {
-        qWarning() << "PanelPointStringsFile::writeContainer" << " cannot write" << fileName() << file.errorString();
+        qWarning() << "PanelPointStringsFile::writeContainer"
+                   << " cannot write" << fileName() << file.errorString();
         return false;
     }
     QTextStream stream(&file);
@@ -52,8 +56,8 @@ bool PanelPointStringsFile::writeContainer(const PanelPointStringsContainer &tex
     stream << texts;
     stream.flush();
     if (stream.status() != QTextStream::Ok || !file.commit()) {
-        qWarning() << "PanelPointStringsFile::writeContainer" << " writing" << fileName() << "failed:"
-                   << file.errorString() << "; the previous file stays";
+        qWarning() << "PanelPointStringsFile::writeContainer"
+                   << " writing" << fileName() << "failed:" << file.errorString() << "; the previous file stays";
         return false;
     }
     return true;

@@ -10,7 +10,9 @@
 // configuration page gives for every node (node 0 first). States 1, 2, 4, 5
 // and 6 make a node a configured panel; 2 also means the controller can be
 // asked for the panel's texts.
-class PanelsFromLkNetConfiguration final : public QObject, public SC_Singleton<PanelsFromLkNetConfiguration>
+class PanelsFromLkNetConfiguration final
+    : public QObject
+    , public SC_Singleton<PanelsFromLkNetConfiguration>
 {
     Q_OBJECT
 

@@ -51,21 +51,21 @@ QString PointAddressBuilderLK6::letterText(Letter letter) const
 void PointAddressBuilderLK6::channelPointForm(const QString &name, Letter letter)
 {
     const int width = ChannelPointWidth - name.size();
-    const bool blankPoint = m_point.channelKind == 14
-                            || (m_point.point == 255 && oneOf(m_point.channelKind, {2, 3, 4}));
+    const bool blankPoint =
+        m_point.channelKind == 14 || (m_point.point == 255 && oneOf(m_point.channelKind, {2, 3, 4}));
     QString shownName = name;
     if (m_displayMode == AddressDisplayShort && m_blankPattern.match(name).hasMatch())
         shownName.clear();
     const QString point = blankPoint ? ThreeBlanks : QString::number(m_point.point);
-    m_result = QStringLiteral("%1%2%3%4").arg(separator(), shownName, letterText(letter),
-                                              point.rightJustified(width, QLatin1Char('0')));
+    m_result = QStringLiteral("%1%2%3%4")
+                   .arg(separator(), shownName, letterText(letter), point.rightJustified(width, QLatin1Char('0')));
 }
 
 void PointAddressBuilderLK6::localForm(const QString &name)
 {
     m_result = QStringLiteral("%1%2%3%4%5")
-                   .arg(separator(), name, digits(m_point.channelAddress, 2),
-                        letterText(Letter::OfChannelNumber), digits(m_point.point, 2));
+                   .arg(separator(), name, digits(m_point.channelAddress, 2), letterText(Letter::OfChannelNumber),
+                        digits(m_point.point, 2));
 }
 
 void PointAddressBuilderLK6::loopOnlyForm()
@@ -95,8 +95,7 @@ void PointAddressBuilderLK6::loopPointForm()
     if (!m_physicalForced) {
         number = m_logicalPointNumber;
         if (m_logicalPointNumber > 250)
-            number = model::instance()->logicalPointNumber(m_point.panel, m_point.channelKind,
-                                                           m_point.channelNumber,
+            number = model::instance()->logicalPointNumber(m_point.panel, m_point.channelKind, m_point.channelNumber,
                                                            m_point.channelAddress, m_point.point);
     }
     const QString shown = digits(number, 3);
@@ -109,9 +108,8 @@ void PointAddressBuilderLK6::loopPointForm()
     } else if (m_physicalForced) {
         m_result = QStringLiteral(" %1%2%3").arg(label, letter, shown);
     } else {
-        m_result = QStringLiteral("-%1%2%3").arg(shown, label.size() < 2 ? QStringLiteral("    ")
-                                                                        : QStringLiteral("   "),
-                                                 label);
+        m_result = QStringLiteral("-%1%2%3").arg(
+            shown, label.size() < 2 ? QStringLiteral("    ") : QStringLiteral("   "), label);
     }
 }
 

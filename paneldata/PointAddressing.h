@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link/SimplePointInfo.h"
 #include "core/ChannelAddress.h"
+#include "link/SimplePointInfo.h"
 
 #include <QBitArray>
 #include <QString>

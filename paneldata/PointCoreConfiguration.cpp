@@ -62,8 +62,7 @@ bool PointCoreConfiguration::addChannel(quint8 panel, const ChannelAddress &key,
     return true;
 }
 
-void PointCoreConfiguration::addPoint(quint8 panel, const ChannelAddress &key,
-                                      const PointAddressKey &record)
+void PointCoreConfiguration::addPoint(quint8 panel, const ChannelAddress &key, const PointAddressKey &record)
 {
     PanelPointCore *entry = core(panel, "PointCoreConfiguration::addPoint");
     if (!entry)

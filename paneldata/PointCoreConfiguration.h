@@ -1,9 +1,9 @@
 #pragma once
 
-#include "paneldata/PanelPointCore.h"
-#include "paneldata/PointCoreIterator.h"
 #include "core/SC_Singleton.h"
 #include "core/TCTypes.h"
+#include "paneldata/PanelPointCore.h"
+#include "paneldata/PointCoreIterator.h"
 
 #include <QObject>
 
@@ -15,7 +15,9 @@
 // many points each zone counts. Filled by the point core configuration page;
 // every list of points walks it through pointIterator(). Panels 100 to 254
 // have no table: they store nothing and read as empty.
-class PointCoreConfiguration final : public QObject, public SC_Singleton<PointCoreConfiguration>
+class PointCoreConfiguration final
+    : public QObject
+    , public SC_Singleton<PointCoreConfiguration>
 {
     Q_OBJECT
 

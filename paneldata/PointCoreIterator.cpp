@@ -36,7 +36,8 @@ const ChannelAddress &PointCoreIterator::currentChannelKey() const
 {
     static const ChannelAddress none;
     if (m_empty || m_channel < 0 || m_channel >= m_core->channels().size()) {
-        qWarning() << "PointCoreIterator::currentChannelKey" << "no current record";
+        qWarning() << "PointCoreIterator::currentChannelKey"
+                   << "no current record";
         return none;
     }
     return m_core->channels().at(m_channel).key;
@@ -44,9 +45,10 @@ const ChannelAddress &PointCoreIterator::currentChannelKey() const
 
 const PointAddressKey *PointCoreIterator::currentRecord() const
 {
-    if (m_empty || m_channel < 0 || m_channel >= m_core->channels().size()
-        || m_record < 0 || m_record >= m_core->channels().at(m_channel).records.size()) {
-        qWarning() << "PointCoreIterator::currentRecord" << "no current record";
+    if (m_empty || m_channel < 0 || m_channel >= m_core->channels().size() || m_record < 0
+        || m_record >= m_core->channels().at(m_channel).records.size()) {
+        qWarning() << "PointCoreIterator::currentRecord"
+                   << "no current record";
         return nullptr;
     }
     return &m_core->channels().at(m_channel).records.at(m_record);

@@ -18,7 +18,8 @@ void PointDataMapsConfiguration::addMapPage(int page)
     if (m_pages.contains(page))
         return;
     if (m_pages.size() >= MaxPages) {
-        qWarning() << "PointDataMapsConfiguration::addMapPage" << "no room for page" << page;
+        qWarning() << "PointDataMapsConfiguration::addMapPage"
+                   << "no room for page" << page;
         return;
     }
     m_pages.append(page);
@@ -43,8 +44,8 @@ void PointDataMapsConfiguration::setChannelPoints(int page, quint8 panel, const 
     PDMContainer *map = container(page);
     PanelPDMContainer *panelEntry = map ? map->panel(panel) : nullptr;
     if (!panelEntry) {
-        qWarning() << "PointDataMapsConfiguration::setChannelPoints" << "ignored page" << page
-                   << "panel" << panel;
+        qWarning() << "PointDataMapsConfiguration::setChannelPoints"
+                   << "ignored page" << page << "panel" << panel;
         return;
     }
     panelEntry->setChannelPoints(channel.key(), points);
@@ -68,15 +69,14 @@ void PointDataMapsConfiguration::notifyMapUpdated(int page)
         emit map->pointDataMapUpdated();
 }
 
-bool PointDataMapsConfiguration::testPoint(int page, quint8 panel, const ChannelAddress &channel,
-                                           quint8 point) const
+bool PointDataMapsConfiguration::testPoint(int page, quint8 panel, const ChannelAddress &channel, quint8 point) const
 {
     const PanelPDMContainer *map = panelMap(page, panel);
     return map && map->testPoint(channel.key(), point);
 }
 
-bool PointDataMapsConfiguration::testPointAddress(int page, quint8 panel, quint8 kind, quint8 number,
-                                                  quint8 address, quint8 point) const
+bool PointDataMapsConfiguration::testPointAddress(int page, quint8 panel, quint8 kind, quint8 number, quint8 address,
+                                                  quint8 point) const
 {
     return testPoint(page, panel, ChannelAddress(kind, address, number), point);
 }

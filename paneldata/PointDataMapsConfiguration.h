@@ -27,16 +27,14 @@ public:
     void clearPanel(int page, quint8 panel);
     void notifyMapUpdated(int page);
 
-    template <typename Slot>
-    bool connectMapUpdated(int page, const QObject *receiver, Slot slot)
+    template <typename Slot> bool connectMapUpdated(int page, const QObject *receiver, Slot slot)
     {
         PDMContainer *map = container(page);
         return map && bool(QObject::connect(map, &PDMContainer::pointDataMapUpdated, receiver, slot));
     }
 
     bool testPoint(int page, quint8 panel, const ChannelAddress &channel, quint8 point) const;
-    bool testPointAddress(int page, quint8 panel, quint8 kind, quint8 number, quint8 address,
-                          quint8 point) const;
+    bool testPointAddress(int page, quint8 panel, quint8 kind, quint8 number, quint8 address, quint8 point) const;
     QBitArray channelPoints(int page, quint8 panel, quint8 kind, quint8 number, quint8 address) const;
     QBitArray channelPointsByKey(int page, quint8 panel, quint16 channelKey) const;
     QList<quint16> channelKeys(int page, quint8 panel) const;

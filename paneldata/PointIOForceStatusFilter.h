@@ -11,8 +11,7 @@ public:
 
     PointIOForceStatusFilter(int ioKind, int selection);
 
-    bool accept(TC::panel_t panel, const ChannelAddress *channel,
-                const PointAddressKey *record) const override;
+    bool accept(TC::panel_t panel, const ChannelAddress *channel, const PointAddressKey *record) const override;
 
 private:
     bool m_outputs = false;

@@ -1,11 +1,10 @@
 #include "paneldata/PointIndividualAddress.h"
-#include "core/TeskGlobalConfig.h"
 
 #include "core/ChannelConversion.h"
+#include "core/TeskGlobalConfig.h"
 #include "pointmodels/model.h"
 
-PointIndividualAddress::PointIndividualAddress(quint8 kind, quint8 address, quint8 number,
-                                               quint8 point)
+PointIndividualAddress::PointIndividualAddress(quint8 kind, quint8 address, quint8 number, quint8 point)
     : m_channel(kind, address, number)
     , m_point(point)
 {

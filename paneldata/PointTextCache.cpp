@@ -24,8 +24,7 @@ quint32 PointTextCache::cacheKey(TC::panel_t panel, const ChannelAddress &channe
     return quint32(panel) << 24 | quint32(channel.byte0()) << 16 | quint32(channel.byte1()) << 8 | point;
 }
 
-QString PointTextCache::pointText(TC::panel_t panel, const ChannelAddress &channel, TC::point_t point,
-                                  int language)
+QString PointTextCache::pointText(TC::panel_t panel, const ChannelAddress &channel, TC::point_t point, int language)
 {
     const quint32 key = cacheKey(panel, channel, point);
     const CachedTexts *cached = lookup(key);
@@ -60,9 +59,9 @@ void PointTextCache::storePanelTexts(TC::panel_t panel, const QVector<PanelPoint
     PointTextEntry entry;
     for (const PanelPointNamesRecord &record : records) {
         if (!isValidRun(record)) {
-            qWarning().nospace() << "PointTextCache::storePanelTexts" << " panel " << panel << ": points "
-                                 << record.firstPoint << " and " << record.pointCount
-                                 << " following leave the range; the rest of the part is dropped";
+            qWarning().nospace() << "PointTextCache::storePanelTexts"
+                                 << " panel " << panel << ": points " << record.firstPoint << " and "
+                                 << record.pointCount << " following leave the range; the rest of the part is dropped";
             break;
         }
         entry.channel = ChannelAddress(record.channelByte0, record.channelByte1);

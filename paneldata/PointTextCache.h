@@ -1,9 +1,9 @@
 #pragma once
 
-#include "paneldata/PanelPointNamesRecord.h"
-#include "paneldata/PanelPointStringsContainer.h"
 #include "core/SC_Singleton.h"
 #include "core/TCTypes.h"
+#include "paneldata/PanelPointNamesRecord.h"
+#include "paneldata/PanelPointStringsContainer.h"
 
 #include <QHash>
 #include <QString>
@@ -25,8 +25,8 @@ public:
     // when the panel's file does not name the point.
     QString pointText(TC::panel_t panel, const ChannelAddress &channel, TC::point_t point, int language);
     // One name the controller sent on its own; the panel's file is rewritten.
-    void updatePointText(TC::panel_t panel, const ChannelAddress &channel, TC::point_t point,
-                         const QString &text, int language);
+    void updatePointText(TC::panel_t panel, const ChannelAddress &channel, TC::point_t point, const QString &text,
+                         int language);
     // The names of one part of the point-names page, merged into what the
     // panel holds (a name sent again replaces the older one); the panel's
     // file is rewritten from the merged set. A run that leaves points 0 to

@@ -19,6 +19,6 @@ struct PointTextEntry
     bool operator==(const PointTextEntry &other) const
     {
         return channel == other.channel && point == other.point && firstText == other.firstText
-            && secondText == other.secondText;
+               && secondText == other.secondText;
     }
 };

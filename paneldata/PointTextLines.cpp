@@ -54,6 +54,7 @@ QTextStream &operator>>(QTextStream &stream, PanelPointStringsContainer &texts)
             ++damaged;
     }
     if (damaged > 0)
-        qWarning() << "operator>>(PanelPointStringsContainer)" << " damaged lines skipped:" << damaged;
+        qWarning() << "operator>>(PanelPointStringsContainer)"
+                   << " damaged lines skipped:" << damaged;
     return stream;
 }

@@ -1,7 +1,7 @@
 #include "paneldata/PrintableAddress.h"
 
-#include "core/BucketMaster.h"
 #include "app/SystemState.h"
+#include "core/BucketMaster.h"
 #include "core/TeskGlobalConfig.h"
 #include "paneldata/PanelConfiguration.h"
 #include "pointmodels/model.h"
@@ -51,8 +51,7 @@ void dropPointPartWithoutZone(int &parts)
 
 PrintableAddress::PrintableAddress()
 {
-    BucketMaster::instance()->connectBucketUpdated(GlobalConfigurationBucket, this,
-                                                   [this] { updateConfigSettings(); });
+    BucketMaster::instance()->connectBucketUpdated(GlobalConfigurationBucket, this, [this] { updateConfigSettings(); });
     if (SystemState *state = SystemState::existingInstance())
         connect(state, &SystemState::stateChanged, this, &PrintableAddress::updateStatuses);
 }
@@ -174,8 +173,8 @@ QString PrintableAddress::panelZonePart(const SimplePointInfo &point, quint8 zon
     return label + number + QStringLiteral("   ");
 }
 
-QString PrintableAddress::otherPanelZonePart(const SimplePointInfo &point, quint8 zone, int &parts,
-                                             int logicalZone, bool logicalZones, QString &role) const
+QString PrintableAddress::otherPanelZonePart(const SimplePointInfo &point, quint8 zone, int &parts, int logicalZone,
+                                             bool logicalZones, QString &role) const
 {
     const QString panelText = tr("_PANEL_8_CHAR") + QLatin1Char(' ') + digits(point.panel, 2);
     if (zone > LastZone && !has(parts, ZonePart | HighZoneNumbers)) {
@@ -199,11 +198,10 @@ QString PrintableAddress::otherPanelZonePart(const SimplePointInfo &point, quint
     return isLoopPoint(point) ? label + text : text;
 }
 
-QString PrintableAddress::addressText(quint8 &panel, quint8 &channelKind, quint8 &channelNumber,
-                                      quint8 &channelAddress, quint8 &point, quint8 zone, bool pointOnly,
-                                      int logicalAddressing, int logicalZones, bool suppressLogicalAddressing,
-                                      quint8 logicalPointNumber, bool zoneOnly, bool noCache,
-                                      int logicalZoneNumber, bool suppressLogicalZones)
+QString PrintableAddress::addressText(quint8 &panel, quint8 &channelKind, quint8 &channelNumber, quint8 &channelAddress,
+                                      quint8 &point, quint8 zone, bool pointOnly, int logicalAddressing,
+                                      int logicalZones, bool suppressLogicalAddressing, quint8 logicalPointNumber,
+                                      bool zoneOnly, bool noCache, int logicalZoneNumber, bool suppressLogicalZones)
 {
     const SimplePointInfo info{panel, channelKind, channelNumber, channelAddress, point};
     int parts = addressParts(info, zone, pointOnly);
@@ -211,11 +209,11 @@ QString PrintableAddress::addressText(quint8 &panel, quint8 &channelKind, quint8
         return QStringLiteral("-");
 
     const TeskGlobalConfig *config = TeskGlobalConfig::instance();
-    const bool logicalAddressingOn = !suppressLogicalAddressing
-                                     && (logicalAddressing == On
-                                         || (logicalAddressing == FollowSetting && config->getLogicalAddr()));
-    const bool logicalZonesOn = !suppressLogicalZones
-                                && (logicalZones == On || (logicalZones == FollowSetting && config->getLogicalZones()));
+    const bool logicalAddressingOn =
+        !suppressLogicalAddressing
+        && (logicalAddressing == On || (logicalAddressing == FollowSetting && config->getLogicalAddr()));
+    const bool logicalZonesOn =
+        !suppressLogicalZones && (logicalZones == On || (logicalZones == FollowSetting && config->getLogicalZones()));
     m_cache.setModes(logicalAddressingOn, logicalZonesOn);
     QString role = roleMarker(panel);
     const QString noZone = noZoneMark();
@@ -256,16 +254,15 @@ QString PrintableAddress::addressText(quint8 &panel, quint8 &channelKind, quint8
 
 QString PrintableAddress::panelNumberAndName(quint8 panel) const
 {
-    return QStringLiteral("%1 %2").arg(digits(panel, 2),
-                                       PanelConfiguration::instance()->panelName(
-                                           panel, TeskGlobalConfig::instance()->getCurrentLang()));
+    return QStringLiteral("%1 %2").arg(digits(panel, 2), PanelConfiguration::instance()->panelName(
+                                                             panel, TeskGlobalConfig::instance()->getCurrentLang()));
 }
 
 QString PrintableAddress::zoneNumberAndName(quint8 panel, quint8 zone) const
 {
     const TeskGlobalConfig *config = TeskGlobalConfig::instance();
     model *panelModel = model::instance();
-    const QString number = config->getLogicalZones() ? digits(panelModel->logicalZoneNumber(panel, zone), 5)
-                                                     : digits(zone, 3);
+    const QString number =
+        config->getLogicalZones() ? digits(panelModel->logicalZoneNumber(panel, zone), 5) : digits(zone, 3);
     return QStringLiteral("%1 %2").arg(number, panelModel->zoneName(panel, zone, config->getCurrentLang()));
 }

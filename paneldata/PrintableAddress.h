@@ -12,7 +12,9 @@
 // point part (the channel-and-point text). Which parts a point gets
 // depends on its channel, zone and point; the parts of the points printed
 // last are cached.
-class PrintableAddress final : public QObject, public SC_Singleton<PrintableAddress>
+class PrintableAddress final
+    : public QObject
+    , public SC_Singleton<PrintableAddress>
 {
     Q_OBJECT
 

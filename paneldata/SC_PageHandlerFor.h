@@ -10,8 +10,7 @@ class SyncClient;
 // The handler of a page whose packet does all the work: the packet parses
 // the part over the received bytes and, when it accepts it, acts on it.
 // One object per page kind, made on first use.
-template <typename Packet, int PageId>
-class SC_PageHandlerFor final : public SC_PacketHandler
+template <typename Packet, int PageId> class SC_PageHandlerFor final : public SC_PacketHandler
 {
 public:
     static SC_PacketHandler *handler()
@@ -24,15 +23,17 @@ public:
     {
         Packet packet(buffer, client);
         if (!packet.isAccepted()) {
-            qWarning().nospace() << "SC_PacketHandler::handlePage" << " Page " << packet.pageId()
-                                 << " panel " << packet.panelNumber() << " part " << packet.partNumber()
-                                 << (buffer->isBad() ? " truncated" : " refused") << "; not stored";
+            qWarning().nospace() << "SC_PacketHandler::handlePage"
+                                 << " Page " << packet.pageId() << " panel " << packet.panelNumber() << " part "
+                                 << packet.partNumber() << (buffer->isBad() ? " truncated" : " refused")
+                                 << "; not stored";
             return false;
         }
         if (packet.unreadBytes() > 0) {
-            qWarning().nospace() << "SC_PacketHandler::handlePage" << " Page " << packet.pageId() << " panel "
-                                 << packet.panelNumber() << " part " << packet.partNumber() << ": "
-                                 << packet.unreadBytes() << " bytes after its fields ignored";
+            qWarning().nospace() << "SC_PacketHandler::handlePage"
+                                 << " Page " << packet.pageId() << " panel " << packet.panelNumber() << " part "
+                                 << packet.partNumber() << ": " << packet.unreadBytes()
+                                 << " bytes after its fields ignored";
         }
         packet.handlePacketData();
         return true;

@@ -19,20 +19,17 @@ struct Row
     bool pointMapPages;
 };
 
-template <typename Handler>
-constexpr Row ownPage()
+template <typename Handler> constexpr Row ownPage()
 {
     return {&Handler::handler, nullptr, 1, false};
 }
 
-template <typename Handler, std::size_t Count>
-constexpr Row sharedPages(const std::array<int, Count> &pages)
+template <typename Handler, std::size_t Count> constexpr Row sharedPages(const std::array<int, Count> &pages)
 {
     return {&Handler::handler, pages.data(), Count, false};
 }
 
-template <typename Handler, std::size_t Count>
-constexpr Row pointMapPages(const std::array<int, Count> &pages)
+template <typename Handler, std::size_t Count> constexpr Row pointMapPages(const std::array<int, Count> &pages)
 {
     return {&Handler::handler, pages.data(), Count, true};
 }

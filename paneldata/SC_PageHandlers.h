@@ -8,16 +8,17 @@
 #include "paneldata/pages/SC_DeviceUsesTablePkt.h"
 #include "paneldata/pages/SC_EquipmentSoftwareVersionsPagePkt.h"
 #include "paneldata/pages/SC_EventNamesPagePkt.h"
-#include "paneldata/pages/SC_InformationTextMessagesPkt.h"
 #include "paneldata/pages/SC_IRModeSummaryPkt.h"
+#include "paneldata/pages/SC_InformationTextMessagesPkt.h"
 #include "paneldata/pages/SC_LkNetNodePkt.h"
 #include "paneldata/pages/SC_LkNetworkConfigurationPkt.h"
 #include "paneldata/pages/SC_LogicalZoneConfigurationPkt.h"
 #include "paneldata/pages/SC_LoopDriverConfigurationPkt.h"
 #include "paneldata/pages/SC_LoopPointCountersSnapshotPagePkt.h"
-#include "paneldata/pages/sc_LoopStatusValues_Page_Pkt.h"
 #include "paneldata/pages/SC_NPForcedPointsCountPagePkt.h"
 #include "paneldata/pages/SC_NPPointsMapPkt.h"
+#include "paneldata/pages/SC_PPanelZoneMapPkt.h"
+#include "paneldata/pages/SC_PPointDataMapsPkt.h"
 #include "paneldata/pages/SC_PanelConfigurationDetailsPagePkt.h"
 #include "paneldata/pages/SC_PanelPointNamesPagePkt.h"
 #include "paneldata/pages/SC_PanelStatusCountsPkt.h"
@@ -26,12 +27,11 @@
 #include "paneldata/pages/SC_PointDeviceDescriptionsPagePkt.h"
 #include "paneldata/pages/SC_PointDeviceTagsPagePkt.h"
 #include "paneldata/pages/SC_PointRegionNamePagePkt.h"
-#include "paneldata/pages/SC_PPanelZoneMapPkt.h"
-#include "paneldata/pages/SC_PPointDataMapsPkt.h"
 #include "paneldata/pages/SC_ServiceToolStatusPagePkt.h"
 #include "paneldata/pages/SC_SiteConfigurationFingerprintPkt.h"
 #include "paneldata/pages/SC_TemporaryPatchDataPkt.h"
 #include "paneldata/pages/SC_WalkTestSummaryPkt.h"
+#include "paneldata/pages/sc_LoopStatusValues_Page_Pkt.h"
 
 // The sync page handlers by the names the rest of the engine knows them by.
 using sc_SiteConfigurationFingerprint_Page =
@@ -83,8 +83,7 @@ using sc_LoopStatusValues_Page = SC_PageHandlerFor<sc_LoopStatusValues_Page_Pkt,
 struct SC_UnreadPage;
 using sc_PanelValues_Page = SC_PageHandlerFor<SC_UnreadPage, SC_SyncPageIDS::ePanelValues>;
 
-template <>
-inline bool sc_PanelValues_Page::handlePage(SyncClient *, const QSharedPointer<SC_PacketBuffer> &)
+template <> inline bool sc_PanelValues_Page::handlePage(SyncClient *, const QSharedPointer<SC_PacketBuffer> &)
 {
     return true;
 }

@@ -11,7 +11,8 @@ enum EquipmentKind { MainBoard = 1, Kind2 = 2, NetworkCard = 3, LoopCard = 4, Op
 void SWVersions::clearPanel(quint8 panel)
 {
     if (!TC::isTablePanel(panel)) {
-        qWarning() << "SWVersions::clearPanel" << "ignored panel" << panel;
+        qWarning() << "SWVersions::clearPanel"
+                   << "ignored panel" << panel;
         return;
     }
     m_panels[panel].clear();
@@ -23,8 +24,8 @@ void SWVersions::clearAll()
         records.clear();
 }
 
-bool SWVersions::addEquipment(quint8 panel, int kind, int subKind, quint8 firstAddressByte,
-                              quint8 secondAddressByte, const QVector<VersionRecord> &versions)
+bool SWVersions::addEquipment(quint8 panel, int kind, int subKind, quint8 firstAddressByte, quint8 secondAddressByte,
+                              const QVector<VersionRecord> &versions)
 {
     if (!TC::isTablePanel(panel))
         return false;
@@ -32,8 +33,8 @@ bool SWVersions::addEquipment(quint8 panel, int kind, int subKind, quint8 firstA
     return true;
 }
 
-QVector<EquipmentRecord> SWVersions::matching(
-    quint8 panel, const std::function<bool(const EquipmentRecord &)> &test) const
+QVector<EquipmentRecord> SWVersions::matching(quint8 panel,
+                                              const std::function<bool(const EquipmentRecord &)> &test) const
 {
     QVector<EquipmentRecord> result;
     if (!TC::isTablePanel(panel))
@@ -52,23 +53,20 @@ QVector<EquipmentRecord> SWVersions::recordsOfKind(quint8 panel, int kind) const
 
 QVector<EquipmentRecord> SWVersions::recordsOfKindAndSubKind(quint8 panel, int kind, int subKind) const
 {
-    return matching(panel, [kind, subKind](const EquipmentRecord &r) {
-        return r.kind == kind && r.subKind == subKind;
-    });
+    return matching(panel,
+                    [kind, subKind](const EquipmentRecord &r) { return r.kind == kind && r.subKind == subKind; });
 }
 
 QVector<EquipmentRecord> SWVersions::recordsOfKindAndFirstByte(quint8 panel, int kind, quint8 byte) const
 {
-    return matching(panel, [kind, byte](const EquipmentRecord &r) {
-        return r.kind == kind && r.firstAddressByte == byte;
-    });
+    return matching(panel,
+                    [kind, byte](const EquipmentRecord &r) { return r.kind == kind && r.firstAddressByte == byte; });
 }
 
 QVector<EquipmentRecord> SWVersions::recordsOfKindAndSecondByte(quint8 panel, int kind, quint8 byte) const
 {
-    return matching(panel, [kind, byte](const EquipmentRecord &r) {
-        return r.kind == kind && r.secondAddressByte == byte;
-    });
+    return matching(panel,
+                    [kind, byte](const EquipmentRecord &r) { return r.kind == kind && r.secondAddressByte == byte; });
 }
 
 QVector<EquipmentRecord> SWVersions::panelBoardVersions(quint8 panel) const

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "paneldata/EquipmentRecord.h"
 #include "core/SC_Singleton.h"
 #include "core/TCTypes.h"
+#include "paneldata/EquipmentRecord.h"
 
 #include <QObject>
 
@@ -12,15 +12,17 @@
 // Per panel (0 to 99), the equipment the panel has and the software versions
 // each piece runs, in page order. Panels 100 to 254 have no table and read as
 // having no equipment.
-class SWVersions final : public QObject, public SC_Singleton<SWVersions>
+class SWVersions final
+    : public QObject
+    , public SC_Singleton<SWVersions>
 {
     Q_OBJECT
 
 public:
     void clearPanel(quint8 panel);
     void clearAll();
-    bool addEquipment(quint8 panel, int kind, int subKind, quint8 firstAddressByte,
-                      quint8 secondAddressByte, const QVector<VersionRecord> &versions);
+    bool addEquipment(quint8 panel, int kind, int subKind, quint8 firstAddressByte, quint8 secondAddressByte,
+                      const QVector<VersionRecord> &versions);
 
     QVector<EquipmentRecord> recordsOfKind(quint8 panel, int kind) const;
     QVector<EquipmentRecord> recordsOfKindAndSubKind(quint8 panel, int kind, int subKind) const;
@@ -43,8 +45,7 @@ private:
 
     SWVersions() = default;
 
-    QVector<EquipmentRecord> matching(quint8 panel,
-                                      const std::function<bool(const EquipmentRecord &)> &test) const;
+    QVector<EquipmentRecord> matching(quint8 panel, const std::function<bool(const EquipmentRecord &)> &test) const;
 
     std::array<QVector<EquipmentRecord>, TC::cPanelCount> m_panels;
 };

@@ -7,14 +7,16 @@ SimplePointFilter::~SimplePointFilter() = default;
 void SimplePointFilter::setNext(const QSharedPointer<SimplePointFilter> &filter)
 {
     if (!filter) {
-        qWarning() << "SimplePointFilter::setNext" << " no filter given";
+        qWarning() << "SimplePointFilter::setNext"
+                   << " no filter given";
         return;
     }
     // Every link is made here, so no chain can already be a cycle: walking
     // the given one ends.
     for (const SimplePointFilter *link = filter.data(); link; link = link->m_next.data()) {
         if (link == this) {
-            qWarning() << "SimplePointFilter::setNext" << " refused: the chain would loop";
+            qWarning() << "SimplePointFilter::setNext"
+                       << " refused: the chain would loop";
             return;
         }
     }
@@ -25,7 +27,8 @@ bool SimplePointFilter::acceptsAll(TC::panel_t panel, const ChannelAddress *chan
                                    const PointAddressKey *record) const
 {
     if (!channel || !record) {
-        qWarning() << "SimplePointFilter::acceptsAll" << " no point given";
+        qWarning() << "SimplePointFilter::acceptsAll"
+                   << " no point given";
         return false;
     }
     for (const SimplePointFilter *link = this; link; link = link->m_next.data()) {

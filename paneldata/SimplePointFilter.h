@@ -27,8 +27,7 @@ public:
 
     // Called through acceptsAll(), which never passes a null channel or
     // record.
-    virtual bool accept(TC::panel_t panel, const ChannelAddress *channel,
-                        const PointAddressKey *record) const = 0;
+    virtual bool accept(TC::panel_t panel, const ChannelAddress *channel, const PointAddressKey *record) const = 0;
 
     // Makes the filter this one's successor. Refused (the chain stays as it
     // was) for an empty pointer and for a filter whose chain already holds
@@ -41,10 +40,7 @@ public:
     bool acceptsAll(TC::panel_t panel, const ChannelAddress *channel, const PointAddressKey *record) const;
 
 protected:
-    static bool isLoopKind(const ChannelAddress &channel)
-    {
-        return channel.kind() == 0 || channel.kind() == 12;
-    }
+    static bool isLoopKind(const ChannelAddress &channel) { return channel.kind() == 0 || channel.kind() == 12; }
     // A point of a loop, not of a loop's pseudo channels.
     static bool isLoopPointChannel(const ChannelAddress &channel)
     {

@@ -16,8 +16,7 @@ SingleDevicePollingHandler::SingleDevicePollingHandler()
     qRegisterMetaType<TC::point_t>("TC::point_t");
 }
 
-void SingleDevicePollingHandler::startPolling(TC::panel_t panel, TC::channelAddressNumerical_t loop,
-                                              TC::point_t point)
+void SingleDevicePollingHandler::startPolling(TC::panel_t panel, TC::channelAddressNumerical_t loop, TC::point_t point)
 {
     m_polls[panel].insert(loop, point);
     emit singleDevicePollingStarted(panel, loop, point);

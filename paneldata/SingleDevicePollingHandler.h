@@ -8,7 +8,9 @@
 
 // The single-device polls running on each panel: at most one polled point
 // per loop.
-class SingleDevicePollingHandler final : public QObject, public SC_Singleton<SingleDevicePollingHandler>
+class SingleDevicePollingHandler final
+    : public QObject
+    , public SC_Singleton<SingleDevicePollingHandler>
 {
     Q_OBJECT
 

@@ -24,8 +24,7 @@ WalkTestHandler::WalkTestHandler()
 WalkTestHandler::~WalkTestHandler() = default;
 
 bool WalkTestHandler::updateSummary(quint8 node, quint8 zoneSelector, int status, quint8 groupMask,
-                                    const WalkTestSummary::Counters &counters, const QBitArray &zones,
-                                    int extraValue)
+                                    const WalkTestSummary::Counters &counters, const QBitArray &zones, int extraValue)
 {
     if (node >= Nodes || status >= WalkTestSummary::NoWalkTest) {
         emit walkTestSummaryChanged();
@@ -42,8 +41,7 @@ bool WalkTestHandler::updateSummary(quint8 node, quint8 zoneSelector, int status
     } else if (status >= 1) {
         m_startTimes[node] = now;
         m_lastChangeTimes[node] = now;
-        if (stored.getStatus() == WalkTestSummary::StoppedStatus
-            || stored.getStatus() == WalkTestSummary::NoWalkTest)
+        if (stored.getStatus() == WalkTestSummary::StoppedStatus || stored.getStatus() == WalkTestSummary::NoWalkTest)
             ++m_nodesInWalkTest;
         if (node == m_requestedNode)
             m_selectedNode = node;
@@ -150,7 +148,8 @@ const WalkTestSummary &WalkTestHandler::summary(quint8 node) const
 {
     static const WalkTestSummary none;
     if (node >= Nodes) {
-        qWarning() << "WalkTestHandler::summary" << " Bad node " << node;
+        qWarning() << "WalkTestHandler::summary"
+                   << " Bad node " << node;
         return none;
     }
     return m_summaries[node];

@@ -14,7 +14,9 @@ class SC_Timer;
 // reports it, with when each panel's walk test began and last changed; the
 // panel the user is looking at; and the guard that keeps a second stop from
 // going out while the controller is still acting on the first.
-class WalkTestHandler final : public QObject, public SC_Singleton<WalkTestHandler>
+class WalkTestHandler final
+    : public QObject
+    , public SC_Singleton<WalkTestHandler>
 {
     Q_OBJECT
 

@@ -23,8 +23,8 @@ public:
     static constexpr quint16 AllZonesCount = 241;
 
     WalkTestSummary() = default;
-    WalkTestSummary(quint8 zoneSelector, int status, quint8 groupMask, const Counters &counters,
-                    const QBitArray &zones, int extraValue);
+    WalkTestSummary(quint8 zoneSelector, int status, quint8 groupMask, const Counters &counters, const QBitArray &zones,
+                    int extraValue);
 
     int getStatus() const { return m_status; }
     int previousStatus() const { return m_previousStatus; }

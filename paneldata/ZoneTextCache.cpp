@@ -51,8 +51,8 @@ QString ZoneTextCache::roleCheckedLookup(const SimplePointInfo &point, int parts
     if (!entry)
         return {};
     const bool zoneShown = (parts & ZonePart) && !entry->zoneText.isEmpty() && entry->zoneText != noZoneMark;
-    const bool usable = zoneShown ? entry->roleMarker == roleMarker
-                                  : (parts & PointPart) && !entry->pointText.isEmpty();
+    const bool usable =
+        zoneShown ? entry->roleMarker == roleMarker : (parts & PointPart) && !entry->pointText.isEmpty();
     return usable ? compose(*entry, parts, noZoneMark) : QString();
 }
 

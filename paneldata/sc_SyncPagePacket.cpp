@@ -2,12 +2,11 @@
 
 #include "core/BucketKeys.h"
 #include "core/Languages.h"
+#include "core/TCTypes.h"
 #include "link/SyncClient.h"
 #include "link/sc_syncPages.h"
-#include "core/TCTypes.h"
 
 #include <QDebug>
-
 
 sc_SyncPagePacket::sc_SyncPagePacket(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
     : SC_TESKSupportPacket(received)

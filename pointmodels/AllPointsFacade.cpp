@@ -14,9 +14,8 @@ constexpr quint8 FreeAddressDeviceType = 127;
 
 } // namespace
 
-AllPointsFacade::AllPointsFacade(CountModel *model, const QSharedPointer<SimplePointFilter> &head,
-                                 TC::panel_t panel, quint8 channelNumber, quint8 channelKind,
-                                 quint8 channelAddress, quint8 point)
+AllPointsFacade::AllPointsFacade(CountModel *model, const QSharedPointer<SimplePointFilter> &head, TC::panel_t panel,
+                                 quint8 channelNumber, quint8 channelKind, quint8 channelAddress, quint8 point)
     : ModelFacade(model, head, panel)
 {
     if (channelNumber != 0) {

@@ -22,8 +22,7 @@ public:
     // side lists empty them and then call this.
     virtual void clearModel();
     // For lists built from addresses alone; the base ignores it.
-    virtual void addPointDetails(int panel, int channelKind, int channelNumber, int channelAddress,
-                                 int point);
+    virtual void addPointDetails(int panel, int channelKind, int channelNumber, int channelAddress, int point);
     // The facades' hook, once per accepted point; the base ignores it.
     virtual void addPoint(TC::panel_t panel, const ChannelAddress *channel, const PointAddressKey *record);
 

@@ -9,8 +9,7 @@ class DevAttrCfgFilter final : public SimplePointFilter
 public:
     explicit DevAttrCfgFilter(quint8 mask);
 
-    bool accept(TC::panel_t panel, const ChannelAddress *channel,
-                const PointAddressKey *record) const override;
+    bool accept(TC::panel_t panel, const ChannelAddress *channel, const PointAddressKey *record) const override;
 
 private:
     quint8 m_mask;

@@ -11,8 +11,7 @@ class DevicesIDCfgFilter final : public SimplePointFilter
 public:
     explicit DevicesIDCfgFilter(const QBitArray &deviceTypes);
 
-    bool accept(TC::panel_t panel, const ChannelAddress *channel,
-                const PointAddressKey *record) const override;
+    bool accept(TC::panel_t panel, const ChannelAddress *channel, const PointAddressKey *record) const override;
 
 private:
     QBitArray m_deviceTypes;

@@ -27,36 +27,36 @@ void LkNetworkStats::setNodeStatus(quint8 node, quint8 status)
     emit nodeUpdated(node);
 }
 
-void LkNetworkStats::setNodeStatistics(
-    quint8 node, quint8 status, quint8 nextActiveNode, quint8 flowControl, quint64 leftGoodFrames,
-    quint32 leftSerialErrors, quint32 leftFrameErrors, quint32 leftChecksumErrors, quint64 rightGoodFrames,
-    quint32 rightSerialErrors, quint32 rightFrameErrors, quint32 rightChecksumErrors, quint64 messagesSent,
-    quint64 messagesReceived, quint32 timeSinceZeroed, quint32 timeSinceStartup, quint16 leftAdcAverage,
-    quint16 rightAdcAverage, quint16 groundAdcAverage, quint16 extendedFaultMap)
+void LkNetworkStats::setNodeStatistics(quint8 node, quint8 status, quint8 nextActiveNode, quint8 flowControl,
+                                       quint64 leftGoodFrames, quint32 leftSerialErrors, quint32 leftFrameErrors,
+                                       quint32 leftChecksumErrors, quint64 rightGoodFrames, quint32 rightSerialErrors,
+                                       quint32 rightFrameErrors, quint32 rightChecksumErrors, quint64 messagesSent,
+                                       quint64 messagesReceived, quint32 timeSinceZeroed, quint32 timeSinceStartup,
+                                       quint16 leftAdcAverage, quint16 rightAdcAverage, quint16 groundAdcAverage,
+                                       quint16 extendedFaultMap)
 {
     if (!storedNode(node))
         return;
-    const QSharedPointer<LkNodeStatistics> statistics(
-        new LkNodeStatistics{nextActiveNode,
-                             flowControl,
-                             leftGoodFrames,
-                             leftSerialErrors,
-                             leftFrameErrors,
-                             leftChecksumErrors,
-                             rightGoodFrames,
-                             rightSerialErrors,
-                             rightFrameErrors,
-                             rightChecksumErrors,
-                             messagesSent,
-                             messagesReceived,
-                             timeSinceZeroed,
-                             timeSinceStartup,
-                             leftAdcAverage,
-                             rightAdcAverage,
-                             groundAdcAverage,
-                             extendedFaultMap != NoExtendedFaultMap,
-                             quint8(extendedFaultMap),
-                             DateTime::panelDateTime()});
+    const QSharedPointer<LkNodeStatistics> statistics(new LkNodeStatistics{nextActiveNode,
+                                                                           flowControl,
+                                                                           leftGoodFrames,
+                                                                           leftSerialErrors,
+                                                                           leftFrameErrors,
+                                                                           leftChecksumErrors,
+                                                                           rightGoodFrames,
+                                                                           rightSerialErrors,
+                                                                           rightFrameErrors,
+                                                                           rightChecksumErrors,
+                                                                           messagesSent,
+                                                                           messagesReceived,
+                                                                           timeSinceZeroed,
+                                                                           timeSinceStartup,
+                                                                           leftAdcAverage,
+                                                                           rightAdcAverage,
+                                                                           groundAdcAverage,
+                                                                           extendedFaultMap != NoExtendedFaultMap,
+                                                                           quint8(extendedFaultMap),
+                                                                           DateTime::panelDateTime()});
     m_statusBytes.insert(node, status);
     m_statistics.insert(node, statistics);
     emit nodeUpdated(node);

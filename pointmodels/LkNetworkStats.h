@@ -11,17 +11,16 @@
 
 // The network status byte and communication statistics of each node of the
 // panel network, as the controller last reported them.
-class LkNetworkStats final : public QObject, public SC_Singleton<LkNetworkStats>
+class LkNetworkStats final
+    : public QObject
+    , public SC_Singleton<LkNetworkStats>
 {
     Q_OBJECT
 
 public:
     // Columns of statValue: 0-16 the counters in the order of the reply,
     // 17 the time stamp, 18 the extended fault map.
-    enum Column {
-        TimeStampColumn = 17,
-        ExtendedFaultMapColumn = 18
-    };
+    enum Column { TimeStampColumn = 17, ExtendedFaultMapColumn = 18 };
     // The reply carried no extended fault map.
     static constexpr quint16 NoExtendedFaultMap = 65535;
 

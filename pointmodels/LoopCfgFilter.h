@@ -12,8 +12,7 @@ public:
 
     LoopCfgFilter(quint8 loop, bool alsoAddress0);
 
-    bool accept(TC::panel_t panel, const ChannelAddress *channel,
-                const PointAddressKey *record) const override;
+    bool accept(TC::panel_t panel, const ChannelAddress *channel, const PointAddressKey *record) const override;
 
 private:
     quint8 m_loop;

@@ -8,6 +8,5 @@
 class LoopNotDisabledFilter final : public SimplePointFilter
 {
 public:
-    bool accept(TC::panel_t panel, const ChannelAddress *channel,
-                const PointAddressKey *record) const override;
+    bool accept(TC::panel_t panel, const ChannelAddress *channel, const PointAddressKey *record) const override;
 };

@@ -15,8 +15,7 @@ void MultiModelFilterFacade::setFilter(const QSharedPointer<SimplePointFilter> &
     m_filter = head;
 }
 
-void MultiModelFilterFacade::visit(TC::panel_t panel, const ChannelAddress *channel,
-                                   const PointAddressKey *record)
+void MultiModelFilterFacade::visit(TC::panel_t panel, const ChannelAddress *channel, const PointAddressKey *record)
 {
     if (!chainAccepts(panel, channel, record))
         return;

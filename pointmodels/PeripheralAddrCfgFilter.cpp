@@ -7,8 +7,7 @@ PeripheralAddrCfgFilter::PeripheralAddrCfgFilter(quint8 kind, quint8 number, qui
 {
 }
 
-bool PeripheralAddrCfgFilter::accept(TC::panel_t, const ChannelAddress *channel,
-                                     const PointAddressKey *) const
+bool PeripheralAddrCfgFilter::accept(TC::panel_t, const ChannelAddress *channel, const PointAddressKey *) const
 {
     return channel->kind() == m_kind && channel->number() == m_number && channel->address() == m_address;
 }

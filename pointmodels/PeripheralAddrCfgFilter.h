@@ -8,8 +8,7 @@ class PeripheralAddrCfgFilter final : public SimplePointFilter
 public:
     PeripheralAddrCfgFilter(quint8 kind, quint8 number, quint8 address);
 
-    bool accept(TC::panel_t panel, const ChannelAddress *channel,
-                const PointAddressKey *record) const override;
+    bool accept(TC::panel_t panel, const ChannelAddress *channel, const PointAddressKey *record) const override;
 
 private:
     quint8 m_kind;

@@ -19,7 +19,8 @@ PointCategoryFilter::PointCategoryFilter(const QList<int> &channelNumbers, bool 
     for (const int value : channelNumbers) {
         const int bit = value == Category254 ? Bit254 : value;
         if (bit < 0 || bit >= Bits) {
-            qWarning() << "PointCategoryFilter::PointCategoryFilter" << " ignored channel number" << value;
+            qWarning() << "PointCategoryFilter::PointCategoryFilter"
+                       << " ignored channel number" << value;
             continue;
         }
         if (include)

@@ -15,8 +15,7 @@ public:
 
     PointCategoryFilter(const QList<int> &channelNumbers, bool include);
 
-    bool accept(TC::panel_t panel, const ChannelAddress *channel,
-                const PointAddressKey *record) const override;
+    bool accept(TC::panel_t panel, const ChannelAddress *channel, const PointAddressKey *record) const override;
 
     quint16 mask() const { return m_mask; }
 

@@ -9,8 +9,7 @@ class PointCfgFilter final : public SimplePointFilter
 public:
     PointCfgFilter(quint8 kind, quint8 number, quint8 point);
 
-    bool accept(TC::panel_t panel, const ChannelAddress *channel,
-                const PointAddressKey *record) const override;
+    bool accept(TC::panel_t panel, const ChannelAddress *channel, const PointAddressKey *record) const override;
 
 private:
     quint8 m_kind;

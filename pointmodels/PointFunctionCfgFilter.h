@@ -21,8 +21,7 @@ public:
     // An empty set is no limit.
     void setAllowedFunctions(const QSet<int> &allowed, int level);
 
-    bool accept(TC::panel_t panel, const ChannelAddress *channel,
-                const PointAddressKey *record) const override;
+    bool accept(TC::panel_t panel, const ChannelAddress *channel, const PointAddressKey *record) const override;
 
 private:
     int m_mask;

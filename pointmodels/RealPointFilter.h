@@ -6,6 +6,5 @@
 class RealPointFilter final : public SimplePointFilter
 {
 public:
-    bool accept(TC::panel_t panel, const ChannelAddress *channel,
-                const PointAddressKey *record) const override;
+    bool accept(TC::panel_t panel, const ChannelAddress *channel, const PointAddressKey *record) const override;
 };

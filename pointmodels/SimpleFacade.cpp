@@ -20,7 +20,8 @@ public:
         if (m_first)
             s_walking = true;
         else
-            qWarning() << "SimpleFacade::run" << " refused: another walk of the points is running";
+            qWarning() << "SimpleFacade::run"
+                       << " refused: another walk of the points is running";
     }
     ~WalkGuard()
     {

@@ -10,8 +10,7 @@ class SummaryFunctionFilter final : public SimplePointFilter
 public:
     explicit SummaryFunctionFilter(int functionMask);
 
-    bool accept(TC::panel_t panel, const ChannelAddress *channel,
-                const PointAddressKey *record) const override;
+    bool accept(TC::panel_t panel, const ChannelAddress *channel, const PointAddressKey *record) const override;
 
 private:
     int m_mask;

@@ -12,8 +12,7 @@ class ZoneCfgFilter final : public SimplePointFilter
 public:
     explicit ZoneCfgFilter(const QList<quint8> &zones);
 
-    bool accept(TC::panel_t panel, const ChannelAddress *channel,
-                const PointAddressKey *record) const override;
+    bool accept(TC::panel_t panel, const ChannelAddress *channel, const PointAddressKey *record) const override;
 
 private:
     // One bit per zone: asked once per point of every list build.

@@ -1,11 +1,10 @@
 #include "pointmodels/model.h"
 
+#include "app/SystemState.h"
 #include "core/BucketKeys.h"
 #include "core/BucketMaster.h"
-#include "app/SystemState.h"
-#include "core/TeskGlobalConfig.h"
 #include "core/Languages.h"
-#include "paneldata/WalkTestHandler.h"
+#include "core/TeskGlobalConfig.h"
 #include "paneldata/DataMapPages.h"
 #include "paneldata/LoopDriverConfiguration.h"
 #include "paneldata/PanelConfiguration.h"
@@ -17,6 +16,7 @@
 #include "paneldata/PointTextCache.h"
 #include "paneldata/PrintableAddress.h"
 #include "paneldata/SWVersions.h"
+#include "paneldata/WalkTestHandler.h"
 #include "pointmodels/PanelStatusCountsRecord.h"
 
 #include <QDebug>
@@ -289,7 +289,7 @@ bool model::hasPanelActivity(TC::panel_t panel) const
 {
     const PanelCounters *counters = PanelCounters::instance();
     return counters->faults(panel) != 0 || counters->disablements(panel) != 0 || alarmWarningsCount(panel) != 0
-        || WalkTestHandler::instance()->isWalkTestActive();
+           || WalkTestHandler::instance()->isWalkTestActive();
 }
 
 bool model::isFaultAcceptanceEnabled() const
@@ -326,7 +326,8 @@ void model::setLanguage(int languageId)
 {
     const auto &languages = Languages::table();
     if (languageId < 0 || languageId >= int(languages.size())) {
-        qWarning() << "model::setLanguage" << " no such language" << languageId;
+        qWarning() << "model::setLanguage"
+                   << " no such language" << languageId;
         setTemplate(0);
         return;
     }
@@ -350,8 +351,7 @@ void model::globalConfig()
         const int master = int(BucketValues::toCount(value(GlobalConfigBucket, BucketKeys::mstrNodeID)));
         const int local = TeskGlobalConfig::instance()->getPanelNumber();
         const int current = int(BucketValues::toCount(value(EngineBucket, BucketKeys::currNetMstr)));
-        const bool inputsChanged =
-            master != m_masterNodeId || local != m_localPanel || current != m_currentNetMaster;
+        const bool inputsChanged = master != m_masterNodeId || local != m_localPanel || current != m_currentNetMaster;
         m_masterNodeId = master;
         m_localPanel = local;
         m_currentNetMaster = current;
@@ -368,8 +368,8 @@ void model::globalConfig()
 
 void model::commissioningMode()
 {
-    m_commissioningMode = BucketValues::toBool(value(
-        CommissioningBucket, BucketKeys::commissioningFlagKey(localPanel(), BucketKeys::CommLvlUserLggedIn)));
+    m_commissioningMode = BucketValues::toBool(
+        value(CommissioningBucket, BucketKeys::commissioningFlagKey(localPanel(), BucketKeys::CommLvlUserLggedIn)));
 }
 
 void model::updateLogicalZoneOrAddressing()
@@ -582,8 +582,7 @@ bool model::pointAttributes(TC::panel_t panel, quint8 kind, quint8 number, quint
     return record != nullptr;
 }
 
-quint8 model::logicalPointNumber(TC::panel_t panel, quint8 kind, quint8 number, quint8 address,
-                                 quint8 point) const
+quint8 model::logicalPointNumber(TC::panel_t panel, quint8 kind, quint8 number, quint8 address, quint8 point) const
 {
     if (!TeskGlobalConfig::instance()->getLogicalAddr())
         return PointAddressKey::NoLogicalPointNumber;
@@ -611,11 +610,10 @@ QString model::defaultPointName(TC::panel_t panel, quint8 kind, quint8 number, q
     return PointTextCache::instance()->defaultText(language);
 }
 
-QString model::pointName(TC::panel_t panel, quint8 kind, quint8 number, quint8 address, quint8 point,
-                         int language)
+QString model::pointName(TC::panel_t panel, quint8 kind, quint8 number, quint8 address, quint8 point, int language)
 {
-    const QString text = PointTextCache::instance()->pointText(panel, channelOf(kind, number, address), point,
-                                                               language);
+    const QString text =
+        PointTextCache::instance()->pointText(panel, channelOf(kind, number, address), point, language);
     if (!text.isEmpty())
         return text;
     if (panel != localPanel())
@@ -624,8 +622,8 @@ QString model::pointName(TC::panel_t panel, quint8 kind, quint8 number, quint8 a
     return byDefault.isEmpty() ? tr("_EMPTY_POINT_NAME_LOCAL_INFOTEXT") : byDefault;
 }
 
-QString model::remoteOrDefaultPointName(TC::panel_t panel, quint8 kind, quint8 number, quint8 address,
-                                        quint8 point, int language)
+QString model::remoteOrDefaultPointName(TC::panel_t panel, quint8 kind, quint8 number, quint8 address, quint8 point,
+                                        int language)
 {
     if (canAskForRemoteTexts(panel)) {
         const quint32 key = packChannelPointAddress(panel, channelOf(kind, number, address), point);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "eventlog/EventData.h"
 #include "core/SC_Singleton.h"
 #include "core/TCTypes.h"
+#include "eventlog/EventData.h"
 
 #include <QBitArray>
 #include <QHash>
@@ -23,7 +23,9 @@ class PanelStatusCountsRecord;
 // only the network-master rules' result, the address template, the
 // commissioning flag, three event-log sequence numbers, the last-seen system
 // totals and which remote texts it has asked the controller for.
-class model final : public QObject, public SC_Singleton<model>
+class model final
+    : public QObject
+    , public SC_Singleton<model>
 {
     Q_OBJECT
 

@@ -2,8 +2,8 @@
 
 namespace {
 
-const LabelButton::Look kLook = {"AUK_90007", BaseButton::SCROLL_BUTTON, 500, QSize(110, 64), true, QSize(), true,
-                                 QRect(7, 10, 91, 44), true};
+const LabelButton::Look kLook = {"AUK_90007", BaseButton::SCROLL_BUTTON, 500, QSize(110, 64), true, QSize(),
+                                 true,        QRect(7, 10, 91, 44),      true};
 
 } // namespace
 

@@ -3,7 +3,6 @@
 #include "widgets/FontRepository.h"
 #include "widgets/PaletteRepository.h"
 
-
 AUK_90008::AUK_90008(QWidget *parent)
     : FilterButtonCounter(parent, FILTER_BUTTON)
     , m_buttonLabel(addCaption(QRect(10, 12, 70, 44)))

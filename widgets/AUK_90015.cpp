@@ -155,10 +155,22 @@ void AUK_90015::setLight(AUK_90055 &key, bool light)
     key.update();
 }
 
-void AUK_90015::greyOutAlphaDelButton() { setLight(m_alphaDelKey, true); }
-void AUK_90015::activeAlphaDelButton() { setLight(m_alphaDelKey, false); }
-void AUK_90015::greyOutNumericDelButton() { setLight(m_numericDelKey, true); }
-void AUK_90015::activeNumericDelButton() { setLight(m_numericDelKey, false); }
+void AUK_90015::greyOutAlphaDelButton()
+{
+    setLight(m_alphaDelKey, true);
+}
+void AUK_90015::activeAlphaDelButton()
+{
+    setLight(m_alphaDelKey, false);
+}
+void AUK_90015::greyOutNumericDelButton()
+{
+    setLight(m_numericDelKey, true);
+}
+void AUK_90015::activeNumericDelButton()
+{
+    setLight(m_numericDelKey, false);
+}
 
 void AUK_90015::toggleLetterCase()
 {
@@ -261,9 +273,27 @@ void AUK_90015::setKeyVisible(AUK_90055 &key, bool visible, const char *iconPath
     key.setIcon(visible ? QPixmap(QLatin1String(iconPath)) : QPixmap());
 }
 
-bool AUK_90015::shiftVisible() const { return m_shiftKey.isEnabled(); }
-void AUK_90015::setShiftVisible(bool visible) { setKeyVisible(m_shiftKey, visible, kShiftIcon); }
-bool AUK_90015::returnVisible() const { return m_returnKey.isEnabled(); }
-void AUK_90015::setReturnVisible(bool visible) { setKeyVisible(m_returnKey, visible, kEnterIcon); }
-bool AUK_90015::spaceVisible() const { return m_spaceKey.isEnabled(); }
-void AUK_90015::setSpaceVisible(bool visible) { setKeyVisible(m_spaceKey, visible, kSpaceIcon); }
+bool AUK_90015::shiftVisible() const
+{
+    return m_shiftKey.isEnabled();
+}
+void AUK_90015::setShiftVisible(bool visible)
+{
+    setKeyVisible(m_shiftKey, visible, kShiftIcon);
+}
+bool AUK_90015::returnVisible() const
+{
+    return m_returnKey.isEnabled();
+}
+void AUK_90015::setReturnVisible(bool visible)
+{
+    setKeyVisible(m_returnKey, visible, kEnterIcon);
+}
+bool AUK_90015::spaceVisible() const
+{
+    return m_spaceKey.isEnabled();
+}
+void AUK_90015::setSpaceVisible(bool visible)
+{
+    setKeyVisible(m_spaceKey, visible, kSpaceIcon);
+}

@@ -3,11 +3,11 @@
 #include "widgets/FontRepository.h"
 #include "widgets/PaletteRepository.h"
 
-
 AUK_90033::AUK_90033(QWidget *parent)
     : FilterButton(parent, FILTER_BUTTON_COUNTER)
     , m_buttonLabel(addCaption(QRect(8, 12, 88, 44)))
-    , m_buttonValueBg(addValueBox(QRect(90, 10, 84, 44), "../resources/Buttons/AUK_80107_counter_button_infopane_short.png"))
+    , m_buttonValueBg(
+          addValueBox(QRect(90, 10, 84, 44), "../resources/Buttons/AUK_80107_counter_button_infopane_short.png"))
     , m_buttonValue(new QLabel(this))
 {
     setObjectName(QStringLiteral("AUK_90033"));

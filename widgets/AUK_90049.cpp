@@ -2,8 +2,11 @@
 
 namespace {
 
-const LabelButton::Look kLook = {"AUK_90049", BaseButton::HORIZONTAL_LEFT_SCROLL_BUTTON, 0, QSize(56, 70), false,
-                                 QSize(56, 60), false, QRect(9, 18, 36, 40), true};
+const LabelButton::Look kLook = {"AUK_90049", BaseButton::HORIZONTAL_LEFT_SCROLL_BUTTON,
+                                 0,           QSize(56, 70),
+                                 false,       QSize(56, 60),
+                                 false,       QRect(9, 18, 36, 40),
+                                 true};
 
 } // namespace
 

@@ -17,18 +17,17 @@ struct PresetLook
 
 // In preset order; every size but the monospace one is applied in pixels.
 constexpr PresetLook kPresetLooks[] = {
-    {QFont::Bold, false, 24},   {QFont::Normal, false, 22}, {QFont::Bold, false, 18},
-    {QFont::Bold, false, 15},   {QFont::Bold, false, 12},   {QFont::Normal, false, 15},
-    {QFont::Normal, false, 12}, {QFont::Normal, true, 15},  {QFont::Bold, false, 22},
-    {QFont::Normal, false, 22}, {QFont::Bold, true, 20},
+    {QFont::Bold, false, 24}, {QFont::Normal, false, 22}, {QFont::Bold, false, 18},   {QFont::Bold, false, 15},
+    {QFont::Bold, false, 12}, {QFont::Normal, false, 15}, {QFont::Normal, false, 12}, {QFont::Normal, true, 15},
+    {QFont::Bold, false, 22}, {QFont::Normal, false, 22}, {QFont::Bold, true, 20},
 };
 
 } // namespace
 
 const std::array<const char *, FontRepository::FontCount> &FontRepository::fileNames()
 {
-    static const std::array<const char *, FontCount> names = {
-        "DejaVuSans.ttf", "NanumGothic-Regular.ttf", "wqy-microhei.ttc", "DejaVuSans-Mono.ttf"};
+    static const std::array<const char *, FontCount> names = {"DejaVuSans.ttf", "NanumGothic-Regular.ttf",
+                                                              "wqy-microhei.ttc", "DejaVuSans-Mono.ttf"};
     return names;
 }
 
@@ -109,15 +108,51 @@ QFont FontRepository::preset(Preset which) const
     return *m_presets[which];
 }
 
-QFont FontRepository::bold24() const { return preset(Bold24); }
-QFont FontRepository::normal22() const { return preset(Normal22); }
-QFont FontRepository::bold18() const { return preset(Bold18); }
-QFont FontRepository::bold15() const { return preset(Bold15); }
-QFont FontRepository::bold12() const { return preset(Bold12); }
-QFont FontRepository::normal15() const { return preset(Normal15); }
-QFont FontRepository::normal12() const { return preset(Normal12); }
-QFont FontRepository::italic15() const { return preset(Italic15); }
-QFont FontRepository::bold22() const { return preset(Bold22); }
-QFont FontRepository::normal22b() const { return preset(Normal22b); }
-QFont FontRepository::boldItalic20() const { return preset(BoldItalic20); }
-QFont FontRepository::mono16() const { return preset(Mono16); }
+QFont FontRepository::bold24() const
+{
+    return preset(Bold24);
+}
+QFont FontRepository::normal22() const
+{
+    return preset(Normal22);
+}
+QFont FontRepository::bold18() const
+{
+    return preset(Bold18);
+}
+QFont FontRepository::bold15() const
+{
+    return preset(Bold15);
+}
+QFont FontRepository::bold12() const
+{
+    return preset(Bold12);
+}
+QFont FontRepository::normal15() const
+{
+    return preset(Normal15);
+}
+QFont FontRepository::normal12() const
+{
+    return preset(Normal12);
+}
+QFont FontRepository::italic15() const
+{
+    return preset(Italic15);
+}
+QFont FontRepository::bold22() const
+{
+    return preset(Bold22);
+}
+QFont FontRepository::normal22b() const
+{
+    return preset(Normal22b);
+}
+QFont FontRepository::boldItalic20() const
+{
+    return preset(BoldItalic20);
+}
+QFont FontRepository::mono16() const
+{
+    return preset(Mono16);
+}

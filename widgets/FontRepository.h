@@ -54,8 +54,19 @@ private:
     FontRepository();
 
     enum Preset {
-        Bold24, Normal22, Bold18, Bold15, Bold12, Normal15, Normal12, Italic15, Bold22, Normal22b,
-        BoldItalic20, Mono16, PresetCount
+        Bold24,
+        Normal22,
+        Bold18,
+        Bold15,
+        Bold12,
+        Normal15,
+        Normal12,
+        Italic15,
+        Bold22,
+        Normal22b,
+        BoldItalic20,
+        Mono16,
+        PresetCount
     };
 
     QString familyOrFallback(int fontIndex) const;

@@ -20,9 +20,9 @@ public:
         int buttonType;
         int longPressDelay;
         QSize size;
-        bool fixedSize;     // else only resized
-        QSize minimumSize;  // applied when not empty
-        bool setsSkinType;  // the arrow key keeps the type it was built with
+        bool fixedSize; // else only resized
+        QSize minimumSize; // applied when not empty
+        bool setsSkinType; // the arrow key keeps the type it was built with
         QRect labelRect;
         bool styleProperties; // "typeface" and "color" for style-sheet matching
     };

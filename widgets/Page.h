@@ -12,8 +12,8 @@ class Page : public QWidget
     Q_OBJECT
     // Read and written only through the two virtual operations, so the
     // property system sees a derived class's override.
-    Q_PROPERTY(TESKEnumHolder::AccessLevelTESK requiredAccessLevel READ accessLevelProperty WRITE
-                   setAccessLevelProperty)
+    Q_PROPERTY(
+        TESKEnumHolder::AccessLevelTESK requiredAccessLevel READ accessLevelProperty WRITE setAccessLevelProperty)
 
 public:
     explicit Page(QWidget *parent = nullptr);

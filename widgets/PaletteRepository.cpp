@@ -43,16 +43,52 @@ PaletteRepository::PaletteRepository()
     }
 }
 
-QPalette PaletteRepository::whitePalette() const { return m_palettes[White]; }
-QPalette PaletteRepository::greyPalette() const { return m_palettes[Grey]; }
-QPalette PaletteRepository::bluePalette() const { return m_palettes[Blue]; }
-QPalette PaletteRepository::yellowPalette() const { return m_palettes[Yellow]; }
-QPalette PaletteRepository::redPalette() const { return m_palettes[Red]; }
-QPalette PaletteRepository::whiteTextPalette() const { return m_palettes[WhiteText]; }
-QPalette PaletteRepository::darkTextPalette() const { return m_palettes[DarkText]; }
+QPalette PaletteRepository::whitePalette() const
+{
+    return m_palettes[White];
+}
+QPalette PaletteRepository::greyPalette() const
+{
+    return m_palettes[Grey];
+}
+QPalette PaletteRepository::bluePalette() const
+{
+    return m_palettes[Blue];
+}
+QPalette PaletteRepository::yellowPalette() const
+{
+    return m_palettes[Yellow];
+}
+QPalette PaletteRepository::redPalette() const
+{
+    return m_palettes[Red];
+}
+QPalette PaletteRepository::whiteTextPalette() const
+{
+    return m_palettes[WhiteText];
+}
+QPalette PaletteRepository::darkTextPalette() const
+{
+    return m_palettes[DarkText];
+}
 
-QColor PaletteRepository::darkGrey() { return QColor(38, 38, 38); }
-QColor PaletteRepository::lightGrey() { return QColor(225, 225, 225); }
-QColor PaletteRepository::midGrey() { return QColor(125, 125, 125); }
-QColor PaletteRepository::shadowGrey() { return QColor(38, 38, 38, 204); }
-QColor PaletteRepository::white() { return QColor(255, 255, 255); }
+QColor PaletteRepository::darkGrey()
+{
+    return QColor(38, 38, 38);
+}
+QColor PaletteRepository::lightGrey()
+{
+    return QColor(225, 225, 225);
+}
+QColor PaletteRepository::midGrey()
+{
+    return QColor(125, 125, 125);
+}
+QColor PaletteRepository::shadowGrey()
+{
+    return QColor(38, 38, 38, 204);
+}
+QColor PaletteRepository::white()
+{
+    return QColor(255, 255, 255);
+}

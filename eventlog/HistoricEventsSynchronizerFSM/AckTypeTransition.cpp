@@ -8,7 +8,8 @@ namespace EventLog {
 namespace HistoricEventsSynchronizerFSM {
 
 AckTypeTransition::AckTypeTransition(HistoricLogClient *client, quint8 ackType, QState *source)
-    : QSignalTransition(client, &HistoricLogClient::ackReceived, source), m_ackType(ackType)
+    : QSignalTransition(client, &HistoricLogClient::ackReceived, source)
+    , m_ackType(ackType)
 {
 }
 

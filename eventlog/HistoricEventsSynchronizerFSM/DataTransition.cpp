@@ -9,7 +9,8 @@ namespace EventLog {
 namespace HistoricEventsSynchronizerFSM {
 
 DataTransition::DataTransition(HistoricLogClient *client, const StateMachine &machine, QState *source)
-    : QSignalTransition(client, &HistoricLogClient::historicalDataReceived, source), m_machine(machine)
+    : QSignalTransition(client, &HistoricLogClient::historicalDataReceived, source)
+    , m_machine(machine)
 {
 }
 

@@ -4,7 +4,8 @@ namespace EventLog {
 namespace HistoricEventsSynchronizerFSM {
 
 EventTypeTransition::EventTypeTransition(QEvent::Type type, QState *source)
-    : QAbstractTransition(source), m_type(type)
+    : QAbstractTransition(source)
+    , m_type(type)
 {
 }
 

@@ -6,7 +6,8 @@ namespace EventLog {
 namespace HistoricEventsSynchronizerFSM {
 
 StateMachine::StateMachine(QObject *parent)
-    : QStateMachine(parent), m_timer(SC_Timer::create(this))
+    : QStateMachine(parent)
+    , m_timer(SC_Timer::create(this))
 {
 }
 

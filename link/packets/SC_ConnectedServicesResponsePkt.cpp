@@ -2,8 +2,8 @@
 
 #include "link/SyncClient.h"
 
-SC_ConnectedServicesResponsePkt::SC_ConnectedServicesResponsePkt(
-    const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
+SC_ConnectedServicesResponsePkt::SC_ConnectedServicesResponsePkt(const QSharedPointer<SC_PacketBuffer> &received,
+                                                                 SyncClient *client)
     : SC_SystemManagerSupportPacket(received)
     , m_configuration(buffer()->readUInt8())
     , m_firstService(readService())
@@ -23,9 +23,9 @@ SC_ConnectedServicesResponsePkt::Service SC_ConnectedServicesResponsePkt::readSe
 
 void SC_ConnectedServicesResponsePkt::handlePacketData()
 {
-    emit m_client->ConnectedServicesReply(sourceNode(), m_configuration, m_firstService.state,
-                                          m_firstService.first, m_firstService.second, m_secondService.state,
-                                          m_secondService.first, m_secondService.second);
+    emit m_client->ConnectedServicesReply(sourceNode(), m_configuration, m_firstService.state, m_firstService.first,
+                                          m_firstService.second, m_secondService.state, m_secondService.first,
+                                          m_secondService.second);
 }
 
 void SC_ConnectedServicesResponsePkt::serialise()

@@ -23,8 +23,8 @@ void SC_DiagnosticsResponsePkt::handlePacketData()
 {
     const std::array<quint32, 12> &c = m_counters;
     if (m_kind == RbusCommsStats) {
-        emit m_client->AdvancedStatsRbusCommsReply(sourceNode(), m_node, c[0], c[1], c[2], c[3], c[4], c[5],
-                                                   c[6], c[7], c[8], c[9], c[10], c[11]);
+        emit m_client->AdvancedStatsRbusCommsReply(sourceNode(), m_node, c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7],
+                                                   c[8], c[9], c[10], c[11]);
     } else if (m_kind == FlashInfo) {
         emit m_client->AdvancedStatsFlashInfoReply(sourceNode(), c[0], c[1]);
     }

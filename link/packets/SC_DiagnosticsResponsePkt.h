@@ -14,10 +14,7 @@ class SC_DiagnosticsResponsePkt final : public SC_SystemManagerSupportPacket
 {
 public:
     static constexpr int SubCode = 27;
-    enum Kind : quint8 {
-        RbusCommsStats = 1,
-        FlashInfo = 3
-    };
+    enum Kind : quint8 { RbusCommsStats = 1, FlashInfo = 3 };
 
     SC_DiagnosticsResponsePkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client);
 

@@ -1,11 +1,11 @@
 #include "link/packets/SC_EventAcceptedPacket.h"
 
+#include "core/ChannelConversion.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/EventLogTable.h"
 #include "link/SyncClient.h"
 #include "link/sc_LkEventLog.h"
 #include "link/sc_LkLogManagerServices.h"
-#include "core/ChannelConversion.h"
 
 namespace {
 
@@ -14,8 +14,7 @@ constexpr quint8 AckStatus = 3;
 
 } // namespace
 
-SC_EventAcceptedPacket::SC_EventAcceptedPacket(const QSharedPointer<SC_PacketBuffer> &received,
-                                               SyncClient *client)
+SC_EventAcceptedPacket::SC_EventAcceptedPacket(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
     : SC_LogManagerPacket(received)
     , m_client(client)
 {
@@ -45,8 +44,8 @@ void SC_EventAcceptedPacket::handlePacketData()
                        "AND eventCode=?")
             .arg(QLatin1String(EventLogTable::name));
     for (const Entry &entry : qAsConst(m_entries)) {
-        log->execStatement(statement, {LocallyAccepted, entry.node, entry.channel, entry.channelAddress,
-                                       entry.seqNo, entry.eventCode});
+        log->execStatement(statement, {LocallyAccepted, entry.node, entry.channel, entry.channelAddress, entry.seqNo,
+                                       entry.eventCode});
         emit log->outstandingEventSettled(quint16(entry.seqNo));
         emit log->outstandingEventsUpdated();
     }

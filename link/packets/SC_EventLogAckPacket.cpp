@@ -15,8 +15,7 @@ SC_EventLogAckPacket::SC_EventLogAckPacket(const Fields &fields, const SC_LkSpea
 {
 }
 
-SC_EventLogAckPacket::SC_EventLogAckPacket(const QSharedPointer<SC_PacketBuffer> &received,
-                                           SyncClient *client)
+SC_EventLogAckPacket::SC_EventLogAckPacket(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
     : SC_LkSpeakBasePacket(received)
     , m_client(client)
 {

@@ -1,7 +1,6 @@
 #include "link/packets/SC_EventLogDeRegistrationReqPkt.h"
 
-SC_EventLogDeRegistrationReqPkt::SC_EventLogDeRegistrationReqPkt(quint16 clientId,
-                                                                 const SC_RequestAddress &address)
+SC_EventLogDeRegistrationReqPkt::SC_EventLogDeRegistrationReqPkt(quint16 clientId, const SC_RequestAddress &address)
     : SC_LkSpeakBasePacket(requestHeader(FunctionCode, address))
     , m_clientId(clientId)
 {

@@ -11,6 +11,5 @@ class SC_PointsIndividual;
 class SC_ForcePointPkt final : public SC_PointListCommand
 {
 public:
-    SC_ForcePointPkt(int command, quint8 action, const SC_PointsIndividual &points, int start,
-                     int layoutKind);
+    SC_ForcePointPkt(int command, quint8 action, const SC_PointsIndividual &points, int start, int layoutKind);
 };

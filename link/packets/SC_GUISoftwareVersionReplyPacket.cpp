@@ -38,9 +38,9 @@ SC_GUISoftwareVersionReplyPacket::versionRecord(const QString &version, const QS
     for (int i = 0; i < parts.size() && i < 3; ++i)
         *fields[i] = quint8(parts.at(i).toUInt());
 
-    const QDateTime built = QLocale(QStringLiteral("en_US"))
-                                .toDateTime(buildDate.simplified() + QLatin1Char(' ') + buildTime,
-                                            QStringLiteral("MMM d yyyy hh:mm:ss"));
+    const QDateTime built =
+        QLocale(QStringLiteral("en_US"))
+            .toDateTime(buildDate.simplified() + QLatin1Char(' ') + buildTime, QStringLiteral("MMM d yyyy hh:mm:ss"));
     record.buildTime = built.toString(Qt::ISODate) + QLatin1Char('Z');
     return record;
 }

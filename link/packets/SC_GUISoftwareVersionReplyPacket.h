@@ -26,8 +26,7 @@ public:
     // The version text may carry the letter d for a development build; the
     // build date and time are as the compiler writes them ("Aug  7 2024",
     // "13:46:51").
-    static VersionRecord versionRecord(const QString &version, const QString &buildDate,
-                                       const QString &buildTime);
+    static VersionRecord versionRecord(const QString &version, const QString &buildDate, const QString &buildTime);
 
     SC_GUISoftwareVersionReplyPacket(const SC_LkSpeakBasePacket &request, const VersionRecord &record);
 };

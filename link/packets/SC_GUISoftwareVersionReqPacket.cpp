@@ -4,8 +4,8 @@
 #include "link/SyncClient.h"
 #include "link/packets/SC_GUISoftwareVersionReplyPacket.h"
 
-SC_GUISoftwareVersionReqPacket::SC_GUISoftwareVersionReqPacket(
-    const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
+SC_GUISoftwareVersionReqPacket::SC_GUISoftwareVersionReqPacket(const QSharedPointer<SC_PacketBuffer> &received,
+                                                               SyncClient *client)
     : SC_SystemManagerSupportPacket(received)
     , m_client(client)
 {
@@ -15,8 +15,8 @@ SC_GUISoftwareVersionReqPacket::SC_GUISoftwareVersionReqPacket(
 void SC_GUISoftwareVersionReqPacket::handlePacketData()
 {
     using Reply = SC_GUISoftwareVersionReplyPacket;
-    Reply reply(*this, Reply::versionRecord(QLatin1String(GlobalConstants::engineVersion),
-                                            QStringLiteral(__DATE__), QStringLiteral(__TIME__)));
+    Reply reply(*this, Reply::versionRecord(QLatin1String(GlobalConstants::engineVersion), QStringLiteral(__DATE__),
+                                            QStringLiteral(__TIME__)));
     reply.serialise();
     m_client->sendRawPacket(SyncClient::LkSpeakChannel, reply.buffer()->getByteArray());
 }

@@ -1,7 +1,7 @@
 #include "link/packets/SC_InitiateConnectionPacket.h"
 
-#include "link/SC_LinkEffects.h"
 #include "core/TeskGlobalConfig.h"
+#include "link/SC_LinkEffects.h"
 #include "link/SyncClient.h"
 #include "link/packets/SC_InitiateConnectionRespPacket.h"
 
@@ -14,8 +14,8 @@ constexpr quint8 ClearSystemFault = 0x04;
 
 } // namespace
 
-SC_InitiateConnectionPacket::SC_InitiateConnectionPacket(
-    const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
+SC_InitiateConnectionPacket::SC_InitiateConnectionPacket(const QSharedPointer<SC_PacketBuffer> &received,
+                                                         SyncClient *client)
     : SC_TESKSupportPacket(received)
     , m_client(client)
 {

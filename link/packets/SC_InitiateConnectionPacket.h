@@ -14,8 +14,7 @@ public:
     static constexpr int SubCode = 18;
     static constexpr quint8 NoOptions = 255;
 
-    SC_InitiateConnectionPacket(const QSharedPointer<SC_PacketBuffer> &received,
-                                SyncClient *client);
+    SC_InitiateConnectionPacket(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client);
 
     quint8 controllerType() const { return m_controllerType; }
     quint8 networkNodeNumber() const { return m_networkNode; }

@@ -1,7 +1,7 @@
 #include "link/packets/SC_InitiateConnectionRespPacket.h"
 
-SC_InitiateConnectionRespPacket::SC_InitiateConnectionRespPacket(
-    const SC_LkSpeakBasePacket &request, const QByteArray &connectionKey)
+SC_InitiateConnectionRespPacket::SC_InitiateConnectionRespPacket(const SC_LkSpeakBasePacket &request,
+                                                                 const QByteArray &connectionKey)
     : SC_TESKSupportPacket(request, SubCode)
     , m_connectionKey(connectionKey)
 {

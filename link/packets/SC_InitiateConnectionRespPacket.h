@@ -12,8 +12,7 @@ class SC_InitiateConnectionRespPacket final : public SC_TESKSupportPacket
 public:
     static constexpr int SubCode = 19;
 
-    SC_InitiateConnectionRespPacket(const SC_LkSpeakBasePacket &request,
-                                    const QByteArray &connectionKey);
+    SC_InitiateConnectionRespPacket(const SC_LkSpeakBasePacket &request, const QByteArray &connectionKey);
 
     void handlePacketData() override;
     void serialise() override;

@@ -2,8 +2,8 @@
 
 #include "link/SyncClient.h"
 
-SC_LoopShutdownRestartReplyPkt::SC_LoopShutdownRestartReplyPkt(
-    const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
+SC_LoopShutdownRestartReplyPkt::SC_LoopShutdownRestartReplyPkt(const QSharedPointer<SC_PacketBuffer> &received,
+                                                               SyncClient *client)
     : SC_LkSpeakBasePacket(received)
     , m_client(client)
 {

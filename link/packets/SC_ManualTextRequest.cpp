@@ -34,9 +34,8 @@ SC_RequestFields zoneFields(quint8 panel, quint8 zone, int language)
 
 SC_ManualTextRequest::SC_ManualTextRequest(quint8 panel, quint8 channelKind, quint8 channelAddress,
                                            quint8 channelNumber, quint8 point, int language, int layoutKind)
-    : SC_RequestPacket(
-          pointFields(panel, channelKind, channelAddress, channelNumber, point, language, layoutKind),
-          requestHeader(FunctionCode, {layoutKind, 0, true}))
+    : SC_RequestPacket(pointFields(panel, channelKind, channelAddress, channelNumber, point, language, layoutKind),
+                       requestHeader(FunctionCode, {layoutKind, 0, true}))
 {
 }
 

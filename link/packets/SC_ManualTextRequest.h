@@ -15,7 +15,7 @@ class SC_ManualTextRequest final : public SC_RequestPacket<SC_LkSpeakBasePacket>
 public:
     static constexpr int FunctionCode = LkFunctionCode::ManualTextRequest;
 
-    SC_ManualTextRequest(quint8 panel, quint8 channelKind, quint8 channelAddress, quint8 channelNumber,
-                         quint8 point, int language, int layoutKind);
+    SC_ManualTextRequest(quint8 panel, quint8 channelKind, quint8 channelAddress, quint8 channelNumber, quint8 point,
+                         int language, int layoutKind);
     SC_ManualTextRequest(quint8 panel, quint8 zone, int language, int layoutKind);
 };

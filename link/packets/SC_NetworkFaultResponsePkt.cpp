@@ -13,8 +13,7 @@ constexpr std::array<int, SC_NetworkFaultResponsePkt::CounterCount> CounterWidth
 
 } // namespace
 
-SC_NetworkFaultResponsePkt::SC_NetworkFaultResponsePkt(const QSharedPointer<SC_PacketBuffer> &received,
-                                                       bool legacy)
+SC_NetworkFaultResponsePkt::SC_NetworkFaultResponsePkt(const QSharedPointer<SC_PacketBuffer> &received, bool legacy)
     : SC_LkSpeakBasePacket(received)
     , m_status(buffer()->readUInt8())
 {
@@ -66,10 +65,10 @@ void SC_NetworkFaultResponsePkt::handlePacketData()
         return;
     }
     const std::array<quint64, CounterCount> &c = m_counters;
-    stats->setNodeStatistics(sourceNode(), m_status, quint8(c[0]), quint8(c[1]), c[2], quint32(c[3]),
-                             quint32(c[4]), quint32(c[5]), c[6], quint32(c[7]), quint32(c[8]), quint32(c[9]),
-                             c[10], c[11], quint32(c[12]), quint32(c[13]), quint16(c[14]), quint16(c[15]),
-                             quint16(c[16]), m_extraPresent ? m_extra : LkNetworkStats::NoExtendedFaultMap);
+    stats->setNodeStatistics(sourceNode(), m_status, quint8(c[0]), quint8(c[1]), c[2], quint32(c[3]), quint32(c[4]),
+                             quint32(c[5]), c[6], quint32(c[7]), quint32(c[8]), quint32(c[9]), c[10], c[11],
+                             quint32(c[12]), quint32(c[13]), quint16(c[14]), quint16(c[15]), quint16(c[16]),
+                             m_extraPresent ? m_extra : LkNetworkStats::NoExtendedFaultMap);
 }
 
 void SC_NetworkFaultResponsePkt::serialise()

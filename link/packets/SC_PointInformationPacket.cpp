@@ -4,8 +4,8 @@
 
 namespace {
 
-SC_RequestFields fieldsOf(quint8 panel, quint8 channelKind, quint8 channelAddress, quint8 channelNumber,
-                          quint8 point, bool wholeChannel, int layoutKind)
+SC_RequestFields fieldsOf(quint8 panel, quint8 channelKind, quint8 channelAddress, quint8 channelNumber, quint8 point,
+                          bool wholeChannel, int layoutKind)
 {
     const auto channel = channelToLayout(channelKind, channelAddress, layoutKind);
     return SC_RequestFields()
@@ -33,8 +33,7 @@ SC_RequestFields fieldsOf(quint8 panel, quint8 channelKind, quint8 channelAddres
 
 SC_PointInformationPacket::SC_PointInformationPacket(quint8 panel, quint8 channelKind, quint8 channelAddress,
                                                      quint8 channelNumber, int layoutKind)
-    : SC_PointInformationPacket(panel, channelKind, channelAddress, channelNumber, WholeChannel, true,
-                                layoutKind)
+    : SC_PointInformationPacket(panel, channelKind, channelAddress, channelNumber, WholeChannel, true, layoutKind)
 {
 }
 
@@ -47,8 +46,7 @@ SC_PointInformationPacket::SC_PointInformationPacket(quint8 panel, quint8 channe
 SC_PointInformationPacket::SC_PointInformationPacket(quint8 panel, quint8 channelKind, quint8 channelAddress,
                                                      quint8 channelNumber, quint8 point, bool wholeChannel,
                                                      int layoutKind)
-    : SC_RequestPacket(
-          fieldsOf(panel, channelKind, channelAddress, channelNumber, point, wholeChannel, layoutKind),
-          requestHeader(FunctionCode, {layoutKind, panel}))
+    : SC_RequestPacket(fieldsOf(panel, channelKind, channelAddress, channelNumber, point, wholeChannel, layoutKind),
+                       requestHeader(FunctionCode, {layoutKind, panel}))
 {
 }

@@ -1,10 +1,10 @@
 #include "link/packets/SC_PointInformationReplyPacket.h"
 
-#include "link/SyncClient.h"
 #include "core/ChannelConversion.h"
+#include "link/SyncClient.h"
 
-SC_PointInformationReplyPacket::SC_PointInformationReplyPacket(
-    const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
+SC_PointInformationReplyPacket::SC_PointInformationReplyPacket(const QSharedPointer<SC_PacketBuffer> &received,
+                                                               SyncClient *client)
     : SC_LkSpeakBasePacket(received)
     , m_client(client)
 {

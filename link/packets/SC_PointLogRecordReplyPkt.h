@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link/SC_PointManagerServicesPkt.h"
 #include "core/TCTypes.h"
+#include "link/SC_PointManagerServicesPkt.h"
 
 class SyncClient;
 

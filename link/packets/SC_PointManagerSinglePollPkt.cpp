@@ -15,7 +15,6 @@ SC_RequestFields fields(int subCode, quint8 loop, quint8 point)
 
 SC_PointManagerSinglePollPkt::SC_PointManagerSinglePollPkt(int subCode, quint8 panel, quint8 loop, quint8 point,
                                                            bool acknowledgeRequest, int layoutKind)
-    : SC_RequestPacket(fields(subCode, loop, point), subCode,
-                       SC_RequestAddress{layoutKind, panel, acknowledgeRequest})
+    : SC_RequestPacket(fields(subCode, loop, point), subCode, SC_RequestAddress{layoutKind, panel, acknowledgeRequest})
 {
 }

@@ -9,6 +9,6 @@ class SC_PrintReportActivePointsPkt final : public SC_PrintReportBasePkt
 public:
     static constexpr quint8 ReportType = 11;
 
-    SC_PrintReportActivePointsPkt(quint8 reportCode, quint32 selection, quint8 listKind, quint8 state,
-                                  quint8 forced, const Target &target);
+    SC_PrintReportActivePointsPkt(quint8 reportCode, quint32 selection, quint8 listKind, quint8 state, quint8 forced,
+                                  const Target &target);
 };

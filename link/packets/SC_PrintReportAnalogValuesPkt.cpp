@@ -1,8 +1,7 @@
 #include "link/packets/SC_PrintReportAnalogValuesPkt.h"
 
-SC_PrintReportAnalogValuesPkt::SC_PrintReportAnalogValuesPkt(quint8 channelKind, quint8 channelAddress,
-                                                             quint8 a, quint8 b, quint8 c,
-                                                             const Target &target)
+SC_PrintReportAnalogValuesPkt::SC_PrintReportAnalogValuesPkt(quint8 channelKind, quint8 channelAddress, quint8 a,
+                                                             quint8 b, quint8 c, const Target &target)
     : SC_PrintReportBasePkt(ReportType, target,
                             SC_RequestFields()
                                 .u8(target.parameter)

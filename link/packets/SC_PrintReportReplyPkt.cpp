@@ -2,7 +2,6 @@
 
 #include "link/SC_LinkEffects.h"
 
-
 SC_PrintReportReplyPkt::SC_PrintReportReplyPkt(const QSharedPointer<SC_PacketBuffer> &received)
     : SC_LkSpeakBasePacket(received)
     , m_result(buffer()->readUInt8())

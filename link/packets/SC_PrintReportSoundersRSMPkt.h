@@ -9,6 +9,6 @@ class SC_PrintReportSoundersRSMPkt final : public SC_PrintReportBasePkt
 public:
     static constexpr quint8 ReportType = 19;
 
-    SC_PrintReportSoundersRSMPkt(quint8 channelKind, quint8 channelAddress,
-                                 const std::array<quint8, 5> &values, const Target &target);
+    SC_PrintReportSoundersRSMPkt(quint8 channelKind, quint8 channelAddress, const std::array<quint8, 5> &values,
+                                 const Target &target);
 };

@@ -11,10 +11,7 @@ class SC_RequestDiagnosticsPkt final : public SC_RequestPacket<SC_SystemManagerS
 public:
     static constexpr int SubCode = 26;
 
-    enum Request : quint8 {
-        RbusCommsStats = 1,
-        FlashInfo = 2
-    };
+    enum Request : quint8 { RbusCommsStats = 1, FlashInfo = 2 };
 
     // Node and reset are carried by the bus statistics request only.
     SC_RequestDiagnosticsPkt(Request request, quint8 panel, quint8 node, bool reset, int layoutKind);

@@ -10,7 +10,10 @@ SC_SerialisationServiceInitiateReqPkt::SC_SerialisationServiceInitiateReqPkt(int
                                                                              quint8 panel, const QBitArray &loops,
                                                                              int layoutKind)
     : SC_SerialisationServiceReqPkt(RequestType, fromFile, panel, layoutKind,
-                                    SC_RequestFields().u8(0).u8(1).append(loopSet(loops))
+                                    SC_RequestFields()
+                                        .u8(0)
+                                        .u8(1)
+                                        .append(loopSet(loops))
                                         .append(fromFile == FromFile ? text(fileName) : SC_RequestFields()))
 {
 }

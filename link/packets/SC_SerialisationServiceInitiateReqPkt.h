@@ -10,6 +10,6 @@ class SC_SerialisationServiceInitiateReqPkt final : public SC_SerialisationServi
 public:
     static constexpr int RequestType = 1;
 
-    SC_SerialisationServiceInitiateReqPkt(int fromFile, const QString &fileName, quint8 panel,
-                                          const QBitArray &loops, int layoutKind);
+    SC_SerialisationServiceInitiateReqPkt(int fromFile, const QString &fileName, quint8 panel, const QBitArray &loops,
+                                          int layoutKind);
 };

@@ -152,16 +152,14 @@ void SC_SerialisationServiceReplyPkt::handlePacketData()
         emit services->SerialisationStatusResponse(panel, m_statuses);
         return;
     case eSummaryReply:
-        emit services->SerialisationSummaryResponse(panel, m_loop, statusOf(m_statusByte), progressOf(m_statusByte),
-                                                    m_time, m_counts[0], m_counts[1], m_counts[2], m_counts[3],
-                                                    m_counts[4], m_counts[5], m_counts[6], m_counts[7], m_counts[8],
-                                                    m_counts[9]);
+        emit services->SerialisationSummaryResponse(
+            panel, m_loop, statusOf(m_statusByte), progressOf(m_statusByte), m_time, m_counts[0], m_counts[1],
+            m_counts[2], m_counts[3], m_counts[4], m_counts[5], m_counts[6], m_counts[7], m_counts[8], m_counts[9]);
         return;
     case eDetailedReply:
         if (m_detailed) {
-            emit services->SerialisationDetailedResponse(panel, m_loop,
-                                                         eSerialisationInformationType(m_statusByte & 0x0F), m_time,
-                                                         m_bitsSet, m_bits);
+            emit services->SerialisationDetailedResponse(
+                panel, m_loop, eSerialisationInformationType(m_statusByte & 0x0F), m_time, m_bitsSet, m_bits);
         }
         return;
     case eLoopSetReply:

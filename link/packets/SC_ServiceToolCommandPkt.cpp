@@ -15,8 +15,8 @@ SC_RequestFields fieldsOf(quint8 command, quint8 argument, quint8 languageSlot)
 
 } // namespace
 
-SC_ServiceToolCommandPkt::SC_ServiceToolCommandPkt(quint8 command, quint8 argument, quint8 languageSlot,
-                                                   int layoutKind, bool acknowledgeRequest)
+SC_ServiceToolCommandPkt::SC_ServiceToolCommandPkt(quint8 command, quint8 argument, quint8 languageSlot, int layoutKind,
+                                                   bool acknowledgeRequest)
     : SC_RequestPacket(fieldsOf(command, argument, languageSlot), ServiceTool,
                        SC_RequestAddress{layoutKind, 0, acknowledgeRequest})
 {

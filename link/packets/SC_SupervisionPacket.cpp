@@ -2,8 +2,7 @@
 
 #include "link/SyncClient.h"
 
-SC_SupervisionPacket::SC_SupervisionPacket(const QSharedPointer<SC_PacketBuffer> &received,
-                                           SyncClient *client)
+SC_SupervisionPacket::SC_SupervisionPacket(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
     : SC_TESKSupportPacket(received)
     , m_s1(buffer()->readUInt8())
     , m_s2(buffer()->readUInt8())

@@ -1,11 +1,12 @@
 #include "link/packets/SC_TESKConfigurationPkt.h"
 
-#include "link/SC_LinkEffects.h"
 #include "core/TeskGlobalConfig.h"
+#include "link/SC_LinkEffects.h"
 #include "link/SyncClient.h"
 #include "link/sc_LkEventLog.h"
 
 #include <QCoreApplication>
+
 #include <cstdio>
 
 namespace {
@@ -19,14 +20,17 @@ const std::array<void (TeskGlobalConfig::*)(bool), 6> FirstFlags{
     &TeskGlobalConfig::setKeySafeEnabled,   &TeskGlobalConfig::setAlarmAckEnabled,
 };
 const std::array<void (TeskGlobalConfig::*)(bool), 8> SecondFlags{
-    &TeskGlobalConfig::setLogicalZones,      &TeskGlobalConfig::setLogicalAddr,
-    nullptr,                                 &TeskGlobalConfig::setZoneFiltering,
-    &TeskGlobalConfig::setPointSettingsLocked, &TeskGlobalConfig::setFirstSecondFire,
-    &TeskGlobalConfig::setEvacuateWithoutLogin, &TeskGlobalConfig::setDisablementFlag,
+    &TeskGlobalConfig::setLogicalZones,
+    &TeskGlobalConfig::setLogicalAddr,
+    nullptr,
+    &TeskGlobalConfig::setZoneFiltering,
+    &TeskGlobalConfig::setPointSettingsLocked,
+    &TeskGlobalConfig::setFirstSecondFire,
+    &TeskGlobalConfig::setEvacuateWithoutLogin,
+    &TeskGlobalConfig::setDisablementFlag,
 };
 
-template <size_t N>
-void applyFlags(const std::array<void (TeskGlobalConfig::*)(bool), N> &setters, quint8 flags)
+template <size_t N> void applyFlags(const std::array<void (TeskGlobalConfig::*)(bool), N> &setters, quint8 flags)
 {
     for (size_t bit = 0; bit < N; ++bit) {
         if (setters[bit])
@@ -41,8 +45,7 @@ QString translated(const char *key)
 
 } // namespace
 
-SC_TESKConfigurationPkt::SC_TESKConfigurationPkt(const QSharedPointer<SC_PacketBuffer> &received,
-                                                 SyncClient *client)
+SC_TESKConfigurationPkt::SC_TESKConfigurationPkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
     : SC_TESKSupportPacket(received)
     , m_client(client)
 {

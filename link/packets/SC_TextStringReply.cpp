@@ -1,9 +1,9 @@
 #include "link/packets/SC_TextStringReply.h"
 
-#include "link/SyncClient.h"
 #include "core/ChannelConversion.h"
-#include "paneldata/PointTextCache.h"
 #include "core/SC_SyncPageIDS.h"
+#include "link/SyncClient.h"
+#include "paneldata/PointTextCache.h"
 
 namespace {
 
@@ -45,8 +45,7 @@ void SC_TextStringReply::handlePacketData()
         PointTextCache::instance()->updatePointText(m_panel, m_channel, m_point, m_pointText, language);
     if (m_flags & ZoneTextFollows) {
         m_client->emitBucketCommand({BucketCmd::SetValue, SC_SyncPageIDS::ePanelZoneNames,
-                                     QStringLiteral("%1|%2|%3").arg(m_panel).arg(m_zone).arg(language),
-                                     m_zoneText});
+                                     QStringLiteral("%1|%2|%3").arg(m_panel).arg(m_zone).arg(language), m_zoneText});
     }
     emit m_client->pointStringUpdated(m_panel);
 }

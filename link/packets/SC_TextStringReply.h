@@ -1,8 +1,8 @@
 #pragma once
 
-#include "link/SC_LkSpeakBasePacket.h"
 #include "core/ChannelAddress.h"
 #include "link/LkFunctionCode.h"
+#include "link/SC_LkSpeakBasePacket.h"
 
 #include <QString>
 

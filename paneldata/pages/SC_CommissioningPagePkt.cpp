@@ -1,11 +1,11 @@
 #include "paneldata/pages/SC_CommissioningPagePkt.h"
 
 #include "core/BucketKeys.h"
+#include "core/SC_SyncPageIDS.h"
+#include "core/TCTypes.h"
 #include "link/SyncClient.h"
 #include "paneldata/PointAddressing.h"
-#include "core/SC_SyncPageIDS.h"
 #include "paneldata/SingleDevicePollingHandler.h"
-#include "core/TCTypes.h"
 
 #include <QDebug>
 
@@ -49,8 +49,7 @@ bool isPoll(quint8 loop, quint8 point)
 
 } // namespace
 
-SC_CommissioningPagePkt::SC_CommissioningPagePkt(const QSharedPointer<SC_PacketBuffer> &received,
-                                                 SyncClient *client)
+SC_CommissioningPagePkt::SC_CommissioningPagePkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
     : sc_SyncPagePacket(received, client)
     , m_legacyLoopBits(buffer()->readUInt16())
     , m_flags(buffer()->readUInt16())
@@ -67,8 +66,8 @@ SC_CommissioningPagePkt::SC_CommissioningPagePkt(const QSharedPointer<SC_PacketB
         const quint8 firstBit = bytes.readUInt8();
         const quint8 count = bytes.readUInt8();
         if (firstBit + count > LoopPositions) {
-            qWarning().nospace() << "SC_CommissioningPagePkt::SC_CommissioningPagePkt" << " panel " << panelNumber()
-                                 << ": loop bits " << firstBit << " and " << count
+            qWarning().nospace() << "SC_CommissioningPagePkt::SC_CommissioningPagePkt"
+                                 << " panel " << panelNumber() << ": loop bits " << firstBit << " and " << count
                                  << " following reach past loop 255; those past it are dropped";
         }
         m_loops = bytes.readBitArray(firstBit, count);
@@ -104,8 +103,8 @@ void SC_CommissioningPagePkt::handlePacketData()
     setKey(BucketKeys::panelKey(panel, BucketKeys::loopShtDwn), loopText);
     writeFlags();
     if (m_reEnableTime > LongestReEnableTime) {
-        qWarning().nospace() << "SC_CommissioningPagePkt::handlePacketData" << " panel " << panel
-                             << ": output re-enable time " << m_reEnableTime
+        qWarning().nospace() << "SC_CommissioningPagePkt::handlePacketData"
+                             << " panel " << panel << ": output re-enable time " << m_reEnableTime
                              << " above the longest; polls and loop shut-downs left as they were";
         return;
     }
@@ -115,8 +114,8 @@ void SC_CommissioningPagePkt::handlePacketData()
     polling->stopPolling(panel);
     for (const QPair<quint8, quint8> &poll : qAsConst(m_polls)) {
         if (!isPoll(poll.first, poll.second)) {
-            qWarning().nospace() << "SC_CommissioningPagePkt::handlePacketData" << " panel " << panel
-                                 << ": poll of loop " << poll.first << " point " << poll.second
+            qWarning().nospace() << "SC_CommissioningPagePkt::handlePacketData"
+                                 << " panel " << panel << ": poll of loop " << poll.first << " point " << poll.second
                                  << " out of range; the polls after it and the loop shut-downs are ignored";
             return;
         }

@@ -2,8 +2,8 @@
 
 #include "core/BucketMaster.h"
 #include "core/ChannelConversion.h"
-#include "paneldata/PointAddressing.h"
 #include "core/TCTypes.h"
+#include "paneldata/PointAddressing.h"
 
 #include <QDebug>
 
@@ -48,9 +48,9 @@ void SC_CommsNodeConfigurationPkt::handlePacketData()
 {
     for (const Entry &entry : qAsConst(m_entries)) {
         if (entry.kind == NoKind || entry.firstNode + entry.count > Nodes) {
-            qWarning().nospace() << "SC_CommsNodeConfigurationPkt::handlePacketData" << " panel " << panelNumber()
-                                 << ": entry of kind " << entry.kind << ", nodes " << entry.firstNode << " and "
-                                 << entry.count << " following ends the page";
+            qWarning().nospace() << "SC_CommsNodeConfigurationPkt::handlePacketData"
+                                 << " panel " << panelNumber() << ": entry of kind " << entry.kind << ", nodes "
+                                 << entry.firstNode << " and " << entry.count << " following ends the page";
             return;
         }
         BucketMaster::instance()->setValue(pageId(), QStringLiteral("%1|%2").arg(panelNumber()).arg(entry.kind),

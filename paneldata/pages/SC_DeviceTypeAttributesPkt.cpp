@@ -36,8 +36,8 @@ SC_DeviceTypeAttributesPkt::SC_DeviceTypeAttributesPkt(const QSharedPointer<SC_P
         record.secondAttribute = bytes.readUInt8();
         const quint8 valueCount = bytes.readUInt8();
         if (valueCount > MaximumValues) {
-            qWarning().nospace() << "SC_DeviceTypeAttributesPkt::SC_DeviceTypeAttributesPkt" << " device type "
-                                 << quint8(m_firstType + i) << " has " << valueCount
+            qWarning().nospace() << "SC_DeviceTypeAttributesPkt::SC_DeviceTypeAttributesPkt"
+                                 << " device type " << quint8(m_firstType + i) << " has " << valueCount
                                  << " values; the page ends before it";
             break;
         }

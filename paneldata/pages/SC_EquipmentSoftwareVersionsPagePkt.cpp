@@ -46,8 +46,8 @@ void SC_EquipmentSoftwareVersionsPagePkt::handlePacketData()
     const quint8 panel = panelNumber();
     versions->clearPanel(panel);
     for (const EquipmentRecord &record : qAsConst(m_equipment))
-        versions->addEquipment(panel, record.kind, record.subKind, record.firstAddressByte,
-                               record.secondAddressByte, record.versions);
+        versions->addEquipment(panel, record.kind, record.subKind, record.firstAddressByte, record.secondAddressByte,
+                               record.versions);
 }
 
 void SC_EquipmentSoftwareVersionsPagePkt::serialise()

@@ -27,8 +27,7 @@ bool SC_LkNetNodePkt::isAccepted() const
 void SC_LkNetNodePkt::handlePacketData()
 {
     for (int node = m_firstNode; node < m_firstNode + m_count; ++node) {
-        setBucketKey(QString::number(node),
-                     QLatin1String(m_nodes.testBit(node) ? BucketKeys::one : BucketKeys::zero));
+        setBucketKey(QString::number(node), QLatin1String(m_nodes.testBit(node) ? BucketKeys::one : BucketKeys::zero));
     }
 }
 

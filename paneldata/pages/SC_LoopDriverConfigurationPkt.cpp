@@ -1,7 +1,7 @@
 #include "paneldata/pages/SC_LoopDriverConfigurationPkt.h"
 
-#include "paneldata/LoopDriverConfiguration.h"
 #include "core/SC_SyncPageIDS.h"
+#include "paneldata/LoopDriverConfiguration.h"
 
 namespace {
 
@@ -54,8 +54,8 @@ SC_LoopDriverConfigurationPkt::SC_LoopDriverConfigurationPkt(const QSharedPointe
 
 bool SC_LoopDriverConfigurationPkt::isAccepted() const
 {
-    return sc_SyncPagePacket::isAccepted() && m_driverCount < MaximumEntries
-           && m_optionCardCount < MaximumEntries && pageId() == SC_SyncPageIDS::eLoopDriverConfiguration;
+    return sc_SyncPagePacket::isAccepted() && m_driverCount < MaximumEntries && m_optionCardCount < MaximumEntries
+           && pageId() == SC_SyncPageIDS::eLoopDriverConfiguration;
 }
 
 void SC_LoopDriverConfigurationPkt::handlePacketData()

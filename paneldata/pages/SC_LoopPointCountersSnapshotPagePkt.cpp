@@ -5,8 +5,8 @@
 
 namespace {
 
-constexpr std::array<const char *, SC_LoopPointCountersSnapshotPagePkt::PointSets> SetNames{
-    "both", "left", "right", "multipledevices"};
+constexpr std::array<const char *, SC_LoopPointCountersSnapshotPagePkt::PointSets> SetNames{"both", "left", "right",
+                                                                                            "multipledevices"};
 constexpr int PointPositions = 254;
 constexpr quint8 ScanStopped = 0;
 constexpr quint8 ScanFailed = 1;

@@ -1,9 +1,9 @@
 #include "paneldata/pages/SC_PanelPointNamesPagePkt.h"
 
-#include "link/SyncClient.h"
 #include "core/ChannelConversion.h"
-#include "paneldata/PointTextCache.h"
 #include "core/TCTypes.h"
+#include "link/SyncClient.h"
+#include "paneldata/PointTextCache.h"
 
 namespace {
 
@@ -30,8 +30,8 @@ void SC_PanelPointNamesPagePkt::readRecord()
     record.channelByte0 = bytes.readUInt8();
     record.channelByte1 = bytes.readUInt8();
     if (bytes.layoutKind() == 0) {
-        const QPair<quint8, quint8> channel = numericalToChannelAddress(record.channelByte0 & 0x0F,
-                                                                        record.channelByte1);
+        const QPair<quint8, quint8> channel =
+            numericalToChannelAddress(record.channelByte0 & 0x0F, record.channelByte1);
         record.channelByte0 = quint8((record.channelByte0 & 0xF0) | (channel.first & 0x0F));
         record.channelByte1 = channel.second;
     }

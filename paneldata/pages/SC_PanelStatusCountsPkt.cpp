@@ -1,9 +1,9 @@
 #include "paneldata/pages/SC_PanelStatusCountsPkt.h"
 
 #include "core/BucketKeys.h"
-#include "paneldata/WalkTestHandler.h"
-#include "paneldata/PanelCounters.h"
 #include "core/TCTypes.h"
+#include "paneldata/PanelCounters.h"
+#include "paneldata/WalkTestHandler.h"
 
 namespace {
 

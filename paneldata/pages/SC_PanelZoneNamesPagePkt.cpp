@@ -19,8 +19,8 @@ SC_PanelZoneNamesPagePkt::SC_PanelZoneNamesPagePkt(const QSharedPointer<SC_Packe
 
 bool SC_PanelZoneNamesPagePkt::isAccepted() const
 {
-    return sc_SyncPagePacket::isAccepted() && isLanguageCount(m_languages)
-           && m_firstZone <= LastZone && m_firstZone + m_count <= ZonesEnd;
+    return sc_SyncPagePacket::isAccepted() && isLanguageCount(m_languages) && m_firstZone <= LastZone
+           && m_firstZone + m_count <= ZonesEnd;
 }
 
 void SC_PanelZoneNamesPagePkt::handlePacketData()

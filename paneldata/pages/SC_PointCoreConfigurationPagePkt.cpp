@@ -1,9 +1,9 @@
 #include "paneldata/pages/SC_PointCoreConfigurationPagePkt.h"
 
-#include "link/SyncClient.h"
 #include "core/ChannelConversion.h"
-#include "paneldata/PointCoreConfiguration.h"
+#include "link/SyncClient.h"
 #include "link/sc_syncPages.h"
+#include "paneldata/PointCoreConfiguration.h"
 
 namespace {
 

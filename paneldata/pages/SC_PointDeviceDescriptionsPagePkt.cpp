@@ -1,7 +1,7 @@
 #include "paneldata/pages/SC_PointDeviceDescriptionsPagePkt.h"
 
-#include "link/SyncClient.h"
 #include "core/TCTypes.h"
+#include "link/SyncClient.h"
 
 namespace {
 
@@ -9,8 +9,8 @@ constexpr quint16 MaximumDescriptions = 256;
 
 } // namespace
 
-SC_PointDeviceDescriptionsPagePkt::SC_PointDeviceDescriptionsPagePkt(
-    const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
+SC_PointDeviceDescriptionsPagePkt::SC_PointDeviceDescriptionsPagePkt(const QSharedPointer<SC_PacketBuffer> &received,
+                                                                     SyncClient *client)
     : sc_SyncPagePacket(received, client)
     , m_languages(buffer()->readUInt8())
     , m_first(buffer()->readUInt8())
@@ -22,8 +22,8 @@ SC_PointDeviceDescriptionsPagePkt::SC_PointDeviceDescriptionsPagePkt(
 
 bool SC_PointDeviceDescriptionsPagePkt::isAccepted() const
 {
-    return sc_SyncPagePacket::isAccepted() && panelNumber() == TC::cNoPanel
-           && isLanguageCount(m_languages) && m_count <= MaximumDescriptions;
+    return sc_SyncPagePacket::isAccepted() && panelNumber() == TC::cNoPanel && isLanguageCount(m_languages)
+           && m_count <= MaximumDescriptions;
 }
 
 void SC_PointDeviceDescriptionsPagePkt::handlePacketData()

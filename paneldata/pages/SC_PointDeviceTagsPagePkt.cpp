@@ -1,7 +1,7 @@
 #include "paneldata/pages/SC_PointDeviceTagsPagePkt.h"
 
-#include "link/SyncClient.h"
 #include "core/TCTypes.h"
+#include "link/SyncClient.h"
 
 namespace {
 

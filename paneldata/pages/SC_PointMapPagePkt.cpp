@@ -1,8 +1,8 @@
 #include "paneldata/pages/SC_PointMapPagePkt.h"
 
 #include "core/BucketKeys.h"
-#include "link/SyncClient.h"
 #include "core/ChannelConversion.h"
+#include "link/SyncClient.h"
 #include "paneldata/PointDataMapsConfiguration.h"
 
 namespace {
@@ -48,8 +48,8 @@ void SC_PointMapPagePkt::storeMaps() const
     PointDataMapsConfiguration *maps = PointDataMapsConfiguration::instance();
     if (partNumber() == 0) {
         if (client())
-            client()->emitBucketCommand({BucketCmd::RemoveKeysWithPrefix, pageId(), BucketKeys::panelPrefix(panel),
-                                         QString()});
+            client()->emitBucketCommand(
+                {BucketCmd::RemoveKeysWithPrefix, pageId(), BucketKeys::panelPrefix(panel), QString()});
         maps->clearPanel(pageId(), panel);
     }
     for (const ChannelMap &record : m_records)

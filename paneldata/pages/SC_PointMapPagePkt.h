@@ -29,8 +29,7 @@ public:
 protected:
     enum class OutOfRange { EndsPart, IsRead };
 
-    SC_PointMapPagePkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client,
-                       OutOfRange outOfRange);
+    SC_PointMapPagePkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client, OutOfRange outOfRange);
 
     void storeMaps() const;
     void notifyMapUpdated() const;

@@ -45,12 +45,9 @@ void SC_PointRegionNamePagePkt::handlePacketData()
             const QString &name = region.names.at(language - 1);
             if (name.isEmpty())
                 continue;
-            setBucketKey(QStringLiteral("%1|%2|%3|%4")
-                             .arg(panelNumber())
-                             .arg(region.byte0)
-                             .arg(region.byte1)
-                             .arg(language),
-                         name);
+            setBucketKey(
+                QStringLiteral("%1|%2|%3|%4").arg(panelNumber()).arg(region.byte0).arg(region.byte1).arg(language),
+                name);
         }
     }
 }

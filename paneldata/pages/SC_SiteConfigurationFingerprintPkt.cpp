@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-SC_SiteConfigurationFingerprintPkt::SC_SiteConfigurationFingerprintPkt(
-    const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
+SC_SiteConfigurationFingerprintPkt::SC_SiteConfigurationFingerprintPkt(const QSharedPointer<SC_PacketBuffer> &received,
+                                                                       SyncClient *client)
     : sc_SyncPagePacket(received, client)
 {
     SC_PacketBuffer &bytes = *buffer();

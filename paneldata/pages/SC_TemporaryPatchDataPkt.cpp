@@ -3,8 +3,7 @@
 #include "core/BucketKeys.h"
 #include "link/SyncClient.h"
 
-SC_TemporaryPatchDataPkt::SC_TemporaryPatchDataPkt(const QSharedPointer<SC_PacketBuffer> &received,
-                                                   SyncClient *client)
+SC_TemporaryPatchDataPkt::SC_TemporaryPatchDataPkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
     : sc_SyncPagePacket(received, client)
 {
     buffer()->readUInt8();
@@ -14,8 +13,8 @@ SC_TemporaryPatchDataPkt::SC_TemporaryPatchDataPkt(const QSharedPointer<SC_Packe
 void SC_TemporaryPatchDataPkt::handlePacketData()
 {
     client()->emitBucketCommand({BucketCmd::ClearBucket, pageId(), QString(), QString()});
-    client()->emitBucketCommand({BucketCmd::SetValue, pageId(), QLatin1String(BucketKeys::tstCntLocal),
-                                 QString::number(m_localTestCount)});
+    client()->emitBucketCommand(
+        {BucketCmd::SetValue, pageId(), QLatin1String(BucketKeys::tstCntLocal), QString::number(m_localTestCount)});
 }
 
 void SC_TemporaryPatchDataPkt::serialise()

@@ -1,7 +1,7 @@
 #include "paneldata/pages/SC_WalkTestSummaryPkt.h"
 
-#include "paneldata/WalkTestHandler.h"
 #include "link/SyncClient.h"
+#include "paneldata/WalkTestHandler.h"
 
 SC_WalkTestSummaryPkt::SC_WalkTestSummaryPkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
     : sc_SyncPagePacket(received, client)

@@ -38,12 +38,9 @@ void sc_LoopStatusValues_Page_Pkt::handlePacketData()
 {
     for (int n = 1; n <= m_records.size(); ++n) {
         const Record &record = m_records.at(n - 1);
-        setBucketKey(BucketKeys::loopStatusKey(panelNumber(), uint(n)),
-                     QStringLiteral("%1|%2|%3|%4")
-                         .arg(record.value1)
-                         .arg(record.value2)
-                         .arg(record.value3)
-                         .arg(record.value4));
+        setBucketKey(
+            BucketKeys::loopStatusKey(panelNumber(), uint(n)),
+            QStringLiteral("%1|%2|%3|%4").arg(record.value1).arg(record.value2).arg(record.value3).arg(record.value4));
     }
 }
 

@@ -1,7 +1,6 @@
 #include "paneldata/sync/SC_ClearPanelDataPkt.h"
 
 #include "core/BucketMaster.h"
-#include "paneldata/WalkTestHandler.h"
 #include "link/SyncClient.h"
 #include "link/packets/SC_AcknowledgementPkt.h"
 #include "paneldata/IRserviceHandler.h"
@@ -13,6 +12,7 @@
 #include "paneldata/PointTextCache.h"
 #include "paneldata/SWVersions.h"
 #include "paneldata/SingleDevicePollingHandler.h"
+#include "paneldata/WalkTestHandler.h"
 
 SC_ClearPanelDataPkt::SC_ClearPanelDataPkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
     : SC_TESKSupportPacket(received)

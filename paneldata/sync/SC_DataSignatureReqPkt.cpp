@@ -3,8 +3,7 @@
 #include "link/SyncClient.h"
 #include "paneldata/sync/SC_DataSignatureReplyPacket.h"
 
-SC_DataSignatureReqPkt::SC_DataSignatureReqPkt(const QSharedPointer<SC_PacketBuffer> &received,
-                                               SyncClient *client)
+SC_DataSignatureReqPkt::SC_DataSignatureReqPkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
     : sc_SyncPagePacket(received, client)
 {
 }

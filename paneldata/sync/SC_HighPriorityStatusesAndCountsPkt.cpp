@@ -1,8 +1,8 @@
 #include "paneldata/sync/SC_HighPriorityStatusesAndCountsPkt.h"
 
-#include "link/SC_LinkEffects.h"
 #include "core/BucketKeys.h"
 #include "link/InvestigateDelayTimer.h"
+#include "link/SC_LinkEffects.h"
 #include "link/SyncClient.h"
 #include "link/packets/SC_AcknowledgementPkt.h"
 
@@ -61,13 +61,13 @@ void SC_HighPriorityStatusesAndCountsPkt::handlePacketData()
     m_client->applyHighPriorityStatus(m_statusWord, m_statusFlags);
     for (const StatusKey &status : StatusKeys) {
         const unsigned int bits = status.source == StatusWord ? m_statusWord : m_statusFlags;
-        m_client->emitBucketCommand({BucketCmd::SetValue, 0, QLatin1String(status.key),
-                                     QString::number((bits >> status.bit) & 1)});
+        m_client->emitBucketCommand(
+            {BucketCmd::SetValue, 0, QLatin1String(status.key), QString::number((bits >> status.bit) & 1)});
     }
     applyCounts(m_counts);
     if (m_statusFlags & NetworkMasterPresent) {
-        m_client->emitBucketCommand({BucketCmd::SetValue, 0, QLatin1String(BucketKeys::currNetMstr),
-                                     QString::number(m_networkMaster)});
+        m_client->emitBucketCommand(
+            {BucketCmd::SetValue, 0, QLatin1String(BucketKeys::currNetMstr), QString::number(m_networkMaster)});
     }
     m_client->emitBucketCommand({BucketCmd::PageUpdated, 0, QString(), QString()});
     if (acknowledgeRequest())

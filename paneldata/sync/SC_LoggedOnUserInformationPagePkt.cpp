@@ -4,8 +4,8 @@
 
 #include <QDebug>
 
-SC_LoggedOnUserInformationPagePkt::SC_LoggedOnUserInformationPagePkt(
-    const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
+SC_LoggedOnUserInformationPagePkt::SC_LoggedOnUserInformationPagePkt(const QSharedPointer<SC_PacketBuffer> &received,
+                                                                     SyncClient *client)
     : SC_TESKSupportPacket(received)
     , m_userId(buffer()->readUInt8())
     , m_accessLevel(buffer()->readUInt8())
@@ -17,7 +17,8 @@ SC_LoggedOnUserInformationPagePkt::SC_LoggedOnUserInformationPagePkt(
 void SC_LoggedOnUserInformationPagePkt::handlePacketData()
 {
     if (m_userId == 0 || (m_userId >= 100 && m_userId != NoUser)) {
-        qWarning() << "SC_LoggedOnUserInformationPagePkt::handlePacketData" << "invalid user ID:" << m_userId;
+        qWarning() << "SC_LoggedOnUserInformationPagePkt::handlePacketData"
+                   << "invalid user ID:" << m_userId;
         return;
     }
     if (m_accessLevel > HighestAccessLevel) {

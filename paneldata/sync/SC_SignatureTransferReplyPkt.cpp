@@ -12,8 +12,8 @@ void appendCounted(SC_PacketBuffer &bytes, const Items &items, const char *what,
 {
     const int count = std::min<int>(items.size(), SC_SignatureTransferReplyPkt::MaximumCount);
     if (count < items.size()) {
-        qWarning().nospace() << "SC_SignatureTransferReplyPkt::serialise" << " " << items.size() << " " << what
-                             << "; the first " << count << " sent";
+        qWarning().nospace() << "SC_SignatureTransferReplyPkt::serialise"
+                             << " " << items.size() << " " << what << "; the first " << count << " sent";
     }
     bytes.appendByte(quint8(count));
     for (int i = 0; i < count; ++i)

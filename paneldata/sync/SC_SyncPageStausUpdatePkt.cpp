@@ -1,7 +1,7 @@
 #include "paneldata/sync/SC_SyncPageStausUpdatePkt.h"
 
 #include "core/BucketKeys.h"
-#include "paneldata/WalkTestHandler.h"
+#include "core/SC_SyncPageIDS.h"
 #include "link/SyncClient.h"
 #include "link/packets/SC_AcknowledgementPkt.h"
 #include "paneldata/LoopDriverConfiguration.h"
@@ -9,7 +9,7 @@
 #include "paneldata/PointCoreConfiguration.h"
 #include "paneldata/PointDataMapsConfiguration.h"
 #include "paneldata/PointTextCache.h"
-#include "core/SC_SyncPageIDS.h"
+#include "paneldata/WalkTestHandler.h"
 
 #include <QDebug>
 
@@ -19,8 +19,7 @@ namespace {
 
 void removePanelKeys(SyncClient *client, int bucket, TC::panel_t panel)
 {
-    client->emitBucketCommand(
-        {BucketCmd::RemoveKeysWithPrefix, bucket, BucketKeys::panelPrefix(panel), QString()});
+    client->emitBucketCommand({BucketCmd::RemoveKeysWithPrefix, bucket, BucketKeys::panelPrefix(panel), QString()});
 }
 
 void removePanelKeys(SyncClient *client, std::initializer_list<int> buckets, TC::panel_t panel)
@@ -58,12 +57,12 @@ SC_SyncPageStausUpdatePkt::SC_SyncPageStausUpdatePkt(const QSharedPointer<SC_Pac
 // bitmap starts.
 void SC_SyncPageStausUpdatePkt::handlePacketData()
 {
-    const bool drop = m_status == DropPages && m_panelSelector == PanelBitmap
-                      && m_firstBit < TC::cPanelCount && m_bitCount >= 1 && m_bitCount <= TC::cPanelCount;
+    const bool drop = m_status == DropPages && m_panelSelector == PanelBitmap && m_firstBit < TC::cPanelCount
+                      && m_bitCount >= 1 && m_bitCount <= TC::cPanelCount;
     if (m_status == DropPages && !drop) {
-        qWarning().nospace() << "SC_SyncPageStausUpdatePkt::handlePacketData" << " Page " << m_pageId
-                             << " selector " << m_panelSelector << " bits " << m_firstBit << "+" << m_bitCount
-                             << " name no panel; nothing dropped";
+        qWarning().nospace() << "SC_SyncPageStausUpdatePkt::handlePacketData"
+                             << " Page " << m_pageId << " selector " << m_panelSelector << " bits " << m_firstBit << "+"
+                             << m_bitCount << " name no panel; nothing dropped";
     }
     for (int panel = 0; drop && panel < TC::cPanelCount; ++panel) {
         if (!m_panels.testBit(panel))
@@ -92,14 +91,15 @@ void SC_SyncPageStausUpdatePkt::clearPanelPages(TC::panel_t panel) const
     clearPointMaps(m_client, {13, 14, 15, 16}, panel);
     removePanelKeys(m_client, {SC_SyncPageIDS::ePanelZoneMapFirst, SC_SyncPageIDS::ePanelZoneMapSecond}, panel);
     clearPointMaps(m_client, {23, 24, 25, 26, 32, 33, 34, 35, 129, 130, 131, 132, 133, 134, 135, 136, 137, 138}, panel);
-    removePanelKeys(m_client, {SC_SyncPageIDS::ePointRegionNames, SC_SyncPageIDS::eInformationTextMessages,
+    removePanelKeys(m_client,
+                    {SC_SyncPageIDS::ePointRegionNames, SC_SyncPageIDS::eInformationTextMessages,
                      SC_SyncPageIDS::ePanelStatusCounts, SC_SyncPageIDS::eLogicalZoneConfiguration,
-                     SC_SyncPageIDS::eCommissioning, SC_SyncPageIDS::ePanelZoneNames,
-                     SC_SyncPageIDS::eIRModeSummary},
+                     SC_SyncPageIDS::eCommissioning, SC_SyncPageIDS::ePanelZoneNames, SC_SyncPageIDS::eIRModeSummary},
                     panel);
     PointCoreConfiguration::instance()->clearPanel(panel);
     LoopDriverConfiguration::instance()->clearPanel(panel);
-    removePanelKeys(m_client, {SC_SyncPageIDS::eCommsNodeConfig, SC_SyncPageIDS::eLkNetworkConfiguration,
+    removePanelKeys(m_client,
+                    {SC_SyncPageIDS::eCommsNodeConfig, SC_SyncPageIDS::eLkNetworkConfiguration,
                      SC_SyncPageIDS::eGlobalConfigDetails, SC_SyncPageIDS::eLoopStatusValues},
                     panel);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link/SC_TESKSupportPacket.h"
 #include "core/TCTypes.h"
+#include "link/SC_TESKSupportPacket.h"
 
 #include <QBitArray>
 

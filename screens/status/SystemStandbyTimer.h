@@ -9,7 +9,9 @@ class SC_Timer;
 // Counts the controller's standby countdown down locally, one tick a
 // second, between the controller's reports. Kind 1 is the second kind of
 // standby; a countdown of kind 5 is not replaced by another kind.
-class SystemStandbyTimer final : public QObject, public SC_Singleton<SystemStandbyTimer>
+class SystemStandbyTimer final
+    : public QObject
+    , public SC_Singleton<SystemStandbyTimer>
 {
     Q_OBJECT
 

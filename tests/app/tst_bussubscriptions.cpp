@@ -1,6 +1,5 @@
-#include "app/BusSubscriptions.h"
-
 #include "HostServicesProcess.h"
+#include "app/BusSubscriptions.h"
 
 #include <QDBusConnectionInterface>
 #include <QSignalSpy>
@@ -64,8 +63,8 @@ void TestBusSubscriptions::initTestCase()
          BusSubscriptions::Always, false},
         {swiss, swissInterface, QStringLiteral("keyswStatus"), &m_receiver, SLOT(keyswitchStatus(bool)),
          BusSubscriptions::LinkModesOnly, true},
-        {QStringLiteral("svc.power"), QStringLiteral("vemo.power"), QStringLiteral("powerStatusUpdate"),
-         &m_receiver, SLOT(powerStatus(unsigned int)), BusSubscriptions::LinkModesOnly, false},
+        {QStringLiteral("svc.power"), QStringLiteral("vemo.power"), QStringLiteral("powerStatusUpdate"), &m_receiver,
+         SLOT(powerStatus(unsigned int)), BusSubscriptions::LinkModesOnly, false},
     };
     BusSubscriptions witness;
     for (BusSubscriptions::Entry entry : qAsConst(m_entries)) {
@@ -81,8 +80,8 @@ void TestBusSubscriptions::initTestCase()
 void TestBusSubscriptions::cleanup()
 {
     for (const BusSubscriptions::Entry &entry : qAsConst(m_entries)) {
-        QDBusConnection::sessionBus().disconnect(entry.service, QStringLiteral("/"), entry.interface,
-                                                 entry.signal, entry.receiver, entry.slot);
+        QDBusConnection::sessionBus().disconnect(entry.service, QStringLiteral("/"), entry.interface, entry.signal,
+                                                 entry.receiver, entry.slot);
     }
 }
 

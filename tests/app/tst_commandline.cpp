@@ -1,9 +1,8 @@
+#include "MessageCapture.h"
 #include "app/EngineDirectories.h"
 #include "app/QVemoApplication.h"
 #include "app/SimulatorOptions.h"
 #include "app/TeskEngine.h"
-
-#include "MessageCapture.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -37,20 +36,17 @@ void TestCommandLine::portScan_data()
     QTest::newRow("no options") << QStringList{program} << 56789;
     QTest::newRow("no arguments at all") << QStringList() << 56789;
     QTest::newRow("56790") << QStringList{program, QStringLiteral("--port=56790")} << 56790;
-    QTest::newRow("six digits take five") << QStringList{program, QStringLiteral("--port=123456")}
-                                          << 12345;
+    QTest::newRow("six digits take five") << QStringList{program, QStringLiteral("--port=123456")} << 12345;
     QTest::newRow("low 16 bits") << QStringList{program, QStringLiteral("--port=70000")} << 4464;
-    QTest::newRow("last one wins") << QStringList{program, QStringLiteral("--port=1000"),
-                                                  QStringLiteral("--port=2000")}
+    QTest::newRow("last one wins") << QStringList{program, QStringLiteral("--port=1000"), QStringLiteral("--port=2000")}
                                    << 2000;
     QTest::newRow("not anchored") << QStringList{program, QStringLiteral("x--port=99y")} << 99;
     QTest::newRow("program name skipped") << QStringList{QStringLiteral("--port=5")} << 56789;
     QTest::newRow("no digits") << QStringList{program, QStringLiteral("--port=")} << 56789;
     QTest::newRow("case-sensitive") << QStringList{program, QStringLiteral("--PORT=1234")} << 56789;
-    QTest::newRow("other options ignored")
-        << QStringList{program, QStringLiteral("--brand=saltmarsh"), QStringLiteral("--port=4000"),
-                       QStringLiteral("--overlay=oe")}
-        << 4000;
+    QTest::newRow("other options ignored") << QStringList{program, QStringLiteral("--brand=saltmarsh"),
+                                                          QStringLiteral("--port=4000"), QStringLiteral("--overlay=oe")}
+                                           << 4000;
 }
 
 void TestCommandLine::portScan()
@@ -81,18 +77,17 @@ void TestCommandLine::simulatorOptions_data()
     QTest::newRow("brand before overlay")
         << QStringList{QStringLiteral("--brand=saltmarsh"), QStringLiteral("--overlay=oe")} << 1
         << QStringLiteral("backgroundExtinguishingSaltmarsh");
-    QTest::newRow("saltmarsh controls")
-        << QStringList{QStringLiteral("--brand=saltmarsh"), QStringLiteral("--overlay=oc")} << 1
-        << QStringLiteral("backgroundControlsSaltmarsh");
-    QTest::newRow("later brand wins")
-        << QStringList{QStringLiteral("--brand=saltmarsh"), QStringLiteral("--brand=vornish")} << 0
-        << QStringLiteral("backgroundProtection");
-    QTest::newRow("first overlay wins")
-        << QStringList{QStringLiteral("--overlay=oe"), QStringLiteral("--overlay=oc")} << 0
-        << QStringLiteral("backgroundExtinguishing");
-    QTest::newRow("exact match only")
-        << QStringList{QStringLiteral("--brand=Saltmarsh"), QStringLiteral("--overlay=oe2")} << 0
-        << QStringLiteral("backgroundProtection");
+    QTest::newRow("saltmarsh controls") << QStringList{QStringLiteral("--brand=saltmarsh"),
+                                                       QStringLiteral("--overlay=oc")}
+                                        << 1 << QStringLiteral("backgroundControlsSaltmarsh");
+    QTest::newRow("later brand wins") << QStringList{QStringLiteral("--brand=saltmarsh"),
+                                                     QStringLiteral("--brand=vornish")}
+                                      << 0 << QStringLiteral("backgroundProtection");
+    QTest::newRow("first overlay wins") << QStringList{QStringLiteral("--overlay=oe"), QStringLiteral("--overlay=oc")}
+                                        << 0 << QStringLiteral("backgroundExtinguishing");
+    QTest::newRow("exact match only") << QStringList{QStringLiteral("--brand=Saltmarsh"),
+                                                     QStringLiteral("--overlay=oe2")}
+                                      << 0 << QStringLiteral("backgroundProtection");
 }
 
 void TestCommandLine::simulatorOptions()
@@ -101,8 +96,7 @@ void TestCommandLine::simulatorOptions()
     QFETCH(int, brand);
     QFETCH(QString, background);
 
-    const SimulatorOptions chosen =
-        SimulatorOptions::scan(QStringList{QStringLiteral("teskengine")} + options);
+    const SimulatorOptions chosen = SimulatorOptions::scan(QStringList{QStringLiteral("teskengine")} + options);
     QCOMPARE(chosen.brand, brand);
     QCOMPARE(chosen.backgroundStyleSheet(),
              QStringLiteral("QMainWindow {border-image: url(:/new/prefix1/%1.png)}").arg(background));
@@ -131,8 +125,7 @@ void TestCommandLine::enterDataDirectory()
     QTemporaryDir directory;
     QVERIFY(QDir::setCurrent(directory.path()));
     QVERIFY(EngineDirectories::enterDataDirectory(56790));
-    QCOMPARE(QDir::currentPath(),
-             QDir(directory.path()).filePath(QStringLiteral("c:/DESKSIM/DESKSIM 3_6/data56790")));
+    QCOMPARE(QDir::currentPath(), QDir(directory.path()).filePath(QStringLiteral("c:/DESKSIM/DESKSIM 3_6/data56790")));
     // A second engine start finds the directory in place.
     QVERIFY(QDir::setCurrent(directory.path()));
     QVERIFY(EngineDirectories::enterDataDirectory(56790));

@@ -1,8 +1,7 @@
-#include "app/SC_App.h"
-#include "link/SC_EthernetLinkLayerFactory.h"
-
 #include "FakeClock.h"
 #include "MessageCapture.h"
+#include "app/SC_App.h"
+#include "link/SC_EthernetLinkLayerFactory.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -13,7 +12,7 @@ namespace {
 class NeverStartingLinkFactory final : public SC_EthernetLinkLayerFactory
 {
 public:
-    void Start() override {}
+    void Start() override { }
 };
 
 } // namespace

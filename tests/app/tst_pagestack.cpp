@@ -1,7 +1,7 @@
-#include "core/BucketMaster.h"
 #include "app/PageStack.h"
 #include "app/Security.h"
 #include "app/SystemState.h"
+#include "core/BucketMaster.h"
 #include "widgets/Page.h"
 
 #include <QPointer>

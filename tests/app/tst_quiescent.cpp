@@ -1,11 +1,11 @@
 #include "FakeClock.h"
 #include "app/AUK_30001.h"
-#include "core/BucketMaster.h"
 #include "app/DelaySignal.h"
 #include "app/PageStack.h"
 #include "app/QuiescentStateMachine.h"
 #include "app/Security.h"
 #include "app/SystemState.h"
+#include "core/BucketMaster.h"
 #include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "frontpanel/InputSignaller.h"
@@ -266,9 +266,14 @@ void tst_Quiescent::pendingInformation_data()
     QTest::addColumn<QString>("cleared");
 
     for (const char *flag : {"sndrsoff", "protnoff", "sgnlngoff", "extngshractv", "keySfDrAlrm"})
-        QTest::newRow(flag) << 0 << flag << "1" << "0";
-    QTest::newRow("information text") << 18 << "254|0|1" << "Ring the caretaker" << "";
-    QTest::newRow("alarm warnings") << 5 << "254|alarmWrngs" << "2" << "0";
+        QTest::newRow(flag) << 0 << flag << "1"
+                            << "0";
+    QTest::newRow("information text") << 18 << "254|0|1"
+                                      << "Ring the caretaker"
+                                      << "";
+    QTest::newRow("alarm warnings") << 5 << "254|alarmWrngs"
+                                    << "2"
+                                    << "0";
 }
 
 void tst_Quiescent::pendingInformation()

@@ -1,11 +1,10 @@
+#include "FakeClock.h"
+#include "MessageCapture.h"
 #include "app/Security.h"
 #include "core/SC_Timer.h"
 #include "core/TeskGlobalConfig.h"
 #include "link/SC_PacketBuffer.h"
 #include "link/SyncClient.h"
-
-#include "FakeClock.h"
-#include "MessageCapture.h"
 
 #include <QDirIterator>
 #include <QSignalSpy>
@@ -219,8 +218,7 @@ void tst_Security::keySwitch_data()
 
     QTest::newRow("key in") << true << false << true << TESKEnumHolder::EN54_KEY_IN << 1 << 0 << 0 << 1;
     QTest::newRow("key out") << true << false << false << TESKEnumHolder::EN54_NOT_LOGGED_IN << 0 << 1 << 0 << 1;
-    QTest::newRow("key in ends a log-on")
-        << true << true << true << TESKEnumHolder::EN54_KEY_IN << 1 << 0 << 0 << 1;
+    QTest::newRow("key in ends a log-on") << true << true << true << TESKEnumHolder::EN54_KEY_IN << 1 << 0 << 0 << 1;
     QTest::newRow("no key access: key in")
         << false << false << true << TESKEnumHolder::EN54_NOT_LOGGED_IN << 0 << 0 << 1 << 0;
     QTest::newRow("no key access: logged on, key out")
@@ -349,8 +347,7 @@ void tst_Security::logonResult_data()
     QTest::addColumn<int>("answer");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("refused by a permissions update")
-        << true << 255 << -1 << QStringLiteral("result 0");
+    QTest::newRow("refused by a permissions update") << true << 255 << -1 << QStringLiteral("result 0");
     QTest::newRow("accepted") << true << 5 << -1 << QString();
     QTest::newRow("refusal code") << true << -1 << 7 << QStringLiteral("result 7");
     QTest::newRow("answer 1, nobody on") << true << -1 << 1 << QStringLiteral("result 0");
@@ -429,17 +426,27 @@ void tst_Security::logonRequestLayout_data()
     QTest::addColumn<QString>("passcode");
     QTest::addColumn<QByteArray>("payload");
 
-    QTest::newRow("user 7, no passcode") << "07" << "" << QByteArray::fromHex("02070000");
-    QTest::newRow("user 42") << "42" << "1234" << QByteArray::fromHex("022a000431323334");
-    QTest::newRow("19 characters") << "99" << "1234567890123456789"
+    QTest::newRow("user 7, no passcode") << "07"
+                                         << "" << QByteArray::fromHex("02070000");
+    QTest::newRow("user 42") << "42"
+                             << "1234" << QByteArray::fromHex("022a000431323334");
+    QTest::newRow("19 characters") << "99"
+                                   << "1234567890123456789"
                                    << QByteArray::fromHex("0263001331323334353637383930313233343536373839");
-    QTest::newRow("20 characters") << "99" << "12345678901234567890" << QByteArray();
-    QTest::newRow("one digit") << "7" << "1" << QByteArray();
-    QTest::newRow("three digits") << "007" << "1" << QByteArray();
-    QTest::newRow("user 0") << "00" << "1" << QByteArray();
-    QTest::newRow("not a number") << "a7" << "1" << QByteArray();
-    QTest::newRow("signed") << "+7" << "1" << QByteArray();
-    QTest::newRow("blank") << " 7" << "1" << QByteArray();
+    QTest::newRow("20 characters") << "99"
+                                   << "12345678901234567890" << QByteArray();
+    QTest::newRow("one digit") << "7"
+                               << "1" << QByteArray();
+    QTest::newRow("three digits") << "007"
+                                  << "1" << QByteArray();
+    QTest::newRow("user 0") << "00"
+                            << "1" << QByteArray();
+    QTest::newRow("not a number") << "a7"
+                                  << "1" << QByteArray();
+    QTest::newRow("signed") << "+7"
+                            << "1" << QByteArray();
+    QTest::newRow("blank") << " 7"
+                           << "1" << QByteArray();
 }
 
 void tst_Security::logonRequestLayout()

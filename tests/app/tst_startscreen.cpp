@@ -1,9 +1,8 @@
+#include "ArtworkDir.h"
+#include "WidgetShot.h"
 #include "app/AUK_30001.h"
 #include "app/PageStack.h"
 #include "app/SystemState.h"
-
-#include "ArtworkDir.h"
-#include "WidgetShot.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -87,8 +86,8 @@ QString tst_StartScreen::imagePath(const char *name) const
 
 void tst_StartScreen::installBrandPicture(const char *name)
 {
-    QVERIFY(QFile::copy(ArtworkDir::buildResources() + QStringLiteral("/images/") + QLatin1String(name),
-                        imagePath(name)));
+    QVERIFY(
+        QFile::copy(ArtworkDir::buildResources() + QStringLiteral("/images/") + QLatin1String(name), imagePath(name)));
 }
 
 void tst_StartScreen::pictureByBrand_data()

@@ -140,9 +140,8 @@ void TestStartup::frontPanelNameTaken_warnsAndRunsOn()
 
     QVERIFY2(rig.start(), qPrintable(rig.failure()));
     QVERIFY(rig.hostServices().waitForLine(QStringLiteral("call svc.watchdog keepAlive")) >= 0);
-    QTRY_VERIFY_WITH_TIMEOUT(
-        engine.standardError().contains(QStringLiteral("Cannot register the front-panel service")),
-        30000);
+    QTRY_VERIFY_WITH_TIMEOUT(engine.standardError().contains(QStringLiteral("Cannot register the front-panel service")),
+                             30000);
     QVERIFY(engine.isRunning());
     QVERIFY2(rig.stopEngine(), qPrintable(rig.failure()));
 
@@ -158,9 +157,8 @@ void TestStartup::missingBus_warnsAndRunsOn()
                                 QStringLiteral("unix:path=") + engine.directory() + QStringLiteral("/no-bus"));
     QVERIFY2(rig.start(), qPrintable(rig.failure()));
     QTRY_VERIFY_WITH_TIMEOUT(engine.standardError().contains(QStringLiteral("No session bus")), 30000);
-    QTRY_VERIFY_WITH_TIMEOUT(
-        engine.standardError().contains(QStringLiteral("Cannot register the front-panel service")),
-        30000);
+    QTRY_VERIFY_WITH_TIMEOUT(engine.standardError().contains(QStringLiteral("Cannot register the front-panel service")),
+                             30000);
     QVERIFY(engine.isRunning());
     QVERIFY2(rig.stopEngine(), qPrintable(rig.failure()));
     QCOMPARE(rig.hostServices().lines(), QStringList());

@@ -66,8 +66,8 @@ void tst_StatusIcons::settersStoreAndAnnounce_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<bool>("on");
 
-    for (int mode : {statusIconsController::Steady, statusIconsController::SlowFlash,
-                     statusIconsController::FastFlash}) {
+    for (int mode :
+         {statusIconsController::Steady, statusIconsController::SlowFlash, statusIconsController::FastFlash}) {
         QTest::addRow("mode %d on", mode) << mode << true;
         QTest::addRow("mode %d off", mode) << mode << false;
     }
@@ -98,9 +98,9 @@ void tst_StatusIcons::settersStoreAndAnnounce()
     QCOMPARE(steady.count(), mode == statusIconsController::Steady ? 1 : 0);
     QCOMPARE(slow.count(), mode == statusIconsController::SlowFlash ? 1 : 0);
     QCOMPARE(fast.count(), mode == statusIconsController::FastFlash ? 1 : 0);
-    const QSignalSpy &emitted = mode == statusIconsController::Steady ? steady
-        : mode == statusIconsController::SlowFlash                    ? slow
-                                                                      : fast;
+    const QSignalSpy &emitted = mode == statusIconsController::Steady      ? steady
+                                : mode == statusIconsController::SlowFlash ? slow
+                                                                           : fast;
     QCOMPARE(updates(emitted), (QList<QPair<int, bool>>{{int(icon), on}}));
 }
 

@@ -1,6 +1,5 @@
-#include "app/SystemState.h"
-
 #include "RecordingService.h"
+#include "app/SystemState.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>
@@ -27,8 +26,7 @@ signals:
 };
 
 // A configuration record in the order of its EEPROM image.
-SystemState::Configuration configuration(int guiMode, int rbusMode, int rbusAddress, int reserved,
-                                         int zonalLedMode)
+SystemState::Configuration configuration(int guiMode, int rbusMode, int rbusAddress, int reserved, int zonalLedMode)
 {
     SystemState::Configuration record;
     record.guiMode = guiMode;
@@ -159,24 +157,19 @@ void TestSystemState::connectionMachine_data()
     QTest::addColumn<bool>("buzzerEnabled");
 
     QTest::newRow("link up") << QStringList{"link up"} << int(Ethernet) << 1 << true;
-    QTest::newRow("link up, down") << QStringList{"link up", "link down"} << int(Disconnected) << 2
-                                   << true;
-    QTest::newRow("second link up changes nothing") << QStringList{"link up", "link up"}
-                                                    << int(Ethernet) << 1 << true;
-    QTest::newRow("link down while disconnected") << QStringList{"link down"} << int(Disconnected)
-                                                  << 0 << false;
+    QTest::newRow("link up, down") << QStringList{"link up", "link down"} << int(Disconnected) << 2 << true;
+    QTest::newRow("second link up changes nothing") << QStringList{"link up", "link up"} << int(Ethernet) << 1 << true;
+    QTest::newRow("link down while disconnected") << QStringList{"link down"} << int(Disconnected) << 0 << false;
     QTest::newRow("rbus") << QStringList{"rbus"} << int(Rbus) << 1 << true;
     QTest::newRow("e30 enables nothing") << QStringList{"e30"} << int(E30) << 1 << false;
     QTest::newRow("rbus then e30") << QStringList{"rbus", "e30"} << int(E30) << 2 << true;
     QTest::newRow("rbus down") << QStringList{"rbus", "bus down"} << int(Disconnected) << 2 << true;
     QTest::newRow("e30 down") << QStringList{"e30", "bus down"} << int(Disconnected) << 2 << false;
-    QTest::newRow("link ignored while on the bus") << QStringList{"rbus", "link up"} << int(Rbus) << 1
-                                                   << true;
-    QTest::newRow("bus ignored while on the link") << QStringList{"link up", "rbus", "e30", "bus down"}
-                                                   << int(Ethernet) << 1 << true;
+    QTest::newRow("link ignored while on the bus") << QStringList{"rbus", "link up"} << int(Rbus) << 1 << true;
+    QTest::newRow("bus ignored while on the link")
+        << QStringList{"link up", "rbus", "e30", "bus down"} << int(Ethernet) << 1 << true;
     QTest::newRow("rbus ignored in e30") << QStringList{"e30", "rbus"} << int(E30) << 1 << false;
-    QTest::newRow("link down ignored in e30") << QStringList{"e30", "link down"} << int(E30) << 1
-                                              << false;
+    QTest::newRow("link down ignored in e30") << QStringList{"e30", "link down"} << int(E30) << 1 << false;
 }
 
 void TestSystemState::connectionMachine()
@@ -248,12 +241,14 @@ void TestSystemState::summaryFlags()
         void (SystemState::*reset)();
     };
     const QMap<QString, Flag> flags = {
-        {"fire", {&SystemState::setFireActive, &SystemState::isFireActive, &SystemState::fireStarted,
-                  &SystemState::fireReset}},
-        {"fault", {&SystemState::setFaultActive, &SystemState::isFaultActive,
-                   &SystemState::faultStarted, &SystemState::faultReset}},
-        {"evacuation", {&SystemState::setEvacuationActive, &SystemState::isEvacuationActive,
-                        &SystemState::evacuationStarted, &SystemState::evacuationReset}},
+        {"fire",
+         {&SystemState::setFireActive, &SystemState::isFireActive, &SystemState::fireStarted, &SystemState::fireReset}},
+        {"fault",
+         {&SystemState::setFaultActive, &SystemState::isFaultActive, &SystemState::faultStarted,
+          &SystemState::faultReset}},
+        {"evacuation",
+         {&SystemState::setEvacuationActive, &SystemState::isEvacuationActive, &SystemState::evacuationStarted,
+          &SystemState::evacuationReset}},
     };
     const Flag chosen = flags.value(flag);
     QSignalSpy started(m_state, chosen.started);
@@ -334,8 +329,7 @@ void TestSystemState::eepromImage_data()
 
     QTest::newRow("repeater") << 2 << 1 << 5 << 0x01020304 << 1 << QByteArray::fromHex("0201050102030401");
     QTest::newRow("defaults") << 0 << 0 << 1 << -1 << 0 << QByteArray::fromHex("000001ffffffff00");
-    QTest::newRow("low bytes only") << 0x103 << 0 << 0x20F << 0 << 0x100
-                                    << QByteArray::fromHex("03000f0000000000");
+    QTest::newRow("low bytes only") << 0x103 << 0 << 0x20F << 0 << 0x100 << QByteArray::fromHex("03000f0000000000");
 }
 
 void TestSystemState::eepromImage()
@@ -347,8 +341,7 @@ void TestSystemState::eepromImage()
     QFETCH(int, zonalLedMode);
     QFETCH(QByteArray, image);
 
-    QCOMPARE(SystemState::eepromImage(configuration(guiMode, rbusMode, rbusAddress, reserved, zonalLedMode))
-                 .toHex(),
+    QCOMPARE(SystemState::eepromImage(configuration(guiMode, rbusMode, rbusAddress, reserved, zonalLedMode)).toHex(),
              image.toHex());
 }
 

@@ -45,9 +45,8 @@ void TestTerminationSignals::signalDuringStartUpLoopIsKept()
     std::raise(SIGTERM);
 
     QEventLoop startUpWait;
-    connect(&termination, &TerminationSignals::terminationRequested, &startUpWait, [&startUpWait] {
-        QTimer::singleShot(0, &startUpWait, [&startUpWait] { startUpWait.exit(7); });
-    });
+    connect(&termination, &TerminationSignals::terminationRequested, &startUpWait,
+            [&startUpWait] { QTimer::singleShot(0, &startUpWait, [&startUpWait] { startUpWait.exit(7); }); });
     QCOMPARE(startUpWait.exec(), 7);
     QCOMPARE(requested.count(), 1);
 

@@ -1,5 +1,5 @@
-#include "core/TeskGlobalConfig.h"
 #include "app/Translator.h"
+#include "core/TeskGlobalConfig.h"
 #include "widgets/FontRepository.h"
 #include "widgets/Page.h"
 
@@ -130,18 +130,16 @@ void tst_Translator::missingLanguageFallsBackToEnglish_data()
     QTest::addColumn<int>("select");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("Korean missing")
-        << QStringList{"TESK_default.qm", "TESK_GBR_en-GB.qm"} << 1 << 10 << QList<int>{0, 1, 1} << 10
-        << "Default";
+    QTest::newRow("Korean missing") << QStringList{"TESK_default.qm", "TESK_GBR_en-GB.qm"} << 1 << 10
+                                    << QList<int>{0, 1, 1} << 10 << "Default";
     QTest::newRow("Korean missing, no default file")
         << QStringList{"TESK_GBR_en-GB.qm"} << 1 << 10 << QList<int>{1, 1} << 10 << "English";
-    QTest::newRow("empty Italian file")
-        << QStringList{"TESK_ITA_it-IT.qm", "TESK_DEU_de-DE.qm", "TESK_GBR_en-GB.qm"} << 11 << 2
-        << QList<int>{1, 2} << 11 << "English";
+    QTest::newRow("empty Italian file") << QStringList{"TESK_ITA_it-IT.qm", "TESK_DEU_de-DE.qm", "TESK_GBR_en-GB.qm"}
+                                        << 11 << 2 << QList<int>{1, 2} << 11 << "English";
     QTest::newRow("ids out of range are English")
         << QStringList{"TESK_GBR_en-GB.qm"} << 255 << 39 << QList<int>{1, 1} << 1 << "English";
-    QTest::newRow("English missing too")
-        << QStringList{"TESK_DEU_de-DE.qm"} << 10 << 2 << QList<int>{2} << 10 << "Deutsch";
+    QTest::newRow("English missing too") << QStringList{"TESK_DEU_de-DE.qm"} << 10 << 2 << QList<int>{2} << 10
+                                         << "Deutsch";
 }
 
 void tst_Translator::missingLanguageFallsBackToEnglish()
@@ -279,13 +277,27 @@ void tst_Translator::englishTranslationCoversTheKeysInUse_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("english");
 
-    QTest::newRow("icon button") << "AUK_90002" << "_WALK_TEST_ICONBTN" << "Walk test";
-    QTest::newRow("soft key") << "AUK_90005" << "_LOGIN_SK" << "Log on";
-    QTest::newRow("popup key") << "AUK_90046" << "_OK_POPUPSK" << "OK";
-    QTest::newRow("keypad") << "BaseButton" << "_DEL_KEYPAD" << "Del";
-    QTest::newRow("filter prompt") << "FilterButton" << "_CLICK_TO_SELECT_SELPROMPT" << "Touch to select";
-    QTest::newRow("month") << "Translator" << "_FEBUARY_9_CHAR" << "February";
-    QTest::newRow("language") << "Translator" << "_LANGUAGE_NAME_SK" << "English";
+    QTest::newRow("icon button") << "AUK_90002"
+                                 << "_WALK_TEST_ICONBTN"
+                                 << "Walk test";
+    QTest::newRow("soft key") << "AUK_90005"
+                              << "_LOGIN_SK"
+                              << "Log on";
+    QTest::newRow("popup key") << "AUK_90046"
+                               << "_OK_POPUPSK"
+                               << "OK";
+    QTest::newRow("keypad") << "BaseButton"
+                            << "_DEL_KEYPAD"
+                            << "Del";
+    QTest::newRow("filter prompt") << "FilterButton"
+                                   << "_CLICK_TO_SELECT_SELPROMPT"
+                                   << "Touch to select";
+    QTest::newRow("month") << "Translator"
+                           << "_FEBUARY_9_CHAR"
+                           << "February";
+    QTest::newRow("language") << "Translator"
+                              << "_LANGUAGE_NAME_SK"
+                              << "English";
 }
 
 void tst_Translator::englishTranslationCoversTheKeysInUse()

@@ -1,7 +1,6 @@
-#include "app/WatchdogProdder.h"
-
 #include "FakeClock.h"
 #include "RecordingService.h"
+#include "app/WatchdogProdder.h"
 
 #include <QtTest>
 

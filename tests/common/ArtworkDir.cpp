@@ -15,8 +15,8 @@ ArtworkDir::ArtworkDir()
         return;
     const QDir root(m_root.path());
     m_valid = root.mkpath(QStringLiteral("data"))
-        && QFile::link(buildResources(), root.filePath(QStringLiteral("resources")))
-        && QDir::setCurrent(root.filePath(QStringLiteral("data")));
+              && QFile::link(buildResources(), root.filePath(QStringLiteral("resources")))
+              && QDir::setCurrent(root.filePath(QStringLiteral("data")));
 }
 
 ArtworkDir::~ArtworkDir()

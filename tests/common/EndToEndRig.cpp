@@ -2,7 +2,6 @@
 
 #include "FreePort.h"
 #include "WaitUntil.h"
-
 #include "app/QVemoApplication.h"
 
 namespace {

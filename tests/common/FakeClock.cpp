@@ -59,8 +59,7 @@ void FakeClock::advance(qint64 milliseconds)
     for (;;) {
         Timer *next = nullptr;
         for (const QPointer<Timer> &timer : qAsConst(m_timers)) {
-            if (timer && timer->isActive() && timer->due() <= target
-                && (!next || timer->due() < next->due()))
+            if (timer && timer->isActive() && timer->due() <= target && (!next || timer->due() < next->due()))
                 next = timer;
         }
         if (!next)

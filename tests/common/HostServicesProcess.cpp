@@ -11,7 +11,6 @@ QString HostServicesProcess::command(const QString &line)
 {
     const int before = m_process.lines().size();
     m_process.write(line);
-    const int answer = m_process.waitForAnyLine({QStringLiteral("emitted "), QStringLiteral("error ")},
-                                                before, 10000);
+    const int answer = m_process.waitForAnyLine({QStringLiteral("emitted "), QStringLiteral("error ")}, before, 10000);
     return answer < 0 ? QString() : m_process.lines().at(answer);
 }

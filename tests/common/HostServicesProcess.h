@@ -16,10 +16,7 @@ public:
     QStringList lines() const { return m_process.lines(); }
     // Waits until a line that starts with the text has arrived; its index in
     // lines(), or -1 after the time-out.
-    int waitForLine(const QString &start, int timeoutMs = 30000)
-    {
-        return m_process.waitForLine(start, 0, timeoutMs);
-    }
+    int waitForLine(const QString &start, int timeoutMs = 30000) { return m_process.waitForLine(start, 0, timeoutMs); }
     void clear() { m_process.clear(); }
 
     // Sends one command ("emit svc.swiss silentStatus true") and waits for

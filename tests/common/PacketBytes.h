@@ -32,11 +32,10 @@ inline QByteArray withLength(QByteArray bytes, qint64 lengthField = -1)
 
 // A received LkSpeak packet: a header of the given layout, then the payload.
 // The header fields are distinct, so a test sees which one it read.
-inline QByteArray lkPacket(int functionCode, const QByteArray &payload, int layout = 0,
-                           qint64 lengthField = -1)
+inline QByteArray lkPacket(int functionCode, const QByteArray &payload, int layout = 0, qint64 lengthField = -1)
 {
-    QByteArray header = layout == 1 ? hex("00000000 e4 03 07 00 0102 32 0304 b2 09 00")
-                                    : hex("00000000 03 07 00 0102 32 0304 b2 09");
+    QByteArray header =
+        layout == 1 ? hex("00000000 e4 03 07 00 0102 32 0304 b2 09 00") : hex("00000000 03 07 00 0102 32 0304 b2 09");
     header[layout == 1 ? 7 : 6] = char(functionCode);
     return withLength(header + payload, lengthField);
 }
@@ -67,8 +66,8 @@ inline QByteArray pageText(const QByteArray &bytes)
 }
 
 // One part of a sync page (sub-code 10).
-inline QByteArray syncPagePart(quint8 page, quint8 panel, quint8 part, quint32 signature,
-                               const QByteArray &body, bool acknowledge = true, quint8 sequence = 9)
+inline QByteArray syncPagePart(quint8 page, quint8 panel, quint8 part, quint32 signature, const QByteArray &body,
+                               bool acknowledge = true, quint8 sequence = 9)
 {
     QByteArray pageHeader(8, '\0');
     pageHeader[0] = char(10);

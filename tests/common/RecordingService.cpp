@@ -41,8 +41,8 @@ RecordingService::RecordingService(const QString &serviceName)
     , m_connection(QDBusConnection::connectToBus(QDBusConnection::SessionBus, m_connectionName))
     , m_object(new Object(this))
 {
-    m_serving = m_connection.registerVirtualObject(QStringLiteral("/"), m_object)
-                && m_connection.registerService(serviceName);
+    m_serving =
+        m_connection.registerVirtualObject(QStringLiteral("/"), m_object) && m_connection.registerService(serviceName);
     m_thread.start();
     m_object->moveToThread(&m_thread);
 }
@@ -100,8 +100,7 @@ void RecordingService::setError(const QString &method)
     m_errors << method;
 }
 
-bool RecordingService::sendSignal(const QString &interface, const QString &name,
-                                  const QVariantList &arguments)
+bool RecordingService::sendSignal(const QString &interface, const QString &name, const QVariantList &arguments)
 {
     QDBusMessage message = QDBusMessage::createSignal(QStringLiteral("/"), interface, name);
     message.setArguments(arguments);

@@ -2,10 +2,9 @@
 
 #include "PacketBytes.h"
 #include "SentPackets.h"
-
 #include "core/BucketMaster.h"
-#include "paneldata/SC_PageHandlerTable.h"
 #include "link/SyncClient.h"
+#include "paneldata/SC_PageHandlerTable.h"
 
 SyncPageBench::SyncPageBench()
 {
@@ -27,8 +26,7 @@ void SyncPageBench::receive(const QByteArray &packet)
     SyncClient::instance()->ReceivedPacket(SyncPacket{SyncClient::LkSpeakChannel, packet});
 }
 
-int SyncPageBench::receivePart(int page, int panel, int part, const QByteArray &body, int layout,
-                               quint32 signature)
+int SyncPageBench::receivePart(int page, int panel, int part, const QByteArray &body, int layout, quint32 signature)
 {
     const QByteArray packet = syncPagePart(quint8(page), quint8(panel), quint8(part), signature, body);
     receive(layout == 1 ? inLayout1(packet) : packet);

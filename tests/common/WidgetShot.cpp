@@ -44,7 +44,7 @@ QColor WidgetShot::averageColour(const QImage &image, const QRect &region)
 bool WidgetShot::isNear(const QColor &a, const QColor &b, int tolerance)
 {
     return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance
-        && std::abs(a.blue() - b.blue()) <= tolerance && std::abs(a.alpha() - b.alpha()) <= tolerance;
+           && std::abs(a.blue() - b.blue()) <= tolerance && std::abs(a.alpha() - b.alpha()) <= tolerance;
 }
 
 double WidgetShot::fractionNear(const QImage &image, const QRect &region, const QColor &colour, int tolerance)

@@ -1,6 +1,5 @@
-#include "core/BucketMaster.h"
-
 #include "MessageCapture.h"
+#include "core/BucketMaster.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -282,7 +281,8 @@ void TestBucketMaster::badCommands_data()
     QTest::addColumn<int>("pageId");
     QTest::addColumn<QString>("warning");
 
-    const QString badType = QStringLiteral("BucketMaster::receiveSyncCommand  Trying to process a bad sync command type");
+    const QString badType =
+        QStringLiteral("BucketMaster::receiveSyncCommand  Trying to process a bad sync command type");
     const QString badId = QStringLiteral("BucketMaster::receiveSyncCommand  Bad BucketId  256");
     QTest::newRow("command 7") << 7 << 5 << badType;
     QTest::newRow("negative command") << -1 << 5 << badType;
@@ -316,15 +316,14 @@ void TestBucketMaster::keySearch_data()
     QTest::addColumn<QStringList>("found");
 
     QTest::newRow("unanchored wildcard, map order")
-        << QString() << QStringLiteral("1|*|fire") << false
-        << QStringList{"11|2|fire", "1|12|fire", "1|2|fire"};
+        << QString() << QStringLiteral("1|*|fire") << false << QStringList{"11|2|fire", "1|12|fire", "1|2|fire"};
     QTest::newRow("wildcard never spans a separator")
         << QString() << QStringLiteral("|*|") << false << QStringList{"11|2|fire", "1|12|fire", "1|2|fire"};
     QTest::newRow("plain text found inside keys")
         << QString() << QStringLiteral("fault") << false << QStringList{"3|fault"};
     QTest::newRow("invalid pattern gives nothing") << QString() << QStringLiteral("(") << false << QStringList{};
-    QTest::newRow("prefix and wildcard")
-        << QStringLiteral("1|") << QStringLiteral("*|fire") << true << QStringList{"1|12|fire", "1|2|fire"};
+    QTest::newRow("prefix and wildcard") << QStringLiteral("1|") << QStringLiteral("*|fire") << true
+                                         << QStringList{"1|12|fire", "1|2|fire"};
     QTest::newRow("prefix, empty search takes all")
         << QStringLiteral("1|") << QString() << true << QStringList{"1|", "1|12|fire", "1|2|fire"};
     QTest::newRow("pattern must lie after the prefix")
@@ -332,12 +331,11 @@ void TestBucketMaster::keySearch_data()
     QTest::newRow("the prefix alone is no match")
         << QStringLiteral("1|") << QStringLiteral("*") << true << QStringList{"1|12|fire", "1|2|fire"};
     QTest::newRow("prefix nobody has") << QStringLiteral("9|") << QString() << true << QStringList{};
-    QTest::newRow("no prefix, pattern anywhere")
-        << QString() << QStringLiteral("fa") << true << QStringList{"3|fault"};
+    QTest::newRow("no prefix, pattern anywhere") << QString() << QStringLiteral("fa") << true << QStringList{"3|fault"};
     QTest::newRow("no prefix, empty search takes all")
         << QString() << QString() << true << QStringList{"11|2|fire", "1|", "1|12|fire", "1|2|fire", "3|fault"};
-    QTest::newRow("invalid pattern after prefix") << QStringLiteral("1|") << QStringLiteral("[") << true
-                                                  << QStringList{};
+    QTest::newRow("invalid pattern after prefix")
+        << QStringLiteral("1|") << QStringLiteral("[") << true << QStringList{};
 }
 
 void TestBucketMaster::keySearch()
@@ -351,8 +349,8 @@ void TestBucketMaster::keySearch()
         m_store->setValue(5, key, QStringLiteral("1"));
 
     MessageCapture log;
-    const QStringList keys = withPrefix ? m_store->GetBucketKeyListWithPrefix(5, prefix, search)
-                                        : m_store->GetBucketKeyList(5, search);
+    const QStringList keys =
+        withPrefix ? m_store->GetBucketKeyListWithPrefix(5, prefix, search) : m_store->GetBucketKeyList(5, search);
     QCOMPARE(keys, found);
     QVERIFY(log.warnings().isEmpty());
 }
@@ -385,10 +383,9 @@ void TestBucketMaster::keySearch_badBucket()
     QVERIFY(!m_store->checkBucketAndFilterSearchString(bucket, search));
     QCOMPARE(search, QStringLiteral("a|*"));
 
-    QCOMPARE(log.warnings(),
-             (QStringList{"BucketMaster::GetBucketKeyList " + fault,
-                          "BucketMaster::checkBucketAndFilterSearchString " + fault,
-                          "BucketMaster::checkBucketAndFilterSearchString " + fault}));
+    QCOMPARE(log.warnings(), (QStringList{"BucketMaster::GetBucketKeyList " + fault,
+                                          "BucketMaster::checkBucketAndFilterSearchString " + fault,
+                                          "BucketMaster::checkBucketAndFilterSearchString " + fault}));
 
     QString good = QStringLiteral("a|*");
     QVERIFY(m_store->checkBucketAndFilterSearchString(5, good));

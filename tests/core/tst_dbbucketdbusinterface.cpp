@@ -1,8 +1,7 @@
-#include "core/BucketMaster.h"
-#include "core/DB_BucketDbusInterface.h"
-
 #include "MessageCapture.h"
 #include "RecordingService.h"
+#include "core/BucketMaster.h"
+#include "core/DB_BucketDbusInterface.h"
 
 #include <QtTest>
 
@@ -30,8 +29,8 @@ void TestDBBucketDbusInterface::init()
 {
     m_service = new RecordingService(QStringLiteral("test.mirror"));
     QVERIFY(m_service->isServing());
-    m_proxy = new DB_BucketDbusInterface(QStringLiteral("test.mirror"), QStringLiteral("/"),
-                                         "test.mirror", QDBusConnection::sessionBus(), nullptr);
+    m_proxy = new DB_BucketDbusInterface(QStringLiteral("test.mirror"), QStringLiteral("/"), "test.mirror",
+                                         QDBusConnection::sessionBus(), nullptr);
 }
 
 void TestDBBucketDbusInterface::cleanup()
@@ -63,7 +62,7 @@ void TestDBBucketDbusInterface::watchedKeyForwardedOncePerValue()
     m_proxy->addWatch(0, QStringLiteral("pwrsav"), "setPowerSaving");
     BucketMaster *store = BucketMaster::instance();
     store->setValue(0, QStringLiteral("pwrsav"), QStringLiteral("1"));
-    store->setValue(1, QStringLiteral("pwrsav"), QStringLiteral("1"));  // other bucket
+    store->setValue(1, QStringLiteral("pwrsav"), QStringLiteral("1")); // other bucket
     store->setValue(0, QStringLiteral("pwrsave"), QStringLiteral("1")); // other key
     // Repeated as an update of the same value: the last sent value matches.
     m_proxy->receiveBucketUpdate(0, QStringLiteral("pwrsav"), QStringLiteral("1"));

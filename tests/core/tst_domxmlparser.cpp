@@ -1,8 +1,7 @@
-#include "core/DOMXMLParser.h"
-#include "core/XmlElementTables.h"
-
 #include "MessageCapture.h"
 #include "StdoutCapture.h"
+#include "core/DOMXMLParser.h"
+#include "core/XmlElementTables.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -82,8 +81,7 @@ void TestDOMXMLParser::loadFile_data()
     const QString global = installed(QStringLiteral("globalconfigschema.xsd"));
     QTest::newRow("valid") << QByteArray("<globalConfig><firstLang>5</firstLang>"
                                          "<zoneFiltering>1</zoneFiltering></globalConfig>")
-                           << global << false
-                           << QStringList{"firstLang=5", "zoneFiltering=1"};
+                           << global << false << QStringList{"firstLang=5", "zoneFiltering=1"};
     QTest::newRow("any order, with declaration")
         << QByteArray("<?xml version=\"1.0\"?>\n<globalConfig>\n <zoneFiltering>0</zoneFiltering>\n"
                       " <currentLang>2</currentLang>\n</globalConfig>\n")
@@ -92,30 +90,27 @@ void TestDOMXMLParser::loadFile_data()
         << QByteArray("<globalConfig><firstLang>50</firstLang></globalConfig>") << global << true
         << QStringList{"firstLang=50"};
     QTest::newRow("unknown element is still read")
-        << QByteArray("<globalConfig><colour>red</colour><firstLang>3</firstLang></globalConfig>")
-        << global << true << QStringList{"colour=red", "firstLang=3"};
-    QTest::newRow("empty element")
-        << QByteArray("<globalConfig><firstLang></firstLang><secondLang>2</secondLang></globalConfig>")
-        << global << true << QStringList{"firstLang=", "secondLang=2"};
+        << QByteArray("<globalConfig><colour>red</colour><firstLang>3</firstLang></globalConfig>") << global << true
+        << QStringList{"colour=red", "firstLang=3"};
+    QTest::newRow("empty element") << QByteArray(
+        "<globalConfig><firstLang></firstLang><secondLang>2</secondLang></globalConfig>")
+                                   << global << true << QStringList{"firstLang=", "secondLang=2"};
     QTest::newRow("two roots side by side, the later wins")
         << QByteArray("<all><globalConfig><firstLang>1</firstLang><langUsage>3</langUsage></globalConfig>"
                       "<globalConfig><firstLang>2</firstLang></globalConfig></all>")
         << global << true << QStringList{"firstLang=2", "langUsage=3"};
     QTest::newRow("missing file") << QByteArray() << global << true << QStringList();
     QTest::newRow("empty file") << QByteArray("") << global << true << QStringList();
-    QTest::newRow("garbage") << QByteArray("\x00\xff<globalConfig><<>>&&", 21) << global << true
-                             << QStringList();
-    QTest::newRow("cut short") << QByteArray("<globalConfig><firstLang>5</firstLang><second") << global
-                               << true << QStringList();
+    QTest::newRow("garbage") << QByteArray("\x00\xff<globalConfig><<>>&&", 21) << global << true << QStringList();
+    QTest::newRow("cut short") << QByteArray("<globalConfig><firstLang>5</firstLang><second") << global << true
+                               << QStringList();
     QTest::newRow("missing schema") << QByteArray("<globalConfig><firstLang>5</firstLang></globalConfig>")
-                                    << m_dir.filePath(QStringLiteral("none.xsd")) << true
-                                    << QStringList{"firstLang=5"};
+                                    << m_dir.filePath(QStringLiteral("none.xsd")) << true << QStringList{"firstLang=5"};
     QTest::newRow("garbage schema") << QByteArray("<globalConfig><firstLang>5</firstLang></globalConfig>")
-                                    << write(QStringLiteral("bad.xsd"), "<xs:schema nonsense")
-                                    << true << QStringList{"firstLang=5"};
+                                    << write(QStringLiteral("bad.xsd"), "<xs:schema nonsense") << true
+                                    << QStringList{"firstLang=5"};
     QTest::newRow("too large") << QByteArray("<globalConfig><firstLang>5</firstLang>")
-                                      + QByteArray(DOMXMLParser::MaxFileSize, ' ')
-                                      + QByteArray("</globalConfig>")
+                                      + QByteArray(DOMXMLParser::MaxFileSize, ' ') + QByteArray("</globalConfig>")
                                << global << true << QStringList();
 }
 
@@ -126,8 +121,8 @@ void TestDOMXMLParser::loadFile()
     QFETCH(bool, schemaFailure);
     QFETCH(QStringList, elements);
 
-    const QString path = xml.isNull() ? m_dir.filePath(QStringLiteral("absent.xml"))
-                                      : write(QStringLiteral("globalconfig.xml"), xml);
+    const QString path =
+        xml.isNull() ? m_dir.filePath(QStringLiteral("absent.xml")) : write(QStringLiteral("globalconfig.xml"), xml);
     MessageCapture messages;
     StdoutCapture output;
     DOMXMLParser parser;
@@ -153,14 +148,12 @@ void TestDOMXMLParser::schemasAcceptTheirElements_data()
     const QString service = installed(QStringLiteral("teskserviceschema.xsd"));
     QTest::newRow("global configuration")
         << global << everyElement(globalConfig, int(std::size(globalConfig)), "1") << true;
-    QTest::newRow("engine configuration")
-        << tesk << everyElement(teskConfig, int(std::size(teskConfig)), "1") << true;
+    QTest::newRow("engine configuration") << tesk << everyElement(teskConfig, int(std::size(teskConfig)), "1") << true;
     QTest::newRow("service configuration")
         << service << everyElement(serviceConfig, int(std::size(serviceConfig)), "1") << true;
     QTest::newRow("global configuration, unknown element")
         << global << QByteArray("<globalConfig><panelid>1</panelid></globalConfig>") << false;
-    QTest::newRow("engine configuration, mode 4") << tesk << QByteArray("<tesk><mode>4</mode></tesk>")
-                                                  << false;
+    QTest::newRow("engine configuration, mode 4") << tesk << QByteArray("<tesk><mode>4</mode></tesk>") << false;
     QTest::newRow("engine configuration, bus address 16")
         << tesk << QByteArray("<tesk><rbus>16</rbus></tesk>") << false;
     QTest::newRow("service configuration, calibration")
@@ -187,10 +180,9 @@ void TestDOMXMLParser::schemasAcceptTheirElements()
 void TestDOMXMLParser::save_writesSortedChildren()
 {
     const QMap<QString, QString> defaults = {
-        {"zoneFiltering", "0"}, {"firstSecondFire", "0"}, {"logicalZones", "0"},
-        {"logicalAddr", "0"},   {"currentLang", "1"},     {"firstLang", "0"},
-        {"secondLang", "0"},    {"langUsage", "129"},     {"firstCodepage", "850"},
-        {"secondCodepage", "850"},
+        {"zoneFiltering", "0"},   {"firstSecondFire", "0"},  {"logicalZones", "0"}, {"logicalAddr", "0"},
+        {"currentLang", "1"},     {"firstLang", "0"},        {"secondLang", "0"},   {"langUsage", "129"},
+        {"firstCodepage", "850"}, {"secondCodepage", "850"},
     };
     const QString path = m_dir.filePath(QStringLiteral("saved.xml"));
     DOMXMLParser writer(path);

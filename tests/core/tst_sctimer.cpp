@@ -1,5 +1,4 @@
 #include "FakeClock.h"
-
 #include "core/SC_Timer.h"
 
 #include <QSignalSpy>

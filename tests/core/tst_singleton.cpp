@@ -25,7 +25,9 @@ private:
 
 // A QObject singleton with a public constructor: the instance may be owned
 // by a parent, and a test may build its own.
-class OwnedProbe final : public QObject, public SC_Singleton<OwnedProbe>
+class OwnedProbe final
+    : public QObject
+    , public SC_Singleton<OwnedProbe>
 {
 };
 

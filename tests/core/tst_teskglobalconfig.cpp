@@ -1,7 +1,6 @@
-#include "core/TeskGlobalConfig.h"
-
 #include "MessageCapture.h"
 #include "StdoutCapture.h"
+#include "core/TeskGlobalConfig.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -114,26 +113,26 @@ void TestTeskGlobalConfig::loading_data()
     QTest::addColumn<bool>("schemaFailure");
     QTest::addColumn<QVariantList>("settings");
 
-    QTest::newRow("every setting")
-        << QByteArray("<globalConfig><zoneFiltering>1</zoneFiltering><firstSecondFire>1</firstSecondFire>"
-                      "<logicalZones>1</logicalZones><logicalAddr>1</logicalAddr>"
-                      "<currentLang>2</currentLang><firstLang>5</firstLang><secondLang>38</secondLang>"
-                      "<langUsage>2</langUsage><firstCodepage>1252</firstCodepage>"
-                      "<secondCodepage>866</secondCodepage></globalConfig>")
-        << false << QVariantList{true, true, true, true, 2, 5, 38, 2, 1252, 866};
+    QTest::newRow("every setting") << QByteArray(
+        "<globalConfig><zoneFiltering>1</zoneFiltering><firstSecondFire>1</firstSecondFire>"
+        "<logicalZones>1</logicalZones><logicalAddr>1</logicalAddr>"
+        "<currentLang>2</currentLang><firstLang>5</firstLang><secondLang>38</secondLang>"
+        "<langUsage>2</langUsage><firstCodepage>1252</firstCodepage>"
+        "<secondCodepage>866</secondCodepage></globalConfig>")
+                                   << false << QVariantList{true, true, true, true, 2, 5, 38, 2, 1252, 866};
     QTest::newRow("some settings, the rest default")
-        << QByteArray("<globalConfig><logicalAddr>1</logicalAddr><secondLang>7</secondLang></globalConfig>")
-        << false << QVariantList{false, false, false, true, 1, 0, 7, 129, 850, 850};
+        << QByteArray("<globalConfig><logicalAddr>1</logicalAddr><secondLang>7</secondLang></globalConfig>") << false
+        << QVariantList{false, false, false, true, 1, 0, 7, 129, 850, 850};
     QTest::newRow("empty element keeps its default")
-        << QByteArray("<globalConfig><firstLang></firstLang><secondLang>3</secondLang></globalConfig>")
-        << true << QVariantList{false, false, false, false, 1, 0, 3, 129, 850, 850};
+        << QByteArray("<globalConfig><firstLang></firstLang><secondLang>3</secondLang></globalConfig>") << true
+        << QVariantList{false, false, false, false, 1, 0, 3, 129, 850, 850};
     QTest::newRow("failing schema, still read")
         << QByteArray("<globalConfig><zoneFiltering>2</zoneFiltering><langUsage>300</langUsage>"
                       "<colour>red</colour></globalConfig>")
         << true << QVariantList{true, false, false, false, 1, 0, 0, 44, 850, 850};
     QTest::newRow("language beyond the table is ignored")
-        << QByteArray("<globalConfig><firstLang>39</firstLang><secondLang>200</secondLang></globalConfig>")
-        << true << defaults;
+        << QByteArray("<globalConfig><firstLang>39</firstLang><secondLang>200</secondLang></globalConfig>") << true
+        << defaults;
     QTest::newRow("not numbers are ignored")
         << QByteArray("<globalConfig><logicalZones>yes</logicalZones><firstCodepage>cp1252</firstCodepage>"
                       "<secondCodepage>70000</secondCodepage><currentLang>-</currentLang></globalConfig>")
@@ -225,16 +224,12 @@ void TestTeskGlobalConfig::setLanguages_data()
     QTest::addColumn<QVariantList>("languages"); // usage, first, first cp, second, second cp
     QTest::addColumn<bool>("saved");
 
-    QTest::newRow("unchanged") << 129 << 0 << 850 << 0 << 850 << QVariantList{129, 0, 850, 0, 850}
-                               << false;
-    QTest::newRow("first 38 accepted") << 129 << 38 << 850 << 0 << 850
-                                       << QVariantList{129, 38, 850, 0, 850} << true;
-    QTest::newRow("first 39 ignored") << 129 << 39 << 850 << 0 << 850
-                                      << QVariantList{129, 0, 850, 0, 850} << false;
+    QTest::newRow("unchanged") << 129 << 0 << 850 << 0 << 850 << QVariantList{129, 0, 850, 0, 850} << false;
+    QTest::newRow("first 38 accepted") << 129 << 38 << 850 << 0 << 850 << QVariantList{129, 38, 850, 0, 850} << true;
+    QTest::newRow("first 39 ignored") << 129 << 39 << 850 << 0 << 850 << QVariantList{129, 0, 850, 0, 850} << false;
     QTest::newRow("second 255 ignored, code page taken")
         << 129 << 4 << 1252 << 255 << 1251 << QVariantList{129, 4, 1252, 0, 1251} << true;
-    QTest::newRow("usage alone") << 1 << 0 << 850 << 0 << 850 << QVariantList{1, 0, 850, 0, 850}
-                                 << true;
+    QTest::newRow("usage alone") << 1 << 0 << 850 << 0 << 850 << QVariantList{1, 0, 850, 0, 850} << true;
 }
 
 void TestTeskGlobalConfig::setLanguages()
@@ -252,9 +247,8 @@ void TestTeskGlobalConfig::setLanguages()
     m_config->setLanguages(quint8(usage), quint8(first), quint16(firstCodepage), quint8(second),
                            quint16(secondCodepage));
     QCOMPARE(updated.count(), 1);
-    QCOMPARE((QVariantList{int(m_config->getLangUsage()), m_config->getLanguage(1),
-                           int(m_config->getCodepage(1)), m_config->getLanguage(2),
-                           int(m_config->getCodepage(2))}),
+    QCOMPARE((QVariantList{int(m_config->getLangUsage()), m_config->getLanguage(1), int(m_config->getCodepage(1)),
+                           m_config->getLanguage(2), int(m_config->getCodepage(2))}),
              languages);
     QCOMPARE(QFile::exists(savedFile), saved);
     if (saved) {
@@ -308,24 +302,42 @@ void TestTeskGlobalConfig::addressTypeChar_data()
     QTest::addColumn<int>("type");
     QTest::addColumn<QChar>("letter");
 
-    QTest::newRow("3 in English") << "en_GB" << 1 << "" << "" << 3 << QChar('T');
-    QTest::newRow("3 in German") << "de_DE" << 1 << "" << "" << 3 << QChar('Z');
-    QTest::newRow("3 in Swiss German") << "gsw_CH" << 1 << "" << "" << 3 << QChar('Z');
-    QTest::newRow("1") << "en_GB" << 1 << "" << "" << 1 << QChar('P');
-    QTest::newRow("2") << "en_GB" << 1 << "" << "" << 2 << QChar('X');
-    QTest::newRow("4") << "en_GB" << 1 << "" << "" << 4 << QChar('M');
-    QTest::newRow("5") << "en_GB" << 1 << "" << "" << 5 << QChar(' ');
-    QTest::newRow("6") << "en_GB" << 1 << "" << "" << 6 << QChar('U');
-    QTest::newRow("7") << "en_GB" << 1 << "" << "" << 7 << QChar('F');
-    QTest::newRow("0") << "en_GB" << 1 << "" << "" << 0 << QChar('R');
-    QTest::newRow("8") << "en_GB" << 1 << "" << "" << 8 << QChar('R');
-    QTest::newRow("253") << "en_GB" << 1 << "" << "" << 253 << QChar('R');
-    QTest::newRow("254") << "en_GB" << 1 << "" << "" << 254 << QChar(' ');
-    QTest::newRow("255") << "en_GB" << 1 << "" << "" << 255 << QChar(' ');
-    QTest::newRow("negative") << "en_GB" << 1 << "AB" << "" << -1 << QChar('R');
-    QTest::newRow("first table") << "en_GB" << 1 << "abcd" << "wxyz" << 3 << QChar('d');
-    QTest::newRow("second table") << "en_GB" << 2 << "abcd" << "wxyz" << 3 << QChar('z');
-    QTest::newRow("beyond the table") << "en_GB" << 1 << "ab" << "" << 3 << QChar('T');
+    QTest::newRow("3 in English") << "en_GB" << 1 << ""
+                                  << "" << 3 << QChar('T');
+    QTest::newRow("3 in German") << "de_DE" << 1 << ""
+                                 << "" << 3 << QChar('Z');
+    QTest::newRow("3 in Swiss German") << "gsw_CH" << 1 << ""
+                                       << "" << 3 << QChar('Z');
+    QTest::newRow("1") << "en_GB" << 1 << ""
+                       << "" << 1 << QChar('P');
+    QTest::newRow("2") << "en_GB" << 1 << ""
+                       << "" << 2 << QChar('X');
+    QTest::newRow("4") << "en_GB" << 1 << ""
+                       << "" << 4 << QChar('M');
+    QTest::newRow("5") << "en_GB" << 1 << ""
+                       << "" << 5 << QChar(' ');
+    QTest::newRow("6") << "en_GB" << 1 << ""
+                       << "" << 6 << QChar('U');
+    QTest::newRow("7") << "en_GB" << 1 << ""
+                       << "" << 7 << QChar('F');
+    QTest::newRow("0") << "en_GB" << 1 << ""
+                       << "" << 0 << QChar('R');
+    QTest::newRow("8") << "en_GB" << 1 << ""
+                       << "" << 8 << QChar('R');
+    QTest::newRow("253") << "en_GB" << 1 << ""
+                         << "" << 253 << QChar('R');
+    QTest::newRow("254") << "en_GB" << 1 << ""
+                         << "" << 254 << QChar(' ');
+    QTest::newRow("255") << "en_GB" << 1 << ""
+                         << "" << 255 << QChar(' ');
+    QTest::newRow("negative") << "en_GB" << 1 << "AB"
+                              << "" << -1 << QChar('R');
+    QTest::newRow("first table") << "en_GB" << 1 << "abcd"
+                                 << "wxyz" << 3 << QChar('d');
+    QTest::newRow("second table") << "en_GB" << 2 << "abcd"
+                                  << "wxyz" << 3 << QChar('z');
+    QTest::newRow("beyond the table") << "en_GB" << 1 << "ab"
+                                      << "" << 3 << QChar('T');
 }
 
 void TestTeskGlobalConfig::addressTypeChar()

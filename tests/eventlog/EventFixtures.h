@@ -10,7 +10,7 @@
 namespace EventFixtures {
 
 inline EventLog::EventData makeEvent(EventLog::SeqNum_t seqNo, quint8 eventCat = EventLog::CategoryFault,
-                                 quint8 node = 1, quint8 zone = 1, quint8 pointNum = 1)
+                                     quint8 node = 1, quint8 zone = 1, quint8 pointNum = 1)
 {
     EventLog::EventData data;
     data.seqNo = seqNo;

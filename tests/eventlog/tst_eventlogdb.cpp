@@ -1,11 +1,10 @@
+#include "DbSignalLog.h"
+#include "EventFixtures.h"
+#include "MessageCapture.h"
 #include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/EventLogTable.h"
 #include "link/HighPriorityStatus.h"
-
-#include "DbSignalLog.h"
-#include "EventFixtures.h"
-#include "MessageCapture.h"
 
 #include <QSqlError>
 #include <QSqlRecord>
@@ -201,11 +200,14 @@ void TestEventLogDb::insert_storesEveryField()
     QVERIFY(query.next());
     const QSqlRecord row = query.record();
     const QList<QPair<const char *, qint64>> expected{
-        {"seqNo", 65535}, {"packedKey", 0xC8073C05u}, {"node", 5}, {"channel", 12}, {"channelAddr", 7},
-        {"pointCat", 3}, {"pointNum", 200}, {"logicalPointNum", 21}, {"logicalPointZone", 22}, {"deviceType", 23},
-        {"eventCode", 0xBEEF}, {"zone", 240}, {"sector", 24}, {"timeAndDate", 0xFFFFFFF0u}, {"priority", 25},
-        {"stdPriority", 26}, {"eventCat", 0x84}, {"acceptStatus", 2}, {"clientID", 0xABCD},
-        {"totalNoEvents", 40000}, {"eventPosTotal", 39999}, {"extDataProvided", 4}, {"infoTextID", 77},
+        {"seqNo", 65535},       {"packedKey", 0xC8073C05u},   {"node", 5},
+        {"channel", 12},        {"channelAddr", 7},           {"pointCat", 3},
+        {"pointNum", 200},      {"logicalPointNum", 21},      {"logicalPointZone", 22},
+        {"deviceType", 23},     {"eventCode", 0xBEEF},        {"zone", 240},
+        {"sector", 24},         {"timeAndDate", 0xFFFFFFF0u}, {"priority", 25},
+        {"stdPriority", 26},    {"eventCat", 0x84},           {"acceptStatus", 2},
+        {"clientID", 0xABCD},   {"totalNoEvents", 40000},     {"eventPosTotal", 39999},
+        {"extDataProvided", 4}, {"infoTextID", 77},
     };
     for (const auto &[name, value] : expected)
         QVERIFY2(row.value(QLatin1String(name)).toLongLong() == value, name);
@@ -275,21 +277,20 @@ void TestEventLogDb::eviction_data()
     QTest::addColumn<QVector<qint64>>("kept");
     QTest::addColumn<QVector<qint64>>("dropped");
 
-    QTest::newRow("10001st live event drops the lowest")
-        << 2 << 10001 << QVector<int>{10002} << QVector<int>{} << QVector<qint64>{3, 10001, 10002}
-        << QVector<qint64>{2};
+    QTest::newRow("10001st live event drops the lowest") << 2 << 10001 << QVector<int>{10002} << QVector<int>{}
+                                                         << QVector<qint64>{3, 10001, 10002} << QVector<qint64>{2};
     QTest::newRow("10001st historic event drops the lowest")
         << 1 << 10000 << QVector<int>{} << QVector<int>{0} << QVector<qint64>{1, 10000} << QVector<qint64>{0};
-    QTest::newRow("10000 events keep all") << 1 << 9999 << QVector<int>{10000} << QVector<int>{}
-                                           << QVector<qint64>{1, 10000} << QVector<qint64>{};
+    QTest::newRow("10000 events keep all")
+        << 1 << 9999 << QVector<int>{10000} << QVector<int>{} << QVector<qint64>{1, 10000} << QVector<qint64>{};
     // The window wrapped through 65535: the numbers just past the wrap are
     // the newest, the ones above the latest bound the oldest.
     QTest::newRow("after a wrap 0, 1, 2 survive")
         << 55537 << 65534 << QVector<int>{55536, 65535, 0, 1, 2} << QVector<int>{}
         << QVector<qint64>{0, 1, 2, 55539, 65535} << QVector<qint64>{55536, 55537, 55538};
     QTest::newRow("after a wrap an event outside the window goes first")
-        << 55537 << 65534 << QVector<int>{55536, 65535, 0} << QVector<int>{30000}
-        << QVector<qint64>{0, 55537, 65535} << QVector<qint64>{30000, 55536};
+        << 55537 << 65534 << QVector<int>{55536, 65535, 0} << QVector<int>{30000} << QVector<qint64>{0, 55537, 65535}
+        << QVector<qint64>{30000, 55536};
 }
 
 void TestEventLogDb::eviction()
@@ -307,8 +308,8 @@ void TestEventLogDb::eviction()
     for (int seqNo : historic)
         QVERIFY(insertHistoric(makeEvent(EventLog::SeqNum_t(seqNo))));
 
-    QCOMPARE(rowCount(), qMin<qint64>(EL_EventLogDBbase::MaxEvents, fillLast - fillFirst + 1 + live.size()
-                                                                        + historic.size()));
+    QCOMPARE(rowCount(),
+             qMin<qint64>(EL_EventLogDBbase::MaxEvents, fillLast - fillFirst + 1 + live.size() + historic.size()));
     const QVector<qint64> stored = storedSeqNos();
     for (qint64 seqNo : kept)
         QVERIFY2(std::binary_search(stored.cbegin(), stored.cend(), seqNo), qPrintable(QString::number(seqNo)));
@@ -347,11 +348,10 @@ void TestEventLogDb::liveSignals_data()
     QTest::newRow("category 0") << 0x00 << 0 << tail;
     QTest::newRow("no category") << 0x0F << 0 << QStringList{"outstanding", "logUpdated"};
     QTest::newRow("restoral of a fire") << 0x81 << 1 << QStringList{"fires"} + tail;
-    QTest::newRow("restoral of a fault, no own category") << 0x4F << 1
-                                                          << QStringList{"faults", "outstanding", "logUpdated"};
-    QTest::newRow("restoral of a disablement") << 0x3F << 1
-                                               << QStringList{"disablements", "settled10", "outstanding",
-                                                              "logUpdated"};
+    QTest::newRow("restoral of a fault, no own category")
+        << 0x4F << 1 << QStringList{"faults", "outstanding", "logUpdated"};
+    QTest::newRow("restoral of a disablement")
+        << 0x3F << 1 << QStringList{"disablements", "settled10", "outstanding", "logUpdated"};
     QTest::newRow("high bits without the restored flag") << 0x84 << 0 << QStringList{"faults"} + tail;
     QTest::newRow("fire wins over fault") << 0x48 << 1 << QStringList{"fires"} + tail;
 }
@@ -454,8 +454,8 @@ void TestEventLogDb::fireReset_firstIsAccepted()
     QVERIFY(insertLive(fireReset(9)));
 
     QCOMPARE(signalLog.bounds(), QStringLiteral("B9 L9 L9"));
-    QCOMPARE(signalLog.categories(), (QStringList{"reset9", "fires", "faults", "warnings", "disablements",
-                                                  "clearOnReset", "logUpdated"}));
+    QCOMPARE(signalLog.categories(),
+             (QStringList{"reset9", "fires", "faults", "warnings", "disablements", "clearOnReset", "logUpdated"}));
     QCOMPARE(db()->fireResetSeqNo(), EventLog::SeqNum_t(9));
     QCOMPARE(storedSeqNos(), (QVector<qint64>{5, 6, 9}));
     // Only the reset itself is open.
@@ -555,21 +555,18 @@ void TestEventLogDb::prune_data()
     QTest::addColumn<QVector<int>>("stored");
     QTest::addColumn<QVector<qint64>>("kept");
 
-    QTest::newRow("outside 900..1201 goes") << 1000 << 100 << 300 << QVector<int>{899, 900, 1000, 1201, 1202, 5}
-                                            << QVector<qint64>{900, 1000, 1201};
+    QTest::newRow("outside 900..1201 goes")
+        << 1000 << 100 << 300 << QVector<int>{899, 900, 1000, 1201, 1202, 5} << QVector<qint64>{900, 1000, 1201};
     QTest::newRow("a log through 65535 keeps both ends")
         << 100 << 200 << 300 << QVector<int>{30000, 65435, 65436, 65535, 0, 201, 202}
         << QVector<qint64>{0, 201, 65436, 65535};
-    QTest::newRow("a log ending at 65535") << 65535 << 9 << 9 << QVector<int>{65525, 65526, 65535, 0, 1}
-                                           << QVector<qint64>{0, 65526, 65535};
-    QTest::newRow("empty controller log keeps two") << 7 << 0 << 0 << QVector<int>{6, 7, 8, 9}
-                                                    << QVector<qint64>{7, 8};
-    QTest::newRow("whole range kept") << 7 << 0 << 65535 << QVector<int>{0, 6, 65535}
-                                      << QVector<qint64>{0, 6, 65535};
-    QTest::newRow("negative position ignored") << 7 << -1 << 10 << QVector<int>{1, 2000}
-                                               << QVector<qint64>{1, 2000};
-    QTest::newRow("total beyond 16 bits ignored") << 7 << 1 << 70000 << QVector<int>{1, 2000}
-                                                  << QVector<qint64>{1, 2000};
+    QTest::newRow("a log ending at 65535")
+        << 65535 << 9 << 9 << QVector<int>{65525, 65526, 65535, 0, 1} << QVector<qint64>{0, 65526, 65535};
+    QTest::newRow("empty controller log keeps two") << 7 << 0 << 0 << QVector<int>{6, 7, 8, 9} << QVector<qint64>{7, 8};
+    QTest::newRow("whole range kept") << 7 << 0 << 65535 << QVector<int>{0, 6, 65535} << QVector<qint64>{0, 6, 65535};
+    QTest::newRow("negative position ignored") << 7 << -1 << 10 << QVector<int>{1, 2000} << QVector<qint64>{1, 2000};
+    QTest::newRow("total beyond 16 bits ignored")
+        << 7 << 1 << 70000 << QVector<int>{1, 2000} << QVector<qint64>{1, 2000};
 }
 
 void TestEventLogDb::prune()
@@ -635,14 +632,14 @@ void TestEventLogDb::execStatement_failedTransaction_data()
 
     // A deferred foreign key is checked only at commit: the update itself
     // succeeds and the commit is refused.
-    QTest::newRow("commit refused")
-        << QStringList{QStringLiteral("PRAGMA foreign_keys = ON"),
-                       QStringLiteral("CREATE TABLE Parent (id INTEGER PRIMARY KEY)"),
-                       QStringLiteral("CREATE TABLE Child (parent INTEGER REFERENCES Parent (id) "
-                                      "DEFERRABLE INITIALLY DEFERRED)"),
-                       QStringLiteral("CREATE TRIGGER orphan AFTER UPDATE ON EventLog "
-                                      "BEGIN INSERT INTO Child VALUES (42); END")}
-        << QString() << "commit failed";
+    QTest::newRow("commit refused") << QStringList{QStringLiteral("PRAGMA foreign_keys = ON"),
+                                                   QStringLiteral("CREATE TABLE Parent (id INTEGER PRIMARY KEY)"),
+                                                   QStringLiteral(
+                                                       "CREATE TABLE Child (parent INTEGER REFERENCES Parent (id) "
+                                                       "DEFERRABLE INITIALLY DEFERRED)"),
+                                                   QStringLiteral("CREATE TRIGGER orphan AFTER UPDATE ON EventLog "
+                                                                  "BEGIN INSERT INTO Child VALUES (42); END")}
+                                    << QString() << "commit failed";
     // A transaction already open on the connection cannot be begun again;
     // committing it would store what its owner has not finished.
     QTest::newRow("begin refused") << QStringList{QStringLiteral("BEGIN")} << QStringLiteral("ROLLBACK")

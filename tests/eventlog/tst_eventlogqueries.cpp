@@ -1,8 +1,7 @@
+#include "EventFixtures.h"
 #include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/EventLogQueries.h"
-
-#include "EventFixtures.h"
 
 #include <QSqlRecord>
 #include <QtTest>
@@ -27,9 +26,9 @@ struct Row
 
 // The fixture log, one row per event; each event is its own point.
 const Row fixture[] = {
-    {1, 1, 4, 0, 3, 10},   {2, 1, 8, 0, 3, 20},   {3, 2, 4, 0, 1, 30},    {4, 2, 3, 0, 3, 40},
-    {5, 0, 4, 1, 2, 50},   {6, 1, 1, 0, 3, 60},   {7, 1, 6, 0, 3, 60},    {8, 2, 4, 0, 2, 80},
-    {9, 1, 4, 0, 3, 90},   {10, 1, 15, 0, 3, 100}, {11, 1, 2, 0, 3, 110}, {12, 0, 8, 0, 3, 120},
+    {1, 1, 4, 0, 3, 10}, {2, 1, 8, 0, 3, 20},    {3, 2, 4, 0, 1, 30},   {4, 2, 3, 0, 3, 40},
+    {5, 0, 4, 1, 2, 50}, {6, 1, 1, 0, 3, 60},    {7, 1, 6, 0, 3, 60},   {8, 2, 4, 0, 2, 80},
+    {9, 1, 4, 0, 3, 90}, {10, 1, 15, 0, 3, 100}, {11, 1, 2, 0, 3, 110}, {12, 0, 8, 0, 3, 120},
 };
 
 QVector<qint64> seqNos(QSqlQuery &query)
@@ -219,10 +218,9 @@ void TestEventLogQueries::outstandingEvents_data()
     QTest::newRow("warnings") << false << 0 << false << 255 << QVector<qint64>{10, 7, 6};
     QTest::newRow("warnings, logical addressing") << false << 0 << true << 255 << QVector<qint64>{7, 6};
     QTest::newRow("category 6") << false << 1 << false << 255 << QVector<qint64>{7};
-    QTest::newRow("any other selector") << false << 3 << false << 255
-                                        << QVector<qint64>{12, 11, 10, 9, 7, 6, 4, 2, 1};
-    QTest::newRow("all categories, oldest first") << true << 1 << false << 255
-                                                  << QVector<qint64>{1, 2, 4, 6, 7, 9, 10, 11, 12};
+    QTest::newRow("any other selector") << false << 3 << false << 255 << QVector<qint64>{12, 11, 10, 9, 7, 6, 4, 2, 1};
+    QTest::newRow("all categories, oldest first")
+        << true << 1 << false << 255 << QVector<qint64>{1, 2, 4, 6, 7, 9, 10, 11, 12};
     QTest::newRow("all categories of panel 0") << true << 0 << false << 0 << QVector<qint64>{12};
     QTest::newRow("warnings of panel 2") << false << 0 << false << 2 << QVector<qint64>{};
 }

@@ -1,10 +1,9 @@
+#include "EventFixtures.h"
+#include "FakeClock.h"
+#include "FakeHistoricLogClient.h"
+#include "MessageCapture.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/HistoricEventsSynchronizer.h"
-
-#include "EventFixtures.h"
-#include "FakeHistoricLogClient.h"
-#include "FakeClock.h"
-#include "MessageCapture.h"
 
 #include <QtTest>
 

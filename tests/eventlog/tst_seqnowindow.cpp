@@ -55,16 +55,13 @@ void TestSeqNoWindow::advance_data()
     QTest::newRow("an older event leaves latest") << 100 << 5000 << 4000 << 100 << 5000 << "" << false;
     QTest::newRow("a repeated event leaves latest") << 100 << 5000 << 5000 << 100 << 5000 << "" << false;
     QTest::newRow("wraps from 65535") << 56000 << 65535 << 0 << 56000 << 0 << "L0" << true;
-    QTest::newRow("wraps from 65535 to any number") << 60000 << 65535 << 40000 << 60000 << 40000 << "L40000"
-                                                    << true;
-    QTest::newRow("wrapped window past the span") << 60000 << 5000 << 5001 << 60538 << 5001 << "B60538 L5001"
-                                                  << true;
+    QTest::newRow("wraps from 65535 to any number") << 60000 << 65535 << 40000 << 60000 << 40000 << "L40000" << true;
+    QTest::newRow("wrapped window past the span") << 60000 << 5000 << 5001 << 60538 << 5001 << "B60538 L5001" << true;
     QTest::newRow("wrapped window below the span") << 60000 << 3000 << 3001 << 60000 << 3001 << "L3001" << true;
     QTest::newRow("wrapped window, older event") << 60000 << 3000 << 2000 << 57537 << 3000 << "B57537" << true;
     // The controller wrapped while 65535 itself was missed.
     QTest::newRow("wrap without 65535") << 56000 << 65000 << 5 << 56000 << 5 << "L5" << true;
-    QTest::newRow("wrap without 65535, past the span") << 50000 << 65000 << 5 << 55542 << 5 << "B55542 L5"
-                                                       << true;
+    QTest::newRow("wrap without 65535, past the span") << 50000 << 65000 << 5 << 55542 << 5 << "B55542 L5" << true;
 }
 
 void TestSeqNoWindow::advance()
@@ -107,16 +104,36 @@ void TestSeqNoWindow::fireZones_data()
     QTest::addColumn<QString>("lastNew");
 
     const int a = 1 * 256 + 10, b = 1 * 256 + 11, c = 2 * 256 + 10;
-    QTest::newRow("none") << QVector<int>{} << "-" << "-" << "-";
-    QTest::newRow("A") << QVector<int>{a} << "1/10" << "-" << "-";
-    QTest::newRow("A A") << QVector<int>{a, a} << "1/10" << "-" << "-";
-    QTest::newRow("A B") << QVector<int>{a, b} << "1/10" << "1/11" << "1/11";
-    QTest::newRow("A B A") << QVector<int>{a, b, a} << "1/10" << "1/11" << "1/11";
-    QTest::newRow("A B A C") << QVector<int>{a, b, a, c} << "1/10" << "1/11" << "2/10";
-    QTest::newRow("A B C B") << QVector<int>{a, b, c, b} << "1/10" << "1/11" << "2/10";
-    QTest::newRow("panel 99 zone 240") << QVector<int>{99 * 256 + 240} << "99/240" << "-" << "-";
-    QTest::newRow("panel 120 ignored") << QVector<int>{120 * 256 + 1, a} << "1/10" << "-" << "-";
-    QTest::newRow("zone 250 ignored") << QVector<int>{1 * 256 + 250, a} << "1/10" << "-" << "-";
+    QTest::newRow("none") << QVector<int>{} << "-"
+                          << "-"
+                          << "-";
+    QTest::newRow("A") << QVector<int>{a} << "1/10"
+                       << "-"
+                       << "-";
+    QTest::newRow("A A") << QVector<int>{a, a} << "1/10"
+                         << "-"
+                         << "-";
+    QTest::newRow("A B") << QVector<int>{a, b} << "1/10"
+                         << "1/11"
+                         << "1/11";
+    QTest::newRow("A B A") << QVector<int>{a, b, a} << "1/10"
+                           << "1/11"
+                           << "1/11";
+    QTest::newRow("A B A C") << QVector<int>{a, b, a, c} << "1/10"
+                             << "1/11"
+                             << "2/10";
+    QTest::newRow("A B C B") << QVector<int>{a, b, c, b} << "1/10"
+                             << "1/11"
+                             << "2/10";
+    QTest::newRow("panel 99 zone 240") << QVector<int>{99 * 256 + 240} << "99/240"
+                                       << "-"
+                                       << "-";
+    QTest::newRow("panel 120 ignored") << QVector<int>{120 * 256 + 1, a} << "1/10"
+                                       << "-"
+                                       << "-";
+    QTest::newRow("zone 250 ignored") << QVector<int>{1 * 256 + 250, a} << "1/10"
+                                      << "-"
+                                      << "-";
 }
 
 void TestSeqNoWindow::fireZones()

@@ -1,9 +1,8 @@
+#include "MessageCapture.h"
 #include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/EventLogQueries.h"
 #include "eventlog/SqlSelectQuery.h"
-
-#include "MessageCapture.h"
 
 #include <QtTest>
 
@@ -168,8 +167,7 @@ const QVector<BuiltText> &queryCases()
     const QDateTime from(QDate(2024, 1, 1), QTime(0, 0), Qt::UTC);
     const QDateTime to(QDate(2024, 1, 2), QTime(12, 30, 15), Qt::UTC);
     static const QVector<BuiltText> cases{
-        {"countEvents, page",
-         [=] { return ranText([&](QSqlQuery &q) { return countEvents(q, from, to, 3, false); }); },
+        {"countEvents, page", [=] { return ranText([&](QSqlQuery &q) { return countEvents(q, from, to, 3, false); }); },
          "SELECT * FROM EventLog  WHERE (timeAndDate >= 1009843200) AND (timeAndDate <= 1009974615)  "
          "ORDER BY timeAndDate DESC,seqNo DESC  LIMIT 3 OFFSET 3"},
         {"countEvents, count of all",
@@ -200,19 +198,15 @@ const QVector<BuiltText> &queryCases()
         {"selectFilteredEvents, every row",
          [] { return ranText([](QSqlQuery &q) { return selectFilteredEvents(q, 9, false, 255, -1); }); },
          "SELECT * FROM EventLog  WHERE ((eventCat & 15) = 4) AND (restoredEventStatus = 0)  ORDER BY seqNo DESC"},
-        {"outstanding warnings",
-         [] { return outstandingText(false, false, 0, 255); },
+        {"outstanding warnings", [] { return outstandingText(false, false, 0, 255); },
          "SELECT * FROM EventLog  WHERE (acceptStatus = 3) AND ((eventCat & 15) <> 3 AND (eventCat & 15) <> 4 AND "
          "(eventCat & 15) <> 2 AND (eventCat & 15) <> 8) AND (restoredEventStatus = 0)  ORDER BY seqNo DESC "},
-        {"outstanding category 6, count, panel 3",
-         [] { return outstandingText(false, true, 1, 3); },
+        {"outstanding category 6, count, panel 3", [] { return outstandingText(false, true, 1, 3); },
          "SELECT COUNT(*)  FROM EventLog  WHERE (acceptStatus = 3) AND ((eventCat & 15) = 6) AND (node = 3) AND "
          "(restoredEventStatus = 0)  ORDER BY seqNo DESC "},
-        {"outstanding, unknown selector",
-         [] { return outstandingText(false, false, 5, 255); },
+        {"outstanding, unknown selector", [] { return outstandingText(false, false, 5, 255); },
          "SELECT * FROM EventLog  WHERE (acceptStatus = 3) AND (restoredEventStatus = 0)  ORDER BY seqNo DESC "},
-        {"outstanding, all categories",
-         [] { return outstandingText(true, false, 0, 255); },
+        {"outstanding, all categories", [] { return outstandingText(true, false, 0, 255); },
          "SELECT * FROM EventLog  WHERE (acceptStatus = 3) AND (restoredEventStatus = 0)  ORDER BY seqNo ASC "},
     };
     return cases;
@@ -268,25 +262,44 @@ void TestSqlQueryBuilder::comparison_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("Equal") << int(SqlOperator::Equal) << "5" << "c = 5";
-    QTest::newRow("NotEqual") << int(SqlOperator::NotEqual) << "5" << "c <> 5";
-    QTest::newRow("Like") << int(SqlOperator::Like) << "5" << "c LIKE 5";
-    QTest::newRow("NotLike") << int(SqlOperator::NotLike) << "5" << "NOT c LIKE 5";
-    QTest::newRow("Greater") << int(SqlOperator::Greater) << "5" << "c > 5";
-    QTest::newRow("GreaterOrEqual") << int(SqlOperator::GreaterOrEqual) << "-5" << "c >= -5";
-    QTest::newRow("Less") << int(SqlOperator::Less) << "5" << "c < 5";
-    QTest::newRow("LessOrEqual") << int(SqlOperator::LessOrEqual) << "5" << "c <= 5";
-    QTest::newRow("In") << int(SqlOperator::In) << "1,2" << "c IN (1,2)";
-    QTest::newRow("Exists with a value") << int(SqlOperator::Exists) << "5" << "c5";
-    QTest::newRow("BitAnd") << int(SqlOperator::BitAnd) << "280" << "c & (280)";
-    QTest::newRow("unknown operator") << 42 << "5" << "c5";
-    QTest::newRow("negative operator") << -1 << "5" << "c5";
-    QTest::newRow("Equal, empty") << int(SqlOperator::Equal) << "" << "c IS NULL";
-    QTest::newRow("NotEqual, empty") << int(SqlOperator::NotEqual) << "" << "NOT c IS NULL";
-    QTest::newRow("Exists, empty") << int(SqlOperator::Exists) << "" << "EXISTS (c)";
-    QTest::newRow("Less, empty") << int(SqlOperator::Less) << "" << "";
-    QTest::newRow("In, empty") << int(SqlOperator::In) << "" << "";
-    QTest::newRow("unknown operator, empty") << 42 << "" << "";
+    QTest::newRow("Equal") << int(SqlOperator::Equal) << "5"
+                           << "c = 5";
+    QTest::newRow("NotEqual") << int(SqlOperator::NotEqual) << "5"
+                              << "c <> 5";
+    QTest::newRow("Like") << int(SqlOperator::Like) << "5"
+                          << "c LIKE 5";
+    QTest::newRow("NotLike") << int(SqlOperator::NotLike) << "5"
+                             << "NOT c LIKE 5";
+    QTest::newRow("Greater") << int(SqlOperator::Greater) << "5"
+                             << "c > 5";
+    QTest::newRow("GreaterOrEqual") << int(SqlOperator::GreaterOrEqual) << "-5"
+                                    << "c >= -5";
+    QTest::newRow("Less") << int(SqlOperator::Less) << "5"
+                          << "c < 5";
+    QTest::newRow("LessOrEqual") << int(SqlOperator::LessOrEqual) << "5"
+                                 << "c <= 5";
+    QTest::newRow("In") << int(SqlOperator::In) << "1,2"
+                        << "c IN (1,2)";
+    QTest::newRow("Exists with a value") << int(SqlOperator::Exists) << "5"
+                                         << "c5";
+    QTest::newRow("BitAnd") << int(SqlOperator::BitAnd) << "280"
+                            << "c & (280)";
+    QTest::newRow("unknown operator") << 42 << "5"
+                                      << "c5";
+    QTest::newRow("negative operator") << -1 << "5"
+                                       << "c5";
+    QTest::newRow("Equal, empty") << int(SqlOperator::Equal) << ""
+                                  << "c IS NULL";
+    QTest::newRow("NotEqual, empty") << int(SqlOperator::NotEqual) << ""
+                                     << "NOT c IS NULL";
+    QTest::newRow("Exists, empty") << int(SqlOperator::Exists) << ""
+                                   << "EXISTS (c)";
+    QTest::newRow("Less, empty") << int(SqlOperator::Less) << ""
+                                 << "";
+    QTest::newRow("In, empty") << int(SqlOperator::In) << ""
+                               << "";
+    QTest::newRow("unknown operator, empty") << 42 << ""
+                                             << "";
 }
 
 void TestSqlQueryBuilder::comparison()

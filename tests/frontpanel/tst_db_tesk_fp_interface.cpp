@@ -1,6 +1,5 @@
-#include "frontpanel/DB_TESK_FP_Interface.h"
-
 #include "RecordingService.h"
+#include "frontpanel/DB_TESK_FP_Interface.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -59,8 +58,7 @@ void TestDBTeskFPInterface::keyDispatch_data()
     QTest::newRow("BACK") << "BACK" << QByteArray(SIGNAL(backPressed()));
     QTest::newRow("HELP") << "HELP" << QByteArray(SIGNAL(helpPressed()));
     QTest::newRow("SILENCE_PANEL") << "SILENCE_PANEL" << QByteArray(SIGNAL(silencePressed()));
-    QTest::newRow("SILENCE_PANEL_SOUNDERS") << "SILENCE_PANEL_SOUNDERS"
-                                            << QByteArray(SIGNAL(silencePanelPressed()));
+    QTest::newRow("SILENCE_PANEL_SOUNDERS") << "SILENCE_PANEL_SOUNDERS" << QByteArray(SIGNAL(silencePanelPressed()));
     QTest::newRow("RESET") << "RESET" << QByteArray(SIGNAL(resetPressed()));
     QTest::newRow("SCANDINAVIAN") << "SCANDINAVIAN" << QByteArray(SIGNAL(scandinavianPressed()));
     QTest::newRow("GENERAL") << "GENERAL" << QByteArray(SIGNAL(generalPressed()));
@@ -82,11 +80,11 @@ void TestDBTeskFPInterface::keyDispatch()
 
     DB_TESK_FP_Interface *proxy = DB_TESK_FP_Interface::instance();
     const QList<QByteArray> keySignals = {
-        SIGNAL(homePressed()),        SIGNAL(backPressed()),       SIGNAL(helpPressed()),
-        SIGNAL(silencePressed()),     SIGNAL(silencePanelPressed()), SIGNAL(resetPressed()),
-        SIGNAL(scandinavianPressed()), SIGNAL(generalPressed()),   SIGNAL(panelPressed()),
-        SIGNAL(soundersPressed()),    SIGNAL(signallingPressed()), SIGNAL(protectionPressed()),
-        SIGNAL(zonesPressed()),       SIGNAL(screenshotPressed()),
+        SIGNAL(homePressed()),         SIGNAL(backPressed()),         SIGNAL(helpPressed()),
+        SIGNAL(silencePressed()),      SIGNAL(silencePanelPressed()), SIGNAL(resetPressed()),
+        SIGNAL(scandinavianPressed()), SIGNAL(generalPressed()),      SIGNAL(panelPressed()),
+        SIGNAL(soundersPressed()),     SIGNAL(signallingPressed()),   SIGNAL(protectionPressed()),
+        SIGNAL(zonesPressed()),        SIGNAL(screenshotPressed()),
     };
     QList<QSignalSpy *> spies;
     for (const QByteArray &keySignal : keySignals)

@@ -72,9 +72,8 @@ void TestSimulatorWindow::adaptorSetsPanelTitle()
     QVERIFY(bus.registerService(QStringLiteral("svc.frontpanel.p56789")));
     QVERIFY(bus.registerObject(QStringLiteral("/"), &exported, QDBusConnection::ExportAdaptors));
 
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QStringLiteral("svc.frontpanel.p56789"), QStringLiteral("/"), QStringLiteral("vemo.frontpanel"),
-        QStringLiteral("setPanel"));
+    QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("svc.frontpanel.p56789"), QStringLiteral("/"),
+                                                       QStringLiteral("vemo.frontpanel"), QStringLiteral("setPanel"));
     call << QStringLiteral("GUI Simulator - Panel 7");
     QCOMPARE(bus.call(call).type(), QDBusMessage::ReplyMessage);
     QCOMPARE(window.windowTitle(), QStringLiteral("GUI Simulator - Panel 7"));

@@ -2,7 +2,6 @@
 
 #include "FreePort.h"
 #include "WaitUntil.h"
-
 #include "core/SC_Timer.h"
 #include "link/SyncClient.h"
 

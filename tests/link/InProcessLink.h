@@ -1,7 +1,6 @@
 #pragma once
 
 #include "PanelSimProcess.h"
-
 #include "link/SC_EthernetLinkLayerFactory.h"
 
 #include <QStringList>

@@ -1,8 +1,6 @@
 #include "FreePort.h"
 #include "PanelSimProcess.h"
-
 #include "core/BucketMaster.h"
-#include "paneldata/SC_PageHandlerTable.h"
 #include "core/TeskGlobalConfig.h"
 #include "link/SC_Ethernet.h"
 #include "link/SC_LinkLayer.h"
@@ -12,6 +10,7 @@
 #include "paneldata/PanelCounters.h"
 #include "paneldata/PointDataMapsConfiguration.h"
 #include "paneldata/PointTextCache.h"
+#include "paneldata/SC_PageHandlerTable.h"
 
 #include <QtTest>
 
@@ -134,24 +133,21 @@ void tst_CommandsEndToEnd::forceAndDisable()
     from = m_controller->lineCount();
     client->sendForcePoints(1, loopPoints({{1, 3}}));
     QVERIFY(waitForLine(QStringLiteral("site-force inputs panel=1 entries=3 applied=3 action=1"), from) >= 0);
-    QTRY_COMPARE_WITH_TIMEOUT(bucketValue(139, QStringLiteral("1|forcedInputs")), QStringLiteral("3"),
-                              Timeout);
+    QTRY_COMPARE_WITH_TIMEOUT(bucketValue(139, QStringLiteral("1|forcedInputs")), QStringLiteral("3"), Timeout);
     PointDataMapsConfiguration *maps = PointDataMapsConfiguration::instance();
     const ChannelAddress loop1(12, 1, 0);
     QTRY_VERIFY_WITH_TIMEOUT(maps->testPoint(DataMapPages::Forced, Panel, loop1, 2), Timeout);
     QVERIFY(!maps->testPoint(DataMapPages::Forced, Panel, loop1, 4));
     from = m_controller->lineCount();
     m_controller->command(QStringLiteral("point 1 12 1 0 2"));
-    QVERIFY(waitForLine(QStringLiteral("point 1 12/1/0/2 input-force=1 output-force=0 disabled=0"), from) >=
-            0);
+    QVERIFY(waitForLine(QStringLiteral("point 1 12/1/0/2 input-force=1 output-force=0 disabled=0"), from) >= 0);
 
     // Disable loops 1 to 3 (280 points in two packets), answered packet by
     // packet with the sequence bytes announced.
     QSignalSpy announced(client, &SyncClient::disablementSent);
     QSignalSpy replies(client, &SyncClient::PointCommandReply);
     from = m_controller->lineCount();
-    const quint8 next =
-        client->sendDisablePoints(2, DISABLEMENT_DISABLE, loopPoints({{1, 120}, {2, 96}, {3, 64}}), 0);
+    const quint8 next = client->sendDisablePoints(2, DISABLEMENT_DISABLE, loopPoints({{1, 120}, {2, 96}, {3, 64}}), 0);
     QCOMPARE(next, quint8(3));
     QCOMPARE(announced.count(), 2);
     QTRY_COMPARE_WITH_TIMEOUT(replies.count(), 2, Timeout);
@@ -159,32 +155,25 @@ void tst_CommandsEndToEnd::forceAndDisable()
     QCOMPARE(replies.at(0).at(2).value<quint16>(), quint16(255));
     QCOMPARE(replies.at(1).at(0).value<quint8>(), quint8(2));
     QCOMPARE(replies.at(1).at(2).value<quint16>(), quint16(25));
-    QVERIFY(
-        waitForLine(QStringLiteral("site-disable panel=1 function=1 kind=2 entries=255 changed=255 seq=1"),
-                    from) >= 0);
-    QVERIFY(waitForLine(QStringLiteral("site-disable panel=1 function=1 kind=2 entries=25 changed=25 seq=2"),
-                        from) >= 0);
-    QTRY_COMPARE_WITH_TIMEOUT(PanelCounters::instance()->disablements(Panel), InitialDisablements + 280,
-                              Timeout);
-    QTRY_VERIFY_WITH_TIMEOUT(maps->testPoint(DataMapPages::Disabled, Panel, ChannelAddress(12, 3, 0), 64),
-                             Timeout);
+    QVERIFY(waitForLine(QStringLiteral("site-disable panel=1 function=1 kind=2 entries=255 changed=255 seq=1"), from)
+            >= 0);
+    QVERIFY(waitForLine(QStringLiteral("site-disable panel=1 function=1 kind=2 entries=25 changed=25 seq=2"), from)
+            >= 0);
+    QTRY_COMPARE_WITH_TIMEOUT(PanelCounters::instance()->disablements(Panel), InitialDisablements + 280, Timeout);
+    QTRY_VERIFY_WITH_TIMEOUT(maps->testPoint(DataMapPages::Disabled, Panel, ChannelAddress(12, 3, 0), 64), Timeout);
     QVERIFY(!maps->testPoint(DataMapPages::Disabled, Panel, ChannelAddress(12, 4, 0), 1));
 
     // Enable loop 3 again; the sequence runs on.
     from = m_controller->lineCount();
     QCOMPARE(client->sendDisablePoints(2, DISABLEMENT_ENABLE, loopPoints({{3, 64}}), next), quint8(4));
-    QVERIFY(waitForLine(QStringLiteral("site-disable panel=1 function=0 kind=2 entries=64 changed=64 seq=3"),
-                        from) >= 0);
-    QTRY_COMPARE_WITH_TIMEOUT(PanelCounters::instance()->disablements(Panel), InitialDisablements + 216,
-                              Timeout);
-    QTRY_COMPARE_WITH_TIMEOUT(PanelCounters::instance()->disablements(254), InitialDisablements + 216 + 1 + 1,
-                              Timeout);
-    QTRY_VERIFY_WITH_TIMEOUT(!maps->testPoint(DataMapPages::Disabled, Panel, ChannelAddress(12, 3, 0), 64),
-                             Timeout);
+    QVERIFY(waitForLine(QStringLiteral("site-disable panel=1 function=0 kind=2 entries=64 changed=64 seq=3"), from)
+            >= 0);
+    QTRY_COMPARE_WITH_TIMEOUT(PanelCounters::instance()->disablements(Panel), InitialDisablements + 216, Timeout);
+    QTRY_COMPARE_WITH_TIMEOUT(PanelCounters::instance()->disablements(254), InitialDisablements + 216 + 1 + 1, Timeout);
+    QTRY_VERIFY_WITH_TIMEOUT(!maps->testPoint(DataMapPages::Disabled, Panel, ChannelAddress(12, 3, 0), 64), Timeout);
     from = m_controller->lineCount();
     m_controller->command(QStringLiteral("point 1 12 2 0 96"));
-    QVERIFY(waitForLine(QStringLiteral("point 1 12/2/0/96 input-force=0 output-force=0 disabled=1"), from) >=
-            0);
+    QVERIFY(waitForLine(QStringLiteral("point 1 12/2/0/96 input-force=0 output-force=0 disabled=1"), from) >= 0);
 
     // The point's values as the controller reports them.
     QSignalSpy values(client, &SyncClient::PointInformationValues);
@@ -201,7 +190,8 @@ void tst_CommandsEndToEnd::forceAndDisable()
     client->sendPointTextRequest(quint32(Panel) << 24 | 0x0c << 16 | 1 << 8 | 2, 1);
     client->sendZoneTextRequest(Panel, 5, 1);
     QTRY_COMPARE_WITH_TIMEOUT(texts.count(), 2, Timeout);
-    QCOMPARE(PointTextCache::instance()->pointText(Panel, ChannelAddress(12, 1, 0), 2, 1), QStringLiteral("Point 1.1.2"));
+    QCOMPARE(PointTextCache::instance()->pointText(Panel, ChannelAddress(12, 1, 0), 2, 1),
+             QStringLiteral("Point 1.1.2"));
     QCOMPARE(bucketValue(6, QStringLiteral("1|5|1")), QStringLiteral("Zone 5"));
 
     // The engine's software version, asked for by the controller.

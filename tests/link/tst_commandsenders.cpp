@@ -1,13 +1,12 @@
 #include "MessageCapture.h"
 #include "PacketBytes.h"
 #include "SentPackets.h"
-
+#include "core/PointAddressKey.h"
 #include "core/TeskGlobalConfig.h"
 #include "link/SC_PointsIndividual.h"
 #include "link/SC_PointsWildCard.h"
 #include "link/SyncClient.h"
 #include "paneldata/PanelConfiguration.h"
-#include "core/PointAddressKey.h"
 #include "paneldata/PointCoreConfiguration.h"
 
 #include <QtTest>
@@ -35,11 +34,7 @@ struct Expected
     quint16 firstAddress = 0;
 };
 
-enum Layouts {
-    Layout0 = 1,
-    Layout1 = 2,
-    BothLayouts = 3
-};
+enum Layouts { Layout0 = 1, Layout1 = 2, BothLayouts = 3 };
 
 struct Case
 {
@@ -54,8 +49,8 @@ constexpr quint8 ListPanel = 3;
 
 QByteArray requestBytes(int layout, const Expected &expected)
 {
-    QByteArray header = layout == 1 ? hex("00000000 e4 00 00 00 0000 01 0000 00 00 00")
-                                    : hex("00000000 00 00 00 0000 01 0000 00 00");
+    QByteArray header =
+        layout == 1 ? hex("00000000 e4 00 00 00 0000 01 0000 00 00 00") : hex("00000000 00 00 00 0000 01 0000 00 00");
     const int shift = layout;
     header[4 + shift] = char(expected.destination);
     header[6 + shift] = char(expected.functionCode);
@@ -120,21 +115,13 @@ const QVector<Case> &cases()
          {{37, OwnPanel, true, 0, "01 85 01 05"}}},
         {"selfTest start", [](SyncClient &c) { c.selfTest(true); }, {{37, OwnPanel, true, 0, "01 86 01 06"}}},
         {"selfTest stop", [](SyncClient &c) { c.selfTest(false); }, {{37, OwnPanel, true, 0, "01 87 01 07"}}},
-        {"setLogSyncFault",
-         [](SyncClient &c) { c.setLogSyncFault(); },
-         {{37, OwnPanel, true, 0, "01 88 01 08"}}},
-        {"sendKeyDepotTest",
-         [](SyncClient &c) { c.sendKeyDepotTest(); },
-         {{37, OwnPanel, true, 0, "01 89 01 09"}}},
-        {"sendKeyDepotReset",
-         [](SyncClient &c) { c.sendKeyDepotReset(); },
-         {{37, OwnPanel, true, 0, "01 8a 01 0a"}}},
+        {"setLogSyncFault", [](SyncClient &c) { c.setLogSyncFault(); }, {{37, OwnPanel, true, 0, "01 88 01 08"}}},
+        {"sendKeyDepotTest", [](SyncClient &c) { c.sendKeyDepotTest(); }, {{37, OwnPanel, true, 0, "01 89 01 09"}}},
+        {"sendKeyDepotReset", [](SyncClient &c) { c.sendKeyDepotReset(); }, {{37, OwnPanel, true, 0, "01 8a 01 0a"}}},
         {"swissAlarmAcknowledge",
          [](SyncClient &c) { c.swissAlarmAcknowledge(); },
          {{37, OwnPanel, true, 0, "01 8b 01 0b"}}},
-        {"setFireTestMode",
-         [](SyncClient &c) { c.setFireTestMode(); },
-         {{37, OwnPanel, true, 0, "01 8c 01 0c"}}},
+        {"setFireTestMode", [](SyncClient &c) { c.setFireTestMode(); }, {{37, OwnPanel, true, 0, "01 8c 01 0c"}}},
         {"sendUser2ButtonPressed",
          [](SyncClient &c) { c.sendUser2ButtonPressed(); },
          {{37, OwnPanel, true, 0, "01 8d 01 0d"}}},
@@ -217,17 +204,12 @@ const QVector<Case> &cases()
            "64 04 00 03 01 03 03 fc ff ff 7f 00 00 fc 04 f1 01 00"}}},
         {"sendLoopDisablement",
          [](SyncClient &c) { c.sendLoopDisablement(2, ListPanel, true); },
-         {{245, 0, true, 1, "64 04 01 03 01 00 03 02 00 02 02 00 02 01",
-           "64 04 01 03 01 00 03 02 0c 02 02 0c 02 01"}}},
+         {{245, 0, true, 1, "64 04 01 03 01 00 03 02 00 02 02 00 02 01", "64 04 01 03 01 00 03 02 0c 02 02 0c 02 01"}}},
         {"sendStartWalktest",
-         [](SyncClient &c) {
-             c.sendStartWalktest(4, SC_PointsWildCard(ListPanel, 12, 2, 0, 5, 127, 0, 0, 255));
-         },
+         [](SyncClient &c) { c.sendStartWalktest(4, SC_PointsWildCard(ListPanel, 12, 2, 0, 5, 127, 0, 0, 255)); },
          {{245, 0, false, 0, "64 05 04 00 01 03 03 00 02 05 7f 00 00 ff",
            "64 05 04 00 01 03 03 0c 02 05 7f 00 00 ff"}}},
-        {"sendStopWalktest",
-         [](SyncClient &c) { c.sendStopWalktest(0, 255); },
-         {{245, 0, false, 0, "64 05 00 ff"}}},
+        {"sendStopWalktest", [](SyncClient &c) { c.sendStopWalktest(0, 255); }, {{245, 0, false, 0, "64 05 00 ff"}}},
         {"sendLoopPointCountersSnapshotRequest",
          [](SyncClient &c) { c.sendLoopPointCountersSnapshotRequest(1, 2); },
          {{245, 0, false, 0, "64 06 01 02"}}},
@@ -244,12 +226,8 @@ const QVector<Case> &cases()
         {"sendRestartPanelRequest",
          [](SyncClient &c) { c.sendRestartPanelRequest(255); },
          {{182, 255, false, 0, "00"}}},
-        {"requestLoopShutdown",
-         [](SyncClient &c) { c.requestLoopShutdown(3, 2); },
-         {{179, 3, true, 0, "00 02"}}},
-        {"requestLoopRestart",
-         [](SyncClient &c) { c.requestLoopRestart(3, 2); },
-         {{179, 3, true, 0, "01 02"}}},
+        {"requestLoopShutdown", [](SyncClient &c) { c.requestLoopShutdown(3, 2); }, {{179, 3, true, 0, "00 02"}}},
+        {"requestLoopRestart", [](SyncClient &c) { c.requestLoopRestart(3, 2); }, {{179, 3, true, 0, "01 02"}}},
         {"sendLoopShutdownRestartRequest",
          [](SyncClient &c) { c.sendLoopShutdownRestartRequest(4, 1, 1); },
          {{179, 4, true, 0, "01 01"}}},
@@ -286,9 +264,7 @@ const QVector<Case> &cases()
         {"sendRbusCommsStatsRequest",
          [](SyncClient &c) { c.sendRbusCommsStatsRequest(2, 6, true); },
          {{233, 2, true, 0, "1a 01 01 06 01"}}},
-        {"sendFlashInfoRequest",
-         [](SyncClient &c) { c.sendFlashInfoRequest(4); },
-         {{233, 4, true, 0, "1a 02"}}},
+        {"sendFlashInfoRequest", [](SyncClient &c) { c.sendFlashInfoRequest(4); }, {{233, 4, true, 0, "1a 02"}}},
         {"sendConnectedServicesRequest",
          [](SyncClient &c) { c.sendConnectedServicesRequest(5, 1); },
          {{233, 5, true, 0, "1c 01"}}},
@@ -312,8 +288,7 @@ const QVector<Case> &cases()
          {{158, 253, true, 0, "04 ff 01 000000 04"}}},
         {"sendPrintReportAnalogValues",
          [](SyncClient &c) { c.sendPrintReportAnalogValues(1, 12, 2, 5, 255); },
-         {{158, 253, true, 0, "06 ff 01 000000 01 00 02 05 ff 00 00",
-           "06 ff 01 000000 01 0c 02 05 ff 00 00"}}},
+         {{158, 253, true, 0, "06 ff 01 000000 01 00 02 05 ff 00 00", "06 ff 01 000000 01 0c 02 05 ff 00 00"}}},
         {"sendPrintReportActiveFaults",
          [](SyncClient &c) { c.sendPrintReportActiveFaults(1, 2); },
          {{158, 253, true, 0, "07 ff 01 000000 02"}}},
@@ -331,12 +306,10 @@ const QVector<Case> &cases()
          {{158, 253, true, 0, "10 ff ff 000000"}}},
         {"sendPrintReportSoundersRSM",
          [](SyncClient &c) { c.sendPrintReportSoundersRSM(1, 12, 2, 3); },
-         {{158, 253, true, 0, "13 ff 01 000000 fd 00 02 00 ff 00 ff 03",
-           "13 ff 01 000000 fd 0c 02 00 ff 00 ff 03"}}},
+         {{158, 253, true, 0, "13 ff 01 000000 fd 00 02 00 ff 00 ff 03", "13 ff 01 000000 fd 0c 02 00 ff 00 ff 03"}}},
         {"sendPrintReportSerialNumbers",
          [](SyncClient &c) { c.sendPrintReportSerialNumbers(1, 12, 2, 1); },
-         {{158, 253, true, 0, "18 ff 01 000000 fd 00 02 00 ff 00 ff 01",
-           "18 ff 01 000000 fd 0c 02 00 ff 00 ff 01"}}},
+         {{158, 253, true, 0, "18 ff 01 000000 fd 00 02 00 ff 00 ff 01", "18 ff 01 000000 fd 0c 02 00 ff 00 ff 01"}}},
         {"sendPrintReportCommsStats",
          [](SyncClient &c) { c.sendPrintReportCommsStats(2, 1, 6); },
          {{158, 253, true, 0, "19 ff 02 000000 01 06"}}},
@@ -345,8 +318,7 @@ const QVector<Case> &cases()
              PanelConfiguration::instance()->setPrinterSelection(4, 2);
              c.sendPrintReportSerialNumbers(1, 12, 2, 0);
          },
-         {{158, 4, true, 0, "18 02 01 000000 04 00 02 00 ff 00 ff 00",
-           "18 02 01 000000 04 0c 02 00 ff 00 ff 00"}}},
+         {{158, 4, true, 0, "18 02 01 000000 04 00 02 00 ff 00 ff 00", "18 02 01 000000 04 0c 02 00 ff 00 ff 00"}}},
     };
     return table;
 }
@@ -483,8 +455,7 @@ void tst_CommandSenders::forceOf600PointsGoesInThreePackets()
         const int entries = i < 2 ? 255 : 90;
         QCOMPARE(packet.size(), header + 4 + 3 + 3 * entries);
         QCOMPARE(packet.mid(header, 7).toHex(' '),
-                 hex("64 02 02 01 00 03").toHex(' ') + ' ' +
-                     QByteArray::number(entries, 16).rightJustified(2, '0'));
+                 hex("64 02 02 01 00 03").toHex(' ') + ' ' + QByteArray::number(entries, 16).rightJustified(2, '0'));
         // The chunk's last entry comes first.
         const int firstOnWire = pointIndex + entries - 1;
         QCOMPARE(quint8(packet.at(header + 7 + 2)), quint8(firstOnWire % 250 + 1));
@@ -553,8 +524,7 @@ void tst_CommandSenders::emptyDisablementSendsNothing()
 {
     QSignalSpy sent(SyncClient::instance(), &SyncClient::SendPacket);
     QSignalSpy announced(SyncClient::instance(), &SyncClient::disablementSent);
-    QCOMPARE(SyncClient::instance()->sendDisablePoints(1, DISABLEMENT_DISABLE, SC_PointsIndividual(), 17),
-             quint8(17));
+    QCOMPARE(SyncClient::instance()->sendDisablePoints(1, DISABLEMENT_DISABLE, SC_PointsIndividual(), 17), quint8(17));
     QCOMPARE(sent.count(), 0);
     QCOMPARE(announced.count(), 0);
 }
@@ -580,9 +550,8 @@ void tst_CommandSenders::nothingSent_data()
     QTest::addColumn<QString>("warning");
 
     const auto login = [](const char *user, const char *passcode) {
-        return Operation([user, passcode](SyncClient &c) {
-            c.login(QString::fromLatin1(user), QString::fromLatin1(passcode));
-        });
+        return Operation(
+            [user, passcode](SyncClient &c) { c.login(QString::fromLatin1(user), QString::fromLatin1(passcode)); });
     };
     const QString refused = QStringLiteral("SyncClient::login  Log-on not sent: user or passcode not valid");
     QTest::newRow("user 7") << login("7", "1") << refused;
@@ -591,12 +560,10 @@ void tst_CommandSenders::nothingSent_data()
     QTest::newRow("user ab") << login("ab", "1") << refused;
     QTest::newRow("user +7") << login("+7", "1") << refused;
     QTest::newRow("passcode of 20") << login("07", "12345678901234567890") << refused;
-    QTest::newRow("unknown input") << Operation([](SyncClient &c) { c.sendInputPointChange(1, 14); })
-                                   << QString();
-    QTest::newRow("unknown input value")
-        << Operation([](SyncClient &c) { c.sendInputPointChangeValue(0, 42, true); }) << QString();
-    QTest::newRow("silence buzzer, link down")
-        << Operation([](SyncClient &c) { c.setSilenceBuzzer(); }) << QString();
+    QTest::newRow("unknown input") << Operation([](SyncClient &c) { c.sendInputPointChange(1, 14); }) << QString();
+    QTest::newRow("unknown input value") << Operation([](SyncClient &c) { c.sendInputPointChangeValue(0, 42, true); })
+                                         << QString();
+    QTest::newRow("silence buzzer, link down") << Operation([](SyncClient &c) { c.setSilenceBuzzer(); }) << QString();
     QTest::newRow("key switch access off") << Operation([](SyncClient &c) {
         TeskGlobalConfig::instance()->setKeyswitchEnabled(false);
         c.keyswitchUpdateSlot(true);
@@ -607,8 +574,7 @@ void tst_CommandSenders::nothingSent_data()
         c.swissResetUpdateSlot(true);
         c.swissKeyswitchUpdateSlot(true);
     }) << QString();
-    QTest::newRow("power status") << Operation([](SyncClient &c) { c.powerStatusUpdateSlot(3); })
-                                  << QString();
+    QTest::newRow("power status") << Operation([](SyncClient &c) { c.powerStatusUpdateSlot(3); }) << QString();
 }
 
 void tst_CommandSenders::nothingSent()
@@ -635,9 +601,8 @@ void tst_CommandSenders::textsInOneLanguageOnly()
     SyncClient::instance()->sendPointTextRequest(0x030c0205, 2);
     SyncClient::instance()->sendZoneTextRequest(3, 17, 1);
     TeskGlobalConfig::instance()->setLanguages(0x01, 1, 850, 2, 850);
-    QCOMPARE(hexList(lkSpeakSent(sent)),
-             hexList({requestBytes(1, {116, 0, true, 0, "03 01 0c 02 00 05 00 00 01"}),
-                      requestBytes(1, {116, 0, true, 0, "03 00 00 00 00 00 01 11 00"})}));
+    QCOMPARE(hexList(lkSpeakSent(sent)), hexList({requestBytes(1, {116, 0, true, 0, "03 01 0c 02 00 05 00 00 01"}),
+                                                  requestBytes(1, {116, 0, true, 0, "03 00 00 00 00 00 01 11 00"})}));
 }
 
 void tst_CommandSenders::loopShutdownIsRemembered()

@@ -72,8 +72,8 @@ void tst_ControllerInputsEndToEnd::regionalBoardSwitches()
     QTRY_COMPARE_WITH_TIMEOUT(panelKeyChanges(), QStringList{QStringLiteral("input=175")}, 30000);
     QCOMPARE(hostServices.command(QStringLiteral("emit svc.swiss rstnStatus false")).left(7),
              QStringLiteral("emitted"));
-    QTRY_COMPARE_WITH_TIMEOUT(panelKeyChanges(),
-                              (QStringList{QStringLiteral("input=175"), QStringLiteral("input=48")}), 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(panelKeyChanges(), (QStringList{QStringLiteral("input=175"), QStringLiteral("input=48")}),
+                              30000);
 }
 
 QTEST_GUILESS_MAIN(tst_ControllerInputsEndToEnd)

@@ -2,7 +2,6 @@
 #include "PacketBytes.h"
 #include "StdoutCapture.h"
 #include "SyncPageBench.h"
-
 #include "app/SystemState.h"
 #include "core/TeskGlobalConfig.h"
 #include "link/SyncClient.h"
@@ -87,11 +86,9 @@ void tst_EngineConfiguration::applied_data()
     QTest::addColumn<int>("maskExt");
     QTest::addColumn<QString>("letters");
 
-    QTest::newRow("every field")
-        << configuration("0c 10 0258 00 8000 0001 02 02 41 42 43 44") << 12 << 16 << 1 << 0x8000 << 0x0001
-        << "AC";
-    QTest::newRow("version 599") << configuration("0c 10 0257 00 8000 0001") << 12 << 16 << 0 << 0x8000 << 1
-                                 << "RP";
+    QTest::newRow("every field") << configuration("0c 10 0258 00 8000 0001 02 02 41 42 43 44") << 12 << 16 << 1
+                                 << 0x8000 << 0x0001 << "AC";
+    QTest::newRow("version 599") << configuration("0c 10 0257 00 8000 0001") << 12 << 16 << 0 << 0x8000 << 1 << "RP";
     QTest::newRow("ends after the log-out time") << configuration("") << 7 << 255 << 0 << 0 << 0 << "RP";
     // Three bytes cannot hold channel, address and version: the brand and
     // the first mask take them.

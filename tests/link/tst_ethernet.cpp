@@ -1,5 +1,4 @@
 #include "FreePort.h"
-
 #include "link/SC_Ethernet.h"
 #include "link/SC_EthernetLinkLayerFactory.h"
 #include "link/SC_LinkLayer.h"

@@ -1,5 +1,4 @@
 #include "InProcessLink.h"
-
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/HistoricEventsSynchronizer.h"
 #include "link/SyncClient.h"

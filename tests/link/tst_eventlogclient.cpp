@@ -1,7 +1,6 @@
 #include "EventLogBytes.h"
 #include "FakeClock.h"
 #include "MessageCapture.h"
-
 #include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/HistoricEventsSynchronizer.h"
@@ -177,16 +176,15 @@ void tst_EventLogClient::requests_data()
     QTest::addColumn<int>("layout");
     QTest::addColumn<int>("request");
     QTest::addColumn<QByteArray>("expected");
-    const QByteArray registration =
-        hex("01 02 0000 00 03  010100000000 ffff 0000 0000 03 ff ffff 0000 0000");
+    const QByteArray registration = hex("01 02 0000 00 03  010100000000 ffff 0000 0000 03 ff ffff 0000 0000");
     QTest::newRow("registration") << 0 << 0 << hex("00000028 00 00 8e 0000 01 0000 b2 00") + registration;
     QTest::newRow("registration layout 1")
         << 1 << 0 << hex("0000002a e4 00 00 8e 0000 01 0000 b2 00 00") + registration;
     QTest::newRow("de-registration") << 0 << 1 << hex("00000010 00 00 8f 0000 01 0000 01 00 0055");
     QTest::newRow("accept, numerical channel")
         << 0 << 2 << hex("00000018 00 00 8d 0000 01 0000 32 00 02 00 03 1234 0064 0007 fe");
-    QTest::newRow("accept layout 1")
-        << 1 << 2 << hex("0000001a e4 00 00 8d 0000 01 0000 32 00 00 02 0c 03 1234 0064 0007 fe");
+    QTest::newRow("accept layout 1") << 1 << 2
+                                     << hex("0000001a e4 00 00 8d 0000 01 0000 32 00 00 02 0c 03 1234 0064 0007 fe");
     QTest::newRow("re-synchronisation") << 0 << 3 << hex("00000014 00 00 92 0000 01 0000 94 00 ffff 0000 02 0e");
 }
 
@@ -589,7 +587,7 @@ void tst_EventLogClient::clearEventLogAndRequestReSync()
     client()->clearEventLogAndRequestReSync();
 
     QCOMPARE(sentBytes(*m_sent), (QByteArrayList{hex("00000010 00 00 8f 0000 01 0000 01 00 0055"),
-                                                  hex("00000014 00 00 92 0000 01 0000 94 00 ffff 0000 02 0e")}));
+                                                 hex("00000014 00 00 92 0000 01 0000 94 00 ffff 0000 02 0e")}));
     QVERIFY(storedSeqNos().isEmpty());
     QVERIFY(!client()->isEventAckEnabled());
     HistoricEventsSynchronizer *second = HistoricEventsSynchronizer::instance();

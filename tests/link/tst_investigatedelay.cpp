@@ -1,5 +1,4 @@
 #include "FakeClock.h"
-
 #include "link/InvestigateDelayTimer.h"
 #include "link/SyncClient.h"
 
@@ -17,11 +16,9 @@ struct Recorder
     explicit Recorder(InvestigateDelayTimer *timer)
     {
         QObject::connect(timer, &InvestigateDelayTimer::investigateDelayStart, [this] { events << "start"; });
-        QObject::connect(timer, &InvestigateDelayTimer::investigateDelayContextChange,
-                         [this] { events << "context"; });
+        QObject::connect(timer, &InvestigateDelayTimer::investigateDelayContextChange, [this] { events << "context"; });
         QObject::connect(timer, &InvestigateDelayTimer::investigateDelayFinished, [this] { events << "finished"; });
-        QObject::connect(timer, &InvestigateDelayTimer::investigateDelayTimeoutEvent,
-                         [this] { events << "timeout"; });
+        QObject::connect(timer, &InvestigateDelayTimer::investigateDelayTimeoutEvent, [this] { events << "timeout"; });
         QObject::connect(timer, &InvestigateDelayTimer::investigateDelayTimeTick,
                          [this](int minutes, int seconds, eDlyContext context) {
                              events << QStringLiteral("tick %1:%2 %3").arg(minutes).arg(seconds).arg(int(context));
@@ -146,8 +143,7 @@ void tst_InvestigateDelay::countsDownOncePerSecond()
     m_timer->startDelay(3, 1);
     m_recorder->take();
     m_clock->advance(3000);
-    QCOMPARE(m_recorder->take(),
-             (QStringList{"tick 0:2 1", "tick 0:1 1", "tick 0:0 1", "finished", "timeout"}));
+    QCOMPARE(m_recorder->take(), (QStringList{"tick 0:2 1", "tick 0:1 1", "tick 0:0 1", "finished", "timeout"}));
 }
 
 QTEST_GUILESS_MAIN(tst_InvestigateDelay)

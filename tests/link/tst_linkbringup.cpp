@@ -99,8 +99,8 @@ void TestLinkBringUp::firstHeartbeatIsHeard()
     QMetaObject::invokeMethod(
         qApp,
         [&] {
-            answeredInStartUp = answered.wait_for(std::chrono::seconds(30)) == std::future_status::ready
-                                && answered.get();
+            answeredInStartUp =
+                answered.wait_for(std::chrono::seconds(30)) == std::future_status::ready && answered.get();
         },
         Qt::QueuedConnection);
 

@@ -2,7 +2,6 @@
 #include "FakeTransport.h"
 #include "MessageCapture.h"
 #include "PacketBytes.h"
-
 #include "link/SC_LinkFramer.h"
 #include "link/SC_LinkLayer.h"
 
@@ -88,27 +87,22 @@ void tst_LinkLayer::framing_data()
     const QByteArray first = frame(1, "0a0b0c");
     const QByteArray second = frame(2, "ff");
     QTest::newRow("two frames in one read")
-        << QByteArrayList{first + second} << QList<int>{2}
-        << Received{{1, hex("0a0b0c")}, {2, hex("ff")}};
-    QTest::newRow("one frame over three reads")
-        << QByteArrayList{first.left(4), first.mid(4, 5), first.mid(9)} << QList<int>{0, 0, 1}
-        << Received{{1, hex("0a0b0c")}};
-    QTest::newRow("one byte at a time")
-        << [&] {
-               QByteArrayList bytes;
-               for (char byte : first)
-                   bytes << QByteArray(1, byte);
-               return bytes;
-           }()
-        << QVector<int>(first.size() - 1, 0).toList() + QList<int>{1}
-        << Received{{1, hex("0a0b0c")}};
+        << QByteArrayList{first + second} << QList<int>{2} << Received{{1, hex("0a0b0c")}, {2, hex("ff")}};
+    QTest::newRow("one frame over three reads") << QByteArrayList{first.left(4), first.mid(4, 5), first.mid(9)}
+                                                << QList<int>{0, 0, 1} << Received{{1, hex("0a0b0c")}};
+    QTest::newRow("one byte at a time") <<
+        [&] {
+            QByteArrayList bytes;
+            for (char byte : first)
+                bytes << QByteArray(1, byte);
+            return bytes;
+        }() << QVector<int>(first.size() - 1, 0).toList() + QList<int>{1}
+                                        << Received{{1, hex("0a0b0c")}};
     QTest::newRow("garbage before a frame")
         << QByteArrayList{hex("0102aa55aa") + first} << QList<int>{1} << Received{{1, hex("0a0b0c")}};
-    QTest::newRow("marker split by a read")
-        << QByteArrayList{hex("0102") + first.left(2), first.mid(2)} << QList<int>{0, 1}
-        << Received{{1, hex("0a0b0c")}};
-    QTest::newRow("empty body") << QByteArrayList{frame(5, "")} << QList<int>{1}
-                                << Received{{5, QByteArray()}};
+    QTest::newRow("marker split by a read") << QByteArrayList{hex("0102") + first.left(2), first.mid(2)}
+                                            << QList<int>{0, 1} << Received{{1, hex("0a0b0c")}};
+    QTest::newRow("empty body") << QByteArrayList{frame(5, "")} << QList<int>{1} << Received{{5, QByteArray()}};
     QTest::newRow("frame completed by the next read, second whole")
         << QByteArrayList{first.left(11), first.mid(11) + second} << QList<int>{0, 2}
         << Received{{1, hex("0a0b0c")}, {2, hex("ff")}};
@@ -195,8 +189,7 @@ void tst_LinkLayer::heartbeat_data()
     QTest::addColumn<QByteArray>("answer");
     QTest::newRow("heartbeat alone") << hex("01") << true << 2 << frame(0, "8101");
     QTest::newRow("with link status") << hex("0103") << true << 3 << frame(0, "8101");
-    QTest::newRow("toggle equal to the first reply byte") << hex("010002") << true << 0
-                                                          << frame(0, "8101");
+    QTest::newRow("toggle equal to the first reply byte") << hex("010002") << true << 0 << frame(0, "8101");
     QTest::newRow("toggle differing") << hex("010101") << true << 1 << frame(0, "8102");
     QTest::newRow("longer body") << hex("0104020909") << true << 4 << frame(0, "8101");
     QTest::newRow("not a heartbeat") << hex("02") << false << 0 << QByteArray();

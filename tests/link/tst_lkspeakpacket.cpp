@@ -1,5 +1,4 @@
 #include "PacketBytes.h"
-
 #include "link/SC_SystemManagerSupportPacket.h"
 #include "link/SC_TESKSupportPacket.h"
 #include "link/SyncClient.h"
@@ -11,8 +10,7 @@
 namespace {
 
 // The families' constructors are for their subclasses; these expose them.
-template <typename Family>
-class Packet final : public Family
+template <typename Family> class Packet final : public Family
 {
 public:
     explicit Packet(const QSharedPointer<SC_PacketBuffer> &received)
@@ -27,7 +25,7 @@ public:
         : Family(request, subCode, acknowledge)
     {
     }
-    void handlePacketData() override {}
+    void handlePacketData() override { }
     void serialise() override { this->buffer()->writeLength(); }
 };
 
@@ -84,8 +82,7 @@ void tst_LkSpeakPacket::replySwapsAddressing_data()
     QTest::addColumn<QByteArray>("golden");
     QTest::newRow("layout 0") << 0 << false << hex("0000000f 03 00 f5 0007 01 0000 32 09 11");
     QTest::newRow("layout 0, acknowledge") << 0 << true << hex("0000000f 03 00 f5 0007 01 0000 b2 09 11");
-    QTest::newRow("layout 1 stays layout 1")
-        << 1 << false << hex("00000011 e4 03 00 f5 0007 01 0000 32 09 00 11");
+    QTest::newRow("layout 1 stays layout 1") << 1 << false << hex("00000011 e4 03 00 f5 0007 01 0000 32 09 00 11");
 }
 
 void tst_LkSpeakPacket::replySwapsAddressing()
@@ -166,7 +163,7 @@ void tst_LkSpeakPacket::headerOnlyPacket()
                 : SC_LkSpeakBasePacket(requestHeader(9, SC_RequestAddress{layout, 0, false, 50, 28, 0}))
             {
             }
-            void handlePacketData() override {}
+            void handlePacketData() override { }
             void serialise() override { buffer()->writeLength(); }
         } packet(layout);
         packet.serialise();
@@ -200,8 +197,7 @@ void tst_LkSpeakPacket::subCodeFamilies()
         QCOMPARE(parsed.buffer()->readUInt8(), quint8(0xaa));
     };
     if (functionCode == SC_TESKSupportPacket::FunctionCode) {
-        check(SupportPacket(subCode, SC_RequestAddress{}),
-              [](const auto &buffer) { return SupportPacket(buffer); });
+        check(SupportPacket(subCode, SC_RequestAddress{}), [](const auto &buffer) { return SupportPacket(buffer); });
     } else {
         check(SystemManagerPacket(subCode, SC_RequestAddress{}),
               [](const auto &buffer) { return SystemManagerPacket(buffer); });
@@ -243,8 +239,7 @@ void tst_LkSpeakPacket::supervisionAnswerIsWellFormed()
 {
     QFETCH(int, layout);
     QFETCH(QByteArray, golden);
-    SC_SupervisionPacket requestPacket(received(request(layout, hex("19 01 02 03 00"))),
-                                       SyncClient::instance());
+    SC_SupervisionPacket requestPacket(received(request(layout, hex("19 01 02 03 00"))), SyncClient::instance());
     SC_SupervisionPacket answer(requestPacket, SyncClient::instance());
     QSignalSpy sent(SyncClient::instance(), &SyncClient::SendPacket);
     SyncClient::instance()->sendSupervisionReply(&answer);

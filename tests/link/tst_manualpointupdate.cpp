@@ -2,7 +2,6 @@
 #include "FakeClock.h"
 #include "MessageCapture.h"
 #include "PacketBytes.h"
-
 #include "core/TeskGlobalConfig.h"
 #include "link/SyncClient.h"
 #include "link/sc_LkPointManagerServices.h"

@@ -1,5 +1,4 @@
 #include "PacketBytes.h"
-
 #include "link/SC_PacketBuffer.h"
 
 #include <QtTest>
@@ -164,8 +163,7 @@ void tst_PacketBuffer::readBitArray_data()
     QTest::newRow("no bits") << 0 << 0 << QByteArray() << QList<int>{} << 0;
     QTest::newRow("8 bits, one byte") << 0 << 8 << hex("81") << QList<int>{0, 7} << 1;
     QTest::newRow("bits past the count ignored") << 0 << 3 << hex("ff") << QList<int>{0, 1, 2} << 1;
-    QTest::newRow("past the table end") << 250 << 16 << hex("ffff")
-                                        << QList<int>{250, 251, 252, 253, 254, 255} << 2;
+    QTest::newRow("past the table end") << 250 << 16 << hex("ffff") << QList<int>{250, 251, 252, 253, 254, 255} << 2;
 }
 
 void tst_PacketBuffer::readBitArray()
@@ -220,11 +218,9 @@ void tst_PacketBuffer::appendText_data()
     QTest::newRow("empty") << QString() << hex("00");
     // The count is of the encoded bytes, not of the characters.
     QTest::newRow("non-ASCII") << QString::fromUtf8("\xc3\xa9t\xc3\xa9") << hex("05 c3a9 74 c3a9");
-    QTest::newRow("300 letters cut at 255") << QString(300, QLatin1Char('a'))
-                                            << hex("ff") + QByteArray(255, 'a');
+    QTest::newRow("300 letters cut at 255") << QString(300, QLatin1Char('a')) << hex("ff") + QByteArray(255, 'a');
     // 128 two-byte letters: the last whole letter within 255 bytes ends at 254.
-    QTest::newRow("no half character") << QString(128, QChar(0xe9))
-                                       << hex("fe") + QString(127, QChar(0xe9)).toUtf8();
+    QTest::newRow("no half character") << QString(128, QChar(0xe9)) << hex("fe") + QString(127, QChar(0xe9)).toUtf8();
 }
 
 void tst_PacketBuffer::appendText()
@@ -242,16 +238,12 @@ void tst_PacketBuffer::boundedReads_data()
     QTest::addColumn<int>("readable");
     QTest::addColumn<bool>("wholeHeader");
     QTest::newRow("length field matches") << lkPacket(245, hex("0102030405")) << 5 << true;
-    QTest::newRow("length field shorter than the bytes")
-        << lkPacket(245, hex("0102030405"), 0, 16) << 2 << true;
-    QTest::newRow("length field longer than the bytes")
-        << lkPacket(245, hex("0102030405"), 0, 1000) << 5 << true;
-    QTest::newRow("length field inside the header")
-        << lkPacket(245, hex("0102030405"), 0, 3) << 0 << true;
+    QTest::newRow("length field shorter than the bytes") << lkPacket(245, hex("0102030405"), 0, 16) << 2 << true;
+    QTest::newRow("length field longer than the bytes") << lkPacket(245, hex("0102030405"), 0, 1000) << 5 << true;
+    QTest::newRow("length field inside the header") << lkPacket(245, hex("0102030405"), 0, 3) << 0 << true;
     QTest::newRow("layout 1") << lkPacket(245, hex("010203"), 1) << 3 << true;
     QTest::newRow("shorter than a header") << hex("0000000e 03 00 f5") << 0 << false;
-    QTest::newRow("layout 1 with a layout-0 size") << hex("0000000e e4 00 f5 0102 01 0304 32 09")
-                                                   << 0 << false;
+    QTest::newRow("layout 1 with a layout-0 size") << hex("0000000e e4 00 f5 0102 01 0304 32 09") << 0 << false;
     QTest::newRow("empty") << QByteArray() << 0 << false;
 }
 

@@ -1,5 +1,4 @@
 #include "PacketBytes.h"
-
 #include "link/PanelTextDecoder.h"
 #include "link/RightToLeftText.h"
 #include "link/SC_PacketBuffer.h"
@@ -95,11 +94,10 @@ void tst_PanelText::codePages()
 
 void tst_PanelText::everyCodePageOfTheTableOpens()
 {
-    const QList<int> table{850, 852, 866, 936, 862, 737, 857, 437, 874, 932, 949,
+    const QList<int> table{850, 852,  866, 936,  862,  737,  857,  437,  874,  932, 949,
                            950, 1258, 720, 1252, 1250, 1251, 1255, 1253, 1254, 1256};
     for (int codePage : table) {
-        QVERIFY2(textDecoders().setupTextDecoder(1, quint16(codePage)),
-                 qPrintable(QString::number(codePage)));
+        QVERIFY2(textDecoders().setupTextDecoder(1, quint16(codePage)), qPrintable(QString::number(codePage)));
         QCOMPARE(decode(1, "Zone 1"), QStringLiteral("Zone 1"));
     }
 }
@@ -179,17 +177,16 @@ void tst_PanelText::reorderRightToLeft_data()
     const QChar alef(0x05D0), bet(0x05D1), gimel(0x05D2), dalet(0x05D3);
     QTest::addColumn<QString>("logical");
     QTest::addColumn<QString>("visual");
-    QTest::newRow("no right-to-left") << "Zone  12 north" << "Zone  12 north";
-    QTest::newRow("latin then hebrew") << QString("abc ") + alef + bet + gimel
-                                       << QString(gimel) + bet + alef + " abc";
+    QTest::newRow("no right-to-left") << "Zone  12 north"
+                                      << "Zone  12 north";
+    QTest::newRow("latin then hebrew") << QString("abc ") + alef + bet + gimel << QString(gimel) + bet + alef + " abc";
     QTest::newRow("mixed word") << QString("ab") + alef + bet << QString(bet) + alef + "ab";
     QTest::newRow("two hebrew words") << QString(alef) + bet + ' ' + gimel + dalet
                                       << QString(dalet) + gimel + ' ' + bet + alef;
-    QTest::newRow("latin around hebrew") << QString("a ") + alef + bet + " b"
-                                         << QString("b ") + bet + alef + " a";
-    QTest::newRow("lines kept in order") << QString("abc\n") + alef + bet
-                                         << QString("abc\n") + bet + alef;
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("latin around hebrew") << QString("a ") + alef + bet + " b" << QString("b ") + bet + alef + " a";
+    QTest::newRow("lines kept in order") << QString("abc\n") + alef + bet << QString("abc\n") + bet + alef;
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void tst_PanelText::reorderRightToLeft()
@@ -221,8 +218,7 @@ void tst_PanelText::wrapBidiEmbedding_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("wrapped");
     QTest::newRow("left to right") << "abc" << text({0x202A, 'a', 'b', 'c', 0x200E, 0x202C});
-    QTest::newRow("right to left") << text({0x05D0, 0x05D1})
-                                   << text({0x202B, 0x05D0, 0x05D1, 0x200F, 0x202C});
+    QTest::newRow("right to left") << text({0x05D0, 0x05D1}) << text({0x202B, 0x05D0, 0x05D1, 0x200F, 0x202C});
 }
 
 void tst_PanelText::wrapBidiEmbedding()

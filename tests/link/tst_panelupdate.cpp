@@ -1,7 +1,6 @@
 #include "MessageCapture.h"
 #include "PacketBytes.h"
 #include "SentPackets.h"
-
 #include "core/TeskGlobalConfig.h"
 #include "link/SyncClient.h"
 
@@ -97,8 +96,7 @@ void tst_PanelUpdate::siteList_data()
     QTest::addColumn<int>("error");
     QTest::addColumn<QStringList>("sites");
     QTest::newRow("none") << hex("03 00 0d 00") << 13 << QStringList{};
-    QTest::newRow("two") << hex("03 00 00 02 01 41 02 7231 01 42 02 7232") << 0
-                         << QStringList{"A r1", "B r2"};
+    QTest::newRow("two") << hex("03 00 00 02 01 41 02 7231 01 42 02 7232") << 0 << QStringList{"A r1", "B r2"};
 }
 
 void tst_PanelUpdate::siteList()

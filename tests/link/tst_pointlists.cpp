@@ -1,6 +1,5 @@
 #include "MessageCapture.h"
 #include "PacketBytes.h"
-
 #include "core/TeskGlobalConfig.h"
 #include "link/SC_PointsIndividual.h"
 #include "link/SC_PointsWildCard.h"
@@ -153,8 +152,7 @@ void tst_PointLists::emptyListWarnsAndWritesNothing()
     QCOMPARE(points.loadByteArray(bytes, 0), 0);
     QVERIFY(bytes.isEmpty());
     QCOMPARE(messages.warnings(),
-             QStringList{
-                 QStringLiteral("SC_PointsIndividual::loadByteArray:78 attempt to load past end of list")});
+             QStringList{QStringLiteral("SC_PointsIndividual::loadByteArray:78 attempt to load past end of list")});
 }
 
 void tst_PointLists::loadingPastTheEndWarns()
@@ -206,8 +204,9 @@ void tst_PointLists::flaggedPoints()
             bits.setBit(point);
         return bits;
     };
-    const std::pair<int, QVector<int>> pages[] = {
-        {DataMapPages::Disabled, disabled}, {DataMapPages::Forced, forced}, {DataMapPages::DisabledForced, disabledForced}};
+    const std::pair<int, QVector<int>> pages[] = {{DataMapPages::Disabled, disabled},
+                                                  {DataMapPages::Forced, forced},
+                                                  {DataMapPages::DisabledForced, disabledForced}};
     for (const auto &[page, points] : pages) {
         maps->addMapPage(page);
         maps->setChannelPoints(page, 9, loop2, map(points));
@@ -265,9 +264,8 @@ void tst_PointLists::wildCardKeepsAtMost241Offsets()
         scope.addMappingOffset(quint8(i));
     QCOMPARE(scope.count(), 241);
     QCOMPARE(scope.mappingOffsets().last(), quint8(240));
-    QCOMPARE(
-        messages.warnings(),
-        QStringList{QStringLiteral("SC_PointsWildCard::addMappingOffset:105 Trying to add too many zones!")});
+    QCOMPARE(messages.warnings(),
+             QStringList{QStringLiteral("SC_PointsWildCard::addMappingOffset:105 Trying to add too many zones!")});
 }
 
 QTEST_MAIN(tst_PointLists)

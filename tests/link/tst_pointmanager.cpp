@@ -1,7 +1,6 @@
 #include "MessageCapture.h"
 #include "PacketBytes.h"
 #include "SentPackets.h"
-
 #include "core/TeskGlobalConfig.h"
 #include "link/SyncClient.h"
 #include "link/packets/SC_ManualAbortUpdatePkt.h"
@@ -159,10 +158,10 @@ void tst_PointManager::requests_data()
                                     << withLength(plain + hex("10 01 03 ff"));
     QTest::newRow("IR clear, loop 3") << Request([] { services()->clearIRLinkMode(3, 3); })
                                       << withLength(plain + hex("10 00 03 ff"));
-    QTest::newRow("IR mode 2 is for every loop") << Request([] { services()->sendIRLinkMode(2, 3, 4, false); })
-                                                 << withLength(plain + hex("10 02 ff ff"));
-    QTest::newRow("IR unknown mode clears every loop") << Request([] { services()->sendIRLinkMode(7, 3, 4, false); })
-                                                       << withLength(plain + hex("10 00 ff ff"));
+    QTest::newRow("IR mode 2 is for every loop")
+        << Request([] { services()->sendIRLinkMode(2, 3, 4, false); }) << withLength(plain + hex("10 02 ff ff"));
+    QTest::newRow("IR unknown mode clears every loop")
+        << Request([] { services()->sendIRLinkMode(7, 3, 4, false); }) << withLength(plain + hex("10 00 ff ff"));
     QTest::newRow("poll start") << Request([] { services()->sendSinglePollCommand(0, 3, 4, 9, true); })
                                 << withLength(asked + hex("03 04 09"));
     QTest::newRow("poll stop: no point") << Request([] { services()->sendSinglePollCommand(1, 3, 4, 9, false); })
@@ -171,26 +170,26 @@ void tst_PointManager::requests_data()
                                          << withLength(asked + hex("0a 04 ff"));
     QTest::newRow("change address") << Request([] { services()->sendChangeAddress(3, 4, 9, 12); })
                                     << withLength(asked + hex("0c 04 09 0c"));
-    QTest::newRow("calibrate loops")
-        << Request([] { services()->sendCalibrateLoops(3, 1, 10, hex("0302")); }) << withLength(asked + hex("1f 01 0a 0302"));
+    QTest::newRow("calibrate loops") << Request([] { services()->sendCalibrateLoops(3, 1, 10, hex("0302")); })
+                                     << withLength(asked + hex("1f 01 0a 0302"));
     QTest::newRow("calibrate, count 0: no loop bytes")
         << Request([] { services()->sendCalibrateLoops(3, 1, 0, hex("0302")); }) << withLength(asked + hex("1f 01 00"));
     QTest::newRow("point log record") << Request([] { services()->sendPointLogRecordRequest(3, 5); })
                                       << withLength(asked + hex("1b 05"));
-    QTest::newRow("serialisation initiate, not from a file: no name")
-        << Request([] { services()->sendSerialisationInitiate(0, QStringLiteral("ab"), 3, bits(10, {0, 9})); })
-        << withLength(asked + hex("22 01 00 01 0a 0102"));
-    QTest::newRow("serialisation initiate from a file")
-        << Request([] { services()->sendSerialisationInitiate(1, QStringLiteral("ab"), 3, bits(10, {0, 9})); })
-        << withLength(asked + hex("22 21 00 01 0a 0102 02 6162"));
-    QTest::newRow("serialisation initiate, 256 loops")
-        << Request([] { services()->sendSerialisationInitiate(0, QString(), 3, bits(256, {0, 255})); })
-        << withLength(asked + hex("22 01 00 01 00 01") + QByteArray(30, '\0') + hex("80"));
+    QTest::newRow("serialisation initiate, not from a file: no name") << Request([] {
+        services()->sendSerialisationInitiate(0, QStringLiteral("ab"), 3, bits(10, {0, 9}));
+    }) << withLength(asked + hex("22 01 00 01 0a 0102"));
+    QTest::newRow("serialisation initiate from a file") << Request([] {
+        services()->sendSerialisationInitiate(1, QStringLiteral("ab"), 3, bits(10, {0, 9}));
+    }) << withLength(asked + hex("22 21 00 01 0a 0102 02 6162"));
+    QTest::newRow("serialisation initiate, 256 loops") << Request([] {
+        services()->sendSerialisationInitiate(0, QString(), 3, bits(256, {0, 255}));
+    }) << withLength(asked + hex("22 01 00 01 00 01") + QByteArray(30, '\0') + hex("80"));
     QTest::newRow("serialisation status")
         << Request([] { services()->sendSerialisationStatusRequest(0, 3, bits(3, {1})); })
         << withLength(asked + hex("22 02 01 03 02"));
-    QTest::newRow("serialisation summary") << Request([] { services()->sendSerialisationSummaryRequest(0, 3, 2); })
-                                           << withLength(asked + hex("22 03 02"));
+    QTest::newRow("serialisation summary")
+        << Request([] { services()->sendSerialisationSummaryRequest(0, 3, 2); }) << withLength(asked + hex("22 03 02"));
     QTest::newRow("serialisation loop set")
         << Request([] { services()->sendSerialisationLoopSet(1, 3, QStringLiteral("x")); })
         << withLength(asked + hex("22 25 01 78"));
@@ -315,8 +314,8 @@ void tst_PointManager::realDevicePresentReply()
                 order << QStringLiteral("device %1 %2 %3").arg(ok).arg(device).arg(point);
             });
     receive(payload);
-    QCOMPARE(order, (QStringList{QStringLiteral("complete %1").arg(present),
-                                 QStringLiteral("device %1 5 9").arg(present)}));
+    QCOMPARE(order,
+             (QStringList{QStringLiteral("complete %1").arg(present), QStringLiteral("device %1 5 9").arg(present)}));
 }
 
 void tst_PointManager::changeAddressReply()

@@ -1,5 +1,4 @@
 #include "InProcessLink.h"
-
 #include "core/TeskGlobalConfig.h"
 #include "link/SyncClient.h"
 #include "link/sc_LkPointManagerServices.h"

@@ -2,7 +2,6 @@
 #include "MessageCapture.h"
 #include "PacketBytes.h"
 #include "SentPackets.h"
-
 #include "app/PageStack.h"
 #include "app/SystemState.h"
 #include "link/SyncClient.h"
@@ -31,8 +30,7 @@ qint64 fixedClock()
 
 void receive(int functionCode, const QByteArray &payload, int layout = 0)
 {
-    SyncClient::instance()->RxLkSpeak(
-        SyncPacket{SyncClient::LkSpeakChannel, lkPacket(functionCode, payload, layout)});
+    SyncClient::instance()->RxLkSpeak(SyncPacket{SyncClient::LkSpeakChannel, lkPacket(functionCode, payload, layout)});
 }
 
 QStringList dispatchWarnings(const MessageCapture &messages)
@@ -43,10 +41,10 @@ QStringList dispatchWarnings(const MessageCapture &messages)
 // 67 bytes of a point information reply: every field its own value.
 QByteArray pointInformationPayload(const char *channel)
 {
-    return hex("00 8d 02") + hex(channel) +
-           hex("00 05 11 12 2e 03 0102 04 05 06 07 08 7e"
-               "01 02 03 04 05 06 07 08 09 0a 0b 0c 0d 0e 0f 10 11 12 13 14 15 16"
-               "abcd 0009 000a 0b 0c 0000000d 0000000e 17 18 19 1a 1b 1c 01020304");
+    return hex("00 8d 02") + hex(channel)
+           + hex("00 05 11 12 2e 03 0102 04 05 06 07 08 7e"
+                 "01 02 03 04 05 06 07 08 09 0a 0b 0c 0d 0e 0f 10 11 12 13 14 15 16"
+                 "abcd 0009 000a 0b 0c 0000000d 0000000e 17 18 19 1a 1b 1c 01020304");
 }
 
 const QByteArray Extension = hex("01 00000064 02 000000c8 00 0000012c");
@@ -140,9 +138,8 @@ void tst_ReplyPackets::pointCommandReply()
     QSignalSpy reply(SyncClient::instance(), &SyncClient::PointCommandReply);
     receive(156, hex("0001 00fe 0102"));
     QCOMPARE(reply.count(), 1);
-    QCOMPARE(reply.at(0),
-             (QVariantList{QVariant::fromValue<quint8>(SequenceByte), QVariant::fromValue<quint16>(1),
-                           QVariant::fromValue<quint16>(254), QVariant::fromValue<quint16>(0x102)}));
+    QCOMPARE(reply.at(0), (QVariantList{QVariant::fromValue<quint8>(SequenceByte), QVariant::fromValue<quint16>(1),
+                                        QVariant::fromValue<quint16>(254), QVariant::fromValue<quint16>(0x102)}));
 }
 
 void tst_ReplyPackets::standardReply_data()
@@ -188,16 +185,13 @@ void tst_ReplyPackets::pointInformation_data()
 
     // Loop 2 is numerical channel 2 in layout 0.
     QTest::newRow("fixed part only") << 0 << pointInformationPayload("00 02") << 0 << 0u << 0u << 0u;
-    QTest::newRow("with extension") << 0 << pointInformationPayload("00 02") + Extension << 1 << 100u << 0u
-                                    << 0u;
-    QTest::newRow("with test date") << 0 << pointInformationPayload("00 02") + Extension + TestDatePair << 1
-                                    << 100u << 0x05060708u << 0u;
-    QTest::newRow("everything") << 0
-                                << pointInformationPayload("00 02") + Extension + TestDatePair + SerialNumbers
-                                << 1 << 100u << 0x05060708u << 0x55667788u;
-    QTest::newRow("layout 1") << 1
-                              << pointInformationPayload("0c 02") + Extension + TestDatePair + SerialNumbers
-                              << 1 << 100u << 0x05060708u << 0x55667788u;
+    QTest::newRow("with extension") << 0 << pointInformationPayload("00 02") + Extension << 1 << 100u << 0u << 0u;
+    QTest::newRow("with test date") << 0 << pointInformationPayload("00 02") + Extension + TestDatePair << 1 << 100u
+                                    << 0x05060708u << 0u;
+    QTest::newRow("everything") << 0 << pointInformationPayload("00 02") + Extension + TestDatePair + SerialNumbers << 1
+                                << 100u << 0x05060708u << 0x55667788u;
+    QTest::newRow("layout 1") << 1 << pointInformationPayload("0c 02") + Extension + TestDatePair + SerialNumbers << 1
+                              << 100u << 0x05060708u << 0x55667788u;
 }
 
 void tst_ReplyPackets::pointInformation()
@@ -261,8 +255,7 @@ void tst_ReplyPackets::pointInformationPromisingMoreThanItHoldsIsDropped()
     SyncClient::instance()->RxLkSpeak(SyncPacket{SyncClient::LkSpeakChannel, whole.chopped(3)});
     QCOMPARE(values.count(), 0);
     QCOMPARE(dispatchWarnings(*m_messages),
-             QStringList{
-                 QStringLiteral("SyncClient::RxLkSpeak Truncated point information reply packet dropped")});
+             QStringList{QStringLiteral("SyncClient::RxLkSpeak Truncated point information reply packet dropped")});
     m_messages->clear();
 }
 
@@ -306,9 +299,8 @@ void tst_ReplyPackets::diagnostics()
             QCOMPARE(arguments.at(1 + i).value<quint32>(), quint32(i));
     }
     if (flashReplies) {
-        QCOMPARE(flash.at(0),
-                 (QVariantList{QVariant::fromValue<TC::panel_t>(SourceNode), QVariant::fromValue<quint32>(16),
-                               QVariant::fromValue<quint32>(32)}));
+        QCOMPARE(flash.at(0), (QVariantList{QVariant::fromValue<TC::panel_t>(SourceNode),
+                                            QVariant::fromValue<quint32>(16), QVariant::fromValue<quint32>(32)}));
     }
 }
 
@@ -318,11 +310,10 @@ void tst_ReplyPackets::connectedServices()
     receive(233, hex("1d 02 01 0005 ffff 03 0100 0200"));
     QCOMPARE(reply.count(), 1);
     QCOMPARE(reply.at(0),
-             (QVariantList{QVariant::fromValue<TC::panel_t>(SourceNode),
-                           QVariant::fromValue<TC::cs_configuration>(2), QVariant::fromValue<TC::cs_state>(1),
-                           QVariant::fromValue<quint16>(5), QVariant::fromValue<quint16>(0xffff),
-                           QVariant::fromValue<TC::cs_state>(3), QVariant::fromValue<quint16>(0x100),
-                           QVariant::fromValue<quint16>(0x200)}));
+             (QVariantList{QVariant::fromValue<TC::panel_t>(SourceNode), QVariant::fromValue<TC::cs_configuration>(2),
+                           QVariant::fromValue<TC::cs_state>(1), QVariant::fromValue<quint16>(5),
+                           QVariant::fromValue<quint16>(0xffff), QVariant::fromValue<TC::cs_state>(3),
+                           QVariant::fromValue<quint16>(0x100), QVariant::fromValue<quint16>(0x200)}));
 }
 
 void tst_ReplyPackets::outputPoints_data()
@@ -399,9 +390,8 @@ void tst_ReplyPackets::networkFault_data()
 
     // c1, c2, c3 = 0x102 * 256 + 3, c4 to c17 each its own number: four
     // 40-bit counters make the block 60 bytes.
-    const QByteArray counters =
-        hex("01 02 00000102 03 00000004 00000005 00000006 00000007 08 00000009 0000000a"
-            "0000000b 0000000c 0d 0000000e 0f 00000010 00000011 0012 0013 0014");
+    const QByteArray counters = hex("01 02 00000102 03 00000004 00000005 00000006 00000007 08 00000009 0000000a"
+                                    "0000000b 0000000c 0d 0000000e 0f 00000010 00000011 0012 0013 0014");
     QCOMPARE(counters.size(), 60);
     QTest::newRow("status alone") << 10 << hex("04") << 1 << "-"
                                   << "-";
@@ -460,8 +450,8 @@ void tst_ReplyPackets::softwareVersionIsAnsweredInTheRequestsLayout()
     QCOMPARE(replies.size(), 1);
     const QByteArray &reply = replies.first();
     // Back to node 7, with the addresses and services swapped.
-    const QByteArray header = layout == 1 ? hex("00000000 e4 07 03 e9 0304 32 0102 32 09 00")
-                                          : hex("00000000 07 03 e9 0304 32 0102 32 09");
+    const QByteArray header =
+        layout == 1 ? hex("00000000 e4 07 03 e9 0304 32 0102 32 09 00") : hex("00000000 07 03 e9 0304 32 0102 32 09");
     QCOMPARE(reply.mid(4, header.size() - 4).toHex(' '), header.mid(4).toHex(' '));
     QCOMPARE(quint32(qFromBigEndian<quint32>(reply.constData())), quint32(reply.size()));
     const QByteArray payload = reply.mid(header.size());
@@ -497,8 +487,7 @@ void tst_ReplyPackets::versionRecord()
     QFETCH(QByteArray, numbers);
     QFETCH(bool, development);
     QFETCH(QString, buildTime);
-    const auto record =
-        SC_GUISoftwareVersionReplyPacket::versionRecord(version, date, QStringLiteral("13:46:51"));
+    const auto record = SC_GUISoftwareVersionReplyPacket::versionRecord(version, date, QStringLiteral("13:46:51"));
     const char bytes[] = {char(record.major), char(record.minor), char(record.third)};
     QCOMPARE(QByteArray(bytes, 3).toHex(' '), numbers.toHex(' '));
     QCOMPARE(record.development, development);
@@ -543,15 +532,14 @@ void tst_ReplyPackets::textReply_data()
     // Loop 2 is numerical channel 2 in layout 0; the point is 5, the zone 17.
     const QByteArray point0 = hex("00 02 00 05 0000 05") + "Lobby";
     const QByteArray zone = hex("11 04") + "Hall";
-    QTest::newRow("both, second language, panel byte") << 0 << hex("c3") + point0 + zone + hex("03") << 3
-                                                       << "Lobby" << 2 << QStringList{"3|17|2=Hall"};
-    QTest::newRow("point, layout 1, panel byte") << 1 << hex("41 0c 02 00 05 0000 05") + "Lobby" + hex("04") << 4
-                                                 << "Lobby" << 1 << QStringList();
+    QTest::newRow("both, second language, panel byte")
+        << 0 << hex("c3") + point0 + zone + hex("03") << 3 << "Lobby" << 2 << QStringList{"3|17|2=Hall"};
+    QTest::newRow("point, layout 1, panel byte")
+        << 1 << hex("41 0c 02 00 05 0000 05") + "Lobby" + hex("04") << 4 << "Lobby" << 1 << QStringList();
     // Without the panel byte the texts are the sending panel's.
     QTest::newRow("zone without panel") << 0 << hex("02") + zone << int(SourceNode) << QString() << 1
                                         << QStringList{"7|17|1=Hall"};
-    QTest::newRow("point without panel") << 0 << hex("81") + point0 << int(SourceNode) << "Lobby" << 2
-                                         << QStringList();
+    QTest::newRow("point without panel") << 0 << hex("81") + point0 << int(SourceNode) << "Lobby" << 2 << QStringList();
     QTest::newRow("no text") << 0 << hex("00") << int(SourceNode) << QString() << 1 << QStringList();
 }
 
@@ -583,22 +571,18 @@ void tst_ReplyPackets::shortRepliesAreDroppedWithAWarning_data()
     QTest::addColumn<QByteArray>("payload");
     QTest::addColumn<QString>("warning");
 
-    const QString shortPacket =
-        QStringLiteral("SyncClient::RxLkSpeak Short %1 packet (%2 payload bytes); dropped");
+    const QString shortPacket = QStringLiteral("SyncClient::RxLkSpeak Short %1 packet (%2 payload bytes); dropped");
     const QString truncated = QStringLiteral("SyncClient::RxLkSpeak Truncated %1 packet dropped");
-    QTest::newRow("point command reply")
-        << 156 << hex("0001 0002 00") << shortPacket.arg("point command reply").arg(5);
+    QTest::newRow("point command reply") << 156 << hex("0001 0002 00") << shortPacket.arg("point command reply").arg(5);
     QTest::newRow("point information") << 149 << pointInformationPayload("00 02").chopped(1)
                                        << shortPacket.arg("point information reply").arg(66);
     QTest::newRow("standard reply") << 184 << hex("05 00 ff") << shortPacket.arg("standard reply").arg(3);
     QTest::newRow("acknowledgement") << 245 << hex("01") << shortPacket.arg("acknowledgement").arg(1);
-    QTest::newRow("bus statistics") << 233 << hex("1b 01 05 00000001")
-                                    << truncated.arg("diagnostics response");
+    QTest::newRow("bus statistics") << 233 << hex("1b 01 05 00000001") << truncated.arg("diagnostics response");
     QTest::newRow("output point list") << 66 << hex("80 01 11 ff ff") << truncated.arg("output points on");
-    QTest::newRow("network counters")
-        << 10 << hex("04 00 01 01 02") << truncated.arg("network fault response");
-    QTest::newRow("text shorter than its length") << 152 << hex("c2 11 09") + "Hal"
-                                                  << truncated.arg("text string reply");
+    QTest::newRow("network counters") << 10 << hex("04 00 01 01 02") << truncated.arg("network fault response");
+    QTest::newRow("text shorter than its length")
+        << 152 << hex("c2 11 09") + "Hal" << truncated.arg("text string reply");
     QTest::newRow("connected services") << 233 << hex("1d 02 01 0005 ffff 03 0100 02")
                                         << shortPacket.arg("connected services response").arg(11);
 }
@@ -619,8 +603,8 @@ void tst_ReplyPackets::shortRepliesAreDroppedWithAWarning()
     flasher &leds = SystemState::instance()->ledFlasher();
     leds.clearOutputPointStates();
     receive(functionCode, payload);
-    QCOMPARE(commandReplies.count() + values.count() + standard.count() + acknowledged.count() +
-                 rbus.count() + services.count() + nodes.count(),
+    QCOMPARE(commandReplies.count() + values.count() + standard.count() + acknowledged.count() + rbus.count()
+                 + services.count() + nodes.count(),
              0);
     QCOMPARE(leds.outputPointState(flasher::RealOutput, 1), 0);
     QCOMPARE(dispatchWarnings(*m_messages), QStringList{warning});

@@ -2,7 +2,6 @@
 #include "MessageCapture.h"
 #include "PacketBytes.h"
 #include "SentPackets.h"
-
 #include "core/BucketMaster.h"
 #include "core/TeskGlobalConfig.h"
 #include "link/SC_DispatchTable.h"
@@ -24,8 +23,8 @@ SyncPacket lkSpeak(const QByteArray &body)
 // address 7, second service 1; the sequence byte tells requests apart.
 QByteArray supportRequest(const QByteArray &payload, int layout = 0, quint8 sequence = 9)
 {
-    QByteArray header = layout == 1 ? hex("00000000 e4 00 03 f5 0000 32 0007 01 09 00")
-                                    : hex("00000000 00 03 f5 0000 32 0007 01 09");
+    QByteArray header =
+        layout == 1 ? hex("00000000 e4 00 03 f5 0000 32 0007 01 09 00") : hex("00000000 00 03 f5 0000 32 0007 01 09");
     header[layout == 1 ? 14 : 13] = char(sequence);
     return withLength(header + payload);
 }
@@ -135,8 +134,7 @@ void tst_SyncClient::undispatchablePacketsAreDroppedWithAWarning_data()
     QTest::newRow("layout 1 shorter than its header")
         << hex("0000000f e4 00 03 f5 0000 32 0007 01 09") << "shorter than its header";
     QTest::newRow("empty") << QByteArray() << "shorter than its header";
-    QTest::newRow("supervision one byte short") << supportRequest(hex("19 01 02 03"))
-                                                << "Short supervision";
+    QTest::newRow("supervision one byte short") << supportRequest(hex("19 01 02 03")) << "Short supervision";
     QTest::newRow("length field cuts the payload")
         << withLength(supportRequest(hex("19 01 02 03 00")), 17) << "Short supervision";
 }
@@ -252,21 +250,18 @@ void tst_SyncClient::initiateConnection_data()
     QTest::addColumn<QByteArray>("key");
     QTest::addColumn<QByteArray>("response");
     QTest::addColumn<QString>("debugFlag");
-    QTest::newRow("without option byte")
-        << supportRequest(hex("12 00 06 00 01 00 02")) << QByteArray()
-        << hex("00000016 03 00 f5 0007 01 0000 32 09 13 060100010007 00") << QString();
-    QTest::newRow("option bit 0 set")
-        << supportRequest(hex("12 00 06 00 01 00 02 05")) << QByteArray()
-        << hex("00000016 03 00 f5 0007 01 0000 32 09 13 060100010007 00") << "1";
+    QTest::newRow("without option byte") << supportRequest(hex("12 00 06 00 01 00 02")) << QByteArray()
+                                         << hex("00000016 03 00 f5 0007 01 0000 32 09 13 060100010007 00") << QString();
+    QTest::newRow("option bit 0 set") << supportRequest(hex("12 00 06 00 01 00 02 05")) << QByteArray()
+                                      << hex("00000016 03 00 f5 0007 01 0000 32 09 13 060100010007 00") << "1";
     QTest::newRow("option bit 0 clear, with key")
         << supportRequest(hex("12 00 06 00 01 00 02 04")) << hex("0a0b")
         << hex("00000018 03 00 f5 0007 01 0000 32 09 13 060100010007 02 0a0b") << "0";
     QTest::newRow("option 255 is no option")
         << supportRequest(hex("12 00 06 00 01 00 02 ff")) << QByteArray()
         << hex("00000016 03 00 f5 0007 01 0000 32 09 13 060100010007 00") << QString();
-    QTest::newRow("layout 1")
-        << supportRequest(hex("12 00 06 00 01 00 02"), 1) << QByteArray()
-        << hex("00000018 e4 03 00 f5 0007 01 0000 32 09 00 13 060100010007 00") << QString();
+    QTest::newRow("layout 1") << supportRequest(hex("12 00 06 00 01 00 02"), 1) << QByteArray()
+                              << hex("00000018 e4 03 00 f5 0007 01 0000 32 09 00 13 060100010007 00") << QString();
 }
 
 void tst_SyncClient::initiateConnection()
@@ -319,8 +314,7 @@ void tst_SyncClient::linkStateChanges()
     client->setConfigurationPending(false);
     QCOMPARE(linkStatus(false, 2), QStringList());
     QVERIFY(client->isConfigurationPending());
-    QCOMPARE(linkStatus(true, 1),
-             (QStringList{"disconnected", "reconnectedInStartup", "connected(true)"}));
+    QCOMPARE(linkStatus(true, 1), (QStringList{"disconnected", "reconnectedInStartup", "connected(true)"}));
     QCOMPARE(BucketMaster::instance()->getValue(0, QStringLiteral("mstrstat")), QStringLiteral("1"));
     QCOMPARE(linkStatus(true, 3), (QStringList{"reconnected", "connected(true)"}));
     QVERIFY(client->isLinkUp());

@@ -8,8 +8,7 @@
 class ConfigurationPageBench final
 {
 public:
-    int receive(int page, int panel, int part, const QByteArray &body, int layout = 0,
-                quint32 signature = 0x11223344)
+    int receive(int page, int panel, int part, const QByteArray &body, int layout = 0, quint32 signature = 0x11223344)
     {
         return m_bench.receivePart(page, panel, part, body, layout, signature);
     }

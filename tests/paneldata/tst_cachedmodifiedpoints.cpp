@@ -1,11 +1,10 @@
 #include "../pointmodels/ScriptedSite.h"
-
 #include "app/Security.h"
 #include "app/SystemState.h"
+#include "core/SC_SyncPageIDS.h"
 #include "core/TeskGlobalConfig.h"
 #include "link/SyncClient.h"
 #include "paneldata/CachedModifiedPoints.h"
-#include "core/SC_SyncPageIDS.h"
 
 #include <QtTest>
 
@@ -176,16 +175,15 @@ void tst_CachedModifiedPoints::settingFlags_data()
     QTest::addColumn<int>("sentLogical");
     QTest::addColumn<QString>("sentText");
 
-    QTest::newRow("change, first language") << 2 << 400 << 5 << "Hall" << false << 1 << 0xD0 << 400 << 5 << 0xFB
-                                            << "Hall";
-    QTest::newRow("change, second language, logical") << 2 << 400 << 5 << "Hall" << true << 2 << 0xE8 << 400 << 5
-                                                      << 40 << "Hall";
+    QTest::newRow("change, first language")
+        << 2 << 400 << 5 << "Hall" << false << 1 << 0xD0 << 400 << 5 << 0xFB << "Hall";
+    QTest::newRow("change, second language, logical")
+        << 2 << 400 << 5 << "Hall" << true << 2 << 0xE8 << 400 << 5 << 40 << "Hall";
     QTest::newRow("no zone, no text") << 2 << 400 << 254 << "" << false << 1 << 0x80 << 400 << 0xFE << 0xFB << "";
     QTest::newRow("use 2048 not sent") << 2 << 2048 << 5 << "" << false << 1 << 0x40 << 0x0800 << 5 << 0xFB << "";
-    QTest::newRow("use 2049 not sent") << 2 << 2049 << 254 << "" << false << 1 << 0x00 << 0x0800 << 0xFE << 0xFB
-                                       << "";
-    QTest::newRow("deletion: the use alone") << 1 << 400 << 5 << "Hall" << true << 1 << 0x80 << 0xFFFE << 0xFE
-                                             << 0xFB << "";
+    QTest::newRow("use 2049 not sent") << 2 << 2049 << 254 << "" << false << 1 << 0x00 << 0x0800 << 0xFE << 0xFB << "";
+    QTest::newRow("deletion: the use alone")
+        << 1 << 400 << 5 << "Hall" << true << 1 << 0x80 << 0xFFFE << 0xFE << 0xFB << "";
 }
 
 void tst_CachedModifiedPoints::settingFlags()

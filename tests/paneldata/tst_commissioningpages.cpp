@@ -1,7 +1,6 @@
 #include "BitPositions.h"
 #include "PacketBytes.h"
 #include "SyncPageBench.h"
-
 #include "core/BucketMaster.h"
 #include "core/TeskGlobalConfig.h"
 #include "link/SyncClient.h"
@@ -18,8 +17,15 @@
 
 namespace {
 
-enum Page { Commissioning = 27, Snapshot = 29, IRMode = 30, ServiceTool = 37, DeviceUses = 38, PanelValues = 147,
-            LoopStatus = 148 };
+enum Page {
+    Commissioning = 27,
+    Snapshot = 29,
+    IRMode = 30,
+    ServiceTool = 37,
+    DeviceUses = 38,
+    PanelValues = 147,
+    LoopStatus = 148
+};
 constexpr int Stored = 0;
 constexpr int Refused = 1;
 
@@ -34,9 +40,10 @@ void configureLoop2OfPanel3()
     points->addPoint(3, loop2, PointAddressKey(18, 9, 1, 3, 1, 18));
 }
 
-const char *const FlagNames[] = {"fastLgc",   "rateOfRiseProc", "fastFlt",  "detPwrUp",
-                                 "CommLvlUserLggedIn", "noisyDev", "irSrvMod", "rsmforced",
-                                 "noRespReprtngInhibitd", "QsctPrntgPsed", "pollAddr255", "devReplacement",
+const char *const FlagNames[] = {"fastLgc",         "rateOfRiseProc",     "fastFlt",
+                                 "detPwrUp",        "CommLvlUserLggedIn", "noisyDev",
+                                 "irSrvMod",        "rsmforced",          "noRespReprtngInhibitd",
+                                 "QsctPrntgPsed",   "pollAddr255",        "devReplacement",
                                  "connectedService"};
 
 } // namespace
@@ -107,8 +114,8 @@ void tst_CommissioningPages::commissioningFlagsAndLoops_data()
     QTest::newRow("legacy loop bits 0x0005") << hex("0005 0021 0000 00") << quint16(0x0021) << flagText({1, 3}, 256);
     QTest::newRow("all flags, legacy loop 16") << hex("8000 ffff 0000 00") << quint16(0xffff) << flagText({16}, 256);
     QTest::newRow("bitmap from 4, two bits") << hex("ffff 0000 0000 00 04 02 02") << quint16(0) << flagText({5}, 256);
-    QTest::newRow("bitmap past loop 255") << hex("0000 0000 0000 00 fe 04 0f") << quint16(0)
-                                          << flagText({254, 255}, 256);
+    QTest::newRow("bitmap past loop 255")
+        << hex("0000 0000 0000 00 fe 04 0f") << quint16(0) << flagText({254, 255}, 256);
 }
 
 void tst_CommissioningPages::commissioningFlagsAndLoops()
@@ -122,8 +129,7 @@ void tst_CommissioningPages::commissioningFlagsAndLoops()
     const int bits[] = {0, 1, 2, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13};
     for (size_t i = 0; i < std::size(bits); ++i) {
         const QString key = QStringLiteral("3|smplMds|%1").arg(QLatin1String(FlagNames[i]));
-        QCOMPARE(m_bench->value(Commissioning, key),
-                 QLatin1String((flags & (1u << bits[i])) ? "true" : "false"));
+        QCOMPARE(m_bench->value(Commissioning, key), QLatin1String((flags & (1u << bits[i])) ? "true" : "false"));
     }
     QCOMPARE(m_bench->bucket(Commissioning).size(), 15);
 }
@@ -137,8 +143,8 @@ void tst_CommissioningPages::commissioningReEnableTimeAndPolls_data()
     // Panel 3 polled loop 9 point 1 before each row.
     QTest::newRow("time 7200, polls") << hex("0000 0000 1c20 02 01 0a 02 ff") << "7200" << QList<int>{1, 10, 2, 255};
     QTest::newRow("time 7201: the polls stay") << hex("0000 0000 1c21 01 01 0a") << "old" << QList<int>{9, 1};
-    QTest::newRow("a bad poll stops the list") << hex("0000 0000 0000 03 01 0a 28 05 02 07") << "0"
-                                               << QList<int>{1, 10};
+    QTest::newRow("a bad poll stops the list")
+        << hex("0000 0000 0000 03 01 0a 28 05 02 07") << "0" << QList<int>{1, 10};
     QTest::newRow("point 251 is no poll") << hex("0000 0000 0000 01 02 fb") << "0" << QList<int>();
     QTest::newRow("no polls") << hex("0000 0000 0005 00") << "5" << QList<int>();
 }
@@ -202,9 +208,9 @@ void tst_CommissioningPages::polling()
     polling->startPolling(3, 2, 17);
     polling->startPolling(3, 2, 20);
     QCOMPARE(started.count(), 2);
-    QCOMPARE(started.at(1), (QVariantList{QVariant::fromValue<TC::panel_t>(3),
-                                          QVariant::fromValue<TC::channelAddressNumerical_t>(2),
-                                          QVariant::fromValue<TC::point_t>(20)}));
+    QCOMPARE(started.at(1),
+             (QVariantList{QVariant::fromValue<TC::panel_t>(3), QVariant::fromValue<TC::channelAddressNumerical_t>(2),
+                           QVariant::fromValue<TC::point_t>(20)}));
     QCOMPARE(polling->polledPoints(3).size(), 1);
     QCOMPARE(polling->polledPoints(3).value(2), TC::point_t(20));
     QVERIFY(polling->isPolling(3));
@@ -231,7 +237,8 @@ void tst_CommissioningPages::pollsZone()
 void tst_CommissioningPages::deviceUses()
 {
     BucketMaster::instance()->setValue(DeviceUses, QStringLiteral("3"), QStringLiteral("1|1|Gone"));
-    QCOMPARE(receive(DeviceUses, 254, 0, hex("0002 000a 01 04") + pageText("A") + hex("02 00") + pageText("B")), Stored);
+    QCOMPARE(receive(DeviceUses, 254, 0, hex("0002 000a 01 04") + pageText("A") + hex("02 00") + pageText("B")),
+             Stored);
     QCOMPARE(m_bench->bucket(DeviceUses), (QStringList{"10=1|4|A", "11=2|0|B"}));
     KeyOrderedDeviceUses *uses = KeyOrderedDeviceUses::instance();
     QCOMPARE(uses->uses().keys(), (QList<quint16>{10, 11}));
@@ -281,10 +288,9 @@ void tst_CommissioningPages::irMode_data()
 
     QTest::newRow("loop word 0x0005") << hex("00 0005 0102") << Stored << 0 << 0x102 << QList<int>{1, 3};
     QTest::newRow("loop word 0x8000") << hex("01 8000 0000") << Stored << 1 << 0 << QList<int>{16};
-    QTest::newRow("bit field replaces the word") << hex("01 ffff 0007 14 03 05") << Stored << 1 << 7
-                                                 << QList<int>{20, 22};
-    QTest::newRow("bit field cut to loop 32") << hex("02 0000 0000 1f 04 0f") << Stored << 2 << 0
-                                              << QList<int>{31, 32};
+    QTest::newRow("bit field replaces the word")
+        << hex("01 ffff 0007 14 03 05") << Stored << 1 << 7 << QList<int>{20, 22};
+    QTest::newRow("bit field cut to loop 32") << hex("02 0000 0000 1f 04 0f") << Stored << 2 << 0 << QList<int>{31, 32};
     QTest::newRow("mode 3") << hex("03 0005 0102") << Refused << 2 << 0 << QList<int>();
 }
 

@@ -2,7 +2,6 @@
 #include "PanelSimProcess.h"
 #include "PortArguments.h"
 #include "Site.h"
-
 #include "app/QVemoApplication.h"
 #include "app/SC_App.h"
 #include "paneldata/LoopDriverConfiguration.h"
@@ -156,9 +155,9 @@ void TestConfigurationEndToEnd::comparePanel(const SitePanel &panel)
         for (const SitePoint &point : channel.points) {
             QVERIFY(iterator->next());
             QCOMPARE(iterator->currentChannelKey(), ChannelAddress(channel.kind, channel.address, channel.number));
-            QCOMPARE(*iterator->currentRecord(), PointAddressKey(point.point, point.zone, point.deviceType,
-                                                                 point.attributes, point.functionFlags,
-                                                                 point.logicalNumber));
+            QCOMPARE(*iterator->currentRecord(),
+                     PointAddressKey(point.point, point.zone, point.deviceType, point.attributes, point.functionFlags,
+                                     point.logicalNumber));
             if (point.zone != 0 || channel.kind <= 7)
                 ++zoneCounts[point.zone];
         }

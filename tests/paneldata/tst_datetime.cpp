@@ -1,9 +1,7 @@
-#include "paneldata/DateTime.h"
-
+#include "FakeClock.h"
 #include "core/GlobalConstants.h"
 #include "core/TeskGlobalConfig.h"
-
-#include "FakeClock.h"
+#include "paneldata/DateTime.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -88,8 +86,7 @@ void TestDateTime::conversions_data()
 
     QTest::newRow("panel epoch") << quint32(0) << QDateTime(QDate(1992, 1, 1), QTime(0, 0), Qt::UTC);
     QTest::newRow("one day") << quint32(86400) << QDateTime(QDate(1992, 1, 2), QTime(0, 0), Qt::UTC);
-    QTest::newRow("leap day 2024") << quint32(1014940800)
-                                   << QDateTime(QDate(2024, 2, 29), QTime(0, 0), Qt::UTC);
+    QTest::newRow("leap day 2024") << quint32(1014940800) << QDateTime(QDate(2024, 2, 29), QTime(0, 0), Qt::UTC);
     QTest::newRow("fixed now") << quint32(FixedNow - DateTime::PanelEpoch)
                                << QDateTime(QDate(2024, 1, 5), QTime(9, 3, 7), Qt::UTC);
 }

@@ -1,7 +1,6 @@
 #include "MessageCapture.h"
 #include "PacketBytes.h"
 #include "SyncPageBench.h"
-
 #include "core/BucketKeys.h"
 #include "core/BucketMaster.h"
 #include "paneldata/DeviceTypeAttributeRecord.h"
@@ -119,21 +118,23 @@ void tst_NetworkPages::commsNodes_data()
     QTest::addColumn<QStringList>("bucket");
 
     const QStringList untouched{"4|2=old"};
-    QTest::newRow("bits 0, 1 and 253")
-        << 4 << 0 << 1 << hex("0002 02 00 02 03  0e fd 01 01") << Stored
-        << QStringList{"4|14=" + flagText({253}, 254), "4|2=" + flagText({0, 1}, 254)};
+    QTest::newRow("bits 0, 1 and 253") << 4 << 0 << 1 << hex("0002 02 00 02 03  0e fd 01 01") << Stored
+                                       << QStringList{"4|14=" + flagText({253}, 254), "4|2=" + flagText({0, 1}, 254)};
     QTest::newRow("layout 0: numerical channel 27 is kind 14 address 0")
         << 4 << 0 << 0 << hex("0001 00 1b 01 01") << Stored << QStringList{"4|14=" + flagText({0}, 254), "4|2=old"};
-    QTest::newRow("nodes up to 253 are written") << 4 << 0 << 1 << hex("0001 03 c8 36") + QByteArray(7, '\xff')
-                                                 << Stored << QStringList{"4|2=old", "4|3=" + flagText({
-        200, 201, 202, 203, 204, 205, 206, 207, 208, 209, 210, 211, 212, 213, 214, 215, 216, 217, 218, 219, 220, 221,
-        222, 223, 224, 225, 226, 227, 228, 229, 230, 231, 232, 233, 234, 235, 236, 237, 238, 239, 240, 241, 242, 243,
-        244, 245, 246, 247, 248, 249, 250, 251, 252, 253}, 254)};
+    QTest::newRow("nodes up to 253 are written")
+        << 4 << 0 << 1 << hex("0001 03 c8 36") + QByteArray(7, '\xff') << Stored
+        << QStringList{"4|2=old", "4|3="
+                                      + flagText({200, 201, 202, 203, 204, 205, 206, 207, 208, 209, 210, 211, 212, 213,
+                                                  214, 215, 216, 217, 218, 219, 220, 221, 222, 223, 224, 225, 226, 227,
+                                                  228, 229, 230, 231, 232, 233, 234, 235, 236, 237, 238, 239, 240, 241,
+                                                  242, 243, 244, 245, 246, 247, 248, 249, 250, 251, 252, 253},
+                                                 254)};
     QTest::newRow("an entry past node 253 ends the page")
         << 4 << 0 << 1 << hex("0002 05 00 01 01  03 c8 37") + QByteArray(7, '\xff') << Stored
         << QStringList{"4|2=old", "4|5=" + flagText({0}, 254)};
-    QTest::newRow("kind 255 ends the page") << 4 << 0 << 1 << hex("0002 ff 00 01 01  05 00 01 01") << Stored
-                                            << untouched;
+    QTest::newRow("kind 255 ends the page")
+        << 4 << 0 << 1 << hex("0002 ff 00 01 01  05 00 01 01") << Stored << untouched;
     QTest::newRow("panel 100") << 100 << 0 << 1 << hex("0001 05 00 01 01") << Refused << untouched;
     QTest::newRow("part 1") << 4 << 1 << 1 << hex("0001 05 00 01 01") << Refused << untouched;
     QTest::newRow("more than 4096 entries") << 4 << 0 << 1 << hex("1001 05 00 01 01") << Refused << untouched;
@@ -162,10 +163,10 @@ void tst_NetworkPages::networkNodes_data()
 
     QTest::newRow("nodes 1 to 3") << hex("0000 01 03 05") << Stored << QStringList{"1=1", "2=0", "3=1", "9=old"};
     QTest::newRow("nodes 90 to 98") << hex("0000 5a 09 ff 01") << Stored
-                                    << QStringList{"90=1", "91=1", "92=1", "93=1", "94=1", "95=1", "96=1", "97=1",
-                                                   "98=1", "9=old"};
-    QTest::newRow("node 8 alone, the node after it not named") << hex("0000 08 01 01") << Stored
-                                                               << QStringList{"8=1", "9=old"};
+                                    << QStringList{"90=1", "91=1", "92=1", "93=1", "94=1",
+                                                   "95=1", "96=1", "97=1", "98=1", "9=old"};
+    QTest::newRow("node 8 alone, the node after it not named")
+        << hex("0000 08 01 01") << Stored << QStringList{"8=1", "9=old"};
     QTest::newRow("first node 0") << hex("0000 00 01 01") << Refused << QStringList{"9=old"};
     QTest::newRow("up to node 99") << hex("0000 5a 0a ff 03") << Refused << QStringList{"9=old"};
 }
@@ -184,8 +185,9 @@ void tst_NetworkPages::networkNodes()
 void tst_NetworkPages::deviceTypes()
 {
     // Types 127, 128 (no device: skipped) and 129.
-    QCOMPARE(receive(DeviceTypes, 254, 0, hex("0003 7f  01 00 02 012c 0005  09 09 00  03 04 08")
-                                              + hex("0001 0002 0003 0004 0005 0006 0007 0008")),
+    QCOMPARE(receive(DeviceTypes, 254, 0,
+                     hex("0003 7f  01 00 02 012c 0005  09 09 00  03 04 08")
+                         + hex("0001 0002 0003 0004 0005 0006 0007 0008")),
              Stored);
     QCOMPARE(m_bench->bucket(DeviceTypes),
              (QStringList{"127|1|0|2|300|5|0|0|0|0|0|0|=1", "129|3|4|8|1|2|3|4|5|6|7|8|=1"}));
@@ -202,8 +204,9 @@ void tst_NetworkPages::deviceTypes()
 
     // Round through 255 to 0; an entry of nine values ends the page.
     MessageCapture messages;
-    QCOMPARE(receive(DeviceTypes, 254, 0, hex("0003 ff 05 06 00  07 08 09 0001 0002 0003 0004 0005 0006 0007 0008 0009"
-                                              "  0a 0b 00")),
+    QCOMPARE(receive(DeviceTypes, 254, 0,
+                     hex("0003 ff 05 06 00  07 08 09 0001 0002 0003 0004 0005 0006 0007 0008 0009"
+                         "  0a 0b 00")),
              Stored);
     QCOMPARE(deviceTypeAttributes().value(255).firstAttribute, quint8(5));
     QVERIFY(!deviceTypeAttributes().contains(0));
@@ -259,8 +262,8 @@ void tst_NetworkPages::logicalZones()
     BucketMaster::instance()->setValue(LogicalZones, QStringLiteral("3|1|7"), QStringLiteral("1"));
     BucketMaster::instance()->setValue(LogicalZones, QStringLiteral("30|1|7"), QStringLiteral("1"));
     quint8 panel0 = 0, kind = 12, number = 0, address = 1, point = 1;
-    PrintableAddress::instance()->addressText(panel0, kind, number, address, point, 7, false, 0, 0, false, 251,
-                                              false, false, -1, false);
+    PrintableAddress::instance()->addressText(panel0, kind, number, address, point, 7, false, 0, 0, false, 251, false,
+                                              false, -1, false);
     QCOMPARE(PrintableAddress::instance()->cachedPoints(), 1);
 
     QCOMPARE(receive(LogicalZones, panel, 0, body), answer);

@@ -1,6 +1,6 @@
+#include "link/SC_PacketHandler.h"
 #include "link/SyncClient.h"
 #include "paneldata/PointDataMapsConfiguration.h"
-#include "link/SC_PacketHandler.h"
 #include "paneldata/SC_PageHandlerTable.h"
 
 #include <QtTest>
@@ -8,7 +8,7 @@
 namespace {
 
 // Pages with a handler of their own, by their number on the wire.
-const QList<int> OwnPages{1,  3,  4,  5,  6,  7,  8,  9,  11, 12, 17, 18, 19,  22,
+const QList<int> OwnPages{1,  3,  4,  5,  6,  7,  8,  9,  11, 12, 17, 18,  19,  22,
                           27, 28, 29, 30, 31, 36, 37, 38, 39, 40, 42, 139, 147, 148};
 
 // Pages served by the handler of the first page of their group; the point

@@ -1,6 +1,5 @@
 #include "MessageCapture.h"
 #include "PacketBytes.h"
-
 #include "link/sc_syncPages.h"
 
 #include <QtTest>

@@ -1,7 +1,6 @@
 #include "BitPositions.h"
 #include "ConfigurationPageBench.h"
 #include "MessageCapture.h"
-
 #include "link/SyncClient.h"
 #include "paneldata/LoopDriverConfiguration.h"
 #include "paneldata/PanelConfiguration.h"
@@ -27,10 +26,13 @@ QByteArray panelPageFields(quint8 third = 0, quint8 zoneLimit = 120)
 // Optional sections A to E.
 QByteArray sectionA()
 {
-    return hex("01 0a 05 02  02 02  01 0a 0b 0c") + pageText("Lobby") + pageText("Foyer")
-           + hex("01 14 15 16") + pageText("Second") + pageText("Zweite");
+    return hex("01 0a 05 02  02 02  01 0a 0b 0c") + pageText("Lobby") + pageText("Foyer") + hex("01 14 15 16")
+           + pageText("Second") + pageText("Zweite");
 }
-QByteArray sectionB() { return hex("00 02") + pageText(" Type ") + pageText("Typ"); }
+QByteArray sectionB()
+{
+    return hex("00 02") + pageText(" Type ") + pageText("Typ");
+}
 
 } // namespace
 
@@ -64,10 +66,7 @@ private slots:
     void truncations_storeNothing();
 
 private:
-    int handle3(const QByteArray &body, int panel = 7, int part = 0)
-    {
-        return m_pages->receive(3, panel, part, body);
-    }
+    int handle3(const QByteArray &body, int panel = 7, int part = 0) { return m_pages->receive(3, panel, part, body); }
     int handle40(const QByteArray &body, int panel = 2, int part = 0, int page = 40)
     {
         return m_pages->receive(page, panel, part, body);

@@ -1,8 +1,7 @@
-#include "paneldata/PointAddressBuilderLK6.h"
-
 #include "MessageCapture.h"
 #include "core/BucketMaster.h"
 #include "core/TeskGlobalConfig.h"
+#include "paneldata/PointAddressBuilderLK6.h"
 #include "paneldata/PointCoreConfiguration.h"
 
 #include <QTemporaryDir>
@@ -52,8 +51,8 @@ void TestPointAddressBuilder::initTestCase()
 {
     QVERIFY(m_dataDirectory.isValid());
     QVERIFY(QDir::setCurrent(m_dataDirectory.path()));
-    TeskGlobalConfig::instance()->setAddressLetters(1, {QLatin1Char('R'), QLatin1Char('P'), QLatin1Char('X'),
-                                                       QLatin1Char('T')});
+    TeskGlobalConfig::instance()->setAddressLetters(
+        1, {QLatin1Char('R'), QLatin1Char('P'), QLatin1Char('X'), QLatin1Char('T')});
     TeskGlobalConfig::instance()->setCurrentLang(1);
 }
 
@@ -186,11 +185,9 @@ void TestPointAddressBuilder::build()
     builder.setNumericLoopMode(options.numericLoop);
     builder.setSeparatorLetter(options.separatorLetter);
     const SimplePointInfo info{0, quint8(kind), quint8(number), quint8(address), quint8(point)};
-    QCOMPARE(builder.build(info, options.logicalPointNumber, options.loopOnly, options.logical, options.forced),
-             text);
+    QCOMPARE(builder.build(info, options.logicalPointNumber, options.loopOnly, options.logical, options.forced), text);
     // A second build starts from an empty text.
-    QCOMPARE(builder.build(info, options.logicalPointNumber, options.loopOnly, options.logical, options.forced),
-             text);
+    QCOMPARE(builder.build(info, options.logicalPointNumber, options.loopOnly, options.logical, options.forced), text);
 }
 
 void TestPointAddressBuilder::kind13WithoutAddress_warns()

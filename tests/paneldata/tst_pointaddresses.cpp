@@ -1,8 +1,8 @@
 #include "core/ChannelAddress.h"
 #include "core/ChannelConversion.h"
+#include "core/TeskGlobalConfig.h"
 #include "paneldata/PointAddressing.h"
 #include "paneldata/PointIndividualAddress.h"
-#include "core/TeskGlobalConfig.h"
 #include "pointmodels/model.h"
 
 #include <QtTest>
@@ -43,7 +43,8 @@ void TestPointAddresses::channelAddress_packsKindAndNumber_data()
     QTest::addColumn<quint8>("byte1");
 
     QTest::newRow("loop 3 number 1") << quint8(12) << quint8(3) << quint8(1) << quint8(0x1C) << quint8(3);
-    QTest::newRow("kind above 15 keeps its nibble") << quint8(0x1E) << quint8(0) << quint8(0) << quint8(0x0E) << quint8(0);
+    QTest::newRow("kind above 15 keeps its nibble")
+        << quint8(0x1E) << quint8(0) << quint8(0) << quint8(0x0E) << quint8(0);
     QTest::newRow("number bits above 3 lost") << quint8(2) << quint8(9) << quint8(0x13) << quint8(0x32) << quint8(9);
     QTest::newRow("all ones") << quint8(15) << quint8(255) << quint8(15) << quint8(0xFF) << quint8(255);
 }
@@ -227,7 +228,8 @@ void TestPointAddresses::pointIndividualAddress_data()
     QTest::newRow("layout 1 as is") << quint8(12) << quint8(3) << quint8(1) << 1 << quint8(0x1C) << quint8(3);
     QTest::newRow("layout 0 loop") << quint8(12) << quint8(3) << quint8(1) << 0 << quint8(0x10) << quint8(3);
     QTest::newRow("layout 0 14,2") << quint8(14) << quint8(2) << quint8(0) << 0 << quint8(0x00) << quint8(11);
-    QTest::newRow("layout 0 kind 2 keeps number") << quint8(2) << quint8(255) << quint8(3) << 0 << quint8(0x32) << quint8(31);
+    QTest::newRow("layout 0 kind 2 keeps number")
+        << quint8(2) << quint8(255) << quint8(3) << 0 << quint8(0x32) << quint8(31);
 }
 
 void TestPointAddresses::pointIndividualAddress()

@@ -1,6 +1,5 @@
-#include "paneldata/PointCoreConfiguration.h"
-
 #include "MessageCapture.h"
+#include "paneldata/PointCoreConfiguration.h"
 
 #include <QSignalSpy>
 #include <QtTest>

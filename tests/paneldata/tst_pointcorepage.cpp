@@ -1,9 +1,8 @@
 #include "ConfigurationPageBench.h"
 #include "MessageCapture.h"
-
 #include "link/SyncClient.h"
-#include "paneldata/PointCoreConfiguration.h"
 #include "link/sc_syncPages.h"
+#include "paneldata/PointCoreConfiguration.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -111,22 +110,18 @@ void TestPointCorePage::entries_data()
     QTest::newRow("first point 250, one record")
         << hex("01 0001 0c 01 fa 01" + point) << QStringLiteral("0c/1:250") << true;
     QTest::newRow("first point 250, two records end the part")
-        << hex("01 0002 0c 01 01 01" + point + " 0c 02 fa 02" + point + point) << QStringLiteral("0c/1:1")
-        << false;
-    QTest::newRow("no records end the part")
-        << hex("01 0002 0c 01 00 00  0c 02 01 01" + point) << QString() << false;
+        << hex("01 0002 0c 01 01 01" + point + " 0c 02 fa 02" + point + point) << QStringLiteral("0c/1:1") << false;
+    QTest::newRow("no records end the part") << hex("01 0002 0c 01 00 00  0c 02 01 01" + point) << QString() << false;
     QTest::newRow("zone 241 is skipped and ends the part")
-        << hex("01 0002 0c 01 01 02" + point + " 05 00 00 02 01 f1 02  0c 02 01 01" + point)
-        << QStringLiteral("0c/1:1") << false;
+        << hex("01 0002 0c 01 01 02" + point + " 05 00 00 02 01 f1 02  0c 02 01 01" + point) << QStringLiteral("0c/1:1")
+        << false;
     QTest::newRow("a later empty record settles the entry")
         << hex("01 0002 0c 01 01 02 05 00 00 02 01 f1 02  80 00 00 00 00 00 00  0c 02 01 01" + point)
         << QStringLiteral("0c/2:1") << true;
     QTest::newRow("logical 251 is stored but ends the part")
-        << hex("01 0002 0c 01 04 01 05 00 00 02 01 05 fb  0c 02 01 01" + point) << QStringLiteral("0c/1:4")
-        << false;
+        << hex("01 0002 0c 01 04 01 05 00 00 02 01 05 fb  0c 02 01 01" + point) << QStringLiteral("0c/1:4") << false;
     QTest::newRow("all records empty: a channel walked over")
-        << hex("01 0002 0c 09 01 01 80 00 00 00 00 00 00  0c 02 01 01" + point) << QStringLiteral("0c/2:1")
-        << true;
+        << hex("01 0002 0c 09 01 01 80 00 00 00 00 00 00  0c 02 01 01" + point) << QStringLiteral("0c/2:1") << true;
 }
 
 void TestPointCorePage::entries()

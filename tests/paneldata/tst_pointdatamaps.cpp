@@ -19,8 +19,8 @@ QBitArray pointsAt(std::initializer_list<int> points, int size = 256)
 }
 
 // The map pages the engine registers at start, in their order.
-const QList<int> StartPages{129, 130, 131, 132, 133, 134, 135, 136, 137, 138, 140, 141, 142, 143,
-                            144, 145, 146, 149, 150, 13, 14, 15, 16, 23, 24, 25, 26, 32, 33, 34, 35};
+const QList<int> StartPages{129, 130, 131, 132, 133, 134, 135, 136, 137, 138, 140, 141, 142, 143, 144, 145,
+                            146, 149, 150, 13,  14,  15,  16,  23,  24,  25,  26,  32,  33,  34,  35};
 
 } // namespace
 

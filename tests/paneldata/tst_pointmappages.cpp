@@ -1,6 +1,5 @@
 #include "ConfigurationPageBench.h"
 #include "MessageCapture.h"
-
 #include "core/BucketMaster.h"
 #include "paneldata/PointDataMapsConfiguration.h"
 
@@ -16,8 +15,8 @@ const ChannelAddress Loop2(12, 2, 0);
 QList<int> pointsOf(int page, quint8 panel, const ChannelAddress &channel)
 {
     QList<int> set;
-    const QBitArray bits = PointDataMapsConfiguration::instance()->channelPoints(
-        page, panel, channel.kind(), channel.number(), channel.address());
+    const QBitArray bits = PointDataMapsConfiguration::instance()->channelPoints(page, panel, channel.kind(),
+                                                                                 channel.number(), channel.address());
     for (int i = 0; i < bits.size(); ++i) {
         if (bits.testBit(i))
             set << i;
@@ -67,10 +66,11 @@ void TestPointMapPages::cleanup()
 void TestPointMapPages::everyMapPageIsRegisteredInOrder()
 {
     const QList<int> pages{129, 130, 131, 132, 133, 134, 135, 136, 137, 138, 140, 141, 142, 143, 144, 145,
-                           146, 149, 150, 13, 14, 15, 16, 23, 24, 25, 26, 32, 33, 34, 35};
+                           146, 149, 150, 13,  14,  15,  16,  23,  24,  25,  26,  32,  33,  34,  35};
     for (int page : pages) {
         QCOMPARE(m_pages->receive(page, 1, 0, hex("0001 0c 01 00 08 01")), 0);
-        QVERIFY2(PointDataMapsConfiguration::instance()->testPoint(page, 1, Loop1, 0), qPrintable(QString::number(page)));
+        QVERIFY2(PointDataMapsConfiguration::instance()->testPoint(page, 1, Loop1, 0),
+                 qPrintable(QString::number(page)));
     }
     QCOMPARE(m_pages->receive(139, 1, 0, hex("0000 0000")), 0);
     QCOMPARE(PointDataMapsConfiguration::instance()->pointCount(139), 0);
@@ -103,17 +103,15 @@ void TestPointMapPages::records_data()
     QTest::addColumn<QList<int>>("loop1");
     QTest::addColumn<QList<int>>("loop2");
 
-    QTest::newRow("count 256 reads no record")
-        << 140 << hex("0100 0c 01 00 08 ff") << QList<int>{} << QList<int>{};
+    QTest::newRow("count 256 reads no record") << 140 << hex("0100 0c 01 00 08 ff") << QList<int>{} << QList<int>{};
     QTest::newRow("np: first 250 count 2 is the last record read")
         << 140 << hex("0002 0c 01 fa 02 03  0c 02 00 01 01") << QList<int>{250, 251} << QList<int>{};
     QTest::newRow("np: count 0 is the last record read")
         << 140 << hex("0002 0c 01 05 00  0c 02 00 01 01") << QList<int>{} << QList<int>{};
     QTest::newRow("p: every record read")
         << 14 << hex("0002 0c 01 fa 02 03  0c 02 00 01 01") << QList<int>{250, 251} << QList<int>{0};
-    QTest::newRow("nothing beyond the 256 points")
-        << 14 << hex("0002 0c 01 fa 10 ff ff  0c 02 07 01 01") << QList<int>{250, 251, 252, 253, 254, 255}
-        << QList<int>{7};
+    QTest::newRow("nothing beyond the 256 points") << 14 << hex("0002 0c 01 fa 10 ff ff  0c 02 07 01 01")
+                                                   << QList<int>{250, 251, 252, 253, 254, 255} << QList<int>{7};
 }
 
 void TestPointMapPages::records()

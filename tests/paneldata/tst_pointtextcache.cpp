@@ -1,5 +1,4 @@
 #include "MessageCapture.h"
-
 #include "paneldata/PanelPointStringsFile.h"
 #include "paneldata/PointTextCache.h"
 
@@ -101,15 +100,17 @@ void tst_PointTextCache::fileIsWrittenAsGiven_data()
     QTest::addColumn<QVector<PanelPointNamesRecord>>("records");
     QTest::addColumn<QByteArray>("file");
 
-    QTest::newRow("the example line")
-        << QVector<PanelPointNamesRecord>{run(12, 3, 0, 17, {{"A", "B"}})} << QByteArray("12;3;0;17;A;B;\n");
+    QTest::newRow("the example line") << QVector<PanelPointNamesRecord>{run(12, 3, 0, 17, {{"A", "B"}})}
+                                      << QByteArray("12;3;0;17;A;B;\n");
     QTest::newRow("one language, two runs")
         << QVector<PanelPointNamesRecord>{run(12, 3, 2, 10, {{"Hall", ""}, {"Stairs", ""}}),
                                           run(2, 0, 1, 255 - 5, {{"Door", ""}})}
         << QByteArray("12;3;2;10;Hall;;\n12;3;2;11;Stairs;;\n2;0;1;250;Door;;\n");
     QTest::newRow("non-ASCII in UTF-8, no byte-order mark")
-        << QVector<PanelPointNamesRecord>{run(12, 1, 0, 1, {{QStringLiteral("K\u00fcche"), QStringLiteral("\u041a\u0443\u0445\u043d\u044f")}})}
-        << QByteArray("12;1;0;1;K\xc3\xbc" "che;\xd0\x9a\xd1\x83\xd1\x85\xd0\xbd\xd1\x8f;\n");
+        << QVector<PanelPointNamesRecord>{run(
+               12, 1, 0, 1, {{QStringLiteral("K\u00fcche"), QStringLiteral("\u041a\u0443\u0445\u043d\u044f")}})}
+        << QByteArray("12;1;0;1;K\xc3\xbc"
+                      "che;\xd0\x9a\xd1\x83\xd1\x85\xd0\xbd\xd1\x8f;\n");
     QTest::newRow("separator, line breaks and the escape are escaped")
         << QVector<PanelPointNamesRecord>{run(12, 1, 0, 7, {{"a;b", "line\nnext\r"}, {"c:\\x", "\\s"}})}
         << QByteArray("12;1;0;7;a\\sb;line\\nnext\\r;\n12;1;0;8;c:\\\\x;\\\\s;\n");
@@ -140,8 +141,7 @@ void tst_PointTextCache::partsMergeAndTheFileHoldsThemAll()
 {
     PointTextCache *cache = PointTextCache::instance();
     cache->storePanelTexts(4, {run(12, 1, 0, 1, namesFrom(1, 2, "Loop 1"))});
-    cache->storePanelTexts(4, {run(12, 2, 0, 1, namesFrom(1, 1, "Loop 2")),
-                               run(12, 1, 0, 2, {{"Renamed", "Neu"}})});
+    cache->storePanelTexts(4, {run(12, 2, 0, 1, namesFrom(1, 1, "Loop 2")), run(12, 1, 0, 2, {{"Renamed", "Neu"}})});
     QCOMPARE(fileBytes(4), QByteArray("12;1;0;1;Loop 1 1;;\n12;1;0;2;Renamed;Neu;\n12;2;0;1;Loop 2 1;;\n"));
     QCOMPARE(text(4, ChannelAddress(12, 1, 0), 1), QStringLiteral("Loop 1 1"));
     QCOMPARE(text(4, ChannelAddress(12, 2, 0), 1), QStringLiteral("Loop 2 1"));
@@ -156,9 +156,8 @@ void tst_PointTextCache::partsMergeAndTheFileHoldsThemAll()
 void tst_PointTextCache::runOutOfRangeEndsThePartKeepingWhatCameBefore()
 {
     MessageCapture messages;
-    PointTextCache::instance()->storePanelTexts(
-        6, {run(12, 1, 0, 1, {{"a", ""}}), run(12, 2, 0, 250, {{"b", ""}}), run(12, 3, 0, 251, {{"c", ""}}),
-            run(12, 4, 0, 1, {{"d", ""}})});
+    PointTextCache::instance()->storePanelTexts(6, {run(12, 1, 0, 1, {{"a", ""}}), run(12, 2, 0, 250, {{"b", ""}}),
+                                                    run(12, 3, 0, 251, {{"c", ""}}), run(12, 4, 0, 1, {{"d", ""}})});
     QCOMPARE(fileBytes(6), QByteArray("12;1;0;1;a;;\n12;2;0;250;b;;\n"));
     QCOMPARE(text(6, ChannelAddress(12, 4, 0), 1), QString());
     QVERIFY(messages.contains(QStringLiteral("PointTextCache::storePanelTexts")));

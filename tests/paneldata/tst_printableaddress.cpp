@@ -1,11 +1,10 @@
-#include "core/BucketMaster.h"
+#include "StdoutCapture.h"
 #include "app/SystemState.h"
+#include "core/BucketMaster.h"
 #include "core/TeskGlobalConfig.h"
 #include "paneldata/PanelConfiguration.h"
 #include "paneldata/PrintableAddress.h"
 #include "pointmodels/model.h"
-
-#include "StdoutCapture.h"
 
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -20,7 +19,7 @@ public:
     QString translate(const char *, const char *key, const char *, int) const override
     {
         static const QHash<QString, QString> texts{
-            {"_ZONE_4_CHAR", "Zone"},  {"_NO_ZONE_1_CHAR", "*"},      {"_PANEL_8_CHAR", "Panel"},
+            {"_ZONE_4_CHAR", "Zone"},       {"_NO_ZONE_1_CHAR", "*"},      {"_PANEL_8_CHAR", "Panel"},
             {"_MASTER_PANEL_2_CHAR", "M:"}, {"_SLAVE_PANEL_2_CHAR", "S:"}, {"_UNKNOWN_PANEL_1_CHAR", "?"},
         };
         return texts.value(QLatin1String(key));
@@ -82,9 +81,8 @@ Settings shortForms()
 
 QString print(Address a, const Settings &s = {}, bool noCache = false)
 {
-    return PrintableAddress::instance()->addressText(a.panel, a.kind, a.number, a.channel, a.point, a.zone,
-                                                     s.pointOnly, 0, 0, false, 251, s.zoneOnly, noCache,
-                                                     s.logicalZoneNumber, false);
+    return PrintableAddress::instance()->addressText(a.panel, a.kind, a.number, a.channel, a.point, a.zone, s.pointOnly,
+                                                     0, 0, false, 251, s.zoneOnly, noCache, s.logicalZoneNumber, false);
 }
 
 void setNetwork(quint8 master)
@@ -205,28 +203,24 @@ void tst_PrintableAddress::addressText_data()
     QTest::newRow("zone above 240 forces the point part") << loopPoint(0, 250) << standard << " C007";
     QTest::newRow("zone above 240, channel 3: the no-zone mark") << point(0, 12, 3, 3, 7, 250) << standard << "*";
     QTest::newRow("not printable") << point(0, 12, 254, 3, 5, 10) << standard << "-";
-    QTest::newRow("whole channel 254: the zone is not looked up") << point(0, 12, 254, 3, 5, 255) << standard
-                                                                   << "*";
+    QTest::newRow("whole channel 254: the zone is not looked up") << point(0, 12, 254, 3, 5, 255) << standard << "*";
     QTest::newRow("outputs channel, zone 12") << point(0, 7, 5, 0, 9, 12) << standard << "Zone 012   ";
     QTest::newRow("outputs channel, zone 245") << point(0, 7, 5, 0, 9, 245) << standard << "-";
     QTest::newRow("a whole loop") << point(0, 12, 0, 3, 255, 7) << standard << "Zone 007   ";
     QTest::newRow("bus channel 1 without a zone") << point(0, 15, 1, 1, 4, 254) << standard << " RBus 04";
-    QTest::newRow("port, point 255 of a panel channel") << point(0, 2, 255, 0, 255, 9) << standard
-                                                        << "Zone 009    COM1    ";
+    QTest::newRow("port, point 255 of a panel channel")
+        << point(0, 2, 255, 0, 255, 9) << standard << "Zone 009    COM1    ";
     QTest::newRow("panel channel, another point") << point(0, 2, 255, 0, 4, 9) << standard << "-";
     QTest::newRow("a local port") << point(0, 2, 2, 0, 5, 9) << standard << "Zone 009    COM1X05";
 
     // Other panels.
     QTest::newRow("panel 2, standard: no role") << loopPoint(2, 5) << standard << "Zone 02.005 C007";
-    QTest::newRow("panel 2, short form, role marker") << point(2, 2, 2, 0, 5, 5) << shortForms()
-                                                       << "S:02/005/COM1X05";
+    QTest::newRow("panel 2, short form, role marker") << point(2, 2, 2, 0, 5, 5) << shortForms() << "S:02/005/COM1X05";
     QTest::newRow("panel 2, short form, loop point") << loopPoint(2, 5) << shortForms() << "Zone S:02/005 007";
     QTest::newRow("panel 2, logical zone") << loopPoint(2, 5) << logical << "Zone 01005 C007";
     QTest::newRow("panel 2, logical zone, short form") << loopPoint(2, 5) << logicalShort << "Zone S:02/01005 007";
-    QTest::newRow("panel 4, whole channel 254: the panel") << point(4, 12, 254, 3, 5, 255) << standard
-                                                           << "Panel 04";
-    QTest::newRow("panel 4, zone above 240: panel and point") << loopPoint(4, 250) << standard
-                                                               << "Panel 04    C007";
+    QTest::newRow("panel 4, whole channel 254: the panel") << point(4, 12, 254, 3, 5, 255) << standard << "Panel 04";
+    QTest::newRow("panel 4, zone above 240: panel and point") << loopPoint(4, 250) << standard << "Panel 04    C007";
     QTest::newRow("panel 4, zone above 240, channel 3") << point(4, 12, 3, 3, 7, 250) << standard << "*";
     QTest::newRow("network master") << point(1, 2, 2, 0, 5, 5) << network << "M:01/005/COM1X05";
     QTest::newRow("network, another panel") << point(3, 2, 2, 0, 5, 5) << network << "S:03/005/COM1X05";

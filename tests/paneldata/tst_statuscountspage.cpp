@@ -1,10 +1,9 @@
 #include "MessageCapture.h"
 #include "PacketBytes.h"
 #include "SyncPageBench.h"
-
-#include "paneldata/WalkTestHandler.h"
 #include "link/SyncClient.h"
 #include "paneldata/PanelCounters.h"
+#include "paneldata/WalkTestHandler.h"
 
 #include <QtTest>
 
@@ -21,14 +20,27 @@ QByteArray body(const char *statusAndAfter)
     return hex(Counts) + hex(statusAndAfter);
 }
 
-QStringList keysOf(int panel, const QString &dayDisabled, const QString &testEquipment,
-                   const QString &downInhibit)
+QStringList keysOf(int panel, const QString &dayDisabled, const QString &testEquipment, const QString &downInhibit)
 {
-    const QStringList items{
-        "fireAlrms=2", "dsbldSndrO/Ps=4", "dsbldNonSndrsO/P=5", "fullyDsbldFireZns=6", "prtlyDsbldFireZns=7",
-        "alarmWrngs=8", "actvCtrls=9", "loopDrMntrs=11", "devsNrlyDrty=12", "devsDrty=13", "unrdyDevs=14",
-        "pntsOnTst=15", "coDevsNrlyOld=16", "coDevsOld=17", "pnlEntrdAlrm=18", "btryStat=7",
-        "dayDisbld=" + dayDisabled, "tstEqp=" + testEquipment, "dwnInhib=" + downInhibit};
+    const QStringList items{"fireAlrms=2",
+                            "dsbldSndrO/Ps=4",
+                            "dsbldNonSndrsO/P=5",
+                            "fullyDsbldFireZns=6",
+                            "prtlyDsbldFireZns=7",
+                            "alarmWrngs=8",
+                            "actvCtrls=9",
+                            "loopDrMntrs=11",
+                            "devsNrlyDrty=12",
+                            "devsDrty=13",
+                            "unrdyDevs=14",
+                            "pntsOnTst=15",
+                            "coDevsNrlyOld=16",
+                            "coDevsOld=17",
+                            "pnlEntrdAlrm=18",
+                            "btryStat=7",
+                            "dayDisbld=" + dayDisabled,
+                            "tstEqp=" + testEquipment,
+                            "dwnInhib=" + downInhibit};
     QStringList keys;
     for (const QString &item : items)
         keys << QString::number(panel) + '|' + item;
@@ -81,16 +93,16 @@ void tst_StatusCountsPage::page_data()
     QTest::addColumn<QStringList>("keys");
     QTest::addColumn<QString>("warning");
 
-    QTest::newRow("all fields")
-        << 3 << syncPagePart(5, 3, 0, 1, body("03 07 0002 05")) << 0 << keysOf(3, "1", "1", "1") << QString();
+    QTest::newRow("all fields") << 3 << syncPagePart(5, 3, 0, 1, body("03 07 0002 05")) << 0 << keysOf(3, "1", "1", "1")
+                                << QString();
     QTest::newRow("without the optional fields")
         << 3 << syncPagePart(5, 3, 0, 1, body("02 07")) << 0 << keysOf(3, "0", "0", "1") << QString();
     QTest::newRow("day flags without day disablement")
         << 3 << syncPagePart(5, 3, 0, 1, body("01 07 fffd")) << 0 << keysOf(3, "0", "1", "0") << QString();
     QTest::newRow("system totals") << 254 << syncPagePart(5, 254, 0, 1, body("00 07 0002 fd")) << 0
                                    << keysOf(254, "1", "0", "0") << QString();
-    QTest::newRow("panel 99") << 99 << syncPagePart(5, 99, 0, 1, body("00 07")) << 0
-                              << keysOf(99, "0", "0", "0") << QString();
+    QTest::newRow("panel 99") << 99 << syncPagePart(5, 99, 0, 1, body("00 07")) << 0 << keysOf(99, "0", "0", "0")
+                              << QString();
     QTest::newRow("panel 100 is refused")
         << 100 << syncPagePart(5, 100, 0, 1, body("00 07")) << 1 << QStringList() << "panels are 0 to 99";
     QTest::newRow("panel 255 is refused")
@@ -99,14 +111,12 @@ void tst_StatusCountsPage::page_data()
         << 3 << syncPagePart(5, 3, 0, 1, body("00")) << 1 << QStringList() << "truncated";
     QTest::newRow("cut inside the counts")
         << 3 << syncPagePart(5, 3, 0, 1, hex("00 0001 0002 00")) << 1 << QStringList() << "truncated";
-    QTest::newRow("day flags cut short")
-        << 3 << syncPagePart(5, 3, 0, 1, body("00 07 00")) << 1 << QStringList() << "truncated";
+    QTest::newRow("day flags cut short") << 3 << syncPagePart(5, 3, 0, 1, body("00 07 00")) << 1 << QStringList()
+                                         << "truncated";
     QTest::newRow("length field promises more than the frame brings")
-        << 3 << withLength(syncPagePart(5, 3, 0, 1, body("00 07")), 22 + 39 + 2) << 1 << QStringList()
-        << "truncated";
-    QTest::newRow("bytes after the walk-test node")
-        << 3 << syncPagePart(5, 3, 0, 1, body("00 07 0000 05 aabb")) << 0 << keysOf(3, "0", "0", "0")
-        << "2 bytes after its fields ignored";
+        << 3 << withLength(syncPagePart(5, 3, 0, 1, body("00 07")), 22 + 39 + 2) << 1 << QStringList() << "truncated";
+    QTest::newRow("bytes after the walk-test node") << 3 << syncPagePart(5, 3, 0, 1, body("00 07 0000 05 aabb")) << 0
+                                                    << keysOf(3, "0", "0", "0") << "2 bytes after its fields ignored";
 }
 
 void tst_StatusCountsPage::page()

@@ -2,10 +2,9 @@
 #include "MessageCapture.h"
 #include "PacketBytes.h"
 #include "SyncPageBench.h"
-
-#include "core/BucketMaster.h"
 #include "app/SystemState.h"
 #include "app/statusIconsController.h"
+#include "core/BucketMaster.h"
 #include "link/InvestigateDelayTimer.h"
 #include "link/SyncClient.h"
 #include "screens/status/SystemStandbyTimer.h"
@@ -16,8 +15,8 @@
 
 namespace {
 
-const QStringList StatusKeys{"daymode",      "pwrsav",     "protnoff",   "sgnlngoff",   "sndrsoff",
-                             "sndrsslncd",   "extngshractv", "keySfDrOpn", "keySfDrAlrm", "sndrsact"};
+const QStringList StatusKeys{"daymode",    "pwrsav",       "protnoff",   "sgnlngoff",   "sndrsoff",
+                             "sndrsslncd", "extngshractv", "keySfDrOpn", "keySfDrAlrm", "sndrsact"};
 
 } // namespace
 
@@ -103,13 +102,12 @@ void tst_SupportStatuses::statusKeys_data()
     QTest::newRow("day mode, power save, extinguisher")
         << hex("05 2020 01 00") << QStringList{"daymode", "pwrsav", "extngshractv"} << "old";
     QTest::newRow("every word bit") << hex("05 f8e0 00 00")
-                                    << QStringList{"daymode", "pwrsav", "protnoff", "sgnlngoff", "sndrsoff",
-                                                   "sndrsslncd", "keySfDrOpn", "keySfDrAlrm"}
+                                    << QStringList{"daymode",  "pwrsav",     "protnoff",   "sgnlngoff",
+                                                   "sndrsoff", "sndrsslncd", "keySfDrOpn", "keySfDrAlrm"}
                                     << "old";
     QTest::newRow("sounders active") << hex("05 0000 08 00") << QStringList{"sndrsact"} << "old";
     QTest::newRow("network master") << hex("05 0000 80 00 03") << QStringList() << "3";
-    QTest::newRow("network master after the counts")
-        << hex("05 0000 80 02 01 003c 09 ffff 07") << QStringList() << "7";
+    QTest::newRow("network master after the counts") << hex("05 0000 80 02 01 003c 09 ffff 07") << QStringList() << "7";
 }
 
 void tst_SupportStatuses::statusKeys()

@@ -1,6 +1,5 @@
-#include "paneldata/SWVersions.h"
-
 #include "MessageCapture.h"
+#include "paneldata/SWVersions.h"
 
 #include <QtTest>
 

@@ -1,11 +1,10 @@
 #include "MessageCapture.h"
 #include "PacketBytes.h"
 #include "SyncPageBench.h"
-
 #include "core/BucketMaster.h"
 #include "link/SyncClient.h"
-#include "paneldata/SC_PageHandlers.h"
 #include "link/sc_syncPages.h"
+#include "paneldata/SC_PageHandlers.h"
 
 #include <QtTest>
 
@@ -76,30 +75,26 @@ void tst_SyncPageFramework::dataUpdate_data()
     QTest::addColumn<QStringList>("bucket42");
 
     const QStringList untouched{QStringLiteral("old=1")};
-    QTest::newRow("page without handler")
-        << syncPagePart(2, 3, 0, 0x11223344, hex("00 000c")) << QByteArrayList{acknowledgement(2)}
-        << "none" << untouched;
+    QTest::newRow("page without handler") << syncPagePart(2, 3, 0, 0x11223344, hex("00 000c"))
+                                          << QByteArrayList{acknowledgement(2)} << "none" << untouched;
     QTest::newRow("page without handler, no acknowledgement asked")
-        << syncPagePart(2, 3, 0, 0x11223344, hex("00 000c"), false) << QByteArrayList() << "none"
-        << untouched;
-    QTest::newRow("handled page")
-        << syncPagePart(42, 3, 0, 0x11223344, hex("00 000c")) << QByteArrayList{acknowledgement(0)}
-        << "kept current 11223344" << QStringList{"tstCntLocal=12"};
+        << syncPagePart(2, 3, 0, 0x11223344, hex("00 000c"), false) << QByteArrayList() << "none" << untouched;
+    QTest::newRow("handled page") << syncPagePart(42, 3, 0, 0x11223344, hex("00 000c"))
+                                  << QByteArrayList{acknowledgement(0)} << "kept current 11223344"
+                                  << QStringList{"tstCntLocal=12"};
     QTest::newRow("handled, no acknowledgement asked")
-        << syncPagePart(42, 3, 0, 0x11223344, hex("00 000c"), false) << QByteArrayList()
-        << "kept current 11223344" << QStringList{"tstCntLocal=12"};
+        << syncPagePart(42, 3, 0, 0x11223344, hex("00 000c"), false) << QByteArrayList() << "kept current 11223344"
+        << QStringList{"tstCntLocal=12"};
     QTest::newRow("fingerprint keeps only its signature")
         << syncPagePart(1, 3, 0, 0xa1b2c3d4, hex("0003 010203")) << QByteArrayList{acknowledgement(0)}
         << "kept current a1b2c3d4" << untouched;
     QTest::newRow("truncated body is refused for a resend")
-        << syncPagePart(42, 3, 0, 0x11223344, hex("00 00")) << QByteArrayList{acknowledgement(1)}
-        << "none" << untouched;
-    QTest::newRow("fingerprint shorter than its length")
-        << syncPagePart(1, 3, 0, 0xa1b2c3d4, hex("0004 010203")) << QByteArrayList{acknowledgement(1)}
-        << "none" << untouched;
-    QTest::newRow("length field cuts the body")
-        << withLength(syncPagePart(42, 3, 0, 0x11223344, hex("00 000c")), 23)
-        << QByteArrayList{acknowledgement(1)} << "none" << untouched;
+        << syncPagePart(42, 3, 0, 0x11223344, hex("00 00")) << QByteArrayList{acknowledgement(1)} << "none"
+        << untouched;
+    QTest::newRow("fingerprint shorter than its length") << syncPagePart(1, 3, 0, 0xa1b2c3d4, hex("0004 010203"))
+                                                         << QByteArrayList{acknowledgement(1)} << "none" << untouched;
+    QTest::newRow("length field cuts the body") << withLength(syncPagePart(42, 3, 0, 0x11223344, hex("00 000c")), 23)
+                                                << QByteArrayList{acknowledgement(1)} << "none" << untouched;
     QTest::newRow("page header cut short: dropped unanswered")
         << supportPacket(hex("0a 2a 03 00 1122")) << QByteArrayList() << "none" << untouched;
 }
@@ -122,9 +117,8 @@ void tst_SyncPageFramework::dataUpdate()
 void tst_SyncPageFramework::pageUpdatedFollowsTheKeys()
 {
     QStringList seen;
-    BucketMaster::instance()->connectBucketUpdated(42, this, [&] {
-        seen << m_bench->value(42, QStringLiteral("tstCntLocal"));
-    });
+    BucketMaster::instance()->connectBucketUpdated(42, this,
+                                                   [&] { seen << m_bench->value(42, QStringLiteral("tstCntLocal")); });
     m_bench->receive(syncPagePart(42, 0, 0, 1, hex("00 0007")));
     QCOMPARE(seen, QStringList{"7"});
 
@@ -154,8 +148,8 @@ public:
         : sc_SyncPagePacket(received, SyncClient::instance())
     {
     }
-    void handlePacketData() override {}
-    void serialise() override {}
+    void handlePacketData() override { }
+    void serialise() override { }
 };
 
 } // namespace

@@ -2,19 +2,18 @@
 #include "MessageCapture.h"
 #include "PacketBytes.h"
 #include "SyncPageBench.h"
-
-#include "core/BucketMaster.h"
 #include "app/SystemState.h"
-#include "core/TeskGlobalConfig.h"
-#include "paneldata/WalkTestHandler.h"
 #include "app/statusIconsController.h"
+#include "core/BucketMaster.h"
+#include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/HistoricEventsSynchronizer.h"
-#include "paneldata/PanelCounters.h"
-#include "pointmodels/model.h"
 #include "link/SyncClient.h"
-#include "paneldata/PointCoreConfiguration.h"
 #include "link/sc_syncPages.h"
+#include "paneldata/PanelCounters.h"
+#include "paneldata/PointCoreConfiguration.h"
+#include "paneldata/WalkTestHandler.h"
+#include "pointmodels/model.h"
 
 #include <QtTest>
 
@@ -111,11 +110,10 @@ void tst_SyncProtocol::signatureTransfer_data()
 {
     QTest::addColumn<quint8>("filter");
     QTest::addColumn<QByteArray>("reply");
-    QTest::newRow("every panel")
-        << quint8(255)
-        << hex("11 03  00 01  05 01 00000050  "
-               "03 02  01 01 00000031  2a 02 00000300 00000302  "
-               "fe 01  05 01 000000fe");
+    QTest::newRow("every panel") << quint8(255)
+                                 << hex("11 03  00 01  05 01 00000050  "
+                                        "03 02  01 01 00000031  2a 02 00000300 00000302  "
+                                        "fe 01  05 01 000000fe");
     QTest::newRow("one panel") << quint8(3) << hex("11 01  03 02  01 01 00000031  2a 02 00000300 00000302");
     QTest::newRow("a panel without signatures") << quint8(5) << hex("11 00");
 }
@@ -237,17 +235,16 @@ void tst_SyncProtocol::statusUpdateDropsOnePagesKeys_data()
     QTest::addColumn<QStringList>("left");
     QTest::addColumn<QString>("warning");
     const QStringList all{"0|x", "1|x", "10|x", "2|x", "95|x", "99|x", "lsr|0|2"};
-    QTest::newRow("panels 0 and 2") << hex("09 06 fd 00 03 00 0a 0500") << QStringList{"1|x", "10|x", "95|x", "99|x", "lsr|0|2"}
-                                    << QString();
-    QTest::newRow("bitmap from panel 95") << hex("09 06 fd 00 03 5f 10 ffff") << QStringList{"0|x", "1|x", "10|x", "2|x", "lsr|0|2"}
-                                          << QString();
+    QTest::newRow("panels 0 and 2") << hex("09 06 fd 00 03 00 0a 0500")
+                                    << QStringList{"1|x", "10|x", "95|x", "99|x", "lsr|0|2"} << QString();
+    QTest::newRow("bitmap from panel 95")
+        << hex("09 06 fd 00 03 5f 10 ffff") << QStringList{"0|x", "1|x", "10|x", "2|x", "lsr|0|2"} << QString();
     QTest::newRow("status 2") << hex("09 06 fd 00 02 00 0a 0500") << all << QString();
     QTest::newRow("no panel bitmap") << hex("09 06 03 00 03 00 0a 0500") << all << "nothing dropped";
     QTest::newRow("first bit 100") << hex("09 06 fd 00 03 64 08 ff") << all << "nothing dropped";
     QTest::newRow("bitmap past the table") << hex("09 06 fd 00 03 fa 10 ffff") << all << "nothing dropped";
     QTest::newRow("no bits") << hex("09 06 fd 00 03 00 00") << all << "nothing dropped";
-    QTest::newRow("101 bits") << hex("09 06 fd 00 03 00 65 ffffffffffffffffffffffffff") << all
-                              << "nothing dropped";
+    QTest::newRow("101 bits") << hex("09 06 fd 00 03 00 65 ffffffffffffffffffffffffff") << all << "nothing dropped";
 }
 
 void tst_SyncProtocol::statusUpdateDropsOnePagesKeys()
@@ -275,9 +272,8 @@ void tst_SyncProtocol::statusUpdateDropsOnePagesKeys()
 
 void tst_SyncProtocol::statusUpdateDropsEveryPageOfAPanel()
 {
-    const QList<int> buckets{5, 6, 9, 13, 14, 15, 16, 17, 18, 20, 21, 23, 24, 25, 26, 27, 28,
-                             30, 31, 32, 33, 34, 35, 41, 129, 130, 131, 132, 133, 134, 135, 136, 137, 138,
-                             139, 148};
+    const QList<int> buckets{5,  6,  9,  13, 14, 15, 16,  17,  18,  20,  21,  23,  24,  25,  26,  27,  28,  30,
+                             31, 32, 33, 34, 35, 41, 129, 130, 131, 132, 133, 134, 135, 136, 137, 138, 139, 148};
     QCOMPARE(buckets.size(), 36);
     for (int bucket : buckets)
         setKeys(bucket, {"0|x", "1|x", "2|x"});

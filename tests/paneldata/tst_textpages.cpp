@@ -1,7 +1,6 @@
 #include "MessageCapture.h"
 #include "PacketBytes.h"
 #include "SyncPageBench.h"
-
 #include "core/BucketMaster.h"
 #include "core/TeskGlobalConfig.h"
 #include "link/PanelTextDecoder.h"
@@ -17,8 +16,15 @@
 
 namespace {
 
-enum Page { ZoneNames = 6, PointNames = 7, DeviceTags = 11, Descriptions = 12, Information = 18, EventNames = 19,
-            RegionNames = 28 };
+enum Page {
+    ZoneNames = 6,
+    PointNames = 7,
+    DeviceTags = 11,
+    Descriptions = 12,
+    Information = 18,
+    EventNames = 19,
+    RegionNames = 28
+};
 constexpr int Stored = 0;
 constexpr int Refused = 1;
 
@@ -34,7 +40,8 @@ QString pointText(quint8 panel, quint8 kind, quint8 address, quint8 point, int l
 }
 
 // Code page 850 in the first language, 1251 in the second.
-const QByteArray Kueche850("K\x81" "che");
+const QByteArray Kueche850("K\x81"
+                           "che");
 const QByteArray Kuchnya1251("\xca\xf3\xf5\xed\xff");
 const QString Kueche = QStringLiteral("K\u00fcche");
 const QString Kuchnya = QStringLiteral("\u041a\u0443\u0445\u043d\u044f");
@@ -121,7 +128,8 @@ void tst_TextPages::zoneNames_data()
         << hex("01 c8 29") + pageText("z").repeated(41) << Stored << QStringList();
     QTest::newRow("past zone 240") << hex("01 c8 2a") + QByteArray(42, '\0') << Refused << untouched;
     QTest::newRow("first zone 241") << hex("01 f1 00") << Refused << untouched;
-    QTest::newRow("three languages") << hex("03 01 01") + pageText("a") + pageText("b") + pageText("c") << Refused << untouched;
+    QTest::newRow("three languages") << hex("03 01 01") + pageText("a") + pageText("b") + pageText("c") << Refused
+                                     << untouched;
 }
 
 void tst_TextPages::zoneNames()
@@ -163,7 +171,9 @@ void tst_TextPages::pointNamesInSeveralParts()
     QCOMPARE(updated.at(1).at(0).value<TC::panel_t>(), TC::panel_t(4));
 
     QCOMPARE(fileBytes(4), QByteArray("12;1;0;1;Hall;;\n12;1;0;2;Stairs;;\n12;2;0;5;Plant room;;\n"
-                                      "12;3;0;10;K\xc3\xbc" "che;" + Kuchnya.toUtf8() + ";\n"));
+                                      "12;3;0;10;K\xc3\xbc"
+                                      "che;"
+                                      + Kuchnya.toUtf8() + ";\n"));
     QCOMPARE(pointText(4, 12, 1, 2, 2), QString());
     QCOMPARE(pointText(4, 12, 1, 2, 1), QStringLiteral("Stairs"));
     QCOMPARE(pointText(4, 12, 3, 10, 1), Kueche);
@@ -234,7 +244,8 @@ void tst_TextPages::textsDecodeInTheirLanguagesCodePage()
     QCOMPARE(receive(ZoneNames, 1, 0, hex("02 03 01") + pageText(Kueche850) + pageText(Kuchnya1251)), Stored);
     QCOMPARE(m_bench->value(ZoneNames, "1|3|1"), Kueche);
     QCOMPARE(m_bench->value(ZoneNames, "1|3|2"), Kuchnya);
-    QCOMPARE(receive(PointNames, 1, 0, hex("02 0001 00 01 09 01") + pageText(Kueche850) + pageText(Kuchnya1251)), Stored);
+    QCOMPARE(receive(PointNames, 1, 0, hex("02 0001 00 01 09 01") + pageText(Kueche850) + pageText(Kuchnya1251)),
+             Stored);
     QCOMPARE(pointText(1, 12, 1, 9, 1), Kueche);
     QCOMPARE(pointText(1, 12, 1, 9, 2), Kuchnya);
     QCOMPARE(fileBytes(1), Kueche.toUtf8().prepend("12;1;0;9;") + ';' + Kuchnya.toUtf8() + ";\n");
@@ -249,27 +260,27 @@ void tst_TextPages::systemPages_data()
     QTest::addColumn<QStringList>("bucket");
 
     QTest::newRow("tags round through 255")
-        << int(DeviceTags) << 254 << hex("fe 0004") + pageText("T254") + pageText("T255") + pageText("T0") + pageText("T1") << Stored
+        << int(DeviceTags) << 254
+        << hex("fe 0004") + pageText("T254") + pageText("T255") + pageText("T0") + pageText("T1") << Stored
         << QStringList{"0=T0", "1=T1", "254=T254", "255=T255", "7=old"};
     QTest::newRow("tags of a panel") << int(DeviceTags) << 3 << hex("00 0001") + pageText("T") << Refused
                                      << QStringList{"7=old"};
-    QTest::newRow("more than 256 tags") << int(DeviceTags) << 254 << hex("00 0101") << Refused
-                                        << QStringList{"7=old"};
+    QTest::newRow("more than 256 tags") << int(DeviceTags) << 254 << hex("00 0101") << Refused << QStringList{"7=old"};
     QTest::newRow("descriptions in two languages")
-        << int(Descriptions) << 254 << hex("02 ff 0002") + pageText("Smoke") + pageText(Kuchnya1251) + pageText("Heat") + pageText("")
-        << Stored << QStringList{"0|1=Heat", "255|1=Smoke", "255|2=" + Kuchnya, "7=old"};
-    QTest::newRow("descriptions of a panel") << int(Descriptions) << 2 << hex("01 00 0001") + pageText("x") << Refused
-                                             << QStringList{"7=old"};
-    QTest::newRow("descriptions in no language") << int(Descriptions) << 254 << hex("00 00 0001") << Refused
-                                                 << QStringList{"7=old"};
+        << int(Descriptions) << 254
+        << hex("02 ff 0002") + pageText("Smoke") + pageText(Kuchnya1251) + pageText("Heat") + pageText("") << Stored
+        << QStringList{"0|1=Heat", "255|1=Smoke", "255|2=" + Kuchnya, "7=old"};
+    QTest::newRow("descriptions of a panel")
+        << int(Descriptions) << 2 << hex("01 00 0001") + pageText("x") << Refused << QStringList{"7=old"};
+    QTest::newRow("descriptions in no language")
+        << int(Descriptions) << 254 << hex("00 00 0001") << Refused << QStringList{"7=old"};
     QTest::newRow("event names round through 65535")
         << int(EventNames) << 254 << hex("01 ffff 0002") + pageText("Last") + pageText("First") << Stored
         << QStringList{"0|1=First", "65535|1=Last", "7=old"};
     QTest::newRow("event names of any panel")
         << int(EventNames) << 3 << hex("02 0010 0001") + pageText("Fire") + pageText(Kuchnya1251) << Stored
         << QStringList{"16|1=Fire", "16|2=" + Kuchnya, "7=old"};
-    QTest::newRow("no event names") << int(EventNames) << 254 << hex("01 0010 0000") << Refused
-                                    << QStringList{"7=old"};
+    QTest::newRow("no event names") << int(EventNames) << 254 << hex("01 0010 0000") << Refused << QStringList{"7=old"};
 }
 
 void tst_TextPages::systemPages()
@@ -317,10 +328,14 @@ void tst_TextPages::informationTexts_data()
     const QStringList untouched{"3|1|1=old", "30|1|1=old"};
     QTest::newRow("message 0") << 0 << hex("01 00 01") + pageText("Call the warden") << Stored
                                << QStringList{"3|0|1=Call the warden", "30|1|1=old"};
-    QTest::newRow("messages 96 to 100")
-        << 0 << hex("01 60 05") + pageText("a") + pageText("b") + pageText("c") + pageText("d") + pageText("e") << Stored
-        << QStringList{"3|100|1=e", "3|96|1=a", "3|97|1=b", "3|98|1=c", "3|99|1=d", "30|1|1=old"};
-    QTest::newRow("past message 100") << 0 << hex("01 61 05") + pageText("a") + pageText("b") + pageText("c") + pageText("d") + pageText("e")
+    QTest::newRow("messages 96 to 100") << 0
+                                        << hex("01 60 05") + pageText("a") + pageText("b") + pageText("c")
+                                               + pageText("d") + pageText("e")
+                                        << Stored << QStringList{"3|100|1=e", "3|96|1=a", "3|97|1=b",
+                                                                 "3|98|1=c",  "3|99|1=d", "30|1|1=old"};
+    QTest::newRow("past message 100") << 0
+                                      << hex("01 61 05") + pageText("a") + pageText("b") + pageText("c") + pageText("d")
+                                             + pageText("e")
                                       << Refused << untouched;
     QTest::newRow("no message") << 0 << hex("01 00 00") << Refused << untouched;
     QTest::newRow("line feeds become blanks, two languages")
@@ -348,16 +363,17 @@ void tst_TextPages::regionNames_data()
     QTest::addColumn<int>("answer");
     QTest::addColumn<QStringList>("bucket");
 
-    QTest::newRow("an empty name is not stored")
-        << 7 << 1 << hex("02 0002 0c 03") + pageText("North wing") + pageText("") + hex("2c 01") + pageText("") + pageText(Kuchnya1251)
-        << Stored << QStringList{"7|12|3|1=North wing", "7|44|1|2=" + Kuchnya};
-    QTest::newRow("layout 0: a numerical loop") << 7 << 0 << hex("01 0001 00 03") + pageText("Loop 3") << Stored
-                                                << QStringList{"7|12|3|1=Loop 3"};
-    QTest::newRow("layout 0: a kind of its own") << 7 << 0 << hex("01 0001 02 00") + pageText("Port") << Stored
-                                                 << QStringList{"7|2|0|1=Port"};
+    QTest::newRow("an empty name is not stored") << 7 << 1
+                                                 << hex("02 0002 0c 03") + pageText("North wing") + pageText("")
+                                                        + hex("2c 01") + pageText("") + pageText(Kuchnya1251)
+                                                 << Stored << QStringList{"7|12|3|1=North wing", "7|44|1|2=" + Kuchnya};
+    QTest::newRow("layout 0: a numerical loop")
+        << 7 << 0 << hex("01 0001 00 03") + pageText("Loop 3") << Stored << QStringList{"7|12|3|1=Loop 3"};
+    QTest::newRow("layout 0: a kind of its own")
+        << 7 << 0 << hex("01 0001 02 00") + pageText("Port") << Stored << QStringList{"7|2|0|1=Port"};
     QTest::newRow("panel 100") << 100 << 1 << hex("01 0001 0c 03") + pageText("x") << Refused << QStringList();
-    QTest::newRow("three languages") << 7 << 1 << hex("03 0001 0c 03") + pageText("x") + pageText("y") + pageText("z") << Refused
-                                     << QStringList();
+    QTest::newRow("three languages") << 7 << 1 << hex("03 0001 0c 03") + pageText("x") + pageText("y") + pageText("z")
+                                     << Refused << QStringList();
 }
 
 void tst_TextPages::regionNames()
@@ -379,14 +395,17 @@ void tst_TextPages::truncatedPagesChangeNothing_data()
     QTest::addColumn<int>("page");
     QTest::addColumn<QByteArray>("body");
 
-    QTest::newRow("zone names") << int(ZoneNames) << hex("02 01 02") + pageText("a") + pageText("b") + pageText("c") + pageText("d");
+    QTest::newRow("zone names") << int(ZoneNames)
+                                << hex("02 01 02") + pageText("a") + pageText("b") + pageText("c") + pageText("d");
     QTest::newRow("point names") << int(PointNames)
-                                 << hex("02 0002 00 01 01 01") + pageText("a") + pageText("b") + hex("00 02 01 01") + pageText("c") + pageText("d");
+                                 << hex("02 0002 00 01 01 01") + pageText("a") + pageText("b") + hex("00 02 01 01")
+                                        + pageText("c") + pageText("d");
     QTest::newRow("device tags") << int(DeviceTags) << hex("00 0002") + pageText("a") + pageText("b");
     QTest::newRow("descriptions") << int(Descriptions) << hex("01 00 0002") + pageText("a") + pageText("b");
     QTest::newRow("information") << int(Information) << hex("01 01 02") + pageText("a") + pageText("b");
     QTest::newRow("event names") << int(EventNames) << hex("01 0001 0002") + pageText("a") + pageText("b");
-    QTest::newRow("region names") << int(RegionNames) << hex("01 0002 0c 01") + pageText("a") + hex("0c 02") + pageText("b");
+    QTest::newRow("region names") << int(RegionNames)
+                                  << hex("01 0002 0c 01") + pageText("a") + hex("0c 02") + pageText("b");
 }
 
 void tst_TextPages::truncatedPagesChangeNothing()

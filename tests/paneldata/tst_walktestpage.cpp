@@ -2,9 +2,8 @@
 #include "MessageCapture.h"
 #include "PacketBytes.h"
 #include "SyncPageBench.h"
-
-#include "paneldata/WalkTestHandler.h"
 #include "link/SyncClient.h"
+#include "paneldata/WalkTestHandler.h"
 
 #include <QtTest>
 
@@ -57,8 +56,8 @@ void tst_WalkTestPage::summary_data()
     QTest::addColumn<QList<int>>("zones");
     QTest::addColumn<int>("extra");
     QTest::newRow("zones 1 and 8") << hex("fc 01 08 81") << 252 << 256 << QList<int>{1, 8} << 0;
-    QTest::newRow("bitmap then extra value") << hex("fc 00 0a ff03 2a") << 252 << 256
-                                             << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9} << 42;
+    QTest::newRow("bitmap then extra value")
+        << hex("fc 00 0a ff03 2a") << 252 << 256 << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9} << 42;
     QTest::newRow("bitmap selector without a bitmap") << hex("fc") << 252 << 0 << QList<int>() << 0;
     QTest::newRow("all zones, extra value") << hex("ff 05") << 255 << 0 << QList<int>() << 5;
     QTest::newRow("one zone") << hex("07") << 7 << 0 << QList<int>() << 0;
@@ -98,10 +97,8 @@ void tst_WalkTestPage::refused_data()
     QTest::newRow("panel 254") << syncPagePart(22, 254, 0, 1, hex(Head) + hex("ff")) << "panels are 0 to 99";
     QTest::newRow("counters cut short") << syncPagePart(22, 4, 0, 1, hex("02 01 0001 00")) << "truncated";
     QTest::newRow("no zone selector") << syncPagePart(22, 4, 0, 1, hex(Head)) << "truncated";
-    QTest::newRow("first zone without a count") << syncPagePart(22, 4, 0, 1, hex(Head) + hex("fc 01"))
-                                                << "truncated";
-    QTest::newRow("bitmap cut short") << syncPagePart(22, 4, 0, 1, hex(Head) + hex("fc 01 10 ff"))
-                                      << "truncated";
+    QTest::newRow("first zone without a count") << syncPagePart(22, 4, 0, 1, hex(Head) + hex("fc 01")) << "truncated";
+    QTest::newRow("bitmap cut short") << syncPagePart(22, 4, 0, 1, hex(Head) + hex("fc 01 10 ff")) << "truncated";
 }
 
 void tst_WalkTestPage::refused()

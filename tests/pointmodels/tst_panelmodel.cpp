@@ -1,7 +1,7 @@
+#include "ScriptedSite.h"
 #include "app/SystemState.h"
-#include "core/TeskGlobalConfig.h"
 #include "core/Languages.h"
-#include "paneldata/WalkTestHandler.h"
+#include "core/TeskGlobalConfig.h"
 #include "paneldata/LoopDriverConfiguration.h"
 #include "paneldata/PanelConfiguration.h"
 #include "paneldata/PanelCounters.h"
@@ -9,9 +9,8 @@
 #include "paneldata/PointDataMapsConfiguration.h"
 #include "paneldata/PrintableAddress.h"
 #include "paneldata/SWVersions.h"
+#include "paneldata/WalkTestHandler.h"
 #include "pointmodels/model.h"
-
-#include "ScriptedSite.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -184,12 +183,15 @@ void TestPanelModel::storeQueries_data()
     row("alarm warnings absent", {}, warnings, 0);
     row("alarm warnings not a number", {{StatusBucket, "7|alarmWrngs", "x"}}, warnings, 0);
     row("alarm warnings of another panel", {{StatusBucket, "17|alarmWrngs", "5"}}, warnings, 0);
-    row("system fire alarms", {{StatusBucket, "254|fireAlrms", "3"}},
+    row(
+        "system fire alarms", {{StatusBucket, "254|fireAlrms", "3"}},
         [](const model &m) { return m.fireAlarmsCount(254); }, 3);
-    row("panel entered alarm", {{StatusBucket, "7|pnlEntrdAlrm", "2"}},
+    row(
+        "panel entered alarm", {{StatusBucket, "7|pnlEntrdAlrm", "2"}},
         [](const model &m) { return m.panelEnteredAlarmCount(7); }, 2);
-    row("points on test", {{StatusBucket, "7|pntsOnTst", "41"}},
-        [](const model &m) { return m.pointsOnTestCount(7); }, 41);
+    row(
+        "points on test", {{StatusBucket, "7|pntsOnTst", "41"}}, [](const model &m) { return m.pointsOnTestCount(7); },
+        41);
 
     const Query battery = [](const model &m) { return m.batteryStatus(7); };
     row("battery absent", {}, battery, 255);
@@ -205,9 +207,11 @@ void TestPanelModel::storeQueries_data()
         inhibitedSystem, false);
     row("download inhibited by the panel", {{StatusBucket, "5|dwnInhib", "4"}}, inhibitedPanel, true);
     row("download, no flags", {}, inhibitedSystem, false);
-    row("test equipment by the system", {{StatusBucket, "254|tstEqp", "1"}},
+    row(
+        "test equipment by the system", {{StatusBucket, "254|tstEqp", "1"}},
         [](const model &m) { return m.isTestEquipmentActive(5, true); }, true);
-    row("test equipment, system not asked", {{StatusBucket, "254|tstEqp", "1"}},
+    row(
+        "test equipment, system not asked", {{StatusBucket, "254|tstEqp", "1"}},
         [](const model &m) { return m.isTestEquipmentActive(5, false); }, false);
 
     const Query dayDisabled = [](const model &m) { return m.isDayModeDisabled(); };
@@ -221,15 +225,22 @@ void TestPanelModel::storeQueries_data()
     row("master", {{EngineBucket, "mstrstat", "1"}}, master, true);
     row("master 2", {{EngineBucket, "mstrstat", "2"}}, master, false);
     row("master absent", {}, master, false);
-    row("day mode", {{EngineBucket, "daymode", "1"}}, [](const model &m) { return m.isDayMode(); }, true);
-    row("day mode 2", {{EngineBucket, "daymode", "2"}}, [](const model &m) { return m.isDayMode(); }, false);
-    row("power saving", {{EngineBucket, "pwrsav", "1"}}, [](const model &m) { return m.isPowerSaving(); }, true);
-    row("power saving 0", {{EngineBucket, "pwrsav", "0"}}, [](const model &m) { return m.isPowerSaving(); }, false);
-    row("sounders active", {{EngineBucket, "sndrsact", "1"}},
-        [](const model &m) { return m.areSoundersActive(); }, true);
-    row("sounders silenced", {{EngineBucket, "sndrsslncd", "1"}},
+    row(
+        "day mode", {{EngineBucket, "daymode", "1"}}, [](const model &m) { return m.isDayMode(); }, true);
+    row(
+        "day mode 2", {{EngineBucket, "daymode", "2"}}, [](const model &m) { return m.isDayMode(); }, false);
+    row(
+        "power saving", {{EngineBucket, "pwrsav", "1"}}, [](const model &m) { return m.isPowerSaving(); }, true);
+    row(
+        "power saving 0", {{EngineBucket, "pwrsav", "0"}}, [](const model &m) { return m.isPowerSaving(); }, false);
+    row(
+        "sounders active", {{EngineBucket, "sndrsact", "1"}}, [](const model &m) { return m.areSoundersActive(); },
+        true);
+    row(
+        "sounders silenced", {{EngineBucket, "sndrsslncd", "1"}},
         [](const model &m) { return m.areSoundersSilenced(); }, true);
-    row("sounders silenced absent", {}, [](const model &m) { return m.areSoundersSilenced(); }, false);
+    row(
+        "sounders silenced absent", {}, [](const model &m) { return m.areSoundersSilenced(); }, false);
 
     const Query loopFormat = [](const model &m) { return m.loopDisplayFormat(); };
     row("loop display format", {{GlobalBucket, "loopDspFmt", "2"}}, loopFormat, 2);
@@ -261,8 +272,9 @@ void TestPanelModel::storeQueries_data()
     row("loop status second", {{LoopStatusBucket, "lsr|7|2", "5|9"}}, secondField, 9u);
     row("loop status absent", {}, firstField, 0u);
     row("loop status without second", {{LoopStatusBucket, "lsr|7|2", "5"}}, secondField, 0u);
-    row("bucket value of a panel", {{31, "7", "0101"}},
-        [](const model &m) { return m.bucketValueForPanel(31, 7); }, "0101");
+    row(
+        "bucket value of a panel", {{31, "7", "0101"}}, [](const model &m) { return m.bucketValueForPanel(31, 7); },
+        "0101");
 }
 
 void TestPanelModel::storeQueries()
@@ -324,8 +336,8 @@ void TestPanelModel::statusCounts_changeMask_data()
                                                           {StatusBucket, "254|alarmWrngs", "1"},
                                                           {StatusBucket, "254|pntsOnTst", "1"}})
                               << 1 << 1 << 0x2Fu;
-    QTest::newRow("a count the totals do not keep") << QVariant::fromValue(Keys{{StatusBucket, "254|btryStat", "3"}})
-                                                    << 0 << 0 << 0u;
+    QTest::newRow("a count the totals do not keep")
+        << QVariant::fromValue(Keys{{StatusBucket, "254|btryStat", "3"}}) << 0 << 0 << 0u;
 }
 
 void TestPanelModel::statusCounts_changeMask()
@@ -389,8 +401,8 @@ void TestPanelModel::panelActivity_data()
     QTest::newRow("disablements") << QVariant::fromValue(Keys{}) << 0 << 4 << false << true;
     QTest::newRow("alarm warnings") << QVariant::fromValue(Keys{{StatusBucket, "254|alarmWrngs", "2"}}) << 0 << 0
                                     << false << true;
-    QTest::newRow("another panel's warnings") << QVariant::fromValue(Keys{{StatusBucket, "3|alarmWrngs", "2"}}) << 0
-                                              << 0 << false << false;
+    QTest::newRow("another panel's warnings")
+        << QVariant::fromValue(Keys{{StatusBucket, "3|alarmWrngs", "2"}}) << 0 << 0 << false << false;
     QTest::newRow("walk test") << QVariant::fromValue(Keys{}) << 0 << 0 << true << true;
 }
 
@@ -607,7 +619,7 @@ void TestPanelModel::loopShutdown()
 void TestPanelModel::configuredLoops()
 {
     setLoopBits(2, {1, 2, 3, 4, 5, 6, 33});
-    addDriver(2, 1, 1, 0);   // first of a pair without addresses of its own
+    addDriver(2, 1, 1, 0); // first of a pair without addresses of its own
     addDriver(2, 2, 2, 250); // second of a pair that leaves it nothing
     addDriver(2, 3, 1, 100);
     addDriver(2, 4, 2, 100);

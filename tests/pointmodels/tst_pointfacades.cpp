@@ -1,3 +1,6 @@
+#include "MessageCapture.h"
+#include "PointListModel.h"
+#include "ScriptedSite.h"
 #include "core/TeskGlobalConfig.h"
 #include "link/SC_PointsIndividual.h"
 #include "paneldata/LoopDriverConfiguration.h"
@@ -10,10 +13,6 @@
 #include "pointmodels/MultiModelFilterFacade.h"
 #include "pointmodels/ZoneCfgFilter.h"
 #include "pointmodels/model.h"
-
-#include "MessageCapture.h"
-#include "PointListModel.h"
-#include "ScriptedSite.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
@@ -174,8 +173,7 @@ void TestPointFacades::walk_panelByPanelInConfigurationOrder()
     TestedModel tested;
     ModelFacade facade(&tested.model, everyPoint(), 50);
     facade.run();
-    QCOMPARE(tested.model.addresses(),
-             QStringList({"50/12/0/2/7", "50/12/0/1/1", "50/12/0/1/2", "50/5/1/0/9"}));
+    QCOMPARE(tested.model.addresses(), QStringList({"50/12/0/2/7", "50/12/0/1/1", "50/12/0/1/2", "50/5/1/0/9"}));
     QCOMPARE(tested.model.item(1)->data(PointListModel::ZoneRole).toInt(), 3);
 }
 
@@ -186,8 +184,8 @@ void TestPointFacades::walk_allPanelsLeavesOutPanel0()
     TestedModel tested;
     ModelFacade facade(&tested.model, onLoop(1), 255);
     facade.run();
-    QCOMPARE(tested.model.addresses(), QStringList({"1/12/0/1/1", "1/12/0/1/2", "50/12/0/1/1", "50/12/0/1/2",
-                                                    "99/12/0/1/1", "99/12/0/1/2"}));
+    QCOMPARE(tested.model.addresses(),
+             QStringList({"1/12/0/1/1", "1/12/0/1/2", "50/12/0/1/1", "50/12/0/1/2", "99/12/0/1/1", "99/12/0/1/2"}));
 }
 
 void TestPointFacades::walk_engineOffNetworkWalksPanel0()
@@ -319,24 +317,25 @@ void TestPointFacades::allPoints_data()
     QTest::addColumn<int>("offers");
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("last");
-    QTest::newRow("every loop") << quint8(0) << quint8(12) << quint8(40) << quint8(255) << 32 * 241
-                                << "0/12/0/1/0" << "0/12/0/32/240";
-    QTest::newRow("loop 3 split at 100") << quint8(0) << quint8(12) << quint8(3) << quint8(255) << 100
-                                         << "0/12/0/3/1" << "0/12/0/3/100";
-    QTest::newRow("loop 4, second of the split") << quint8(0) << quint8(12) << quint8(4) << quint8(255) << 150
-                                                 << "0/12/0/4/101" << "0/12/0/4/250";
+    QTest::newRow("every loop") << quint8(0) << quint8(12) << quint8(40) << quint8(255) << 32 * 241 << "0/12/0/1/0"
+                                << "0/12/0/32/240";
+    QTest::newRow("loop 3 split at 100") << quint8(0) << quint8(12) << quint8(3) << quint8(255) << 100 << "0/12/0/3/1"
+                                         << "0/12/0/3/100";
+    QTest::newRow("loop 4, second of the split")
+        << quint8(0) << quint8(12) << quint8(4) << quint8(255) << 150 << "0/12/0/4/101"
+        << "0/12/0/4/250";
     QTest::newRow("unpaired loop 5") << quint8(0) << quint8(12) << quint8(5) << quint8(255) << 1 << "0/12/0/5/0"
                                      << "0/12/0/5/0";
-    QTest::newRow("one point of loop 3") << quint8(0) << quint8(12) << quint8(3) << quint8(7) << 1
-                                         << "0/12/0/3/7" << "0/12/0/3/7";
+    QTest::newRow("one point of loop 3") << quint8(0) << quint8(12) << quint8(3) << quint8(7) << 1 << "0/12/0/3/7"
+                                         << "0/12/0/3/7";
     QTest::newRow("channel number 9") << quint8(9) << quint8(12) << quint8(5) << quint8(7) << 8 << "0/12/0/5/7"
                                       << "0/12/7/5/7";
     QTest::newRow("channel number 3") << quint8(3) << quint8(12) << quint8(5) << quint8(7) << 1 << "0/12/3/5/7"
                                       << "0/12/3/5/7";
-    QTest::newRow("kind 13, address 5") << quint8(0) << quint8(13) << quint8(5) << quint8(7) << 3
-                                        << "0/12/0/1/7" << "0/12/0/3/7";
-    QTest::newRow("kind 13, address 2") << quint8(0) << quint8(13) << quint8(2) << quint8(7) << 1
-                                        << "0/12/0/2/7" << "0/12/0/2/7";
+    QTest::newRow("kind 13, address 5") << quint8(0) << quint8(13) << quint8(5) << quint8(7) << 3 << "0/12/0/1/7"
+                                        << "0/12/0/3/7";
+    QTest::newRow("kind 13, address 2") << quint8(0) << quint8(13) << quint8(2) << quint8(7) << 1 << "0/12/0/2/7"
+                                        << "0/12/0/2/7";
 }
 
 void TestPointFacades::allPoints()
@@ -469,7 +468,9 @@ void TestPointFacades::countModel_clearModel_removesFirstRowThenResets()
     tested.model.setHorizontalHeaderLabels({"Address"});
     QStringList events;
     connect(&tested.model, &QAbstractItemModel::rowsAboutToBeRemoved, this,
-            [&events](const QModelIndex &, int first, int last) { events << QStringLiteral("remove %1-%2").arg(first).arg(last); });
+            [&events](const QModelIndex &, int first, int last) {
+                events << QStringLiteral("remove %1-%2").arg(first).arg(last);
+            });
     connect(&tested.model, &QAbstractItemModel::modelReset, this, [&events] { events << "reset"; });
     tested.model.clearModel();
     QCOMPARE(events, QStringList({"remove 0-0", "reset"}));

@@ -1,5 +1,7 @@
-#include "core/BucketKeys.h"
+#include "MessageCapture.h"
+#include "ScriptedSite.h"
 #include "app/Security.h"
+#include "core/BucketKeys.h"
 #include "pointmodels/DevAttrCfgFilter.h"
 #include "pointmodels/DevicesIDCfgFilter.h"
 #include "pointmodels/LoopCfgFilter.h"
@@ -12,9 +14,6 @@
 #include "pointmodels/RealPointFilter.h"
 #include "pointmodels/SummaryFunctionFilter.h"
 #include "pointmodels/ZoneCfgFilter.h"
-
-#include "MessageCapture.h"
-#include "ScriptedSite.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -47,8 +46,7 @@ private:
     bool m_answer;
 };
 
-template <typename F, typename... Args>
-Filter make(Args &&...args)
+template <typename F, typename... Args> Filter make(Args &&...args)
 {
     return Filter(new F(std::forward<Args>(args)...));
 }

@@ -1,9 +1,8 @@
+#include "MessageCapture.h"
 #include "paneldata/PanelPointStringsFile.h"
 #include "paneldata/PointTextCache.h"
 #include "paneldata/PointTextLineCodec.h"
 #include "paneldata/PointTextLines.h"
-
-#include "MessageCapture.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -150,14 +149,21 @@ void TestPointTextLines::texts_readBackIntact_data()
 {
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
-    QTest::newRow("plain") << "Entrance hall" << "Eingangshalle";
-    QTest::newRow("semicolon") << "Stair; level 2" << ";";
-    QTest::newRow("line feed") << "Plant\nroom" << "\n\n";
-    QTest::newRow("carriage return") << "Plant\r\nroom" << "\r";
-    QTest::newRow("escape character") << "C:\\temp\\n" << "\\";
-    QTest::newRow("escape before semicolon") << "\\;" << "\\s";
+    QTest::newRow("plain") << "Entrance hall"
+                           << "Eingangshalle";
+    QTest::newRow("semicolon") << "Stair; level 2"
+                               << ";";
+    QTest::newRow("line feed") << "Plant\nroom"
+                               << "\n\n";
+    QTest::newRow("carriage return") << "Plant\r\nroom"
+                                     << "\r";
+    QTest::newRow("escape character") << "C:\\temp\\n"
+                                      << "\\";
+    QTest::newRow("escape before semicolon") << "\\;"
+                                             << "\\s";
     QTest::newRow("non-ASCII") << QString::fromUtf8("Küche ☃") << QString::fromUtf8("厨房");
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestPointTextLines::texts_readBackIntact()

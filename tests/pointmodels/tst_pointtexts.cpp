@@ -1,11 +1,10 @@
+#include "ScriptedSite.h"
 #include "core/TeskGlobalConfig.h"
 #include "paneldata/PanelPointStringsFile.h"
 #include "paneldata/PanelsFromLkNetConfiguration.h"
 #include "paneldata/PointTextCache.h"
 #include "paneldata/PointTextLines.h"
 #include "pointmodels/model.h"
-
-#include "ScriptedSite.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -310,12 +309,18 @@ void TestPointTexts::deviceUses_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("category");
     QTest::addColumn<int>("deviceType");
-    QTest::newRow("whole value") << 40 << "2|17|Smoke detector" << "Smoke detector" << 2 << 17;
-    QTest::newRow("absent") << 40 << "" << "" << 0 << 128;
-    QTest::newRow("two fields") << 40 << "2|17" << "" << 2 << 17;
-    QTest::newRow("one field") << 40 << "3" << "" << 3 << 128;
-    QTest::newRow("as configured 2048") << 2048 << "1|2|stored" << "_AS_CONFIGURED_SELTEXT" << 1 << 2;
-    QTest::newRow("as configured 2049") << 2049 << "" << "_AS_CONFIGURED_SELTEXT" << 0 << 128;
+    QTest::newRow("whole value") << 40 << "2|17|Smoke detector"
+                                 << "Smoke detector" << 2 << 17;
+    QTest::newRow("absent") << 40 << ""
+                            << "" << 0 << 128;
+    QTest::newRow("two fields") << 40 << "2|17"
+                                << "" << 2 << 17;
+    QTest::newRow("one field") << 40 << "3"
+                               << "" << 3 << 128;
+    QTest::newRow("as configured 2048") << 2048 << "1|2|stored"
+                                        << "_AS_CONFIGURED_SELTEXT" << 1 << 2;
+    QTest::newRow("as configured 2049") << 2049 << ""
+                                        << "_AS_CONFIGURED_SELTEXT" << 0 << 128;
 }
 
 void TestPointTexts::deviceUses()

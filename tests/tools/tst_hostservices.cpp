@@ -46,23 +46,25 @@ void TestHostServices::methodsAreServedAndPrinted_data()
     QTest::addColumn<QVariantList>("arguments");
     QTest::addColumn<QString>("printed");
 
-    QTest::newRow("backlight") << "svc.backlight" << "setBrightness" << QVariantList{75u}
-                               << "call svc.backlight setBrightness 75";
-    QTest::newRow("rfid write") << "svc.rfid" << "sendCredentialsToWrite"
+    QTest::newRow("backlight") << "svc.backlight"
+                               << "setBrightness" << QVariantList{75u} << "call svc.backlight setBrightness 75";
+    QTest::newRow("rfid write") << "svc.rfid"
+                                << "sendCredentialsToWrite"
                                 << QVariantList{QStringLiteral("071234"), QStringLiteral("3")}
                                 << "call svc.rfid sendCredentialsToWrite 071234 3";
-    QTest::newRow("rfid cancel") << "svc.rfid" << "cancelWrite" << QVariantList() << "call svc.rfid cancelWrite";
-    QTest::newRow("fire LED") << "svc.swiss" << "setFireLed" << QVariantList{true}
-                              << "call svc.swiss setFireLed true";
-    QTest::newRow("fault LED") << "svc.swiss" << "setFaultLed" << QVariantList{false}
-                               << "call svc.swiss setFaultLed false";
-    QTest::newRow("FSA LED") << "svc.swiss" << "setFSALed" << QVariantList{true}
-                             << "call svc.swiss setFSALed true";
-    QTest::newRow("register") << "svc.watchdog" << "registerTimer"
-                              << QVariantList{QStringLiteral("tesk"), 600000, 10000}
+    QTest::newRow("rfid cancel") << "svc.rfid"
+                                 << "cancelWrite" << QVariantList() << "call svc.rfid cancelWrite";
+    QTest::newRow("fire LED") << "svc.swiss"
+                              << "setFireLed" << QVariantList{true} << "call svc.swiss setFireLed true";
+    QTest::newRow("fault LED") << "svc.swiss"
+                               << "setFaultLed" << QVariantList{false} << "call svc.swiss setFaultLed false";
+    QTest::newRow("FSA LED") << "svc.swiss"
+                             << "setFSALed" << QVariantList{true} << "call svc.swiss setFSALed true";
+    QTest::newRow("register") << "svc.watchdog"
+                              << "registerTimer" << QVariantList{QStringLiteral("tesk"), 600000, 10000}
                               << "call svc.watchdog registerTimer tesk 600000 10000";
-    QTest::newRow("keep alive") << "svc.watchdog" << "keepAlive"
-                                << QVariantList{QStringLiteral("tesk"), 600000, 10000}
+    QTest::newRow("keep alive") << "svc.watchdog"
+                                << "keepAlive" << QVariantList{QStringLiteral("tesk"), 600000, 10000}
                                 << "call svc.watchdog keepAlive tesk 600000 10000";
 }
 
@@ -113,17 +115,24 @@ void TestHostServices::signalsOnRequest_data()
     QTest::addColumn<QString>("signal");
     QTest::addColumn<QVariant>("value");
 
-    QTest::newRow("power") << "emit svc.power powerStatusUpdate 2" << "svc.power" << "powerStatusUpdate"
-                           << QVariant(2u);
-    QTest::newRow("card read") << "emit svc.rfid RFIDSendBlockData 071234" << "svc.rfid"
+    QTest::newRow("power") << "emit svc.power powerStatusUpdate 2"
+                           << "svc.power"
+                           << "powerStatusUpdate" << QVariant(2u);
+    QTest::newRow("card read") << "emit svc.rfid RFIDSendBlockData 071234"
+                               << "svc.rfid"
                                << "RFIDSendBlockData" << QVariant(QStringLiteral("071234"));
-    QTest::newRow("card written") << "emit svc.rfid writeCredentialsResult -1" << "svc.rfid"
+    QTest::newRow("card written") << "emit svc.rfid writeCredentialsResult -1"
+                                  << "svc.rfid"
                                   << "writeCredentialsResult" << QVariant(-1);
-    QTest::newRow("silence") << "emit svc.swiss silentStatus true" << "svc.swiss" << "silentStatus"
-                             << QVariant(true);
-    QTest::newRow("reset") << "emit svc.swiss rstnStatus 0" << "svc.swiss" << "rstnStatus" << QVariant(false);
-    QTest::newRow("key switch") << "emit svc.swiss keyswStatus 1" << "svc.swiss" << "keyswStatus"
-                                << QVariant(true);
+    QTest::newRow("silence") << "emit svc.swiss silentStatus true"
+                             << "svc.swiss"
+                             << "silentStatus" << QVariant(true);
+    QTest::newRow("reset") << "emit svc.swiss rstnStatus 0"
+                           << "svc.swiss"
+                           << "rstnStatus" << QVariant(false);
+    QTest::newRow("key switch") << "emit svc.swiss keyswStatus 1"
+                                << "svc.swiss"
+                                << "keyswStatus" << QVariant(true);
 }
 
 void TestHostServices::signalsOnRequest()
@@ -136,8 +145,8 @@ void TestHostServices::signalsOnRequest()
     const QString interface = QStringLiteral("vemo.") + service.section(QLatin1Char('.'), 1);
     QDBusInterface proxy(service, QStringLiteral("/"), interface);
     QVERIFY(proxy.isValid());
-    const QMetaMethod method = proxy.metaObject()->method(
-        proxy.metaObject()->indexOfSignal(QMetaObject::normalizedSignature(
+    const QMetaMethod method =
+        proxy.metaObject()->method(proxy.metaObject()->indexOfSignal(QMetaObject::normalizedSignature(
             qPrintable(signal + QLatin1Char('(') + QLatin1String(value.typeName()) + QLatin1Char(')')))));
     QVERIFY2(method.isValid(), qPrintable(signal));
     QSignalSpy received(&proxy, method);

@@ -1,12 +1,10 @@
 #include "DemoPointTexts.h"
 #include "PacketBytes.h"
-#include "SyncPageBench.h"
-
 #include "ServicePages.h"
 #include "SiteConfiguration.h"
 #include "SiteTexts.h"
+#include "SyncPageBench.h"
 #include "TextPages.h"
-
 #include "core/BucketMaster.h"
 #include "link/SyncClient.h"
 #include "paneldata/IRserviceHandler.h"
@@ -91,7 +89,9 @@ void tst_PanelSimPages::textsInTheirCodePages_data()
     QTest::addColumn<int>("codePage");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("850") << 850 << QStringLiteral("K\u00fcche") << QByteArray("K\x81" "che");
+    QTest::newRow("850") << 850 << QStringLiteral("K\u00fcche")
+                         << QByteArray("K\x81"
+                                       "che");
     QTest::newRow("1251") << 1251 << QStringLiteral("\u041a\u0443\u0445\u043d\u044f")
                           << QByteArray("\xca\xf3\xf5\xed\xff");
     QTest::newRow("866") << 866 << QStringLiteral("\u041a") << QByteArray("\x8a");
@@ -117,8 +117,8 @@ void tst_PanelSimPages::demoSiteReachesTheEngine_data()
 void tst_PanelSimPages::demoSiteReachesTheEngine()
 {
     QFETCH(int, layout);
-    const QVector<QByteArray> pages = TextPages::payloads(m_site, m_texts, layout)
-                                      + ServicePages::payloads(m_site, m_texts);
+    const QVector<QByteArray> pages =
+        TextPages::payloads(m_site, m_texts, layout) + ServicePages::payloads(m_site, m_texts);
     const QList<int> answers = receiveAll(pages, layout);
     QCOMPARE(answers.count(0), pages.size());
 

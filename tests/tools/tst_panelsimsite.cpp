@@ -96,10 +96,10 @@ void TestPanelSimSite::pages_data()
     QTest::addColumn<QByteArray>("body");
 
     // After sub-code 10, page, panel 2, part 0 and the four signature bytes.
-    QTest::newRow("point core, layout 1") << 1 << 8
-        << hex("01 0001  0c 03 01 02  05 00 01 03 02 07 01  0a 00 00 05 08 08 02");
-    QTest::newRow("point core, layout 0") << 0 << 8
-        << hex("01 0001  00 03 01 02  05 00 01 03 02 07 01  0a 00 00 05 08 08 02");
+    QTest::newRow("point core, layout 1")
+        << 1 << 8 << hex("01 0001  0c 03 01 02  05 00 01 03 02 07 01  0a 00 00 05 08 08 02");
+    QTest::newRow("point core, layout 0")
+        << 0 << 8 << hex("01 0001  00 03 01 02  05 00 01 03 02 07 01  0a 00 00 05 08 08 02");
     QTest::newRow("loop drivers") << 1 << 40 << hex("01  00 02 00 00 03 03  00");
     QTest::newRow("versions, layout 1") << 1 << 4 << hex("01  0c 02 04 00 01  00 02 01 00 00000010");
     QTest::newRow("versions, layout 0") << 0 << 4 << hex("01  00 02 04 00 01  00 02 01 00 00000010");

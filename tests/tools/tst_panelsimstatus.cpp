@@ -1,10 +1,9 @@
 #include "Controller.h"
 #include "ControllerLink.h"
+#include "PacketBytes.h"
 #include "StatusPages.h"
 #include "SyncPage.h"
 #include "SyncSession.h"
-
-#include "PacketBytes.h"
 
 #include <QtTest>
 
@@ -73,8 +72,8 @@ void tst_PanelSimStatus::signatureGroups_data()
     QTest::addColumn<bool>("parses");
     QTest::addColumn<int>("parts");
     QTest::newRow("none") << 0 << QByteArray() << true << 0;
-    QTest::newRow("two panels")
-        << 2 << hex("03 02 01 01 00000031 2a 02 00000300 00000302 fe 01 05 01 000000fe") << true << 4;
+    QTest::newRow("two panels") << 2 << hex("03 02 01 01 00000031 2a 02 00000300 00000302 fe 01 05 01 000000fe") << true
+                                << 4;
     QTest::newRow("signature cut short") << 1 << hex("03 01 2a 02 00000300 000003") << false << 0;
     QTest::newRow("fewer panels than counted") << 2 << hex("03 01 2a 01 00000300") << false << 0;
     QTest::newRow("bytes after the groups") << 1 << hex("03 01 2a 01 00000300 ff") << false << 0;

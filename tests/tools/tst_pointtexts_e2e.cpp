@@ -1,6 +1,5 @@
 #include "DemoPointTexts.h"
 #include "EndToEndRig.h"
-
 #include "Site.h"
 
 #include <QtTest>

@@ -1,12 +1,11 @@
-#include "widgets/ButtonSkinCache.h"
-
 #include "ArtTable.h"
 #include "ArtworkDir.h"
-
-#include <QtTest>
+#include "widgets/ButtonSkinCache.h"
 
 #include <QDirIterator>
 #include <QRegularExpression>
+#include <QtTest>
+
 #include <set>
 
 // Every image the code names must be one the build paints.
@@ -34,8 +33,8 @@ private:
     // The ".png" names written in the engine's sources.
     static QStringList imageNamesInSources()
     {
-        const QStringList folders = {"app", "link", "paneldata", "eventlog", "pointmodels", "widgets",
-                                     "frontpanel", "listscreens", "screens", "reports"};
+        const QStringList folders = {"app",     "link",       "paneldata",   "eventlog", "pointmodels",
+                                     "widgets", "frontpanel", "listscreens", "screens",  "reports"};
         const QRegularExpression literal(QStringLiteral("\"([^\"\\n]*\\.png)\""));
         QStringList names;
         for (const QString &folder : folders) {
@@ -55,10 +54,7 @@ private:
     }
 
 private slots:
-    void tableNamesAreUnique()
-    {
-        QCOMPARE(tablePaths().size(), artTable().size());
-    }
+    void tableNamesAreUnique() { QCOMPARE(tablePaths().size(), artTable().size()); }
 
     void everyImageNamedInTheCodeIsPainted()
     {
@@ -73,8 +69,7 @@ private slots:
                 continue;
             // Full paths must match exactly; bare file names (the skin
             // table's) must be painted in some folder.
-            const bool found = name.contains(QLatin1Char('/')) ? paths.count(name) == 1
-                                                                : fileNames.count(name) == 1;
+            const bool found = name.contains(QLatin1Char('/')) ? paths.count(name) == 1 : fileNames.count(name) == 1;
             if (!found)
                 QFAIL(qPrintable(QStringLiteral("not painted by artgen: ") + name));
         }
@@ -120,7 +115,7 @@ private slots:
                                  "_deactive", "_busy", "_incompatible"}) {
             for (const char *colour : {"_white", "_grey"}) {
                 const QString path = QStringLiteral("../resources/icons/status/Icons") + QLatin1String(name)
-                    + QStringLiteral("_smll") + QLatin1String(colour);
+                                     + QStringLiteral("_smll") + QLatin1String(colour);
                 QVERIFY2(!QPixmap(path).isNull(), qPrintable(path));
             }
         }

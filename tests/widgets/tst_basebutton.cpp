@@ -1,10 +1,9 @@
-#include "widgets/BaseButton.h"
-#include "core/SC_Timer.h"
-
 #include "FakeClock.h"
-#include "WidgetTest.h"
 #include "MessageCapture.h"
 #include "WidgetShot.h"
+#include "WidgetTest.h"
+#include "core/SC_Timer.h"
+#include "widgets/BaseButton.h"
 
 #include <QtTest>
 

@@ -1,31 +1,29 @@
+#include "WidgetShot.h"
+#include "WidgetTest.h"
 #include "widgets/AUK_90008.h"
 #include "widgets/AUK_90033.h"
 #include "widgets/QLabelWithCursor.h"
 
-#include "WidgetTest.h"
-#include "WidgetShot.h"
-
 #include <QtTest>
-
 
 class tst_FilterButtons : public WidgetTest
 {
     Q_OBJECT
 
 private:
-    static QLabel *child(QWidget &button, const char *name)
-    {
-        return button.findChild<QLabel *>(QLatin1String(name));
-    }
+    static QLabel *child(QWidget &button, const char *name) { return button.findChild<QLabel *>(QLatin1String(name)); }
 
 private slots:
     void counterPadsToItsWidth_data()
     {
         QTest::addColumn<QString>("counter");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("one digit") << "5" << "(005)";
-        QTest::newRow("full") << "123" << "(123)";
-        QTest::newRow("longer than the field") << "1234" << "(1234)";
+        QTest::newRow("one digit") << "5"
+                                   << "(005)";
+        QTest::newRow("full") << "123"
+                              << "(123)";
+        QTest::newRow("longer than the field") << "1234"
+                                               << "(1234)";
     }
 
     void counterPadsToItsWidth()

@@ -1,21 +1,16 @@
+#include "WidgetShot.h"
+#include "WidgetTest.h"
 #include "widgets/AUK_90025.h"
 #include "widgets/AUK_90026.h"
 
-#include "WidgetTest.h"
-#include "WidgetShot.h"
-
 #include <QtTest>
-
 
 class tst_InfoPanes : public WidgetTest
 {
     Q_OBJECT
 
 private:
-    static QLabel *child(QWidget &button, const char *name)
-    {
-        return button.findChild<QLabel *>(QLatin1String(name));
-    }
+    static QLabel *child(QWidget &button, const char *name) { return button.findChild<QLabel *>(QLatin1String(name)); }
 
 private slots:
     void tallAndShort()

@@ -1,20 +1,15 @@
+#include "WidgetShot.h"
+#include "WidgetTest.h"
 #include "widgets/AUK_90015.h"
 
-#include "WidgetTest.h"
-#include "WidgetShot.h"
-
 #include <QtTest>
-
 
 class tst_Keypad : public WidgetTest
 {
     Q_OBJECT
 
 private:
-    static AUK_90055 *key(AUK_90015 &keypad, const QString &name)
-    {
-        return keypad.findChild<AUK_90055 *>(name);
-    }
+    static AUK_90055 *key(AUK_90015 &keypad, const QString &name) { return keypad.findChild<AUK_90055 *>(name); }
 
     // The key whose top-left corner is at the given place of its page.
     static AUK_90055 *keyAt(QWidget *page, const QPoint &at)
@@ -65,12 +60,12 @@ private slots:
         QSignalSpy oks(&keypad, &AUK_90015::ok);
         QSignalSpy dels(&keypad, &AUK_90015::del);
         QWidget *page = keypad.numericPage();
-        tap(keyAt(page, QPoint(4, 20)));    // 1
+        tap(keyAt(page, QPoint(4, 20))); // 1
         tap(keyAt(page, QPoint(208, 122))); // 9
         tap(keyAt(page, QPoint(106, 173))); // 0
-        tap(keyAt(page, QPoint(4, 275)));   // OK
+        tap(keyAt(page, QPoint(4, 275))); // OK
         tap(keyAt(page, QPoint(208, 275))); // delete
-        tap(keyAt(page, QPoint(4, 173)));   // blank
+        tap(keyAt(page, QPoint(4, 173))); // blank
         QStringList values;
         for (const QList<QVariant> &signal : typed)
             values << signal.at(0).toString();
@@ -136,7 +131,7 @@ private slots:
         QWidget *page = keypad.alphaPage();
         tap(keyAt(page, QPoint(208, 224))); // return
         tap(keyAt(page, QPoint(106, 275))); // space
-        tap(keyAt(page, QPoint(4, 275)));   // OK
+        tap(keyAt(page, QPoint(4, 275))); // OK
         tap(keyAt(page, QPoint(259, 275))); // delete
         QCOMPARE(typed.count(), 2);
         QCOMPARE(typed.at(0).at(0).toString(), QStringLiteral("\n"));

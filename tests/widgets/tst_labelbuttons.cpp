@@ -1,21 +1,19 @@
+#include "FakeClock.h"
+#include "WidgetShot.h"
+#include "WidgetTest.h"
 #include "widgets/AUK_90002.h"
+#include "widgets/AUK_90003.h"
 #include "widgets/AUK_90005.h"
 #include "widgets/AUK_90007.h"
+#include "widgets/AUK_90008.h"
 #include "widgets/AUK_90046.h"
 #include "widgets/AUK_90049.h"
-#include "widgets/AUK_90003.h"
-#include "widgets/AUK_90008.h"
 #include "widgets/AUK_90053.h"
 #include "widgets/AUK_90054.h"
 #include "widgets/KeypadButton.h"
 #include "widgets/PaletteRepository.h"
 
-#include "FakeClock.h"
-#include "WidgetTest.h"
-#include "WidgetShot.h"
-
 #include <QtTest>
-
 
 class tst_LabelButtons : public WidgetTest
 {

@@ -44,8 +44,7 @@ private slots:
         QVERIFY(page.setProperty("requiredAccessLevel", int(TESKEnumHolder::EN54_ENGINEER)));
         QCOMPARE(page.written, QList<int>{TESKEnumHolder::EN54_ENGINEER});
         QCOMPARE(page.property("requiredAccessLevel").toInt(), int(TESKEnumHolder::EN54_ENGINEER));
-        QVERIFY(page.setProperty("requiredAccessLevel",
-                                 QVariant::fromValue(TESKEnumHolder::EN54_KEY_IN)));
+        QVERIFY(page.setProperty("requiredAccessLevel", QVariant::fromValue(TESKEnumHolder::EN54_KEY_IN)));
         QCOMPARE(page.requiredAccessLevel(), int(TESKEnumHolder::EN54_KEY_IN));
         QCOMPARE(page.written.size(), 2);
     }

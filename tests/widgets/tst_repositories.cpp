@@ -1,8 +1,7 @@
-#include "widgets/FontRepository.h"
-#include "widgets/PaletteRepository.h"
-
 #include "ArtworkDir.h"
 #include "MessageCapture.h"
+#include "widgets/FontRepository.h"
+#include "widgets/PaletteRepository.h"
 
 #include <QtTest>
 
@@ -71,7 +70,8 @@ private slots:
         FontRepository first(fontFolder());
         FontRepository second(fontFolder());
         QVERIFY(first.registeredFontId(FontRepository::DejaVuSans) >= 0);
-        QVERIFY(second.registeredFontId(FontRepository::DejaVuSans) != first.registeredFontId(FontRepository::DejaVuSans));
+        QVERIFY(second.registeredFontId(FontRepository::DejaVuSans)
+                != first.registeredFontId(FontRepository::DejaVuSans));
         QCOMPARE(second.family(FontRepository::DejaVuSansMono), QStringLiteral("DejaVu Sans Mono"));
         QCOMPARE(second.registeredFontId(-1), -1);
         QCOMPARE(second.registeredFontId(FontRepository::FontCount), -1);

@@ -1,14 +1,12 @@
+#include "WidgetShot.h"
+#include "WidgetTest.h"
 #include "widgets/AUK_90003.h"
 #include "widgets/AUK_90053.h"
 #include "widgets/AUK_90054.h"
 
-#include "WidgetTest.h"
-#include "WidgetShot.h"
-
 #include <QtTest>
 
 #include <memory>
-
 
 namespace {
 

@@ -20,7 +20,8 @@ const QColor kText(38, 38, 38);
 
 QColor mixed(const QColor &a, const QColor &b, double towardB)
 {
-    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * towardB, a.greenF() + (b.greenF() - a.greenF()) * towardB,
+    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * towardB,
+                            a.greenF() + (b.greenF() - a.greenF()) * towardB,
                             a.blueF() + (b.blueF() - a.blueF()) * towardB);
 }
 
@@ -597,8 +598,7 @@ void paintCaption(QPainter &p, const QRectF &r, const QString &text, const QColo
 
 // The simulator's panel face around the 640 x 480 screen, with the keys
 // and the dark LEDs where the window lays its buttons and lit LEDs.
-void paintBackground(QPainter &p, const QRect &r, const QColor &brand, const QString &brandName,
-                     const QString &overlay)
+void paintBackground(QPainter &p, const QRect &r, const QColor &brand, const QString &brandName, const QString &overlay)
 {
     p.fillRect(r, QColor(52, 56, 62));
     p.fillRect(QRect(0, 0, 648, 488), QColor(20, 20, 22));
@@ -615,13 +615,20 @@ void paintBackground(QPainter &p, const QRect &r, const QColor &brand, const QSt
     const int top = Qt::AlignLeft | Qt::AlignTop;
     const int bottom = Qt::AlignLeft | Qt::AlignBottom;
     const PanelKey keys[] = {
-        {{30, 520, 101, 101}, "HOME", top},          {{130, 520, 101, 101}, "BACK", top},
-        {{240, 520, 101, 101}, "HELP", top},         {{420, 517, 111, 101}, "SILENCE\nBUZZER", top},
-        {{690, 530, 131, 101}, "ALARM\nROUTING", bottom}, {{830, 510, 61, 61}, "SILENCE\nALARMS", top},
-        {{830, 580, 61, 51}, "RESET", top},          {{690, 0, 201, 111}, "GENERAL", top},
-        {{690, 110, 201, 101}, "PANEL", top},        {{690, 214, 201, 51}, "SOUNDERS", top},
-        {{690, 266, 201, 51}, "SIGNALLING", top},    {{690, 368, 201, 111}, "ZONES", top},
-        {{920, 429, 101, 111}, "USB", bottom},       {{920, 549, 101, 101}, "ACCESS", bottom},
+        {{30, 520, 101, 101}, "HOME", top},
+        {{130, 520, 101, 101}, "BACK", top},
+        {{240, 520, 101, 101}, "HELP", top},
+        {{420, 517, 111, 101}, "SILENCE\nBUZZER", top},
+        {{690, 530, 131, 101}, "ALARM\nROUTING", bottom},
+        {{830, 510, 61, 61}, "SILENCE\nALARMS", top},
+        {{830, 580, 61, 51}, "RESET", top},
+        {{690, 0, 201, 111}, "GENERAL", top},
+        {{690, 110, 201, 101}, "PANEL", top},
+        {{690, 214, 201, 51}, "SOUNDERS", top},
+        {{690, 266, 201, 51}, "SIGNALLING", top},
+        {{690, 368, 201, 111}, "ZONES", top},
+        {{920, 429, 101, 111}, "USB", bottom},
+        {{920, 549, 101, 101}, "ACCESS", bottom},
     };
     for (const PanelKey &key : keys) {
         paintKey(p, key.rect.adjusted(3, 3, -3, -3), QColor(74, 80, 88), QStringLiteral("up"));
@@ -632,9 +639,9 @@ void paintBackground(QPainter &p, const QRect &r, const QColor &brand, const QSt
     paintCaption(p, QRectF(698, 320, 180, 18), overlay, Qt::white, 12, top);
 
     const QPoint leds[] = {
-        {863, 23},  {863, 44},  {863, 66},  {863, 88},  {863, 130}, {863, 150}, {863, 171}, {863, 192},
-        {765, 242}, {812, 242}, {863, 242}, {765, 292}, {812, 292}, {863, 292}, {765, 342}, {812, 342},
-        {863, 342}, {738, 533}, {762, 533}, {501, 520},
+        {863, 23},  {863, 44},  {863, 66},  {863, 88},  {863, 130}, {863, 150}, {863, 171},
+        {863, 192}, {765, 242}, {812, 242}, {863, 242}, {765, 292}, {812, 292}, {863, 292},
+        {765, 342}, {812, 342}, {863, 342}, {738, 533}, {762, 533}, {501, 520},
     };
     const auto darkLed = [&p](const QPoint &at) { paintLed(p, QRect(at, QSize(17, 17)), QColor(40, 42, 44)); };
     for (const QPoint &at : leds)
@@ -672,8 +679,8 @@ void paintPicture(QPainter &p, const QRect &r, const QColor &colour, const QStri
         p.setBrush(QColor(60, 66, 74));
         p.drawRoundedRect(QRectF(20, 40, 260, 220), 10, 10);
         const char *const captions[] = {"Fire", "Fault", "Disabled", "Test", "Power on", "System fault"};
-        const QColor ledColours[] = {QColor(255, 32, 32), QColor(255, 192, 32), QColor(255, 192, 32),
-                                     QColor(255, 192, 32), QColor(48, 208, 64), QColor(255, 192, 32)};
+        const QColor ledColours[] = {QColor(255, 32, 32),  QColor(255, 192, 32), QColor(255, 192, 32),
+                                     QColor(255, 192, 32), QColor(48, 208, 64),  QColor(255, 192, 32)};
         for (int i = 0; i < 6; ++i) {
             paintLed(p, QRect(40, 58 + i * 32, 20, 20), ledColours[i]);
             paintCaption(p, QRectF(300, 56 + i * 32, 280, 24), QLatin1String(captions[i]), kText, 16,
@@ -714,8 +721,8 @@ void paintPicture(QPainter &p, const QRect &r, const QColor &colour, const QStri
             const int boxes = i == 0 ? 2 : 6;
             for (int b = 0; b < boxes; ++b)
                 paintBox(p, QRect(20 + b * 47, 50 + i * 100, 42, 42), Qt::white, i == 0 && b == 0 ? "selected" : "");
-            paintCaption(p, QRectF(20, 18 + i * 100, 320, 28), QLatin1String(i == 0 ? "User ID" : "Passcode"),
-                         colour, 16, Qt::AlignLeft | Qt::AlignVCenter);
+            paintCaption(p, QRectF(20, 18 + i * 100, 320, 28), QLatin1String(i == 0 ? "User ID" : "Passcode"), colour,
+                         16, Qt::AlignLeft | Qt::AlignVCenter);
         }
     } else if (kind == QLatin1String("key") || kind == QLatin1String("nokey")) {
         p.setPen(QPen(QColor(30, 30, 30), 3));

@@ -3,16 +3,16 @@
 namespace {
 
 // Flat colours of the panel's look.
-constexpr QRgb kSlate = 0x4b5663;     // key face
+constexpr QRgb kSlate = 0x4b5663; // key face
 constexpr QRgb kKeypadKey = 0x5d6875; // keypad key face
-constexpr QRgb kBlue = 0x2c67ae;      // the BLUE flavour
-constexpr QRgb kRed = 0xc80000;       // the RED flavour
-constexpr QRgb kAmber = 0xe08a00;     // the YELLOW flavour, dark enough on white
+constexpr QRgb kBlue = 0x2c67ae; // the BLUE flavour
+constexpr QRgb kRed = 0xc80000; // the RED flavour
+constexpr QRgb kAmber = 0xe08a00; // the YELLOW flavour, dark enough on white
 constexpr QRgb kWhite = 0xffffff;
-constexpr QRgb kGrey = 0x262626;      // dark text grey
+constexpr QRgb kGrey = 0x262626; // dark text grey
 constexpr QRgb kMidGrey = 0x7d7d7d;
-constexpr QRgb kPaper = 0xf4f4f4;     // light pane
-constexpr QRgb kFireRed = 0x9c0000;   // value boxes of the red info panes
+constexpr QRgb kPaper = 0xf4f4f4; // light pane
+constexpr QRgb kFireRed = 0x9c0000; // value boxes of the red info panes
 constexpr QRgb kGreen = 0x2e9e3e;
 
 constexpr ArtLook Key = ArtLook::Key;
@@ -322,7 +322,8 @@ const std::vector<ArtEntry> &artTable()
         {"images/AUK_80086_LOGIN_HELP_ELEMENT-18.png", 356, 227, Picture, kBlue, "loginhelp"},
         {"images/AUK_80087_LOGIN_HELP_ELEMENT-19.png", 80, 81, Icon, kBlue, "g:person"},
         {"images/AUK_80114_help_indicators_image.png", 600, 300, Picture, kBlue, "indicators|VORNISH"},
-        {"images/AUK_80271_repeater_help_indicators_image.png", 600, 300, Picture, kBlue, "indicators|VORNISH REPEATER"},
+        {"images/AUK_80271_repeater_help_indicators_image.png", 600, 300, Picture, kBlue,
+         "indicators|VORNISH REPEATER"},
         {"images/AUK_80301_JR_help_indicators_image.png", 600, 300, Picture, 0x1f7a6d, "indicators|SALTMARSH"},
         {"images/AUK_80302_JR_repeater_help_indicators_image.png", 600, 300, Picture, 0x1f7a6d,
          "indicators|SALTMARSH REPEATER"},
@@ -338,7 +339,8 @@ const std::vector<ArtEntry> &artTable()
         {":/new/prefix1/backgroundExtinguishing.png", 1040, 672, Picture, kBlue, "background|VORNISH|EXTINGUISHING"},
         {":/new/prefix1/backgroundProtectionSaltmarsh.png", 1040, 672, Picture, 0x1f7a6d,
          "background|SALTMARSH|PROTECTION"},
-        {":/new/prefix1/backgroundControlsSaltmarsh.png", 1040, 672, Picture, 0x1f7a6d, "background|SALTMARSH|CONTROLS"},
+        {":/new/prefix1/backgroundControlsSaltmarsh.png", 1040, 672, Picture, 0x1f7a6d,
+         "background|SALTMARSH|CONTROLS"},
         {":/new/prefix1/backgroundExtinguishingSaltmarsh.png", 1040, 672, Picture, 0x1f7a6d,
          "background|SALTMARSH|EXTINGUISHING"},
         {":/new/prefix1/led_red.png", 17, 17, Led, 0xff2020, ""},

@@ -13,10 +13,7 @@ const QVector<HostService> &hostServices()
          "vemo.swiss",
          {{"setFireLed", "b"}, {"setFaultLed", "b"}, {"setFSALed", "b"}},
          {{"silentStatus", "b"}, {"rstnStatus", "b"}, {"keyswStatus", "b"}}},
-        {"svc.watchdog",
-         "vemo.watchdog",
-         {{"registerTimer", "sii"}, {"keepAlive", "sii"}},
-         {}},
+        {"svc.watchdog", "vemo.watchdog", {{"registerTimer", "sii"}, {"keepAlive", "sii"}}, {}},
     };
     return services;
 }

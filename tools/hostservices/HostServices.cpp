@@ -83,8 +83,7 @@ QString HostServices::introspect(const QString &) const
         for (const char *type = signature; *type; ++type) {
             text += QStringLiteral("<arg type=\"%1\"%2/>")
                         .arg(QLatin1Char(*type))
-                        .arg(direction ? QStringLiteral(" direction=\"%1\"").arg(QLatin1String(direction))
-                                       : QString());
+                        .arg(direction ? QStringLiteral(" direction=\"%1\"").arg(QLatin1String(direction)) : QString());
         }
         return text;
     };
@@ -115,16 +114,14 @@ bool HostServices::handleMessage(const QDBusMessage &message, const QDBusConnect
     const HostMember *method = service ? member(service->methods, message.member()) : nullptr;
     if (!method) {
         m_out << "unknown " << message.interface() << ' ' << message.member() << Qt::endl;
-        connection.send(message.createErrorReply(QDBusError::UnknownMethod,
-                                                 QStringLiteral("No such host-service method")));
+        connection.send(
+            message.createErrorReply(QDBusError::UnknownMethod, QStringLiteral("No such host-service method")));
         return true;
     }
     if (message.signature() != QLatin1String(method->signature)) {
-        m_out << "badargs " << service->service << ' ' << method->name << ' '
-              << message.signature() << Qt::endl;
-        connection.send(message.createErrorReply(QDBusError::InvalidArgs,
-                                                 QStringLiteral("Expected signature %1")
-                                                     .arg(QLatin1String(method->signature))));
+        m_out << "badargs " << service->service << ' ' << method->name << ' ' << message.signature() << Qt::endl;
+        connection.send(message.createErrorReply(
+            QDBusError::InvalidArgs, QStringLiteral("Expected signature %1").arg(QLatin1String(method->signature))));
         return true;
     }
 
@@ -150,8 +147,8 @@ QString HostServices::runCommand(const QStringList &words)
     if (texts.size() != signature.size())
         return QStringLiteral("error %1 takes \"%2\"").arg(words.at(2), QLatin1String(signature));
 
-    QDBusMessage message = QDBusMessage::createSignal(
-        QStringLiteral("/"), QLatin1String(service->interface), QLatin1String(signal->name));
+    QDBusMessage message =
+        QDBusMessage::createSignal(QStringLiteral("/"), QLatin1String(service->interface), QLatin1String(signal->name));
     for (int i = 0; i < texts.size(); ++i) {
         const QVariant argument = argumentFromText(signature.at(i), texts.at(i));
         if (!argument.isValid())

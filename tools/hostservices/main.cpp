@@ -32,8 +32,7 @@ int main(int argc, char *argv[])
     }
     for (const HostService &service : hostServices()) {
         if (!bus.registerService(QLatin1String(service.service))) {
-            err << "hostservices: cannot own " << service.service << ": "
-                << bus.lastError().message() << Qt::endl;
+            err << "hostservices: cannot own " << service.service << ": " << bus.lastError().message() << Qt::endl;
             return 1;
         }
     }

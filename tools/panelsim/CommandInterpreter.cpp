@@ -28,16 +28,13 @@ const QVector<CommandInterpreter::Command> &CommandInterpreter::commands()
     static const QVector<Command> table = {
         {"heartbeat", "heartbeat <interval ms> [status] | heartbeat off", 1, &CommandInterpreter::heartbeat},
         {"beat", "beat [status]: one heartbeat now", 0, &CommandInterpreter::beat},
-        {"connreq", "connreq [option byte]: initiate connection (245/18)", 0,
-         &CommandInterpreter::connectionRequest},
+        {"connreq", "connreq [option byte]: initiate connection (245/18)", 0, &CommandInterpreter::connectionRequest},
         {"supervise", "supervise [count]: supervision requests (245/25)", 0, &CommandInterpreter::supervise},
         {"lk", "lk <function code> <payload hex>: an LkSpeak packet", 1, &CommandInterpreter::lk},
         {"site", "site: the site's configuration, text, network and service pages and the panel clock", 0,
          &CommandInterpreter::siteConfiguration},
-        {"loopscan", "loopscan <panel> <loop>: the loop's point counters (page 29)", 2,
-         &CommandInterpreter::loopScan},
-        {"codepage", "codepage 1|2 <code page>: the code page of a language's texts", 2,
-         &CommandInterpreter::codePage},
+        {"loopscan", "loopscan <panel> <loop>: the loop's point counters (page 29)", 2, &CommandInterpreter::loopScan},
+        {"codepage", "codepage 1|2 <code page>: the code page of a language's texts", 2, &CommandInterpreter::codePage},
         {"send", "send <channel> [body hex]: one frame", 1, &CommandInterpreter::send},
         {"sync", "sync: connection, engine configuration, signatures, differing pages, sync complete", 0,
          &CommandInterpreter::sync},
@@ -47,8 +44,7 @@ const QVector<CommandInterpreter::Command> &CommandInterpreter::commands()
          &CommandInterpreter::fire},
         {"page", "page <page> <panel> <part> [body hex]: a sync page part, acknowledgement asked", 3,
          &CommandInterpreter::page},
-        {"sigs", "sigs [panel]: ask for the signatures the engine holds (245/16)", 0,
-         &CommandInterpreter::signatures},
+        {"sigs", "sigs [panel]: ask for the signatures the engine holds (245/16)", 0, &CommandInterpreter::signatures},
         {"raw", "raw <hex>: bytes as they are", 1, &CommandInterpreter::raw},
         {"layout", "layout 0|1: header layout of the packets sent", 1, &CommandInterpreter::layout},
         {"disconnect", "disconnect: close the connection", 0, &CommandInterpreter::disconnectLink},
@@ -287,9 +283,10 @@ void CommandInterpreter::signatures(const QStringList &arguments)
     int panel = 255;
     if (!arguments.isEmpty())
         parseNumber(arguments.first(), panel);
-    m_controller.sendLkSpeak(SyncPage::SupportFunction,
-                             LkSpeakCodec::writePayload(*LkSpeakCodec::kindNamed(QStringLiteral("signature-transfer-request")),
-                                                        {{"panel", panel}}));
+    m_controller.sendLkSpeak(
+        SyncPage::SupportFunction,
+        LkSpeakCodec::writePayload(*LkSpeakCodec::kindNamed(QStringLiteral("signature-transfer-request")),
+                                   {{"panel", panel}}));
 }
 
 void CommandInterpreter::raw(const QStringList &arguments)

@@ -21,8 +21,7 @@ class CommandInterpreter final : public QObject
     Q_OBJECT
 
 public:
-    CommandInterpreter(Controller &controller, ControllerLink &link, SyncSession &session,
-                       QObject *parent = nullptr);
+    CommandInterpreter(Controller &controller, ControllerLink &link, SyncSession &session, QObject *parent = nullptr);
 
     void readStandardInput();
     void enqueue(const QString &line);

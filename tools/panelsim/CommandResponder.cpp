@@ -16,8 +16,7 @@ const PacketKind StartWalkTestFields{
     "walk test start", 0, 0, {{"mode", FieldType::U8}, {"spare", FieldType::U8}, {"blocks", FieldType::U8}}};
 
 // The controller's answers.
-const PacketKind Acknowledgement{
-    "acknowledgement", 245, 1, {{"sub", FieldType::U8}, {"answer", FieldType::U8}}};
+const PacketKind Acknowledgement{"acknowledgement", 245, 1, {{"sub", FieldType::U8}, {"answer", FieldType::U8}}};
 const PacketKind PointCommandReply{
     "point command reply",
     156,
@@ -80,8 +79,7 @@ const PacketKind LoopReply{
     180,
     0,
     {{"done", FieldType::U8}, {"loop", FieldType::U8}, {"restart", FieldType::U8}, {"spare", FieldType::U8}}};
-const PacketKind DiagnosticsReply{
-    "diagnostics response", 233, 27, {{"sub", FieldType::U8}, {"kind", FieldType::U8}}};
+const PacketKind DiagnosticsReply{"diagnostics response", 233, 27, {{"sub", FieldType::U8}, {"kind", FieldType::U8}}};
 const PacketKind ServicesReply{"connected services response",
                                233,
                                29,
@@ -95,10 +93,8 @@ const PacketKind ServicesReply{"connected services response",
                                 {"value22", FieldType::U16}}};
 const PacketKind NetworkFaultReply{
     "network fault response", 10, 0, {{"status", FieldType::U8}, {"spare", FieldType::U8}}};
-const PacketKind PrintReply{
-    "print report reply", 157, 0, {{"result", FieldType::U8}, {"detail", FieldType::U8}}};
-const PacketKind VersionRequest{
-    "version request", 233, 19, {{"sub", FieldType::U8}, {"spare", FieldType::U8}}};
+const PacketKind PrintReply{"print report reply", 157, 0, {{"result", FieldType::U8}, {"detail", FieldType::U8}}};
+const PacketKind VersionRequest{"version request", 233, 19, {{"sub", FieldType::U8}, {"spare", FieldType::U8}}};
 
 constexpr quint8 AllPoints = 255;
 constexpr quint8 AnyNumber = 15;
@@ -217,8 +213,7 @@ void CommandResponder::guiCommand(const QVariantMap &fields, const LkMessage &me
 
 void CommandResponder::acknowledge(const LkMessage &message)
 {
-    m_controller.sendReply(message, Acknowledgement.function,
-                           LkSpeakCodec::writePayload(Acknowledgement, {}));
+    m_controller.sendReply(message, Acknowledgement.function, LkSpeakCodec::writePayload(Acknowledgement, {}));
 }
 
 CommandResponder::Selected CommandResponder::select(const PointListBlock &block, int layout)
@@ -246,8 +241,8 @@ CommandResponder::Selected CommandResponder::select(const PointListBlock &block,
         if (!channelMatches(pattern, channel, layout))
             continue;
         for (SitePoint &point : channel.points) {
-            if ((pattern.point == AllPoints || point.point == pattern.point) &&
-                (!mapped || zoneSelected(block.zoneMap, point.zone)))
+            if ((pattern.point == AllPoints || point.point == pattern.point)
+                && (!mapped || zoneSelected(block.zoneMap, point.zone)))
                 selected.points.append(&point);
         }
     }
@@ -279,13 +274,11 @@ void CommandResponder::force(const QVariantMap &fields, const LkMessage &message
         return;
     m_controller.sendPage(PointStatePages::forcedCounts(*selected.panel));
     if (outputs)
-        m_controller.sendPage(
-            PointStatePages::pointMap(PointStatePages::ForcedOutputsMap, *selected.panel, layout,
-                                      [](const SitePoint &p) { return p.outputForce != 0; }));
+        m_controller.sendPage(PointStatePages::pointMap(PointStatePages::ForcedOutputsMap, *selected.panel, layout,
+                                                        [](const SitePoint &p) { return p.outputForce != 0; }));
     else
-        m_controller.sendPage(
-            PointStatePages::pointMap(PointStatePages::ForcedMap, *selected.panel, layout,
-                                      [](const SitePoint &p) { return p.inputForce != 0; }));
+        m_controller.sendPage(PointStatePages::pointMap(PointStatePages::ForcedMap, *selected.panel, layout,
+                                                        [](const SitePoint &p) { return p.inputForce != 0; }));
 }
 
 // Disable (1) and enable (0) change the points; the deferred functions are
@@ -317,20 +310,18 @@ void CommandResponder::disable(const QVariantMap &fields, const LkMessage &messa
         LkSpeakCodec::writePayload(PointCommandReply, {{"first", selected.points.size()},
                                                        {"completed", selected.points.size() - deferred},
                                                        {"deferred", deferred}}));
-    emit reported(
-        QStringLiteral("site-disable panel=%1 function=%2 kind=%3 entries=%4 changed=%5 seq=%6")
-            .arg(block->panel)
-            .arg(function)
-            .arg(byteOf(*own, "kind"))
-            .arg(block->kind == PointListBlock::Individual ? block->entries.size() : selected.points.size())
-            .arg(changed)
-            .arg(message.header.sequence));
+    emit reported(QStringLiteral("site-disable panel=%1 function=%2 kind=%3 entries=%4 changed=%5 seq=%6")
+                      .arg(block->panel)
+                      .arg(function)
+                      .arg(byteOf(*own, "kind"))
+                      .arg(block->kind == PointListBlock::Individual ? block->entries.size() : selected.points.size())
+                      .arg(changed)
+                      .arg(message.header.sequence));
     if (!selected.panel || changed == 0)
         return;
     const int disablements = m_controller.site().status.count(block->panel, "disablements");
     const int delta = function == Disable ? changed : -changed;
-    m_controller.changeCount(block->panel, QStringLiteral("disablements"),
-                             quint16(qMax(0, disablements + delta)));
+    m_controller.changeCount(block->panel, QStringLiteral("disablements"), quint16(qMax(0, disablements + delta)));
     m_controller.sendPage(PointStatePages::pointMap(PointStatePages::DisabledMap, *selected.panel, layout,
                                                     [](const SitePoint &p) { return p.disabled; }));
 }
@@ -384,8 +375,7 @@ void CommandResponder::pointInformation(const QVariantMap &fields, const LkMessa
     const quint8 point = byteOf(fields, "point");
     SitePanel *panel = m_controller.site().configuration.findPanel(panelNumber);
     const quint8 byte0 = quint8(number << 4 | (byteOf(fields, "byte0") & 0x0F));
-    SiteChannel *channel =
-        panel ? panel->findChannel(byte0, byteOf(fields, "byte1"), message.header.layout) : nullptr;
+    SiteChannel *channel = panel ? panel->findChannel(byte0, byteOf(fields, "byte1"), message.header.layout) : nullptr;
     int pointIndex = -1;
     if (channel) {
         for (int i = 0; i < channel->points.size(); ++i) {
@@ -395,8 +385,7 @@ void CommandResponder::pointInformation(const QVariantMap &fields, const LkMessa
             }
         }
     }
-    sendPointInformation(message, panelNumber, channel ? int(channel - panel->channels.data()) : -1,
-                         pointIndex);
+    sendPointInformation(message, panelNumber, channel ? int(channel - panel->channels.data()) : -1, pointIndex);
 }
 
 // The cursor names the channel (high byte) and the point's place in it.
@@ -410,8 +399,8 @@ void CommandResponder::sendPointInformation(const LkMessage &request, quint8 pan
                                             int pointIndex)
 {
     SitePanel *panel = m_controller.site().configuration.findPanel(panelNumber);
-    const bool known = panel && channelIndex >= 0 && channelIndex < panel->channels.size() &&
-                       pointIndex >= 0 && pointIndex < panel->channels.at(channelIndex).points.size();
+    const bool known = panel && channelIndex >= 0 && channelIndex < panel->channels.size() && pointIndex >= 0
+                       && pointIndex < panel->channels.at(channelIndex).points.size();
     QVariantMap values{{"status", known ? 0 : 1},
                        {"panel", panelNumber},
                        {"values4to8", QByteArray::fromHex("0000000200")},
@@ -436,8 +425,7 @@ void CommandResponder::sendPointInformation(const LkMessage &request, quint8 pan
         values.insert("detected", point.deviceType);
         values.insert("bytes", numbered);
         values.insert("cursor", channelIndex << 8 | (pointIndex + 1));
-        values.insert("serial1",
-                      0x10000000u + panelNumber * 0x10000u + channel.address * 0x100u + point.point);
+        values.insert("serial1", 0x10000000u + panelNumber * 0x10000u + channel.address * 0x100u + point.point);
     }
     m_controller.sendReply(request, PointInformationReply.function,
                            LkSpeakCodec::writePayload(PointInformationReply, values));
@@ -456,29 +444,27 @@ void CommandResponder::text(const QVariantMap &fields, const LkMessage &message)
                                     .arg(byteOf(fields, "point"))
                                     .arg(second ? QStringLiteral(" (2)") : QString())
                                     .toLatin1();
-        m_controller.sendReply(
-            message, PointText.function,
-            LkSpeakCodec::writePayload(PointText, {{"flags", 0x01 | PanelFollows | languageFlag},
-                                                   {"byte0", byteOf(fields, "byte0")},
-                                                   {"byte1", byteOf(fields, "byte1")},
-                                                   {"number", byteOf(fields, "number")},
-                                                   {"point", byteOf(fields, "point")},
-                                                   {"length", name.size()},
-                                                   {"text", name},
-                                                   {"panel", panel}}));
+        m_controller.sendReply(message, PointText.function,
+                               LkSpeakCodec::writePayload(PointText, {{"flags", 0x01 | PanelFollows | languageFlag},
+                                                                      {"byte0", byteOf(fields, "byte0")},
+                                                                      {"byte1", byteOf(fields, "byte1")},
+                                                                      {"number", byteOf(fields, "number")},
+                                                                      {"point", byteOf(fields, "point")},
+                                                                      {"length", name.size()},
+                                                                      {"text", name},
+                                                                      {"panel", panel}}));
         return;
     }
     const QByteArray name = QStringLiteral("Zone %1%2")
                                 .arg(byteOf(fields, "zone"))
                                 .arg(second ? QStringLiteral(" (2)") : QString())
                                 .toLatin1();
-    m_controller.sendReply(
-        message, ZoneText.function,
-        LkSpeakCodec::writePayload(ZoneText, {{"flags", 0x02 | PanelFollows | languageFlag},
-                                              {"zone", byteOf(fields, "zone")},
-                                              {"length", name.size()},
-                                              {"text", name},
-                                              {"panel", panel}}));
+    m_controller.sendReply(message, ZoneText.function,
+                           LkSpeakCodec::writePayload(ZoneText, {{"flags", 0x02 | PanelFollows | languageFlag},
+                                                                 {"zone", byteOf(fields, "zone")},
+                                                                 {"length", name.size()},
+                                                                 {"text", name},
+                                                                 {"panel", panel}}));
 }
 
 void CommandResponder::loopShutdownRestart(const QVariantMap &fields, const LkMessage &message)
@@ -487,10 +473,10 @@ void CommandResponder::loopShutdownRestart(const QVariantMap &fields, const LkMe
                       .arg(byteOf(fields, "restart") ? QStringLiteral("restart") : QStringLiteral("shutdown"))
                       .arg(message.header.destination)
                       .arg(byteOf(fields, "loop")));
-    m_controller.sendReply(message, LoopReply.function,
-                           LkSpeakCodec::writePayload(LoopReply, {{"done", 1},
-                                                                  {"loop", byteOf(fields, "loop")},
-                                                                  {"restart", byteOf(fields, "restart")}}));
+    m_controller.sendReply(
+        message, LoopReply.function,
+        LkSpeakCodec::writePayload(
+            LoopReply, {{"done", 1}, {"loop", byteOf(fields, "loop")}, {"restart", byteOf(fields, "restart")}}));
 }
 
 // Bus statistics (1) are answered with kind 1 and twelve counters, flash
@@ -515,9 +501,8 @@ void CommandResponder::diagnostics(const QVariantMap &fields, const LkMessage &m
         append32(0x00100000);
         append32(0x00080000);
     }
-    m_controller.sendReply(
-        message, DiagnosticsReply.function,
-        LkSpeakCodec::writePayload(DiagnosticsReply, {{"kind", replyKind}, {"trailing", figures}}));
+    m_controller.sendReply(message, DiagnosticsReply.function,
+                           LkSpeakCodec::writePayload(DiagnosticsReply, {{"kind", replyKind}, {"trailing", figures}}));
 }
 
 void CommandResponder::connectedServices(const QVariantMap &fields, const LkMessage &message)
@@ -527,8 +512,8 @@ void CommandResponder::connectedServices(const QVariantMap &fields, const LkMess
                       .arg(byteOf(fields, "request")));
     m_controller.sendReply(
         message, ServicesReply.function,
-        LkSpeakCodec::writePayload(
-            ServicesReply, {{"configuration", 1}, {"state1", 1}, {"value11", 30}, {"value12", 0xFFFF}}));
+        LkSpeakCodec::writePayload(ServicesReply,
+                                   {{"configuration", 1}, {"state1", 1}, {"value11", 30}, {"value12", 0xFFFF}}));
 }
 
 // The current format reports counters (flag bit 0) and an extended fault
@@ -578,8 +563,8 @@ void CommandResponder::registerCommands(CommandInterpreter &interpreter)
                            });
     interpreter.addCommand(
         QStringLiteral("point"),
-        QStringLiteral("point <panel> <kind> <address> <number> <point>: a point's forces and disablement"),
-        5, [this](const QStringList &arguments) {
+        QStringLiteral("point <panel> <kind> <address> <number> <point>: a point's forces and disablement"), 5,
+        [this](const QStringList &arguments) {
             int values[5] = {};
             bool ok = true;
             for (int i = 0; i < 5 && ok; ++i)
@@ -588,8 +573,8 @@ void CommandResponder::registerCommands(CommandInterpreter &interpreter)
                 emit reported(QStringLiteral("error usage: point <panel> <kind> <address> <number> <point>"));
                 return;
             }
-            emit reported(describePoint(quint8(values[0]), quint8(values[1]), quint8(values[2]),
-                                        quint8(values[3]), quint8(values[4])));
+            emit reported(describePoint(quint8(values[0]), quint8(values[1]), quint8(values[2]), quint8(values[3]),
+                                        quint8(values[4])));
         });
 }
 
@@ -620,8 +605,7 @@ void CommandResponder::reportOnly(const QVariantMap &fields, const LkMessage &me
                       .arg(parts.join(QLatin1Char(' '))));
 }
 
-QString CommandResponder::describePoint(quint8 panelNumber, quint8 kind, quint8 address, quint8 number,
-                                        quint8 point)
+QString CommandResponder::describePoint(quint8 panelNumber, quint8 kind, quint8 address, quint8 number, quint8 point)
 {
     const QString name =
         QStringLiteral("%1 %2/%3/%4/%5").arg(panelNumber).arg(kind).arg(address).arg(number).arg(point);

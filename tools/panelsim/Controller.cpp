@@ -2,9 +2,9 @@
 
 #include "ConfigurationPages.h"
 #include "ControllerLink.h"
+#include "ServicePages.h"
 #include "StatusPages.h"
 #include "SyncPage.h"
-#include "ServicePages.h"
 #include "TextPages.h"
 
 #include <QDateTime>
@@ -98,8 +98,8 @@ void Controller::sendSupervisionRequest()
     const PacketKind &kind = *LkSpeakCodec::kindNamed(QStringLiteral("supervision"));
     const LkHeader header = requestHeader(kind.function);
     m_pendingSupervision = header;
-    const QVariantMap values{{QStringLiteral("s1"), 1}, {QStringLiteral("s2"), 2}, {QStringLiteral("s3"), 3},
-                             {QStringLiteral("s4"), 0}};
+    const QVariantMap values{
+        {QStringLiteral("s1"), 1}, {QStringLiteral("s2"), 2}, {QStringLiteral("s3"), 3}, {QStringLiteral("s4"), 0}};
     m_link.send(LkSpeak, LkSpeakCodec::encode(header, LkSpeakCodec::writePayload(kind, values)));
 }
 
@@ -267,15 +267,13 @@ void Controller::onLkSpeak(const QByteArray &body)
         return;
     }
     const PacketKind *kind = LkSpeakCodec::kindOf(*message);
-    const std::optional<QVariantMap> fields = kind ? LkSpeakCodec::readPayload(*kind, message->payload)
-                                                   : std::nullopt;
-    const QString name = kind ? QLatin1String(kind->name)
-                              : QStringLiteral("fc%1").arg(message->header.function);
+    const std::optional<QVariantMap> fields = kind ? LkSpeakCodec::readPayload(*kind, message->payload) : std::nullopt;
+    const QString name = kind ? QLatin1String(kind->name) : QStringLiteral("fc%1").arg(message->header.function);
     emit reported(QStringLiteral("rx %1 seq=%2 layout=%3 %4")
-                   .arg(name)
-                   .arg(message->header.sequence)
-                   .arg(message->header.layout)
-                   .arg(fields ? fieldsText(*fields) : QString::fromLatin1(message->payload.toHex())));
+                      .arg(name)
+                      .arg(message->header.sequence)
+                      .arg(message->header.layout)
+                      .arg(fields ? fieldsText(*fields) : QString::fromLatin1(message->payload.toHex())));
     if (!kind)
         return;
     emit received(name, fields.value_or(QVariantMap{}), *message);
@@ -298,8 +296,7 @@ std::optional<QString> Controller::addressingFault(const LkHeader &request, cons
         return QStringLiteral("nodes not swapped");
     if (answer.firstAddress != request.secondAddress || answer.secondAddress != request.firstAddress)
         return QStringLiteral("addresses not swapped");
-    if (answer.firstService != request.secondService
-        || (answer.secondService & 0x7F) != request.firstService)
+    if (answer.firstService != request.secondService || (answer.secondService & 0x7F) != request.firstService)
         return QStringLiteral("services not swapped");
     if (answer.sequence != request.sequence)
         return QStringLiteral("sequence %1, asked with %2").arg(answer.sequence).arg(request.sequence);
@@ -335,7 +332,7 @@ void Controller::checkConnectionResponse(const LkMessage &reply, const QVariantM
     if (fault.isEmpty()) {
         m_pendingConnection.reset();
         emit reported(QStringLiteral("connection-response ok key=%1")
-                       .arg(QString::fromLatin1(fields.value(QStringLiteral("key")).toByteArray().toHex())));
+                          .arg(QString::fromLatin1(fields.value(QStringLiteral("key")).toByteArray().toHex())));
     } else {
         emit reported(QStringLiteral("connection-response bad %1").arg(fault));
     }

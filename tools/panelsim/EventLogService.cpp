@@ -422,20 +422,18 @@ void EventLogService::sendAccepted(const Event &event)
 
 void EventLogService::sendAck(quint16 client, quint16 sequence, quint8 status, quint8 type)
 {
-    m_controller.sendTo(0, AckFunction,
-                        LkSpeakCodec::writePayload(kindNamed("eventlog-ack"), {{"client", client},
-                                                                               {"sequence", sequence},
-                                                                               {"status", status},
-                                                                               {"type", type}}));
+    m_controller.sendTo(
+        0, AckFunction,
+        LkSpeakCodec::writePayload(kindNamed("eventlog-ack"),
+                                   {{"client", client}, {"sequence", sequence}, {"status", status}, {"type", type}}));
 }
 
 void EventLogService::replyAck(const LkMessage &request, quint16 client, quint8 status, quint8 type)
 {
-    m_controller.sendReply(request.header, AckFunction,
-                           LkSpeakCodec::writePayload(kindNamed("eventlog-ack"), {{"client", client},
-                                                                                  {"sequence", 0},
-                                                                                  {"status", status},
-                                                                                  {"type", type}}));
+    m_controller.sendReply(
+        request.header, AckFunction,
+        LkSpeakCodec::writePayload(kindNamed("eventlog-ack"),
+                                   {{"client", client}, {"sequence", 0}, {"status", status}, {"type", type}}));
 }
 
 void EventLogService::fault(const QString &what)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+
 #include <optional>
 
 // The controller's side of the link framing: AA 55 AA 55, a channel byte, a

@@ -18,8 +18,7 @@ const PacketKind WildCardFields{"wildcard points",
                                  {"p3", FieldType::U8},
                                  {"p4", FieldType::U8},
                                  {"p5", FieldType::U8}}};
-const PacketKind MappingFields{
-    "wildcard mapping", 0, 0, {{"mapping", FieldType::U8}, {"constant", FieldType::U8}}};
+const PacketKind MappingFields{"wildcard mapping", 0, 0, {{"mapping", FieldType::U8}, {"constant", FieldType::U8}}};
 
 quint8 byteOf(const QVariantMap &fields, const char *name)
 {

@@ -138,8 +138,7 @@ void PointManagerService::onReceived(const QString &kind, const QVariantMap &fie
         return;
     const quint8 panel = quint8(message.header.destination);
     emit reported(QStringLiteral("pointmanager %1 panel=%2 %3")
-                      .arg(kind.mid(3), QString::number(panel),
-                           QString::fromLatin1(message.payload.mid(1).toHex())));
+                      .arg(kind.mid(3), QString::number(panel), QString::fromLatin1(message.payload.mid(1).toHex())));
     if (m_answer == Answer::Never)
         return;
     const quint8 loop = quint8(fields.value(QStringLiteral("loop")).toUInt());
@@ -155,7 +154,9 @@ void PointManagerService::onReceived(const QString &kind, const QVariantMap &fie
     } else if (kind == QLatin1String("pm-device-present")) {
         const SitePoint *found = findPoint(panel, loop, point);
         reply(message, "pm-device-present-reply",
-              {{"result", found ? Done : NotThere}, {"point", point}, {"deviceType", found ? found->deviceType : NoDevice}});
+              {{"result", found ? Done : NotThere},
+               {"point", point},
+               {"deviceType", found ? found->deviceType : NoDevice}});
     } else if (kind == QLatin1String("pm-change-address")) {
         const quint8 newPoint = quint8(fields.value(QStringLiteral("newPoint")).toUInt());
         SitePoint *found = findPoint(panel, loop, point);

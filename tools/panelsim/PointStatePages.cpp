@@ -53,8 +53,7 @@ QByteArray pointMap(int page, const SitePanel &panel, int layout, const PointTes
         records += channelRecord(channel, layout, marked);
         ++count;
     }
-    return SyncPage::payload(page, panel.number,
-                             PageWriter::write(MapHead, {{"records", count}}) + records);
+    return SyncPage::payload(page, panel.number, PageWriter::write(MapHead, {{"records", count}}) + records);
 }
 
 QByteArray forcedCounts(const SitePanel &panel)

@@ -11,9 +11,20 @@ using PageWriter::bitField;
 using PageWriter::SystemPanel;
 using PageWriter::write;
 
-enum Page { LogicalZones = 9, Network = 17, Commissioning = 27, LoopCounters = 29, IRMode = 30, CommsNodes = 31,
-            DeviceTypeAttributes = 36, ServiceTool = 37, DeviceUses = 38, NetworkNodes = 39, PanelValues = 147,
-            LoopStatus = 148 };
+enum Page {
+    LogicalZones = 9,
+    Network = 17,
+    Commissioning = 27,
+    LoopCounters = 29,
+    IRMode = 30,
+    CommsNodes = 31,
+    DeviceTypeAttributes = 36,
+    ServiceTool = 37,
+    DeviceUses = 38,
+    NetworkNodes = 39,
+    PanelValues = 147,
+    LoopStatus = 148
+};
 
 constexpr quint8 ConfiguredPanel = 1;
 constexpr quint8 IRNotAvailable = 2;
@@ -23,30 +34,36 @@ constexpr quint8 PortKind = 2;
 const PacketKind Byte{"byte", 0, 0, {{"value", FieldType::U8}}};
 const PacketKind Word{"word", 0, 0, {{"value", FieldType::U16}}};
 const PacketKind Run{"run", 0, 0, {{"first", FieldType::U8}, {"count", FieldType::U8}}};
-const PacketKind NetworkNodesHead{"network nodes", 0, 0,
-                                  {{"unused", FieldType::U16}, {"first", FieldType::U8}, {"count", FieldType::U8}}};
-const PacketKind CommissioningBody{"commissioning", 0, 0,
-                                   {{"loops", FieldType::U16}, {"flags", FieldType::U16},
-                                    {"reEnableTime", FieldType::U16}, {"polls", FieldType::U8}}};
-const PacketKind IRModeBody{"IR mode", 0, 0,
-                            {{"mode", FieldType::U8}, {"loops", FieldType::U16}, {"value", FieldType::U16}}};
-const PacketKind CommsNodeEntry{"comms node entry", 0, 0,
-                                {{"kind", FieldType::U8}, {"first", FieldType::U8}, {"count", FieldType::U8}}};
+const PacketKind NetworkNodesHead{
+    "network nodes", 0, 0, {{"unused", FieldType::U16}, {"first", FieldType::U8}, {"count", FieldType::U8}}};
+const PacketKind CommissioningBody{
+    "commissioning",
+    0,
+    0,
+    {{"loops", FieldType::U16}, {"flags", FieldType::U16}, {"reEnableTime", FieldType::U16}, {"polls", FieldType::U8}}};
+const PacketKind IRModeBody{
+    "IR mode", 0, 0, {{"mode", FieldType::U8}, {"loops", FieldType::U16}, {"value", FieldType::U16}}};
+const PacketKind CommsNodeEntry{
+    "comms node entry", 0, 0, {{"kind", FieldType::U8}, {"first", FieldType::U8}, {"count", FieldType::U8}}};
 const PacketKind AttributesHead{"device type attributes", 0, 0, {{"count", FieldType::U16}, {"first", FieldType::U8}}};
-const PacketKind AttributesEntry{"device type", 0, 0,
-                                 {{"first", FieldType::U8}, {"second", FieldType::U8}, {"values", FieldType::U8}}};
+const PacketKind AttributesEntry{
+    "device type", 0, 0, {{"first", FieldType::U8}, {"second", FieldType::U8}, {"values", FieldType::U8}}};
 const PacketKind UsesHead{"device uses", 0, 0, {{"count", FieldType::U16}, {"first", FieldType::U16}}};
 const PacketKind UseEntry{"device use", 0, 0, {{"kind", FieldType::U8}, {"deviceType", FieldType::U8}}};
 const PacketKind ServiceToolBody{"service tool", 0, 0, {{"link", FieldType::U8}, {"tool", FieldType::U8}}};
 const PacketKind LoopStatusHead{"loop status", 0, 0, {{"recordSize", FieldType::U8}, {"records", FieldType::U8}}};
-const PacketKind LoopStatusRecord{"loop status record", 0, 0,
-                                  {{"value1", FieldType::U8}, {"value2", FieldType::U8}, {"value3", FieldType::U8},
-                                   {"value4", FieldType::U32}}};
-const PacketKind LoopCountersRecord{"loop counters", 0, 0,
-                                    {{"loop", FieldType::U8}, {"state", FieldType::U8}, {"counter", FieldType::U32},
-                                     {"second", FieldType::U8}}};
-const PacketKind PointSetHead{"point set", 0, 0,
-                              {{"present", FieldType::U8}, {"first", FieldType::U8}, {"count", FieldType::U8}}};
+const PacketKind LoopStatusRecord{
+    "loop status record",
+    0,
+    0,
+    {{"value1", FieldType::U8}, {"value2", FieldType::U8}, {"value3", FieldType::U8}, {"value4", FieldType::U32}}};
+const PacketKind LoopCountersRecord{
+    "loop counters",
+    0,
+    0,
+    {{"loop", FieldType::U8}, {"state", FieldType::U8}, {"counter", FieldType::U32}, {"second", FieldType::U8}}};
+const PacketKind PointSetHead{
+    "point set", 0, 0, {{"present", FieldType::U8}, {"first", FieldType::U8}, {"count", FieldType::U8}}};
 
 QByteArray networkConfiguration(const SiteConfiguration &site)
 {
@@ -69,7 +86,8 @@ QByteArray networkNodes(const SiteConfiguration &site)
     for (const SitePanel &panel : site.panels)
         present.setBit(panel.number - first);
     return SyncPage::payload(NetworkNodes, SystemPanel,
-                write(NetworkNodesHead, {{"first", first}, {"count", present.size()}}) + bitField(present));
+                             write(NetworkNodesHead, {{"first", first}, {"count", present.size()}})
+                                 + bitField(present));
 }
 
 QByteArray deviceTypeAttributes()
@@ -108,8 +126,8 @@ QByteArray loopStatus(const SitePanel &panel)
     QByteArray body = write(LoopStatusHead, {{"recordSize", 7}, {"records", panel.loops().size()}});
     for (const SiteChannel &channel : panel.channels) {
         if (channel.kind == 12 && channel.number == 0)
-            body += write(LoopStatusRecord, {{"value1", 1}, {"value3", channel.address},
-                                             {"value4", channel.points.size()}});
+            body += write(LoopStatusRecord,
+                          {{"value1", 1}, {"value3", channel.address}, {"value4", channel.points.size()}});
     }
     return SyncPage::payload(LoopStatus, panel.number, body);
 }
@@ -121,8 +139,9 @@ QVector<QByteArray> panelPages(const SitePanel &panel, const SiteTexts &texts, i
         SyncPage::payload(Commissioning, panel.number, write(CommissioningBody, {})),
         SyncPage::payload(IRMode, panel.number, write(IRModeBody, {{"mode", IRNotAvailable}})),
         SyncPage::payload(CommsNodes, panel.number,
-             write(Word, {{"value", 1}}) + write(CommsNodeEntry, {{"kind", PortKind}, {"first", 1}, {"count", panels}})
-                 + bitField(QBitArray(panels, true))),
+                          write(Word, {{"value", 1}})
+                              + write(CommsNodeEntry, {{"kind", PortKind}, {"first", 1}, {"count", panels}})
+                              + bitField(QBitArray(panels, true))),
         SyncPage::payload(PanelValues, panel.number, QByteArray()),
         loopStatus(panel),
     };
@@ -134,8 +153,8 @@ namespace ServicePages {
 
 QVector<QByteArray> payloads(const SiteConfiguration &site, const SiteTexts &texts)
 {
-    QVector<QByteArray> all{networkConfiguration(site), networkNodes(site), deviceTypeAttributes(),
-                            deviceUses(texts), SyncPage::payload(ServiceTool, SystemPanel, write(ServiceToolBody, {}))};
+    QVector<QByteArray> all{networkConfiguration(site), networkNodes(site), deviceTypeAttributes(), deviceUses(texts),
+                            SyncPage::payload(ServiceTool, SystemPanel, write(ServiceToolBody, {}))};
     for (const SitePanel &panel : site.panels)
         all += panelPages(panel, texts, site.panels.size());
     return all;
@@ -155,8 +174,8 @@ QByteArray loopCounters(const SitePanel &panel, quint8 loop)
     for (int i = 0; i < points.size(); ++i)
         points.setBit(i, answered.testBit(i));
     QByteArray body = write(Byte, {{"value", 1}});
-    body += write(LoopCountersRecord, {{"loop", loop}, {"state", CountersFollow}, {"counter", count * 10},
-                                       {"second", count}});
+    body += write(LoopCountersRecord,
+                  {{"loop", loop}, {"state", CountersFollow}, {"counter", count * 10}, {"second", count}});
     body += write(PointSetHead, {{"present", 1}, {"first", 0}, {"count", points.size()}}) + bitField(points);
     for (int set = 1; set < 4; ++set)
         body += write(Byte, {{"value", 0}});

@@ -26,7 +26,7 @@ struct DeviceKind
 
 // Detectors, call points, sounders and an input module, in turn.
 constexpr DeviceKind DeviceKinds[] = {
-    {1, 0x0001, 0x03}, {2, 0x0001, 0x03}, {1, 0x0001, 0x03}, {3, 0x0002, 0x03},
+    {1, 0x0001, 0x03}, {2, 0x0001, 0x03},  {1, 0x0001, 0x03}, {3, 0x0002, 0x03},
     {1, 0x0001, 0x03}, {10, 0x0008, 0x05}, {2, 0x0001, 0x03}, {20, 0x0004, 0x03},
 };
 
@@ -141,7 +141,7 @@ SiteConfiguration SiteConfiguration::demo(quint8 localPanel)
     for (SitePanel &p : site.panels) {
         if (p.number == localPanel)
             p.channels << virtualInputs(OperatorActions, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16})
-                        << virtualInputs(PanelKeys, {40, 41, 42, 43, 44, 45, 46, 47, 48, 49});
+                       << virtualInputs(PanelKeys, {40, 41, 42, 43, 44, 45, 46, 47, 48, 49});
     }
     return site;
 }

@@ -3,10 +3,9 @@
 const std::array<const char *, SitePanelStatus::Counts> &SitePanelStatus::countNames()
 {
     static const std::array<const char *, Counts> names{
-        "disablements",      "fireAlrms",         "faults",     "dsbldSndrO/Ps",    "dsbldNonSndrsO/P",
-        "fullyDsbldFireZns", "prtlyDsbldFireZns", "alarmWrngs", "actvCtrls",        "thirdCounter",
-        "loopDrMntrs",       "devsNrlyDrty",      "devsDrty",   "unrdyDevs",        "pntsOnTst",
-        "coDevsNrlyOld",     "coDevsOld",         "pnlEntrdAlrm"};
+        "disablements",      "fireAlrms",  "faults",    "dsbldSndrO/Ps", "dsbldNonSndrsO/P", "fullyDsbldFireZns",
+        "prtlyDsbldFireZns", "alarmWrngs", "actvCtrls", "thirdCounter",  "loopDrMntrs",      "devsNrlyDrty",
+        "devsDrty",          "unrdyDevs",  "pntsOnTst", "coDevsNrlyOld", "coDevsOld",        "pnlEntrdAlrm"};
     return names;
 }
 

@@ -9,8 +9,8 @@ SiteTexts::Texts SiteTexts::pointName(const SitePoint &point) const
         if (device.type == point.deviceType)
             word = device.word;
     }
-    const Texts zone = zoneNames.value(point.zone, {QStringLiteral("Zone %1").arg(point.zone),
-                                                   QStringLiteral("Bereich %1").arg(point.zone)});
+    const Texts zone = zoneNames.value(
+        point.zone, {QStringLiteral("Zone %1").arg(point.zone), QStringLiteral("Bereich %1").arg(point.zone)});
     return {QStringLiteral("%1 %2 %3").arg(zone.first, word.first).arg(point.point),
             QStringLiteral("%1 %2 %3").arg(zone.second, word.second).arg(point.point)};
 }
@@ -37,16 +37,13 @@ SiteTexts SiteTexts::demo()
 {
     SiteTexts texts;
     const QVector<Texts> zones = {
-        {"Reception", "Empfang"},          {"Main hall", "Haupthalle"},
-        {"Café", "Café"},                  {"Kitchen", "Küche"},
-        {"Stairs north", "Treppe Nord"},   {"Stairs south", "Treppe Süd"},
-        {"Offices 1", "Büros 1"},          {"Offices 2", "Büros 2"},
-        {"Meeting rooms", "Besprechungsräume"}, {"Plant room", "Technikraum"},
-        {"Workshop", "Werkstatt"},         {"Store", "Lager"},
-        {"Loading bay", "Laderampe"},      {"Car park 1", "Parkdeck 1"},
-        {"Car park 2", "Parkdeck 2"},      {"Server room", "Serverraum"},
-        {"Boiler house", "Heizhaus"},      {"Roof plant", "Dachzentrale"},
-        {"Corridor east", "Flur Ost"},     {"Gate house", "Pförtnerhaus"},
+        {"Reception", "Empfang"},      {"Main hall", "Haupthalle"},     {"Café", "Café"},
+        {"Kitchen", "Küche"},          {"Stairs north", "Treppe Nord"}, {"Stairs south", "Treppe Süd"},
+        {"Offices 1", "Büros 1"},      {"Offices 2", "Büros 2"},        {"Meeting rooms", "Besprechungsräume"},
+        {"Plant room", "Technikraum"}, {"Workshop", "Werkstatt"},       {"Store", "Lager"},
+        {"Loading bay", "Laderampe"},  {"Car park 1", "Parkdeck 1"},    {"Car park 2", "Parkdeck 2"},
+        {"Server room", "Serverraum"}, {"Boiler house", "Heizhaus"},    {"Roof plant", "Dachzentrale"},
+        {"Corridor east", "Flur Ost"}, {"Gate house", "Pförtnerhaus"},
     };
     for (int zone = 1; zone <= zones.size(); ++zone)
         texts.zoneNames.insert(quint8(zone), zones.at(zone - 1));
@@ -64,12 +61,12 @@ SiteTexts SiteTexts::demo()
         {2, {"Assembly point: car park", "Sammelplatz: Parkplatz"}},
     };
     texts.eventNames = {
-        {1, {"Fire", "Feuer"}},           {2, {"Fault", "Störung"}},  {3, {"Disablement", "Abschaltung"}},
-        {4, {"Test", "Prüfung"}},         {5, {"Warning", "Warnung"}},
+        {1, {"Fire", "Feuer"}},   {2, {"Fault", "Störung"}},   {3, {"Disablement", "Abschaltung"}},
+        {4, {"Test", "Prüfung"}}, {5, {"Warning", "Warnung"}},
     };
     texts.deviceUses = {
-        {1, 1, 1, "Smoke detection"}, {2, 1, 2, "Manual alarm"},   {3, 2, 10, "Door control"},
-        {4, 3, 10, "Door holder"},    {5, 3, 10, "Door release"},  {6, 1, 3, "Alarm sounder"},
+        {1, 1, 1, "Smoke detection"}, {2, 1, 2, "Manual alarm"},  {3, 2, 10, "Door control"},
+        {4, 3, 10, "Door holder"},    {5, 3, 10, "Door release"}, {6, 1, 3, "Alarm sounder"},
     };
     return texts;
 }

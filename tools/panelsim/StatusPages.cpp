@@ -6,8 +6,12 @@
 namespace {
 
 const PacketKind Count{"count", 0, 0, {{"value", FieldType::U16}}};
-const PacketKind Tail{"status counts, tail", 0, 0,
-                      {{"statusBits", FieldType::U8}, {"battery", FieldType::U8}, {"dayFlags", FieldType::U16},
+const PacketKind Tail{"status counts, tail",
+                      0,
+                      0,
+                      {{"statusBits", FieldType::U8},
+                       {"battery", FieldType::U8},
+                       {"dayFlags", FieldType::U16},
                        {"walkTestNode", FieldType::U8}}};
 const PacketKind Byte{"byte", 0, 0, {{"value", FieldType::U8}}};
 

@@ -6,9 +6,14 @@
 
 namespace {
 
-const PacketKind PageHeader{"page header", 245, 10,
-                            {{"sub", FieldType::U8}, {"page", FieldType::U8}, {"panel", FieldType::U8},
-                             {"part", FieldType::U8}, {"signature", FieldType::U32}}};
+const PacketKind PageHeader{"page header",
+                            245,
+                            10,
+                            {{"sub", FieldType::U8},
+                             {"page", FieldType::U8},
+                             {"panel", FieldType::U8},
+                             {"part", FieldType::U8},
+                             {"signature", FieldType::U32}}};
 
 } // namespace
 
@@ -25,10 +30,9 @@ std::optional<Identity> identify(const QByteArray &payload)
     const std::optional<QVariantMap> fields = LkSpeakCodec::readPayload(PageHeader, payload);
     if (!fields || fields->value(QStringLiteral("sub")).toInt() != PageHeader.subCode)
         return std::nullopt;
-    return Identity{quint8(fields->value(QStringLiteral("page")).toUInt()),
-                    quint8(fields->value(QStringLiteral("panel")).toUInt()),
-                    quint8(fields->value(QStringLiteral("part")).toUInt()),
-                    fields->value(QStringLiteral("signature")).toUInt()};
+    return Identity{
+        quint8(fields->value(QStringLiteral("page")).toUInt()), quint8(fields->value(QStringLiteral("panel")).toUInt()),
+        quint8(fields->value(QStringLiteral("part")).toUInt()), fields->value(QStringLiteral("signature")).toUInt()};
 }
 
 } // namespace SyncPage

@@ -115,9 +115,8 @@ void SyncSession::configured()
     if (!m_configurationAnswer || !m_reSyncRequested)
         return;
     enter(ComparingSignatures);
-    QByteArray request =
-        LkSpeakCodec::writePayload(*LkSpeakCodec::kindNamed(QStringLiteral("signature-transfer-request")),
-                                   {{"panel", AllPanels}});
+    QByteArray request = LkSpeakCodec::writePayload(
+        *LkSpeakCodec::kindNamed(QStringLiteral("signature-transfer-request")), {{"panel", AllPanels}});
     m_controller.sendRequest(SyncPage::SupportFunction, request, false, QString());
 }
 
@@ -137,8 +136,10 @@ void SyncSession::sendDifferingPages(const SignatureList &held)
     int partsHeld = 0;
     for (const QVector<quint32> &signatures : held)
         partsHeld += signatures.size();
-    emit reported(
-        QStringLiteral("sync signatures held=%1 sending=%2 of %3").arg(partsHeld).arg(differing.size()).arg(pages.size()));
+    emit reported(QStringLiteral("sync signatures held=%1 sending=%2 of %3")
+                      .arg(partsHeld)
+                      .arg(differing.size())
+                      .arg(pages.size()));
     if (differing.isEmpty()) {
         complete();
         return;

@@ -8,24 +8,32 @@ namespace {
 
 using PageWriter::write;
 
-enum Page { ZoneNames = 6, PointNames = 7, DeviceTags = 11, Descriptions = 12, Information = 18, EventNames = 19,
-            RegionNames = 28 };
+enum Page {
+    ZoneNames = 6,
+    PointNames = 7,
+    DeviceTags = 11,
+    Descriptions = 12,
+    Information = 18,
+    EventNames = 19,
+    RegionNames = 28
+};
 constexpr int Languages = 2;
 
-const PacketKind ZoneNamesHead{"zone names", 0, 0,
-                               {{"languages", FieldType::U8}, {"first", FieldType::U8}, {"count", FieldType::U8}}};
+const PacketKind ZoneNamesHead{
+    "zone names", 0, 0, {{"languages", FieldType::U8}, {"first", FieldType::U8}, {"count", FieldType::U8}}};
 const PacketKind PointNamesHead{"point names", 0, 0, {{"languages", FieldType::U8}, {"records", FieldType::U16}}};
-const PacketKind PointRun{"point run", 0, 0,
-                          {{"channel", FieldType::U8}, {"address", FieldType::U8}, {"first", FieldType::U8},
-                           {"count", FieldType::U8}}};
+const PacketKind PointRun{
+    "point run",
+    0,
+    0,
+    {{"channel", FieldType::U8}, {"address", FieldType::U8}, {"first", FieldType::U8}, {"count", FieldType::U8}}};
 const PacketKind TagsHead{"device tags", 0, 0, {{"first", FieldType::U8}, {"count", FieldType::U16}}};
-const PacketKind DescriptionsHead{"device descriptions", 0, 0,
-                                  {{"languages", FieldType::U8}, {"first", FieldType::U8},
-                                   {"count", FieldType::U16}}};
-const PacketKind InformationHead{"information texts", 0, 0,
-                                 {{"languages", FieldType::U8}, {"first", FieldType::U8}, {"count", FieldType::U8}}};
-const PacketKind EventNamesHead{"event names", 0, 0,
-                                {{"languages", FieldType::U8}, {"first", FieldType::U16}, {"count", FieldType::U16}}};
+const PacketKind DescriptionsHead{
+    "device descriptions", 0, 0, {{"languages", FieldType::U8}, {"first", FieldType::U8}, {"count", FieldType::U16}}};
+const PacketKind InformationHead{
+    "information texts", 0, 0, {{"languages", FieldType::U8}, {"first", FieldType::U8}, {"count", FieldType::U8}}};
+const PacketKind EventNamesHead{
+    "event names", 0, 0, {{"languages", FieldType::U8}, {"first", FieldType::U16}, {"count", FieldType::U16}}};
 const PacketKind RegionNamesHead{"region names", 0, 0, {{"languages", FieldType::U8}, {"count", FieldType::U16}}};
 const PacketKind ChannelPair{"channel", 0, 0, {{"byte0", FieldType::U8}, {"byte1", FieldType::U8}}};
 
@@ -37,8 +45,8 @@ QByteArray bothTexts(const SiteTexts &texts, const SiteTexts::Texts &pair)
 QByteArray zoneNames(const SiteTexts &texts, quint8 panel)
 {
     const quint8 first = texts.zoneNames.firstKey();
-    QByteArray body = write(ZoneNamesHead, {{"languages", Languages}, {"first", first},
-                                            {"count", texts.zoneNames.lastKey() - first + 1}});
+    QByteArray body = write(
+        ZoneNamesHead, {{"languages", Languages}, {"first", first}, {"count", texts.zoneNames.lastKey() - first + 1}});
     for (int zone = first; zone <= texts.zoneNames.lastKey(); ++zone)
         body += bothTexts(texts, texts.zoneNames.value(quint8(zone)));
     return SyncPage::payload(ZoneNames, panel, body);
@@ -53,8 +61,10 @@ QVector<QByteArray> pointNames(const SitePanel &panel, const SiteTexts &texts, i
             continue;
         const auto bytes = ConfigurationPages::channelBytes(channel.kind, channel.address, layout);
         QByteArray body = write(PointNamesHead, {{"languages", Languages}, {"records", 1}});
-        body += write(PointRun, {{"channel", (channel.number << 4) | (bytes.first & 0x0F)}, {"address", bytes.second},
-                                 {"first", channel.points.first().point}, {"count", channel.points.size()}});
+        body += write(PointRun, {{"channel", (channel.number << 4) | (bytes.first & 0x0F)},
+                                 {"address", bytes.second},
+                                 {"first", channel.points.first().point},
+                                 {"count", channel.points.size()}});
         for (const SitePoint &point : channel.points)
             body += bothTexts(texts, texts.pointName(point));
         parts.append(SyncPage::payload(PointNames, panel.number, body, quint8(parts.size())));
@@ -77,8 +87,8 @@ QByteArray loopNames(const SitePanel &panel, const SiteTexts &texts, int layout)
 QByteArray informationTexts(const SiteTexts &texts, quint8 panel)
 {
     const quint8 first = texts.informationTexts.firstKey();
-    QByteArray body = write(InformationHead, {{"languages", Languages}, {"first", first},
-                                              {"count", texts.informationTexts.size()}});
+    QByteArray body =
+        write(InformationHead, {{"languages", Languages}, {"first", first}, {"count", texts.informationTexts.size()}});
     for (const SiteTexts::Texts &message : texts.informationTexts)
         body += bothTexts(texts, message);
     return SyncPage::payload(Information, panel, body);
@@ -103,8 +113,8 @@ QVector<QByteArray> deviceTypePages(const SiteTexts &texts)
     for (int part = 0; part < runs.size(); ++part) {
         const QVector<SiteDeviceType> &run = runs.at(part);
         QByteArray tags = write(TagsHead, {{"first", run.first().type}, {"count", run.size()}});
-        QByteArray descriptions = write(DescriptionsHead, {{"languages", Languages}, {"first", run.first().type},
-                                                           {"count", run.size()}});
+        QByteArray descriptions =
+            write(DescriptionsHead, {{"languages", Languages}, {"first", run.first().type}, {"count", run.size()}});
         for (const SiteDeviceType &device : run) {
             tags += PageWriter::text(texts.encode(device.tag, 1));
             descriptions += bothTexts(texts, device.description);
@@ -118,8 +128,8 @@ QVector<QByteArray> deviceTypePages(const SiteTexts &texts)
 QByteArray eventNames(const SiteTexts &texts)
 {
     const quint16 first = texts.eventNames.firstKey();
-    QByteArray body = write(EventNamesHead, {{"languages", Languages}, {"first", first},
-                                             {"count", texts.eventNames.size()}});
+    QByteArray body =
+        write(EventNamesHead, {{"languages", Languages}, {"first", first}, {"count", texts.eventNames.size()}});
     for (const SiteTexts::Texts &name : texts.eventNames)
         body += bothTexts(texts, name);
     return SyncPage::payload(EventNames, PageWriter::SystemPanel, body);

@@ -18,15 +18,15 @@ int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Panel-controller emulator: connects to the engine, keeps the heartbeat and runs commands "
-        "from standard input or a script (\"help\" lists them). Each event is one line on standard "
-        "output."));
+    parser.setApplicationDescription(
+        QStringLiteral("Panel-controller emulator: connects to the engine, keeps the heartbeat and runs commands "
+                       "from standard input or a script (\"help\" lists them). Each event is one line on standard "
+                       "output."));
     parser.addHelpOption();
-    const QCommandLineOption portOption(QStringLiteral("port"), QStringLiteral("Engine port."),
-                                        QStringLiteral("port"), QStringLiteral("56789"));
-    const QCommandLineOption hostOption(QStringLiteral("host"), QStringLiteral("Engine host."),
-                                        QStringLiteral("host"), QStringLiteral("127.0.0.1"));
+    const QCommandLineOption portOption(QStringLiteral("port"), QStringLiteral("Engine port."), QStringLiteral("port"),
+                                        QStringLiteral("56789"));
+    const QCommandLineOption hostOption(QStringLiteral("host"), QStringLiteral("Engine host."), QStringLiteral("host"),
+                                        QStringLiteral("127.0.0.1"));
     const QCommandLineOption heartbeatOption(QStringLiteral("heartbeat"),
                                              QStringLiteral("Heartbeat interval in ms once connected; 0: none."),
                                              QStringLiteral("ms"), QStringLiteral("0"));
