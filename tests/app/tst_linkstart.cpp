@@ -44,7 +44,7 @@ void TestLinkStart::linkThatNeverStarts_isGivenUpAtTheBound()
     // Runs inside the start-up's wait.
     bool warnedEarly = true;
     QMetaObject::invokeMethod(
-        qApp,
+        QCoreApplication::instance(),
         [&] {
             clock.advance(SC_App::LinkStartWaitMs - 1);
             warnedEarly = capture.contains(warning);

@@ -97,7 +97,7 @@ void TestLinkBringUp::firstHeartbeatIsHeard()
     // there until the link thread has handled the heartbeat.
     bool answeredInStartUp = false;
     QMetaObject::invokeMethod(
-        qApp,
+        QCoreApplication::instance(),
         [&] {
             answeredInStartUp =
                 answered.wait_for(std::chrono::seconds(30)) == std::future_status::ready && answered.get();
