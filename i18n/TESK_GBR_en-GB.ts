@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
 <context>
+    <name>AUK_20001</name>
+    <message>
+        <source>_LOGIN_POPUPTITLEWIDE</source>
+        <translation>Log on</translation>
+    </message>
+    <message>
+        <source>_LOGIN_STARTUP_POPUPTITLEWIDE</source>
+        <translation>Log on to start the panel</translation>
+    </message>
+    <message>
+        <source>_MOVE_TO_CARD_POPUPTITLEWIDE</source>
+        <translation>Move to card</translation>
+    </message>
+    <message>
+        <source>_MOVE_TO_ZONE_POPUPTITLEWIDE</source>
+        <translation>Move to zone</translation>
+    </message>
+    <message>
+        <source>_EVACUATE_POPUPTITLEWIDE</source>
+        <translation>Evacuate</translation>
+    </message>
+    <message>
+        <source>_WRITE_RFID_POPUPTITLEWIDE</source>
+        <translation>Write RFID tag</translation>
+    </message>
+</context>
+<context>
     <name>AUK_40040</name>
     <message>
         <source>_CLOSE_POPUPSK</source>
@@ -29,6 +56,341 @@
     <message>
         <source>_PRINT_POPUPTITLE</source>
         <translation>Print</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_90001</name>
+    <message>
+        <source>_ADVANCED_STATS_HDR</source>
+        <translation>Advanced statistics</translation>
+    </message>
+    <message>
+        <source>_ADVANCED_STATS_FLASH_HDR</source>
+        <translation>Advanced statistics: flash</translation>
+    </message>
+    <message>
+        <source>_ADVANCED_STATS_RBUS_HDR</source>
+        <translation>Advanced statistics: RBus</translation>
+    </message>
+    <message>
+        <source>_CALIBRATE_LOOP_HDR</source>
+        <translation>Calibrate loop</translation>
+    </message>
+    <message>
+        <source>_CONFIGURE_AUTO_CONFIGURE_HDR</source>
+        <translation>Auto-configure</translation>
+    </message>
+    <message>
+        <source>_CONFIGURE_AUTO_TEST_SOUNDERS_HDR</source>
+        <translation>Auto-test sounders</translation>
+    </message>
+    <message>
+        <source>_DEBUG_SETTINGS_HDR</source>
+        <translation>Debug settings</translation>
+    </message>
+    <message>
+        <source>_EVENT_LOG_HDR</source>
+        <translation>Event log</translation>
+    </message>
+    <message>
+        <source>_EVENTS_SUMMARY_CONTROLS_HDR</source>
+        <translation>Events summary: controls</translation>
+    </message>
+    <message>
+        <source>_EVENTS_SUMMARY_GENERAL_HDR</source>
+        <translation>Events summary: general</translation>
+    </message>
+    <message>
+        <source>_EVENTS_SUMMARY_PANEL_HDR</source>
+        <translation>Events summary: panel</translation>
+    </message>
+    <message>
+        <source>_EVENTS_SUMMARY_PROTECTION_HDR</source>
+        <translation>Events summary: protection</translation>
+    </message>
+    <message>
+        <source>_EVENTS_SUMMARY_SIGNALLING_HDR</source>
+        <translation>Events summary: signalling</translation>
+    </message>
+    <message>
+        <source>_EVENTS_SUMMARY_SOUNDERS_HDR</source>
+        <translation>Events summary: sounders</translation>
+    </message>
+    <message>
+        <source>_HELP_HDR</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>_HELP_INDICATORS_CONTROLS_HDR</source>
+        <translation>Indicators and controls</translation>
+    </message>
+    <message>
+        <source>_HELP_SITE_MAP_HDR</source>
+        <translation>Site map</translation>
+    </message>
+    <message>
+        <source>_KEY_DEPOT_HDR</source>
+        <translation>Key depot</translation>
+    </message>
+    <message>
+        <source>_MAIN_MENU_HDR</source>
+        <translation>Main menu</translation>
+    </message>
+    <message>
+        <source>_MANUALS_MENU_HDR</source>
+        <translation>Manuals</translation>
+    </message>
+    <message>
+        <source>_NETWORK_STATUS_HDR</source>
+        <translation>Network status</translation>
+    </message>
+    <message>
+        <source>_TESK_CONFIGURATION_HDR</source>
+        <translation>Engine configuration</translation>
+    </message>
+    <message>
+        <source>_LOGS_MENU_HDR</source>
+        <translation>Logs</translation>
+    </message>
+    <message>
+        <source>_POINT_LOG_HDR</source>
+        <translation>Point log</translation>
+    </message>
+    <message>
+        <source>_PRINTER_SETTING_HDR</source>
+        <translation>Printer settings</translation>
+    </message>
+    <message>
+        <source>_REPLACE_DEVICE_HDR</source>
+        <translation>Replace device</translation>
+    </message>
+    <message>
+        <source>_SERIALISATION_HDR</source>
+        <translation>Serialisation</translation>
+    </message>
+    <message>
+        <source>_SERVICE_LOOP_CALIBRATION_HDR</source>
+        <translation>Loop calibration</translation>
+    </message>
+    <message>
+        <source>_SERVICE_SETTINGS_AUTO_CONFIGURE_HDR</source>
+        <translation>Auto-configure</translation>
+    </message>
+    <message>
+        <source>_SERVICE_SETTINGS_CALIBRATE_DDM_HDR</source>
+        <translation>Calibrate DDM</translation>
+    </message>
+    <message>
+        <source>_SERVICE_SETTINGS_DATE_TIME_HDR</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <source>_SERVICE_SETTINGS_DELETE_POINT_HDR</source>
+        <translation>Delete point</translation>
+    </message>
+    <message>
+        <source>_SERVICE_SETTINGS_DEVICE_DATES_HDR</source>
+        <translation>Device dates</translation>
+    </message>
+    <message>
+        <source>_SERVICE_SETTINGS_HDR</source>
+        <translation>Service and settings</translation>
+    </message>
+    <message>
+        <source>_SERVICE_SETTINGS_INSERT_POINT_HDR</source>
+        <translation>Insert point</translation>
+    </message>
+    <message>
+        <source>_SERVICE_SETTINGS_MODIFY_DEVICE_ADDRESS_HDR</source>
+        <translation>Modify device address</translation>
+    </message>
+    <message>
+        <source>_SERVICE_SETTINGS_MODIFY_POINT_HDR</source>
+        <translation>Modify point</translation>
+    </message>
+    <message>
+        <source>_SERVICE_SETTINGS_PANEL_RESTART_HDR</source>
+        <translation>Panel restart</translation>
+    </message>
+    <message>
+        <source>_SERVICE_SETTINGS_POINT_SETTINGS_HDR</source>
+        <translation>Point settings</translation>
+    </message>
+    <message>
+        <source>_SERVICE_SETTINGS_SERVICE_DEVICE_HDR</source>
+        <translation>Service device</translation>
+    </message>
+    <message>
+        <source>_SERVICE_SETTINGS_SERVICE_HDR</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>_SERVICE_SETTINGS_SERVICE_REPORTS_HDR</source>
+        <translation>Service reports</translation>
+    </message>
+    <message>
+        <source>_SERVICE_SETTINGS_SETTINGS_HDR</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>_SERVICE_SETTINGS_UPDATE_PANEL_HDR</source>
+        <translation>Update panel</translation>
+    </message>
+    <message>
+        <source>_SERVICE_SETTINGS_WALK_TEST_HDR</source>
+        <translation>Walk test</translation>
+    </message>
+    <message>
+        <source>_SYSTEM_STATUS_BY_FUNCTION_HDR</source>
+        <translation>System status by function</translation>
+    </message>
+    <message>
+        <source>_SYSTEM_STATUS_BY_POINT_HDR</source>
+        <translation>System status by point</translation>
+    </message>
+    <message>
+        <source>_SYSTEM_STATUS_BY_ZONE_HDR</source>
+        <translation>System status by zone</translation>
+    </message>
+    <message>
+        <source>_SYSTEM_STATUS_COMMISSION_HDR</source>
+        <translation>Commissioning status</translation>
+    </message>
+    <message>
+        <source>_SYSTEM_STATUS_JRNET_SUMMARY_HDR</source>
+        <translation>JrNet summary</translation>
+    </message>
+    <message>
+        <source>_SYSTEM_STATUS_HDR</source>
+        <translation>System status</translation>
+    </message>
+    <message>
+        <source>_SYSTEM_STATUS_IR_LINK_HDR</source>
+        <translation>IR link</translation>
+    </message>
+    <message>
+        <source>_SYSTEM_STATUS_LNET_SUMMARY_HDR</source>
+        <translation>LNet summary</translation>
+    </message>
+    <message>
+        <source>_SYSTEM_STATUS_LOOP_SHUTDOWN_HDR</source>
+        <translation>Loop shutdown</translation>
+    </message>
+    <message>
+        <source>_SYSTEM_STATUS_LOOP_STATUS_HDR</source>
+        <translation>Loop status</translation>
+    </message>
+    <message>
+        <source>_SYSTEM_STATUS_LKNET_SUMMARY_HDR</source>
+        <translation>LkNet summary</translation>
+    </message>
+    <message>
+        <source>_SYSTEM_STATUS_SINGLE_DEVICE_POLL_HDR</source>
+        <translation>Single device poll</translation>
+    </message>
+    <message>
+        <source>_SYSTEM_STATUS_SUMMARY_HDR</source>
+        <translation>Status summary</translation>
+    </message>
+    <message>
+        <source>_SYSTEM_STATUS_ZONE_HDR</source>
+        <translation>Zone status</translation>
+    </message>
+    <message>
+        <source>_TASKS_CUSTOM_TASKS_HDR</source>
+        <translation>Custom tasks</translation>
+    </message>
+    <message>
+        <source>_TASKS_DISABLE_ON_OFF_HDR</source>
+        <translation>Disable on/off</translation>
+    </message>
+    <message>
+        <source>_TASKS_FORCE_HDR</source>
+        <translation>Force</translation>
+    </message>
+    <message>
+        <source>_TASKS_FORCE_SUMMARY_HDR</source>
+        <translation>Force summary</translation>
+    </message>
+    <message>
+        <source>_TASKS_HDR</source>
+        <translation>Tasks</translation>
+    </message>
+    <message>
+        <source>_UPDATE_TESK_CONFIGURATION_HDR</source>
+        <translation>Update engine configuration</translation>
+    </message>
+    <message>
+        <source>_UPDATE_TESK_HDR</source>
+        <translation>Update engine</translation>
+    </message>
+    <message>
+        <source>_VIEW_FIRES_HDR</source>
+        <translation>Fires</translation>
+    </message>
+    <message>
+        <source>_CUSTOMER_1_INFOTEXT</source>
+        <translation>Customer 1</translation>
+    </message>
+    <message>
+        <source>_CUSTOMER_2_INFOTEXT</source>
+        <translation>Customer 2</translation>
+    </message>
+    <message>
+        <source>_CUSTOMER_3_INFOTEXT</source>
+        <translation>Customer 3</translation>
+    </message>
+    <message>
+        <source>_CUSTOMER_4_INFOTEXT</source>
+        <translation>Customer 4</translation>
+    </message>
+    <message>
+        <source>_CUSTOMER_5_INFOTEXT</source>
+        <translation>Customer 5</translation>
+    </message>
+    <message>
+        <source>_USER_INFOTEXT</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>_CUSTOMER_6_INFOTEXT</source>
+        <translation>Customer 6</translation>
+    </message>
+    <message>
+        <source>_SUPERVISOR_INFOTEXT</source>
+        <translation>Supervisor</translation>
+    </message>
+    <message>
+        <source>_CUSTOMER_7_INFOTEXT</source>
+        <translation>Customer 7</translation>
+    </message>
+    <message>
+        <source>_CUSTOMER_MANAGER_1_INFOTEXT</source>
+        <translation>Customer manager 1</translation>
+    </message>
+    <message>
+        <source>_CUSTOMER_MANAGER_2_INFOTEXT</source>
+        <translation>Customer manager 2</translation>
+    </message>
+    <message>
+        <source>_ENGINEER_1_INFOTEXT</source>
+        <translation>Engineer 1</translation>
+    </message>
+    <message>
+        <source>_ENGINEER_2_INFOTEXT</source>
+        <translation>Engineer 2</translation>
+    </message>
+    <message>
+        <source>_ENGINEER_INFOTEXT</source>
+        <translation>Engineer</translation>
+    </message>
+    <message>
+        <source>_ENGINEER_3_INFOTEXT</source>
+        <translation>Engineer 3</translation>
+    </message>
+    <message>
+        <source>_COMMISSIONING_INFOTEXT</source>
+        <translation>Commissioning</translation>
     </message>
 </context>
 <context>
@@ -622,6 +984,21 @@
     <message>
         <source>_WRITE_POPUPSK</source>
         <translation>Write</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_90050</name>
+    <message>
+        <source>_ALARM_DELAY_INFOTITLE</source>
+        <translation>Alarm delay</translation>
+    </message>
+    <message>
+        <source>_INVESTIGATE_DELAY_POPUPSK</source>
+        <translation>Investigate</translation>
+    </message>
+    <message>
+        <source>_SOUNDERS_SILENCED_INFOTEXT</source>
+        <translation>Sounders silenced</translation>
     </message>
 </context>
 <context>
