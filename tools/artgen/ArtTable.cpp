@@ -261,7 +261,7 @@ const std::vector<ArtEntry> &artTable()
 
         // Small icons of lists, panes, popups and the keypad.
         {"icons/AUK_80001_investigate_delay_status.png", 30, 30, Icon, kWhite, "g:clock"},
-        {"icons/AUK_80055_Panel_link.png", 24, 24, Icon, kWhite, "g:network"},
+        {"icons/AUK_80055_Panel_link.png", 48, 48, Icon, kGrey, "g:network"},
         {"icons/AUK_80068_login_smll_popup.png", 30, 30, Icon, kWhite, "g:person"},
         {"icons/AUK_80071_paneltst_smll_white_popup.png", 30, 30, Icon, kWhite, "g:paneltest"},
         {"icons/AUK_80145_no_faults.png", 64, 64, Icon, kGreen, "g:tick"},
