@@ -5,6 +5,7 @@
 #include "app/EngineDirectories.h"
 #include "app/EngineLinkEffects.h"
 #include "app/FireTimer.h"
+#include "app/PageHeaderSource.h"
 #include "app/PageStack.h"
 #include "app/QVemoApplication.h"
 #include "app/QuiescentStateMachine.h"
@@ -94,6 +95,7 @@ public:
         m_watchdog = std::make_unique<WatchdogProdder>(QStringLiteral("tesk"), 600000, 10000);
 
         addBusSubscriptions();
+        PageHeaderSource::install(DB_TESK_FP_Interface::instance());
         if (guiMode > 1) {
             // A repeater on the front-panel bus: no panel link, no simulator.
             m_subscriptions.subscribeBusSignals(*m_sessionBus, true, guiMode);
