@@ -117,6 +117,30 @@ private slots:
         QVERIFY(WidgetShot::isNear(WidgetShot::colourAt(shot, {300, 200}), PaletteRepository::lightGrey(), 0));
     }
 
+    void alignmentFollowsTextDirection_data()
+    {
+        QTest::addColumn<bool>("rightToLeft");
+        QTest::addColumn<int>("side");
+        QTest::newRow("left to right") << false << int(Qt::AlignLeft);
+        QTest::newRow("right to left") << true << int(Qt::AlignRight);
+    }
+
+    void alignmentFollowsTextDirection()
+    {
+        QFETCH(bool, rightToLeft);
+        QFETCH(int, side);
+        Page::setRightToLeft(rightToLeft);
+        AUK_90001A page(window());
+        Page::setRightToLeft(!rightToLeft);
+        const Qt::Alignment expected = Qt::Alignment(side) | Qt::AlignVCenter;
+        QCOMPARE(part<QLabel>(page, "headerTitle")->alignment(), expected);
+        QCOMPARE(part<QLabel>(page, "footerDate")->alignment(), expected);
+        // A page built earlier keeps its alignment until it refreshes it.
+        page.updateTextAlignment();
+        QVERIFY(part<QLabel>(page, "headerTitle")->alignment() != expected);
+        Page::setRightToLeft(false);
+    }
+
     void flavourDecision_data()
     {
         QTest::addColumn<bool>("linkUp");
