@@ -66,6 +66,9 @@ HistoricEventsSynchronizer::HistoricEventsSynchronizer(HistoricLogClient *client
     // A fire reset refused because events are missing asks for them again.
     connect(EL_EventLogDBbase::instance(), &EL_EventLogDBbase::resyncHistoricLog, this,
             &HistoricEventsSynchronizer::launch);
+    // ... and is taken once a run has fetched them.
+    connect(this, &HistoricEventsSynchronizer::finished, EL_EventLogDBbase::instance(),
+            &EL_EventLogDBbase::reviewRefusedReset);
     m_machine.start();
 }
 
@@ -122,6 +125,9 @@ void HistoricEventsSynchronizer::buildLinkTransitions()
 void HistoricEventsSynchronizer::buildActions()
 {
     SC_Timer &timer = m_machine.timer();
+    // A start posted by an earlier launch() is void once a run has begun: it
+    // would fetch the whole log again right after this run ends.
+    connect(m_running, &QState::entered, this, [this] { m_machine.cancelPosts(startEvent()); });
     connect(m_registering, &QState::entered, this, [this, &timer] {
         timer.start(SupervisionMs);
         if (m_client)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QEvent>
+#include <QHash>
 #include <QStateMachine>
 
 class SC_Timer;
@@ -25,10 +26,13 @@ public:
 
     // Posts one of the machine's own events after msec.
     void postAfter(QEvent::Type type, int msec);
+    // Drops the events of that type still waiting to be posted.
+    void cancelPosts(QEvent::Type type);
 
 private:
     quint16 m_clientId = 0;
     SC_Timer *m_timer;
+    QHash<SC_Timer *, QEvent::Type> m_waiting;
 };
 
 } // namespace HistoricEventsSynchronizerFSM
