@@ -6,6 +6,7 @@
 #include "app/EngineLinkEffects.h"
 #include "app/FireTimer.h"
 #include "app/PageStack.h"
+#include "app/PanelModelWiring.h"
 #include "app/QVemoApplication.h"
 #include "app/QuiescentStateMachine.h"
 #include "app/SC_App.h"
@@ -117,6 +118,7 @@ public:
         connectNavigation();
         // Point names come again from the controller after it connects.
         model::instance()->resetTextRequests();
+        PanelModelWiring::connectTextRequests(model::instance(), SyncClient::instance());
         createSimulatorWindow();
         serveFrontPanel();
         showStartScreen();
