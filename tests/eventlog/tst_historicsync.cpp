@@ -5,6 +5,7 @@
 #include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/HistoricEventsSynchronizer.h"
+#include "eventlog/HistoricEventsSynchronizerFSM/MyEvent.h"
 
 #include <QtTest>
 
@@ -30,6 +31,7 @@ private slots:
     void cleanup();
 
     void startsIdle();
+    void namedStatesAndTransitions();
     void launch_registers45sLater();
     void launch_twiceRegistersOnce();
     void launch_twiceRunsOnceEvenWhenTheRunEndsQuickly();
@@ -104,6 +106,44 @@ void TestHistoricSync::startsIdle()
     QVERIFY(m_client->calls.isEmpty());
     m_clock.advance(10 * supervision);
     QCOMPARE(m_sync->stateName(), QStringLiteral("IdleState"));
+}
+
+// The machine a reader finds is made of the named states and transitions,
+// each in its place.
+void TestHistoricSync::namedStatesAndTransitions()
+{
+    auto *machine = m_sync->findChild<QStateMachine *>();
+    QVERIFY(machine);
+    const auto nameOf = [](const QObject *object) {
+        return QString::fromLatin1(object->metaObject()->className())
+            .remove(QStringLiteral("EventLog::HistoricEventsSynchronizerFSM::"));
+    };
+    QStringList states;
+    for (const QAbstractState *state : machine->findChildren<QAbstractState *>()) {
+        const QString parent = state->parentState() == machine ? QString() : nameOf(state->parentState()) + "/";
+        states << parent + nameOf(state);
+    }
+    states.sort();
+    QCOMPARE(states, (QStringList{"ErrorState", "ErrorState/DisconnectedErrorState", "ErrorState/TimeoutErrorState",
+                                  "FinishedState", "IdleState", "RunningState", "RunningState/DeRegisteringState",
+                                  "RunningState/RegisteredState", "RunningState/RegisteringState"}));
+    QStringList transitions;
+    for (const QAbstractTransition *transition : machine->findChildren<QAbstractTransition *>()) {
+        if (QString(transition->metaObject()->className()).startsWith("EventLog::"))
+            transitions << nameOf(transition->sourceState()) + " " + nameOf(transition) + " "
+                               + nameOf(transition->targetState());
+    }
+    transitions.sort();
+    QCOMPARE(
+        transitions,
+        (QStringList{
+            "DeRegisteringState AckTypeTransition FinishedState", "DisconnectedErrorState StartTransition RunningState",
+            "ErrorState RestartTransition RunningState", "FinishedState StartTransition RunningState",
+            "IdleState StartTransition RunningState", "RegisteredState AckTypeTransition DeRegisteringState",
+            "RegisteredState AckTypeTransition DeRegisteringState", "RegisteredState DataTransition RegisteredState",
+            "RegisteredState StopTransition DeRegisteringState", "RegisteringState AckTypeTransition RegisteredState",
+            "RunningState StopTransition FinishedState"}));
+    QCOMPARE(QEvent::Type(EventLog::HistoricEventsSynchronizerFSM::MyEvent<1001>::type()), QEvent::Type(1001));
 }
 
 void TestHistoricSync::launch_registers45sLater()
