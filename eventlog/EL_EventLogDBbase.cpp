@@ -346,14 +346,15 @@ void EL_EventLogDBbase::trim(const SeqNoWindow &window)
     if (excess <= 0)
         return;
     query.finish();
-    const bool hasNewest = window.oldest() != 0 || window.latest() != 0;
+    // The first numbers above the newest, then the lowest: two range scans
+    // of the key, never a sort of the whole table.
+    const int newest = window.oldest() != 0 || window.latest() != 0 ? window.latest() : -1;
     const bool trimmed =
-        hasNewest
-            ? run(query,
-                  sql("DELETE FROM %1 WHERE rowid IN (SELECT rowid FROM %1 ORDER BY seqNo <= ?, seqNo ASC LIMIT ?)"),
-                  {int(window.latest()), excess})
-            : run(query, sql("DELETE FROM %1 WHERE rowid IN (SELECT rowid FROM %1 ORDER BY seqNo ASC LIMIT ?)"),
-                  {excess});
+        run(query,
+            sql("DELETE FROM %1 WHERE seqNo IN (SELECT seqNo FROM (SELECT seqNo FROM %1 WHERE seqNo > ? "
+                "ORDER BY seqNo LIMIT ?) UNION ALL SELECT seqNo FROM (SELECT seqNo FROM %1 WHERE "
+                "seqNo <= ? ORDER BY seqNo LIMIT ?) LIMIT ?)"),
+            {newest, excess, newest, excess, excess});
     if (!trimmed)
         qWarning() << "EL_EventLogDBbase::trim" << query.lastError().text();
 }
