@@ -7,6 +7,7 @@
 #include "app/FireTimer.h"
 #include "app/PageHeaderSource.h"
 #include "app/PageStack.h"
+#include "app/PanelModelWiring.h"
 #include "app/QVemoApplication.h"
 #include "app/QuiescentStateMachine.h"
 #include "app/SC_App.h"
@@ -119,6 +120,7 @@ public:
         connectNavigation();
         // Point names come again from the controller after it connects.
         model::instance()->resetTextRequests();
+        PanelModelWiring::connectTextRequests(model::instance(), SyncClient::instance());
         createSimulatorWindow();
         serveFrontPanel();
         showStartScreen();

@@ -173,9 +173,8 @@ EL_EventLogDBbase::LivePlan EL_EventLogDBbase::planLiveEvent(const EventData &ev
         // A reset may start a new window only when the log holds every event
         // since the previous bound; the first reset needs no check.
         const SeqNum_t oldest = m_window.oldest();
-        const bool mustBeComplete =
-            m_fireResetSeqNo != 0 && oldest != 0 && seqNo != m_fireResetSeqNo && seqNo != oldest;
-        if (mustBeComplete && !isLogCompleteUpTo(seqNo)) {
+        const bool mustBeComplete = m_resetAccepted && oldest != 0 && seqNo != m_fireResetSeqNo && seqNo != oldest;
+        if (mustBeComplete && !isLogComplete(oldest, seqNo)) {
             plan.kind = LiveKind::RefusedReset;
             plan.window.clear(plan.changes);
         } else {
@@ -187,9 +186,8 @@ EL_EventLogDBbase::LivePlan EL_EventLogDBbase::planLiveEvent(const EventData &ev
     return plan;
 }
 
-bool EL_EventLogDBbase::isLogCompleteUpTo(SeqNum_t seqNo)
+bool EL_EventLogDBbase::isLogComplete(SeqNum_t oldest, SeqNum_t seqNo)
 {
-    const SeqNum_t oldest = m_window.oldest();
     const int expected = SeqNum_t(seqNo - oldest);
     // Counted by distance from the oldest bound, so a reset whose number has
     // just wrapped past 65535 is counted against the right events.
@@ -218,12 +216,16 @@ bool EL_EventLogDBbase::markRestored(const EventData &event, LiveKind kind)
 
 void EL_EventLogDBbase::applyLivePlan(const LivePlan &plan, const EventData &event)
 {
+    const SeqNum_t checkedSince = m_window.oldest();
     m_window = plan.window;
     if (plan.kind == LiveKind::AcceptedReset) {
         m_fireResetSeqNo = event.seqNo;
+        m_resetAccepted = true;
+        m_refusedReset.pending = false;
         m_fireZones.clear();
     } else if (plan.kind == LiveKind::RefusedReset) {
         m_fireResetSeqNo = 0;
+        m_refusedReset = {true, event.seqNo, checkedSince};
     }
     for (const SeqNoWindow::Change &change : plan.changes) {
         if (change.bound == SeqNoWindow::Bound::Oldest)
@@ -234,14 +236,7 @@ void EL_EventLogDBbase::applyLivePlan(const LivePlan &plan, const EventData &eve
 
     switch (plan.kind) {
     case LiveKind::AcceptedReset:
-        if (EventLog::HighPriorityStatus *status = EventLog::HighPriorityStatus::installed())
-            status->applyHighPriorityStatus(0, 0);
-        emit updatedSeqNoByFireReset(m_fireResetSeqNo);
-        emit updatedFires();
-        emit updatedFaults();
-        emit updatedWarnings();
-        emit updatedDisablements();
-        emit clearOutstandingEventsOnReset();
+        emitResetSignals(true);
         return;
     case LiveKind::RefusedReset:
         // The reset itself is kept as an ordinary event; the missing events
@@ -253,6 +248,67 @@ void EL_EventLogDBbase::applyLivePlan(const LivePlan &plan, const EventData &eve
         break;
     }
     emitCategorySignals(event);
+}
+
+// An accepted reset clears the status indications and the outstanding
+// events only when nothing has happened since it.
+void EL_EventLogDBbase::emitResetSignals(bool clearsIndications)
+{
+    if (clearsIndications) {
+        if (EventLog::HighPriorityStatus *status = EventLog::HighPriorityStatus::installed())
+            status->applyHighPriorityStatus(0, 0);
+    }
+    emit updatedSeqNoByFireReset(m_fireResetSeqNo);
+    emit updatedFires();
+    emit updatedFaults();
+    emit updatedWarnings();
+    emit updatedDisablements();
+    if (clearsIndications)
+        emit clearOutstandingEventsOnReset();
+}
+
+// The reset was stored when it was refused; what it would have done is done
+// now, to the events before it only. The events since it (live ones, up to
+// the newest) keep their state, and their fires are the zones in fire.
+void EL_EventLogDBbase::reviewRefusedReset()
+{
+    if (!m_refusedReset.pending || !m_insertPrepared)
+        return;
+    const SeqNum_t seqNo = m_refusedReset.seqNo;
+    if (!isLogComplete(m_refusedReset.since, seqNo))
+        return;
+    const int since = SeqNum_t(m_window.latest() - seqNo);
+    QSqlQuery query(m_db);
+    if (!run(query,
+             sql("UPDATE %1 SET restoredEventStatus = 1 WHERE ((seqNo - ? + 65536) % 65536) NOT BETWEEN 0 AND ?"),
+             {int(seqNo), since})
+        || !noteFireZonesAfter(seqNo, since)) {
+        qWarning() << "EL_EventLogDBbase::reviewRefusedReset"
+                   << "fire reset" << seqNo << "still refused:" << query.lastError().text();
+        return;
+    }
+    qDebug() << "EL_EventLogDBbase::reviewRefusedReset"
+             << "fire reset" << seqNo << "accepted now that the log is complete";
+    m_refusedReset.pending = false;
+    m_resetAccepted = true;
+    m_fireResetSeqNo = seqNo;
+    emitResetSignals(since == 0);
+    emit eventLogUpdated();
+}
+
+bool EL_EventLogDBbase::noteFireZonesAfter(SeqNum_t seqNo, int count)
+{
+    QSqlQuery query(m_db);
+    if (!run(
+            query,
+            sql("SELECT node, zone FROM %1 WHERE (eventCat & 15) = ? AND ((seqNo - ? + 65536) % 65536) BETWEEN 1 AND ? "
+                "ORDER BY (seqNo - ? + 65536) % 65536"),
+            {int(EventLog::CategoryFire), int(seqNo), count, int(seqNo)}))
+        return false;
+    m_fireZones.clear();
+    while (query.next())
+        m_fireZones.note(quint8(query.value(0).toUInt()), quint8(query.value(1).toUInt()));
+    return true;
 }
 
 void EL_EventLogDBbase::emitCategorySignals(const EventData &event)
@@ -276,9 +332,11 @@ void EL_EventLogDBbase::emitCategorySignals(const EventData &event)
     emit outstandingEventsUpdated();
 }
 
-// Keeps the table to MaxEvents rows, dropping the oldest: while the window
-// has wrapped, the numbers above its latest bound are from before the wrap
-// and go first.
+// Keeps the table to MaxEvents rows, dropping the oldest: those furthest
+// back from the newest live number, counted through the wrap past 65535, so
+// that numbers above the latest bound (from before a wrap) go before the low
+// numbers after it, whether the window itself has wrapped or not. Before the
+// first live event there is no newest number and the lowest go first.
 void EL_EventLogDBbase::trim(const SeqNoWindow &window)
 {
     QSqlQuery query(m_db);
@@ -288,13 +346,15 @@ void EL_EventLogDBbase::trim(const SeqNoWindow &window)
     if (excess <= 0)
         return;
     query.finish();
+    // The first numbers above the newest, then the lowest: two range scans
+    // of the key, never a sort of the whole table.
+    const int newest = window.oldest() != 0 || window.latest() != 0 ? window.latest() : -1;
     const bool trimmed =
-        window.isWrapped()
-            ? run(query,
-                  sql("DELETE FROM %1 WHERE rowid IN (SELECT rowid FROM %1 ORDER BY seqNo <= ?, seqNo ASC LIMIT ?)"),
-                  {int(window.latest()), excess})
-            : run(query, sql("DELETE FROM %1 WHERE rowid IN (SELECT rowid FROM %1 ORDER BY seqNo ASC LIMIT ?)"),
-                  {excess});
+        run(query,
+            sql("DELETE FROM %1 WHERE seqNo IN (SELECT seqNo FROM (SELECT seqNo FROM %1 WHERE seqNo > ? "
+                "ORDER BY seqNo LIMIT ?) UNION ALL SELECT seqNo FROM (SELECT seqNo FROM %1 WHERE "
+                "seqNo <= ? ORDER BY seqNo LIMIT ?) LIMIT ?)"),
+            {newest, excess, newest, excess, excess});
     if (!trimmed)
         qWarning() << "EL_EventLogDBbase::trim" << query.lastError().text();
 }

@@ -30,6 +30,8 @@ public:
     ~EL_EventLogDBbase() override;
 
     void close();
+    // False when the database never opened: nothing can ever be stored.
+    bool isUsable() const { return m_insertPrepared; }
 
     // Stores one event. Live events (pushed by the controller as they
     // happen) move the sequence-number window, mark restorals and emit the
@@ -56,6 +58,9 @@ public slots:
     // The log lives in memory only: there is nothing to persist. Kept for the
     // link's periodic persistence, which calls it with the other stores.
     void kickOffPersist();
+    // Takes a fire reset refused for a gap in the log once the gap is filled;
+    // called when a historic run has ended.
+    void reviewRefusedReset();
 
 signals:
     void updatedSeqNoByFireReset(EventLog::SeqNum_t seqNo);
@@ -95,10 +100,12 @@ private:
 
     bool isFireResetOfThisPanel(const EventLog::EventData &event) const;
     LivePlan planLiveEvent(const EventLog::EventData &event);
-    bool isLogCompleteUpTo(EventLog::SeqNum_t seqNo);
+    bool isLogComplete(EventLog::SeqNum_t since, EventLog::SeqNum_t seqNo);
     bool markRestored(const EventLog::EventData &event, LiveKind kind);
     void applyLivePlan(const LivePlan &plan, const EventLog::EventData &event);
     void emitCategorySignals(const EventLog::EventData &event);
+    void emitResetSignals(bool clearsIndications);
+    bool noteFireZonesAfter(EventLog::SeqNum_t seqNo, int count);
     void trim(const EventLog::SeqNoWindow &window);
     bool run(QSqlQuery &query, const QString &statement, const QVariantList &values);
 
@@ -106,6 +113,17 @@ private:
     QSqlQuery m_insertQuery;
     bool m_insertPrepared = false;
     EventLog::SeqNum_t m_fireResetSeqNo = 0;
+    // Once a reset has been accepted, every later one must find the log
+    // complete, even after a refused one.
+    bool m_resetAccepted = false;
+    // The last refused reset and the bound its check counted from.
+    struct RefusedReset
+    {
+        bool pending = false;
+        EventLog::SeqNum_t seqNo = 0;
+        EventLog::SeqNum_t since = 0;
+    };
+    RefusedReset m_refusedReset;
     EventLog::SeqNoWindow m_window;
     EventLog::FireZoneMarks m_fireZones;
 };

@@ -3,16 +3,13 @@
 #include "core/SC_Singleton.h"
 #include "eventlog/EventData.h"
 #include "eventlog/HistoricEventsSynchronizerFSM/StateMachine.h"
+#include "eventlog/HistoricEventsSynchronizerFSM/States.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QVariant>
 
-class QState;
-
 namespace EventLog {
-
-class HistoricLogClient;
 
 // Fetches the controller's stored events after a start or a reconnection:
 // registers a historic client with the controller's event-log service,
@@ -56,7 +53,7 @@ private:
 
     HistoricEventsSynchronizer();
 
-    QState *addState(const char *name, QState *parent);
+    template <typename State, typename... Arguments> State *addState(const char *name, Arguments &&...arguments);
     void buildTransitions();
     void buildLinkTransitions();
     void buildActions();
@@ -65,17 +62,16 @@ private:
     void handleEventLogData(const EventData &record, const QVariant &data);
     void handleFSMFinish();
 
-    QPointer<HistoricLogClient> m_client;
     HistoricEventsSynchronizerFSM::StateMachine m_machine;
-    QState *m_idle;
-    QState *m_running;
-    QState *m_error;
-    QState *m_finished;
-    QState *m_registering;
-    QState *m_registered;
-    QState *m_deRegistering;
-    QState *m_disconnectedError;
-    QState *m_timeoutError;
+    HistoricEventsSynchronizerFSM::IdleState *m_idle;
+    HistoricEventsSynchronizerFSM::RunningState *m_running;
+    HistoricEventsSynchronizerFSM::ErrorState *m_error;
+    HistoricEventsSynchronizerFSM::FinishedState *m_finished;
+    HistoricEventsSynchronizerFSM::RegisteringState *m_registering;
+    HistoricEventsSynchronizerFSM::RegisteredState *m_registered;
+    HistoricEventsSynchronizerFSM::DeRegisteringState *m_deRegistering;
+    HistoricEventsSynchronizerFSM::DisconnectedErrorState *m_disconnectedError;
+    HistoricEventsSynchronizerFSM::TimeoutErrorState *m_timeoutError;
     static QPointer<HistoricLogClient> s_linkClient;
 };
 

@@ -445,7 +445,7 @@
     </message>
     <message>
         <source>_COMMISSION_ICONBTN</source>
-        <translation>Commission</translation>
+        <translation>Commis&#xad;sion</translation>
     </message>
     <message>
         <source>_CUSTOM_TASKS_ICONBTN</source>
@@ -501,7 +501,7 @@
     </message>
     <message>
         <source>_FROMCONFIG_ICONBTN</source>
-        <translation>From configuration</translation>
+        <translation>From config</translation>
     </message>
     <message>
         <source>_FROMFILE_ICONBTN</source>
@@ -517,7 +517,7 @@
     </message>
     <message>
         <source>_INDICATORS_CONTROLS_ICONBTN</source>
-        <translation>Indicators and controls</translation>
+        <translation>Indicators &amp; controls</translation>
     </message>
     <message>
         <source>_INFORMATION_TEXT_ICONBTN</source>
@@ -537,7 +537,7 @@
     </message>
     <message>
         <source>_LOCAL_DEVICE_INFO_ICONBTN</source>
-        <translation>Local device information</translation>
+        <translation>Local device info</translation>
     </message>
     <message>
         <source>_LOGS_MENU_ICONBTN</source>
@@ -545,11 +545,11 @@
     </message>
     <message>
         <source>_MANUAL_CONFIG_ICONBTN</source>
-        <translation>Manual configuration</translation>
+        <translation>Manual config</translation>
     </message>
     <message>
         <source>_MODIFY_DEVICE_ADDRESS_ICONBTN</source>
-        <translation>Change device address</translation>
+        <translation>Change address</translation>
     </message>
     <message>
         <source>_MODIFY_POINT_ICONBTN</source>
@@ -613,7 +613,11 @@
     </message>
     <message>
         <source>_SERIALISATION_ICONBTN</source>
-        <translation>Serialisation</translation>
+        <translation>Serial&#xad;isation</translation>
+    </message>
+    <message>
+        <source>_S/W_VERSIONS_ICONBTN</source>
+        <translation>Software versions</translation>
     </message>
     <message>
         <source>_SERVICE_DEVICE_ICONBTN</source>
@@ -669,7 +673,7 @@
     </message>
     <message>
         <source>_UPDATE_CONFIG_ICONBTN</source>
-        <translation>Update configuration</translation>
+        <translation>Update config</translation>
     </message>
     <message>
         <source>_UPDATE_FIRMWARE_ICONBTN</source>
@@ -716,11 +720,11 @@
     </message>
     <message>
         <source>_ADVANCED_DIAGNOSTICS_SK</source>
-        <translation>Advanced diagnostics</translation>
+        <translation>Adv. diagnostics</translation>
     </message>
     <message>
         <source>_ALARM_ACK_SK</source>
-        <translation>Acknowledge alarm</translation>
+        <translation>Ack. alarm</translation>
     </message>
     <message>
         <source>_APPLY_CHANGES_SK</source>
@@ -876,15 +880,15 @@
     </message>
     <message>
         <source>_SHOW_ENABLED_LOOPS_SK</source>
-        <translation>Show enabled loops</translation>
+        <translation>Enabled loops</translation>
     </message>
     <message>
         <source>_SHOW_MISMATCHED_SK</source>
-        <translation>Show mismatched</translation>
+        <translation>Mismatched</translation>
     </message>
     <message>
         <source>_SHOW_SHUTDOWN_LOOPS_SK</source>
-        <translation>Show shutdown loops</translation>
+        <translation>Shutdown loops</translation>
     </message>
     <message>
         <source>_SHUTDOWN_LOOP_SK</source>

@@ -72,20 +72,30 @@ bool sc_LkEventLog::handleDataPacket(const SyncPacket &packet, bool noAck)
 }
 
 // An event that could not be stored is not acknowledged: the controller
-// sends it again, and it is never reported as stored.
+// sends it again, and it is never reported as stored. A log whose database
+// never opened can store nothing, ever: holding every event back would keep
+// the controller sending them for good, so they are acknowledged and the
+// controller's own log stays the record.
 void sc_LkEventLog::storeLiveEvent(const SC_EventLogDataPacket &data, bool noAck)
 {
     const EventLog::EventData &record = data.record();
     EL_EventLogDBbase *log = EL_EventLogDBbase::instance();
-    if (m_reSyncPending)
-        log->pruneSeqNoRange(record.seqNo, record.eventPosTotal, record.totalNoEvents);
-    if (!log->insertData(&record, true)) {
-        qWarning() << "!!! Insertion of event log data failed !!!";
-        return;
+    if (!log->isUsable()) {
+        if (!m_unusableLogTold)
+            qWarning() << "sc_LkEventLog::storeLiveEvent"
+                       << "the event log is unusable: live events are acknowledged without being stored";
+        m_unusableLogTold = true;
+    } else {
+        if (m_reSyncPending)
+            log->pruneSeqNoRange(record.seqNo, record.eventPosTotal, record.totalNoEvents);
+        if (!log->insertData(&record, true)) {
+            qWarning() << "!!! Insertion of event log data failed !!!";
+            return;
+        }
+        if (m_reSyncPending)
+            EventLog::HistoricEventsSynchronizer::instance()->launch();
+        m_reSyncPending = false;
     }
-    if (m_reSyncPending)
-        EventLog::HistoricEventsSynchronizer::instance()->launch();
-    m_reSyncPending = false;
     if (noAck || !m_client->isEventAckEnabled())
         return;
     acknowledgeData(data, LiveDataStatus);

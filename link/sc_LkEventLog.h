@@ -70,5 +70,6 @@ private:
     bool m_historicRegistered = false;
     quint16 m_historicClientId = 0;
     bool m_reSyncPending = true;
+    bool m_unusableLogTold = false;
     LkSpeak::EventLog::HistoricalDataReceivedEmitter *m_emitter;
 };

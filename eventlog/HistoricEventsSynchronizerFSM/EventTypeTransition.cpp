@@ -1,5 +1,7 @@
 #include "eventlog/HistoricEventsSynchronizerFSM/EventTypeTransition.h"
 
+#include "eventlog/HistoricEventsSynchronizerFSM/MyEvent.h"
+
 namespace EventLog {
 namespace HistoricEventsSynchronizerFSM {
 
@@ -15,6 +17,21 @@ bool EventTypeTransition::eventTest(QEvent *event)
 }
 
 void EventTypeTransition::onTransition(QEvent *)
+{
+}
+
+StartTransition::StartTransition(QState *source)
+    : EventTypeTransition(StartEvent::type(), source)
+{
+}
+
+StopTransition::StopTransition(QState *source)
+    : EventTypeTransition(StopEvent::type(), source)
+{
+}
+
+RestartTransition::RestartTransition(QState *source)
+    : EventTypeTransition(RestartEvent::type(), source)
 {
 }
 

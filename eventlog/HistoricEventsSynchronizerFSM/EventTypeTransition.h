@@ -5,8 +5,8 @@
 namespace EventLog {
 namespace HistoricEventsSynchronizerFSM {
 
-// Taken on one of the machine's own events (start, stop, restart).
-class EventTypeTransition final : public QAbstractTransition
+// Taken on one of the machine's own events.
+class EventTypeTransition : public QAbstractTransition
 {
     Q_OBJECT
 
@@ -19,6 +19,33 @@ protected:
 
 private:
     const QEvent::Type m_type;
+};
+
+// Idle, a finished run or a lost link to a new run.
+class StartTransition final : public EventTypeTransition
+{
+    Q_OBJECT
+
+public:
+    explicit StartTransition(QState *source);
+};
+
+// A run ends: through the de-registration when registered, at once otherwise.
+class StopTransition final : public EventTypeTransition
+{
+    Q_OBJECT
+
+public:
+    explicit StopTransition(QState *source);
+};
+
+// An unanswered request is sent again.
+class RestartTransition final : public EventTypeTransition
+{
+    Q_OBJECT
+
+public:
+    explicit RestartTransition(QState *source);
 };
 
 } // namespace HistoricEventsSynchronizerFSM

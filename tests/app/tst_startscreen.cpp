@@ -164,6 +164,8 @@ void tst_StartScreen::isTheBaseForEveryone()
 
 void tst_StartScreen::screenshot()
 {
+    const EnglishTexts english;
+    QVERIFY(english.isLoaded());
     installBrandPicture(vornish);
     AUK_30001 page;
     const QImage shot = WidgetShot::grab(&page);
@@ -172,6 +174,7 @@ void tst_StartScreen::screenshot()
     QVERIFY(!WidgetShot::isTransparent(shot, QRect(0, 0, 10, 10)));
     QVERIFY(!WidgetShot::isTransparent(shot, QRect(630, 470, 10, 10)));
     WidgetShot::saveForReview(shot, QStringLiteral("AUK_30001"));
+    QCOMPARE(WidgetShot::textProblems(&page), QString());
 }
 
 QTEST_MAIN(tst_StartScreen)

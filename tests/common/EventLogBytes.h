@@ -76,3 +76,34 @@ struct WireEvent
     // A whole packet (function code 139) from node 7 to node 3, sequence 9.
     QByteArray packet(int layout = 0) const { return lkPacket(139, payload(layout), layout); }
 };
+
+// An acknowledgement from the controller, in the received header of
+// PacketBytes (node 7 to node 3, sequence 9).
+inline QByteArray controllerAck(quint16 clientId, quint8 ackType, int layout = 0)
+{
+    QByteArray payload = hex("0000 0000 00 00");
+    payload[0] = char(clientId >> 8);
+    payload[1] = char(clientId);
+    payload[5] = char(ackType);
+    return lkPacket(146, payload, layout);
+}
+
+// What the engine answers to a received packet: a reply header swaps its
+// nodes, addresses and services.
+inline QByteArray replyHeader(quint8 secondService = 0x32)
+{
+    QByteArray header = hex("00000000 07 03 92 0304 32 0102 32 09");
+    header[12] = char(secondService);
+    return header;
+}
+
+inline QByteArray dataAck(quint16 clientId, quint16 seqNo, quint8 status)
+{
+    QByteArray body = replyHeader() + hex("0000 0000 00 03");
+    body[14] = char(clientId >> 8);
+    body[15] = char(clientId);
+    body[16] = char(seqNo >> 8);
+    body[17] = char(seqNo);
+    body[18] = char(status);
+    return withLength(body);
+}

@@ -5,6 +5,9 @@
 #include <QRect>
 #include <QString>
 
+#include <memory>
+
+class QTranslator;
 class QWidget;
 
 // Screenshot checks that survive font and artwork changes: render a widget
@@ -27,4 +30,26 @@ public:
     // Saves the image as <name>.png into the folder named by the environment
     // variable TESK_SCREENS_DIR, when it is set (for review by eye).
     static void saveForReview(const QImage &image, const QString &name);
+
+    // What is wrong with the texts the widget and its children show: a text
+    // that is still a translation key, or one too long for its place. One
+    // line per fault, naming the widget; empty when every text is right.
+    static QString textProblems(const QWidget *widget);
+};
+
+// While it lives, the English translation the build compiles into its "i18n"
+// folder (TESK_BUILD_DIR) is installed, so that widgets made meanwhile show
+// words rather than translation keys, as a panel user sees them.
+class EnglishTexts final
+{
+public:
+    EnglishTexts();
+    ~EnglishTexts();
+    EnglishTexts(const EnglishTexts &) = delete;
+    EnglishTexts &operator=(const EnglishTexts &) = delete;
+
+    bool isLoaded() const { return m_translator != nullptr; }
+
+private:
+    std::unique_ptr<QTranslator> m_translator;
 };

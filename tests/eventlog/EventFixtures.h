@@ -1,7 +1,10 @@
 #pragma once
 
 #include "eventlog/EventData.h"
+#include "link/HighPriorityStatus.h"
 
+#include <QList>
+#include <QPair>
 #include <QSqlQuery>
 #include <QVariant>
 #include <QVector>
@@ -32,6 +35,24 @@ inline EventLog::EventData restoral(EventLog::SeqNum_t seqNo, quint8 restoredCat
     data.statusBits = 0x01;
     return data;
 }
+
+// A fire reset; this panel is 1 and its reset codes 0x0301 and 0x0302 in
+// the tests that use it.
+inline EventLog::EventData fireReset(EventLog::SeqNum_t seqNo, quint8 node = 1, quint16 code = 0x0301)
+{
+    EventLog::EventData data = makeEvent(seqNo, EventLog::CategoryNone, node);
+    data.eventCode = code;
+    return data;
+}
+
+// The link's status indications; records each call.
+class StatusRecorder final : public EventLog::HighPriorityStatus
+{
+public:
+    void applyHighPriorityStatus(quint32 flags, quint32 value) override { calls << qMakePair(flags, value); }
+
+    QList<QPair<quint32, quint32>> calls;
+};
 
 // One column of every row, in the order of the statement.
 inline QVector<qint64> column(const QString &statement)

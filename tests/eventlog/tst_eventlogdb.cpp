@@ -11,23 +11,16 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using EventFixtures::fireReset;
 using EventFixtures::makeEvent;
 using EventFixtures::range;
 using EventFixtures::restoral;
 using EventFixtures::rowCount;
+using EventFixtures::StatusRecorder;
 using EventFixtures::storedSeqNos;
 using EventLog::EventData;
 
 namespace {
-
-// The link's status indications; records each call.
-class StatusRecorder final : public EventLog::HighPriorityStatus
-{
-public:
-    void applyHighPriorityStatus(quint32 flags, quint32 value) override { calls << qMakePair(flags, value); }
-
-    QList<QPair<quint32, quint32>> calls;
-};
 
 EL_EventLogDBbase *db()
 {
@@ -63,13 +56,6 @@ qint64 unrestoredCount()
         .value(0, -1);
 }
 
-EventData fireReset(EventLog::SeqNum_t seqNo, quint8 node = 1, quint16 code = 0x0301)
-{
-    EventData data = makeEvent(seqNo, EventLog::CategoryNone, node);
-    data.eventCode = code;
-    return data;
-}
-
 } // namespace
 
 class TestEventLogDb final : public QObject
@@ -88,6 +74,8 @@ private slots:
     void insert_replacesSameSeqNo();
     void eviction_data();
     void eviction();
+    void eviction_byAgeFromNewest_data();
+    void eviction_byAgeFromNewest();
     void restoral_marksOpenEventsOfItsPoint();
     void liveSignals_data();
     void liveSignals();
@@ -102,6 +90,7 @@ private slots:
     void fireReset_needsCompleteLog_data();
     void fireReset_needsCompleteLog();
     void fireReset_justPastWrap();
+    void fireReset_afterARefusedOneIsStillChecked();
     void prune_data();
     void prune();
     void execStatement_bindsValues();
@@ -315,6 +304,40 @@ void TestEventLogDb::eviction()
         QVERIFY2(std::binary_search(stored.cbegin(), stored.cend(), seqNo), qPrintable(QString::number(seqNo)));
     for (qint64 seqNo : dropped)
         QVERIFY2(!std::binary_search(stored.cbegin(), stored.cend(), seqNo), qPrintable(QString::number(seqNo)));
+}
+
+// The controller's numbers wrapped past 65535 while the window is not
+// wrapped: right after a fire reset, or at start, when the window opens at
+// the first live event and the history arrives afterwards. The oldest events
+// are those furthest back from the newest number, not the lowest numbers.
+void TestEventLogDb::eviction_byAgeFromNewest_data()
+{
+    QTest::addColumn<bool>("resetFirst");
+    QTest::newRow("reset after a wrap") << true;
+    QTest::newRow("start after a wrap") << false;
+}
+
+void TestEventLogDb::eviction_byAgeFromNewest()
+{
+    QFETCH(bool, resetFirst);
+    if (resetFirst) {
+        for (int seqNo = 56000; seqNo < 65536 + 464; ++seqNo)
+            QVERIFY(insertLive(makeEvent(EventLog::SeqNum_t(seqNo))));
+        QVERIFY(insertLive(fireReset(464)));
+        QCOMPARE(db()->fireResetSeqNo(), EventLog::SeqNum_t(464));
+    } else {
+        QVERIFY(insertLive(makeEvent(464)));
+        fill(56000, 65535);
+        fill(0, 463);
+    }
+
+    for (int seqNo = 465; seqNo <= 2464; ++seqNo)
+        QVERIFY(insertLive(makeEvent(EventLog::SeqNum_t(seqNo))));
+
+    // The window itself has not wrapped.
+    QVERIFY(db()->currResetOrOldestSeqNo() <= db()->latestCurrSeqNo());
+    // The newest 10000: 2464 back to 58001 through the wrap.
+    QCOMPARE(storedSeqNos(), range(0, 2464) + range(58001, 65535));
 }
 
 void TestEventLogDb::restoral_marksOpenEventsOfItsPoint()
@@ -545,6 +568,34 @@ void TestEventLogDb::fireReset_justPastWrap()
 
     QVERIFY(signalLog.categories().contains(QStringLiteral("reset100")));
     QCOMPARE(db()->fireResetSeqNo(), EventLog::SeqNum_t(100));
+}
+
+// A refused reset does not lift the check: the reset after it is accepted
+// only when the log holds every event since.
+void TestEventLogDb::fireReset_afterARefusedOneIsStillChecked()
+{
+    QVERIFY(insertLive(fireReset(200)));
+    for (int seqNo = 251; seqNo < 700; ++seqNo)
+        QVERIFY(insertLive(makeEvent(EventLog::SeqNum_t(seqNo))));
+    QVERIFY(insertLive(fireReset(700)));
+    QCOMPARE(db()->fireResetSeqNo(), EventLog::SeqNum_t(0));
+    for (int seqNo = 702; seqNo < 800; ++seqNo)
+        QVERIFY(insertLive(makeEvent(EventLog::SeqNum_t(seqNo))));
+    DbSignalLog signalLog(db());
+
+    QVERIFY(insertLive(fireReset(800)));
+
+    QVERIFY(!signalLog.categories().contains(QStringLiteral("reset800")));
+    QVERIFY(signalLog.categories().contains(QStringLiteral("resync")));
+    QCOMPARE(db()->fireResetSeqNo(), EventLog::SeqNum_t(0));
+    QCOMPARE(m_status.calls.size(), 1);
+
+    // With the missing event there, the next reset is accepted.
+    QVERIFY(insertHistoric(makeEvent(801)));
+    for (int seqNo = 802; seqNo < 900; ++seqNo)
+        QVERIFY(insertLive(makeEvent(EventLog::SeqNum_t(seqNo))));
+    QVERIFY(insertLive(fireReset(900)));
+    QCOMPARE(db()->fireResetSeqNo(), EventLog::SeqNum_t(900));
 }
 
 void TestEventLogDb::prune_data()

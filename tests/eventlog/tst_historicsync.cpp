@@ -2,8 +2,10 @@
 #include "FakeClock.h"
 #include "FakeHistoricLogClient.h"
 #include "MessageCapture.h"
+#include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/HistoricEventsSynchronizer.h"
+#include "eventlog/HistoricEventsSynchronizerFSM/MyEvent.h"
 
 #include <QtTest>
 
@@ -29,8 +31,10 @@ private slots:
     void cleanup();
 
     void startsIdle();
+    void namedStatesAndTransitions();
     void launch_registers45sLater();
     void launch_twiceRegistersOnce();
+    void launch_twiceRunsOnceEvenWhenTheRunEndsQuickly();
     void registration_acceptedStoresClientId();
     void registration_unansweredRetriesEvery90s();
     void data_storedAsHistoricAndAcknowledged_data();
@@ -50,6 +54,8 @@ private slots:
     void disconnect_thenLaunchRunsAgain();
     void finished_thenLaunchRunsAgain();
     void refusedFireReset_launchesRun();
+    void refusedFireReset_acceptedOnceTheRunFillsTheGap_data();
+    void refusedFireReset_acceptedOnceTheRunFillsTheGap();
     void instance_usesLinkClient();
 
 private:
@@ -74,6 +80,7 @@ void TestHistoricSync::cleanup()
     m_sync.reset();
     m_client.reset();
     EL_EventLogDBbase::destroyInstance();
+    EventLog::HighPriorityStatus::install(nullptr);
 }
 
 // launch(), then the 45 s until the registration goes out.
@@ -99,6 +106,44 @@ void TestHistoricSync::startsIdle()
     QVERIFY(m_client->calls.isEmpty());
     m_clock.advance(10 * supervision);
     QCOMPARE(m_sync->stateName(), QStringLiteral("IdleState"));
+}
+
+// The machine a reader finds is made of the named states and transitions,
+// each in its place.
+void TestHistoricSync::namedStatesAndTransitions()
+{
+    auto *machine = m_sync->findChild<QStateMachine *>();
+    QVERIFY(machine);
+    const auto nameOf = [](const QObject *object) {
+        return QString::fromLatin1(object->metaObject()->className())
+            .remove(QStringLiteral("EventLog::HistoricEventsSynchronizerFSM::"));
+    };
+    QStringList states;
+    for (const QAbstractState *state : machine->findChildren<QAbstractState *>()) {
+        const QString parent = state->parentState() == machine ? QString() : nameOf(state->parentState()) + "/";
+        states << parent + nameOf(state);
+    }
+    states.sort();
+    QCOMPARE(states, (QStringList{"ErrorState", "ErrorState/DisconnectedErrorState", "ErrorState/TimeoutErrorState",
+                                  "FinishedState", "IdleState", "RunningState", "RunningState/DeRegisteringState",
+                                  "RunningState/RegisteredState", "RunningState/RegisteringState"}));
+    QStringList transitions;
+    for (const QAbstractTransition *transition : machine->findChildren<QAbstractTransition *>()) {
+        if (QString(transition->metaObject()->className()).startsWith("EventLog::"))
+            transitions << nameOf(transition->sourceState()) + " " + nameOf(transition) + " "
+                               + nameOf(transition->targetState());
+    }
+    transitions.sort();
+    QCOMPARE(
+        transitions,
+        (QStringList{
+            "DeRegisteringState AckTypeTransition FinishedState", "DisconnectedErrorState StartTransition RunningState",
+            "ErrorState RestartTransition RunningState", "FinishedState StartTransition RunningState",
+            "IdleState StartTransition RunningState", "RegisteredState AckTypeTransition DeRegisteringState",
+            "RegisteredState AckTypeTransition DeRegisteringState", "RegisteredState DataTransition RegisteredState",
+            "RegisteredState StopTransition DeRegisteringState", "RegisteringState AckTypeTransition RegisteredState",
+            "RunningState StopTransition FinishedState"}));
+    QCOMPARE(QEvent::Type(EventLog::HistoricEventsSynchronizerFSM::MyEvent<1001>::type()), QEvent::Type(1001));
 }
 
 void TestHistoricSync::launch_registers45sLater()
@@ -135,6 +180,30 @@ void TestHistoricSync::launch_twiceRegistersOnce()
 
     QCOMPARE(m_sync->stateName(), QStringLiteral("RegisteringState"));
     QCOMPARE(m_client->calls, QStringList{"register 2,0,0,3"});
+}
+
+// The second start was posted before the run began; once the run has
+// begun it is void, and must not fetch the whole log again after the run.
+void TestHistoricSync::launch_twiceRunsOnceEvenWhenTheRunEndsQuickly()
+{
+    m_sync->launch();
+    QCoreApplication::sendPostedEvents();
+    m_clock.advance(20000);
+    m_sync->launch();
+    QCoreApplication::sendPostedEvents();
+    m_clock.advance(startDelay - 20000);
+    QTRY_COMPARE(m_sync->stateName(), QStringLiteral("RegisteringState"));
+    m_client->answer(clientId, 0);
+    m_client->answer(clientId, 12);
+    m_client->answer(clientId, 2);
+    QCOMPARE(m_sync->stateName(), QStringLiteral("FinishedState"));
+    m_client->calls.clear();
+
+    m_clock.advance(startDelay);
+    QCoreApplication::processEvents();
+
+    QCOMPARE(m_sync->stateName(), QStringLiteral("FinishedState"));
+    QVERIFY(m_client->calls.isEmpty());
 }
 
 void TestHistoricSync::registration_acceptedStoresClientId()
@@ -399,6 +468,62 @@ void TestHistoricSync::refusedFireReset_launchesRun()
     m_clock.advance(startDelay);
 
     QTRY_COMPARE(m_sync->stateName(), QStringLiteral("RegisteringState"));
+}
+
+void TestHistoricSync::refusedFireReset_acceptedOnceTheRunFillsTheGap_data()
+{
+    QTest::addColumn<bool>("laterFire");
+    QTest::newRow("the reset is the newest event") << false;
+    QTest::newRow("a fire after the reset") << true;
+}
+
+// A reset refused because events 201..250 were missing is looked at again
+// when the run that fetched them ends. A fire that came after the reset
+// stays shown: its indications are not cleared and its zone is the first.
+void TestHistoricSync::refusedFireReset_acceptedOnceTheRunFillsTheGap()
+{
+    QFETCH(bool, laterFire);
+    using EventFixtures::makeEvent;
+    TeskGlobalConfig *config = TeskGlobalConfig::instance();
+    config->setPanelNumber(1);
+    config->setResetEventCode1(0x0301);
+    EventFixtures::StatusRecorder status;
+    EventLog::HighPriorityStatus::install(&status);
+    EL_EventLogDBbase *db = EL_EventLogDBbase::instance();
+    const auto insertLive = [db](const EventLog::EventData &event) { return db->insertData(&event, true); };
+    QVERIFY(insertLive(EventFixtures::fireReset(200)));
+    for (int seqNo = 251; seqNo < 700; ++seqNo)
+        QVERIFY(insertLive(makeEvent(EventLog::SeqNum_t(seqNo),
+                                     seqNo == 650 ? EventLog::CategoryFire : EventLog::CategoryFault, 1, 9)));
+    status.calls.clear();
+    QVERIFY(insertLive(EventFixtures::fireReset(700)));
+    QCOMPARE(db->fireResetSeqNo(), EventLog::SeqNum_t(0));
+    if (laterFire)
+        QVERIFY(insertLive(makeEvent(701, EventLog::CategoryFire, 1, 3)));
+    QSignalSpy resets(db, &EL_EventLogDBbase::updatedSeqNoByFireReset);
+    QCoreApplication::sendPostedEvents();
+    m_clock.advance(startDelay);
+    QTRY_COMPARE(m_sync->stateName(), QStringLiteral("RegisteringState"));
+    m_client->answer(clientId, 0);
+    for (int seqNo = 201; seqNo <= 250; ++seqNo)
+        m_client->sendHistoric(clientId, EventLog::SeqNum_t(seqNo));
+    m_client->answer(clientId, 12);
+    QVERIFY(resets.isEmpty());
+
+    m_client->answer(clientId, 2);
+
+    QCOMPARE(m_sync->stateName(), QStringLiteral("FinishedState"));
+    QCOMPARE(resets.count(), 1);
+    QCOMPARE(resets.at(0).at(0).value<EventLog::SeqNum_t>(), EventLog::SeqNum_t(700));
+    QCOMPARE(db->fireResetSeqNo(), EventLog::SeqNum_t(700));
+    // Everything before the reset is restored; the reset and what followed
+    // it stay open.
+    QCOMPARE(EventFixtures::column(QStringLiteral("SELECT seqNo FROM EventLog WHERE restoredEventStatus = 0")),
+             laterFire ? (QVector<qint64>{700, 701}) : QVector<qint64>{700});
+    QCOMPARE(status.calls, laterFire ? (QList<QPair<quint32, quint32>>{}) : (QList<QPair<quint32, quint32>>{{0, 0}}));
+    QCOMPARE(db->firstFireZone().set, laterFire);
+    if (laterFire)
+        QCOMPARE(db->firstFireZone().key, quint16(1 << 8 | 3));
 }
 
 void TestHistoricSync::instance_usesLinkClient()

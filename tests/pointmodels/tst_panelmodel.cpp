@@ -135,6 +135,7 @@ private slots:
     void pairedLoopAddressRange();
 
     void panelList_flagsSilentPanels();
+    void printerSelection_data();
     void printerSelection();
     void panelOptions();
     void pointMapCounts();
@@ -712,17 +713,46 @@ void TestPanelModel::panelList_flagsSilentPanels()
     QCOMPARE(m_model->panelList(), (QList<model::PanelEntry>{{0, 0}, {2, 0}, {5, 0}}));
 }
 
+// The report destination the user chose decides, not whether the panels'
+// configuration has arrived: a panel printer is named only when one was
+// chosen, and a report file (the destination at start) names none.
+void TestPanelModel::printerSelection_data()
+{
+    QTest::addColumn<bool>("configured");
+    QTest::addColumn<QVector<int>>("choices");
+    QTest::addColumn<int>("node");
+    QTest::addColumn<int>("printer");
+
+    const QVector<int> none;
+    const QVector<int> printerChosen{PanelConfiguration::PanelPrinter};
+    QTest::newRow("nothing known") << false << none << 253 << 255;
+    QTest::newRow("configured, reports to a file") << true << none << 253 << 255;
+    QTest::newRow("printer chosen before the configuration") << false << printerChosen << 4 << 2;
+    QTest::newRow("configured, printer chosen") << true << printerChosen << 4 << 2;
+    QTest::newRow("printer chosen, then a file")
+        << true << QVector<int>{PanelConfiguration::PanelPrinter, PanelConfiguration::UsbReportFile} << 253 << 255;
+}
+
 void TestPanelModel::printerSelection()
 {
+    QFETCH(bool, configured);
+    QFETCH(QVector<int>, choices);
+    PanelConfiguration *panels = PanelConfiguration::instance();
+    if (configured)
+        panels->setPanelRecord(4, PanelRecord());
+    for (int choice : choices) {
+        if (choice == PanelConfiguration::PanelPrinter)
+            panels->setPrinterSelection(4, 2);
+        else
+            panels->setReportFormat(PanelConfiguration::Csv);
+    }
+
     quint8 node = 0;
     quint8 printer = 0;
     m_model->printerSelection(node, printer);
-    QCOMPARE(node, quint8(253));
-    QCOMPARE(printer, quint8(255));
-    PanelConfiguration::instance()->setPrinterSelection(4, 2);
-    m_model->printerSelection(node, printer);
-    QCOMPARE(node, quint8(4));
-    QCOMPARE(printer, quint8(2));
+
+    QTEST(int(node), "node");
+    QTEST(int(printer), "printer");
 }
 
 void TestPanelModel::panelOptions()

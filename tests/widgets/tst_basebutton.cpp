@@ -121,6 +121,8 @@ private slots:
 
     void drawsTheImageOfItsState()
     {
+        const EnglishTexts english;
+        QVERIFY(english.isLoaded());
         BaseButton button(window(), BaseButton::BUTTON_BAR);
         button.show();
         QVERIFY(WidgetShot::isNear(faceOf(button), kUpFace));
@@ -137,6 +139,7 @@ private slots:
         button.setEnabled(false);
         QVERIFY(WidgetShot::isNear(faceOf(button), kDimFace));
         WidgetShot::saveForReview(WidgetShot::grab(&button), QStringLiteral("BaseButton_bar_disabled"));
+        QCOMPARE(WidgetShot::textProblems(&button), QString());
         button.setEnabled(true);
 
         // The button bar has no lit images: lit, it draws nothing.

@@ -107,6 +107,8 @@ private slots:
 
     void counterTileLooksAndLabels()
     {
+        const EnglishTexts english;
+        QVERIFY(english.isLoaded());
         AUK_90033 tile(window());
         QCOMPARE(tile.size(), QSize(186, 64));
         tile.setButtonLabel(QStringLiteral("_FAULTS_COUNTBTN"));
@@ -120,6 +122,7 @@ private slots:
         tile.show();
         const QImage shot = WidgetShot::grab(&tile);
         WidgetShot::saveForReview(shot, QStringLiteral("AUK_90033_checked"));
+        QCOMPARE(WidgetShot::textProblems(&tile), QString());
         // Checked draws the pressed (blue) skin under the white value box.
         QVERIFY(WidgetShot::averageColour(shot, QRect(3, 28, 5, 8)).blue() > 150);
         QVERIFY(WidgetShot::fractionNear(shot, QRect(95, 15, 70, 34), Qt::white, 10) > 0.5);

@@ -47,6 +47,8 @@ private slots:
 
     void showsCaptionAndValueOnRed()
     {
+        const EnglishTexts english;
+        QVERIFY(english.isLoaded());
         AUK_90025 pane(window());
         pane.setButtonLabel(QStringLiteral("Fires"));
         pane.setButtonValue(QStringLiteral("3"));
@@ -55,6 +57,7 @@ private slots:
         pane.show();
         const QImage shot = WidgetShot::grab(&pane);
         WidgetShot::saveForReview(shot, QStringLiteral("AUK_90025_tall"));
+        QCOMPARE(WidgetShot::textProblems(&pane), QString());
         const QColor edge = WidgetShot::averageColour(shot, QRect(4, 50, 4, 20));
         QVERIFY(edge.red() > 150 && edge.green() < 60);
         // The caption in white on the red skin, the value dark in its pale box.

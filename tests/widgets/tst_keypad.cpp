@@ -197,14 +197,18 @@ private slots:
 
     void looksLikeAKeypad()
     {
+        const EnglishTexts english;
+        QVERIFY(english.isLoaded());
         AUK_90015 keypad;
         keypad.setVisibleButtons(26);
         keypad.show();
         const QImage numbers = WidgetShot::grab(&keypad);
         WidgetShot::saveForReview(numbers, QStringLiteral("AUK_90015_numeric"));
+        QCOMPARE(WidgetShot::textProblems(&keypad), QString());
         keypad.showAlphanumericKeypad();
         const QImage letterPage = WidgetShot::grab(&keypad);
         WidgetShot::saveForReview(letterPage, QStringLiteral("AUK_90015_alpha"));
+        QCOMPARE(WidgetShot::textProblems(&keypad), QString());
 
         // Frame background between the keys, key faces on the grid, and the
         // greyed-out delete key paler than an ordinary key.

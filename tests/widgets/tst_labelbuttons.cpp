@@ -112,6 +112,50 @@ private slots:
         QCOMPARE(key.text(), QString());
     }
 
+    // The check the screenshots make: a key left untranslated, or a text
+    // cut off by its button, is named.
+    void textCheckSeesKeysAndOverflow()
+    {
+        AUK_90002 button(window());
+        button.show();
+        button.setText(QStringLiteral("Event log"));
+        QCOMPARE(WidgetShot::textProblems(&button), QString());
+        button.setText(QStringLiteral("_EVENT_LOG_ICONBTN"));
+        QCOMPARE(WidgetShot::textProblems(&button),
+                 QStringLiteral("AUK_90002/labelText shows the key _EVENT_LOG_ICONBTN"));
+        button.setText(QStringLiteral("Sensitivity of every detector"));
+        QVERIFY(WidgetShot::textProblems(&button).contains(QStringLiteral("is too long for")));
+        AUK_90046 key(window());
+        key.show();
+        key.setText(QStringLiteral("Acknowledge every alarm of every panel"));
+        QVERIFY(WidgetShot::textProblems(&key).contains(QStringLiteral("is too long for")));
+    }
+
+    // Every fixed text of the icon buttons, soft keys and popup keys, in
+    // English, fits its key.
+    void englishTextsFitTheirKeys()
+    {
+        const EnglishTexts english;
+        QVERIFY(english.isLoaded());
+        QStringList problems;
+        const auto check = [&problems](auto &key, int lastId) {
+            key.show();
+            for (int id = 1; id <= lastId; ++id) {
+                key.setTextById(id);
+                const QString found = WidgetShot::textProblems(&key);
+                if (!key.text().isEmpty() && !found.isEmpty())
+                    problems << QStringLiteral("%1 %2").arg(id).arg(found);
+            }
+        };
+        AUK_90002 icon(window());
+        check(icon, 78);
+        AUK_90005 softKey(window());
+        check(softKey, 60);
+        AUK_90046 popupKey(window());
+        check(popupKey, 12);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+
     void dayNightOffersTheOtherMode()
     {
         AUK_90002 button(window());
@@ -166,11 +210,14 @@ private slots:
 
     void labelButtonsPaintTheirText()
     {
+        const EnglishTexts english;
+        QVERIFY(english.isLoaded());
         AUK_90005 key(window());
         key.setText(QStringLiteral("MENU"));
         key.show();
         const QImage shot = WidgetShot::grab(&key);
         WidgetShot::saveForReview(shot, QStringLiteral("AUK_90005_soft_key"));
+        QCOMPARE(WidgetShot::textProblems(&key), QString());
         // White text on the dark face of the key.
         QVERIFY(WidgetShot::fractionNear(shot, QRect(60, 20, 100, 24), Qt::white, 60) > 0.03);
         QTest::mousePress(&key, Qt::LeftButton, {}, QPoint(5, 5));
@@ -184,6 +231,8 @@ private slots:
     // must have drawn something.
     void buttonSampleSheet()
     {
+        const EnglishTexts english;
+        QVERIFY(english.isLoaded());
         QWidget sheet(window());
         sheet.resize(640, 480);
         sheet.setAutoFillBackground(true);
@@ -254,6 +303,7 @@ private slots:
 
         const QImage shot = WidgetShot::grab(&sheet);
         WidgetShot::saveForReview(shot, QStringLiteral("buttons_sample"));
+        QCOMPARE(WidgetShot::textProblems(&sheet), QString());
         const QColor grey = PaletteRepository::lightGrey();
         for (QWidget *button : std::initializer_list<QWidget *>{icon, pressedIcon, disabledIcon, softKey, scrollKey,
                                                                 popupKey, filter, address, day, numberKey})

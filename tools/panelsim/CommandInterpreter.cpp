@@ -44,6 +44,8 @@ const QVector<CommandInterpreter::Command> &CommandInterpreter::commands()
          &CommandInterpreter::fire},
         {"page", "page <page> <panel> <part> [body hex]: a sync page part, acknowledgement asked", 3,
          &CommandInterpreter::page},
+        {"netstate", "netstate <panel> <state>: a panel's state on the network (2: its texts on request), page 17", 2,
+         &CommandInterpreter::networkState},
         {"sigs", "sigs [panel]: ask for the signatures the engine holds (245/16)", 0, &CommandInterpreter::signatures},
         {"raw", "raw <hex>: bytes as they are", 1, &CommandInterpreter::raw},
         {"layout", "layout 0|1: header layout of the packets sent", 1, &CommandInterpreter::layout},
@@ -276,6 +278,18 @@ void CommandInterpreter::page(const QStringList &arguments)
         return;
     }
     m_controller.sendPage(SyncPage::payload(page, quint8(panel), parseHex(arguments.mid(3)), quint8(part)));
+}
+
+void CommandInterpreter::networkState(const QStringList &arguments)
+{
+    int panel = 0;
+    int state = 0;
+    if (!parseNumber(arguments.at(0), panel) || panel < 0 || panel > 99 || !parseNumber(arguments.at(1), state)
+        || state < 0 || state > 255) {
+        emit output(QStringLiteral("error usage: netstate <panel 0-99> <state 0-255>"));
+        return;
+    }
+    m_controller.setNetworkState(quint8(panel), quint8(state));
 }
 
 void CommandInterpreter::signatures(const QStringList &arguments)

@@ -444,6 +444,13 @@ void CommandResponder::text(const QVariantMap &fields, const LkMessage &message)
                                     .arg(byteOf(fields, "point"))
                                     .arg(second ? QStringLiteral(" (2)") : QString())
                                     .toLatin1();
+        emit reported(QStringLiteral("text-answer point panel=%1 channel=%2/%3 point=%4 language=%5 text=%6")
+                          .arg(panel)
+                          .arg(byteOf(fields, "byte0"))
+                          .arg(byteOf(fields, "byte1"))
+                          .arg(byteOf(fields, "point"))
+                          .arg(second ? 2 : 1)
+                          .arg(QString::fromLatin1(name)));
         m_controller.sendReply(message, PointText.function,
                                LkSpeakCodec::writePayload(PointText, {{"flags", 0x01 | PanelFollows | languageFlag},
                                                                       {"byte0", byteOf(fields, "byte0")},
@@ -459,6 +466,11 @@ void CommandResponder::text(const QVariantMap &fields, const LkMessage &message)
                                 .arg(byteOf(fields, "zone"))
                                 .arg(second ? QStringLiteral(" (2)") : QString())
                                 .toLatin1();
+    emit reported(QStringLiteral("text-answer zone panel=%1 zone=%2 language=%3 text=%4")
+                      .arg(panel)
+                      .arg(byteOf(fields, "zone"))
+                      .arg(second ? 2 : 1)
+                      .arg(QString::fromLatin1(name)));
     m_controller.sendReply(message, ZoneText.function,
                            LkSpeakCodec::writePayload(ZoneText, {{"flags", 0x02 | PanelFollows | languageFlag},
                                                                  {"zone", byteOf(fields, "zone")},

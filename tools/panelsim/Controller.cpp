@@ -241,6 +241,13 @@ bool Controller::sendLoopCounters(quint8 panel, quint8 loop)
     return false;
 }
 
+void Controller::setNetworkState(quint8 panel, quint8 state)
+{
+    m_site.configuration.networkStates.insert(panel, state);
+    emit reported(QStringLiteral("site-netstate panel=%1 state=%2").arg(panel).arg(state));
+    sendPage(ServicePages::networkConfiguration(m_site.configuration));
+}
+
 void Controller::onFrame(const LinkFrame &frame)
 {
     if (frame.channel == LinkControl) {

@@ -62,6 +62,8 @@ public:
     // The counters of one loop, as after a loop scan; false for a loop the
     // site does not have.
     bool sendLoopCounters(quint8 panel, quint8 loop);
+    // A panel's state on the network changes; page 17 follows.
+    void setNetworkState(quint8 panel, quint8 state);
 
 signals:
     void reported(const QString &line);

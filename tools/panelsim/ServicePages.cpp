@@ -65,17 +65,6 @@ const PacketKind LoopCountersRecord{
 const PacketKind PointSetHead{
     "point set", 0, 0, {{"present", FieldType::U8}, {"first", FieldType::U8}, {"count", FieldType::U8}}};
 
-QByteArray networkConfiguration(const SiteConfiguration &site)
-{
-    int nodes = 0;
-    for (const SitePanel &panel : site.panels)
-        nodes = std::max(nodes, panel.number + 1);
-    QByteArray states(nodes, '\0');
-    for (const SitePanel &panel : site.panels)
-        states[panel.number] = char(ConfiguredPanel);
-    return SyncPage::payload(Network, SystemPanel, write(Byte, {{"value", nodes}}) + states);
-}
-
 // Every panel's node is present.
 QByteArray networkNodes(const SiteConfiguration &site)
 {
@@ -150,6 +139,21 @@ QVector<QByteArray> panelPages(const SitePanel &panel, const SiteTexts &texts, i
 } // namespace
 
 namespace ServicePages {
+
+QByteArray networkConfiguration(const SiteConfiguration &site)
+{
+    int nodes = 0;
+    for (const SitePanel &panel : site.panels)
+        nodes = std::max(nodes, panel.number + 1);
+    if (!site.networkStates.isEmpty())
+        nodes = std::max(nodes, site.networkStates.lastKey() + 1);
+    QByteArray states(nodes, '\0');
+    for (const SitePanel &panel : site.panels)
+        states[panel.number] = char(ConfiguredPanel);
+    for (auto state = site.networkStates.cbegin(); state != site.networkStates.cend(); ++state)
+        states[state.key()] = char(state.value());
+    return SyncPage::payload(Network, SystemPanel, write(Byte, {{"value", nodes}}) + states);
+}
 
 QVector<QByteArray> payloads(const SiteConfiguration &site, const SiteTexts &texts)
 {

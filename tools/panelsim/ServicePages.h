@@ -16,6 +16,9 @@ namespace ServicePages {
 
 QVector<QByteArray> payloads(const SiteConfiguration &site, const SiteTexts &texts);
 
+// Page 17: each panel's state on the network.
+QByteArray networkConfiguration(const SiteConfiguration &site);
+
 // The counters of one loop: every configured point answered.
 QByteArray loopCounters(const SitePanel &panel, quint8 loop);
 

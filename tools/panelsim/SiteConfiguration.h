@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QPair>
 #include <QString>
 #include <QVector>
@@ -85,6 +86,9 @@ struct SitePanel
 struct SiteConfiguration
 {
     QVector<SitePanel> panels;
+    // Panels whose network state is not that of a configured panel (1), by
+    // number: 2 is a panel whose texts the engine asks for one by one.
+    QMap<quint8, quint8> networkStates;
 
     SitePanel *findPanel(quint8 number);
 

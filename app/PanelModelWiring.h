@@ -1,0 +1,14 @@
+#pragma once
+
+class SyncClient;
+class model;
+
+// Start-up connections between the panel model and the link.
+namespace PanelModelWiring {
+
+// The model asks once for each missing name of another panel's point or
+// zone; the link sends the request to the controller, whose answer fills the
+// text cache and the state store the model reads.
+void connectTextRequests(model *panelModel, SyncClient *client);
+
+} // namespace PanelModelWiring
