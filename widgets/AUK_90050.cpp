@@ -30,7 +30,9 @@ AUK_90050::AUK_90050(QWidget *parent)
     m_title = label("title", QRect(10, 10, 188, 20));
     m_title->setAlignment(Qt::AlignCenter);
     m_title->setText(tr("_ALARM_DELAY_INFOTITLE"));
-    m_timeLeft = label("timeLeft", QRect(67, 53, 75, 21));
+    // As wide as the inside of its frame: our bold digits are wider than the
+    // 75 pixels the panel's own font needs, and a clipped time misleads.
+    m_timeLeft = label("timeLeft", QRect(24, 53, 171, 21));
     m_timeLeft->setAlignment(Qt::AlignCenter);
     m_timeFrame = label("timeFrame", QRect(19, 39, 181, 51));
     m_timeFrame->setPixmap(QPixmap(QStringLiteral("../resources/Frames/AUK_80047_invest_delay_frm.png")));

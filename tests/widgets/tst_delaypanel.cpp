@@ -1,4 +1,3 @@
-#include "EnglishTexts.h"
 #include "WidgetShot.h"
 #include "WidgetTest.h"
 #include "widgets/AUK_90046.h"
@@ -109,6 +108,7 @@ private slots:
         panel.show();
         QVERIFY(panel.title() != QStringLiteral("_ALARM_DELAY_INFOTITLE"));
         WidgetShot::saveForReview(WidgetShot::grab(&panel), QStringLiteral("AUK_90050"));
+        QCOMPARE(WidgetShot::textProblems(&panel), QString());
     }
 };
 

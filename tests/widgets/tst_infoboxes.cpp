@@ -1,4 +1,3 @@
-#include "EnglishTexts.h"
 #include "FakeClock.h"
 #include "WidgetShot.h"
 #include "WidgetTest.h"
@@ -440,6 +439,7 @@ private slots:
         // Counter text is dark on the white box.
         QVERIFY(WidgetShot::fractionNear(shot, QRect(25, 45, 160, 75), PaletteRepository::darkGrey(), 40) > 0.01);
         WidgetShot::saveForReview(shot, QStringLiteral("AUK_90004"));
+        QCOMPARE(WidgetShot::textProblems(&board), QString());
     }
 };
 

@@ -1,4 +1,3 @@
-#include "EnglishTexts.h"
 #include "FakeClock.h"
 #include "FakeHeaderSource.h"
 #include "WidgetShot.h"
@@ -505,6 +504,7 @@ private slots:
         // Countdown text over the header colour.
         QVERIFY(WidgetShot::fractionNear(shot, QRect(580, 8, 56, 20), WidgetShot::colourAt(shot, {5, 18})) < 0.97);
         WidgetShot::saveForReview(shot, name);
+        QCOMPARE(WidgetShot::textProblems(&page), QString());
     }
 };
 

@@ -1,4 +1,3 @@
-#include "EnglishTexts.h"
 #include "FakeClock.h"
 #include "FakeHeaderSource.h"
 #include "WidgetShot.h"
@@ -241,6 +240,7 @@ private slots:
         QVERIFY(PageStack::instance()->push(popup));
         QVERIFY(popup->leftButtonText() != QStringLiteral("_OK_POPUPSK"));
         WidgetShot::saveForReview(WidgetShot::grab(PageStack::instance()), name);
+        QCOMPARE(WidgetShot::textProblems(popup), QString());
     }
 };
 

@@ -1,4 +1,3 @@
-#include "EnglishTexts.h"
 #include "FakeClock.h"
 #include "WidgetShot.h"
 #include "WidgetTest.h"
@@ -200,6 +199,7 @@ private slots:
         page.show();
         QCOMPARE(bar.leftButtonText(), QStringLiteral("Accept"));
         WidgetShot::saveForReview(WidgetShot::grab(&page), QStringLiteral("AUK_90006"));
+        QCOMPARE(WidgetShot::textProblems(&page), QString());
     }
 };
 
