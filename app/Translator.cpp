@@ -1,6 +1,7 @@
 #include "app/Translator.h"
 
 #include "core/TeskGlobalConfig.h"
+#include "widgets/CardViewIface.h"
 #include "widgets/FontRepository.h"
 #include "widgets/Page.h"
 
@@ -141,6 +142,7 @@ bool Translator::setLanguage(int languageId)
     QLocale::setDefault(QLocale(language.language, language.country));
     const bool rightToLeft = isRightToLeftLanguage();
     Page::setRightToLeft(rightToLeft);
+    CardViewIface::setRightToLeft(rightToLeft);
     Languages::setPanelTextRightToLeft(rightToLeft);
 
     if (language.fontGroup != previousFontGroup || forced)

@@ -1,5 +1,6 @@
 #include "app/Translator.h"
 #include "core/TeskGlobalConfig.h"
+#include "widgets/CardViewIface.h"
 #include "widgets/FontRepository.h"
 #include "widgets/Page.h"
 
@@ -175,12 +176,14 @@ void tst_Translator::hebrewIsRightToLeft()
     m_translator->setLanguage(29);
     QVERIFY(m_translator->isRightToLeftLanguage());
     QVERIFY(Page::isRightToLeft());
+    QVERIFY(CardViewIface::isRightToLeft());
     QVERIFY(Languages::isPanelTextRightToLeft());
     QCOMPARE(QLocale().language(), QLocale::Hebrew);
 
     m_translator->setLanguage(1);
     QVERIFY(!m_translator->isRightToLeftLanguage());
     QVERIFY(!Page::isRightToLeft());
+    QVERIFY(!CardViewIface::isRightToLeft());
     QVERIFY(!Languages::isPanelTextRightToLeft());
 
     // Without the Hebrew file the English text is shown, left to right.
