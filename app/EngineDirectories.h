@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QLockFile;
+
 // Where the engine keeps its files. The installation's drive root "c:" is a
 // folder of the working directory the engine starts in; each engine port has
 // a data directory of its own below the installation's base directory, so
@@ -16,5 +18,12 @@ QString dataDirectory(quint16 port);
 // the working directory. On failure it warns with the path and the engine
 // carries on in the directory it is in; false then.
 bool enterDataDirectory(quint16 port);
+// The lock file that holds the working directory for an engine's life.
+QString lockFileName();
+// Takes the lock: two engines on one data directory would delete and
+// overwrite each other's files. False only when another engine holds it,
+// with a warning that names its process; a lock that cannot be made at all
+// (a read-only directory) is warned about and the engine runs on.
+bool holdDataDirectory(QLockFile &lock);
 
 } // namespace EngineDirectories

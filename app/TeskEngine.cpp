@@ -36,6 +36,7 @@
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QDebug>
+#include <QLockFile>
 #include <QTextStream>
 
 #include <memory>
@@ -82,6 +83,11 @@ public:
         m_terminationSignals = std::make_unique<TerminationSignals>();
         loadTranslations();
         EngineDirectories::enterDataDirectory(QVemoApplication::port());
+        m_dataDirectoryLock = std::make_unique<QLockFile>(EngineDirectories::lockFileName());
+        if (!EngineDirectories::holdDataDirectory(*m_dataDirectoryLock)) {
+            release();
+            return teskengine_dataDirectoryHeld;
+        }
         // Read from the data directory, where the engine saves it.
         TeskGlobalConfig *config = TeskGlobalConfig::instance();
         const int guiMode = SystemState::instance()->guiMode();
@@ -319,6 +325,8 @@ private:
         m_application.reset();
     }
 
+    // Held until the engine object goes, after everything that writes.
+    std::unique_ptr<QLockFile> m_dataDirectoryLock;
     std::unique_ptr<QVemoApplication> m_application;
     std::unique_ptr<QDBusConnection> m_sessionBus;
     std::unique_ptr<QDBusConnection> m_frontPanelBus;

@@ -164,7 +164,7 @@ QString Translator::languageName(int languageId) const
         return QString();
     const int wanted = languageId == AnyLanguage ? Languages::EnglishId : languageId;
     const char context[] = "Translator";
-    const char key[] = "_LANGUAGE_NAME_SK";
+    const char key[] = QT_TRANSLATE_NOOP("Translator", "_LANGUAGE_NAME_SK");
     const int index = m_loadedIds.indexOf(wanted);
     if (index >= 0) {
         const QString name = m_loadedTranslators.at(index)->translate(context, key);

@@ -704,6 +704,10 @@
         <translation>Zone points</translation>
     </message>
     <message>
+        <source>_S/W_VERSIONS_ICONBTN</source>
+        <translation>Software versions</translation>
+    </message>
+    <message>
         <source>_DEBUG_SETTINGS_ICONBTN</source>
         <translation>Debug settings</translation>
     </message>
@@ -1028,10 +1032,72 @@
     </message>
 </context>
 <context>
+    <name>PrintableAddress</name>
+    <message>
+        <source>_ZONE_4_CHAR</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>_NO_ZONE_1_CHAR</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>_PANEL_8_CHAR</source>
+        <translation>Panel</translation>
+    </message>
+    <message>
+        <source>_MASTER_PANEL_2_CHAR</source>
+        <translation>M:</translation>
+    </message>
+    <message>
+        <source>_SLAVE_PANEL_2_CHAR</source>
+        <translation>S:</translation>
+    </message>
+    <message>
+        <source>_UNKNOWN_PANEL_1_CHAR</source>
+        <translation>?</translation>
+    </message>
+</context>
+<context>
+    <name>model</name>
+    <message>
+        <source>_EMPTY_POINT_NAME_LOCAL_INFOTEXT</source>
+        <translation>No point name</translation>
+    </message>
+    <message>
+        <source>_EMPTY_POINT_NAME_REMOTE_INFOTEXT</source>
+        <translation>Point name not available</translation>
+    </message>
+    <message>
+        <source>_EMPTY_ZONE_NAME_LOCAL_INFOTEXT</source>
+        <translation>No zone name</translation>
+    </message>
+    <message>
+        <source>_EMPTY_ZONE_NAME_REMOTE_INFOTEXT</source>
+        <translation>Zone name not available</translation>
+    </message>
+    <message>
+        <source>_UNKNOWN_POINT_REGION_NAME_LISTITEM</source>
+        <translation>Unknown region</translation>
+    </message>
+    <message>
+        <source>_AS_CONFIGURED_SELTEXT</source>
+        <translation>As configured</translation>
+    </message>
+</context>
+<context>
     <name>Translator</name>
     <message>
         <source>_LANGUAGE_NAME_SK</source>
         <translation>English</translation>
+    </message>
+    <message>
+        <source>_GUI_SIMULATOR_20_CHAR</source>
+        <translation>Desktop simulator</translation>
+    </message>
+    <message>
+        <source>_PANEL_8_CHAR</source>
+        <translation>Panel</translation>
     </message>
     <message>
         <source>_JAN_FIREINFO</source>

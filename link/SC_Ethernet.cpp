@@ -17,10 +17,15 @@ void SC_Ethernet::start()
         m_server = new QTcpServer(this);
         connect(m_server, &QTcpServer::newConnection, this, &SC_Ethernet::newConnection);
     }
-    if (!m_server->isListening() && !m_server->listen(QHostAddress::AnyIPv4, m_port)) {
+    if (m_server->isListening())
+        return;
+    if (!m_server->listen(QHostAddress::AnyIPv4, m_port)) {
         qWarning().nospace().noquote() << "SC_Ethernet::start"
-                                       << " cannot listen on port " << m_port << ": " << m_server->errorString();
+                                       << " cannot listen on port " << m_port << ": " << m_server->errorString()
+                                       << "; no controller can reach this engine";
+        return;
     }
+    qInfo().nospace() << "SC_Ethernet::start listening on port " << m_port;
 }
 
 void SC_Ethernet::stop()

@@ -28,15 +28,22 @@ constexpr int DigitalDateFormat = 1;
 constexpr int FinnishLanguage = 28;
 
 const std::array<const char *, 12> fireInfoMonths{
-    "_JAN_FIREINFO", "_FEB_FIREINFO", "_MAR_FIREINFO", "_APR_FIREINFO", "_MAY_FIREINFO", "_JUN_FIREINFO",
-    "_JUL_FIREINFO", "_AUG_FIREINFO", "_SEP_FIREINFO", "_OCT_FIREINFO", "_NOV_FIREINFO", "_DEC_FIREINFO",
+    QT_TRANSLATE_NOOP("Translator", "_JAN_FIREINFO"), QT_TRANSLATE_NOOP("Translator", "_FEB_FIREINFO"),
+    QT_TRANSLATE_NOOP("Translator", "_MAR_FIREINFO"), QT_TRANSLATE_NOOP("Translator", "_APR_FIREINFO"),
+    QT_TRANSLATE_NOOP("Translator", "_MAY_FIREINFO"), QT_TRANSLATE_NOOP("Translator", "_JUN_FIREINFO"),
+    QT_TRANSLATE_NOOP("Translator", "_JUL_FIREINFO"), QT_TRANSLATE_NOOP("Translator", "_AUG_FIREINFO"),
+    QT_TRANSLATE_NOOP("Translator", "_SEP_FIREINFO"), QT_TRANSLATE_NOOP("Translator", "_OCT_FIREINFO"),
+    QT_TRANSLATE_NOOP("Translator", "_NOV_FIREINFO"), QT_TRANSLATE_NOOP("Translator", "_DEC_FIREINFO"),
 };
 
 // The February key is spelled as the translation files have it.
 const std::array<const char *, 12> longMonths{
-    "_JANUARY_9_CHAR",   "_FEBUARY_9_CHAR", "_MARCH_9_CHAR",    "_APRIL_9_CHAR",
-    "_MAY_9_CHAR",       "_JUNE_9_CHAR",    "_JULY_9_CHAR",     "_AUGUST_9_CHAR",
-    "_SEPTEMBER_9_CHAR", "_OCTOBER_9_CHAR", "_NOVEMBER_9_CHAR", "_DECEMBER_9_CHAR",
+    QT_TRANSLATE_NOOP("Translator", "_JANUARY_9_CHAR"),   QT_TRANSLATE_NOOP("Translator", "_FEBUARY_9_CHAR"),
+    QT_TRANSLATE_NOOP("Translator", "_MARCH_9_CHAR"),     QT_TRANSLATE_NOOP("Translator", "_APRIL_9_CHAR"),
+    QT_TRANSLATE_NOOP("Translator", "_MAY_9_CHAR"),       QT_TRANSLATE_NOOP("Translator", "_JUNE_9_CHAR"),
+    QT_TRANSLATE_NOOP("Translator", "_JULY_9_CHAR"),      QT_TRANSLATE_NOOP("Translator", "_AUGUST_9_CHAR"),
+    QT_TRANSLATE_NOOP("Translator", "_SEPTEMBER_9_CHAR"), QT_TRANSLATE_NOOP("Translator", "_OCTOBER_9_CHAR"),
+    QT_TRANSLATE_NOOP("Translator", "_NOVEMBER_9_CHAR"),  QT_TRANSLATE_NOOP("Translator", "_DECEMBER_9_CHAR"),
 };
 
 QString twoDigits(int value)

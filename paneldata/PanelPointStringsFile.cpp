@@ -9,6 +9,8 @@
 #include <QSaveFile>
 #include <QTextStream>
 
+#include <cerrno>
+
 namespace {
 
 const QString StringsDirectory = QStringLiteral("strings");
@@ -45,8 +47,16 @@ bool PanelPointStringsFile::readContainer(PanelPointStringsContainer &texts)
 
 bool PanelPointStringsFile::writeContainer(const PanelPointStringsContainer &texts)
 {
+    const QString directory = directoryPath(m_panel);
+    if (!QDir().mkpath(directory)) {
+        // mkpath keeps the system's reason in errno alone.
+        const QString cause = qt_error_string(errno);
+        qWarning() << "PanelPointStringsFile::writeContainer"
+                   << " cannot create" << directory << cause;
+        return false;
+    }
     QSaveFile file(fileName());
-    if (!QDir().mkpath(directoryPath(m_panel)) || !file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly)) {
         qWarning() << "PanelPointStringsFile::writeContainer"
                    << " cannot write" << fileName() << file.errorString();
         return false;

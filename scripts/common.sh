@@ -6,9 +6,25 @@ export CCACHE_MAXSIZE=${CCACHE_MAXSIZE:-20G}
 export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
 # Worktrees and fresh clones of the project share cache entries.
 export CCACHE_BASEDIR=$root
+
+# Build and test jobs: TESK_JOBS, or every core.
+jobs=${TESK_JOBS:-$(nproc)}
+if ! [[ $jobs =~ ^[1-9][0-9]*$ ]]; then
+    echo "${0##*/}: TESK_JOBS must be a number of jobs above 0, not \"$jobs\"" >&2
+    exit 2
+fi
+
+# Qt wants a private runtime folder; one made here is removed again by
+# remove_runtime_dir, which the scripts call on their way out.
+own_runtime_dir=
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
-    XDG_RUNTIME_DIR=$(mktemp -d /tmp/tesk-runtime.XXXXXX)
+    XDG_RUNTIME_DIR=$(mktemp -d -t tesk-runtime.XXXXXX)
     chmod 700 "$XDG_RUNTIME_DIR"
     export XDG_RUNTIME_DIR
+    own_runtime_dir=$XDG_RUNTIME_DIR
 fi
-jobs=$(nproc)
+remove_runtime_dir() {
+    if [ -n "$own_runtime_dir" ]; then
+        rm -rf "$own_runtime_dir"
+    fi
+}

@@ -223,7 +223,7 @@ bool AUK_90015::okButtonVisible() const
 void AUK_90015::setOkButtonVisible(bool visible)
 {
     // Shown again, the OK keys get the text they were built with.
-    const QString text = visible ? keyText("_OK_KEYPAD") : QString();
+    const QString text = visible ? keyText(QT_TRANSLATE_NOOP("BaseButton", "_OK_KEYPAD")) : QString();
     for (AUK_90055 *key : {&m_alphaOkKey, &m_numericOkKey}) {
         key->setEnabled(visible);
         key->setText(text);

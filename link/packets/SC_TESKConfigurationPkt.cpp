@@ -38,11 +38,6 @@ template <size_t N> void applyFlags(const std::array<void (TeskGlobalConfig::*)(
     }
 }
 
-QString translated(const char *key)
-{
-    return QCoreApplication::translate("Translator", key);
-}
-
 } // namespace
 
 SC_TESKConfigurationPkt::SC_TESKConfigurationPkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client)
@@ -132,11 +127,12 @@ void SC_TESKConfigurationPkt::apply()
     applyFlags(SecondFlags, m_secondFlags);
     config->setPanelNumber(m_panelNumber);
 
-    const QString simulator = translated("_GUI_SIMULATOR_20_CHAR");
+    const QString simulator = QCoreApplication::translate("Translator", "_GUI_SIMULATOR_20_CHAR");
     SC_LinkEffects::installed()->setPanelName(
-        m_panelNumber == 0
-            ? simulator
-            : QStringLiteral("%1 - %2 %3").arg(simulator, translated("_PANEL_8_CHAR")).arg(m_panelNumber));
+        m_panelNumber == 0 ? simulator
+                           : QStringLiteral("%1 - %2 %3")
+                                 .arg(simulator, QCoreApplication::translate("Translator", "_PANEL_8_CHAR"))
+                                 .arg(m_panelNumber));
 
     config->setResetEventCode1(m_resetEventCode1);
     config->setResetEventCode2(m_resetEventCode2);

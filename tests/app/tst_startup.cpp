@@ -4,6 +4,7 @@
 #include <QDBusConnectionInterface>
 #include <QDir>
 #include <QRegularExpression>
+#include <QTcpServer>
 #include <QtTest>
 
 // The built engine, started as a host would start it, with the host's
@@ -21,6 +22,8 @@ private slots:
     void dataDirectoryFailure_warnsAndRunsOn();
     void frontPanelNameTaken_warnsAndRunsOn();
     void missingBus_warnsAndRunsOn();
+    void heldDataDirectory_secondEngineExitsTouchingNothing();
+    void portTaken_saysSo();
 
 private:
     static bool serviceOwned(const QString &name);
@@ -162,6 +165,46 @@ void TestStartup::missingBus_warnsAndRunsOn()
     QVERIFY(engine.isRunning());
     QVERIFY2(rig.stopEngine(), qPrintable(rig.failure()));
     QCOMPARE(rig.hostServices().lines(), QStringList());
+}
+
+// A second engine on the port of a running one would share its data
+// directory: at start it would delete the first one's point names.
+void TestStartup::heldDataDirectory_secondEngineExitsTouchingNothing()
+{
+    EndToEndRig rig(rigOptions());
+    EngineProcess &first = rig.engine();
+    QVERIFY2(rig.start(), qPrintable(rig.failure()));
+    QVERIFY2(first.waitForLogged(QStringLiteral("listening on port %1").arg(rig.port())),
+             qPrintable(first.standardError()));
+    // Point names the first engine keeps, as after a synchronisation.
+    QFile names(QDir(first.directory())
+                    .filePath(QStringLiteral("c:/DESKSIM/DESKSIM 3_6/data%1/strings/1/output_01.txt").arg(rig.port())));
+    QVERIFY(QDir().mkpath(QFileInfo(names).path()));
+    QVERIFY(names.open(QIODevice::WriteOnly));
+    names.write("kept\n");
+    names.close();
+
+    EngineProcess second;
+    second.useDirectoryOf(first);
+    QVERIFY(second.start({QStringLiteral("--port=%1").arg(rig.port())}));
+    QCOMPARE(second.waitForExit(30000), 1);
+    QVERIFY2(second.standardError().contains(QStringLiteral("is held by another engine")),
+             qPrintable(second.standardError()));
+    QVERIFY(names.open(QIODevice::ReadOnly));
+    QCOMPARE(names.readAll(), QByteArray("kept\n"));
+    QVERIFY(first.isRunning());
+    QVERIFY2(rig.stopEngine(), qPrintable(rig.failure()));
+}
+
+void TestStartup::portTaken_saysSo()
+{
+    QTcpServer holder;
+    QVERIFY(holder.listen(QHostAddress::AnyIPv4, 0));
+    EngineProcess engine;
+    QVERIFY(engine.start({QStringLiteral("--port=%1").arg(holder.serverPort())}));
+    QVERIFY2(engine.waitForLogged(QStringLiteral("cannot listen on port %1").arg(holder.serverPort())),
+             qPrintable(engine.standardError()));
+    QVERIFY(engine.terminate());
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

@@ -21,7 +21,7 @@ bool EngineProcess::start(const QStringList &arguments)
         return false;
     // Starting again drops what the previous run wrote and nobody read yet.
     collect();
-    m_process.setWorkingDirectory(m_directory.path());
+    m_process.setWorkingDirectory(directory());
     m_process.setProcessEnvironment(m_environment);
     m_process.start(TestPrograms::path(QStringLiteral("app/teskengine")), arguments);
     return m_process.waitForStarted(10000);
@@ -35,6 +35,13 @@ bool EngineProcess::terminate(int timeoutMs)
     if (!m_process.waitForFinished(timeoutMs))
         return false;
     return m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
+}
+
+int EngineProcess::waitForExit(int timeoutMs)
+{
+    if (m_process.state() != QProcess::NotRunning && !m_process.waitForFinished(timeoutMs))
+        return -1;
+    return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
 }
 
 QString EngineProcess::standardOutput()

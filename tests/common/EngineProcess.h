@@ -16,7 +16,10 @@ public:
     EngineProcess &operator=(const EngineProcess &) = delete;
 
     // The directory the engine starts in (where its "c:" tree grows).
-    QString directory() const { return m_directory.path(); }
+    QString directory() const { return m_sharedDirectory.isEmpty() ? m_directory.path() : m_sharedDirectory; }
+    // From now on the engine starts in another engine's directory, as a
+    // second engine started on the same installation by mistake would.
+    void useDirectoryOf(const EngineProcess &other) { m_sharedDirectory = other.directory(); }
     QProcessEnvironment &environment() { return m_environment; }
 
     bool start(const QStringList &arguments = {});
@@ -24,6 +27,9 @@ public:
     // Asks it to shut down as a host would (SIGTERM) and waits for its end;
     // true when it ended by itself with exit code 0.
     bool terminate(int timeoutMs = 60000);
+    // Waits for the engine to end by itself: its exit code, or -1 when it
+    // did not end in time or crashed.
+    int waitForExit(int timeoutMs = 60000);
 
     // What every run so far wrote.
     QString standardOutput();
@@ -35,6 +41,7 @@ private:
     void collect();
 
     QTemporaryDir m_directory;
+    QString m_sharedDirectory;
     QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
     QProcess m_process;
     QByteArray m_output;

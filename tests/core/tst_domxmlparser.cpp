@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
+
 namespace {
 
 const QString schemaFailure = QStringLiteral("Error in xml file: schemafile, but continuing.\n");
@@ -220,6 +222,7 @@ void TestDOMXMLParser::save_failureReportsFalse()
     QVERIFY(!writer.save());
     QVERIFY(!QFile::exists(path));
     QCOMPARE(messages.warnings().size(), 1);
+    QVERIFY2(messages.warnings().first().contains(qt_error_string(ENOENT)), qPrintable(messages.warnings().first()));
 }
 
 QTEST_GUILESS_MAIN(TestDOMXMLParser)

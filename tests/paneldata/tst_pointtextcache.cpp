@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
+
 Q_DECLARE_METATYPE(PanelPointNamesRecord)
 
 namespace {
@@ -79,6 +81,7 @@ private slots:
     void singleTextUpdateRewritesTheFile();
     void clearOnePanelKeepsTheLoadedOther();
     void clearAllRemovesTheDirectory();
+    void failedWriteKeepsTheNamesInMemory_data();
     void failedWriteKeepsTheNamesInMemory();
 
 private:
@@ -279,15 +282,36 @@ void tst_PointTextCache::clearAllRemovesTheDirectory()
     QCOMPARE(text(3, Loop3, 1), QString());
 }
 
-// A file that cannot be written leaves the names in memory, with a warning.
+void tst_PointTextCache::failedWriteKeepsTheNamesInMemory_data()
+{
+    QTest::addColumn<QString>("blocker");
+    QTest::addColumn<bool>("blockerIsDirectory");
+    QTest::addColumn<QString>("cause");
+
+    QTest::newRow("file name taken by a directory")
+        << PanelPointStringsFile(12).fileName() << true << QStringLiteral("Filename refers to a directory");
+    QTest::newRow("strings directory taken by a file")
+        << QDir::current().filePath(QStringLiteral("strings")) << false << qt_error_string(ENOTDIR);
+}
+
+// A file that cannot be written leaves the names in memory, with a warning
+// that says why.
 void tst_PointTextCache::failedWriteKeepsTheNamesInMemory()
 {
-    QVERIFY(QDir().mkpath(PanelPointStringsFile(12).fileName()));
+    QFETCH(QString, blocker);
+    QFETCH(bool, blockerIsDirectory);
+    QFETCH(QString, cause);
+
+    QFile blockingFile(blocker);
+    QVERIFY(blockerIsDirectory ? QDir().mkpath(blocker) : blockingFile.open(QIODevice::WriteOnly));
+    blockingFile.close();
     MessageCapture messages;
     PointTextCache::instance()->storePanelTexts(12, {run(12, 3, 0, 2, {{"Unwritten", ""}})});
-    QVERIFY(messages.contains(QStringLiteral("PanelPointStringsFile::writeContainer")));
-    QVERIFY(QFileInfo(PanelPointStringsFile(12).fileName()).isDir());
+    const QStringList warnings = messages.warnings().filter(QStringLiteral("PanelPointStringsFile::writeContainer"));
+    QVERIFY2(!warnings.isEmpty() && warnings.first().contains(cause), qPrintable(warnings.join(QLatin1Char('\n'))));
     QCOMPARE(text(12, Loop3, 2), QStringLiteral("Unwritten"));
+    if (!blockerIsDirectory)
+        QVERIFY(blockingFile.remove());
 }
 
 QTEST_GUILESS_MAIN(tst_PointTextCache)

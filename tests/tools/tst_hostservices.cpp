@@ -24,6 +24,7 @@ private slots:
     void signalsOnRequest();
     void badCommands_data();
     void badCommands();
+    void helpListsEveryCommandAndSignal();
 
 private:
     HostServicesProcess m_hostServices;
@@ -171,6 +172,36 @@ void TestHostServices::badCommands()
 {
     QFETCH(QString, command);
     QVERIFY(m_hostServices.command(command).startsWith(QStringLiteral("error")));
+}
+
+void TestHostServices::helpListsEveryCommandAndSignal()
+{
+    m_hostServices.clear();
+    m_hostServices.command(QStringLiteral("help"));
+    // Help ends before the answer to the next command.
+    QVERIFY(m_hostServices.command(QStringLiteral("hello")).startsWith(QStringLiteral("error")));
+    QStringList help = m_hostServices.lines();
+    help.removeLast();
+
+    const QStringList usages{"emit <service> <signal> [arguments]",
+                             "help",
+                             "quit",
+                             "emit svc.power powerStatusUpdate <unsigned>",
+                             "emit svc.rfid RFIDSendBlockData <text>",
+                             "emit svc.rfid writeCredentialsResult <integer>",
+                             "emit svc.swiss silentStatus true|false",
+                             "emit svc.swiss rstnStatus true|false",
+                             "emit svc.swiss keyswStatus true|false"};
+    QStringList listed;
+    for (int i = 0; i < help.size(); ++i) {
+        // The description follows the usage, or is indented on the next line.
+        const bool ownLine = i + 1 < help.size() && help.at(i + 1).startsWith(QLatin1Char(' '));
+        const QString usage = ownLine ? help.at(i) : help.at(i).section(QLatin1String("  "), 0, 0);
+        const QString description = ownLine ? help.at(++i).trimmed() : help.at(i).mid(usage.size()).trimmed();
+        QVERIFY2(!description.isEmpty(), qPrintable(usage));
+        listed << usage;
+    }
+    QCOMPARE(listed, usages);
 }
 
 QTEST_GUILESS_MAIN(TestHostServices)

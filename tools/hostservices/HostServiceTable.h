@@ -8,6 +8,8 @@ struct HostMember
 {
     const char *name;
     const char *signature;
+    // For a signal: what it tells the engine, for "help".
+    const char *description = nullptr;
 };
 
 struct HostService

@@ -1,11 +1,39 @@
 #include "HostServices.h"
 
 #include "HostServiceTable.h"
+#include "common/CommandHelp.h"
 
 #include <QDBusMessage>
 #include <QDBusMetaType>
 
 namespace {
+
+struct Command
+{
+    const char *usage;
+    const char *description;
+};
+
+// The commands read from standard input, in the order "help" lists them.
+const Command Commands[] = {
+    {"emit <service> <signal> [arguments]", "send a service's signal; the signals follow"},
+    {"help", "this list"},
+    {"quit", "stop serving"},
+};
+
+const char *argumentHelp(char type)
+{
+    switch (type) {
+    case 'b':
+        return "true|false";
+    case 'i':
+        return "<integer>";
+    case 'u':
+        return "<unsigned>";
+    default:
+        return "<text>";
+    }
+}
 
 const HostService *serviceByInterface(const QString &interface)
 {
@@ -133,10 +161,29 @@ bool HostServices::handleMessage(const QDBusMessage &message, const QDBusConnect
     return true;
 }
 
+QString HostServices::help()
+{
+    QStringList lines;
+    for (const Command &command : Commands)
+        lines << commandHelp(QLatin1String(command.usage), QLatin1String(command.description));
+    for (const HostService &service : hostServices()) {
+        for (const HostMember &signal : service.signals_) {
+            QString usage =
+                QStringLiteral("emit %1 %2").arg(QLatin1String(service.service), QLatin1String(signal.name));
+            for (const char *type = signal.signature; *type; ++type)
+                usage += QLatin1Char(' ') + QLatin1String(argumentHelp(*type));
+            lines << commandHelp(usage, QLatin1String(signal.description));
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 QString HostServices::runCommand(const QStringList &words)
 {
+    if (words.size() == 1 && words.at(0) == QLatin1String("help"))
+        return help();
     if (words.size() < 3 || words.at(0) != QLatin1String("emit"))
-        return QStringLiteral("error usage: emit <service> <signal> [arguments]");
+        return QStringLiteral("error usage: emit <service> <signal> [arguments] (help lists the signals)");
     const HostService *service = serviceByName(words.at(1));
     const HostMember *signal = service ? member(service->signals_, words.at(2)) : nullptr;
     if (!signal)

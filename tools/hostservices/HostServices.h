@@ -21,7 +21,10 @@ public:
     // "emit <service> <signal> [arguments]": sends the service's signal with
     // the arguments read by its signature (b: true/false/1/0, i, u, s).
     // Returns what to print: the signal sent, or what was wrong.
+    // "help": every command and every signal, with its arguments.
     QString runCommand(const QStringList &words);
+
+    static QString help();
 
 private:
     QDBusConnection m_connection;

@@ -1,7 +1,7 @@
 // Plays the panel host's D-Bus services on the session bus: prints every
 // call the engine makes to them and sends their signals when told to on
-// standard input ("emit svc.swiss silentStatus true"). Prints "ready" once
-// it owns every service name; "quit" stops it.
+// standard input ("emit svc.swiss silentStatus true"; "help" lists them).
+// Prints "ready" once it owns every service name; "quit" stops it.
 #include "HostServiceTable.h"
 #include "HostServices.h"
 

@@ -4,6 +4,7 @@
 #include "ControllerLink.h"
 #include "SyncPage.h"
 #include "SyncSession.h"
+#include "common/CommandHelp.h"
 
 #include <unistd.h>
 
@@ -21,42 +22,66 @@ QByteArray parseHex(const QStringList &parts)
     return QByteArray::fromHex(parts.join(QString()).toLatin1());
 }
 
+// The counts that are not 0, by name.
+QString countsText(const SitePanelStatus *status)
+{
+    QStringList counts;
+    for (int i = 0; status && i < SitePanelStatus::Counts; ++i) {
+        if (status->counts[size_t(i)] != 0)
+            counts << QStringLiteral("%1=%2")
+                          .arg(QLatin1String(SitePanelStatus::countNames()[size_t(i)]))
+                          .arg(status->counts[size_t(i)]);
+    }
+    return counts.isEmpty() ? QStringLiteral("none") : counts.join(QLatin1Char(' '));
+}
+
 } // namespace
 
 const QVector<CommandInterpreter::Command> &CommandInterpreter::commands()
 {
     static const QVector<Command> table = {
-        {"heartbeat", "heartbeat <interval ms> [status] | heartbeat off", 1, &CommandInterpreter::heartbeat},
-        {"beat", "beat [status]: one heartbeat now", 0, &CommandInterpreter::beat},
-        {"connreq", "connreq [option byte]: initiate connection (245/18)", 0, &CommandInterpreter::connectionRequest},
-        {"supervise", "supervise [count]: supervision requests (245/25)", 0, &CommandInterpreter::supervise},
-        {"lk", "lk <function code> <payload hex>: an LkSpeak packet", 1, &CommandInterpreter::lk},
-        {"site", "site: the site's configuration, text, network and service pages and the panel clock", 0,
+        {"heartbeat", "<interval ms> [status] | off", "heartbeats at that interval, or none", 1,
+         &CommandInterpreter::heartbeat},
+        {"beat", "[status]", "one heartbeat now; its answer is always shown", 0, &CommandInterpreter::beat},
+        {"connreq", "[option byte]", "initiate connection (245/18); the answer is checked", 0,
+         &CommandInterpreter::connectionRequest},
+        {"supervise", "[count]", "supervision requests (245/25)", 0, &CommandInterpreter::supervise},
+        {"lk", "<function code> <payload hex>", "an LkSpeak packet", 1, &CommandInterpreter::lk},
+        {"site", "", "the site's configuration, text, network and service pages and the panel clock", 0,
          &CommandInterpreter::siteConfiguration},
-        {"loopscan", "loopscan <panel> <loop>: the loop's point counters (page 29)", 2, &CommandInterpreter::loopScan},
-        {"codepage", "codepage 1|2 <code page>: the code page of a language's texts", 2, &CommandInterpreter::codePage},
-        {"send", "send <channel> [body hex]: one frame", 1, &CommandInterpreter::send},
-        {"sync", "sync: connection, engine configuration, signatures, differing pages, sync complete", 0,
+        {"loopscan", "<panel> <loop>", "the loop's point counters (page 29)", 2, &CommandInterpreter::loopScan},
+        {"codepage", "1|2 <code page>", "the code page of a language's texts", 2, &CommandInterpreter::codePage},
+        {"send", "<channel> [body hex]", "one frame", 1, &CommandInterpreter::send},
+        {"sync", "", "connection, engine configuration, signatures, differing pages, sync complete", 0,
          &CommandInterpreter::sync},
-        {"count", "count <panel> <count name> <value>: change a status count, send its page 5", 3,
+        {"count", "<panel> <count name> <value>", "change a status count, send its page 5 (status lists the names)", 3,
          &CommandInterpreter::count},
-        {"fire", "fire <panel> [off]: a fire (or its reset), as status counts and high-priority statuses", 1,
+        {"fire", "<panel> [off]", "a fire (or its reset), as status counts and high-priority statuses", 1,
          &CommandInterpreter::fire},
-        {"page", "page <page> <panel> <part> [body hex]: a sync page part, acknowledgement asked", 3,
+        {"page", "<page> <panel> <part> [body hex]", "a sync page part, acknowledgement asked", 3,
          &CommandInterpreter::page},
-        {"netstate", "netstate <panel> <state>: a panel's state on the network (2: its texts on request), page 17", 2,
+        {"netstate", "<panel> <state>", "a panel's state on the network (2: its texts on request), page 17", 2,
          &CommandInterpreter::networkState},
-        {"sigs", "sigs [panel]: ask for the signatures the engine holds (245/16)", 0, &CommandInterpreter::signatures},
-        {"raw", "raw <hex>: bytes as they are", 1, &CommandInterpreter::raw},
-        {"layout", "layout 0|1: header layout of the packets sent", 1, &CommandInterpreter::layout},
-        {"disconnect", "disconnect: close the connection", 0, &CommandInterpreter::disconnectLink},
-        {"connect", "connect: connect again", 0, &CommandInterpreter::connectLink},
-        {"wait", "wait <ms>", 1, &CommandInterpreter::wait},
-        {"expect", "expect <event prefix, blanks allowed> [timeout ms]", 1, &CommandInterpreter::expect},
-        {"quit", "quit", 0, &CommandInterpreter::quit},
-        {"help", "help", 0, &CommandInterpreter::help},
+        {"sigs", "[panel]", "ask for the signatures the engine holds (245/16)", 0, &CommandInterpreter::signatures},
+        {"raw", "<hex>", "bytes as they are", 1, &CommandInterpreter::raw},
+        {"layout", "0|1", "header layout of the packets sent", 1, &CommandInterpreter::layout},
+        {"status", "", "the link, the panels with their names, loops and points, the status counts by name", 0,
+         &CommandInterpreter::status},
+        {"disconnect", "", "close the connection", 0, &CommandInterpreter::disconnectLink},
+        {"connect", "", "connect again", 0, &CommandInterpreter::connectLink},
+        {"wait", "<ms>", "hold the commands that follow for a while", 1, &CommandInterpreter::wait},
+        {"expect", "<event prefix, blanks allowed> [timeout ms]",
+         "hold the commands that follow until such an event; stop with an error after the time-out", 1,
+         &CommandInterpreter::expect},
+        {"quit", "", "stop", 0, &CommandInterpreter::quit},
+        {"help", "", "this list", 0, &CommandInterpreter::help},
     };
     return table;
+}
+
+QString CommandInterpreter::Entry::usage() const
+{
+    return arguments.isEmpty() ? name : name + QLatin1Char(' ') + arguments;
 }
 
 CommandInterpreter::CommandInterpreter(Controller &controller, ControllerLink &link, SyncSession &session,
@@ -66,6 +91,12 @@ CommandInterpreter::CommandInterpreter(Controller &controller, ControllerLink &l
     , m_link(link)
     , m_session(session)
 {
+    for (const Command &command : commands()) {
+        const auto run = command.run;
+        m_commands.append({QLatin1String(command.name), QLatin1String(command.arguments),
+                           QLatin1String(command.description), command.minimumArguments,
+                           [this, run](const QStringList &arguments) { (this->*run)(arguments); }});
+    }
     m_hold.setSingleShot(true);
     connect(&m_hold, &QTimer::timeout, this, [this] {
         if (!m_expected.isEmpty()) {
@@ -97,9 +128,10 @@ void CommandInterpreter::readStandardInput()
     });
 }
 
-void CommandInterpreter::addCommand(const QString &name, const QString &usage, int minimumArguments, Run run)
+void CommandInterpreter::addCommand(const QString &name, const QString &arguments, const QString &description,
+                                    int minimumArguments, Run run)
 {
-    m_serviceCommands.append({name, usage, minimumArguments, std::move(run)});
+    m_commands.append({name, arguments, description, minimumArguments, std::move(run)});
 }
 
 void CommandInterpreter::enqueue(const QString &line)
@@ -132,30 +164,24 @@ void CommandInterpreter::execute(const QString &line)
         return;
     QStringList arguments = trimmed.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     const QString name = arguments.takeFirst();
-    for (const Command &command : commands()) {
-        if (name != QLatin1String(command.name))
-            continue;
-        if (arguments.size() < command.minimumArguments) {
-            emit output(QStringLiteral("error usage: %1").arg(QLatin1String(command.usage)));
-            return;
-        }
-        (this->*command.run)(arguments);
-        if (command.run != &CommandInterpreter::expect)
-            m_seenSinceLastCommand.clear();
-        return;
-    }
-    for (const ServiceCommand &command : qAsConst(m_serviceCommands)) {
+    for (const Entry &command : qAsConst(m_commands)) {
         if (name != command.name)
             continue;
         if (arguments.size() < command.minimumArguments) {
-            emit output(QStringLiteral("error usage: %1").arg(command.usage));
+            emit output(QStringLiteral("error usage: %1").arg(command.usage()));
             return;
         }
-        m_seenSinceLastCommand.clear();
+        // "expect" is met by what the command before it brought.
+        if (name != QLatin1String("expect"))
+            m_seenSinceLastCommand.clear();
+        const int dropped = m_link.droppedSends();
         command.run(arguments);
+        if (m_link.droppedSends() != dropped)
+            emit output(
+                QStringLiteral("error not connected to the engine at %1: %2 sent nothing").arg(m_link.address(), name));
         return;
     }
-    emit output(QStringLiteral("error unknown command: %1").arg(name));
+    emit output(QStringLiteral("error unknown command: %1 (help lists the commands)").arg(name));
 }
 
 void CommandInterpreter::heartbeat(const QStringList &arguments)
@@ -254,9 +280,19 @@ void CommandInterpreter::count(const QStringList &arguments)
 {
     int panel = 0;
     int value = 0;
-    if (!parseNumber(arguments.at(0), panel) || !parseNumber(arguments.at(2), value)
+    if (SitePanelStatus::countIndex(arguments.at(1)) < 0) {
+        const auto &names = SitePanelStatus::countNames();
+        emit output(QStringLiteral("error no such count: %1 (counts: %2)")
+                        .arg(arguments.at(1), QStringList(names.begin(), names.end()).join(QLatin1Char(' '))));
+        return;
+    }
+    if (!parseNumber(arguments.at(2), value) || value < 0 || value > 0xFFFF) {
+        emit output(QStringLiteral("error bad count value: %1 (0 to 65535)").arg(arguments.at(2)));
+        return;
+    }
+    if (!parseNumber(arguments.at(0), panel)
         || !m_controller.changeCount(quint8(panel), arguments.at(1), quint16(value)))
-        emit output(QStringLiteral("error no such panel or count"));
+        emit output(QStringLiteral("error no such panel: %1 (%2)").arg(arguments.at(0), panelList()));
 }
 
 void CommandInterpreter::fire(const QStringList &arguments)
@@ -264,7 +300,7 @@ void CommandInterpreter::fire(const QStringList &arguments)
     int panel = 0;
     const bool on = arguments.size() < 2 || arguments.at(1) != QLatin1String("off");
     if (!parseNumber(arguments.first(), panel) || !m_controller.setFire(quint8(panel), on))
-        emit output(QStringLiteral("error no such panel"));
+        emit output(QStringLiteral("error no such panel: %1 (%2)").arg(arguments.first(), panelList()));
 }
 
 void CommandInterpreter::page(const QStringList &arguments)
@@ -355,8 +391,44 @@ void CommandInterpreter::quit(const QStringList &)
 
 void CommandInterpreter::help(const QStringList &)
 {
-    for (const Command &command : commands())
-        emit output(QLatin1String(command.usage));
-    for (const ServiceCommand &command : qAsConst(m_serviceCommands))
-        emit output(command.usage);
+    for (const Entry &command : qAsConst(m_commands)) {
+        for (const QString &line : commandHelp(command.usage(), command.description))
+            emit output(line);
+    }
+}
+
+void CommandInterpreter::status(const QStringList &)
+{
+    const Site &site = m_controller.site();
+    emit output(
+        QStringLiteral("status link %1 %2")
+            .arg(m_link.isConnected() ? QStringLiteral("connected to") : QStringLiteral("not connected, trying"),
+                 m_link.address()));
+    for (const SitePanel &panel : site.configuration.panels) {
+        int points = 0;
+        for (const SiteChannel &channel : panel.channels)
+            points += channel.points.size();
+        QStringList loops;
+        for (quint8 loop : panel.loops())
+            loops << QString::number(loop);
+        emit output(QStringLiteral("status panel %1 \"%2\" / \"%3\" loops %4 points %5 counts %6")
+                        .arg(panel.number)
+                        .arg(panel.name1, panel.name2, loops.join(QLatin1Char(',')))
+                        .arg(points)
+                        .arg(countsText(site.status.panel(panel.number))));
+    }
+    emit output(QStringLiteral("status totals counts %1").arg(countsText(site.status.panel(SiteStatus::TotalsPanel))));
+    const auto &names = SitePanelStatus::countNames();
+    emit output(
+        QStringLiteral("status count names %1").arg(QStringList(names.begin(), names.end()).join(QLatin1Char(' '))));
+}
+
+QString CommandInterpreter::panelList() const
+{
+    QStringList panels;
+    for (const SitePanelStatus &status : m_controller.site().status.panels) {
+        if (status.panel != SiteStatus::TotalsPanel)
+            panels << QString::number(status.panel);
+    }
+    return QStringLiteral("panels: ") + panels.join(QLatin1Char(' '));
 }

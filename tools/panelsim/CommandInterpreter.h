@@ -26,9 +26,10 @@ public:
     void readStandardInput();
     void enqueue(const QString &line);
     // A command of one of the controller's services; the arguments follow
-    // the name.
+    // the name. "help" shows the arguments and the one-line description.
     using Run = std::function<void(const QStringList &arguments)>;
-    void addCommand(const QString &name, const QString &usage, int minimumArguments, Run run);
+    void addCommand(const QString &name, const QString &arguments, const QString &description, int minimumArguments,
+                    Run run);
 
 signals:
     void output(const QString &line);
@@ -38,26 +39,34 @@ public slots:
     void observe(const QString &event);
 
 private:
+    // The emulator's own commands: one row each, in the order "help"
+    // lists them.
     struct Command
     {
         const char *name;
-        const char *usage;
+        const char *arguments;
+        const char *description;
         int minimumArguments;
         void (CommandInterpreter::*run)(const QStringList &arguments);
     };
     static const QVector<Command> &commands();
 
-    struct ServiceCommand
+    // Every command, the emulator's own first, then the services'.
+    struct Entry
     {
         QString name;
-        QString usage;
+        QString arguments;
+        QString description;
         int minimumArguments;
         Run run;
+
+        QString usage() const;
     };
-    QVector<ServiceCommand> m_serviceCommands;
+    QVector<Entry> m_commands;
 
     void runQueued();
     void execute(const QString &line);
+    QString panelList() const;
 
     void heartbeat(const QStringList &arguments);
     void beat(const QStringList &arguments);
@@ -82,6 +91,7 @@ private:
     void expect(const QStringList &arguments);
     void quit(const QStringList &arguments);
     void help(const QStringList &arguments);
+    void status(const QStringList &arguments);
 
     Controller &m_controller;
     ControllerLink &m_link;

@@ -560,11 +560,12 @@ void CommandResponder::printReport(const QVariantMap &fields, const LkMessage &m
 
 void CommandResponder::registerCommands(CommandInterpreter &interpreter)
 {
-    interpreter.addCommand(QStringLiteral("version"),
-                           QStringLiteral("version: ask the engine for its software version"), 0,
+    interpreter.addCommand(QStringLiteral("version"), QString(),
+                           QStringLiteral("ask the engine for its software version"), 0,
                            [this](const QStringList &) { requestVersion(); });
-    interpreter.addCommand(QStringLiteral("engineflags"),
-                           QStringLiteral("engineflags <byte>: the first flag byte of the next engine configuration"),
+    interpreter.addCommand(QStringLiteral("engineflags"), QStringLiteral("<byte>"),
+                           QStringLiteral("the first flag byte of the next engine configuration (2: the regional "
+                                          "board's inputs)"),
                            1, [this](const QStringList &arguments) {
                                bool ok = false;
                                const uint flags = arguments.first().toUInt(&ok, 0);
@@ -573,21 +574,21 @@ void CommandResponder::registerCommands(CommandInterpreter &interpreter)
                                else
                                    emit reported(QStringLiteral("error usage: engineflags <byte>"));
                            });
-    interpreter.addCommand(
-        QStringLiteral("point"),
-        QStringLiteral("point <panel> <kind> <address> <number> <point>: a point's forces and disablement"), 5,
-        [this](const QStringList &arguments) {
-            int values[5] = {};
-            bool ok = true;
-            for (int i = 0; i < 5 && ok; ++i)
-                values[i] = arguments.at(i).toInt(&ok, 0);
-            if (!ok) {
-                emit reported(QStringLiteral("error usage: point <panel> <kind> <address> <number> <point>"));
-                return;
-            }
-            emit reported(describePoint(quint8(values[0]), quint8(values[1]), quint8(values[2]), quint8(values[3]),
-                                        quint8(values[4])));
-        });
+    interpreter.addCommand(QStringLiteral("point"), QStringLiteral("<panel> <kind> <address> <number> <point>"),
+                           QStringLiteral("what the engine's commands made of a point: its forces and disablement"), 5,
+                           [this](const QStringList &arguments) {
+                               int values[5] = {};
+                               bool ok = true;
+                               for (int i = 0; i < 5 && ok; ++i)
+                                   values[i] = arguments.at(i).toInt(&ok, 0);
+                               if (!ok) {
+                                   emit reported(
+                                       QStringLiteral("error usage: point <panel> <kind> <address> <number> <point>"));
+                                   return;
+                               }
+                               emit reported(describePoint(quint8(values[0]), quint8(values[1]), quint8(values[2]),
+                                                           quint8(values[3]), quint8(values[4])));
+                           });
 }
 
 void CommandResponder::requestVersion()

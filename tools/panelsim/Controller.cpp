@@ -36,9 +36,18 @@ Controller::Controller(ControllerLink &link, const Site &site, QObject *parent)
     , m_link(link)
     , m_site(site)
 {
-    connect(&m_heartbeat, &QTimer::timeout, this, [this] { sendHeartbeat(m_heartbeatStatus); });
+    connect(&m_heartbeat, &QTimer::timeout, this, [this] { sendHeartbeatFrame(m_heartbeatStatus); });
     connect(&m_link, &ControllerLink::frameReceived, this, &Controller::onFrame);
-    connect(&m_link, &ControllerLink::connected, this, [this] { emit reported(QStringLiteral("connected")); });
+    connect(&m_link, &ControllerLink::connecting, this,
+            [this] { emit reported(QStringLiteral("connecting to %1").arg(m_link.address())); });
+    connect(&m_link, &ControllerLink::retrying, this, [this](const QString &reason, int intervalMs) {
+        emit reported(
+            QStringLiteral("retrying every %1 ms: no engine at %2 (%3)").arg(intervalMs).arg(m_link.address(), reason));
+    });
+    connect(&m_link, &ControllerLink::connected, this, [this] {
+        m_answersToReport = 0;
+        emit reported(QStringLiteral("connected"));
+    });
     connect(&m_link, &ControllerLink::disconnected, this, [this] { emit reported(QStringLiteral("disconnected")); });
 }
 
@@ -46,7 +55,7 @@ void Controller::startHeartbeat(int intervalMs, quint8 status)
 {
     m_heartbeatStatus = status;
     m_heartbeat.start(intervalMs);
-    sendHeartbeat(status);
+    sendHeartbeatFrame(status);
 }
 
 void Controller::stopHeartbeat()
@@ -54,9 +63,16 @@ void Controller::stopHeartbeat()
     m_heartbeat.stop();
 }
 
+void Controller::sendHeartbeat(quint8 status)
+{
+    if (m_link.isConnected())
+        ++m_answersToReport;
+    sendHeartbeatFrame(status);
+}
+
 // The toggle byte repeats the engine's last reply byte, so an engine that
 // keeps step answers 1 every time.
-void Controller::sendHeartbeat(quint8 status)
+void Controller::sendHeartbeatFrame(quint8 status)
 {
     QByteArray body;
     body.append(char(1));
@@ -252,8 +268,7 @@ void Controller::onFrame(const LinkFrame &frame)
 {
     if (frame.channel == LinkControl) {
         if (frame.body.size() == 2 && quint8(frame.body.at(0)) == HeartbeatAnswer) {
-            m_lastReplyByte = quint8(frame.body.at(1));
-            emit reported(QStringLiteral("heartbeat-answer %1").arg(m_lastReplyByte));
+            onHeartbeatAnswer(quint8(frame.body.at(1)));
         } else {
             emit reported(QStringLiteral("bad-heartbeat-answer %1").arg(QString::fromLatin1(frame.body.toHex())));
         }
@@ -290,6 +305,19 @@ void Controller::onLkSpeak(const QByteArray &body)
         checkConnectionResponse(*message, fields.value_or(QVariantMap{}));
     else if (QLatin1String(kind->name) == QLatin1String("supervision"))
         checkSupervisionAnswer(*message, fields.value_or(QVariantMap{}));
+}
+
+// The periodic answers would fill the log every second; an answer to a
+// heartbeat sent by hand, and one that differs from the last, are news.
+void Controller::onHeartbeatAnswer(quint8 answer)
+{
+    const bool changed = answer != m_lastReplyByte;
+    m_lastReplyByte = answer;
+    const bool asked = m_answersToReport > 0;
+    if (asked)
+        --m_answersToReport;
+    if (m_verbose || asked || changed)
+        emit reported(QStringLiteral("heartbeat-answer %1").arg(answer));
 }
 
 std::optional<QString> Controller::addressingFault(const LkHeader &request, const LkMessage &reply) const

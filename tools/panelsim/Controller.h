@@ -24,8 +24,12 @@ public:
 
     Site &site() { return m_site; }
 
+    // Every heartbeat answer is reported, not only the answers to
+    // sendHeartbeat and the ones that change.
+    void setVerbose(bool verbose) { m_verbose = verbose; }
     void startHeartbeat(int intervalMs, quint8 status);
     void stopHeartbeat();
+    // One heartbeat now, whose answer is reported.
     void sendHeartbeat(quint8 status);
     void sendConnectionRequest();
     void sendSupervisionRequest();
@@ -73,6 +77,8 @@ signals:
     void acknowledged(const QString &label, int answer);
 
 private:
+    void sendHeartbeatFrame(quint8 status);
+    void onHeartbeatAnswer(quint8 answer);
     LkHeader requestHeader(int function, bool acknowledge = false);
     void reportAcknowledgement(const LkMessage &reply, const QVariantMap &fields);
     void onFrame(const LinkFrame &frame);
@@ -85,6 +91,9 @@ private:
     QTimer m_heartbeat;
     quint8 m_heartbeatStatus = 2;
     quint8 m_lastReplyByte = 2;
+    bool m_verbose = false;
+    // Heartbeats sent by hand whose answers are still to be reported.
+    int m_answersToReport = 0;
     quint8 m_sequence = 0;
     std::optional<LkHeader> m_pendingConnection;
     std::optional<LkHeader> m_pendingSupervision;

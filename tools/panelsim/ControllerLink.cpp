@@ -20,12 +20,18 @@ ControllerLink::ControllerLink(const QString &host, quint16 port, QObject *paren
     connect(&m_socket, &QTcpSocket::connected, this, [this] {
         m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
         m_stream.clear();
+        m_retryReported = false;
         emit connected();
     });
     connect(&m_socket, &QTcpSocket::disconnected, this, &ControllerLink::disconnected);
     connect(&m_socket, &QAbstractSocket::errorOccurred, this, [this] {
-        if (m_wanted && m_socket.state() != QAbstractSocket::ConnectedState)
-            m_retry.start();
+        if (!m_wanted || m_socket.state() == QAbstractSocket::ConnectedState)
+            return;
+        if (!m_retryReported) {
+            m_retryReported = true;
+            emit retrying(m_socket.errorString(), RetryMs);
+        }
+        m_retry.start();
     });
     connect(&m_socket, &QIODevice::readyRead, this, &ControllerLink::readFrames);
 }
@@ -33,8 +39,16 @@ ControllerLink::ControllerLink(const QString &host, quint16 port, QObject *paren
 void ControllerLink::open()
 {
     m_wanted = true;
-    if (m_socket.state() == QAbstractSocket::UnconnectedState)
-        m_socket.connectToHost(m_host, m_port);
+    if (m_socket.state() != QAbstractSocket::UnconnectedState)
+        return;
+    m_retryReported = false;
+    emit connecting();
+    m_socket.connectToHost(m_host, m_port);
+}
+
+QString ControllerLink::address() const
+{
+    return QStringLiteral("%1:%2").arg(m_host).arg(m_port);
 }
 
 void ControllerLink::close()
@@ -53,6 +67,8 @@ void ControllerLink::sendRaw(const QByteArray &bytes)
 {
     if (isConnected())
         m_socket.write(bytes);
+    else
+        ++m_droppedSends;
 }
 
 void ControllerLink::readFrames()

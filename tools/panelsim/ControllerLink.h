@@ -18,10 +18,19 @@ public:
     void open();
     void close();
     bool isConnected() const { return m_socket.state() == QAbstractSocket::ConnectedState; }
+    // "127.0.0.1:56789".
+    QString address() const;
+    // Bytes sent while not connected are dropped; this counts them, so a
+    // command can say that it reached nobody.
+    int droppedSends() const { return m_droppedSends; }
     void send(quint8 channel, const QByteArray &body);
     void sendRaw(const QByteArray &bytes);
 
 signals:
+    // Once when it starts trying, and once when a try fails (it then goes
+    // on trying quietly until it connects).
+    void connecting();
+    void retrying(const QString &reason, int intervalMs);
     void connected();
     void disconnected();
     void frameReceived(const LinkFrame &frame);
@@ -35,4 +44,6 @@ private:
     QTimer m_retry;
     LinkFrameStream m_stream;
     bool m_wanted = false;
+    bool m_retryReported = false;
+    int m_droppedSends = 0;
 };

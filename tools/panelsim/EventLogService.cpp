@@ -70,9 +70,10 @@ EventLogService::EventLogService(Controller &controller, QObject *parent)
 void EventLogService::registerCommands(CommandInterpreter &interpreter)
 {
     interpreter.addCommand(QStringLiteral("eventlog"),
-                           QStringLiteral("eventlog raise <fire|fault|disablement|restoral> [count] [panel] | "
-                                          "eventlog acks | eventlog resend | eventlog accept <seqNo> | "
-                                          "eventlog status"),
+                           QStringLiteral("raise <fire|fault|disablement|restoral> [count] [panel] | acks | resend | "
+                                          "accept <seqNo> | status"),
+                           QStringLiteral("the controller's event log: raise events (sent live while connected), ask "
+                                          "for acknowledgements, send again, accept, show what it holds"),
                            1, [this](const QStringList &arguments) { command(arguments); });
 }
 

@@ -82,9 +82,10 @@ PointManagerService::PointManagerService(Controller &controller, QObject *parent
 
 void PointManagerService::registerCommands(CommandInterpreter &interpreter)
 {
-    interpreter.addCommand(QStringLiteral("pointmanager"),
-                           QStringLiteral("pointmanager answer on|off | pointmanager refuse: the next step"), 1,
-                           [this](const QStringList &arguments) { command(arguments); });
+    interpreter.addCommand(QStringLiteral("pointmanager"), QStringLiteral("answer on|off | refuse"),
+                           QStringLiteral("the point-manager service: answer its requests or not; refuse the next "
+                                          "manual point update step"),
+                           1, [this](const QStringList &arguments) { command(arguments); });
 }
 
 void PointManagerService::command(const QStringList &arguments)

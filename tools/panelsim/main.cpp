@@ -33,11 +33,30 @@ int main(int argc, char *argv[])
     const QCommandLineOption scriptOption(QStringLiteral("script"),
                                           QStringLiteral("Run the commands of a file instead of standard input."),
                                           QStringLiteral("file"));
-    parser.addOptions({portOption, hostOption, heartbeatOption, scriptOption});
+    const QCommandLineOption verboseOption(
+        QStringLiteral("verbose"),
+        QStringLiteral("Show every heartbeat answer, not only those to \"beat\" and changes."));
+    parser.addOptions({portOption, hostOption, heartbeatOption, scriptOption, verboseOption});
     parser.process(application);
 
-    ControllerLink link(parser.value(hostOption), quint16(parser.value(portOption).toUInt()));
+    bool portOk = false;
+    const uint port = parser.value(portOption).toUInt(&portOk);
+    if (!portOk || port == 0 || port > 0xFFFF) {
+        std::fprintf(stderr, "panelsim: --port takes a number from 1 to 65535, not \"%s\"\n",
+                     qPrintable(parser.value(portOption)));
+        return 2;
+    }
+    bool heartbeatOk = false;
+    const int heartbeat = parser.value(heartbeatOption).toInt(&heartbeatOk);
+    if (!heartbeatOk || heartbeat < 0) {
+        std::fprintf(stderr, "panelsim: --heartbeat takes milliseconds (0: none), not \"%s\"\n",
+                     qPrintable(parser.value(heartbeatOption)));
+        return 2;
+    }
+
+    ControllerLink link(parser.value(hostOption), quint16(port));
     Controller controller(link, Site::demo());
+    controller.setVerbose(parser.isSet(verboseOption));
     SyncSession session(controller);
     CommandInterpreter interpreter(controller, link, session);
     EventLogService eventLog(controller);
@@ -66,7 +85,6 @@ int main(int argc, char *argv[])
     QObject::connect(&interpreter, &CommandInterpreter::finished, &application, &QCoreApplication::exit,
                      Qt::QueuedConnection);
 
-    const int heartbeat = parser.value(heartbeatOption).toInt();
     if (heartbeat > 0) {
         QObject::connect(&link, &ControllerLink::connected, &controller,
                          [&controller, heartbeat] { controller.startHeartbeat(heartbeat, 2); });
