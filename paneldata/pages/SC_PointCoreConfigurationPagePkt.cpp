@@ -4,6 +4,7 @@
 #include "link/SyncClient.h"
 #include "link/sc_syncPages.h"
 #include "paneldata/PointCoreConfiguration.h"
+#include "paneldata/PrintableAddress.h"
 
 namespace {
 
@@ -103,6 +104,10 @@ void SC_PointCoreConfigurationPagePkt::handlePacketData()
         if (!storeEntry(entry))
             return;
     }
+    // Points may have changed zone: no reader woken by the notice may print
+    // a zone from before.
+    if (PrintableAddress *printable = PrintableAddress::existingInstance())
+        printable->clearZoneTextCache();
     core->notifyPointCoreUpdated(panel);
     recordSignature();
 }
