@@ -116,9 +116,9 @@ void SC_PanelConfigurationDetailsPagePkt::readSections()
     m_record.connectedServices = in.readUInt8();
 }
 
-bool SC_PanelConfigurationDetailsPagePkt::isAccepted() const
+bool SC_PanelConfigurationDetailsPagePkt::isRoutedHere() const
 {
-    return sc_SyncPagePacket::isAccepted() && m_record.zoneLimit <= MaximumZoneLimit;
+    return m_record.zoneLimit <= MaximumZoneLimit;
 }
 
 void SC_PanelConfigurationDetailsPagePkt::handlePacketData()

@@ -61,8 +61,12 @@ SC_PointCoreConfigurationPagePkt::ChannelEntry SC_PointCoreConfigurationPagePkt:
 
 bool SC_PointCoreConfigurationPagePkt::isAccepted() const
 {
-    return sc_SyncPagePacket::isAccepted() && m_entryCount <= MaximumEntries
-           && isTablePanel("SC_PointCoreConfigurationPagePkt::isAccepted");
+    return sc_SyncPagePacket::isAccepted() && m_entryCount <= MaximumEntries;
+}
+
+bool SC_PointCoreConfigurationPagePkt::isRoutedHere() const
+{
+    return isTablePanel();
 }
 
 // False ends the part: the entry is invalid, or its last empty-or-faulty

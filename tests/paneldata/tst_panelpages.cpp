@@ -221,7 +221,7 @@ void TestPanelPages::page3_zoneLimitAbove241_isIgnored()
     handle3(panelPageFields(0, 241), 8);
     QCOMPARE(PanelConfiguration::instance()->zoneLimit(8), quint8(241));
 
-    QCOMPARE(handle3(panelPageFields(3, 242) + sectionA()), 1);
+    QCOMPARE(handle3(panelPageFields(3, 242) + sectionA()), 0);
     QCOMPARE(PanelConfiguration::instance()->toolVersion(7), QStringLiteral("v2.5"));
     QCOMPARE(setBits(LoopDriverConfiguration::instance()->panelLoopBits(7)), (QList<int>{1, 2}));
 }
@@ -335,9 +335,10 @@ void TestPanelPages::page4_panelWithoutTable()
 {
     handle4(hex("01  00 00 01 06 00"), 99, 0);
     MessageCapture capture;
-    QCOMPARE(handle4(hex("01  00 00 01 02 00"), 100, 0), 1);
-    QCOMPARE(handle4(hex("01  00 00 01 02 00"), 255, 0), 1);
-    QVERIFY(capture.contains(QStringLiteral("SC_EquipmentSoftwareVersionsPagePkt::isAccepted")));
+    QCOMPARE(handle4(hex("01  00 00 01 02 00"), 100, 0), 0);
+    QCOMPARE(handle4(hex("01  00 00 01 02 00"), 255, 0), 0);
+    QVERIFY(capture.contains(QStringLiteral("is not for this panel; acknowledged, nothing stored")));
+    QVERIFY(capture.warnings().isEmpty());
     QCOMPARE(SWVersions::instance()->panelEquipmentType(99), 6);
     QCOMPARE(SWVersions::instance()->panelEquipmentType(100), 0);
 }
