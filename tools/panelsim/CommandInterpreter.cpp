@@ -51,6 +51,8 @@ const QVector<CommandInterpreter::Command> &CommandInterpreter::commands()
         {"layout", "layout 0|1: header layout of the packets sent", 1, &CommandInterpreter::layout},
         {"disconnect", "disconnect: close the connection", 0, &CommandInterpreter::disconnectLink},
         {"connect", "connect: connect again", 0, &CommandInterpreter::connectLink},
+        {"reconnect", "reconnect: close the connection and connect again at once", 0,
+         &CommandInterpreter::reconnectLink},
         {"wait", "wait <ms>", 1, &CommandInterpreter::wait},
         {"expect", "expect <event prefix, blanks allowed> [timeout ms]", 1, &CommandInterpreter::expect},
         {"quit", "quit", 0, &CommandInterpreter::quit},
@@ -309,6 +311,11 @@ void CommandInterpreter::disconnectLink(const QStringList &)
 void CommandInterpreter::connectLink(const QStringList &)
 {
     m_link.open();
+}
+
+void CommandInterpreter::reconnectLink(const QStringList &)
+{
+    m_link.reconnect();
 }
 
 void CommandInterpreter::wait(const QStringList &arguments)
