@@ -1,5 +1,6 @@
 #include "ConfigurationPageBench.h"
 #include "MessageCapture.h"
+#include "link/PanelTextDecoder.h"
 #include "link/SyncClient.h"
 #include "link/sc_syncPages.h"
 #include "paneldata/PanelConfiguration.h"
@@ -44,6 +45,7 @@ class tst_PageRules final : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -51,8 +53,18 @@ private slots:
     void partsNotKept();
 
 private:
+    QTemporaryDir m_directory;
     std::unique_ptr<ConfigurationPageBench> m_pages;
 };
+
+void tst_PageRules::initTestCase()
+{
+    // The decoders start from the engine's configuration, read from and
+    // written to the working directory: made here, before any part counts
+    // its messages.
+    QVERIFY(QDir::setCurrent(m_directory.path()));
+    textDecoders();
+}
 
 void tst_PageRules::init()
 {

@@ -273,7 +273,7 @@ void TestPanelPages::page40_refused_data()
     for (int i = 0; i < 250; ++i)
         cards += hex("00 00 21 04");
     QTest::newRow("250 option cards") << cards << 40;
-    QTest::newRow("another page id") << hex("01 00 01 00 00 03 09") << 41;
+    QTest::newRow("another page id") << hex("01 00 01 00 00 03 09") << 43;
 }
 
 void TestPanelPages::page40_refused()
