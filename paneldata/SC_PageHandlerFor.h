@@ -32,7 +32,7 @@ public:
         if (!packet.isRoutedHere()) {
             qDebug().nospace() << "SC_PacketHandler::handlePage"
                                << " Page " << packet.pageId() << " panel " << packet.panelNumber() << " part "
-                               << packet.partNumber() << " is not for this panel; acknowledged, nothing stored";
+                               << packet.partNumber() << " is not for this engine; acknowledged, nothing stored";
             return true;
         }
         if (packet.unreadBytes() > 0) {

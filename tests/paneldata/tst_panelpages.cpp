@@ -337,7 +337,7 @@ void TestPanelPages::page4_panelWithoutTable()
     MessageCapture capture;
     QCOMPARE(handle4(hex("01  00 00 01 02 00"), 100, 0), 0);
     QCOMPARE(handle4(hex("01  00 00 01 02 00"), 255, 0), 0);
-    QVERIFY(capture.contains(QStringLiteral("is not for this panel; acknowledged, nothing stored")));
+    QVERIFY(capture.contains(QStringLiteral("is not for this engine; acknowledged, nothing stored")));
     QVERIFY(capture.warnings().isEmpty());
     QCOMPARE(SWVersions::instance()->panelEquipmentType(99), 6);
     QCOMPARE(SWVersions::instance()->panelEquipmentType(100), 0);

@@ -222,7 +222,7 @@ void TestPointCorePage::panelsWithoutTable()
     MessageCapture capture;
     for (int panel : {100, 199, 254, 255})
         QCOMPARE(m_pages->receive(8, panel, 0, LoopOnePage), 0);
-    QVERIFY(capture.contains(QStringLiteral("is not for this panel; acknowledged, nothing stored")));
+    QVERIFY(capture.contains(QStringLiteral("is not for this engine; acknowledged, nothing stored")));
     QVERIFY(capture.warnings().isEmpty());
     QCOMPARE(spy.size(), 0);
     QCOMPARE(describe(99), QStringLiteral("0c/1:1 0c/1:3"));

@@ -146,7 +146,7 @@ void TestPointMapPages::panelsWithoutTable()
     MessageCapture capture;
     for (int panel : {100, 254, 255})
         QCOMPARE(m_pages->receive(140, panel, 0, hex("0001 0c 01 02 01 01")), 0);
-    QVERIFY(capture.contains(QStringLiteral("is not for this panel; acknowledged, nothing stored")));
+    QVERIFY(capture.contains(QStringLiteral("is not for this engine; acknowledged, nothing stored")));
     QVERIFY(capture.warnings().isEmpty());
     QCOMPARE(PointDataMapsConfiguration::instance()->pointCount(140), 1);
     QVERIFY(m_pages->bench().bucket(140).contains(QStringLiteral("100|old=1")));

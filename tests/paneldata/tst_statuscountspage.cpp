@@ -105,9 +105,9 @@ void tst_StatusCountsPage::page_data()
                               << QString();
     // Not for this engine: acknowledged, nothing kept.
     QTest::newRow("panel 100 is ignored")
-        << 100 << syncPagePart(5, 100, 0, 1, body("00 07")) << 0 << QStringList() << "is not for this panel";
+        << 100 << syncPagePart(5, 100, 0, 1, body("00 07")) << 0 << QStringList() << "is not for this engine";
     QTest::newRow("panel 255 is ignored")
-        << 255 << syncPagePart(5, 255, 0, 1, body("00 07")) << 0 << QStringList() << "is not for this panel";
+        << 255 << syncPagePart(5, 255, 0, 1, body("00 07")) << 0 << QStringList() << "is not for this engine";
     QTest::newRow("cut before the battery status")
         << 3 << syncPagePart(5, 3, 0, 1, body("00")) << 1 << QStringList() << "truncated";
     QTest::newRow("cut inside the counts")

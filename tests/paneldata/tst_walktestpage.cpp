@@ -95,8 +95,8 @@ void tst_WalkTestPage::notKept_data()
     QTest::addColumn<QString>("warning");
     QTest::addColumn<int>("answer");
     // Other panels' summaries are acknowledged but not for this engine.
-    QTest::newRow("panel 120") << syncPagePart(22, 120, 0, 1, hex(Head) + hex("ff")) << "is not for this panel" << 0;
-    QTest::newRow("panel 254") << syncPagePart(22, 254, 0, 1, hex(Head) + hex("ff")) << "is not for this panel" << 0;
+    QTest::newRow("panel 120") << syncPagePart(22, 120, 0, 1, hex(Head) + hex("ff")) << "is not for this engine" << 0;
+    QTest::newRow("panel 254") << syncPagePart(22, 254, 0, 1, hex(Head) + hex("ff")) << "is not for this engine" << 0;
     QTest::newRow("counters cut short") << syncPagePart(22, 4, 0, 1, hex("02 01 0001 00")) << "truncated" << 1;
     QTest::newRow("no zone selector") << syncPagePart(22, 4, 0, 1, hex(Head)) << "truncated" << 1;
     QTest::newRow("first zone without a count")
