@@ -2,6 +2,7 @@
 
 #include "app/statusIconsController.h"
 #include "frontpanel/DB_TESK_FP_Interface.h"
+#include "widgets/RolesDelegate.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -185,6 +186,13 @@ void SystemState::setBuzzerOverride()
 void SystemState::setBrand(int brand)
 {
     m_configuration.brand = brand;
+    applyBrandToDelegates();
+}
+
+// One brand titles the lists' name column as a location.
+void SystemState::applyBrandToDelegates() const
+{
+    RolesDelegate::setLocationTitles(m_configuration.brand == LocationTitlesBrand);
 }
 
 void SystemState::resetConfiguration()
@@ -193,6 +201,7 @@ void SystemState::resetConfiguration()
     m_configuration = Configuration();
     m_configuration.reserved = reserved;
     DB_TESK_FP_Interface::instance()->setGUIMode(0);
+    applyBrandToDelegates();
 }
 
 QByteArray SystemState::eepromImage(const Configuration &configuration)

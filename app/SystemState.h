@@ -37,6 +37,8 @@ public:
 
     // The EEPROM address of the configuration image.
     static constexpr quint16 EepromAddress = 4096;
+    // The Saltmarsh brand.
+    static constexpr int LocationTitlesBrand = 1;
 
     // The connection reports come from the panel link (the flag of
     // updateEnetConnectedToPanel(bool)) and from the front-panel bus driver
@@ -107,6 +109,7 @@ private:
     SystemState();
 
     void buildConnectionMachine();
+    void applyBrandToDelegates() const;
     bool inState(const QState *state) const;
     void storeBannerStatus(TC::BANNER_STATUS status);
     // Stores a summary flag; a change emits its started or reset signal.

@@ -19,6 +19,7 @@
 #include "app/WatchdogProdder.h"
 #include "core/BannerStatus.h"
 #include "core/BucketMaster.h"
+#include "core/BuildStamp.h"
 #include "core/GlobalConstants.h"
 #include "core/Languages.h"
 #include "core/SC_Timer.h"
@@ -50,8 +51,8 @@ void printBanner()
     QTextStream out(stdout);
     out << "Fire panel front-panel engine, desktop simulator\n"
         << "TESK Engine: Application SKU=" << productCode << '\n'
-        << "Build information: Version=" << GlobalConstants::engineVersion << ", Date=" << __DATE__
-        << ", Time=" << __TIME__ << '\n'
+        << "Build information: Version=" << GlobalConstants::engineVersion << ", Date=" << BuildStamp::date
+        << ", Time=" << BuildStamp::time << '\n'
         << "Additional build information: Kernel SKU=" << productCode << '\n';
     out.flush();
     qRegisterMetaType<TC::BANNER_STATUS>("TC::BANNER_STATUS");

@@ -1,6 +1,5 @@
 #include "app/Translator.h"
 
-#include "core/TeskGlobalConfig.h"
 #include "widgets/CardViewIface.h"
 #include "widgets/FontRepository.h"
 #include "widgets/Page.h"
@@ -181,7 +180,5 @@ bool Translator::isRightToLeftLanguage() const
 
 QLocale Translator::currentLanguageLocale() const
 {
-    const TeskGlobalConfig *config = TeskGlobalConfig::instance();
-    const int id = config->getLanguage(config->getCurrentLang());
-    return QLocale(Languages::table()[isLanguageId(id) ? id : Languages::EnglishId].language, QLocale::AnyCountry);
+    return Languages::currentLanguageLocale();
 }

@@ -1,5 +1,7 @@
 #include "core/Languages.h"
 
+#include "core/TeskGlobalConfig.h"
+
 namespace Languages {
 
 namespace {
@@ -52,6 +54,16 @@ const std::array<Language, Count> &table()
         {"TRK_tk-TK", 0, QLocale::Turkish, QLocale::Turkey},
     }};
     return languages;
+}
+
+QLocale currentLanguageLocale()
+{
+    const TeskGlobalConfig *config = TeskGlobalConfig::instance();
+    const int id = config->getLanguage(config->getCurrentLang());
+    // The configuration keeps ids in the table's range; the guard keeps a
+    // stray value from reading past it.
+    const Language &row = table().at(id > 0 && id < Count ? id : EnglishId);
+    return QLocale(row.language, QLocale::AnyCountry);
 }
 
 bool isPanelTextRightToLeft()

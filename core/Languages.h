@@ -23,6 +23,10 @@ constexpr int HebrewId = 29;
 
 const std::array<Language, Count> &table();
 
+// The locale of the language the panel shows now (the first or second
+// configured language), with any country.
+QLocale currentLanguageLocale();
+
 // Whether the panel's texts are written right to left: set when a language
 // is installed.
 bool isPanelTextRightToLeft();

@@ -70,7 +70,25 @@ QString flagText(bool flag)
 
 TeskGlobalConfig::TeskGlobalConfig()
 {
+    clearZoneTextCache();
     loadConfigFile();
+}
+
+std::function<void()> &TeskGlobalConfig::zoneTextCacheClearer()
+{
+    static std::function<void()> clearer;
+    return clearer;
+}
+
+void TeskGlobalConfig::setZoneTextCacheClearer(std::function<void()> clearer)
+{
+    zoneTextCacheClearer() = std::move(clearer);
+}
+
+void TeskGlobalConfig::clearZoneTextCache()
+{
+    if (const std::function<void()> &clearer = zoneTextCacheClearer())
+        clearer();
 }
 
 // The engine saves its settings in the data directory; the installed file
@@ -134,12 +152,13 @@ void TeskGlobalConfig::saveConfigFile() const
     parser.save();
 }
 
-template <typename T> void TeskGlobalConfig::setAndSave(T &field, T value)
+template <typename T> bool TeskGlobalConfig::setAndSave(T &field, T value)
 {
     if (field == value)
-        return;
+        return false;
     field = value;
     saveConfigFile();
+    return true;
 }
 
 int TeskGlobalConfig::getLanguage(int which) const
@@ -199,17 +218,20 @@ void TeskGlobalConfig::setFirstSecondFire(bool on)
 
 void TeskGlobalConfig::setLogicalZones(bool on)
 {
-    setAndSave(m_logicalZones, on);
+    if (setAndSave(m_logicalZones, on))
+        clearZoneTextCache();
 }
 
 void TeskGlobalConfig::setLogicalAddr(bool on)
 {
-    setAndSave(m_logicalAddr, on);
+    if (setAndSave(m_logicalAddr, on))
+        clearZoneTextCache();
 }
 
 void TeskGlobalConfig::setCurrentLang(int slot)
 {
-    setAndSave(m_currentLang, slot);
+    if (setAndSave(m_currentLang, slot))
+        clearZoneTextCache();
 }
 
 void TeskGlobalConfig::setLanguages(quint8 usage, quint8 first, quint16 firstCodepage, quint8 second,
@@ -231,6 +253,7 @@ void TeskGlobalConfig::setLanguages(quint8 usage, quint8 first, quint16 firstCod
     update(m_langUsage, usage);
     if (changed)
         saveConfigFile();
+    clearZoneTextCache();
     emit updateLanguage();
 }
 

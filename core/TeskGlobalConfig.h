@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
+
 // The panel-wide settings the user interface consults everywhere: languages
 // and code pages, logical zone and address display, the optional functions
 // the panel allows, restriction masks, this panel's number and more. They
@@ -102,6 +104,11 @@ public:
     // Deletes the saved file, so that the next start uses the defaults.
     void removeConfigFile();
 
+    // Printed zone texts depend on the language and the logical modes; the
+    // address printer, on a floor above, installs how its cache of them is
+    // emptied whenever these may have changed (nothing: no cache to empty).
+    static void setZoneTextCacheClearer(std::function<void()> clearer);
+
 signals:
     void updateLanguage();
     void evacuateWithoutLoginChanged();
@@ -113,7 +120,10 @@ private:
 
     void loadConfigFile();
     void saveConfigFile() const;
-    template <typename T> void setAndSave(T &field, T value);
+    // True when the value changed (and the file was saved).
+    template <typename T> bool setAndSave(T &field, T value);
+    static std::function<void()> &zoneTextCacheClearer();
+    static void clearZoneTextCache();
 
     bool m_zoneFiltering = false;
     bool m_firstSecondFire = false;

@@ -163,8 +163,21 @@ QString PanelTextDecoder::convert(Slot &slot, const char *bytes, int length)
     return QString::fromUtf8(output.data(), int(output.size() - outLeft));
 }
 
-PanelTextDecoder &textDecoders()
+namespace {
+
+// Opened with the code pages of the engine's configuration, so that those
+// saved in its file apply from the first text on.
+PanelTextDecoder *createConfiguredDecoders()
 {
     static PanelTextDecoder decoders;
-    return decoders;
+    decoders.setupTextDecoders();
+    return &decoders;
+}
+
+} // namespace
+
+PanelTextDecoder &textDecoders()
+{
+    static PanelTextDecoder *const decoders = createConfiguredDecoders();
+    return *decoders;
 }

@@ -2,6 +2,7 @@
 
 #include <QDebug>
 #include <QNetworkInterface>
+#include <QSignalBlocker>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -60,6 +61,14 @@ void SC_Ethernet::send(const QByteArray &frame)
 
 void SC_Ethernet::newConnection()
 {
+    // A controller that closed and came straight back is seen here before
+    // its old socket told of the close: the close still loses the link, and
+    // before the new connection. A live connection taken over loses nothing.
+    if (m_client && m_client->state() == QAbstractSocket::ConnectedState && hasPeerClosed()) {
+        qWarning().nospace() << "SC_Ethernet::newConnection"
+                             << " the previous connection had been closed";
+        emit Error();
+    }
     dropClient();
     m_client = m_server->nextPendingConnection();
     if (!m_client)
@@ -68,6 +77,15 @@ void SC_Ethernet::newConnection()
     connect(m_client, &QAbstractSocket::errorOccurred, this, &SC_Ethernet::displayError);
     connect(m_client, &QIODevice::readyRead, this, &SC_Ethernet::dataReady);
     recordLinkAddresses();
+}
+
+// Lets the socket read what is pending, quietly: the connection is about to
+// be replaced, so neither its last bytes nor a time-out count.
+bool SC_Ethernet::hasPeerClosed()
+{
+    const QSignalBlocker quiet(m_client);
+    m_client->waitForReadyRead(0);
+    return m_client->state() != QAbstractSocket::ConnectedState;
 }
 
 void SC_Ethernet::dataReady()

@@ -28,6 +28,7 @@ private slots:
 
 private:
     void dropClient();
+    bool hasPeerClosed();
     void recordLinkAddresses();
 
     quint16 m_port;

@@ -122,7 +122,8 @@ SC_PrintReportBasePkt::Target printerTarget(quint8 parameter)
 }
 
 constexpr int UserTextLength = 2;
-constexpr int MaximumPasscodeLength = 19;
+// Counted in the bytes that go out, which is what the controller has room for.
+constexpr int MaximumPasscodeBytes = 19;
 // The LED of output point 20 pulses while the link is down.
 
 // Status word bits.
@@ -463,7 +464,8 @@ void SyncClient::login(QString user, QString passcode)
 {
     const bool digits = user.size() == UserTextLength && user.at(0).isDigit() && user.at(1).isDigit();
     const int number = digits ? user.toInt() : 0;
-    if (number < Security::FirstUser || number > Security::LastUser || passcode.size() > MaximumPasscodeLength) {
+    if (number < Security::FirstUser || number > Security::LastUser
+        || passcode.toUtf8().size() > MaximumPasscodeBytes) {
         qWarning() << "SyncClient::login"
                    << " Log-on not sent: user or passcode not valid";
         return;

@@ -1,6 +1,7 @@
 #include "paneldata/DateTime.h"
 
 #include "core/GlobalConstants.h"
+#include "core/Languages.h"
 #include "core/SC_Timer.h"
 #include "core/TeskGlobalConfig.h"
 
@@ -119,10 +120,9 @@ QString DateTime::monthName(int month)
     return QCoreApplication::translate("Translator", longMonths[month]);
 }
 
-// The translator makes the selected language's locale the default one.
 QString DateTime::formatDate(const QDateTime &value)
 {
-    const QLocale locale;
+    const QLocale locale = Languages::currentLanguageLocale();
     if (TeskGlobalConfig::instance()->getDateFormat() == DigitalDateFormat)
         return locale.toString(value, QStringLiteral("dd:MM:yyyy"));
     return locale.toString(value, QStringLiteral("d ")) + monthName(value.date().month() - 1)

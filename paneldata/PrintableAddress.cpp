@@ -54,6 +54,12 @@ PrintableAddress::PrintableAddress()
     BucketMaster::instance()->connectBucketUpdated(GlobalConfigurationBucket, this, [this] { updateConfigSettings(); });
     if (SystemState *state = SystemState::existingInstance())
         connect(state, &SystemState::stateChanged, this, &PrintableAddress::updateStatuses);
+    TeskGlobalConfig::setZoneTextCacheClearer([this] { clearZoneTextCache(); });
+}
+
+PrintableAddress::~PrintableAddress()
+{
+    TeskGlobalConfig::setZoneTextCacheClearer(nullptr);
 }
 
 void PrintableAddress::setAddressFormat(int mode)

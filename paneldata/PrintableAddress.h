@@ -19,6 +19,8 @@ class PrintableAddress final
     Q_OBJECT
 
 public:
+    ~PrintableAddress() override;
+
     // The bits of the part flags.
     enum Parts : int {
         PointPart = 1,

@@ -29,6 +29,12 @@ public:
                                  << "; not stored";
             return false;
         }
+        if (!packet.isRoutedHere()) {
+            qDebug().nospace() << "SC_PacketHandler::handlePage"
+                               << " Page " << packet.pageId() << " panel " << packet.panelNumber() << " part "
+                               << packet.partNumber() << " is not for this engine; acknowledged, nothing stored";
+            return true;
+        }
         if (packet.unreadBytes() > 0) {
             qWarning().nospace() << "SC_PacketHandler::handlePage"
                                  << " Page " << packet.pageId() << " panel " << packet.panelNumber() << " part "

@@ -38,6 +38,7 @@ constexpr Row Rows[] = {
     ownPage<sc_SiteConfigurationFingerprint_Page>(),
     ownPage<sc_PanelStatusCounts_Page>(),
     ownPage<sc_WalkTestSummary_Page>(),
+    ownPage<sc_GlobalConfigDetails>(),
     ownPage<sc_TemporaryPatchData_Page>(),
     ownPage<sc_PanelConfigurationDetails_Page>(),
     ownPage<sc_PointCoreConfiguration_Page>(),

@@ -8,6 +8,7 @@
 #include "paneldata/pages/SC_DeviceUsesTablePkt.h"
 #include "paneldata/pages/SC_EquipmentSoftwareVersionsPagePkt.h"
 #include "paneldata/pages/SC_EventNamesPagePkt.h"
+#include "paneldata/pages/SC_GlobalConfigDetailsPkt.h"
 #include "paneldata/pages/SC_IRModeSummaryPkt.h"
 #include "paneldata/pages/SC_InformationTextMessagesPkt.h"
 #include "paneldata/pages/SC_LkNetNodePkt.h"
@@ -72,6 +73,7 @@ using sc_DeviceUsesTable_page = SC_PageHandlerFor<SC_DeviceUsesTablePkt, SC_Sync
 using sc_LKNetNode_Page = SC_PageHandlerFor<SC_LkNetNodePkt, SC_SyncPageIDS::eLkNetNode>;
 using sc_LoopDriverConfiguration_Page =
     SC_PageHandlerFor<SC_LoopDriverConfigurationPkt, SC_SyncPageIDS::eLoopDriverConfiguration>;
+using sc_GlobalConfigDetails = SC_PageHandlerFor<SC_GlobalConfigDetailsPkt, SC_SyncPageIDS::eGlobalConfigDetails>;
 using sc_TemporaryPatchData_Page = SC_PageHandlerFor<SC_TemporaryPatchDataPkt, SC_SyncPageIDS::eTemporaryPatchData>;
 using sc_NPPointMaps = SC_PageHandlerFor<SC_NPPointsMapPkt, SC_SyncPageIDS::eNPPointMapFirst>;
 using sc_NPForcedPointsCountPage =

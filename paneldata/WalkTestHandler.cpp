@@ -2,6 +2,8 @@
 
 #include "core/SC_Timer.h"
 #include "core/TeskGlobalConfig.h"
+#include "link/SC_PointsWildCard.h"
+#include "link/SyncClient.h"
 
 #include <QDebug>
 
@@ -114,6 +116,12 @@ quint8 WalkTestHandler::commandCode(int kind, int scope)
     default:
         return NoCommand;
     }
+}
+
+void WalkTestHandler::requestStopWalkTest(int kind, int scope, const SC_PointsWildCard &address)
+{
+    SyncClient::instance()->sendStartWalktest(commandCode(kind, scope), address);
+    holdStop(address.panel());
 }
 
 void WalkTestHandler::holdStop(quint8 requestedNode)

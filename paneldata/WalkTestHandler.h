@@ -8,6 +8,7 @@
 
 #include <array>
 
+class SC_PointsWildCard;
 class SC_Timer;
 
 // The walk-test progress of every panel of the network, as the controller
@@ -36,6 +37,9 @@ public:
 
     // The walk-test command code of a request kind and scope.
     static quint8 commandCode(int kind, int scope);
+    // Sends the walk-test command of a kind and scope for the points named,
+    // then holds stops back for the panel of the list.
+    void requestStopWalkTest(int kind, int scope, const SC_PointsWildCard &address);
     // After a walk-test command for a node: the node's next walk test
     // becomes the selection, and stops are held back for the guard time.
     void holdStop(quint8 requestedNode);

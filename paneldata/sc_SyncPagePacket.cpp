@@ -82,13 +82,14 @@ void sc_SyncPagePacket::recordSignature(sc_syncPages &pages) const
     pages.storeSignature(m_pageId, m_panel, m_part, {true, true, m_signature});
 }
 
-bool sc_SyncPagePacket::isTablePanel(const char *method) const
+bool sc_SyncPagePacket::isRoutedHere() const
 {
-    if (TC::isTablePanel(m_panel))
-        return true;
-    qWarning().nospace() << method << " Page " << m_pageId << " for panel " << m_panel
-                         << " ignored: panels are 0 to 99";
-    return false;
+    return true;
+}
+
+bool sc_SyncPagePacket::isTablePanel() const
+{
+    return TC::isTablePanel(m_panel);
 }
 
 void sc_SyncPagePacket::setBucketValue(const QString &item, const QString &value, bool perPanel) const

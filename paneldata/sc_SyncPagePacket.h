@@ -22,9 +22,13 @@ public:
     quint8 partNumber() const { return m_part; }
     quint32 pageSignature() const { return m_signature; }
 
-    // Whether every field the page promised was there and the page's own
-    // checks passed; a rejected part must change nothing.
+    // Whether every field the page promised was there and made sense; a
+    // rejected part must change nothing and is refused.
     virtual bool isAccepted() const;
+    // Whether the page's routing rules give this part to this engine (its
+    // panel, its part, a setting the panel uses). A part routed elsewhere is
+    // acknowledged and its signature kept, but nothing of it is written.
+    virtual bool isRoutedHere() const;
     // Bytes after the last field the page read.
     int unreadBytes() const;
 
@@ -58,9 +62,8 @@ protected:
     // For pages that tell a changed part to the screens: stores the part's
     // signature, announcing the page when it replaces another one.
     void recordSignature(sc_syncPages &pages) const;
-    // Per-panel tables hold panels 0 to 99; another panel is refused with a
-    // warning naming the page.
-    bool isTablePanel(const char *method) const;
+    // Per-panel tables hold panels 0 to 99.
+    bool isTablePanel() const;
 
     SyncClient *client() const { return m_client; }
 

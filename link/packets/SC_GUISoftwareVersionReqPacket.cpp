@@ -1,5 +1,6 @@
 #include "link/packets/SC_GUISoftwareVersionReqPacket.h"
 
+#include "core/BuildStamp.h"
 #include "core/GlobalConstants.h"
 #include "link/SyncClient.h"
 #include "link/packets/SC_GUISoftwareVersionReplyPacket.h"
@@ -15,8 +16,8 @@ SC_GUISoftwareVersionReqPacket::SC_GUISoftwareVersionReqPacket(const QSharedPoin
 void SC_GUISoftwareVersionReqPacket::handlePacketData()
 {
     using Reply = SC_GUISoftwareVersionReplyPacket;
-    Reply reply(*this, Reply::versionRecord(QLatin1String(GlobalConstants::engineVersion), QStringLiteral(__DATE__),
-                                            QStringLiteral(__TIME__)));
+    Reply reply(*this, Reply::versionRecord(QLatin1String(GlobalConstants::engineVersion),
+                                            QLatin1String(BuildStamp::date), QLatin1String(BuildStamp::time)));
     reply.serialise();
     m_client->sendRawPacket(SyncClient::LkSpeakChannel, reply.buffer()->getByteArray());
 }

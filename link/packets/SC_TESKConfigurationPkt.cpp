@@ -1,6 +1,7 @@
 #include "link/packets/SC_TESKConfigurationPkt.h"
 
 #include "core/TeskGlobalConfig.h"
+#include "link/PanelTextDecoder.h"
 #include "link/SC_LinkEffects.h"
 #include "link/SyncClient.h"
 #include "link/sc_LkEventLog.h"
@@ -122,6 +123,8 @@ void SC_TESKConfigurationPkt::apply()
     SC_LinkEffects::installed()->resetTextRequests();
     m_client->clearSyncPageSignature(SC_SyncPageIDS::ePanelPointNames);
     config->setLanguages(m_languageUsage, m_firstLanguage, m_firstCodepage, m_secondLanguage, m_secondCodepage);
+    // Every panel text from here on is in the code pages just named.
+    textDecoders().setupTextDecoders();
     config->setDateFormat(m_dateFormat);
     applyFlags(FirstFlags, m_firstFlags);
     applyFlags(SecondFlags, m_secondFlags);

@@ -21,6 +21,7 @@ SC_TextStringReply::SC_TextStringReply(const QSharedPointer<SC_PacketBuffer> &re
     , m_client(client)
 {
     SC_PacketBuffer &bytes = *buffer();
+    const int language = textLanguage();
     if (m_flags & PointTextFollows) {
         const quint8 first = bytes.readUInt8();
         const quint8 second = bytes.readUInt8();
@@ -28,19 +29,24 @@ SC_TextStringReply::SC_TextStringReply(const QSharedPointer<SC_PacketBuffer> &re
         m_channel = ChannelAddress(channel.first, channel.second, bytes.readUInt8());
         m_point = bytes.readUInt8();
         bytes.readUInt16();
-        m_pointText = bytes.readText(bytes.readUInt8(), false);
+        m_pointText = bytes.readText(bytes.readUInt8(), false, language);
     }
     if (m_flags & ZoneTextFollows) {
         m_zone = bytes.readUInt8();
-        m_zoneText = bytes.readText(bytes.readUInt8(), false);
+        m_zoneText = bytes.readText(bytes.readUInt8(), false, language);
     }
     if (m_flags & PanelFollows)
         m_panel = bytes.readUInt8();
 }
 
+int SC_TextStringReply::textLanguage() const
+{
+    return (m_flags & SecondLanguage) ? 2 : 1;
+}
+
 void SC_TextStringReply::handlePacketData()
 {
-    const int language = (m_flags & SecondLanguage) ? 2 : 1;
+    const int language = textLanguage();
     if (m_flags & PointTextFollows)
         PointTextCache::instance()->updatePointText(m_panel, m_channel, m_point, m_pointText, language);
     if (m_flags & ZoneTextFollows) {

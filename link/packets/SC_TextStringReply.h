@@ -28,6 +28,9 @@ public:
     void serialise() override;
 
 private:
+    // The texts' language (1 or 2), which also picks their code page.
+    int textLanguage() const;
+
     quint8 m_flags;
     ChannelAddress m_channel;
     quint8 m_point = 0;

@@ -77,9 +77,9 @@ SC_CommissioningPagePkt::SC_CommissioningPagePkt(const QSharedPointer<SC_PacketB
         m_loops.setBit(i + 1, m_legacyLoopBits & (1u << i));
 }
 
-bool SC_CommissioningPagePkt::isAccepted() const
+bool SC_CommissioningPagePkt::isRoutedHere() const
 {
-    return sc_SyncPagePacket::isAccepted() && isTablePanel("SC_CommissioningPagePkt::isAccepted");
+    return isTablePanel();
 }
 
 // The commissioning keys live in bucket 27 whichever page carried them.

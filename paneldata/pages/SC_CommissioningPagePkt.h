@@ -20,7 +20,7 @@ public:
 
     SC_CommissioningPagePkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client);
 
-    bool isAccepted() const override;
+    bool isRoutedHere() const override;
     void handlePacketData() override;
     void serialise() override;
 

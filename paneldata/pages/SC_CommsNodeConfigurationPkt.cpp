@@ -40,8 +40,12 @@ SC_CommsNodeConfigurationPkt::SC_CommsNodeConfigurationPkt(const QSharedPointer<
 
 bool SC_CommsNodeConfigurationPkt::isAccepted() const
 {
-    return sc_SyncPagePacket::isAccepted() && TC::isTablePanel(panelNumber()) && partNumber() == 0
-           && m_count <= MaximumEntries;
+    return sc_SyncPagePacket::isAccepted() && m_count <= MaximumEntries;
+}
+
+bool SC_CommsNodeConfigurationPkt::isRoutedHere() const
+{
+    return isTablePanel() && partNumber() == 0;
 }
 
 void SC_CommsNodeConfigurationPkt::handlePacketData()

@@ -17,6 +17,7 @@ public:
     SC_CommsNodeConfigurationPkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client);
 
     bool isAccepted() const override;
+    bool isRoutedHere() const override;
     void handlePacketData() override;
     void serialise() override;
 

@@ -49,8 +49,12 @@ SC_DeviceTypeAttributesPkt::SC_DeviceTypeAttributesPkt(const QSharedPointer<SC_P
 
 bool SC_DeviceTypeAttributesPkt::isAccepted() const
 {
-    return sc_SyncPagePacket::isAccepted() && panelNumber() == TC::cNoPanel && partNumber() == 0
-           && m_count <= MaximumEntries;
+    return sc_SyncPagePacket::isAccepted() && m_count <= MaximumEntries;
+}
+
+bool SC_DeviceTypeAttributesPkt::isRoutedHere() const
+{
+    return panelNumber() == TC::cNoPanel && partNumber() == 0;
 }
 
 void SC_DeviceTypeAttributesPkt::handlePacketData()

@@ -16,6 +16,7 @@ public:
     SC_DeviceTypeAttributesPkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client);
 
     bool isAccepted() const override;
+    bool isRoutedHere() const override;
     void handlePacketData() override;
     void serialise() override;
 

@@ -35,9 +35,9 @@ SC_EquipmentSoftwareVersionsPagePkt::SC_EquipmentSoftwareVersionsPagePkt(
     }
 }
 
-bool SC_EquipmentSoftwareVersionsPagePkt::isAccepted() const
+bool SC_EquipmentSoftwareVersionsPagePkt::isRoutedHere() const
 {
-    return sc_SyncPagePacket::isAccepted() && isTablePanel("SC_EquipmentSoftwareVersionsPagePkt::isAccepted");
+    return isTablePanel();
 }
 
 void SC_EquipmentSoftwareVersionsPagePkt::handlePacketData()

@@ -18,7 +18,7 @@ class SC_EquipmentSoftwareVersionsPagePkt final : public sc_SyncPagePacket
 public:
     SC_EquipmentSoftwareVersionsPagePkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client);
 
-    bool isAccepted() const override;
+    bool isRoutedHere() const override;
     void handlePacketData() override;
     void serialise() override;
 

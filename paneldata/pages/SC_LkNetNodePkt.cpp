@@ -20,7 +20,12 @@ SC_LkNetNodePkt::SC_LkNetNodePkt(const QSharedPointer<SC_PacketBuffer> &received
 
 bool SC_LkNetNodePkt::isAccepted() const
 {
-    return sc_SyncPagePacket::isAccepted() && m_firstNode != 0 && m_firstNode + m_count <= NodesEnd;
+    return sc_SyncPagePacket::isAccepted() && m_firstNode + m_count <= NodesEnd;
+}
+
+bool SC_LkNetNodePkt::isRoutedHere() const
+{
+    return m_firstNode != 0;
 }
 
 // Only the nodes the bit field carries: the node after it is not named.

@@ -15,6 +15,7 @@ public:
     SC_LkNetNodePkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client);
 
     bool isAccepted() const override;
+    bool isRoutedHere() const override;
     void handlePacketData() override;
     void serialise() override;
 

@@ -54,8 +54,12 @@ SC_LoopDriverConfigurationPkt::SC_LoopDriverConfigurationPkt(const QSharedPointe
 
 bool SC_LoopDriverConfigurationPkt::isAccepted() const
 {
-    return sc_SyncPagePacket::isAccepted() && m_driverCount < MaximumEntries && m_optionCardCount < MaximumEntries
-           && pageId() == SC_SyncPageIDS::eLoopDriverConfiguration;
+    return sc_SyncPagePacket::isAccepted() && m_driverCount < MaximumEntries && m_optionCardCount < MaximumEntries;
+}
+
+bool SC_LoopDriverConfigurationPkt::isRoutedHere() const
+{
+    return pageId() == SC_SyncPageIDS::eLoopDriverConfiguration;
 }
 
 void SC_LoopDriverConfigurationPkt::handlePacketData()

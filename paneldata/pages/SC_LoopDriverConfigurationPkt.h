@@ -24,6 +24,7 @@ public:
     SC_LoopDriverConfigurationPkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client);
 
     bool isAccepted() const override;
+    bool isRoutedHere() const override;
     void handlePacketData() override;
     void serialise() override;
 

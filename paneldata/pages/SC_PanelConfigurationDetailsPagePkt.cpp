@@ -1,15 +1,11 @@
 #include "paneldata/pages/SC_PanelConfigurationDetailsPagePkt.h"
 
+#include "core/Languages.h"
 #include "link/SyncClient.h"
 #include "paneldata/LoopDriverConfiguration.h"
 #include "paneldata/PanelConfiguration.h"
 
 namespace {
-
-// The project and panel names are reordered for right-to-left display while
-// a right-to-left language is shown; until the translator says so they are
-// read as they come. Printer names and panel types never are reordered.
-constexpr bool PanelTextsRightToLeft = false;
 
 // The loop bits of a page that carries only the 16-bit loop word.
 QBitArray loopWordBits(quint16 word)
@@ -35,7 +31,9 @@ SC_PanelConfigurationDetailsPagePkt::SC_PanelConfigurationDetailsPagePkt(
     : sc_SyncPagePacket(received, client)
 {
     SC_PacketBuffer &in = *buffer();
-    const bool rtl = PanelTextsRightToLeft;
+    // The project and panel names follow the shown language's direction;
+    // printer names and panel types are always read as they come.
+    const bool rtl = Languages::isPanelTextRightToLeft();
     const quint8 version1 = in.readUInt8();
     const quint8 version2 = in.readUInt8();
     const quint8 version3 = in.readUInt8();
@@ -118,9 +116,9 @@ void SC_PanelConfigurationDetailsPagePkt::readSections()
     m_record.connectedServices = in.readUInt8();
 }
 
-bool SC_PanelConfigurationDetailsPagePkt::isAccepted() const
+bool SC_PanelConfigurationDetailsPagePkt::isRoutedHere() const
 {
-    return sc_SyncPagePacket::isAccepted() && m_record.zoneLimit <= MaximumZoneLimit;
+    return m_record.zoneLimit <= MaximumZoneLimit;
 }
 
 void SC_PanelConfigurationDetailsPagePkt::handlePacketData()

@@ -31,7 +31,7 @@ public:
 
     SC_PanelConfigurationDetailsPagePkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client);
 
-    bool isAccepted() const override;
+    bool isRoutedHere() const override;
     void handlePacketData() override;
     void serialise() override;
 

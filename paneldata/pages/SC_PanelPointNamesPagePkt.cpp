@@ -45,8 +45,12 @@ void SC_PanelPointNamesPagePkt::readRecord()
 // Panel 255 would name every panel when the names are cleared.
 bool SC_PanelPointNamesPagePkt::isAccepted() const
 {
-    return sc_SyncPagePacket::isAccepted() && isLanguageCount(m_languages) && m_recordCount <= MaximumRecords
-           && panelNumber() != TC::cAllPanels;
+    return sc_SyncPagePacket::isAccepted() && isLanguageCount(m_languages) && m_recordCount <= MaximumRecords;
+}
+
+bool SC_PanelPointNamesPagePkt::isRoutedHere() const
+{
+    return panelNumber() != TC::cAllPanels;
 }
 
 void SC_PanelPointNamesPagePkt::handlePacketData()

@@ -18,6 +18,7 @@ public:
     const QVector<PanelPointNamesRecord> &records() const { return m_records; }
 
     bool isAccepted() const override;
+    bool isRoutedHere() const override;
     void handlePacketData() override;
     void serialise() override;
 

@@ -57,10 +57,9 @@ SC_PanelStatusCountsPkt::SC_PanelStatusCountsPkt(const QSharedPointer<SC_PacketB
         m_walkTestNode = bytes.readUInt8();
 }
 
-bool SC_PanelStatusCountsPkt::isAccepted() const
+bool SC_PanelStatusCountsPkt::isRoutedHere() const
 {
-    return sc_SyncPagePacket::isAccepted()
-           && (panelNumber() == TC::cNoPanel || isTablePanel("SC_PanelStatusCountsPkt::isAccepted"));
+    return panelNumber() == TC::cNoPanel || isTablePanel();
 }
 
 void SC_PanelStatusCountsPkt::handlePacketData()

@@ -31,7 +31,7 @@ public:
     quint16 dayFlags() const { return m_dayFlags; }
     quint8 walkTestNode() const { return m_walkTestNode; }
 
-    bool isAccepted() const override;
+    bool isRoutedHere() const override;
     void handlePacketData() override;
     void serialise() override;
 

@@ -4,6 +4,7 @@
 #include "link/SyncClient.h"
 #include "link/sc_syncPages.h"
 #include "paneldata/PointCoreConfiguration.h"
+#include "paneldata/PrintableAddress.h"
 
 namespace {
 
@@ -60,8 +61,12 @@ SC_PointCoreConfigurationPagePkt::ChannelEntry SC_PointCoreConfigurationPagePkt:
 
 bool SC_PointCoreConfigurationPagePkt::isAccepted() const
 {
-    return sc_SyncPagePacket::isAccepted() && m_entryCount <= MaximumEntries
-           && isTablePanel("SC_PointCoreConfigurationPagePkt::isAccepted");
+    return sc_SyncPagePacket::isAccepted() && m_entryCount <= MaximumEntries;
+}
+
+bool SC_PointCoreConfigurationPagePkt::isRoutedHere() const
+{
+    return isTablePanel();
 }
 
 // False ends the part: the entry is invalid, or its last empty-or-faulty
@@ -103,6 +108,10 @@ void SC_PointCoreConfigurationPagePkt::handlePacketData()
         if (!storeEntry(entry))
             return;
     }
+    // Points may have changed zone: no reader woken by the notice may print
+    // a zone from before.
+    if (PrintableAddress *printable = PrintableAddress::existingInstance())
+        printable->clearZoneTextCache();
     core->notifyPointCoreUpdated(panel);
     recordSignature();
 }

@@ -36,6 +36,7 @@ public:
     SC_PointCoreConfigurationPagePkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client);
 
     bool isAccepted() const override;
+    bool isRoutedHere() const override;
     void handlePacketData() override;
     void serialise() override;
 

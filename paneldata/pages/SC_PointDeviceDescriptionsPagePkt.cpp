@@ -22,8 +22,12 @@ SC_PointDeviceDescriptionsPagePkt::SC_PointDeviceDescriptionsPagePkt(const QShar
 
 bool SC_PointDeviceDescriptionsPagePkt::isAccepted() const
 {
-    return sc_SyncPagePacket::isAccepted() && panelNumber() == TC::cNoPanel && isLanguageCount(m_languages)
-           && m_count <= MaximumDescriptions;
+    return sc_SyncPagePacket::isAccepted() && isLanguageCount(m_languages) && m_count <= MaximumDescriptions;
+}
+
+bool SC_PointDeviceDescriptionsPagePkt::isRoutedHere() const
+{
+    return panelNumber() == TC::cNoPanel;
 }
 
 void SC_PointDeviceDescriptionsPagePkt::handlePacketData()

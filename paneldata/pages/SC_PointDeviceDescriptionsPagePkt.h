@@ -14,6 +14,7 @@ public:
     SC_PointDeviceDescriptionsPagePkt(const QSharedPointer<SC_PacketBuffer> &received, SyncClient *client);
 
     bool isAccepted() const override;
+    bool isRoutedHere() const override;
     void handlePacketData() override;
     void serialise() override;
 

@@ -23,7 +23,12 @@ SC_PointDeviceTagsPagePkt::SC_PointDeviceTagsPagePkt(const QSharedPointer<SC_Pac
 
 bool SC_PointDeviceTagsPagePkt::isAccepted() const
 {
-    return sc_SyncPagePacket::isAccepted() && panelNumber() == TC::cNoPanel && m_count <= MaximumTags;
+    return sc_SyncPagePacket::isAccepted() && m_count <= MaximumTags;
+}
+
+bool SC_PointDeviceTagsPagePkt::isRoutedHere() const
+{
+    return panelNumber() == TC::cNoPanel;
 }
 
 void SC_PointDeviceTagsPagePkt::handlePacketData()

@@ -37,9 +37,9 @@ SC_PointMapPagePkt::SC_PointMapPagePkt(const QSharedPointer<SC_PacketBuffer> &re
     }
 }
 
-bool SC_PointMapPagePkt::isAccepted() const
+bool SC_PointMapPagePkt::isRoutedHere() const
 {
-    return sc_SyncPagePacket::isAccepted() && isTablePanel("SC_PointMapPagePkt::isAccepted");
+    return isTablePanel();
 }
 
 void SC_PointMapPagePkt::storeMaps() const

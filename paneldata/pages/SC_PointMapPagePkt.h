@@ -23,7 +23,7 @@ public:
         QBitArray points;
     };
 
-    bool isAccepted() const override;
+    bool isRoutedHere() const override;
     void serialise() override;
 
 protected:

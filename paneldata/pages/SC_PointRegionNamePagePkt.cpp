@@ -34,8 +34,12 @@ SC_PointRegionNamePagePkt::SC_PointRegionNamePagePkt(const QSharedPointer<SC_Pac
 
 bool SC_PointRegionNamePagePkt::isAccepted() const
 {
-    return sc_SyncPagePacket::isAccepted() && TC::isTablePanel(panelNumber()) && isLanguageCount(m_languages)
-           && m_count <= MaximumRegions;
+    return sc_SyncPagePacket::isAccepted() && isLanguageCount(m_languages) && m_count <= MaximumRegions;
+}
+
+bool SC_PointRegionNamePagePkt::isRoutedHere() const
+{
+    return isTablePanel();
 }
 
 void SC_PointRegionNamePagePkt::handlePacketData()

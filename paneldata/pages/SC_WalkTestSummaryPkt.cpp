@@ -21,9 +21,9 @@ SC_WalkTestSummaryPkt::SC_WalkTestSummaryPkt(const QSharedPointer<SC_PacketBuffe
         m_extraValue = bytes.readUInt8();
 }
 
-bool SC_WalkTestSummaryPkt::isAccepted() const
+bool SC_WalkTestSummaryPkt::isRoutedHere() const
 {
-    return sc_SyncPagePacket::isAccepted() && isTablePanel("SC_WalkTestSummaryPkt::isAccepted");
+    return isTablePanel();
 }
 
 void SC_WalkTestSummaryPkt::handlePacketData()

@@ -26,7 +26,7 @@ public:
     const QBitArray &zones() const { return m_zones; }
     quint8 extraValue() const { return m_extraValue; }
 
-    bool isAccepted() const override;
+    bool isRoutedHere() const override;
     void handlePacketData() override;
     void serialise() override;
 

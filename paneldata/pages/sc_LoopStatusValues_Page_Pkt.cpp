@@ -28,9 +28,9 @@ sc_LoopStatusValues_Page_Pkt::sc_LoopStatusValues_Page_Pkt(const QSharedPointer<
     }
 }
 
-bool sc_LoopStatusValues_Page_Pkt::isAccepted() const
+bool sc_LoopStatusValues_Page_Pkt::isRoutedHere() const
 {
-    return sc_SyncPagePacket::isAccepted() && isTablePanel("sc_LoopStatusValues_Page_Pkt::isAccepted");
+    return isTablePanel();
 }
 
 // The key numbers the loops by their place in the part, from 1.

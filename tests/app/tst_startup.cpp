@@ -19,6 +19,7 @@ private slots:
 
     void startsAndStopsCleanly_data();
     void startsAndStopsCleanly();
+    void bannerAndVersionReplyShowOneBuildTime();
     void dataDirectoryFailure_warnsAndRunsOn();
     void frontPanelNameTaken_warnsAndRunsOn();
     void missingBus_warnsAndRunsOn();
@@ -112,6 +113,34 @@ void TestStartup::startsAndStopsCleanly()
     QCOMPARE(banner.at(3), QStringLiteral("Additional build information: Kernel SKU=") + sku.captured(1));
     // The ordered shut-down ran to the event log's close.
     QVERIFY(engine.standardOutput().endsWith(QStringLiteral("EL_EventLogDBbase::close\n")));
+}
+
+// The controller's version query and the start-up banner name the same
+// build, however their objects were compiled or cached.
+void TestStartup::bannerAndVersionReplyShowOneBuildTime()
+{
+    EndToEndRig::Options options = rigOptions();
+    options.controller = true;
+    EndToEndRig rig(options);
+    QVERIFY2(rig.start(), qPrintable(rig.failure()));
+    const int from = rig.controller().lineCount();
+    rig.controller().command(QStringLiteral("version"));
+    const QString answer = QStringLiteral("version 3.6.0 development=0 built=");
+    const int line = rig.controller().waitForLine(answer, from);
+    QVERIFY2(line >= 0, qPrintable(rig.failure()));
+    const QString replied = rig.controller().lines().at(line).mid(answer.size());
+    QVERIFY2(rig.stop(), qPrintable(rig.failure()));
+
+    const QRegularExpressionMatch banner =
+        QRegularExpression(QStringLiteral("^Build information: Version=3\\.6, Date=(.+), Time=(.+)$"),
+                           QRegularExpression::MultilineOption)
+            .match(rig.engine().standardOutput());
+    QVERIFY2(banner.hasMatch(), qPrintable(rig.engine().standardOutput()));
+    const QDateTime printed = QLocale(QStringLiteral("en_US"))
+                                  .toDateTime(banner.captured(1).simplified() + QLatin1Char(' ') + banner.captured(2),
+                                              QStringLiteral("MMM d yyyy hh:mm:ss"));
+    QVERIFY(printed.isValid());
+    QCOMPARE(replied, printed.toString(Qt::ISODate) + QLatin1Char('Z'));
 }
 
 void TestStartup::dataDirectoryFailure_warnsAndRunsOn()

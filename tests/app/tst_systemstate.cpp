@@ -1,5 +1,6 @@
 #include "RecordingService.h"
 #include "app/SystemState.h"
+#include "widgets/RolesDelegate.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>
@@ -64,6 +65,7 @@ private slots:
     void bannerStatus();
     void buzzerFlags();
     void brandAndReset();
+    void locationTitlesFollowTheBrand();
     void eepromImage_data();
     void eepromImage();
     void eepromWrite_withoutFrontPanelFailsButKeepsRecord();
@@ -316,6 +318,23 @@ void TestSystemState::brandAndReset()
     QCOMPARE(m_state->rbusAddress(), 1);
     QCOMPARE(m_state->zonalLedMode(), 0);
     QCOMPARE(m_state->configuration().reserved, 42);
+}
+
+// The delegates title the name column "location" for brand 1 only, from the
+// construction on, whenever the brand is set and when the state is reset.
+void TestSystemState::locationTitlesFollowTheBrand()
+{
+    delete m_state;
+    RolesDelegate::setLocationTitles(true);
+    m_state = SystemState::instance();
+    QVERIFY(!RolesDelegate::locationTitles());
+    m_state->setBrand(1);
+    QVERIFY(RolesDelegate::locationTitles());
+    m_state->setBrand(2);
+    QVERIFY(!RolesDelegate::locationTitles());
+    m_state->setBrand(1);
+    m_state->resetConfiguration();
+    QVERIFY(!RolesDelegate::locationTitles());
 }
 
 void TestSystemState::eepromImage_data()

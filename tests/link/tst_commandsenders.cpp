@@ -167,6 +167,9 @@ const QVector<Case> &cases()
         {"login",
          [](SyncClient &c) { c.login(QStringLiteral("07"), QStringLiteral("1234")); },
          {{245, 0, false, 0, "02 07 00 04 31 32 33 34"}}},
+        {"login passcode of 19 bytes",
+         [](SyncClient &c) { c.login(QStringLiteral("07"), QString(9, QChar(0xE9)) + QLatin1Char('1')); },
+         {{245, 0, false, 0, "02 07 00 13 c3a9 c3a9 c3a9 c3a9 c3a9 c3a9 c3a9 c3a9 c3a9 31"}}},
         {"login empty passcode",
          [](SyncClient &c) { c.login(QStringLiteral("07"), QString()); },
          {{245, 0, false, 0, "02 07 00 00"}}},
@@ -560,6 +563,9 @@ void tst_CommandSenders::nothingSent_data()
     QTest::newRow("user ab") << login("ab", "1") << refused;
     QTest::newRow("user +7") << login("+7", "1") << refused;
     QTest::newRow("passcode of 20") << login("07", "12345678901234567890") << refused;
+    // Ten characters, but twenty bytes on the wire.
+    QTest::newRow("passcode of 20 bytes")
+        << Operation([](SyncClient &c) { c.login(QStringLiteral("07"), QString(10, QChar(0xE9))); }) << refused;
     QTest::newRow("unknown input") << Operation([](SyncClient &c) { c.sendInputPointChange(1, 14); }) << QString();
     QTest::newRow("unknown input value") << Operation([](SyncClient &c) { c.sendInputPointChangeValue(0, 42, true); })
                                          << QString();

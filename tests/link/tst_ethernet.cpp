@@ -36,6 +36,7 @@ private slots:
     void newestConnectionTakesOver();
     void sendWithoutControllerIsDropped();
     void peerCloseIsAnError();
+    void closedThenReconnectedIsAnErrorFirst();
     void largeFrameLeavesWhole();
     void factoryStartsOnce();
 
@@ -135,6 +136,27 @@ void tst_Ethernet::peerCloseIsAnError()
     QVERIFY(connected.wait(Timeout));
     controller->disconnectFromHost();
     QVERIFY(errors.wait(Timeout));
+}
+
+// A controller that closes and connects again before the engine has looked
+// at either socket: the close still counts as a failure, and before the new
+// connection, so the link goes down and up again.
+void tst_Ethernet::closedThenReconnectedIsAnErrorFirst()
+{
+    QStringList events;
+    connect(m_transport.get(), &sc_link::Connected, this, [&events] { events << QStringLiteral("connected"); });
+    connect(m_transport.get(), &sc_link::Error, this, [&events] { events << QStringLiteral("error"); });
+    auto first = connectedController(m_port);
+    QVERIFY(first);
+    QTRY_COMPARE_WITH_TIMEOUT(events, QStringList{QStringLiteral("connected")}, Timeout);
+
+    first->abort();
+    const auto second = connectedController(m_port);
+    QVERIFY(second);
+    QTRY_COMPARE_WITH_TIMEOUT(events.count(QStringLiteral("connected")), 2, Timeout);
+    QCOMPARE(events, (QStringList{"connected", "error", "connected"}));
+    m_transport->send("xyz");
+    QTRY_COMPARE_WITH_TIMEOUT(second->bytesAvailable(), qint64(3), Timeout);
 }
 
 // Far more than a socket takes in one write: the whole frame arrives.

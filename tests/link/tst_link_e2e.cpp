@@ -17,6 +17,7 @@ private slots:
     void heartbeatConnectionAndSupervision();
     void survivesGarbageAndTruncatedFrames();
     void linkLossAndReconnection();
+    void quickReconnectionIsANewLink();
 
 private:
     // Sends one heartbeat and waits for its answer.
@@ -137,6 +138,31 @@ void tst_LinkEndToEnd::linkLossAndReconnection()
     QVERIFY(controller.waitForLine(QStringLiteral("heartbeat-answer"), from) >= 0);
     QVERIFY(engine.waitForLogged(QStringLiteral("SyncClient::linkStateChanged link up status 1")));
     QVERIFY(heartbeatAnswered());
+    QCOMPARE(engineLogCount(QStringLiteral("link down status 2")), 1);
+}
+
+// A controller that closes its connection and is back at once has still
+// lost its link: the engine goes down, comes up again and takes the new
+// connection's configuration instead of ignoring it as a repeat.
+void tst_LinkEndToEnd::quickReconnectionIsANewLink()
+{
+    PanelSimProcess &controller = m_rig->controller();
+    EngineProcess &engine = m_rig->engine();
+    const QString processed = QStringLiteral("sc_TESKConfiguration processed");
+    int from = controller.lineCount();
+    controller.command(QStringLiteral("sync"));
+    QVERIFY(controller.waitForLine(QStringLiteral("sync done"), from) >= 0);
+    QTRY_COMPARE_WITH_TIMEOUT(engine.standardOutput().count(processed), 1, 30000);
+
+    from = controller.lineCount();
+    controller.command(QStringLiteral("reconnect"));
+    QVERIFY(controller.waitForLine(QStringLiteral("connected"), from) >= 0);
+    QVERIFY(heartbeatAnswered());
+    QVERIFY(engine.waitForLogged(QStringLiteral("SyncClient::linkStateChanged link down status 2")));
+    from = controller.lineCount();
+    controller.command(QStringLiteral("sync"));
+    QVERIFY(controller.waitForLine(QStringLiteral("sync done"), from) >= 0);
+    QTRY_COMPARE_WITH_TIMEOUT(engine.standardOutput().count(processed), 2, 30000);
     QCOMPARE(engineLogCount(QStringLiteral("link down status 2")), 1);
 }
 

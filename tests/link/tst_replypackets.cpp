@@ -4,6 +4,8 @@
 #include "SentPackets.h"
 #include "app/PageStack.h"
 #include "app/SystemState.h"
+#include "core/TeskGlobalConfig.h"
+#include "link/PanelTextDecoder.h"
 #include "link/SyncClient.h"
 #include "link/packets/SC_GUISoftwareVersionReplyPacket.h"
 #include "paneldata/DateTime.h"
@@ -95,6 +97,8 @@ private slots:
 
     void textReply_data();
     void textReply();
+    void textReplyDecodesByItsLanguage_data();
+    void textReplyDecodesByItsLanguage();
 
     void shortRepliesAreDroppedWithAWarning_data();
     void shortRepliesAreDroppedWithAWarning();
@@ -563,6 +567,42 @@ void tst_ReplyPackets::textReply()
     QCOMPARE(int(updated.at(0).at(0).value<TC::panel_t>()), panel);
     QCOMPARE(zones, zoneKeys);
     QCOMPARE(PointTextCache::instance()->pointText(quint8(panel), ChannelAddress(12, 2, 0), 5, language), pointText);
+}
+
+void tst_ReplyPackets::textReplyDecodesByItsLanguage_data()
+{
+    QTest::addColumn<int>("currentLanguage");
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<QString>("text");
+
+    // C1 is Cyrillic Be in code page 1251 and Greek Alpha in 1253.
+    const QString cyrillic(QChar(0x0411));
+    const QString greek(QChar(0x0391));
+    QTest::newRow("language 1 text, language 1 shown") << 1 << 0x41 << cyrillic;
+    QTest::newRow("language 2 text, language 1 shown") << 1 << 0xc1 << greek;
+    QTest::newRow("language 1 text, language 2 shown") << 2 << 0x41 << cyrillic;
+    QTest::newRow("language 2 text, language 2 shown") << 2 << 0xc1 << greek;
+}
+
+// A text reply names its language, so it is decoded by that language's code
+// page whichever language the panel shows.
+void tst_ReplyPackets::textReplyDecodesByItsLanguage()
+{
+    QFETCH(int, currentLanguage);
+    QFETCH(int, flags);
+    QFETCH(QString, text);
+    QVERIFY(textDecoders().setupTextDecoder(1, 1251));
+    QVERIFY(textDecoders().setupTextDecoder(2, 1253));
+    TeskGlobalConfig::instance()->setCurrentLang(currentLanguage);
+    PointTextCache::instance()->clearPanel(TC::cAllPanels);
+
+    receive(152, QByteArray(1, char(flags)) + hex("00 02 00 05 0000 01 c1 03"));
+    const int language = (flags & 0x80) ? 2 : 1;
+    const QString filed = PointTextCache::instance()->pointText(3, ChannelAddress(12, 2, 0), 5, language);
+    TeskGlobalConfig::instance()->setCurrentLang(1);
+    textDecoders().setupTextDecoder(1, PanelTextDecoder::DefaultCodePage);
+    textDecoders().setupTextDecoder(2, PanelTextDecoder::DefaultCodePage);
+    QCOMPARE(filed, text);
 }
 
 void tst_ReplyPackets::shortRepliesAreDroppedWithAWarning_data()

@@ -6,6 +6,7 @@
 #include "link/SyncClient.h"
 #include "paneldata/CachedModifiedPoints.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -60,6 +61,7 @@ class tst_CachedModifiedPoints final : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -81,7 +83,17 @@ private slots:
     void clearingEmitsNothing();
     void clearedByTheSystem_data();
     void clearedByTheSystem();
+
+private:
+    QTemporaryDir m_directory;
 };
+
+// The settings changed here are saved in the working directory: a directory
+// of this test's own, not the build tree other tests start in.
+void tst_CachedModifiedPoints::initTestCase()
+{
+    QVERIFY(QDir::setCurrent(m_directory.path()));
+}
 
 void tst_CachedModifiedPoints::init()
 {

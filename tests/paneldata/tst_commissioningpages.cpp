@@ -63,7 +63,7 @@ private slots:
     void commissioningFlagsAndLoops();
     void commissioningReEnableTimeAndPolls_data();
     void commissioningReEnableTimeAndPolls();
-    void commissioningOfPanel100IsRefused();
+    void commissioningOfPanel100IsIgnored();
     void commissioningSettlesRequestedLoopShutdowns();
     void polling();
     void pollsZone();
@@ -169,10 +169,10 @@ void tst_CommissioningPages::commissioningReEnableTimeAndPolls()
     QCOMPARE(held, polls);
 }
 
-void tst_CommissioningPages::commissioningOfPanel100IsRefused()
+void tst_CommissioningPages::commissioningOfPanel100IsIgnored()
 {
     SingleDevicePollingHandler::instance()->startPolling(100, 1, 1);
-    QCOMPARE(receive(Commissioning, 100, 0, hex("0005 0021 0000 00")), Refused);
+    QCOMPARE(receive(Commissioning, 100, 0, hex("0005 0021 0000 00")), Stored);
     QVERIFY(m_bench->bucket(Commissioning).isEmpty());
     QVERIFY(SingleDevicePollingHandler::instance()->isPolling(100));
 }
@@ -371,7 +371,7 @@ void tst_CommissioningPages::loopStatusValues()
     QCOMPARE(m_bench->bucket(LoopStatus), (QStringList{"lsr|3|1=1|2|3|16", "lsr|3|2=4|5|6|4294967294"}));
     QCOMPARE(receive(LoopStatus, 3, 0, hex("05 01  07 08 09 00000001")), Stored);
     QCOMPARE(m_bench->value(LoopStatus, "lsr|3|1"), QStringLiteral("7|8|9|1"));
-    QCOMPARE(receive(LoopStatus, 100, 0, hex("07 01  01 02 03 00000010")), Refused);
+    QCOMPARE(receive(LoopStatus, 100, 0, hex("07 01  01 02 03 00000010")), Stored);
     QCOMPARE(m_bench->bucket(LoopStatus).size(), 2);
 }
 

@@ -1,5 +1,6 @@
 #include "FakeClock.h"
 #include "core/GlobalConstants.h"
+#include "core/Languages.h"
 #include "core/TeskGlobalConfig.h"
 #include "paneldata/DateTime.h"
 
@@ -45,6 +46,8 @@ private slots:
     void monthName();
     void formatDate_data();
     void formatDate();
+    void formatDate_usesTheCurrentLanguagesLocale_data();
+    void formatDate_usesTheCurrentLanguagesLocale();
     void formatDateTime_data();
     void formatDateTime();
     void clientUpdater_timeEverySecond_dateWhenChanged();
@@ -203,6 +206,33 @@ void TestDateTime::formatDate()
     QFETCH(QString, text);
     TeskGlobalConfig::instance()->setDateFormat(format);
     QCOMPARE(DateTime::formatDate(QDateTime(QDate(2024, 1, 5), QTime(9, 3, 7), Qt::UTC)), text);
+}
+
+void TestDateTime::formatDate_usesTheCurrentLanguagesLocale_data()
+{
+    QTest::addColumn<int>("current");
+    QTest::addColumn<int>("locale");
+
+    QTest::newRow("first language") << 1 << int(QLocale::English);
+    QTest::newRow("second language") << 2 << int(QLocale::Russian);
+}
+
+// The page header's date is the panel's language, whatever locale the
+// process happens to have as its default (here one with its own digits).
+void TestDateTime::formatDate_usesTheCurrentLanguagesLocale()
+{
+    QFETCH(int, current);
+    QFETCH(int, locale);
+    TeskGlobalConfig::instance()->setLanguages(0, 1, 850, 30, 1251);
+    TeskGlobalConfig::instance()->setCurrentLang(current);
+    TeskGlobalConfig::instance()->setDateFormat(1);
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
+    const QString text = DateTime::formatDate(QDateTime(QDate(2024, 1, 5), QTime(9, 3, 7), Qt::UTC));
+    const QLocale chosen = Languages::currentLanguageLocale();
+    QLocale::setDefault(previous);
+    QCOMPARE(text, QStringLiteral("05:01:2024"));
+    QCOMPARE(int(chosen.language()), locale);
 }
 
 void TestDateTime::formatDateTime_data()

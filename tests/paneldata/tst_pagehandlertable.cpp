@@ -8,8 +8,8 @@
 namespace {
 
 // Pages with a handler of their own, by their number on the wire.
-const QList<int> OwnPages{1,  3,  4,  5,  6,  7,  8,  9,  11, 12, 17, 18,  19,  22,
-                          27, 28, 29, 30, 31, 36, 37, 38, 39, 40, 42, 139, 147, 148};
+const QList<int> OwnPages{1,  3,  4,  5,  6,  7,  8,  9,  11, 12, 17, 18,  19,  22, 27,
+                          28, 29, 30, 31, 36, 37, 38, 39, 40, 41, 42, 139, 147, 148};
 
 // Pages served by the handler of the first page of their group; the point
 // maps hold a map for every page of the first two groups.
@@ -24,7 +24,7 @@ const QList<SharedGroup> SharedGroups{
     {{20, 21}, false},
 };
 
-const QList<int> UnservedPages{0, 2, 10, 41, 43, 128, 151, 254, 255};
+const QList<int> UnservedPages{0, 2, 10, 43, 128, 151, 254, 255};
 
 } // namespace
 

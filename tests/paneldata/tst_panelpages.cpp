@@ -1,6 +1,8 @@
 #include "BitPositions.h"
 #include "ConfigurationPageBench.h"
 #include "MessageCapture.h"
+#include "core/Languages.h"
+#include "link/PanelTextDecoder.h"
 #include "link/SyncClient.h"
 #include "paneldata/LoopDriverConfiguration.h"
 #include "paneldata/PanelConfiguration.h"
@@ -14,11 +16,11 @@ namespace {
 
 // Page 3 up to field 26: tool version 2.5.<third>, issue 7, zone limit
 // <zoneLimit>, loop word 0x0003, two languages of texts.
-QByteArray panelPageFields(quint8 third = 0, quint8 zoneLimit = 120)
+QByteArray panelPageFields(quint8 third = 0, quint8 zoneLimit = 120, const QByteArray &projectName = " Harbour ")
 {
     QByteArray body = hex("02 05") + char(third) + hex("09 09 09  0007  00000064 000000c8  00000000 00 0000  0042")
                       + char(zoneLimit) + hex("0003");
-    body += pageText(" Harbour ") + pageText("unused") + pageText("Tmpl") + pageText("Hall ") + pageText("Halle");
+    body += pageText(projectName) + pageText("unused") + pageText("Tmpl") + pageText("Hall ") + pageText("Halle");
     body += hex("00b4 00 00 0000 02") + pageText("x") + pageText("y");
     return body;
 }
@@ -49,6 +51,8 @@ private slots:
     void page3_sectionsStopEarly_data();
     void page3_sectionsStopEarly();
     void page3_toolVersionWithThird();
+    void page3_textsFollowTheRightToLeftRule_data();
+    void page3_textsFollowTheRightToLeftRule();
     void page3_zoneLimitAbove241_isIgnored();
     void page3_truncated_storesNothing();
     void page3_firstPart_forgetsLoopStates();
@@ -180,13 +184,44 @@ void TestPanelPages::page3_toolVersionWithThird()
     QCOMPARE(PanelConfiguration::instance()->toolVersion(7), QStringLiteral("v2.5.1"));
 }
 
+void TestPanelPages::page3_textsFollowTheRightToLeftRule_data()
+{
+    QTest::addColumn<bool>("rightToLeft");
+    QTest::addColumn<QString>("projectName");
+
+    // "abc" and Hebrew alef, bet, gimel in code page 1255.
+    QTest::newRow("left to right") << false << QString("abc ") + QChar(0x05D0) + QChar(0x05D1) + QChar(0x05D2);
+    QTest::newRow("right to left") << true << QString(QChar(0x05D2)) + QChar(0x05D1) + QChar(0x05D0) + " abc";
+}
+
+// The project and panel names are shown as the translator's direction says;
+// printer and panel type names never are reordered.
+void TestPanelPages::page3_textsFollowTheRightToLeftRule()
+{
+    QFETCH(bool, rightToLeft);
+    QFETCH(QString, projectName);
+    textDecoders().setupTextDecoder(1, 1255);
+    Languages::setPanelTextRightToLeft(rightToLeft);
+    const QByteArray hebrew = hex("616263 20 e0e1e2");
+    const int status = handle3(panelPageFields(0, 120, hebrew) + hex("01 0a 05 02  01 01  01 0a 0b 0c")
+                               + pageText(hebrew) + hex("00 01") + pageText(hebrew));
+    Languages::setPanelTextRightToLeft(false);
+    textDecoders().setupTextDecoder(1, PanelTextDecoder::DefaultCodePage);
+
+    QCOMPARE(status, 0);
+    const QString logical = QString("abc ") + QChar(0x05D0) + QChar(0x05D1) + QChar(0x05D2);
+    QCOMPARE(PanelConfiguration::instance()->projectName(7), projectName);
+    QCOMPARE(PanelConfiguration::instance()->printerName(7, 1, 1), logical);
+    QCOMPARE(PanelConfiguration::instance()->panelTypeName(7, 1), logical);
+}
+
 void TestPanelPages::page3_zoneLimitAbove241_isIgnored()
 {
     handle3(panelPageFields());
     handle3(panelPageFields(0, 241), 8);
     QCOMPARE(PanelConfiguration::instance()->zoneLimit(8), quint8(241));
 
-    QCOMPARE(handle3(panelPageFields(3, 242) + sectionA()), 1);
+    QCOMPARE(handle3(panelPageFields(3, 242) + sectionA()), 0);
     QCOMPARE(PanelConfiguration::instance()->toolVersion(7), QStringLiteral("v2.5"));
     QCOMPARE(setBits(LoopDriverConfiguration::instance()->panelLoopBits(7)), (QList<int>{1, 2}));
 }
@@ -238,7 +273,7 @@ void TestPanelPages::page40_refused_data()
     for (int i = 0; i < 250; ++i)
         cards += hex("00 00 21 04");
     QTest::newRow("250 option cards") << cards << 40;
-    QTest::newRow("another page id") << hex("01 00 01 00 00 03 09") << 41;
+    QTest::newRow("another page id") << hex("01 00 01 00 00 03 09") << 43;
 }
 
 void TestPanelPages::page40_refused()
@@ -300,9 +335,10 @@ void TestPanelPages::page4_panelWithoutTable()
 {
     handle4(hex("01  00 00 01 06 00"), 99, 0);
     MessageCapture capture;
-    QCOMPARE(handle4(hex("01  00 00 01 02 00"), 100, 0), 1);
-    QCOMPARE(handle4(hex("01  00 00 01 02 00"), 255, 0), 1);
-    QVERIFY(capture.contains(QStringLiteral("SC_EquipmentSoftwareVersionsPagePkt::isAccepted")));
+    QCOMPARE(handle4(hex("01  00 00 01 02 00"), 100, 0), 0);
+    QCOMPARE(handle4(hex("01  00 00 01 02 00"), 255, 0), 0);
+    QVERIFY(capture.contains(QStringLiteral("is not for this engine; acknowledged, nothing stored")));
+    QVERIFY(capture.warnings().isEmpty());
     QCOMPARE(SWVersions::instance()->panelEquipmentType(99), 6);
     QCOMPARE(SWVersions::instance()->panelEquipmentType(100), 0);
 }

@@ -1,6 +1,7 @@
 #include "ConfigurationPageBench.h"
 #include "MessageCapture.h"
 #include "core/BucketMaster.h"
+#include "link/SyncClient.h"
 #include "paneldata/PointDataMapsConfiguration.h"
 
 #include <QtTest>
@@ -41,6 +42,8 @@ private slots:
     void layout0_convertsChannel();
     void panelsWithoutTable();
     void truncated_changesNothing();
+    void walkTestPages_data();
+    void walkTestPages();
 
     void forcedCounts();
     void zoneMap_data();
@@ -142,8 +145,9 @@ void TestPointMapPages::panelsWithoutTable()
     BucketMaster::instance()->setValue(140, QStringLiteral("100|old"), QStringLiteral("1"));
     MessageCapture capture;
     for (int panel : {100, 254, 255})
-        QCOMPARE(m_pages->receive(140, panel, 0, hex("0001 0c 01 02 01 01")), 1);
-    QVERIFY(capture.contains(QStringLiteral("SC_PointMapPagePkt::isAccepted")));
+        QCOMPARE(m_pages->receive(140, panel, 0, hex("0001 0c 01 02 01 01")), 0);
+    QVERIFY(capture.contains(QStringLiteral("is not for this engine; acknowledged, nothing stored")));
+    QVERIFY(capture.warnings().isEmpty());
     QCOMPARE(PointDataMapsConfiguration::instance()->pointCount(140), 1);
     QVERIFY(m_pages->bench().bucket(140).contains(QStringLiteral("100|old=1")));
 }
@@ -154,6 +158,37 @@ void TestPointMapPages::truncated_changesNothing()
     m_pages->receiveCuts(32, 2, 0, hex("0002 0c 01 00 10 ff ff  0c 02 00 08 0f"));
     QCOMPARE(pointsOf(32, 2, Loop1), QList<int>{1});
     QVERIFY(pointsOf(32, 2, Loop2).isEmpty());
+}
+
+void TestPointMapPages::walkTestPages_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QStringList>("notices");
+
+    const QStringList walkTestFirst{QStringLiteral("walkTest"), QStringLiteral("map")};
+    QTest::newRow("23") << 23 << walkTestFirst;
+    QTest::newRow("24") << 24 << walkTestFirst;
+    QTest::newRow("25") << 25 << walkTestFirst;
+    QTest::newRow("26") << 26 << QStringList{QStringLiteral("map")};
+    QTest::newRow("13") << 13 << QStringList{QStringLiteral("map")};
+    QTest::newRow("140") << 140 << QStringList{QStringLiteral("map")};
+}
+
+// The walk-test banner and summary read pages 23 to 25, so they must hear of
+// each part before the map's own readers do.
+void TestPointMapPages::walkTestPages()
+{
+    QFETCH(int, page);
+    QFETCH(QStringList, notices);
+
+    QStringList heard;
+    QObject receiver;
+    connect(SyncClient::instance(), &SyncClient::walkTestUpdatedReceived, &receiver,
+            [&heard] { heard << QStringLiteral("walkTest"); });
+    QVERIFY(PointDataMapsConfiguration::instance()->connectMapUpdated(page, &receiver,
+                                                                      [&heard] { heard << QStringLiteral("map"); }));
+    QCOMPARE(m_pages->receive(page, 1, 0, hex("0001 0c 01 00 08 01")), 0);
+    QCOMPARE(heard, notices);
 }
 
 void TestPointMapPages::forcedCounts()

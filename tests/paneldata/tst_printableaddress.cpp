@@ -10,6 +10,8 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include <functional>
+
 namespace {
 
 // The label texts of the translation files, short enough to read here.
@@ -98,6 +100,7 @@ void setNetwork(quint8 master)
 
 Q_DECLARE_METATYPE(Address)
 Q_DECLARE_METATYPE(Settings)
+Q_DECLARE_METATYPE(std::function<void(TeskGlobalConfig &)>)
 
 // How a point prints: its zone part, its point part, and the cache of both.
 class tst_PrintableAddress final : public QObject
@@ -114,6 +117,8 @@ private slots:
     void anotherLogicalModeEmptiesTheCache();
     void zoneOnlyAndNoCacheLeaveTheCache();
     void cachedZonePartFollowsTheRole();
+    void configurationChangesEmptyTheCache_data();
+    void configurationChangesEmptyTheCache();
     void numericLoopsOnTheE30Bus();
     void numberAndNameLabels();
 
@@ -296,6 +301,34 @@ void tst_PrintableAddress::cachedZonePartFollowsTheRole()
     setNetwork(2);
     PrintableAddress::instance()->setAddressFormat(1);
     QCOMPARE(print(panel2, network), QStringLiteral("M:02/005/COM1X05"));
+}
+
+void tst_PrintableAddress::configurationChangesEmptyTheCache_data()
+{
+    using Change = std::function<void(TeskGlobalConfig &)>;
+    QTest::addColumn<Change>("change");
+
+    QTest::newRow("language") << Change([](TeskGlobalConfig &c) { c.setCurrentLang(2); });
+    QTest::newRow("logical addressing") << Change([](TeskGlobalConfig &c) { c.setLogicalAddr(true); });
+    QTest::newRow("logical zones") << Change([](TeskGlobalConfig &c) { c.setLogicalZones(true); });
+    QTest::newRow("languages configured") << Change([](TeskGlobalConfig &c) { c.setLanguages(0x81, 1, 850, 2, 850); });
+    QTest::newRow("configuration made afresh") << Change([](TeskGlobalConfig &) {
+        TeskGlobalConfig::destroyInstance();
+        TeskGlobalConfig::instance();
+    });
+}
+
+// Printed zones depend on the language and the logical modes, so the cache
+// starts again whenever they may have changed.
+void tst_PrintableAddress::configurationChangesEmptyTheCache()
+{
+    using Change = std::function<void(TeskGlobalConfig &)>;
+    QFETCH(Change, change);
+    print(loopPoint(0, 7));
+    print(point(0, 12, 0, 3, 8, 7));
+    QCOMPARE(PrintableAddress::instance()->cachedPoints(), 2);
+    change(*TeskGlobalConfig::instance());
+    QCOMPARE(PrintableAddress::instance()->cachedPoints(), 0);
 }
 
 void tst_PrintableAddress::numericLoopsOnTheE30Bus()

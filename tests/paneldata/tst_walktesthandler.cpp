@@ -1,5 +1,8 @@
 #include "FakeClock.h"
+#include "PacketBytes.h"
+#include "SentPackets.h"
 #include "core/TeskGlobalConfig.h"
+#include "link/SC_PointsWildCard.h"
 #include "paneldata/WalkTestHandler.h"
 
 #include <QSignalSpy>
@@ -51,6 +54,8 @@ private slots:
     void commandCodes_data();
     void commandCodes();
     void stopGuard();
+    void requestStopWalkTest_data();
+    void requestStopWalkTest();
     void canStop_data();
     void canStop();
     void resetKeepsTheStopGuard();
@@ -268,6 +273,39 @@ void tst_WalkTestHandler::stopGuard()
     QVERIFY(!handler()->isStopBlocked());
     QVERIFY(handler()->summary(1).canStop());
     QVERIFY(handler()->summary(2).canStop());
+}
+
+void tst_WalkTestHandler::requestStopWalkTest_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("scope");
+    QTest::addColumn<QByteArray>("command");
+
+    // Sub-code 5 then the command code, then the wildcard list as it goes out.
+    const QByteArray list = hex("00 01 03 09 00 02 05 7f 00 00 ff");
+    QTest::newRow("zone stop") << 1 << 1 << hex("64 05 04") + list;
+    QTest::newRow("start") << 2 << 0 << hex("64 05 01") + list;
+    QTest::newRow("unknown kind") << 7 << 0 << hex("64 05 06") + list;
+}
+
+// The command goes out with the wildcard list as given, its panel becomes the
+// requested node, and no stop is offered until the guard time is over.
+void tst_WalkTestHandler::requestStopWalkTest()
+{
+    QFETCH(int, kind);
+    QFETCH(int, scope);
+    QFETCH(QByteArray, command);
+
+    QSignalSpy sent(SyncClient::instance(), &SyncClient::SendPacket);
+    handler()->requestStopWalkTest(kind, scope, SC_PointsWildCard(9, 12, 2, 0, 5, 127, 0, 0, 255));
+
+    const QByteArrayList packets = lkSpeakSent(sent);
+    QCOMPARE(packets.size(), 1);
+    QVERIFY2(packets.first().endsWith(command), packets.first().toHex(' ').constData());
+    QCOMPARE(handler()->requestedNode(), quint8(9));
+    QVERIFY(handler()->isStopBlocked());
+    m_clock.advance(WalkTestHandler::StopGuardMs);
+    QVERIFY(!handler()->isStopBlocked());
 }
 
 void tst_WalkTestHandler::canStop_data()

@@ -27,8 +27,8 @@ private slots:
 
     void summary_data();
     void summary();
-    void refused_data();
-    void refused();
+    void notKept_data();
+    void notKept();
 
 private:
     std::unique_ptr<SyncPageBench> m_bench;
@@ -89,26 +89,30 @@ void tst_WalkTestPage::summary()
     QVERIFY(WalkTestHandler::instance()->isWalkTestActive());
 }
 
-void tst_WalkTestPage::refused_data()
+void tst_WalkTestPage::notKept_data()
 {
     QTest::addColumn<QByteArray>("part");
     QTest::addColumn<QString>("warning");
-    QTest::newRow("panel 120") << syncPagePart(22, 120, 0, 1, hex(Head) + hex("ff")) << "panels are 0 to 99";
-    QTest::newRow("panel 254") << syncPagePart(22, 254, 0, 1, hex(Head) + hex("ff")) << "panels are 0 to 99";
-    QTest::newRow("counters cut short") << syncPagePart(22, 4, 0, 1, hex("02 01 0001 00")) << "truncated";
-    QTest::newRow("no zone selector") << syncPagePart(22, 4, 0, 1, hex(Head)) << "truncated";
-    QTest::newRow("first zone without a count") << syncPagePart(22, 4, 0, 1, hex(Head) + hex("fc 01")) << "truncated";
-    QTest::newRow("bitmap cut short") << syncPagePart(22, 4, 0, 1, hex(Head) + hex("fc 01 10 ff")) << "truncated";
+    QTest::addColumn<int>("answer");
+    // Other panels' summaries are acknowledged but not for this engine.
+    QTest::newRow("panel 120") << syncPagePart(22, 120, 0, 1, hex(Head) + hex("ff")) << "is not for this engine" << 0;
+    QTest::newRow("panel 254") << syncPagePart(22, 254, 0, 1, hex(Head) + hex("ff")) << "is not for this engine" << 0;
+    QTest::newRow("counters cut short") << syncPagePart(22, 4, 0, 1, hex("02 01 0001 00")) << "truncated" << 1;
+    QTest::newRow("no zone selector") << syncPagePart(22, 4, 0, 1, hex(Head)) << "truncated" << 1;
+    QTest::newRow("first zone without a count")
+        << syncPagePart(22, 4, 0, 1, hex(Head) + hex("fc 01")) << "truncated" << 1;
+    QTest::newRow("bitmap cut short") << syncPagePart(22, 4, 0, 1, hex(Head) + hex("fc 01 10 ff")) << "truncated" << 1;
 }
 
-void tst_WalkTestPage::refused()
+void tst_WalkTestPage::notKept()
 {
     QFETCH(QByteArray, part);
     QFETCH(QString, warning);
+    QFETCH(int, answer);
     QSignalSpy updated(SyncClient::instance(), &SyncClient::walkTestUpdatedReceived);
     QSignalSpy changed(WalkTestHandler::instance(), &WalkTestHandler::walkTestSummaryChanged);
     m_bench->receive(part);
-    QCOMPARE(m_bench->takeSent(), QByteArrayList{acknowledgement(1)});
+    QCOMPARE(m_bench->takeSent(), QByteArrayList{acknowledgement(quint8(answer))});
     QCOMPARE(updated.count(), 0);
     QCOMPARE(changed.count(), 0);
     QVERIFY(!WalkTestHandler::instance()->isWalkTestActive());

@@ -50,7 +50,8 @@ const QVector<CommandInterpreter::Command> &CommandInterpreter::commands()
         {"site", "", "the site's configuration, text, network and service pages and the panel clock", 0,
          &CommandInterpreter::siteConfiguration},
         {"loopscan", "<panel> <loop>", "the loop's point counters (page 29)", 2, &CommandInterpreter::loopScan},
-        {"codepage", "1|2 <code page>", "the code page of a language's texts", 2, &CommandInterpreter::codePage},
+        {"codepage", "1|2 <code page>", "the code page of a language's texts, named in the next engine configuration",
+         2, &CommandInterpreter::codePage},
         {"send", "<channel> [body hex]", "one frame", 1, &CommandInterpreter::send},
         {"sync", "", "connection, engine configuration, signatures, differing pages, sync complete", 0,
          &CommandInterpreter::sync},
@@ -69,6 +70,7 @@ const QVector<CommandInterpreter::Command> &CommandInterpreter::commands()
          &CommandInterpreter::status},
         {"disconnect", "", "close the connection", 0, &CommandInterpreter::disconnectLink},
         {"connect", "", "connect again", 0, &CommandInterpreter::connectLink},
+        {"reconnect", "", "close the connection and connect again at once", 0, &CommandInterpreter::reconnectLink},
         {"wait", "<ms>", "hold the commands that follow for a while", 1, &CommandInterpreter::wait},
         {"expect", "<event prefix, blanks allowed> [timeout ms]",
          "hold the commands that follow until such an event; stop with an error after the time-out", 1,
@@ -357,6 +359,11 @@ void CommandInterpreter::disconnectLink(const QStringList &)
 void CommandInterpreter::connectLink(const QStringList &)
 {
     m_link.open();
+}
+
+void CommandInterpreter::reconnectLink(const QStringList &)
+{
+    m_link.reconnect();
 }
 
 void CommandInterpreter::wait(const QStringList &arguments)

@@ -87,6 +87,7 @@ private:
     void layout(const QStringList &arguments);
     void disconnectLink(const QStringList &arguments);
     void connectLink(const QStringList &arguments);
+    void reconnectLink(const QStringList &arguments);
     void wait(const QStringList &arguments);
     void expect(const QStringList &arguments);
     void quit(const QStringList &arguments);

@@ -58,6 +58,14 @@ void ControllerLink::close()
     m_socket.disconnectFromHost();
 }
 
+void ControllerLink::reconnect()
+{
+    m_retry.stop();
+    m_socket.abort();
+    m_wanted = true;
+    m_socket.connectToHost(m_host, m_port);
+}
+
 void ControllerLink::send(quint8 channel, const QByteArray &body)
 {
     sendRaw(LinkFrameStream::encode(channel, body));

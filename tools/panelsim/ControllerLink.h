@@ -17,6 +17,9 @@ public:
 
     void open();
     void close();
+    // Closes the connection and connects again at once, as a controller
+    // that restarts its link does.
+    void reconnect();
     bool isConnected() const { return m_socket.state() == QAbstractSocket::ConnectedState; }
     // "127.0.0.1:56789".
     QString address() const;

@@ -24,8 +24,8 @@ QByteArray engineConfiguration(const Site &site)
                                        {"dateFormat", 2},
                                        {"firstFlags", site.engineFlags},
                                        {"panel", site.panelNode},
-                                       {"firstCodepage", 850},
-                                       {"secondCodepage", 850},
+                                       {"firstCodepage", site.texts.firstCodePage},
+                                       {"secondCodepage", site.texts.secondCodePage},
                                        {"inputChannel", 5},
                                        {"rbusAddress", 15},
                                        {"version", site.headerLayout == 1 ? 600 : 500}});
