@@ -1509,4 +1509,102 @@
         <translation>Bad blocks</translation>
     </message>
 </context>
+<context>
+    <name>AUK_90028</name>
+    <message>
+        <source>_PANEL_FIRETITLE</source>
+        <translation>Panel</translation>
+    </message>
+    <message>
+        <source>_ZONE_FIRETITLE</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>_ADDRESS_FIRETITLE</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>_FIRES_IN_ZONE_FIRETITLE</source>
+        <translation>Fires in zone</translation>
+    </message>
+    <message>
+        <source>_LOCATION_FIRETITLE</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>_NAME_FIRETITLE</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>_DEVICE_FIRETITLE</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>_EVENT_FIRETITLE</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>_INFORMATION_FIRETITLE</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>_LAST_FIRE_FIRECARD</source>
+        <translation>Last fire</translation>
+    </message>
+    <message>
+        <source>_FIRST_FIRE_FIRECARD</source>
+        <translation>First fire</translation>
+    </message>
+    <message>
+        <source>_FIRE_FIRECARD</source>
+        <translation>Fire</translation>
+    </message>
+    <message>
+        <source>_DATE_TIME_FIRETITLE</source>
+        <translation>Date/time</translation>
+    </message>
+</context>
+<context>
+    <name>AutoConfigDelegate</name>
+    <message>
+        <source>_ERROR_STRINGS_STATUSTITLE</source>
+        <translation>Errors</translation>
+    </message>
+</context>
+<context>
+    <name>LoopCalibrateStatusDelegate</name>
+    <message>
+        <source>_LOOP_247_36_BODYTEXTSTYLE</source>
+        <translation>Loop</translation>
+    </message>
+</context>
+<context>
+    <name>SystemStatusNetworkListDelegate</name>
+    <message>
+        <source>_PANEL_STATUSTITLE</source>
+        <translation>Panel</translation>
+    </message>
+    <message>
+        <source>_REGION_STATUSTITLE</source>
+        <translation>Region</translation>
+    </message>
+</context>
+<context>
+    <name>TaskNameAndStatusItemDelegate</name>
+    <message>
+        <source>_OFF_100_40_INFOTEXTSTYLE</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>_ON_100_40_INFOTEXTSTYLE</source>
+        <translation>On</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneFireFaultStatusDelegate</name>
+    <message>
+        <source>_ZONE_LISTITEM</source>
+        <translation>Zone</translation>
+    </message>
+</context>
 </TS>

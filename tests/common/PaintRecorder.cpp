@@ -26,12 +26,12 @@ public:
 
     void drawPixmap(const QRectF &target, const QPixmap &pixmap, const QRectF &) override
     {
-        m_device->pixmaps.append({transform().mapRect(target), pixmap.size()});
+        m_device->pixmaps.append({transform().mapRect(target), pixmap.size(), pixmap.cacheKey(), pixmap.toImage()});
     }
 
     void drawImage(const QRectF &target, const QImage &image, const QRectF &, Qt::ImageConversionFlags) override
     {
-        m_device->pixmaps.append({transform().mapRect(target), image.size()});
+        m_device->pixmaps.append({transform().mapRect(target), image.size(), image.cacheKey(), image});
     }
 
     void drawLines(const QLineF *lines, int count) override

@@ -33,6 +33,8 @@ public:
     {
         QRectF target;
         QSize size;
+        qint64 cacheKey = 0;
+        QImage image;
     };
 
     explicit PaintRecorder(const QSize &size);

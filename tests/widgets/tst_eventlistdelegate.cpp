@@ -250,7 +250,7 @@ private slots:
         const RolesCardDelegate delegate(QStringLiteral("AUK_89999_missing.png"));
         QCOMPARE(delegate.sizeHint(QStyleOptionViewItem(), QModelIndex()), QSize(0, 0));
         const FaultsListDelegate faults(false, false);
-        QCOMPARE(faults.sizeHint(QStyleOptionViewItem(), QModelIndex()), QSize(420, 264));
+        QCOMPARE(faults.sizeHint(QStyleOptionViewItem(), QModelIndex()), QSize(420, 272));
     }
 
     void anItemWithoutRolesPaintsEmptyValues()
