@@ -192,6 +192,11 @@ private slots:
         PaintRecorder recorder(kCanvas);
         record(delegate, model.index(0, 0), recorder);
         QCOMPARE(textsIn(recorder, QRectF(90, 0, 150, 300)), titles);
+        // Rows close up over a hidden one: the k-th shown row starts at
+        // 33 + 26 k, below the time.
+        const QList<PaintRecorder::Text> shown = recorder.textsIn(QRectF(90, 0, 150, 300));
+        for (int k = 1; k < shown.size(); ++k)
+            QVERIFY(qAbs(shown.at(k).box.top() - (33 + 26 * (k - 1))) <= 2);
         QCOMPARE(recorder.horizontalLines(), titles.size() - 1);
         QVERIFY2(recorder.textProblems().isEmpty(), qPrintable(recorder.textProblems()));
         const QStringList times = textsIn(recorder, QRectF(246, 0, 200, 30));

@@ -150,6 +150,18 @@ private slots:
         QVERIFY(qobject_cast<SystemReviewItemDelegate *>(tree.treeView()->itemDelegate()));
     }
 
+    void theTreeTitleFollowsTheTextDirection()
+    {
+        AUK_90040 tree(window());
+        QLabel *title = tree.findChild<QLabel *>(QStringLiteral("title"));
+        tree.setHeaderRightToLeft(true);
+        QCOMPARE(title->alignment(), Qt::AlignRight | Qt::AlignVCenter);
+        tree.setHeaderRightToLeft(false);
+        QCOMPARE(title->alignment(), Qt::AlignLeft | Qt::AlignVCenter);
+        tree.setTitle(QStringLiteral("System review"));
+        QCOMPARE(tree.property("title").toString(), QStringLiteral("System review"));
+    }
+
     void tableColumnsAndRows_data()
     {
         QTest::addColumn<int>("columns");
