@@ -25,11 +25,6 @@ QRect box(int left, int top, int right, int bottom)
     return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
-QString translated(const char *key)
-{
-    return QCoreApplication::translate("AUK_90028", key);
-}
-
 } // namespace
 
 AUK_90028::AUK_90028(QObject *parent, bool hideInformation, bool rbusMode, bool logicalZones, bool locationTitles)
@@ -45,21 +40,22 @@ QString AUK_90028::rowTitle(int role) const
 {
     switch (role) {
     case PanelRole:
-        return translated("_PANEL_FIRETITLE");
+        return QCoreApplication::translate("AUK_90028", "_PANEL_FIRETITLE");
     case 58:
-        return translated("_ZONE_FIRETITLE");
+        return QCoreApplication::translate("AUK_90028", "_ZONE_FIRETITLE");
     case 62:
-        return translated("_ADDRESS_FIRETITLE");
+        return QCoreApplication::translate("AUK_90028", "_ADDRESS_FIRETITLE");
     case NameRole:
         if (zoneView)
-            return translated("_FIRES_IN_ZONE_FIRETITLE");
-        return translated(m_locationTitles ? "_LOCATION_FIRETITLE" : "_NAME_FIRETITLE");
+            return QCoreApplication::translate("AUK_90028", "_FIRES_IN_ZONE_FIRETITLE");
+        return m_locationTitles ? QCoreApplication::translate("AUK_90028", "_LOCATION_FIRETITLE")
+                                : QCoreApplication::translate("AUK_90028", "_NAME_FIRETITLE");
     case 60:
-        return translated("_DEVICE_FIRETITLE");
+        return QCoreApplication::translate("AUK_90028", "_DEVICE_FIRETITLE");
     case 63:
-        return translated("_EVENT_FIRETITLE");
+        return QCoreApplication::translate("AUK_90028", "_EVENT_FIRETITLE");
     case InformationRole:
-        return translated("_INFORMATION_FIRETITLE");
+        return QCoreApplication::translate("AUK_90028", "_INFORMATION_FIRETITLE");
     default:
         return QStringLiteral("-");
     }
@@ -82,13 +78,13 @@ QVector<int> AUK_90028::shownRows(const QModelIndex &index) const
 QString AUK_90028::cardTitle(const QModelIndex &index) const
 {
     if (!zoneView)
-        return translated("_FIRE_FIRECARD");
+        return QCoreApplication::translate("AUK_90028", "_FIRE_FIRECARD");
     if (index.row() == 0)
-        return translated("_LAST_FIRE_FIRECARD");
+        return QCoreApplication::translate("AUK_90028", "_LAST_FIRE_FIRECARD");
     const QAbstractItemModel *model = index.model();
     if (model && index.row() == model->rowCount(index.parent()) - 1)
-        return translated("_FIRST_FIRE_FIRECARD");
-    return translated("_FIRE_FIRECARD");
+        return QCoreApplication::translate("AUK_90028", "_FIRST_FIRE_FIRECARD");
+    return QCoreApplication::translate("AUK_90028", "_FIRE_FIRECARD");
 }
 
 void AUK_90028::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
@@ -109,7 +105,8 @@ void AUK_90028::paint(QPainter *painter, const QStyleOptionViewItem &option, con
         painter->drawLine(95, 32 + RowStep * i, w - 7, 32 + RowStep * i);
 
     painter->setPen(PaletteRepository::darkGrey());
-    painter->drawText(box(95, 7, 240, 32), translated("_DATE_TIME_FIRETITLE"), QTextOption());
+    painter->drawText(box(95, 7, 240, 32), QCoreApplication::translate("AUK_90028", "_DATE_TIME_FIRETITLE"),
+                      QTextOption());
     for (int k = 0; k < rows.size(); ++k)
         painter->drawText(box(95, 33 + RowStep * k, 240, 58 + RowStep * k), rowTitle(rows.at(k)), QTextOption());
 

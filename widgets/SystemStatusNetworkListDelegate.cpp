@@ -21,8 +21,8 @@ const QVector<int> *rolesFor(int kind, bool diagnostics)
 SystemStatusNetworkListDelegate::SystemStatusNetworkListDelegate(int kind, bool diagnostics, bool hideInformation,
                                                                  bool rbusMode, QObject *parent)
     : EventListDelegate(rolesFor(kind, diagnostics), parent, hideInformation, rbusMode, false)
-    , m_kindTitle(QCoreApplication::translate("SystemStatusNetworkListDelegate",
-                                              kind == Panel ? "_PANEL_STATUSTITLE" : "_REGION_STATUSTITLE"))
+    , m_kindTitle(kind == Panel ? QCoreApplication::translate("SystemStatusNetworkListDelegate", "_PANEL_STATUSTITLE")
+                                : QCoreApplication::translate("SystemStatusNetworkListDelegate", "_REGION_STATUSTITLE"))
     , m_diagnostics(diagnostics)
     , m_kind(kind)
 {

@@ -13,11 +13,6 @@ constexpr int HighlightRole = 32;
 constexpr int StatusRole = 4;
 constexpr int TaskIndexRole = 75;
 
-QString translated(const char *key)
-{
-    return QCoreApplication::translate("TaskNameAndStatusItemDelegate", key);
-}
-
 QString errorText()
 {
     return QStringLiteral("ERROR!");
@@ -67,8 +62,9 @@ TaskNameAndStatusItemDelegate::TaskNameAndStatusItemDelegate(int rowWidth, int r
     , m_rowWidth(rowWidth)
     , m_rowHeight(rowHeight)
     , m_badgeBackground(badgeBackground)
-    , m_offBadge(lettered(offBadgeBackground, translated("_OFF_100_40_INFOTEXTSTYLE"), PaletteRepository::darkGrey(),
-                          FontRepository::instance()->normal15()))
+    , m_offBadge(lettered(offBadgeBackground,
+                          QCoreApplication::translate("TaskNameAndStatusItemDelegate", "_OFF_100_40_INFOTEXTSTYLE"),
+                          PaletteRepository::darkGrey(), FontRepository::instance()->normal15()))
     , m_iconSize(iconSize)
 {
 }
@@ -88,7 +84,8 @@ QPixmap TaskNameAndStatusItemDelegate::textBadge(const QString &text) const
 const QPixmap &TaskNameAndStatusItemDelegate::onBadge() const
 {
     if (!m_onBadge)
-        m_onBadge = std::make_unique<QPixmap>(textBadge(translated("_ON_100_40_INFOTEXTSTYLE")));
+        m_onBadge = std::make_unique<QPixmap>(
+            textBadge(QCoreApplication::translate("TaskNameAndStatusItemDelegate", "_ON_100_40_INFOTEXTSTYLE")));
     return *m_onBadge;
 }
 
