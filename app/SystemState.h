@@ -20,6 +20,7 @@ class QState;
 class SystemState final
     : public QObject
     , public SC_Singleton<SystemState>
+    , public flasherEnvironment
 {
     Q_OBJECT
 
@@ -47,9 +48,11 @@ public:
     bool isEthernetConnected() const;
     bool isE30Connected() const;
     bool isRbusConnected() const;
-    bool isEthernetOrRbusConnected() const;
-    bool isConnected() const;
-    bool isDisconnected() const;
+    bool isEthernetOrRbusConnected() const override;
+    bool isConnected() const override;
+    bool isDisconnected() const override;
+    // A user of permission level 2 or more is logged on.
+    bool mayKeepBuzzerOverride() const override;
 
     void setFireActive(const bool &active);
     void setFaultActive(const bool &active);
@@ -65,11 +68,13 @@ public:
     bool isBuzzerOverride() const { return m_flasher.isBuzzerOverride(); }
     flasher &ledFlasher() { return m_flasher; }
     void setBuzzerOverride();
+    // At shut-down: the LEDs and the buzzer keep their last state.
+    void stopFlashing();
 
     bool serviceMenuFlag() const { return m_serviceMenuFlag; }
 
     const Configuration &configuration() const { return m_configuration; }
-    int guiMode() const { return m_configuration.guiMode; }
+    int guiMode() const override { return m_configuration.guiMode; }
     int rbusMode() const { return m_configuration.rbusMode; }
     int rbusAddress() const { return m_configuration.rbusAddress; }
     int zonalLedMode() const { return m_configuration.zonalLedMode; }

@@ -102,6 +102,7 @@ public:
             showStartScreen();
             PageStack::instance()->show();
             const int result = m_terminationSignals->exec();
+            SystemState::instance()->stopFlashing();
             m_subscriptions.subscribeBusSignals(*m_sessionBus, false, guiMode);
             PageStack::destroyInstance();
             release();
@@ -295,6 +296,7 @@ private:
         PageStack::instance()->clear();
         EventLog::HistoricEventsSynchronizer::instance()->stop();
         m_link->Stop();
+        SystemState::instance()->stopFlashing();
         m_subscriptions.subscribeBusSignals(*m_sessionBus, false, SystemState::instance()->guiMode());
         EventLog::HistoricEventsSynchronizer::destroyInstance();
         EL_EventLogDBbase::instance()->close();
