@@ -14,6 +14,7 @@
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/EventLogQueries.h"
 #include "frontpanel/InputSignaller.h"
+#include "frontpanel/USBController.h"
 #include "link/SyncClient.h"
 #include "pointmodels/model.h"
 
@@ -86,6 +87,7 @@ void QuiescentStateMachine::addTransitions(int guiMode)
     const Condition ifOffLine = isOffLine;
 
     const QObject *input = InputSignaller::instance();
+    const QObject *usb = USBController::instance();
     const QObject *state = systemState();
     const QObject *link = SyncClient::instance();
     const QObject *security = Security::instance();
@@ -107,6 +109,7 @@ void QuiescentStateMachine::addTransitions(int guiMode)
     const Row rows[] = {
         {Q, input, on(&InputSignaller::userInputReceived), always, T, false},
         {Q, this, on(&QuiescentStateMachine::systemSummaryActivated), always, O, false},
+        {Q, usb, on(&USBController::quitQuiescentState), always, T, false},
         {Q, state, on(&SystemState::fireStarted), always, O, false},
         {Q, state, on(&SystemState::faultStarted), always, O, false},
         {Q, state, on(&SystemState::evacuationStarted), always, O, false},

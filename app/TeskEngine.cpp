@@ -4,6 +4,7 @@
 #include "app/BusSubscriptions.h"
 #include "app/EngineDirectories.h"
 #include "app/EngineLinkEffects.h"
+#include "app/EngineUsbEnvironment.h"
 #include "app/FireTimer.h"
 #include "app/PageStack.h"
 #include "app/QVemoApplication.h"
@@ -25,6 +26,7 @@
 #include "eventlog/HistoricEventsSynchronizer.h"
 #include "frontpanel/DB_TESK_FP_Interface.h"
 #include "frontpanel/InputSignaller.h"
+#include "frontpanel/USBController.h"
 #include "frontpanel/simulator/FrontPanelAdaptor.h"
 #include "frontpanel/simulator/MainWindow.h"
 #include "link/SyncClient.h"
@@ -93,6 +95,7 @@ public:
         m_sessionBus = std::make_unique<QDBusConnection>(openSessionBus());
         m_watchdog = std::make_unique<WatchdogProdder>(QStringLiteral("tesk"), 600000, 10000);
 
+        USBController::instance()->setEnvironment(&m_usbEnvironment);
         addBusSubscriptions();
         if (guiMode > 1) {
             // A repeater on the front-panel bus: no panel link, no simulator.
@@ -171,6 +174,8 @@ private:
         SyncClient *client = SyncClient::instance();
         using Entry = BusSubscriptions::Entry;
         const Entry entries[] = {
+            {frontPanel, frontPanelInterface, QStringLiteral("usbStickUpdate"), USBController::instance(),
+             SLOT(usbStickUpdateSlot(bool)), BusSubscriptions::Always, false},
             {frontPanel, frontPanelInterface, QStringLiteral("keyswitchUpdate"), Security::instance(),
              SLOT(keyswitchUpdateSlot(bool)), BusSubscriptions::LinkModesOnly, true},
             {frontPanel, frontPanelInterface, QStringLiteral("keyswitchUpdate"), client,
@@ -309,6 +314,7 @@ private:
     // What the main function owns goes, the application object last.
     void release()
     {
+        USBController::instance()->setEnvironment(nullptr);
         m_frontPanelBus.reset();
         m_window.reset();
         m_exportObject.reset();
@@ -323,6 +329,7 @@ private:
     std::unique_ptr<QObject> m_exportObject;
     std::unique_ptr<MainWindow> m_window;
     EngineLinkEffects m_linkEffects;
+    EngineUsbEnvironment m_usbEnvironment;
     std::unique_ptr<SC_App> m_link;
     std::unique_ptr<WatchdogProdder> m_watchdog;
     std::unique_ptr<TerminationSignals> m_terminationSignals;
