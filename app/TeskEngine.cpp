@@ -24,6 +24,7 @@
 #include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/HistoricEventsSynchronizer.h"
+#include "frontpanel/BacklightController.h"
 #include "frontpanel/DB_TESK_FP_Interface.h"
 #include "frontpanel/InputSignaller.h"
 #include "frontpanel/USBController.h"
@@ -100,6 +101,7 @@ public:
         if (guiMode > 1) {
             // A repeater on the front-panel bus: no panel link, no simulator.
             m_subscriptions.subscribeBusSignals(*m_sessionBus, true, guiMode);
+            createBacklight(false);
             QObject::connect(m_application.get(), &QVemoApplication::windowsMousePress, InputSignaller::instance(),
                              &InputSignaller::userInputReceived);
             showStartScreen();
@@ -117,6 +119,7 @@ public:
         SystemState::instance()->watchEthernetLink(SyncClient::instance());
         createStateStore();
         connectUserInput();
+        createBacklight(true);
         m_subscriptions.subscribeBusSignals(*m_sessionBus, true, guiMode);
         connectNavigation();
         // Point names come again from the controller after it connects.
@@ -212,6 +215,25 @@ private:
                          &DB_TESK_FP_Interface::touchscreenPressed);
         QObject::connect(m_application.get(), &QVemoApplication::windowsMouseRelease, frontPanel,
                          &DB_TESK_FP_Interface::touchscreenReleased);
+    }
+
+    // The backlight follows user input in every mode; on the panel link also
+    // the power-saving flag, the banner and the system counts.
+    void createBacklight(bool onPanelLink)
+    {
+        m_backlight = std::make_unique<BacklightController>();
+        BacklightController *backlight = m_backlight.get();
+        QObject::connect(InputSignaller::instance(), &InputSignaller::userInputReceived, backlight,
+                         &BacklightController::userActivateSlot);
+        if (onPanelLink) {
+            BucketMaster::instance()->connectBucketUpdated(0, backlight, [backlight] { backlight->powerChangeSlot(); });
+            QObject::connect(SystemState::instance(), &SystemState::updateBannerStatus, backlight,
+                             &BacklightController::updateBannerStatus);
+            QObject::connect(model::instance(), &model::updatePanelStatusCounts, backlight,
+                             &BacklightController::countsUpdated);
+        }
+        // A fire or fault already shown holds the backlight from the start.
+        backlight->updateBannerStatus(SystemState::instance()->bannerStatus());
     }
 
     // Losing the link goes home and logs the user out; an access-level
@@ -315,6 +337,7 @@ private:
     void release()
     {
         USBController::instance()->setEnvironment(nullptr);
+        m_backlight.reset();
         m_frontPanelBus.reset();
         m_window.reset();
         m_exportObject.reset();
@@ -330,6 +353,7 @@ private:
     std::unique_ptr<MainWindow> m_window;
     EngineLinkEffects m_linkEffects;
     EngineUsbEnvironment m_usbEnvironment;
+    std::unique_ptr<BacklightController> m_backlight;
     std::unique_ptr<SC_App> m_link;
     std::unique_ptr<WatchdogProdder> m_watchdog;
     std::unique_ptr<TerminationSignals> m_terminationSignals;
