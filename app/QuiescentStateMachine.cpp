@@ -15,6 +15,7 @@
 #include "eventlog/EventLogQueries.h"
 #include "frontpanel/InputSignaller.h"
 #include "frontpanel/USBController.h"
+#include "frontpanel/rbusEventLog.h"
 #include "link/SyncClient.h"
 #include "pointmodels/model.h"
 
@@ -64,8 +65,12 @@ QuiescentStateMachine::QuiescentStateMachine(QObject *parent)
 
 void QuiescentStateMachine::watchPendingInformation(int guiMode)
 {
-    if (guiMode > 1)
+    if (guiMode > 1) {
+        // A repeater learns of the panel's activity from the front-panel bus.
+        connect(rbusEventLog::instance(), &rbusEventLog::rbusLogUpdated, this,
+                &QuiescentStateMachine::panelStatusCountsUpdated);
         return;
+    }
     BucketMaster *store = BucketMaster::instance();
     store->connectBucketUpdated(InformationTextBucket, this, [this] { informationTextMessagesUpdated(); });
     store->connectBucketUpdated(EngineBucket, this, [this] { teskBucketUpdated(); });

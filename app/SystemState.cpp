@@ -3,6 +3,7 @@
 #include "app/Security.h"
 #include "app/statusIconsController.h"
 #include "frontpanel/DB_TESK_FP_Interface.h"
+#include "frontpanel/IndicationState.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -26,6 +27,14 @@ SystemState::SystemState()
     resetConfiguration();
     buildConnectionMachine();
     m_flasher.startFlashing();
+    IndicationState::instance()->setEnvironment(this);
+}
+
+SystemState::~SystemState()
+{
+    IndicationState *indications = IndicationState::existingInstance();
+    if (indications && indications->environment() == this)
+        indications->setEnvironment(nullptr);
 }
 
 void SystemState::buildConnectionMachine()
