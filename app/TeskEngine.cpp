@@ -4,7 +4,7 @@
 #include "app/BusSubscriptions.h"
 #include "app/EngineDirectories.h"
 #include "app/EngineLinkEffects.h"
-#include "app/EngineUsbEnvironment.h"
+#include "app/EnginePanelEnvironment.h"
 #include "app/FireTimer.h"
 #include "app/PageStack.h"
 #include "app/QVemoApplication.h"
@@ -25,6 +25,7 @@
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/HistoricEventsSynchronizer.h"
 #include "frontpanel/BacklightController.h"
+#include "frontpanel/DB_RFIDinterface.h"
 #include "frontpanel/DB_TESK_FP_Interface.h"
 #include "frontpanel/InputSignaller.h"
 #include "frontpanel/USBController.h"
@@ -96,7 +97,7 @@ public:
         m_sessionBus = std::make_unique<QDBusConnection>(openSessionBus());
         m_watchdog = std::make_unique<WatchdogProdder>(QStringLiteral("tesk"), 600000, 10000);
 
-        USBController::instance()->setEnvironment(&m_usbEnvironment);
+        USBController::instance()->setEnvironment(&m_panelEnvironment);
         addBusSubscriptions();
         if (guiMode > 1) {
             // A repeater on the front-panel bus: no panel link, no simulator.
@@ -203,6 +204,12 @@ private:
     // thus counts twice, once directly and once through the front panel.
     void connectUserInput()
     {
+        // A card held to the reader logs its user on, acknowledged by a beep.
+        DB_RFIDinterface *rfid = DB_RFIDinterface::instance();
+        rfid->setEnvironment(&m_panelEnvironment);
+        QObject::connect(rfid, &DB_RFIDinterface::RFIDSendBlockData, rfid, &DB_RFIDinterface::RFIDReceiveBlockData);
+        QObject::connect(rfid, &DB_RFIDinterface::beep, &SystemState::instance()->ledFlasher(),
+                         qOverload<>(&flasher::inject_buzzer_beep));
         DB_TESK_FP_Interface *frontPanel = DB_TESK_FP_Interface::instance();
         InputSignaller *input = InputSignaller::instance();
         QObject::connect(frontPanel, &DB_TESK_FP_Interface::touchscreenPressed, input,
@@ -337,6 +344,8 @@ private:
     void release()
     {
         USBController::instance()->setEnvironment(nullptr);
+        if (DB_RFIDinterface *rfid = DB_RFIDinterface::existingInstance())
+            rfid->setEnvironment(nullptr);
         m_backlight.reset();
         m_frontPanelBus.reset();
         m_window.reset();
@@ -352,7 +361,7 @@ private:
     std::unique_ptr<QObject> m_exportObject;
     std::unique_ptr<MainWindow> m_window;
     EngineLinkEffects m_linkEffects;
-    EngineUsbEnvironment m_usbEnvironment;
+    EnginePanelEnvironment m_panelEnvironment;
     std::unique_ptr<BacklightController> m_backlight;
     std::unique_ptr<SC_App> m_link;
     std::unique_ptr<WatchdogProdder> m_watchdog;

@@ -2,7 +2,7 @@
 
 #include "core/DOMXMLParser.h"
 #include "core/TESKEnumHolder.h"
-#include "frontpanel/USBEnvironment.h"
+#include "frontpanel/PanelEnvironment.h"
 
 #include <QCoreApplication>
 #include <QDebug>

@@ -5,7 +5,7 @@
 #include <QObject>
 #include <QString>
 
-class USBEnvironment;
+class PanelEnvironment;
 
 // The panel's USB socket: when a stick arrives its directory is read for a
 // calibration request, a service configuration, update directories and the
@@ -23,7 +23,7 @@ public:
     static QString usbPath();
 
     // Not owned; null leaves the stick's flags and report only.
-    void setEnvironment(USBEnvironment *environment) { m_environment = environment; }
+    void setEnvironment(PanelEnvironment *environment) { m_environment = environment; }
 
     bool isCalibrationRequested() const { return m_calibrationRequested; }
     bool isConfigurationFilePresent() const { return m_configurationFilePresent; }
@@ -52,7 +52,7 @@ private:
     // The page a later screen shows here; until then the offer is logged.
     void showPage(const char *page, int kind = -1) const;
 
-    USBEnvironment *m_environment = nullptr;
+    PanelEnvironment *m_environment = nullptr;
     bool m_calibrationRequested = false;
     bool m_skipCalibration = false;
     bool m_configurationFilePresent = false;

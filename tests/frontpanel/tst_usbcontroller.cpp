@@ -1,6 +1,6 @@
 #include "MessageCapture.h"
 #include "frontpanel/USBController.h"
-#include "frontpanel/USBEnvironment.h"
+#include "frontpanel/PanelEnvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,7 +13,7 @@
 namespace {
 
 // The engine as the test sets it.
-class TestEnvironment final : public USBEnvironment
+class TestEnvironment final : public PanelEnvironment
 {
 public:
     bool isE30Connected() const override { return e30; }

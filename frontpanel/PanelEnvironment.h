@@ -2,14 +2,14 @@
 
 #include <QString>
 
-// What the USB stick handling reads of, and asks of, the engine above the
-// front panel: the link, the fire state, who is logged on, and the page on
-// top. The start-up installs the engine's; without one a stick only sets its
-// flags and reports itself.
-class USBEnvironment
+// What the front panel's USB socket and card reader read of, and ask of, the
+// engine above them: the link, the fire state, who is logged on, and the
+// page on top. The start-up installs the engine's; without one a stick only
+// sets its flags and reports itself, and a card logs nobody on.
+class PanelEnvironment
 {
 public:
-    virtual ~USBEnvironment() = default;
+    virtual ~PanelEnvironment() = default;
 
     virtual bool isE30Connected() const = 0;
     virtual bool isDisconnected() const = 0;

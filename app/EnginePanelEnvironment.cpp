@@ -1,41 +1,41 @@
-#include "app/EngineUsbEnvironment.h"
+#include "app/EnginePanelEnvironment.h"
 
 #include "app/PageStack.h"
 #include "app/Security.h"
 #include "app/SystemState.h"
 
-bool EngineUsbEnvironment::isE30Connected() const
+bool EnginePanelEnvironment::isE30Connected() const
 {
     return SystemState::instance()->isE30Connected();
 }
 
-bool EngineUsbEnvironment::isDisconnected() const
+bool EnginePanelEnvironment::isDisconnected() const
 {
     return SystemState::instance()->isDisconnected();
 }
 
-bool EngineUsbEnvironment::isFireActive() const
+bool EnginePanelEnvironment::isFireActive() const
 {
     return SystemState::instance()->isFireActive();
 }
 
-int EngineUsbEnvironment::accessLevel() const
+int EnginePanelEnvironment::accessLevel() const
 {
     return Security::instance()->accessLevel();
 }
 
-int EngineUsbEnvironment::userLevel() const
+int EnginePanelEnvironment::userLevel() const
 {
     return Security::instance()->userLevel();
 }
 
-QString EngineUsbEnvironment::topPageName() const
+QString EnginePanelEnvironment::topPageName() const
 {
     const QStringList pages = PageStack::instance()->pageNames();
     return pages.isEmpty() ? QString() : pages.constLast();
 }
 
-void EngineUsbEnvironment::showMainScreen()
+void EnginePanelEnvironment::showMainScreen()
 {
     PageStack::instance()->showMainScreen(false);
 }

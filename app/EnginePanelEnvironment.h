@@ -1,10 +1,10 @@
 #pragma once
 
-#include "frontpanel/USBEnvironment.h"
+#include "frontpanel/PanelEnvironment.h"
 
-// The engine as the USB stick handling sees it: the connection and fire
+// The engine as the USB socket and the card reader see it: the connection and fire
 // state, the log-on, and the page stack.
-class EngineUsbEnvironment final : public USBEnvironment
+class EnginePanelEnvironment final : public PanelEnvironment
 {
 public:
     bool isE30Connected() const override;
