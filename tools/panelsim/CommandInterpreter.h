@@ -72,6 +72,8 @@ private:
     void count(const QStringList &arguments);
     void fire(const QStringList &arguments);
     void page(const QStringList &arguments);
+    void outputPoints(const QStringList &arguments);
+    void pulsePatterns(const QStringList &arguments);
     void signatures(const QStringList &arguments);
     void raw(const QStringList &arguments);
     void layout(const QStringList &arguments);
