@@ -1,6 +1,6 @@
 #include "MessageCapture.h"
-#include "frontpanel/USBController.h"
 #include "frontpanel/PanelEnvironment.h"
+#include "frontpanel/USBController.h"
 
 #include <QDir>
 #include <QFile>
