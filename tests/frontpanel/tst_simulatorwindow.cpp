@@ -108,6 +108,8 @@ private:
 void TestSimulatorWindow::initTestCase()
 {
     qDBusRegisterMetaType<QList<bool>>();
+    // As in the engine: the proxy exists before the window's service name.
+    DB_TESK_FP_Interface::instance();
     QVERIFY(QDBusConnection::sessionBus().registerService(serviceName));
 }
 
