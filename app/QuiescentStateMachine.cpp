@@ -14,6 +14,8 @@
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/EventLogQueries.h"
 #include "frontpanel/InputSignaller.h"
+#include "frontpanel/USBController.h"
+#include "frontpanel/rbusEventLog.h"
 #include "link/SyncClient.h"
 #include "pointmodels/model.h"
 
@@ -63,8 +65,12 @@ QuiescentStateMachine::QuiescentStateMachine(QObject *parent)
 
 void QuiescentStateMachine::watchPendingInformation(int guiMode)
 {
-    if (guiMode > 1)
+    if (guiMode > 1) {
+        // A repeater learns of the panel's activity from the front-panel bus.
+        connect(rbusEventLog::instance(), &rbusEventLog::rbusLogUpdated, this,
+                &QuiescentStateMachine::panelStatusCountsUpdated);
         return;
+    }
     BucketMaster *store = BucketMaster::instance();
     store->connectBucketUpdated(InformationTextBucket, this, [this] { informationTextMessagesUpdated(); });
     store->connectBucketUpdated(EngineBucket, this, [this] { teskBucketUpdated(); });
@@ -86,6 +92,7 @@ void QuiescentStateMachine::addTransitions(int guiMode)
     const Condition ifOffLine = isOffLine;
 
     const QObject *input = InputSignaller::instance();
+    const QObject *usb = USBController::instance();
     const QObject *state = systemState();
     const QObject *link = SyncClient::instance();
     const QObject *security = Security::instance();
@@ -107,6 +114,7 @@ void QuiescentStateMachine::addTransitions(int guiMode)
     const Row rows[] = {
         {Q, input, on(&InputSignaller::userInputReceived), always, T, false},
         {Q, this, on(&QuiescentStateMachine::systemSummaryActivated), always, O, false},
+        {Q, usb, on(&USBController::quitQuiescentState), always, T, false},
         {Q, state, on(&SystemState::fireStarted), always, O, false},
         {Q, state, on(&SystemState::faultStarted), always, O, false},
         {Q, state, on(&SystemState::evacuationStarted), always, O, false},
