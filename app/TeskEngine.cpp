@@ -14,6 +14,7 @@
 #include "app/SC_App.h"
 #include "app/Security.h"
 #include "app/SimulatorOptions.h"
+#include "app/StartupTime.h"
 #include "app/SystemState.h"
 #include "app/TerminationSignals.h"
 #include "app/Translator.h"
@@ -117,6 +118,7 @@ public:
                              &InputSignaller::userInputReceived);
             showStartScreen();
             PageStack::instance()->show();
+            StartupTime::reportWhenShown();
             const int result = m_terminationSignals->exec();
             SystemState::instance()->stopFlashing();
             m_subscriptions.subscribeBusSignals(*m_sessionBus, false, guiMode);
@@ -143,6 +145,7 @@ public:
 
         PageStack::instance()->show();
         m_window->setFixedSize(m_window->size());
+        StartupTime::reportWhenShown();
 
         m_link->Start();
         const int result = m_terminationSignals->exec();
