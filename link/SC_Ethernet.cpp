@@ -5,6 +5,12 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+namespace {
+
+constexpr qint64 ReadBufferBytes = 64 * 1024;
+
+} // namespace
+
 SC_Ethernet::SC_Ethernet(quint16 port, QObject *parent)
     : sc_link(parent)
     , m_port(port)
@@ -59,6 +65,9 @@ void SC_Ethernet::newConnection()
     m_client = m_server->nextPendingConnection();
     if (!m_client)
         return;
+    // Bounded, so that the socket stops taking bytes from the kernel while
+    // the link does not read them and TCP holds the sender back.
+    m_client->setReadBufferSize(ReadBufferBytes);
     m_client->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     connect(m_client, &QAbstractSocket::errorOccurred, this, &SC_Ethernet::displayError);
     connect(m_client, &QIODevice::readyRead, this, &SC_Ethernet::dataReady);
@@ -67,8 +76,17 @@ void SC_Ethernet::newConnection()
 
 void SC_Ethernet::dataReady()
 {
-    if (m_client)
+    if (m_client && m_receiving && m_client->bytesAvailable() > 0)
         emit Data(m_client->readAll());
+}
+
+// What arrived meanwhile is read from the event loop, not from inside the
+// link layer that turned receiving back on.
+void SC_Ethernet::setReceiving(bool on)
+{
+    m_receiving = on;
+    if (on)
+        QMetaObject::invokeMethod(this, &SC_Ethernet::dataReady, Qt::QueuedConnection);
 }
 
 void SC_Ethernet::displayError(QAbstractSocket::SocketError error)

@@ -20,11 +20,14 @@ public:
     bool isConnected() const { return m_socket.state() == QAbstractSocket::ConnectedState; }
     void send(quint8 channel, const QByteArray &body);
     void sendRaw(const QByteArray &bytes);
+    // Written to the socket and not yet taken by the connection.
+    qint64 queuedBytes() const { return m_socket.bytesToWrite(); }
 
 signals:
     void connected();
     void disconnected();
     void frameReceived(const LinkFrame &frame);
+    void bytesWritten();
 
 private:
     void readFrames();
