@@ -114,8 +114,11 @@ void SC_LinkLayer::handleLinkControl(const QByteArray &body)
     Send(LinkControlChannel, answer);
 }
 
+// A frame still incomplete after a whole heartbeat period never will be:
+// keeping it would take every later byte, heartbeats too, as its body.
 void SC_LinkLayer::HeartbeatTimeout()
 {
+    m_framer.reset();
     emit LinkStatus(false, LinkStatusDown);
 }
 

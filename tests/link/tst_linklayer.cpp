@@ -77,6 +77,7 @@ private slots:
     void transportErrorReportsLinkDown();
     void sendFramesTheBody();
     void stopStopsSupervision();
+    void heartbeatTimeoutDropsHalfFrame();
     void lkSpeakBodyShorterThanHeaderStaysHere_data();
     void lkSpeakBodyShorterThanHeaderStaysHere();
     void backlogHoldsTheTransportBack();
@@ -288,6 +289,19 @@ void tst_LinkLayer::stopStopsSupervision()
     QCOMPARE(link.transport.stops(), 1);
     link.clock.advance(100000);
     QVERIFY(link.takeStatuses().isEmpty());
+}
+
+// A frame whose body never came is given up with the heartbeat: the link
+// must not stay deaf for good.
+void tst_LinkLayer::heartbeatTimeoutDropsHalfFrame()
+{
+    Link link;
+    link.transport.receive(hex("aa55aa55 03 00000100 0102"));
+    link.clock.advance(SC_LinkLayer::HeartbeatTimeoutMs);
+    QCOMPARE(link.takeStatuses(), (QList<QPair<bool, int>>{{false, 2}}));
+    link.transport.receive(frame(0, "01") + frame(3, "42"));
+    QCOMPARE(asPairs(link.takePackets()), (Received{{3, hex("42")}}));
+    QCOMPARE(link.takeStatuses(), (QList<QPair<bool, int>>{{true, 2}}));
 }
 
 void tst_LinkLayer::lkSpeakBodyShorterThanHeaderStaysHere_data()
