@@ -102,6 +102,21 @@ public:
     // Deletes the saved file, so that the next start uses the defaults.
     void removeConfigFile();
 
+    // While one lives, changed settings are kept and saved once, when the
+    // last one ends: one engine configuration changes several of them, and
+    // a crash between separate saves would leave old and new values mixed.
+    class SaveBatch final
+    {
+    public:
+        explicit SaveBatch(TeskGlobalConfig *config);
+        ~SaveBatch();
+        SaveBatch(const SaveBatch &) = delete;
+        SaveBatch &operator=(const SaveBatch &) = delete;
+
+    private:
+        TeskGlobalConfig *m_config;
+    };
+
 signals:
     void updateLanguage();
     void evacuateWithoutLoginChanged();
@@ -113,6 +128,8 @@ private:
 
     void loadConfigFile();
     void saveConfigFile() const;
+    // Saves now, or once the open batches end.
+    void saveChanges();
     template <typename T> void setAndSave(T &field, T value);
 
     bool m_zoneFiltering = false;
@@ -129,6 +146,8 @@ private:
     quint8 m_langUsage = 129;
     quint16 m_firstCodepage = 850;
     quint16 m_secondCodepage = 850;
+    int m_openBatches = 0;
+    bool m_saveDeferred = false;
     int m_dateFormat = 2;
     bool m_keyswitchEnabled = false;
     bool m_swissModeEnabled = false;
