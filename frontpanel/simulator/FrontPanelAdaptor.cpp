@@ -10,5 +10,5 @@ FrontPanelAdaptor::FrontPanelAdaptor(MainWindow *window, QObject *parent)
 
 void FrontPanelAdaptor::setPanel(const QString &panelStr)
 {
-    m_window->setWindowTitle(panelStr);
+    m_window->setWindowTitle(panelStr.left(MaximumTitleLength));
 }

@@ -12,6 +12,10 @@ class FrontPanelAdaptor final : public QDBusAbstractAdaptor
     Q_CLASSINFO("D-Bus Interface", "vemo.frontpanel")
 
 public:
+    // Any caller on the bus may set the title: a longer one is cut, so that a
+    // huge string cannot hold the screen thread while the window lays it out.
+    static constexpr int MaximumTitleLength = 256;
+
     FrontPanelAdaptor(MainWindow *window, QObject *parent);
 
 public slots:

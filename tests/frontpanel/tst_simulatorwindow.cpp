@@ -18,6 +18,7 @@ private slots:
     void window();
     void styleSheet();
     void pageStack();
+    void adaptorSetsPanelTitle_data();
     void adaptorSetsPanelTitle();
 };
 
@@ -63,8 +64,22 @@ void TestSimulatorWindow::pageStack()
     PageStack::destroyInstance();
 }
 
+void TestSimulatorWindow::adaptorSetsPanelTitle_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("panel title") << QStringLiteral("GUI Simulator - Panel 7")
+                                 << QStringLiteral("GUI Simulator - Panel 7");
+    const QString longest = QString(FrontPanelAdaptor::MaximumTitleLength, QLatin1Char('T'));
+    QTest::newRow("longest title") << longest << longest;
+    // Four megabytes from anyone on the bus: cut to the longest title.
+    QTest::newRow("huge title") << longest + QString(4 * 1024 * 1024, QLatin1Char('x')) << longest;
+}
+
 void TestSimulatorWindow::adaptorSetsPanelTitle()
 {
+    QFETCH(QString, title);
+    QFETCH(QString, shown);
     MainWindow window;
     QObject exported;
     new FrontPanelAdaptor(&window, &exported);
@@ -74,9 +89,9 @@ void TestSimulatorWindow::adaptorSetsPanelTitle()
 
     QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("svc.frontpanel.p56789"), QStringLiteral("/"),
                                                        QStringLiteral("vemo.frontpanel"), QStringLiteral("setPanel"));
-    call << QStringLiteral("GUI Simulator - Panel 7");
+    call << title;
     QCOMPARE(bus.call(call).type(), QDBusMessage::ReplyMessage);
-    QCOMPARE(window.windowTitle(), QStringLiteral("GUI Simulator - Panel 7"));
+    QCOMPARE(window.windowTitle(), shown);
 
     bus.unregisterObject(QStringLiteral("/"));
     bus.unregisterService(QStringLiteral("svc.frontpanel.p56789"));
