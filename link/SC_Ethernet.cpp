@@ -9,6 +9,11 @@ namespace {
 
 constexpr qint64 ReadBufferBytes = 64 * 1024;
 
+QString peerText(const QTcpSocket &socket)
+{
+    return QStringLiteral("%1:%2").arg(socket.peerAddress().toString()).arg(socket.peerPort());
+}
+
 } // namespace
 
 SC_Ethernet::SC_Ethernet(quint16 port, QObject *parent)
@@ -61,10 +66,16 @@ void SC_Ethernet::send(const QByteArray &frame)
 
 void SC_Ethernet::newConnection()
 {
+    const QString previousPeer = m_client ? peerText(*m_client) : QString();
     dropClient();
     m_client = m_server->nextPendingConnection();
     if (!m_client)
         return;
+    // Whoever can reach the port replaces the controller: say so.
+    if (!previousPeer.isEmpty()) {
+        qWarning().nospace().noquote() << "SC_Ethernet::newConnection " << peerText(*m_client)
+                                       << " takes the link over from " << previousPeer;
+    }
     // Bounded, so that the socket stops taking bytes from the kernel while
     // the link does not read them and TCP holds the sender back.
     m_client->setReadBufferSize(ReadBufferBytes);
