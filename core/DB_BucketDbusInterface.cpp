@@ -15,6 +15,7 @@ DB_BucketDbusInterface::DB_BucketDbusInterface(const QString &service, const QSt
                                                const QDBusConnection &connection, QObject *parent)
     : QDBusAbstractInterface(service, path, interface, connection, parent)
 {
+    setTimeout(ShortCallTimeoutMs);
     connect(BucketMaster::instance(), &BucketMaster::updateOfBucketValue, this,
             &DB_BucketDbusInterface::receiveBucketUpdate);
 }

@@ -152,12 +152,34 @@ void TeskGlobalConfig::saveConfigFile() const
     parser.save();
 }
 
+void TeskGlobalConfig::saveChanges()
+{
+    if (m_openBatches > 0)
+        m_saveDeferred = true;
+    else
+        saveConfigFile();
+}
+
+TeskGlobalConfig::SaveBatch::SaveBatch(TeskGlobalConfig *config)
+    : m_config(config)
+{
+    ++m_config->m_openBatches;
+}
+
+TeskGlobalConfig::SaveBatch::~SaveBatch()
+{
+    if (--m_config->m_openBatches > 0 || !m_config->m_saveDeferred)
+        return;
+    m_config->m_saveDeferred = false;
+    m_config->saveConfigFile();
+}
+
 template <typename T> bool TeskGlobalConfig::setAndSave(T &field, T value)
 {
     if (field == value)
         return false;
     field = value;
-    saveConfigFile();
+    saveChanges();
     return true;
 }
 
@@ -252,7 +274,7 @@ void TeskGlobalConfig::setLanguages(quint8 usage, quint8 first, quint16 firstCod
     update(m_secondCodepage, secondCodepage);
     update(m_langUsage, usage);
     if (changed)
-        saveConfigFile();
+        saveChanges();
     clearZoneTextCache();
     emit updateLanguage();
 }

@@ -109,6 +109,21 @@ public:
     // emptied whenever these may have changed (nothing: no cache to empty).
     static void setZoneTextCacheClearer(std::function<void()> clearer);
 
+    // While one lives, changed settings are kept and saved once, when the
+    // last one ends: one engine configuration changes several of them, and
+    // a crash between separate saves would leave old and new values mixed.
+    class SaveBatch final
+    {
+    public:
+        explicit SaveBatch(TeskGlobalConfig *config);
+        ~SaveBatch();
+        SaveBatch(const SaveBatch &) = delete;
+        SaveBatch &operator=(const SaveBatch &) = delete;
+
+    private:
+        TeskGlobalConfig *m_config;
+    };
+
 signals:
     void updateLanguage();
     void evacuateWithoutLoginChanged();
@@ -120,10 +135,12 @@ private:
 
     void loadConfigFile();
     void saveConfigFile() const;
-    // True when the value changed (and the file was saved).
-    template <typename T> bool setAndSave(T &field, T value);
     static std::function<void()> &zoneTextCacheClearer();
     static void clearZoneTextCache();
+    // Saves now, or once the open batches end.
+    void saveChanges();
+    // True when the value changed (and is saved, now or when the batch ends).
+    template <typename T> bool setAndSave(T &field, T value);
 
     bool m_zoneFiltering = false;
     bool m_firstSecondFire = false;
@@ -139,6 +156,8 @@ private:
     quint8 m_langUsage = 129;
     quint16 m_firstCodepage = 850;
     quint16 m_secondCodepage = 850;
+    int m_openBatches = 0;
+    bool m_saveDeferred = false;
     int m_dateFormat = 2;
     bool m_keyswitchEnabled = false;
     bool m_swissModeEnabled = false;

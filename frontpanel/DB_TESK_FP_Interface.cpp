@@ -56,9 +56,12 @@ void DB_TESK_FP_Interface::softKeyClickedSlot(QString key)
         (this->*handler)();
 }
 
+// Nobody reads these answers, so nothing waits for them.
 void DB_TESK_FP_Interface::callAndForget(const QString &method, const QList<QVariant> &arguments)
 {
-    callWithArgumentList(QDBus::Block, method, arguments);
+    QDBusMessage message = QDBusMessage::createMethodCall(service(), path(), interface(), method);
+    message.setArguments(arguments);
+    connection().send(message);
 }
 
 void DB_TESK_FP_Interface::touchScreenPressedSlot()
@@ -112,7 +115,10 @@ void DB_TESK_FP_Interface::clearSystemFaultLED()
 bool DB_TESK_FP_Interface::eepromWrite(quint16 address, const QByteArray &data)
 {
     const QDBusMessage reply = call(QDBus::Block, QStringLiteral("eepromWrite"), uint(address), data);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+        qWarning().nospace().noquote() << "DB_TESK_FP_Interface::eepromWrite"
+                                       << " to address " << address << " failed: " << reply.errorMessage();
         return false;
+    }
     return reply.arguments().constFirst().toBool();
 }

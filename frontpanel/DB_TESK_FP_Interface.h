@@ -30,8 +30,8 @@ public:
     // The simulator window's panel title.
     void setPanel(const QString &title);
     void clearSystemFaultLED();
-    // False on an error reply (no service, unknown method), otherwise the
-    // service's answer.
+    // False (with a warning) on an error reply (no service, unknown method)
+    // or none within the short time-out, otherwise the service's answer.
     bool eepromWrite(quint16 address, const QByteArray &data);
 
 signals:

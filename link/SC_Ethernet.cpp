@@ -6,6 +6,17 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+namespace {
+
+constexpr qint64 ReadBufferBytes = 64 * 1024;
+
+QString peerText(const QTcpSocket &socket)
+{
+    return QStringLiteral("%1:%2").arg(socket.peerAddress().toString()).arg(socket.peerPort());
+}
+
+} // namespace
+
 SC_Ethernet::SC_Ethernet(quint16 port, QObject *parent)
     : sc_link(parent)
     , m_port(port)
@@ -61,6 +72,7 @@ void SC_Ethernet::send(const QByteArray &frame)
 
 void SC_Ethernet::newConnection()
 {
+    const QString previousPeer = m_client ? peerText(*m_client) : QString();
     // A controller that closed and came straight back is seen here before
     // its old socket told of the close: the close still loses the link, and
     // before the new connection. A live connection taken over loses nothing.
@@ -73,6 +85,14 @@ void SC_Ethernet::newConnection()
     m_client = m_server->nextPendingConnection();
     if (!m_client)
         return;
+    // Whoever can reach the port replaces the controller: say so.
+    if (!previousPeer.isEmpty()) {
+        qWarning().nospace().noquote() << "SC_Ethernet::newConnection " << peerText(*m_client)
+                                       << " takes the link over from " << previousPeer;
+    }
+    // Bounded, so that the socket stops taking bytes from the kernel while
+    // the link does not read them and TCP holds the sender back.
+    m_client->setReadBufferSize(ReadBufferBytes);
     m_client->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     connect(m_client, &QAbstractSocket::errorOccurred, this, &SC_Ethernet::displayError);
     connect(m_client, &QIODevice::readyRead, this, &SC_Ethernet::dataReady);
@@ -90,8 +110,17 @@ bool SC_Ethernet::hasPeerClosed()
 
 void SC_Ethernet::dataReady()
 {
-    if (m_client)
+    if (m_client && m_receiving && m_client->bytesAvailable() > 0)
         emit Data(m_client->readAll());
+}
+
+// What arrived meanwhile is read from the event loop, not from inside the
+// link layer that turned receiving back on.
+void SC_Ethernet::setReceiving(bool on)
+{
+    m_receiving = on;
+    if (on)
+        QMetaObject::invokeMethod(this, &SC_Ethernet::dataReady, Qt::QueuedConnection);
 }
 
 void SC_Ethernet::displayError(QAbstractSocket::SocketError error)

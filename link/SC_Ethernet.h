@@ -20,6 +20,7 @@ public:
     void start() override;
     void stop() override;
     void send(const QByteArray &frame) override;
+    void setReceiving(bool on) override;
 
 private slots:
     void newConnection();
@@ -34,4 +35,5 @@ private:
     quint16 m_port;
     QTcpServer *m_server = nullptr;
     QTcpSocket *m_client = nullptr;
+    bool m_receiving = true;
 };

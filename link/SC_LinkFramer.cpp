@@ -1,6 +1,5 @@
 #include "link/SC_LinkFramer.h"
 
-#include <QDebug>
 #include <QtEndian>
 
 #include <algorithm>
@@ -59,11 +58,12 @@ SC_LinkFramer::Result SC_LinkFramer::next(SyncPacket &frame)
     const char *header = m_buffer.constData() + m_start;
     const quint32 bodyLength = qFromBigEndian<quint32>(header + 5);
     if (bodyLength > MaximumBodyLength) {
-        qWarning().nospace() << "SC_LinkFramer::next"
-                             << " body length " << bodyLength << " above the limit: frame marker dropped";
+        frame.channel = quint8(header[4]);
+        frame.body.clear();
+        m_oversizedLength = bodyLength;
         m_waiting = false;
         m_start += marker().size();
-        return Result::Garbage;
+        return Result::Oversized;
     }
     if (quint32(available - HeaderSize) < bodyLength) {
         m_waiting = true;

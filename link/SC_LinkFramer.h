@@ -21,16 +21,20 @@ public:
     static constexpr int HeaderSize = 9;
     static constexpr quint32 MaximumBodyLength = 1024 * 1024;
 
-    enum class Result { Frame, NeedMore, Garbage };
+    enum class Result { Frame, NeedMore, Garbage, Oversized };
 
     void append(const QByteArray &bytes);
     // Frame: one whole frame taken off the front into 'frame'. Garbage:
-    // bytes dropped; call again. NeedMore: nothing more until more bytes.
+    // bytes dropped; call again. Oversized: a marker dropped for its body
+    // length ('frame' gives the channel); call again. NeedMore: nothing
+    // more until more bytes.
     Result next(SyncPacket &frame);
     void reset();
 
     bool isWaiting() const { return m_waiting; }
     int bufferedBytes() const { return m_buffer.size() - m_start; }
+    // The length field of the last Oversized frame.
+    quint32 oversizedLength() const { return m_oversizedLength; }
 
     static QByteArray frame(quint8 channel, const QByteArray &body);
 
@@ -40,4 +44,5 @@ private:
     QByteArray m_buffer;
     int m_start = 0;
     bool m_waiting = false;
+    quint32 m_oversizedLength = 0;
 };

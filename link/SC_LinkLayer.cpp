@@ -1,6 +1,9 @@
 #include "link/SC_LinkLayer.h"
 
 #include "core/SC_Timer.h"
+#include "core/SC_WarningSummary.h"
+#include "link/SC_PacketBuffer.h"
+#include "link/SyncClient.h"
 #include "link/sc_link.h"
 
 namespace {
@@ -15,6 +18,7 @@ SC_LinkLayer::SC_LinkLayer(sc_link *transport, QObject *parent)
     : QObject(parent)
     , m_transport(transport)
     , m_heartbeatTimer(SC_Timer::create(this))
+    , m_warnings(new SC_WarningSummary(QStringLiteral("SC_LinkLayer::ReceivedData"), this))
 {
 }
 
@@ -38,18 +42,59 @@ void SC_LinkLayer::Stop()
 void SC_LinkLayer::ReceivedData(QByteArray bytes)
 {
     m_framer.append(bytes);
+    frameBufferedBytes();
+}
+
+// Frames until the buffer holds no whole frame or the screen thread's
+// backlog is full; in the latter case the transport stops reading, and the
+// bytes already read wait here.
+void SC_LinkLayer::frameBufferedBytes()
+{
     SyncPacket frame;
-    for (;;) {
-        const SC_LinkFramer::Result result = m_framer.next(frame);
-        if (result == SC_LinkFramer::Result::NeedMore)
+    while (!m_backlog->isFull()) {
+        switch (m_framer.next(frame)) {
+        case SC_LinkFramer::Result::NeedMore:
+            if (m_receivingPaused) {
+                m_receivingPaused = false;
+                m_transport->setReceiving(true);
+            }
             return;
-        if (result == SC_LinkFramer::Result::Garbage)
-            continue;
-        if (frame.channel == LinkControlChannel)
-            handleLinkControl(frame.body);
-        else
-            emit Packet(frame);
+        case SC_LinkFramer::Result::Garbage:
+            break;
+        case SC_LinkFramer::Result::Oversized:
+            m_warnings->warn(QStringLiteral("SC_LinkFramer::next body length %1 above the limit: frame marker dropped")
+                                 .arg(m_framer.oversizedLength()));
+            break;
+        case SC_LinkFramer::Result::Frame:
+            deliver(frame);
+            break;
+        }
     }
+    if (!m_receivingPaused) {
+        m_receivingPaused = true;
+        m_transport->setReceiving(false);
+    }
+}
+
+void SC_LinkLayer::deliver(const SyncPacket &frame)
+{
+    if (frame.channel == LinkControlChannel) {
+        handleLinkControl(frame.body);
+        return;
+    }
+    if (frame.channel == SyncClient::LkSpeakChannel && !SC_PacketBuffer::holdsWholeHeader(frame.body)) {
+        m_warnings->warn(
+            QStringLiteral("SC_LinkLayer::ReceivedData Packet of %1 bytes is shorter than its header; dropped")
+                .arg(frame.body.size()));
+        return;
+    }
+    m_backlog->added();
+    emit Packet(frame);
+}
+
+void SC_LinkLayer::ResumeReceiving()
+{
+    frameBufferedBytes();
 }
 
 void SC_LinkLayer::handleLinkControl(const QByteArray &body)
@@ -69,8 +114,11 @@ void SC_LinkLayer::handleLinkControl(const QByteArray &body)
     Send(LinkControlChannel, answer);
 }
 
+// A frame still incomplete after a whole heartbeat period never will be:
+// keeping it would take every later byte, heartbeats too, as its body.
 void SC_LinkLayer::HeartbeatTimeout()
 {
+    m_framer.reset();
     emit LinkStatus(false, LinkStatusDown);
 }
 

@@ -1,11 +1,15 @@
 #pragma once
 
 #include "link/SC_LinkFramer.h"
+#include "link/SC_ReceiveBacklog.h"
 #include "link/SyncPacket.h"
 
 #include <QObject>
 
+#include <memory>
+
 class SC_Timer;
+class SC_WarningSummary;
 class sc_link;
 
 // Sits between the transport and the protocol client on the link thread:
@@ -15,6 +19,11 @@ class sc_link;
 //
 // Heartbeat body (channel 0): 1, then optionally the link status and a
 // toggle byte. Answer: 0x81 and the reply byte.
+//
+// At most SC_ReceiveBacklog::Limit packets wait for the screen thread; above
+// that the link layer stops framing and the transport stops reading until
+// the screen thread has caught up (ResumeReceiving). Channel-1 bodies too
+// short for an LkSpeak header never leave the link thread.
 class SC_LinkLayer final : public QObject
 {
     Q_OBJECT
@@ -24,6 +33,9 @@ public:
     static constexpr quint8 LinkStatusDown = 2;
 
     explicit SC_LinkLayer(sc_link *transport, QObject *parent = nullptr);
+
+    // The receiver of Packet counts each packet it has handled here.
+    std::shared_ptr<SC_ReceiveBacklog> receiveBacklog() const { return m_backlog; }
 
 signals:
     void Packet(SyncPacket packet);
@@ -38,12 +50,19 @@ public slots:
     void SendACK(quint8 channel, QByteArray body);
     void SocketError();
     void NewConnection();
+    // The screen thread has taken the backlog below its limit.
+    void ResumeReceiving();
 
 private:
+    void frameBufferedBytes();
+    void deliver(const SyncPacket &frame);
     void handleLinkControl(const QByteArray &body);
 
     sc_link *m_transport;
     SC_LinkFramer m_framer;
     SC_Timer *m_heartbeatTimer;
     quint8 m_replyByte = 2;
+    std::shared_ptr<SC_ReceiveBacklog> m_backlog = std::make_shared<SC_ReceiveBacklog>();
+    bool m_receivingPaused = false;
+    SC_WarningSummary *m_warnings;
 };

@@ -62,6 +62,11 @@ bool SC_PacketBuffer::hasWholeHeader() const
     return m_received.size() >= m_layout->headerLength;
 }
 
+bool SC_PacketBuffer::holdsWholeHeader(const QByteArray &received)
+{
+    return received.size() >= layout(receivedLayoutKind(received)).headerLength;
+}
+
 quint8 SC_PacketBuffer::headerByte(quint16 offset) const
 {
     return offset < m_received.size() ? quint8(m_received.at(offset)) : 0;

@@ -64,6 +64,8 @@ public:
 
     // Received side.
     bool hasWholeHeader() const;
+    // The same for bytes not yet in a buffer.
+    static bool holdsWholeHeader(const QByteArray &received);
     SC_LkSpeakHeader header() const;
     quint32 lengthField() const;
     int payloadLength() const;

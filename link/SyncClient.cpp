@@ -4,6 +4,7 @@
 #include "core/BucketMaster.h"
 #include "core/PointAddressKey.h"
 #include "core/SC_Timer.h"
+#include "core/SC_WarningSummary.h"
 #include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/EventLogTable.h"
@@ -16,6 +17,7 @@
 #include "link/SC_PacketHandler.h"
 #include "link/SC_PointsIndividual.h"
 #include "link/SC_PointsWildCard.h"
+#include "link/SC_ReceiveBacklog.h"
 #include "link/packets/SC_AcknowledgementPkt.h"
 #include "link/packets/SC_BasicPointCmdPkt.h"
 #include "link/packets/SC_DigitalEnrolmentFileReqPacket.h"
@@ -146,6 +148,7 @@ SyncClient::SyncClient()
     , m_pointManagerServices(new sc_LkPointManagerServices(this, this))
     , m_logManagerServices(new sc_LkLogManagerServices(this))
     , m_persistenceTimer(SC_Timer::create(this))
+    , m_receiveWarnings(new SC_WarningSummary(QStringLiteral("SyncClient::RxLkSpeak"), this))
 {
     qRegisterMetaType<SyncPacket>("SyncPacket");
     qRegisterMetaType<BucketCmd>("BucketCmd");
@@ -263,25 +266,31 @@ void SyncClient::PersistenceTimeout()
 
 void SyncClient::connectLinkLayer(SC_LinkLayer *link)
 {
+    m_receiveBacklog = link->receiveBacklog();
+    m_receiveBacklog->attachReceiver();
     connect(link, &SC_LinkLayer::Packet, this, &SyncClient::ReceivedPacket);
     connect(link, &SC_LinkLayer::LinkStatus, this, &SyncClient::LinkStatus);
     connect(this, &SyncClient::SendPacket, link, &SC_LinkLayer::Send);
     connect(this, &SyncClient::SendACKPacket, link, &SC_LinkLayer::SendACK);
     connect(m_pointManagerServices, &sc_LkPointManagerServices::SendPacket, link, &SC_LinkLayer::Send);
+    connect(this, &SyncClient::receiveBacklogDrained, link, &SC_LinkLayer::ResumeReceiving);
 }
 
 void SyncClient::ReceivedPacket(SyncPacket packet)
 {
     if (packet.channel == LkSpeakChannel)
         RxLkSpeak(packet);
+    if (m_receiveBacklog && m_receiveBacklog->handled())
+        emit receiveBacklogDrained();
 }
 
 void SyncClient::RxLkSpeak(const SyncPacket &packet)
 {
     const auto buffer = QSharedPointer<SC_PacketBuffer>::create(packet.body);
     if (!buffer->hasWholeHeader()) {
-        qWarning().nospace() << "SyncClient::RxLkSpeak"
-                             << " Packet of " << packet.body.size() << " bytes is shorter than its header; dropped";
+        m_receiveWarnings->warn(
+            QStringLiteral("SyncClient::RxLkSpeak Packet of %1 bytes is shorter than its header; dropped")
+                .arg(packet.body.size()));
         return;
     }
     const int functionCode = buffer->header().functionCode;
@@ -290,21 +299,23 @@ void SyncClient::RxLkSpeak(const SyncPacket &packet)
         subCode = buffer->readUInt8();
         buffer->rewind();
         if (buffer->isBad()) {
-            qWarning().nospace() << "SyncClient::RxLkSpeak"
-                                 << " Function code " << functionCode << " without its sub-code; dropped";
+            m_receiveWarnings->warn(
+                QStringLiteral("SyncClient::RxLkSpeak Function code %1 without its sub-code; dropped")
+                    .arg(functionCode));
             return;
         }
     }
     const SC_DispatchEntry *entry = SC_DispatchTable::find(functionCode, subCode);
     if (!entry) {
-        qWarning().nospace() << "SyncClient::RxLkSpeak"
-                             << " Unhandled function code " << functionCode << " sub-code " << subCode << "; dropped";
+        m_receiveWarnings->warn(QStringLiteral("SyncClient::RxLkSpeak Unhandled function code %1 sub-code %2; dropped")
+                                    .arg(functionCode)
+                                    .arg(subCode));
         return;
     }
     if (buffer->payloadLength() < entry->minimumPayload) {
-        qWarning().nospace() << "SyncClient::RxLkSpeak"
-                             << " Short " << entry->name << " packet (" << buffer->payloadLength()
-                             << " payload bytes); dropped";
+        m_receiveWarnings->warn(QStringLiteral("SyncClient::RxLkSpeak Short %1 packet (%2 payload bytes); dropped")
+                                    .arg(QLatin1String(entry->name))
+                                    .arg(buffer->payloadLength()));
         return;
     }
     entry->handler(*this, packet, buffer, *entry);

@@ -21,11 +21,15 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 class BucketMaster;
 class SC_LkSpeakBasePacket;
 class SC_LinkLayer;
 class SC_PacketBuffer;
 class SC_PacketHandler;
+class SC_ReceiveBacklog;
+class SC_WarningSummary;
 class SC_PointsIndividual;
 class SC_PointsWildCard;
 class SC_Timer;
@@ -257,6 +261,9 @@ signals:
     void panelUpdateOverviewReply(LkSpeak::PanelUpdateOverview overview);
     void digitalEnrolmentFilePathReply(TESK_CONTEXT::ePanelUpdateErrorCodes error, QString path);
 
+    // The connected link layer's receive backlog is below its limit again.
+    void receiveBacklogDrained();
+
 public slots:
     void ReceivedPacket(SyncPacket packet);
     void PersistenceTimeout();
@@ -327,6 +334,8 @@ private:
     QByteArray m_connectionKey;
     // Panel -> loop -> requested state.
     QHash<quint8, QHash<quint8, int>> m_loopStates;
+    std::shared_ptr<SC_ReceiveBacklog> m_receiveBacklog;
+    SC_WarningSummary *m_receiveWarnings;
 
     // Set through a queued call when a controller connects on the link thread.
     QString m_localAddress = QStringLiteral("-");

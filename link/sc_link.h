@@ -14,6 +14,9 @@ public:
     virtual void start() = 0;
     virtual void stop() = 0;
     virtual void send(const QByteArray &frame) = 0;
+    // While off, nothing is read from the connection, so the sender is held
+    // back; turned on again, what waits is read.
+    virtual void setReceiving(bool on) = 0;
 
 signals:
     void Data(QByteArray bytes);

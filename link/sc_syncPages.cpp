@@ -47,8 +47,15 @@ void sc_syncPages::load(const QString &fileName)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return;
+    // Far more than every page part of every panel: such a file is not ours.
+    if (file.size() > MaximumFileBytes) {
+        qWarning().nospace() << "sc_syncPages::load " << fileName << " of " << file.size()
+                             << " bytes is above the limit of " << MaximumFileBytes << "; ignored";
+        return;
+    }
     m_entries.clear();
     QDataStream stream(&file);
+    int badKeys = 0;
     while (!stream.atEnd()) {
         qint32 key = 0;
         qint32 signature = 0;
@@ -59,11 +66,14 @@ void sc_syncPages::load(const QString &fileName)
             break;
         }
         if (quint32(key) > MaximumKey) {
-            qWarning() << "sc_syncPages::load"
-                       << " Key" << quint32(key) << "in" << fileName << "dropped";
+            ++badKeys;
             continue;
         }
         m_entries.insert(quint32(key), SignatureEntry{true, false, quint32(signature)});
+    }
+    if (badKeys > 0) {
+        qWarning().nospace() << "sc_syncPages::load " << badKeys << " entries of " << fileName
+                             << " with keys beyond any page part dropped";
     }
 }
 

@@ -26,6 +26,7 @@ public:
     using SignatureMap = QMap<quint32, SignatureEntry>;
 
     static constexpr char FileName[] = "syncpages.bin";
+    static constexpr qint64 MaximumFileBytes = 1024 * 1024;
     static constexpr quint32 MaximumKey = 0xFFFFFF;
 
     explicit sc_syncPages(QObject *parent = nullptr);

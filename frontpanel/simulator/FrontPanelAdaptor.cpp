@@ -102,7 +102,7 @@ bool FrontPanelAdaptor::getBuzzer()
 
 void FrontPanelAdaptor::setPanel(const QString &panelStr)
 {
-    m_window->setWindowTitle(panelStr);
+    m_window->setWindowTitle(panelStr.left(MaximumTitleLength));
 }
 
 void FrontPanelAdaptor::sendPhysicalKeyStatus()

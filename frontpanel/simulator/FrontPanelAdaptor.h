@@ -20,6 +20,9 @@ public:
     static constexpr int LedCount = 18;
     static constexpr int ZoneLedCount = 16;
     static constexpr int ExternalZoneLedCount = 240;
+    // Any caller on the bus may set the title: a longer one is cut, so that a
+    // huge string cannot hold the screen thread while the window lays it out.
+    static constexpr int MaximumTitleLength = 256;
 
     FrontPanelAdaptor(MainWindow *window, QObject *parent);
 

@@ -120,6 +120,7 @@ void SC_TESKConfigurationPkt::handlePacketData()
 void SC_TESKConfigurationPkt::apply()
 {
     TeskGlobalConfig *config = TeskGlobalConfig::instance();
+    const TeskGlobalConfig::SaveBatch oneSave(config);
     SC_LinkEffects::installed()->resetTextRequests();
     m_client->clearSyncPageSignature(SC_SyncPageIDS::ePanelPointNames);
     config->setLanguages(m_languageUsage, m_firstLanguage, m_firstCodepage, m_secondLanguage, m_secondCodepage);

@@ -395,7 +395,8 @@ void TestSystemState::eepromWrite_toFrontPanel()
     QVERIFY(!m_state->writeEepromConfiguration(repeater, false));
     frontPanel.clear();
     m_state->resetConfiguration();
-    QCOMPARE(frontPanel.calls(), QStringList{QStringLiteral("setGUIMode 0")});
+    // Sent without waiting for the answer: it arrives a moment later.
+    QTRY_COMPARE(frontPanel.calls(), QStringList{QStringLiteral("setGUIMode 0")});
 }
 
 QTEST_GUILESS_MAIN(TestSystemState)

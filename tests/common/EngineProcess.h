@@ -24,6 +24,7 @@ public:
 
     bool start(const QStringList &arguments = {});
     bool isRunning() const { return m_process.state() == QProcess::Running; }
+    qint64 processId() const { return m_process.processId(); }
     // Asks it to shut down as a host would (SIGTERM) and waits for its end;
     // true when it ended by itself with exit code 0.
     bool terminate(int timeoutMs = 60000);

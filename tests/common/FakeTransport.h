@@ -38,6 +38,8 @@ public:
             m_sent << frame;
     }
 
+    void setReceiving(bool on) override { m_receiving = on; }
+
     void receive(const QByteArray &bytes) { emit Data(bytes); }
     void fail() { emit Error(); }
     void connectController() { emit Connected(QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0.1"), {}); }
@@ -50,10 +52,12 @@ public:
     }
     int starts() const { return m_starts; }
     int stops() const { return m_stops; }
+    bool isReceiving() const { return m_receiving; }
 
 private:
     Observer m_observer;
     QByteArrayList m_sent;
     int m_starts = 0;
     int m_stops = 0;
+    bool m_receiving = true;
 };

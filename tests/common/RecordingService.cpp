@@ -64,6 +64,8 @@ void RecordingService::record(const QDBusMessage &message, const QDBusConnection
 
     QMutexLocker locker(&m_lock);
     m_calls << words.join(QLatin1Char(' '));
+    if (m_silent)
+        return;
     if (m_errors.contains(message.member())) {
         connection.send(message.createErrorReply(QDBusError::Failed, QStringLiteral("refused")));
         return;
@@ -98,6 +100,12 @@ void RecordingService::setError(const QString &method)
 {
     QMutexLocker locker(&m_lock);
     m_errors << method;
+}
+
+void RecordingService::setSilent()
+{
+    QMutexLocker locker(&m_lock);
+    m_silent = true;
 }
 
 bool RecordingService::sendSignal(const QString &interface, const QString &name, const QVariantList &arguments)

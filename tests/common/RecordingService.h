@@ -30,6 +30,8 @@ public:
     void setReply(const QString &method, const QVariant &value);
     // An error answer for the method from now on.
     void setError(const QString &method);
+    // No answer at all from now on, to any method: a hung service.
+    void setSilent();
 
     // Sends one of the service's signals on path "/".
     bool sendSignal(const QString &interface, const QString &name, const QVariantList &arguments);
@@ -49,4 +51,5 @@ private:
     QStringList m_calls;
     QMap<QString, QVariant> m_replies;
     QStringList m_errors;
+    bool m_silent = false;
 };

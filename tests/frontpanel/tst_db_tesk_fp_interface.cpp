@@ -1,3 +1,4 @@
+#include "MessageCapture.h"
 #include "RecordingService.h"
 #include "frontpanel/DB_TESK_FP_Interface.h"
 #include "frontpanel/DB_swissinterface.h"
@@ -26,6 +27,7 @@ private slots:
     void regionalBoard();
     void eepromWrite_data();
     void eepromWrite();
+    void hungServiceHoldsNothing();
 
 private:
     RecordingService *m_service = nullptr;
@@ -37,7 +39,7 @@ void TestDBTeskFPInterface::initTestCase()
     QVERIFY(m_service->isServing());
     DB_TESK_FP_Interface::instance();
     // The proxy asks a running service for the key switch at once.
-    QCOMPARE(m_service->calls(), QStringList{QStringLiteral("sendPhysicalKeyStatus")});
+    QTRY_COMPARE(m_service->calls(), QStringList{QStringLiteral("sendPhysicalKeyStatus")});
 }
 
 void TestDBTeskFPInterface::cleanupTestCase()
@@ -135,8 +137,12 @@ void TestDBTeskFPInterface::calls()
     proxy->setGUIMode(0);
     proxy->setGUIMode(3);
     proxy->sendPhysicalKeyStatus();
-    QCOMPARE(m_service->calls(), (QStringList{QStringLiteral("setGUIMode 0"), QStringLiteral("setGUIMode 3"),
-                                              QStringLiteral("sendPhysicalKeyStatus")}));
+    proxy->setPanel(QStringLiteral("GUI Simulator - Panel 7"));
+    proxy->clearSystemFaultLED();
+    QTRY_COMPARE(m_service->calls(), (QStringList{QStringLiteral("setGUIMode 0"), QStringLiteral("setGUIMode 3"),
+                                                  QStringLiteral("sendPhysicalKeyStatus"),
+                                                  QStringLiteral("setPanel GUI Simulator - Panel 7"),
+                                                  QStringLiteral("clearSystemFaultLED")}));
 }
 
 void TestDBTeskFPInterface::flasherCalls_data()
@@ -214,6 +220,34 @@ void TestDBTeskFPInterface::eepromWrite()
     m_service->clear();
     QCOMPARE(DB_TESK_FP_Interface::instance()->eepromWrite(2304, QByteArray("\x01", 1)), written);
     QCOMPARE(m_service->calls(), QStringList{QStringLiteral("eepromWrite 2304 01")});
+}
+
+// Runs last: the service stays hung. Calls nobody reads the answer of do
+// not wait at all; the EEPROM write waits only the short time-out and warns.
+void TestDBTeskFPInterface::hungServiceHoldsNothing()
+{
+    m_service->setSilent();
+    m_service->clear();
+    DB_TESK_FP_Interface *proxy = DB_TESK_FP_Interface::instance();
+    MessageCapture messages;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    proxy->setGUIMode(1);
+    proxy->setPanel(QStringLiteral("Panel 2"));
+    proxy->clearSystemFaultLED();
+    proxy->sendPhysicalKeyStatus();
+    QVERIFY2(elapsed.elapsed() < DB_TESK_FP_Interface::ShortCallTimeoutMs,
+             qPrintable(QString::number(elapsed.elapsed())));
+
+    elapsed.restart();
+    QVERIFY(!proxy->eepromWrite(4096, QByteArray("\x02", 1)));
+    QVERIFY2(elapsed.elapsed() < 2 * DB_TESK_FP_Interface::ShortCallTimeoutMs,
+             qPrintable(QString::number(elapsed.elapsed())));
+    QVERIFY(messages.contains(QStringLiteral("DB_TESK_FP_Interface::eepromWrite to address 4096 failed")));
+    QTRY_COMPARE(m_service->calls(),
+                 (QStringList{QStringLiteral("setGUIMode 1"), QStringLiteral("setPanel Panel 2"),
+                              QStringLiteral("clearSystemFaultLED"), QStringLiteral("sendPhysicalKeyStatus"),
+                              QStringLiteral("eepromWrite 4096 02")}));
 }
 
 QTEST_GUILESS_MAIN(TestDBTeskFPInterface)

@@ -83,6 +83,8 @@ private slots:
     void adaptor();
     void setLedWritesItsLine();
     void introspection();
+    void adaptorSetsPanelTitle_data();
+    void adaptorSetsPanelTitle();
     void unansweredMethods_data();
     void unansweredMethods();
 
@@ -449,6 +451,26 @@ void TestSimulatorWindow::introspection()
     };
     expected.sort();
     QCOMPARE(methods, expected);
+}
+
+void TestSimulatorWindow::adaptorSetsPanelTitle_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("panel title") << QStringLiteral("GUI Simulator - Panel 7")
+                                 << QStringLiteral("GUI Simulator - Panel 7");
+    const QString longest = QString(FrontPanelAdaptor::MaximumTitleLength, QLatin1Char('T'));
+    QTest::newRow("longest title") << longest << longest;
+    // Four megabytes from anyone on the bus: cut to the longest title.
+    QTest::newRow("huge title") << longest + QString(4 * 1024 * 1024, QLatin1Char('x')) << longest;
+}
+
+void TestSimulatorWindow::adaptorSetsPanelTitle()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, shown);
+    QCOMPARE(call(QStringLiteral("setPanel"), {title}).type(), QDBusMessage::ReplyMessage);
+    QCOMPARE(m_window->windowTitle(), shown);
 }
 
 void TestSimulatorWindow::unansweredMethods_data()

@@ -70,7 +70,9 @@ bool InProcessLink::start()
         return false;
     SyncClient::instance()->connectLinkLayer(m_link.linkLayer());
     m_controller = std::make_unique<PanelSimProcess>();
-    if (!m_controller->start(port, {QStringLiteral("--heartbeat=%1").arg(m_heartbeatMs)}) || !said("connected"))
+    // Verbose: the tests watch every heartbeat answer, not only the changed ones.
+    if (!m_controller->start(port, {QStringLiteral("--heartbeat=%1").arg(m_heartbeatMs), QStringLiteral("--verbose")})
+        || !said("connected"))
         return false;
     return waitUntil([] { return SyncClient::instance()->isLinkUp(); }, WaitMs);
 }

@@ -51,6 +51,7 @@ private slots:
     void brandAnswer_data();
     void brandAnswer();
     void truncatedLetterTableIsDropped();
+    void settingsSavedOnce();
 
 private:
     QTemporaryDir m_directory;
@@ -215,6 +216,31 @@ void tst_EngineConfiguration::truncatedLetterTableIsDropped()
     QCOMPARE(m_bench->takeSent(), QByteArrayList());
     QVERIFY(SyncClient::instance()->isConfigurationPending());
     QVERIFY(m_messages->contains(QStringLiteral("Truncated engine configuration packet dropped")));
+}
+
+// Every setting of one configuration goes into the file in one save. Each
+// save attempt is counted by its failure: a folder stands where the file
+// would be written.
+void tst_EngineConfiguration::settingsSavedOnce()
+{
+    TeskGlobalConfig *config = TeskGlobalConfig::instance();
+    config->setLanguages(0, 1, 437, 1, 437);
+    config->setLogicalZones(false);
+    config->setLogicalAddr(false);
+    config->setZoneFiltering(true);
+    config->setFirstSecondFire(true);
+    QDir here;
+    QFile::remove(QStringLiteral("globalconfig.xml"));
+    QVERIFY(here.mkdir(QStringLiteral("globalconfig.xml")));
+    m_messages->clear();
+
+    m_bench->receive(supportPacket(configuration("")));
+    const QStringList attempts = m_messages->warnings().filter(QStringLiteral("DOMXMLParser::save"));
+    QVERIFY(here.rmdir(QStringLiteral("globalconfig.xml")));
+    QCOMPARE(attempts.size(), 1);
+    QVERIFY(config->getLogicalZones() && config->getLogicalAddr() && !config->getZoneFiltering()
+            && !config->getFirstSecondFire());
+    QCOMPARE(config->getLanguage(1), 5);
 }
 
 QTEST_GUILESS_MAIN(tst_EngineConfiguration)

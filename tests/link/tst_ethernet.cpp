@@ -1,4 +1,5 @@
 #include "FreePort.h"
+#include "MessageCapture.h"
 #include "link/SC_Ethernet.h"
 #include "link/SC_EthernetLinkLayerFactory.h"
 #include "link/SC_LinkLayer.h"
@@ -97,17 +98,24 @@ void tst_Ethernet::connectionReportsItsAddresses()
 
 void tst_Ethernet::newestConnectionTakesOver()
 {
+    MessageCapture messages;
     QSignalSpy connected(m_transport.get(), &sc_link::Connected);
     QSignalSpy errors(m_transport.get(), &sc_link::Error);
     const auto first = connectedController(m_port);
     QVERIFY(first);
+    const quint16 firstPort = first->localPort();
     QVERIFY(connected.wait(Timeout));
     const auto second = connectedController(m_port);
     QVERIFY(second);
     QTRY_COMPARE_WITH_TIMEOUT(connected.count(), 2, Timeout);
     QTRY_COMPARE_WITH_TIMEOUT(first->state(), QAbstractSocket::UnconnectedState, Timeout);
-    // Taking over is not a link failure.
+    // Taking over is not a link failure, but it is logged with both peers.
     QCOMPARE(errors.count(), 0);
+    const QString takeover =
+        QStringLiteral("SC_Ethernet::newConnection 127.0.0.1:%1 takes the link over from 127.0.0.1:%2")
+            .arg(second->localPort())
+            .arg(firstPort);
+    QVERIFY2(messages.warnings().contains(takeover), qPrintable(messages.warnings().join(QLatin1Char('\n'))));
 
     m_transport->send("xyz");
     QTRY_COMPARE_WITH_TIMEOUT(second->bytesAvailable(), qint64(3), Timeout);

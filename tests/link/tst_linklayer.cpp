@@ -2,6 +2,7 @@
 #include "FakeTransport.h"
 #include "MessageCapture.h"
 #include "PacketBytes.h"
+#include "core/SC_WarningSummary.h"
 #include "link/SC_LinkFramer.h"
 #include "link/SC_LinkLayer.h"
 
@@ -76,6 +77,11 @@ private slots:
     void transportErrorReportsLinkDown();
     void sendFramesTheBody();
     void stopStopsSupervision();
+    void heartbeatTimeoutDropsHalfFrame();
+    void lkSpeakBodyShorterThanHeaderStaysHere_data();
+    void lkSpeakBodyShorterThanHeaderStaysHere();
+    void backlogHoldsTheTransportBack();
+    void floodWarningsAreSummarised();
 };
 
 void tst_LinkLayer::framing_data()
@@ -84,12 +90,12 @@ void tst_LinkLayer::framing_data()
     QTest::addColumn<QList<int>>("packetsAfterEachRead");
     QTest::addColumn<Received>("expected");
 
-    const QByteArray first = frame(1, "0a0b0c");
+    const QByteArray first = frame(3, "0a0b0c");
     const QByteArray second = frame(2, "ff");
     QTest::newRow("two frames in one read")
-        << QByteArrayList{first + second} << QList<int>{2} << Received{{1, hex("0a0b0c")}, {2, hex("ff")}};
+        << QByteArrayList{first + second} << QList<int>{2} << Received{{3, hex("0a0b0c")}, {2, hex("ff")}};
     QTest::newRow("one frame over three reads") << QByteArrayList{first.left(4), first.mid(4, 5), first.mid(9)}
-                                                << QList<int>{0, 0, 1} << Received{{1, hex("0a0b0c")}};
+                                                << QList<int>{0, 0, 1} << Received{{3, hex("0a0b0c")}};
     QTest::newRow("one byte at a time") <<
         [&] {
             QByteArrayList bytes;
@@ -97,17 +103,17 @@ void tst_LinkLayer::framing_data()
                 bytes << QByteArray(1, byte);
             return bytes;
         }() << QVector<int>(first.size() - 1, 0).toList() + QList<int>{1}
-                                        << Received{{1, hex("0a0b0c")}};
+                                        << Received{{3, hex("0a0b0c")}};
     QTest::newRow("garbage before a frame")
-        << QByteArrayList{hex("0102aa55aa") + first} << QList<int>{1} << Received{{1, hex("0a0b0c")}};
+        << QByteArrayList{hex("0102aa55aa") + first} << QList<int>{1} << Received{{3, hex("0a0b0c")}};
     QTest::newRow("marker split by a read") << QByteArrayList{hex("0102") + first.left(2), first.mid(2)}
-                                            << QList<int>{0, 1} << Received{{1, hex("0a0b0c")}};
+                                            << QList<int>{0, 1} << Received{{3, hex("0a0b0c")}};
     QTest::newRow("empty body") << QByteArrayList{frame(5, "")} << QList<int>{1} << Received{{5, QByteArray()}};
     QTest::newRow("frame completed by the next read, second whole")
         << QByteArrayList{first.left(11), first.mid(11) + second} << QList<int>{0, 2}
-        << Received{{1, hex("0a0b0c")}, {2, hex("ff")}};
+        << Received{{3, hex("0a0b0c")}, {2, hex("ff")}};
     QTest::newRow("heartbeats are not packets")
-        << QByteArrayList{frame(0, "01") + first} << QList<int>{1} << Received{{1, hex("0a0b0c")}};
+        << QByteArrayList{frame(0, "01") + first} << QList<int>{1} << Received{{3, hex("0a0b0c")}};
 }
 
 void tst_LinkLayer::framing()
@@ -143,8 +149,8 @@ void tst_LinkLayer::oversizedBodyDropsTheMarker()
     MessageCapture messages;
     Link link;
     // A length just above the cap: the frame after it still gets through.
-    link.transport.receive(hex("aa55aa55 01 00100001 aabbcc") + frame(1, "42"));
-    QCOMPARE(asPairs(link.takePackets()), (Received{{1, hex("42")}}));
+    link.transport.receive(hex("aa55aa55 01 00100001 aabbcc") + frame(3, "42"));
+    QCOMPARE(asPairs(link.takePackets()), (Received{{3, hex("42")}}));
     QVERIFY(messages.contains(QStringLiteral("above the limit")));
 }
 
@@ -167,8 +173,8 @@ void tst_LinkLayer::newConnectionStartsAfresh()
     Link link;
     link.transport.receive(hex("aa55aa55 01 00000100 0102"));
     link.transport.connectController();
-    link.transport.receive(frame(1, "42"));
-    QCOMPARE(asPairs(link.takePackets()), (Received{{1, hex("42")}}));
+    link.transport.receive(frame(3, "42"));
+    QCOMPARE(asPairs(link.takePackets()), (Received{{3, hex("42")}}));
 }
 
 void tst_LinkLayer::transportErrorStartsAfresh()
@@ -176,8 +182,8 @@ void tst_LinkLayer::transportErrorStartsAfresh()
     Link link;
     link.transport.receive(hex("aa55aa55 01 00000100 0102"));
     link.transport.fail();
-    link.transport.receive(frame(0, "01") + frame(1, "42"));
-    QCOMPARE(asPairs(link.takePackets()), (Received{{1, hex("42")}}));
+    link.transport.receive(frame(0, "01") + frame(3, "42"));
+    QCOMPARE(asPairs(link.takePackets()), (Received{{3, hex("42")}}));
     QCOMPARE(link.transport.takeSent(), QByteArrayList{frame(0, "8101")});
 }
 
@@ -283,6 +289,90 @@ void tst_LinkLayer::stopStopsSupervision()
     QCOMPARE(link.transport.stops(), 1);
     link.clock.advance(100000);
     QVERIFY(link.takeStatuses().isEmpty());
+}
+
+// A frame whose body never came is given up with the heartbeat: the link
+// must not stay deaf for good.
+void tst_LinkLayer::heartbeatTimeoutDropsHalfFrame()
+{
+    Link link;
+    link.transport.receive(hex("aa55aa55 03 00000100 0102"));
+    link.clock.advance(SC_LinkLayer::HeartbeatTimeoutMs);
+    QCOMPARE(link.takeStatuses(), (QList<QPair<bool, int>>{{false, 2}}));
+    link.transport.receive(frame(0, "01") + frame(3, "42"));
+    QCOMPARE(asPairs(link.takePackets()), (Received{{3, hex("42")}}));
+    QCOMPARE(link.takeStatuses(), (QList<QPair<bool, int>>{{true, 2}}));
+}
+
+void tst_LinkLayer::lkSpeakBodyShorterThanHeaderStaysHere_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<bool>("delivered");
+    QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("13 bytes, layout 0") << hex("0000000d 00 01 f5 0000 32 0000 01") << false;
+    QTest::newRow("14 bytes, layout 0") << hex("0000000e 00 01 f5 0000 32 0000 01 00") << true;
+    QTest::newRow("15 bytes, layout 1") << hex("0000000f e4 00 01 f5 0000 32 0000 01 00") << false;
+    QTest::newRow("16 bytes, layout 1") << hex("00000010 e4 00 01 f5 0000 32 0000 01 00 00") << true;
+}
+
+void tst_LinkLayer::lkSpeakBodyShorterThanHeaderStaysHere()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(bool, delivered);
+    MessageCapture messages;
+    Link link;
+    link.transport.receive(SC_LinkFramer::frame(1, body));
+    QCOMPARE(link.takePackets().size(), delivered ? 1 : 0);
+    QCOMPARE(messages.contains(QStringLiteral("shorter than its header")), !delivered);
+}
+
+// The receiver handles packets more slowly than they come: no more than the
+// limit wait for it, the transport stops reading meanwhile, and nothing is
+// lost once it has caught up.
+void tst_LinkLayer::backlogHoldsTheTransportBack()
+{
+    Link link;
+    const std::shared_ptr<SC_ReceiveBacklog> backlog = link.layer.receiveBacklog();
+    backlog->attachReceiver();
+    constexpr int Extra = 10;
+    QByteArray flood;
+    for (int i = 0; i < SC_ReceiveBacklog::Limit + Extra; ++i)
+        flood += SC_LinkFramer::frame(3, QByteArray::number(i));
+    link.transport.receive(flood);
+    QCOMPARE(link.packets.count(), SC_ReceiveBacklog::Limit);
+    QVERIFY(!link.transport.isReceiving());
+
+    // One handled: one more may go, and the backlog is full again.
+    QVERIFY(backlog->handled());
+    link.layer.ResumeReceiving();
+    QCOMPARE(link.packets.count(), SC_ReceiveBacklog::Limit + 1);
+    QVERIFY(!link.transport.isReceiving());
+
+    // All handled: the rest goes, in order, and reading resumes.
+    int drained = 0;
+    for (int i = 0; i < SC_ReceiveBacklog::Limit; ++i)
+        drained += backlog->handled() ? 1 : 0;
+    QCOMPARE(drained, 1);
+    link.layer.ResumeReceiving();
+    QVERIFY(link.transport.isReceiving());
+    const QList<SyncPacket> packets = link.takePackets();
+    QCOMPARE(packets.size(), SC_ReceiveBacklog::Limit + Extra);
+    for (int i = 0; i < packets.size(); ++i)
+        QCOMPARE(packets.at(i).body, QByteArray::number(i));
+}
+
+void tst_LinkLayer::floodWarningsAreSummarised()
+{
+    MessageCapture messages;
+    Link link;
+    QByteArray flood;
+    for (int i = 0; i < 1000; ++i)
+        flood += frame(1, "010203");
+    link.transport.receive(flood);
+    QCOMPARE(messages.warnings().size(), SC_WarningSummary::WrittenPerSecond);
+    link.clock.advance(SC_WarningSummary::PeriodMs);
+    QCOMPARE(messages.warnings().size(), SC_WarningSummary::WrittenPerSecond + 1);
+    QVERIFY(messages.warnings().last().contains(QStringLiteral("990 more warnings")));
 }
 
 QTEST_GUILESS_MAIN(tst_LinkLayer)

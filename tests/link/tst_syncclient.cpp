@@ -3,6 +3,7 @@
 #include "PacketBytes.h"
 #include "SentPackets.h"
 #include "core/BucketMaster.h"
+#include "core/SC_WarningSummary.h"
 #include "core/TeskGlobalConfig.h"
 #include "link/SC_DispatchTable.h"
 #include "link/Supervisor.h"
@@ -156,9 +157,15 @@ void tst_SyncClient::undispatchablePacketsAreDroppedWithAWarning()
 // one byte less is dropped before the handler sees it.
 void tst_SyncClient::everyTableRowIsBoundedByItsMinimumPayload()
 {
+    // A client on the fake clock, so that each row's warning comes in a
+    // second of its own and is not summarised with the others.
+    FakeClock clock;
+    SyncClient::destroyInstance();
+    SyncClient::instance()->feedStateStore(BucketMaster::instance());
     const QVector<SC_DispatchEntry> &entries = SC_DispatchTable::entries();
     QVERIFY(!entries.isEmpty());
     for (const SC_DispatchEntry &entry : entries) {
+        clock.advance(SC_WarningSummary::PeriodMs);
         QByteArray payload(entry.minimumPayload, '\0');
         if (entry.subCode != SC_DispatchEntry::WholeFunctionCode)
             payload[0] = char(entry.subCode);

@@ -53,6 +53,8 @@ private slots:
     void load_data();
     void load();
     void missingFileKeepsTheSignatures();
+    void hostileFiles_data();
+    void hostileFiles();
     void clearPageZeroesEveryPartOfThePage();
     void saveThatCannotWriteReportsIt();
 
@@ -137,6 +139,41 @@ void tst_PageSignatures::missingFileKeepsTheSignatures()
     pages.storeSignature(8, 1, 1, {true, true, 5});
     pages.load();
     QCOMPARE(listed(pages), QStringList{"1/8/1=5 k c"});
+}
+
+void tst_PageSignatures::hostileFiles_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("warning");
+
+    // Every key out of range: one warning with the count, not one per key.
+    QByteArray badKeys;
+    for (int i = 0; i < 1000; ++i)
+        badKeys += hex("ff030702 0a0b0c0d");
+    QTest::newRow("a thousand bad keys") << badKeys + hex("00000100 00000001") << QStringList{"0/1/0=1 k"}
+                                         << QStringLiteral("1000 entries");
+    // One byte over the limit: refused whole, the signatures stay.
+    QByteArray large = hex("00000100 00000001").repeated(sc_syncPages::MaximumFileBytes / 8);
+    QTest::newRow("above the size limit")
+        << large + hex("00") << QStringList{"1/8/1=5 k c"} << QStringLiteral("above the limit");
+    QTest::newRow("at the size limit") << large << QStringList{"0/1/0=1 k"} << QString();
+}
+
+void tst_PageSignatures::hostileFiles()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, warning);
+    writeAll(QLatin1String(sc_syncPages::FileName), file);
+    MessageCapture messages;
+    sc_syncPages pages;
+    pages.storeSignature(8, 1, 1, {true, true, 5});
+    pages.load();
+    QCOMPARE(listed(pages), entries);
+    QCOMPARE(messages.warnings().size(), warning.isEmpty() ? 0 : 1);
+    if (!warning.isEmpty())
+        QVERIFY2(messages.warnings().first().contains(warning), qPrintable(messages.warnings().first()));
 }
 
 void tst_PageSignatures::clearPageZeroesEveryPartOfThePage()

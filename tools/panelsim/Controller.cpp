@@ -21,6 +21,11 @@ QString fieldsText(const QVariantMap &fields)
 {
     QStringList parts;
     for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
+        // A log-on passcode is a secret, and the log is kept (scripts/demo).
+        if (it.key() == QLatin1String("passcode")) {
+            parts << QStringLiteral("passcode=hidden");
+            continue;
+        }
         const QVariant &value = it.value();
         parts << it.key() + QLatin1Char('=')
                      + (value.type() == QVariant::ByteArray ? QString::fromLatin1(value.toByteArray().toHex())

@@ -34,6 +34,7 @@ ControllerLink::ControllerLink(const QString &host, quint16 port, QObject *paren
         m_retry.start();
     });
     connect(&m_socket, &QIODevice::readyRead, this, &ControllerLink::readFrames);
+    connect(&m_socket, &QIODevice::bytesWritten, this, &ControllerLink::bytesWritten);
 }
 
 void ControllerLink::open()

@@ -30,6 +30,8 @@ public:
     void sendRaw(const QByteArray &bytes);
     // Every byte written since the program started, for timing lines.
     qint64 bytesSent() const { return m_bytesSent; }
+    // Written to the socket and not yet taken by the connection.
+    qint64 queuedBytes() const { return m_socket.bytesToWrite(); }
 
 signals:
     // Once when it starts trying, and once when a try fails (it then goes
@@ -39,6 +41,7 @@ signals:
     void connected();
     void disconnected();
     void frameReceived(const LinkFrame &frame);
+    void bytesWritten();
 
 private:
     void readFrames();

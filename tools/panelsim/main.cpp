@@ -3,6 +3,7 @@
 #include "Controller.h"
 #include "ControllerLink.h"
 #include "EventLogService.h"
+#include "LinkFlood.h"
 #include "PointManagerService.h"
 #include "Site.h"
 #include "SyncSession.h"
@@ -80,6 +81,8 @@ int main(int argc, char *argv[])
     responder.registerCommands(interpreter);
     PointManagerService pointManager(controller);
     pointManager.registerCommands(interpreter);
+    LinkFlood flood(link);
+    flood.registerCommands(interpreter);
 
     QTextStream out(stdout);
     const auto print = [&out](const QString &line) {
@@ -96,6 +99,8 @@ int main(int argc, char *argv[])
     QObject::connect(&responder, &CommandResponder::reported, &application, print);
     QObject::connect(&pointManager, &PointManagerService::reported, &interpreter, &CommandInterpreter::observe);
     QObject::connect(&pointManager, &PointManagerService::reported, &application, print);
+    QObject::connect(&flood, &LinkFlood::reported, &interpreter, &CommandInterpreter::observe);
+    QObject::connect(&flood, &LinkFlood::reported, &application, print);
     QObject::connect(&interpreter, &CommandInterpreter::output, &application, print);
     QObject::connect(&interpreter, &CommandInterpreter::finished, &application, &QCoreApplication::exit,
                      Qt::QueuedConnection);
