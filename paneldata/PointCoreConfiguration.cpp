@@ -103,6 +103,13 @@ quint16 PointCoreConfiguration::channelValue(quint8 panel, quint8 zone) const
     return entry ? quint16(entry->zoneCount(zone)) : 0;
 }
 
+const QVector<ChannelPoints> &PointCoreConfiguration::channels(quint8 panel) const
+{
+    static const QVector<ChannelPoints> none;
+    const PanelPointCore *entry = core(panel);
+    return entry ? entry->channels() : none;
+}
+
 void PointCoreConfiguration::notifyPointCoreUpdated(TC::panel_t panel)
 {
     emit pointCoreUpdated(panel);

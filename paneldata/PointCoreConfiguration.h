@@ -38,6 +38,9 @@ public:
     // panel has no such point.
     const PointAddressKey *findPoint(quint8 panel, const ChannelAddress &channel, quint8 point) const;
     quint16 channelValue(quint8 panel, quint8 zone) const;
+    // The panel's channels in arrival order, the order every walk takes;
+    // empty for a panel without a table.
+    const QVector<ChannelPoints> &channels(quint8 panel) const;
 
     // Emitted by the page handler once a part of the panel's page is stored.
     void notifyPointCoreUpdated(TC::panel_t panel);

@@ -8,7 +8,8 @@
 
 // The base of the point and status lists: a facade clears it and hands it
 // every accepted point; the owner then reports the row count for the list
-// header. Lists are rebuilt whole, never patched.
+// header. A list is built whole; PointListUpdater may then patch single
+// points in, which is why subclasses put their rows in through placeRow().
 class CountModel : public QStandardItemModel
 {
     Q_OBJECT
@@ -28,6 +29,11 @@ public:
 
     void emitCount(int count);
 
+    // Where placeRow() puts the next row: -1 appends (a build), otherwise the
+    // row is inserted at, or replaces the items of, the given row. Set around
+    // one addPoint() call by whoever patches a list.
+    void setRowPlacement(int row, bool replace);
+
     // A subclass that builds its list through a filter chain adds a
     // function filter of the mask while this is on.
     void setFunctionFilterOn(bool on) { m_functionFilterOn = on; }
@@ -38,7 +44,14 @@ public:
 signals:
     void countResult(QString count);
 
+protected:
+    // A replaced row keeps its place and shows its new items through
+    // dataChanged, so a view's selection and scroll position stay.
+    void placeRow(const QList<QStandardItem *> &items);
+
 private:
+    int m_placementRow = -1;
+    bool m_replaceRow = false;
     bool m_functionFilterOn = false;
     int m_functionMask = -1;
 };

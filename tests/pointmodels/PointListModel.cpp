@@ -15,11 +15,19 @@ void PointListModel::addPoint(TC::panel_t panel, const ChannelAddress *channel, 
 {
     if (onAdd)
         onAdd();
-    addPointDetails(panel, channel->kind(), channel->number(), channel->address(), record->pointNumber);
-    item(rowCount() - 1)->setData(record->zone, ZoneRole);
+    QStandardItem *row = rowItem(panel, channel->kind(), channel->number(), channel->address(), record->pointNumber);
+    row->setData(record->zone, ZoneRole);
+    if (describe)
+        describe(row, panel, *channel, *record);
+    placeRow({row});
 }
 
 void PointListModel::addPointDetails(int panel, int channelKind, int channelNumber, int channelAddress, int point)
+{
+    placeRow({rowItem(panel, channelKind, channelNumber, channelAddress, point)});
+}
+
+QStandardItem *PointListModel::rowItem(int panel, int channelKind, int channelNumber, int channelAddress, int point)
 {
     auto *row = new QStandardItem(
         QStringLiteral("%1/%2/%3/%4/%5").arg(panel).arg(channelKind).arg(channelNumber).arg(channelAddress).arg(point));
@@ -28,7 +36,7 @@ void PointListModel::addPointDetails(int panel, int channelKind, int channelNumb
     row->setData(channelNumber, ChannelNumberRole);
     row->setData(channelAddress, ChannelAddressRole);
     row->setData(point, PointRole);
-    appendRow(row);
+    return row;
 }
 
 QStringList PointListModel::addresses() const

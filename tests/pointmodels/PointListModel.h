@@ -28,4 +28,10 @@ public:
 
     // Run while a point is added, before its row goes in.
     std::function<void()> onAdd;
+    // Lets a test show more of a point in its row (a name, a status).
+    std::function<void(QStandardItem *row, int panel, const ChannelAddress &channel, const PointAddressKey &record)>
+        describe;
+
+private:
+    static QStandardItem *rowItem(int panel, int channelKind, int channelNumber, int channelAddress, int point);
 };
