@@ -45,7 +45,7 @@ void EngineLinkEffects::setCompatible(bool compatible)
 void EngineLinkEffects::connectionInitiated(quint8 controllerType)
 {
     model::instance()->setControllerType(controllerType);
-    state()->ledFlasher().clearOutputPointStates();
+    state()->ledFlasher().clearOutputStates();
     WalkTestHandler::instance()->reset();
     SingleDevicePollingHandler::instance()->clear();
     IRserviceHandler::instance()->clear();

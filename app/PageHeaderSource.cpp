@@ -4,6 +4,7 @@
 #include "app/SystemState.h"
 #include "app/statusIconsController.h"
 #include "frontpanel/DB_TESK_FP_Interface.h"
+#include "frontpanel/USBController.h"
 #include "pointmodels/model.h"
 
 namespace {
@@ -35,6 +36,9 @@ void PageHeaderSource::install(const DB_TESK_FP_Interface *frontPanel)
                      &PageHeaderFeed::statusIconFastFlashChanged);
     QObject::connect(icons, &statusIconsController::UI_UpdateFooterIcon, feed, &PageHeaderFeed::footerIconChanged);
     QObject::connect(icons, &statusIconsController::UI_Update, feed, &PageHeaderFeed::statusIconsUpdated);
+    const USBController *usb = USBController::instance();
+    feed->setStickPresent(usb->isStickPresent());
+    QObject::connect(usb, &USBController::usbStatusChange, feed, &PageHeaderFeed::setStickPresent);
     if (frontPanel) {
         QObject::connect(frontPanel, &DB_TESK_FP_Interface::touchscreenPressed, feed,
                          &PageHeaderFeed::touchscreenPressed);

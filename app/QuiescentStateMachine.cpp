@@ -13,6 +13,8 @@
 #include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "frontpanel/InputSignaller.h"
+#include "frontpanel/USBController.h"
+#include "frontpanel/rbusEventLog.h"
 #include "link/SyncClient.h"
 #include "pointmodels/WarningsModel.h"
 #include "pointmodels/model.h"
@@ -60,8 +62,12 @@ QuiescentStateMachine::QuiescentStateMachine(QObject *parent)
 
 void QuiescentStateMachine::watchPendingInformation(int guiMode)
 {
-    if (guiMode > 1)
+    if (guiMode > 1) {
+        // A repeater learns of the panel's activity from the front-panel bus.
+        connect(rbusEventLog::instance(), &rbusEventLog::rbusLogUpdated, this,
+                &QuiescentStateMachine::panelStatusCountsUpdated);
         return;
+    }
     m_warningsModel = new WarningsModel(AllPanels, this);
     BucketMaster *store = BucketMaster::instance();
     store->connectBucketUpdated(InformationTextBucket, this, [this] { informationTextMessagesUpdated(); });
@@ -84,6 +90,7 @@ void QuiescentStateMachine::addTransitions(int guiMode)
     const Condition ifOffLine = isOffLine;
 
     const QObject *input = InputSignaller::instance();
+    const QObject *usb = USBController::instance();
     const QObject *state = systemState();
     const QObject *link = SyncClient::instance();
     const QObject *security = Security::instance();
@@ -105,6 +112,7 @@ void QuiescentStateMachine::addTransitions(int guiMode)
     const Row rows[] = {
         {Q, input, on(&InputSignaller::userInputReceived), always, T, false},
         {Q, this, on(&QuiescentStateMachine::systemSummaryActivated), always, O, false},
+        {Q, usb, on(&USBController::quitQuiescentState), always, T, false},
         {Q, state, on(&SystemState::fireStarted), always, O, false},
         {Q, state, on(&SystemState::faultStarted), always, O, false},
         {Q, state, on(&SystemState::evacuationStarted), always, O, false},

@@ -1,7 +1,9 @@
 #include "app/SystemState.h"
 
+#include "app/Security.h"
 #include "app/statusIconsController.h"
 #include "frontpanel/DB_TESK_FP_Interface.h"
+#include "frontpanel/IndicationState.h"
 #include "widgets/RolesDelegate.h"
 
 #include <QCoreApplication>
@@ -18,12 +20,22 @@ constexpr char clearModuleFlagCommand[] = "fw_setenv fpconfigpending 0";
 } // namespace
 
 SystemState::SystemState()
-    : m_ethernetUp(SIGNAL(updateEnetConnectedToPanel(bool)), true)
+    : m_flasher(std::make_unique<FrontPanelOutputs>(), *this)
+    , m_ethernetUp(SIGNAL(updateEnetConnectedToPanel(bool)), true)
     , m_ethernetDown(SIGNAL(updateEnetConnectedToPanel(bool)), false)
 {
     qRegisterMetaType<TC::BANNER_STATUS>("TC::BANNER_STATUS");
     resetConfiguration();
     buildConnectionMachine();
+    m_flasher.startFlashing();
+    IndicationState::instance()->setEnvironment(this);
+}
+
+SystemState::~SystemState()
+{
+    IndicationState *indications = IndicationState::existingInstance();
+    if (indications && indications->environment() == this)
+        indications->setEnvironment(nullptr);
 }
 
 void SystemState::buildConnectionMachine()
@@ -181,6 +193,16 @@ void SystemState::disableBuzzer()
 void SystemState::setBuzzerOverride()
 {
     m_flasher.setBuzzerOverride(true);
+}
+
+void SystemState::stopFlashing()
+{
+    m_flasher.stopFlashing();
+}
+
+bool SystemState::mayKeepBuzzerOverride() const
+{
+    return Security::instance()->hasPermission(2);
 }
 
 void SystemState::setBrand(int brand)

@@ -3,6 +3,7 @@
 #include "app/ConnectionStateTransition.h"
 #include "core/BannerStatus.h"
 #include "core/SC_Singleton.h"
+#include "frontpanel/IndicationEnvironment.h"
 #include "frontpanel/flasher.h"
 
 #include <QByteArray>
@@ -20,10 +21,14 @@ class QState;
 class SystemState final
     : public QObject
     , public SC_Singleton<SystemState>
+    , public flasherEnvironment
+    , public IndicationEnvironment
 {
     Q_OBJECT
 
 public:
+    ~SystemState() override;
+
     // The front end's configuration, in the order of its EEPROM image.
     struct Configuration
     {
@@ -47,34 +52,38 @@ public:
     void watchFrontPanelBus(const QObject *bus);
 
     bool isEthernetConnected() const;
-    bool isE30Connected() const;
+    bool isE30Connected() const override;
     bool isRbusConnected() const;
-    bool isEthernetOrRbusConnected() const;
-    bool isConnected() const;
-    bool isDisconnected() const;
+    bool isEthernetOrRbusConnected() const override;
+    bool isConnected() const override;
+    bool isDisconnected() const override;
+    // A user of permission level 2 or more is logged on.
+    bool mayKeepBuzzerOverride() const override;
 
-    void setFireActive(const bool &active);
-    void setFaultActive(const bool &active);
-    void setEvacuationActive(const bool &active);
-    bool isFireActive() const { return m_fireActive; }
+    void setFireActive(const bool &active) override;
+    void setFaultActive(const bool &active) override;
+    void setEvacuationActive(const bool &active) override;
+    bool isFireActive() const override { return m_fireActive; }
     bool isFaultActive() const { return m_faultActive; }
     bool isEvacuationActive() const { return m_evacuationActive; }
 
-    void setBannerStatus(const TC::BANNER_STATUS &status);
+    void setBannerStatus(const TC::BANNER_STATUS &status) override;
     TC::BANNER_STATUS bannerStatus() const { return m_bannerStatus; }
 
     bool isBuzzerDisabled() const { return m_flasher.isBuzzerDisabled(); }
     bool isBuzzerOverride() const { return m_flasher.isBuzzerOverride(); }
-    flasher &ledFlasher() { return m_flasher; }
+    flasher &ledFlasher() override { return m_flasher; }
     void setBuzzerOverride();
+    // At shut-down: the LEDs and the buzzer keep their last state.
+    void stopFlashing();
 
     bool serviceMenuFlag() const { return m_serviceMenuFlag; }
 
     const Configuration &configuration() const { return m_configuration; }
-    int guiMode() const { return m_configuration.guiMode; }
+    int guiMode() const override { return m_configuration.guiMode; }
     int rbusMode() const { return m_configuration.rbusMode; }
     int rbusAddress() const { return m_configuration.rbusAddress; }
-    int zonalLedMode() const { return m_configuration.zonalLedMode; }
+    int zonalLedMode() const override { return m_configuration.zonalLedMode; }
     int brand() const { return m_configuration.brand; }
 
     void setBrand(int brand);

@@ -4,6 +4,7 @@
 #include "app/BusSubscriptions.h"
 #include "app/EngineDirectories.h"
 #include "app/EngineLinkEffects.h"
+#include "app/EnginePanelEnvironment.h"
 #include "app/FireTimer.h"
 #include "app/PageHeaderSource.h"
 #include "app/PageStack.h"
@@ -13,6 +14,7 @@
 #include "app/SC_App.h"
 #include "app/Security.h"
 #include "app/SimulatorOptions.h"
+#include "app/StartupTime.h"
 #include "app/SystemState.h"
 #include "app/TerminationSignals.h"
 #include "app/Translator.h"
@@ -26,8 +28,11 @@
 #include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/HistoricEventsSynchronizer.h"
+#include "frontpanel/BacklightController.h"
+#include "frontpanel/DB_RFIDinterface.h"
 #include "frontpanel/DB_TESK_FP_Interface.h"
 #include "frontpanel/InputSignaller.h"
+#include "frontpanel/USBController.h"
 #include "frontpanel/simulator/FrontPanelAdaptor.h"
 #include "frontpanel/simulator/MainWindow.h"
 #include "link/SyncClient.h"
@@ -102,16 +107,20 @@ public:
         m_sessionBus = std::make_unique<QDBusConnection>(openSessionBus());
         m_watchdog = std::make_unique<WatchdogProdder>(QStringLiteral("tesk"), 600000, 10000);
 
+        USBController::instance()->setEnvironment(&m_panelEnvironment);
         addBusSubscriptions();
         PageHeaderSource::install(DB_TESK_FP_Interface::instance());
         if (guiMode > 1) {
             // A repeater on the front-panel bus: no panel link, no simulator.
             m_subscriptions.subscribeBusSignals(*m_sessionBus, true, guiMode);
+            createBacklight(false);
             QObject::connect(m_application.get(), &QVemoApplication::windowsMousePress, InputSignaller::instance(),
                              &InputSignaller::userInputReceived);
             showStartScreen();
             PageStack::instance()->show();
+            StartupTime::reportWhenShown();
             const int result = m_terminationSignals->exec();
+            SystemState::instance()->stopFlashing();
             m_subscriptions.subscribeBusSignals(*m_sessionBus, false, guiMode);
             PageStack::destroyInstance();
             release();
@@ -123,6 +132,7 @@ public:
         SystemState::instance()->watchEthernetLink(SyncClient::instance());
         createStateStore();
         connectUserInput();
+        createBacklight(true);
         m_subscriptions.subscribeBusSignals(*m_sessionBus, true, guiMode);
         connectNavigation();
         // Point names come again from the controller after it connects.
@@ -135,6 +145,7 @@ public:
 
         PageStack::instance()->show();
         m_window->setFixedSize(m_window->size());
+        StartupTime::reportWhenShown();
 
         m_link->Start();
         const int result = m_terminationSignals->exec();
@@ -181,6 +192,8 @@ private:
         SyncClient *client = SyncClient::instance();
         using Entry = BusSubscriptions::Entry;
         const Entry entries[] = {
+            {frontPanel, frontPanelInterface, QStringLiteral("usbStickUpdate"), USBController::instance(),
+             SLOT(usbStickUpdateSlot(bool)), BusSubscriptions::Always, false},
             {frontPanel, frontPanelInterface, QStringLiteral("keyswitchUpdate"), Security::instance(),
              SLOT(keyswitchUpdateSlot(bool)), BusSubscriptions::LinkModesOnly, true},
             {frontPanel, frontPanelInterface, QStringLiteral("keyswitchUpdate"), client,
@@ -205,6 +218,12 @@ private:
     // thus counts twice, once directly and once through the front panel.
     void connectUserInput()
     {
+        // A card held to the reader logs its user on, acknowledged by a beep.
+        DB_RFIDinterface *rfid = DB_RFIDinterface::instance();
+        rfid->setEnvironment(&m_panelEnvironment);
+        QObject::connect(rfid, &DB_RFIDinterface::RFIDSendBlockData, rfid, &DB_RFIDinterface::RFIDReceiveBlockData);
+        QObject::connect(rfid, &DB_RFIDinterface::beep, &SystemState::instance()->ledFlasher(),
+                         qOverload<>(&flasher::inject_buzzer_beep));
         DB_TESK_FP_Interface *frontPanel = DB_TESK_FP_Interface::instance();
         InputSignaller *input = InputSignaller::instance();
         QObject::connect(frontPanel, &DB_TESK_FP_Interface::touchscreenPressed, input,
@@ -217,6 +236,25 @@ private:
                          &DB_TESK_FP_Interface::touchscreenPressed);
         QObject::connect(m_application.get(), &QVemoApplication::windowsMouseRelease, frontPanel,
                          &DB_TESK_FP_Interface::touchscreenReleased);
+    }
+
+    // The backlight follows user input in every mode; on the panel link also
+    // the power-saving flag, the banner and the system counts.
+    void createBacklight(bool onPanelLink)
+    {
+        m_backlight = std::make_unique<BacklightController>();
+        BacklightController *backlight = m_backlight.get();
+        QObject::connect(InputSignaller::instance(), &InputSignaller::userInputReceived, backlight,
+                         &BacklightController::userActivateSlot);
+        if (onPanelLink) {
+            BucketMaster::instance()->connectBucketUpdated(0, backlight, [backlight] { backlight->powerChangeSlot(); });
+            QObject::connect(SystemState::instance(), &SystemState::updateBannerStatus, backlight,
+                             &BacklightController::updateBannerStatus);
+            QObject::connect(model::instance(), &model::updatePanelStatusCounts, backlight,
+                             &BacklightController::countsUpdated);
+        }
+        // A fire or fault already shown holds the backlight from the start.
+        backlight->updateBannerStatus(SystemState::instance()->bannerStatus());
     }
 
     // Losing the link goes home and logs the user out; an access-level
@@ -306,6 +344,7 @@ private:
         PageStack::instance()->clear();
         EventLog::HistoricEventsSynchronizer::instance()->stop();
         m_link->Stop();
+        SystemState::instance()->stopFlashing();
         m_subscriptions.subscribeBusSignals(*m_sessionBus, false, SystemState::instance()->guiMode());
         EventLog::HistoricEventsSynchronizer::destroyInstance();
         EL_EventLogDBbase::instance()->close();
@@ -318,6 +357,10 @@ private:
     // What the main function owns goes, the application object last.
     void release()
     {
+        USBController::instance()->setEnvironment(nullptr);
+        if (DB_RFIDinterface *rfid = DB_RFIDinterface::existingInstance())
+            rfid->setEnvironment(nullptr);
+        m_backlight.reset();
         m_frontPanelBus.reset();
         m_window.reset();
         m_exportObject.reset();
@@ -334,6 +377,8 @@ private:
     std::unique_ptr<QObject> m_exportObject;
     std::unique_ptr<MainWindow> m_window;
     EngineLinkEffects m_linkEffects;
+    EnginePanelEnvironment m_panelEnvironment;
+    std::unique_ptr<BacklightController> m_backlight;
     std::unique_ptr<SC_App> m_link;
     std::unique_ptr<WatchdogProdder> m_watchdog;
     std::unique_ptr<TerminationSignals> m_terminationSignals;

@@ -1,18 +1,24 @@
 // Framing and receive-dispatch throughput for a controller's stream of mixed
 // frames: heartbeats, supervision, connection requests, packets the engine
 // does not handle and frames of other channels, read in chunks of a given
-// size.
+// size; none of them is stored. A separate row dispatches live events, each
+// stored in the event log, and a copy of the same bytes gives the machine's
+// reference.
 
 #include "bench/QuietBenchmarkMain.h"
 #include "core/BucketMaster.h"
+#include "eventlog/EL_EventLogDBbase.h"
 #include "link/SC_LinkFramer.h"
 #include "link/SC_LinkLayer.h"
 #include "link/Supervisor.h"
 #include "link/SyncClient.h"
+#include "tests/common/EventLogBytes.h"
 #include "tests/common/FakeTransport.h"
 #include "tests/common/PacketBytes.h"
 
 #include <benchmark/benchmark.h>
+#include <cstring>
+#include <vector>
 
 namespace {
 
@@ -27,7 +33,7 @@ const QByteArray &mixedStream()
         pattern += SC_LinkFramer::frame(1, supportPacket(hex("1901020300"), false));
         pattern += SC_LinkFramer::frame(1, supportPacket(hex("1906010001"), false));
         pattern += SC_LinkFramer::frame(1, supportPacket(hex("1200060001000205"), false));
-        pattern += SC_LinkFramer::frame(1, controllerPacket(139, QByteArray(120, '\x11'), false));
+        pattern += SC_LinkFramer::frame(1, controllerPacket(200, QByteArray(120, '\x11'), false));
         pattern += SC_LinkFramer::frame(2, QByteArray(40, '\x22'));
         QByteArray all;
         for (int i = 0; i < Patterns; ++i)
@@ -36,6 +42,36 @@ const QByteArray &mixedStream()
     }();
     return stream;
 }
+
+// Live events with consecutive sequence numbers, as a burst brings them.
+constexpr int StoredEvents = 2000;
+
+const QByteArray &eventStream()
+{
+    static const QByteArray stream = [] {
+        QByteArray all;
+        WireEvent event;
+        for (int i = 0; i < StoredEvents; ++i) {
+            event.seqNo = quint16(i + 1);
+            event.pointNum = quint8(1 + i % 250);
+            all += SC_LinkFramer::frame(1, event.packet());
+        }
+        return all;
+    }();
+    return stream;
+}
+
+void BM_MemcpyReference(benchmark::State &state)
+{
+    const QByteArray &stream = mixedStream();
+    std::vector<char> copy(size_t(stream.size()));
+    for (auto _ : state) {
+        std::memcpy(copy.data(), stream.constData(), copy.size());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * stream.size());
+}
+BENCHMARK(BM_MemcpyReference);
 
 void feedInChunks(FakeTransport &transport, const QByteArray &stream, int chunk)
 {
@@ -75,6 +111,30 @@ void BM_FramingAndDispatch(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * FramesPerPattern * Patterns);
 }
 BENCHMARK(BM_FramingAndDispatch)->Arg(1460)->Arg(65536);
+
+// Each frame a live event: dispatched, stored and acknowledged. The log is
+// emptied between runs, so every run stores the same events afresh.
+void BM_FramingDispatchAndStorage(benchmark::State &state)
+{
+    FakeTransport transport{FakeTransport::discard()};
+    SC_LinkLayer link(&transport);
+    Supervisor supervisor;
+    SyncClient *client = SyncClient::instance();
+    client->feedStateStore(BucketMaster::instance());
+    client->connectLinkLayer(&link);
+    link.Start();
+    const QByteArray &stream = eventStream();
+    for (auto _ : state) {
+        state.PauseTiming();
+        EL_EventLogDBbase::destroyInstance();
+        EL_EventLogDBbase::instance();
+        state.ResumeTiming();
+        feedInChunks(transport, stream, int(state.range(0)));
+    }
+    state.SetBytesProcessed(state.iterations() * stream.size());
+    state.SetItemsProcessed(state.iterations() * StoredEvents);
+}
+BENCHMARK(BM_FramingDispatchAndStorage)->Arg(65536)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -35,13 +35,29 @@ EL_EventLogDBbase::EL_EventLogDBbase()
         return;
     removeLeftoverFile();
     m_insertQuery = QSqlQuery(m_db);
-    m_insertPrepared = m_insertQuery.prepare(EventLogTable::insertStatement());
+    m_storedQuery = QSqlQuery(m_db);
+    m_restoreQuery = QSqlQuery(m_db);
+    m_restoreAllQuery = QSqlQuery(m_db);
+    m_trimQuery = QSqlQuery(m_db);
+    // The first numbers above the newest, then the lowest: two range scans
+    // of the key, never a sort of the whole table.
+    m_insertPrepared =
+        m_insertQuery.prepare(EventLogTable::insertStatement())
+        && m_storedQuery.prepare(sql("SELECT 1 FROM %1 WHERE seqNo = ?"))
+        && m_restoreQuery.prepare(
+            sql("UPDATE %1 SET restoredEventStatus = 1 WHERE packedKey = ? AND restoredEventStatus = 0"))
+        && m_restoreAllQuery.prepare(sql("UPDATE %1 SET restoredEventStatus = 1"))
+        && m_trimQuery.prepare(sql("DELETE FROM %1 WHERE seqNo IN (SELECT seqNo FROM (SELECT seqNo FROM %1 WHERE "
+                                   "seqNo > ? ORDER BY seqNo LIMIT ?) UNION ALL SELECT seqNo FROM (SELECT seqNo FROM "
+                                   "%1 WHERE seqNo <= ? ORDER BY seqNo LIMIT ?) LIMIT ?)"));
+    m_rows = countRows();
     selfTest();
 }
 
 EL_EventLogDBbase::~EL_EventLogDBbase()
 {
-    m_insertQuery = QSqlQuery();
+    for (QSqlQuery *query : {&m_insertQuery, &m_storedQuery, &m_restoreQuery, &m_restoreAllQuery, &m_trimQuery})
+        *query = QSqlQuery();
     m_db.close();
     const QString connection = m_db.connectionName();
     m_db = QSqlDatabase();
@@ -133,15 +149,19 @@ bool EL_EventLogDBbase::insertData(const EventData *event, bool live)
     const LivePlan plan = live ? planLiveEvent(*event) : LivePlan{LiveKind::Ordinary, m_window, {}};
     if (stored)
         stored = !live || markRestored(*event, plan.kind);
+    const int added = stored && !isStored(event->seqNo) ? 1 : 0;
     if (stored) {
         EventLogTable::bindEvent(m_insertQuery, *event);
         stored = m_insertQuery.exec();
         m_insertQuery.finish();
     }
+    int trimmed = 0;
     if (stored) {
-        trim(plan.window);
-        stored = transaction.commit();
+        trimmed = trim(plan.window, m_rows + added);
+        stored = trimmed >= 0 && transaction.commit();
     }
+    if (stored)
+        m_rows += added - trimmed;
     if (!stored) {
         qWarning() << "EL_EventLogDBbase::insertData"
                    << "event" << event->seqNo << "not stored:" << m_db.lastError().text()
@@ -205,13 +225,28 @@ bool EL_EventLogDBbase::isLogComplete(SeqNum_t oldest, SeqNum_t seqNo)
 
 bool EL_EventLogDBbase::markRestored(const EventData &event, LiveKind kind)
 {
-    QSqlQuery query(m_db);
-    if (kind == LiveKind::AcceptedReset)
-        return run(query, sql("UPDATE %1 SET restoredEventStatus = 1"), {});
-    if (!event.isRestoral())
+    if (kind != LiveKind::AcceptedReset && !event.isRestoral())
         return true;
-    return run(query, sql("UPDATE %1 SET restoredEventStatus = 1 WHERE packedKey = ? AND restoredEventStatus = 0"),
-               {event.packedKey()});
+    QSqlQuery &query = kind == LiveKind::AcceptedReset ? m_restoreAllQuery : m_restoreQuery;
+    if (kind != LiveKind::AcceptedReset)
+        query.bindValue(0, event.packedKey());
+    const bool marked = query.exec();
+    query.finish();
+    return marked;
+}
+
+bool EL_EventLogDBbase::isStored(SeqNum_t seqNo)
+{
+    m_storedQuery.bindValue(0, int(seqNo));
+    const bool stored = m_storedQuery.exec() && m_storedQuery.next();
+    m_storedQuery.finish();
+    return stored;
+}
+
+int EL_EventLogDBbase::countRows()
+{
+    QSqlQuery query(m_db);
+    return query.exec(sql("SELECT COUNT(*) FROM %1")) && query.next() ? query.value(0).toInt() : 0;
 }
 
 void EL_EventLogDBbase::applyLivePlan(const LivePlan &plan, const EventData &event)
@@ -337,26 +372,23 @@ void EL_EventLogDBbase::emitCategorySignals(const EventData &event)
 // that numbers above the latest bound (from before a wrap) go before the low
 // numbers after it, whether the window itself has wrapped or not. Before the
 // first live event there is no newest number and the lowest go first.
-void EL_EventLogDBbase::trim(const SeqNoWindow &window)
+int EL_EventLogDBbase::trim(const SeqNoWindow &window, int rows)
 {
-    QSqlQuery query(m_db);
-    if (!query.exec(sql("SELECT COUNT(*) FROM %1")) || !query.next())
-        return;
-    const int excess = query.value(0).toInt() - MaxEvents;
+    const int excess = rows - MaxEvents;
     if (excess <= 0)
-        return;
-    query.finish();
-    // The first numbers above the newest, then the lowest: two range scans
-    // of the key, never a sort of the whole table.
+        return 0;
     const int newest = window.oldest() != 0 || window.latest() != 0 ? window.latest() : -1;
-    const bool trimmed =
-        run(query,
-            sql("DELETE FROM %1 WHERE seqNo IN (SELECT seqNo FROM (SELECT seqNo FROM %1 WHERE seqNo > ? "
-                "ORDER BY seqNo LIMIT ?) UNION ALL SELECT seqNo FROM (SELECT seqNo FROM %1 WHERE "
-                "seqNo <= ? ORDER BY seqNo LIMIT ?) LIMIT ?)"),
-            {newest, excess, newest, excess, excess});
-    if (!trimmed)
-        qWarning() << "EL_EventLogDBbase::trim" << query.lastError().text();
+    const QVariantList values{newest, excess, newest, excess, excess};
+    for (int i = 0; i < values.size(); ++i)
+        m_trimQuery.bindValue(i, values.at(i));
+    if (!m_trimQuery.exec()) {
+        qWarning() << "EL_EventLogDBbase::trim" << m_trimQuery.lastError().text();
+        m_trimQuery.finish();
+        return -1;
+    }
+    const int deleted = m_trimQuery.numRowsAffected();
+    m_trimQuery.finish();
+    return deleted;
 }
 
 bool EL_EventLogDBbase::run(QSqlQuery &query, const QString &statement, const QVariantList &values)
@@ -381,8 +413,10 @@ bool EL_EventLogDBbase::execStatement(const QString &statement, const QVariantLi
     }
     query.finish();
     if (!statement.trimmed().startsWith(QLatin1String("SELECT"), Qt::CaseInsensitive))
-        trim(m_window);
-    return transaction.commit();
+        trim(m_window, countRows());
+    const bool committed = transaction.commit();
+    m_rows = countRows();
+    return committed;
 }
 
 bool EL_EventLogDBbase::clearTable(const QString &tableName)
@@ -400,6 +434,7 @@ bool EL_EventLogDBbase::clearTable(const QString &tableName)
         return false;
     }
     query.exec(QStringLiteral("VACUUM"));
+    m_rows = countRows();
     return true;
 }
 
@@ -418,6 +453,7 @@ void EL_EventLogDBbase::pruneSeqNoRange(SeqNum_t seqNo, int positionInLog, int t
     if (!run(query, sql("DELETE FROM %1 WHERE ((seqNo - ? + 65536) % 65536) > ?"), {int(first), span}))
         qWarning() << "EL_EventLogDBbase::pruneSeqNoRange"
                    << "Failed to execute 'prune' query" << query.lastError().text();
+    m_rows = countRows();
 }
 
 QString seqNoRangeOperator()

@@ -106,12 +106,24 @@ private:
     void emitCategorySignals(const EventLog::EventData &event);
     void emitResetSignals(bool clearsIndications);
     bool noteFireZonesAfter(EventLog::SeqNum_t seqNo, int count);
-    void trim(const EventLog::SeqNoWindow &window);
+    // Deletes the rows beyond MaxEvents when the table holds 'rows';
+    // returns how many went, -1 on failure.
+    int trim(const EventLog::SeqNoWindow &window, int rows);
+    int countRows();
+    bool isStored(EventLog::SeqNum_t seqNo);
     bool run(QSqlQuery &query, const QString &statement, const QVariantList &values);
 
     QSqlDatabase m_db;
+    // The statements every live event runs, prepared once.
     QSqlQuery m_insertQuery;
+    QSqlQuery m_storedQuery;
+    QSqlQuery m_restoreQuery;
+    QSqlQuery m_restoreAllQuery;
+    QSqlQuery m_trimQuery;
     bool m_insertPrepared = false;
+    // The table's rows, kept as they change, so an insert does not count
+    // the table; recounted after the rare statements that delete at will.
+    int m_rows = 0;
     EventLog::SeqNum_t m_fireResetSeqNo = 0;
     // Once a reset has been accepted, every later one must find the log
     // complete, even after a refused one.

@@ -61,6 +61,34 @@ void DB_TESK_FP_Interface::callAndForget(const QString &method, const QList<QVar
     callWithArgumentList(QDBus::Block, method, arguments);
 }
 
+void DB_TESK_FP_Interface::touchScreenPressedSlot()
+{
+}
+
+void DB_TESK_FP_Interface::touchScreenReleasedSlot()
+{
+}
+
+void DB_TESK_FP_Interface::setLeds(const QString &leds)
+{
+    callAndForget(QStringLiteral("setLeds"), {leds});
+}
+
+void DB_TESK_FP_Interface::setZonalLeds(const QString &leds)
+{
+    callAndForget(QStringLiteral("setZonalLeds"), {leds});
+}
+
+void DB_TESK_FP_Interface::setExternalZonalLeds(const QString &leds)
+{
+    callAndForget(QStringLiteral("setExternalZonalLeds"), {leds});
+}
+
+void DB_TESK_FP_Interface::setBuzzer(bool on)
+{
+    callAndForget(QStringLiteral("setBuzzer"), {on});
+}
+
 void DB_TESK_FP_Interface::setGUIMode(uint mode)
 {
     callAndForget(QStringLiteral("setGUIMode"), {mode});

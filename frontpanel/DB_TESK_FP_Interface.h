@@ -19,6 +19,12 @@ class DB_TESK_FP_Interface final
 public:
     QString getServiceName() const;
 
+    // The LED flasher's states: 17 LED characters, 16 zone LED characters,
+    // 240 external zone LED characters, "1" lit.
+    void setLeds(const QString &leds);
+    void setZonalLeds(const QString &leds);
+    void setExternalZonalLeds(const QString &leds);
+    void setBuzzer(bool on);
     void setGUIMode(uint mode);
     void sendPhysicalKeyStatus();
     // The simulator window's panel title.
@@ -52,6 +58,10 @@ signals:
 
 public slots:
     void softKeyClickedSlot(QString key);
+    // The touches are relayed by the two signals above; these stay for the
+    // page frame's connections.
+    void touchScreenPressedSlot();
+    void touchScreenReleasedSlot();
 
 private:
     friend class SC_Singleton<DB_TESK_FP_Interface>;

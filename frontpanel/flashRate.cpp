@@ -7,6 +7,11 @@ flashRate::flashRate(quint32 pattern)
 
 flashRate::~flashRate() = default;
 
+void flashRate::tick()
+{
+    m_phase = (m_phase + 1) % 32;
+}
+
 quint32 flashRate::setPulsePattern(quint8 bits)
 {
     m_pattern = 0;

@@ -1196,4 +1196,481 @@
         <translation>December</translation>
     </message>
 </context>
+<context>
+    <name>TESKDelegateRoles</name>
+    <message>
+        <source>_PANEL_SYSSTATUSTITLE</source>
+        <translation>Panel</translation>
+    </message>
+    <message>
+        <source>_ZONE_SYSSTATUSTITLE</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>_DATE_TIME_STATUSTITLE</source>
+        <translation>Date/time</translation>
+    </message>
+    <message>
+        <source>_NAME_SYSSTATUSTITLE</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>_LOCATION_SYSSTATUSTITLE</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>_DEVICE_SYSSTATUSTITLE</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>_REAL_STATUSTITLE</source>
+        <translation>Real</translation>
+    </message>
+    <message>
+        <source>_ADDRESS_SYSSTATUSTITLE</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>_EVENT_TYPE_STATUSTITLE</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>_INFORMATION_STATUSTITLE</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>_EVENT_STATUS_STATUSTITLE</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>_OUTPUT_STATUSTITLE</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>_OUTPUT_STATE_SYSSTATUSTITLE</source>
+        <translation>Output state</translation>
+    </message>
+    <message>
+        <source>_OUTPUT_FORCED_SYSSTATUSTITLE</source>
+        <translation>Output forced</translation>
+    </message>
+    <message>
+        <source>_OUTPUT_DISABLED_SYSSTATUSTITLE</source>
+        <translation>Output disabled</translation>
+    </message>
+    <message>
+        <source>_INPUT_STATUSTITLE</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>_INPUT_STATE_SYSSTATUSTITLE</source>
+        <translation>Input state</translation>
+    </message>
+    <message>
+        <source>_INPUT_FORCED_SYSSTATUSTITLE</source>
+        <translation>Input forced</translation>
+    </message>
+    <message>
+        <source>_INPUT_DISABLED_SYSSTATUSTITLE</source>
+        <translation>Input disabled</translation>
+    </message>
+    <message>
+        <source>_ANALOGUE_TYPE_SYSSTATUSTITLE</source>
+        <translation>Analogue %1 type</translation>
+    </message>
+    <message>
+        <source>_ANALOGUE_VALUE_SYSSTATUSTITLE</source>
+        <translation>Analogue %1 value</translation>
+    </message>
+    <message>
+        <source>_DIRTINESS_SYSSTATUSTITLE</source>
+        <translation>Dirtiness</translation>
+    </message>
+    <message>
+        <source>_TOTAL_POINTS_INFOTEXT</source>
+        <translation>Total points</translation>
+    </message>
+    <message>
+        <source>_LOOP_STATUS_STATUSTITLE</source>
+        <translation>Loop status</translation>
+    </message>
+    <message>
+        <source>_LOOP_STATUSTITLE</source>
+        <translation>Loop</translation>
+    </message>
+    <message>
+        <source>_MANUFACTURE_DATE_STATUSTITLE</source>
+        <translation>Made</translation>
+    </message>
+    <message>
+        <source>_EXPIRY_DATE_STATUSTITLE</source>
+        <translation>Expires</translation>
+    </message>
+    <message>
+        <source>_DEVICE_DATE_ACTION_STATUSTITLE</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>_FIRES_INFOTEXT</source>
+        <translation>Fires</translation>
+    </message>
+    <message>
+        <source>_FAULTS_20_CHAR</source>
+        <translation>Faults</translation>
+    </message>
+    <message>
+        <source>_DISABLES_25_CHAR</source>
+        <translation>Disablements</translation>
+    </message>
+    <message>
+        <source>_MODE_SUMMARYTITLE</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>_WALKTEST_LOCATION_SYSSTATUSTITLE</source>
+        <translation>Walk test location</translation>
+    </message>
+    <message>
+        <source>_DEVICES_IN_TEST_SUMMARYTITLE</source>
+        <translation>Devices in test</translation>
+    </message>
+    <message>
+        <source>_ZONES_IN_TEST_SUMMARYTITLE</source>
+        <translation>Zones in test</translation>
+    </message>
+    <message>
+        <source>_EXCL/ISOLATED_DEVICES_SUMMARYTITLE</source>
+        <translation>Excluded devices</translation>
+    </message>
+    <message>
+        <source>_BEEN_ACTIVE_SUMMARYTITLE</source>
+        <translation>Been active</translation>
+    </message>
+    <message>
+        <source>_BEEN_CLEAR_SUMMARYTITLE</source>
+        <translation>Been clear</translation>
+    </message>
+    <message>
+        <source>_SUCCESSFUL_TESTED_SUMMARYTITLE</source>
+        <translation>Tested successfully</translation>
+    </message>
+    <message>
+        <source>_CURRENTLY_ACTIVE_SUMMARYTITLE</source>
+        <translation>Active now</translation>
+    </message>
+    <message>
+        <source>_START_TIME_SUMMARYTITLE</source>
+        <translation>Start time</translation>
+    </message>
+    <message>
+        <source>_LAST_UPDATED_SUMMARYTITLE</source>
+        <translation>Last updated</translation>
+    </message>
+    <message>
+        <source>_PREVIOUS_MODE_SUMMARYTITLE</source>
+        <translation>Previous mode</translation>
+    </message>
+    <message>
+        <source>_RSM_LAST_TEST_DATE_STATUSTITLE</source>
+        <translation>Last test</translation>
+    </message>
+    <message>
+        <source>_RSM_TEST_STATUS_STATUSTITLE</source>
+        <translation>Test status</translation>
+    </message>
+    <message>
+        <source>_DEVICE_LAST_TEST_DATE_SYSSTATUSTITLE</source>
+        <translation>Last test</translation>
+    </message>
+    <message>
+        <source>_DEVICE_TEST_STATUS_SYSSTATUSTITLE</source>
+        <translation>Test status</translation>
+    </message>
+    <message>
+        <source>_COMMON_STATUSTITLE</source>
+        <translation>Common</translation>
+    </message>
+    <message>
+        <source>_LEFT_PORT_STATUSTITLE</source>
+        <translation>Left port</translation>
+    </message>
+    <message>
+        <source>_RIGHT_PORT_STATUSTITLE</source>
+        <translation>Right port</translation>
+    </message>
+    <message>
+        <source>_GROUND_STATUSTITLE</source>
+        <translation>Earth</translation>
+    </message>
+    <message>
+        <source>_DATA_TRANSMISSION_STATUSTITLE</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>_RING_CONTINUITY_STATUSTITLE</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>_NET_COMMS_STATUSTITLE</source>
+        <translation>Network</translation>
+    </message>
+    <message>
+        <source>_LEFT_GOOD_FRAMES_28_CHAR</source>
+        <translation>Left good frames</translation>
+    </message>
+    <message>
+        <source>_LEFT_SERIAL_ERRORS_28_CHAR</source>
+        <translation>Left serial errors</translation>
+    </message>
+    <message>
+        <source>_LEFT_FRAME_ERRORS_28_CHAR</source>
+        <translation>Left frame errors</translation>
+    </message>
+    <message>
+        <source>_LEFT_CHECKSUM_ERRORS_28_CHAR</source>
+        <translation>Left checksum errors</translation>
+    </message>
+    <message>
+        <source>_RIGHT_GOOD_FRAMES_28_CHAR</source>
+        <translation>Right good frames</translation>
+    </message>
+    <message>
+        <source>_RIGHT_SERIAL_ERRORS_28_CHAR</source>
+        <translation>Right serial errors</translation>
+    </message>
+    <message>
+        <source>_RIGHT_FRAME_ERRORS_28_CHAR</source>
+        <translation>Right frame errors</translation>
+    </message>
+    <message>
+        <source>_RIGHT_CHECKSUM_ERRORS_28_CHAR</source>
+        <translation>Right checksum errors</translation>
+    </message>
+    <message>
+        <source>_TOTAL_MSG_SENT_28_CHAR</source>
+        <translation>Messages sent</translation>
+    </message>
+    <message>
+        <source>_TOTAL_MSG_REVEIVED_28_CHAR</source>
+        <translation>Messages received</translation>
+    </message>
+    <message>
+        <source>_TIME_SINCE_ZEROED_28_CHAR</source>
+        <translation>Time since zeroed</translation>
+    </message>
+    <message>
+        <source>_TIME_SINCE_STARTUP_28_CHAR</source>
+        <translation>Time since start-up</translation>
+    </message>
+    <message>
+        <source>_LEFT_ADC_AVERAGE_28_CHAR</source>
+        <translation>Left ADC average</translation>
+    </message>
+    <message>
+        <source>_RIGHT_ADC_AVERAGE_28_CHAR</source>
+        <translation>Right ADC average</translation>
+    </message>
+    <message>
+        <source>_GROUND_ADC_AVERAGE_28_CHAR</source>
+        <translation>Earth ADC average</translation>
+    </message>
+    <message>
+        <source>_NEXT_ACTIVE_NODE_28_CHAR</source>
+        <translation>Next active node</translation>
+    </message>
+    <message>
+        <source>_FLOW_CONTROL_28_CHAR</source>
+        <translation>Flow control</translation>
+    </message>
+    <message>
+        <source>_TIMESTAMP_28_CHAR</source>
+        <translation>Timestamp</translation>
+    </message>
+    <message>
+        <source>_EXTENDED_FAULT_MAP_28_CHAR</source>
+        <translation>Extended fault map</translation>
+    </message>
+    <message>
+        <source>_PANEL_TYPE_STATUSTITLE</source>
+        <translation>Panel type</translation>
+    </message>
+    <message>
+        <source>_CONFIGURED_SERIAL_NUMBER_12_CHAR</source>
+        <translation>Configured</translation>
+    </message>
+    <message>
+        <source>_REAL_SERIAL_NUMBER_12_CHAR</source>
+        <translation>Real</translation>
+    </message>
+    <message>
+        <source>_CONFIGURED_SYSSTATUSTITLE</source>
+        <translation>Configured</translation>
+    </message>
+    <message>
+        <source>_POINT_VALUE_SENSOR_STATUSTITLE</source>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <source>_LINK_8_CHAR</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>_RBUS_ADDRESS_100_20_BODYTEXTSMALLSTYLE</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>_DURATION_100_20_BODYTEXTSMALLSTYLE</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <source>_TX_POLLS_100_20_BODYTEXTSMALLSTYLE</source>
+        <translation>Tx polls</translation>
+    </message>
+    <message>
+        <source>_TX_PACKETS_100_20_BODYTEXTSMALLSTYLE</source>
+        <translation>Tx packets</translation>
+    </message>
+    <message>
+        <source>_TX_FAILS_100_20_BODYTEXTSMALLSTYLE</source>
+        <translation>Tx failures</translation>
+    </message>
+    <message>
+        <source>_RX_POLLS_100_20_BODYTEXTSMALLSTYLE</source>
+        <translation>Rx polls</translation>
+    </message>
+    <message>
+        <source>_RX_PACKETS_100_20_BODYTEXTSMALLSTYLE</source>
+        <translation>Rx packets</translation>
+    </message>
+    <message>
+        <source>_RX_CSUM_FAILS_100_20_BODYTEXTSMALLSTYLE</source>
+        <translation>Rx checksums</translation>
+    </message>
+    <message>
+        <source>_RX_INVALID_REPLIES_100_20_BODYTEXTSMALLSTYLE</source>
+        <translation>Rx bad replies</translation>
+    </message>
+    <message>
+        <source>_RX_TIMEOUTS_100_20_BODYTEXTSMALLSTYLE</source>
+        <translation>Rx timeouts</translation>
+    </message>
+    <message>
+        <source>_RX_LSR_ERRORS_100_20_BODYTEXTSMALLSTYLE</source>
+        <translation>Rx line errors</translation>
+    </message>
+    <message>
+        <source>_ABORT_RECEIVE_100_20_BODYTEXTSMALLSTYLE</source>
+        <translation>Rx aborts</translation>
+    </message>
+    <message>
+        <source>_ABORT_TRANSMIT_100_20_BODYTEXTSMALLSTYLE</source>
+        <translation>Tx aborts</translation>
+    </message>
+    <message>
+        <source>_TOTAL_BLOCKS_100_20_BODYTEXTSMALLSTYLE</source>
+        <translation>Total blocks</translation>
+    </message>
+    <message>
+        <source>_BAD_BLOCKS_100_20_BODYTEXTSMALLSTYLE</source>
+        <translation>Bad blocks</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_90028</name>
+    <message>
+        <source>_PANEL_FIRETITLE</source>
+        <translation>Panel</translation>
+    </message>
+    <message>
+        <source>_ZONE_FIRETITLE</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>_ADDRESS_FIRETITLE</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>_FIRES_IN_ZONE_FIRETITLE</source>
+        <translation>Fires in zone</translation>
+    </message>
+    <message>
+        <source>_LOCATION_FIRETITLE</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>_NAME_FIRETITLE</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>_DEVICE_FIRETITLE</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>_EVENT_FIRETITLE</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>_INFORMATION_FIRETITLE</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>_LAST_FIRE_FIRECARD</source>
+        <translation>Last fire</translation>
+    </message>
+    <message>
+        <source>_FIRST_FIRE_FIRECARD</source>
+        <translation>First fire</translation>
+    </message>
+    <message>
+        <source>_FIRE_FIRECARD</source>
+        <translation>Fire</translation>
+    </message>
+    <message>
+        <source>_DATE_TIME_FIRETITLE</source>
+        <translation>Date/time</translation>
+    </message>
+</context>
+<context>
+    <name>AutoConfigDelegate</name>
+    <message>
+        <source>_ERROR_STRINGS_STATUSTITLE</source>
+        <translation>Errors</translation>
+    </message>
+</context>
+<context>
+    <name>LoopCalibrateStatusDelegate</name>
+    <message>
+        <source>_LOOP_247_36_BODYTEXTSTYLE</source>
+        <translation>Loop</translation>
+    </message>
+</context>
+<context>
+    <name>SystemStatusNetworkListDelegate</name>
+    <message>
+        <source>_PANEL_STATUSTITLE</source>
+        <translation>Panel</translation>
+    </message>
+    <message>
+        <source>_REGION_STATUSTITLE</source>
+        <translation>Region</translation>
+    </message>
+</context>
+<context>
+    <name>TaskNameAndStatusItemDelegate</name>
+    <message>
+        <source>_OFF_100_40_INFOTEXTSTYLE</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>_ON_100_40_INFOTEXTSTYLE</source>
+        <translation>On</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneFireFaultStatusDelegate</name>
+    <message>
+        <source>_ZONE_LISTITEM</source>
+        <translation>Zone</translation>
+    </message>
+</context>
 </TS>

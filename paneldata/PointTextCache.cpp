@@ -73,13 +73,15 @@ void PointTextCache::storePanelTexts(TC::panel_t panel, const QVector<PanelPoint
             m_texts.set(entry);
         }
     }
-    writePanel();
+    writeWhenQuiet();
 }
 
 bool PointTextCache::loadPanel(TC::panel_t panel)
 {
     if (panel == m_texts.loadedPanel())
         return true;
+    // The held names go to their file before another panel's take their place.
+    flush();
     PanelPointStringsFile file(panel);
     PanelPointStringsContainer texts;
     if (!file.exists() || !file.readContainer(texts))
@@ -99,7 +101,27 @@ void PointTextCache::holdPanel(TC::panel_t panel)
 
 void PointTextCache::writePanel()
 {
+    m_unwritten = false;
+    if (m_quietTimer)
+        m_quietTimer->stop();
     PanelPointStringsFile(m_texts.loadedPanel()).writeContainer(m_texts);
+}
+
+void PointTextCache::writeWhenQuiet()
+{
+    m_unwritten = true;
+    if (!m_quietTimer) {
+        m_quietTimer.reset(SC_Timer::create(nullptr));
+        m_quietTimer->setSingleShot(true);
+        QObject::connect(m_quietTimer.get(), &SC_Timer::timeout, m_quietTimer.get(), [this] { flush(); });
+    }
+    m_quietTimer->start(QuietTimeMs);
+}
+
+void PointTextCache::flush()
+{
+    if (m_unwritten)
+        writePanel();
 }
 
 void PointTextCache::clear()
@@ -114,6 +136,9 @@ void PointTextCache::clearPanel(TC::panel_t panel)
     if (panel == m_texts.loadedPanel() || panel == TC::cAllPanels) {
         m_texts.setLoadedPanel(PanelPointStringsContainer::NoPanel);
         m_texts.clear();
+        m_unwritten = false;
+        if (m_quietTimer)
+            m_quietTimer->stop();
     }
     clear();
 }

@@ -4,6 +4,7 @@
 #include "app/PageHeaderSource.h"
 #include "app/SystemState.h"
 #include "app/statusIconsController.h"
+#include "frontpanel/USBController.h"
 #include "widgets/AUK_90001A.h"
 
 #include <QGraphicsOpacityEffect>
@@ -112,6 +113,24 @@ private slots:
         icons->setStatusIconSlowFlash(statusIconsController::WalkTestIcon, false);
         icons->setFooterIcon(statusIconsController::ExtinguishFaultIcon, false);
         QCOMPARE(shownIcons(page).size(), 0);
+    }
+
+    // The footer's USB indicator follows the stick, also on a page built
+    // while the stick was already in.
+    void usbIndicatorFollowsTheStick()
+    {
+        const auto indicator = [](AUK_90001A &page) {
+            return page.findChild<QLabel *>(QStringLiteral("usbIndicator"))->pixmap(Qt::ReturnByValue).toImage();
+        };
+        AUK_90001A before;
+        const QImage absent = indicator(before);
+        USBController::instance()->usbStickUpdateSlot(true);
+        QVERIFY(PageHeaderFeed::instance()->isStickPresent());
+        QVERIFY(indicator(before) != absent);
+        AUK_90001A after;
+        QCOMPARE(indicator(after), indicator(before));
+        USBController::instance()->usbStickUpdateSlot(false);
+        QCOMPARE(indicator(before), absent);
     }
 };
 

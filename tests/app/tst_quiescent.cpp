@@ -9,6 +9,7 @@
 #include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "frontpanel/InputSignaller.h"
+#include "frontpanel/USBController.h"
 #include "link/SyncClient.h"
 #include "paneldata/PanelCounters.h"
 
@@ -80,6 +81,7 @@ private slots:
     void startsOffWithoutAConnection();
     void idleAfterAQuietPeriodHomeOnTouch();
     void inputKeepsThePanelAwake();
+    void usbStickLeavesTheIdleView();
     void nothingIdlesWhileActive_data();
     void nothingIdlesWhileActive();
     void fireInTheIdleView();
@@ -162,6 +164,14 @@ void tst_Quiescent::idleAfterAQuietPeriodHomeOnTouch()
     touch();
     QTRY_COMPARE(m_machine->currentState(), Timing);
     QCOMPARE(stack()->pageNames(), (QStringList{QStringLiteral("AUK_30001"), QStringLiteral("AUK_30002")}));
+}
+
+// A stick with something to offer wakes the panel, so its offer can show.
+void tst_Quiescent::usbStickLeavesTheIdleView()
+{
+    reachIdle();
+    emit USBController::instance()->quitQuiescentState();
+    QTRY_COMPARE(m_machine->currentState(), Timing);
 }
 
 void tst_Quiescent::inputKeepsThePanelAwake()

@@ -38,16 +38,15 @@ bool insertHistoric(const EventData &data)
 }
 
 // Fills the table with events first..last in one statement, as a full log
-// would be before the events under test arrive.
+// would be before the events under test arrive. It goes through the store,
+// as every write of the engine does, so the store knows its rows.
 void fill(int first, int last)
 {
-    QSqlQuery query;
-    query.prepare(QStringLiteral("WITH RECURSIVE n(x) AS (SELECT ? UNION ALL SELECT x + 1 FROM n WHERE x < ?) "
-                                 "INSERT INTO EventLog (seqNo, packedKey, eventCat, restoredEventStatus) "
-                                 "SELECT x, 999, 4, 0 FROM n"));
-    query.addBindValue(first);
-    query.addBindValue(last);
-    QVERIFY2(query.exec(), qPrintable(query.lastError().text()));
+    QVERIFY(db()->execStatement(
+        QStringLiteral("WITH RECURSIVE n(x) AS (SELECT ? UNION ALL SELECT x + 1 FROM n WHERE x < ?) "
+                       "INSERT INTO EventLog (seqNo, packedKey, eventCat, restoredEventStatus) "
+                       "SELECT x, 999, 4, 0 FROM n"),
+        {first, last}));
 }
 
 qint64 unrestoredCount()
@@ -74,6 +73,7 @@ private slots:
     void insert_replacesSameSeqNo();
     void eviction_data();
     void eviction();
+    void eviction_countsReplacedEventsOnce();
     void eviction_byAgeFromNewest_data();
     void eviction_byAgeFromNewest();
     void restoral_marksOpenEventsOfItsPoint();
@@ -304,6 +304,27 @@ void TestEventLogDb::eviction()
         QVERIFY2(std::binary_search(stored.cbegin(), stored.cend(), seqNo), qPrintable(QString::number(seqNo)));
     for (qint64 seqNo : dropped)
         QVERIFY2(!std::binary_search(stored.cbegin(), stored.cend(), seqNo), qPrintable(QString::number(seqNo)));
+}
+
+// An event sent again replaces its row and adds none: a full log that takes
+// it again and again keeps every other event, and the next new one drops
+// exactly one.
+void TestEventLogDb::eviction_countsReplacedEventsOnce()
+{
+    fill(1, EL_EventLogDBbase::MaxEvents);
+    for (int again = 0; again < 3; ++again)
+        QVERIFY(insertLive(makeEvent(EventLog::SeqNum_t(EL_EventLogDBbase::MaxEvents))));
+    QCOMPARE(rowCount(), EL_EventLogDBbase::MaxEvents);
+    QCOMPARE(storedSeqNos().first(), 1);
+    QVERIFY(insertLive(makeEvent(EventLog::SeqNum_t(EL_EventLogDBbase::MaxEvents + 1))));
+    QCOMPARE(rowCount(), EL_EventLogDBbase::MaxEvents);
+    QCOMPARE(storedSeqNos().first(), 2);
+    // Cleared and pruned tables are counted afresh.
+    QVERIFY(db()->clearTable(QStringLiteral("EventLog")));
+    fill(1, EL_EventLogDBbase::MaxEvents - 1);
+    QVERIFY(insertHistoric(makeEvent(EventLog::SeqNum_t(EL_EventLogDBbase::MaxEvents))));
+    QCOMPARE(rowCount(), EL_EventLogDBbase::MaxEvents);
+    QCOMPARE(storedSeqNos().first(), 1);
 }
 
 // The controller's numbers wrapped past 65535 while the window is not

@@ -1,5 +1,6 @@
 #include "RecordingService.h"
 #include "frontpanel/DB_TESK_FP_Interface.h"
+#include "frontpanel/DB_swissinterface.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -20,6 +21,9 @@ private slots:
     void keysArriveFromTheBus();
     void touchesArriveFromTheBus();
     void calls();
+    void flasherCalls_data();
+    void flasherCalls();
+    void regionalBoard();
     void eepromWrite_data();
     void eepromWrite();
 
@@ -133,6 +137,57 @@ void TestDBTeskFPInterface::calls()
     proxy->sendPhysicalKeyStatus();
     QCOMPARE(m_service->calls(), (QStringList{QStringLiteral("setGUIMode 0"), QStringLiteral("setGUIMode 3"),
                                               QStringLiteral("sendPhysicalKeyStatus")}));
+}
+
+void TestDBTeskFPInterface::flasherCalls_data()
+{
+    QTest::addColumn<QString>("method");
+    QTest::addColumn<QVariant>("argument");
+    QTest::addColumn<QString>("recorded");
+
+    const QString leds = QStringLiteral("10000000000000001");
+    QTest::newRow("setLeds") << "setLeds" << QVariant(leds) << "setLeds " + leds;
+    QTest::newRow("setZonalLeds") << "setZonalLeds" << QVariant(QString(16, '1')) << "setZonalLeds " + QString(16, '1');
+    QTest::newRow("setExternalZonalLeds")
+        << "setExternalZonalLeds" << QVariant(QString(240, '0')) << "setExternalZonalLeds " + QString(240, '0');
+    QTest::newRow("setBuzzer on") << "setBuzzer" << QVariant(true) << "setBuzzer true";
+    QTest::newRow("setBuzzer off") << "setBuzzer" << QVariant(false) << "setBuzzer false";
+}
+
+// The LED flasher's calls carry the service's method names and arguments.
+void TestDBTeskFPInterface::flasherCalls()
+{
+    QFETCH(QString, method);
+    QFETCH(QVariant, argument);
+    QFETCH(QString, recorded);
+
+    m_service->clear();
+    DB_TESK_FP_Interface *proxy = DB_TESK_FP_Interface::instance();
+    if (method == QLatin1String("setLeds"))
+        proxy->setLeds(argument.toString());
+    else if (method == QLatin1String("setZonalLeds"))
+        proxy->setZonalLeds(argument.toString());
+    else if (method == QLatin1String("setExternalZonalLeds"))
+        proxy->setExternalZonalLeds(argument.toString());
+    else
+        proxy->setBuzzer(argument.toBool());
+    QTRY_COMPARE(m_service->calls(), QStringList{recorded});
+}
+
+// The regional board's three LEDs, in the order the flasher sends them; the
+// calls do not wait for the board.
+void TestDBTeskFPInterface::regionalBoard()
+{
+    RecordingService board(QStringLiteral("svc.swiss"));
+    QVERIFY(board.isServing());
+    DB_swissinterface *proxy = DB_swissinterface::instance();
+    QCOMPARE(proxy->service(), QStringLiteral("svc.swiss"));
+    QCOMPARE(proxy->interface(), QStringLiteral("vemo.swiss"));
+    proxy->setFireLed(true);
+    proxy->setFaultLed(false);
+    proxy->setFSALed(true);
+    QTRY_COMPARE(board.calls(), (QStringList{QStringLiteral("setFireLed true"), QStringLiteral("setFaultLed false"),
+                                             QStringLiteral("setFSALed true")}));
 }
 
 void TestDBTeskFPInterface::eepromWrite_data()

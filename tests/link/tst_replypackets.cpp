@@ -343,7 +343,7 @@ void tst_ReplyPackets::outputPoints()
     QFETCH(QVector<int>, points);
     QFETCH(int, state);
     flasher &leds = SystemState::instance()->ledFlasher();
-    leds.clearOutputPointStates();
+    leds.clearOutputStates();
     receive(functionCode, payload);
     const int last = kind == 0 ? flasher::RealOutputPoints : flasher::BusOutputPoints;
     QVector<int> lit;
@@ -641,7 +641,7 @@ void tst_ReplyPackets::shortRepliesAreDroppedWithAWarning()
     QSignalSpy services(client, &SyncClient::ConnectedServicesReply);
     QSignalSpy nodes(LkNetworkStats::instance(), &LkNetworkStats::nodeUpdated);
     flasher &leds = SystemState::instance()->ledFlasher();
-    leds.clearOutputPointStates();
+    leds.clearOutputStates();
     receive(functionCode, payload);
     QCOMPARE(commandReplies.count() + values.count() + standard.count() + acknowledged.count() + rbus.count()
                  + services.count() + nodes.count(),

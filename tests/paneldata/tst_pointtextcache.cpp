@@ -1,3 +1,4 @@
+#include "FakeClock.h"
 #include "MessageCapture.h"
 #include "paneldata/PanelPointStringsFile.h"
 #include "paneldata/PointTextCache.h"
@@ -29,10 +30,18 @@ QVector<Texts> namesFrom(int first, int count, const QString &prefix)
     return texts;
 }
 
-QByteArray fileBytes(quint8 panel)
+// What is on disk now.
+QByteArray bytesOnDisk(quint8 panel)
 {
     QFile file(PanelPointStringsFile(panel).fileName());
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
+}
+
+// The file once the names held in memory are written.
+QByteArray fileBytes(quint8 panel)
+{
+    PointTextCache::instance()->flush();
+    return bytesOnDisk(panel);
 }
 
 void writeFileBytes(quint8 panel, const QByteArray &bytes)
@@ -83,9 +92,13 @@ private slots:
     void clearAllRemovesTheDirectory();
     void failedWriteKeepsTheNamesInMemory_data();
     void failedWriteKeepsTheNamesInMemory();
+    void partsAreWrittenOnceAfterAQuietTime();
+    void anotherPanelsNamesWriteTheHeldOnesFirst();
+    void clearedPanelIsNotWrittenLater();
 
 private:
     QTemporaryDir m_directory;
+    FakeClock m_clock;
 };
 
 void tst_PointTextCache::initTestCase()
@@ -95,6 +108,7 @@ void tst_PointTextCache::initTestCase()
 
 void tst_PointTextCache::init()
 {
+    PointTextCache::destroyInstance();
     PointTextCache::instance()->clearPanel(255);
 }
 
@@ -217,6 +231,7 @@ void tst_PointTextCache::fullCacheDropsTheEntryAddedLast()
     for (quint8 loop = 1; loop <= 17; ++loop)
         records.append(run(12, loop, 0, 1, namesFrom(1, loop < 17 ? 250 : 1, QStringLiteral("old"))));
     cache->storePanelTexts(1, records);
+    cache->flush();
     cache->clear();
     QVector<QPair<ChannelAddress, quint8>> points;
     for (const PanelPointNamesRecord &record : qAsConst(records)) {
@@ -261,6 +276,7 @@ void tst_PointTextCache::clearOnePanelKeepsTheLoadedOther()
     cache->storePanelTexts(7, {run(12, 3, 0, 1, {{"Seven", ""}})});
     cache->storePanelTexts(3, {run(12, 3, 0, 1, {{"Three", ""}})});
     QCOMPARE(text(3, Loop3, 1), QStringLiteral("Three"));
+    cache->flush();
     cache->clearPanel(7);
     QVERIFY(!QDir(QStringLiteral("strings/7")).exists());
     QVERIFY(QFile::exists(QStringLiteral("strings/3/output_03.txt")));
@@ -307,11 +323,67 @@ void tst_PointTextCache::failedWriteKeepsTheNamesInMemory()
     blockingFile.close();
     MessageCapture messages;
     PointTextCache::instance()->storePanelTexts(12, {run(12, 3, 0, 2, {{"Unwritten", ""}})});
+    PointTextCache::instance()->flush();
     const QStringList warnings = messages.warnings().filter(QStringLiteral("PanelPointStringsFile::writeContainer"));
     QVERIFY2(!warnings.isEmpty() && warnings.first().contains(cause), qPrintable(warnings.join(QLatin1Char('\n'))));
     QCOMPARE(text(12, Loop3, 2), QStringLiteral("Unwritten"));
     if (!blockerIsDirectory)
         QVERIFY(blockingFile.remove());
+}
+
+// A synchronisation brings a panel's names one part per channel: the file
+// is written once, with every part's names, when no part has come for a
+// while, not once per part.
+void tst_PointTextCache::partsAreWrittenOnceAfterAQuietTime()
+{
+    PointTextCache *cache = PointTextCache::instance();
+    cache->storePanelTexts(4, {run(12, 1, 0, 1, namesFrom(1, 2, "Loop 1"))});
+    cache->storePanelTexts(4, {run(12, 2, 0, 1, namesFrom(1, 1, "Loop 2"))});
+    QCOMPARE(bytesOnDisk(4), QByteArray("(no file)"));
+    m_clock.advance(PointTextCache::QuietTimeMs - 1);
+    QCOMPARE(bytesOnDisk(4), QByteArray("(no file)"));
+    // Another part restarts the quiet time.
+    cache->storePanelTexts(4, {run(12, 3, 0, 7, {{"Loop 3", "Schleife 3"}})});
+    m_clock.advance(PointTextCache::QuietTimeMs - 1);
+    QCOMPARE(bytesOnDisk(4), QByteArray("(no file)"));
+    // Held in memory meanwhile.
+    QCOMPARE(text(4, ChannelAddress(12, 3, 0), 7, 2), QStringLiteral("Schleife 3"));
+    m_clock.advance(1);
+    const QByteArray all(
+        "12;1;0;1;Loop 1 1;;\n12;1;0;2;Loop 1 2;;\n12;2;0;1;Loop 2 1;;\n12;3;0;7;Loop 3;Schleife 3;\n");
+    QCOMPARE(bytesOnDisk(4), all);
+
+    // Written once: a file changed behind the cache's back stays as it is.
+    writeFileBytes(4, "changed\n");
+    m_clock.advance(10 * PointTextCache::QuietTimeMs);
+    cache->flush();
+    QCOMPARE(bytesOnDisk(4), QByteArray("changed\n"));
+}
+
+// Only one panel's names are held: before another panel's are read or
+// stored, the held ones go to their file.
+void tst_PointTextCache::anotherPanelsNamesWriteTheHeldOnesFirst()
+{
+    PointTextCache *cache = PointTextCache::instance();
+    cache->storePanelTexts(4, {run(12, 1, 0, 1, {{"Four", ""}})});
+    cache->storePanelTexts(5, {run(12, 1, 0, 1, {{"Five", ""}})});
+    QCOMPARE(bytesOnDisk(4), QByteArray("12;1;0;1;Four;;\n"));
+    QCOMPARE(bytesOnDisk(5), QByteArray("(no file)"));
+    QCOMPARE(text(6, ChannelAddress(12, 1, 0), 1), QString());
+    QCOMPARE(bytesOnDisk(5), QByteArray("12;1;0;1;Five;;\n"));
+    QCOMPARE(text(4, ChannelAddress(12, 1, 0), 1), QStringLiteral("Four"));
+    QCOMPARE(text(5, ChannelAddress(12, 1, 0), 1), QStringLiteral("Five"));
+}
+
+// Names cleared before they were written leave no file behind.
+void tst_PointTextCache::clearedPanelIsNotWrittenLater()
+{
+    PointTextCache *cache = PointTextCache::instance();
+    cache->storePanelTexts(4, {run(12, 1, 0, 1, {{"Four", ""}})});
+    cache->clearPanel(4);
+    m_clock.advance(PointTextCache::QuietTimeMs);
+    cache->flush();
+    QVERIFY(!QDir(PanelPointStringsFile::directoryPath(4)).exists());
 }
 
 QTEST_GUILESS_MAIN(tst_PointTextCache)

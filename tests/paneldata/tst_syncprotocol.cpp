@@ -1,4 +1,5 @@
 #include "EngineEffectsInstalled.h"
+#include "FakeClock.h"
 #include "MessageCapture.h"
 #include "PacketBytes.h"
 #include "SyncPageBench.h"
@@ -11,7 +12,9 @@
 #include "link/SyncClient.h"
 #include "link/sc_syncPages.h"
 #include "paneldata/PanelCounters.h"
+#include "paneldata/PanelPointStringsFile.h"
 #include "paneldata/PointCoreConfiguration.h"
+#include "paneldata/PointTextCache.h"
 #include "paneldata/WalkTestHandler.h"
 #include "pointmodels/model.h"
 
@@ -55,6 +58,7 @@ private slots:
     void syncComplete();
     void syncCompletePulse_data();
     void syncCompletePulse();
+    void syncCompleteWritesTheHeldPointNames();
     void statusUpdateDropsOnePagesKeys_data();
     void statusUpdateDropsOnePagesKeys();
     void statusUpdateDropsEveryPageOfAPanel();
@@ -177,6 +181,26 @@ void tst_SyncProtocol::syncComplete()
     m_bench->receive(supportPacket(hex("18 05 0a0b"), true));
     QCOMPARE(m_bench->takeSent(), QByteArrayList());
     QCOMPARE(SyncClient::instance()->connectionKey(), key);
+}
+
+// The last panel's point names are written when every page has come, not
+// with each part.
+void tst_SyncProtocol::syncCompleteWritesTheHeldPointNames()
+{
+    FakeClock clock;
+    PointTextCache::destroyInstance();
+    m_bench->receive(syncPagePart(7, 4, 0, 0x11, hex("01 0001 c0 01 01 01 04 4b657074")));
+    m_bench->receive(syncPagePart(7, 4, 1, 0x12, hex("01 0001 c0 02 01 01 04 4d6f7265")));
+    m_bench->takeSent();
+    QFile file(PanelPointStringsFile(4).fileName());
+    QVERIFY(!file.exists());
+    m_bench->receive(supportPacket(hex("18 00"), false));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QCOMPARE(lines.size(), 3);
+    QVERIFY(lines.at(0).endsWith(";1;Kept;;"));
+    QVERIFY(lines.at(1).endsWith(";1;More;;"));
+    PointTextCache::destroyInstance();
 }
 
 void tst_SyncProtocol::syncCompletePulse_data()

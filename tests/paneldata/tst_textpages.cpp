@@ -28,8 +28,10 @@ enum Page {
 constexpr int Stored = 0;
 constexpr int Refused = 1;
 
+// The file once the names the engine holds in memory are written.
 QByteArray fileBytes(quint8 panel)
 {
+    PointTextCache::instance()->flush();
     QFile file(PanelPointStringsFile(panel).fileName());
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
 }

@@ -20,8 +20,10 @@
 
 namespace {
 
+// The file once the names the engine holds in memory are written.
 QByteArray fileBytes(quint8 panel)
 {
+    PointTextCache::instance()->flush();
     QFile file(PanelPointStringsFile(panel).fileName());
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
 }

@@ -91,7 +91,8 @@ void paintBox(QPainter &p, const QRect &r, const QColor &fill, const QString &de
     }
 }
 
-// detail "header:N" or "header:N:rrggbb": a title band N pixels high.
+// detail "header:N" or "header:N:rrggbb": a title band N pixels high;
+// "side:N:rrggbb": a band N pixels wide down the left edge.
 void paintPane(QPainter &p, const QRect &r, const QColor &fill, const QString &detail)
 {
     const QRectF body = QRectF(r).adjusted(1, 1, -1, -1);
@@ -99,15 +100,18 @@ void paintPane(QPainter &p, const QRect &r, const QColor &fill, const QString &d
     p.setBrush(fill);
     p.drawRoundedRect(body, 8, 8);
     const QStringList parts = detail.split(QLatin1Char(':'));
-    if (parts.value(0) != QLatin1String("header"))
+    const bool header = parts.value(0) == QLatin1String("header");
+    if (!header && parts.value(0) != QLatin1String("side"))
         return;
-    const int height = parts.value(1).toInt();
+    const int extent = parts.value(1).toInt();
     const QColor band = parts.size() > 2 ? QColor(QLatin1Char('#') + parts.at(2)) : QColor(60, 69, 80);
     QPainterPath clip;
     clip.addRoundedRect(body, 8, 8);
     p.save();
     p.setClipPath(clip);
-    p.fillRect(QRectF(body.left(), body.top(), body.width(), height), band);
+    p.fillRect(header ? QRectF(body.left(), body.top(), body.width(), extent)
+                      : QRectF(body.left(), body.top(), extent, body.height()),
+               band);
     p.restore();
 }
 

@@ -109,7 +109,7 @@ const std::vector<ArtEntry> &artTable()
         {"Buttons/AUK_80226_counter_button_lrg_title_box.png", 326, 64, Box, kPaper, ""},
 
         // Frames, panes and cards; "header:N" gives a dark title band N high.
-        {"Frames/AUK_80036_EN54_eventlog_info_card.png", 420, 264, Pane, kWhite, "header:40:c80000"},
+        {"Frames/AUK_80036_EN54_eventlog_info_card.png", 500, 264, Pane, kWhite, "side:90:c80000"},
         {"Frames/AUK_80039_List_frm_lrg_selected.png", 306, 412, Pane, kWhite, ""},
         {"Frames/AUK_80040_List_frm_lrg_selected_big_hdr.png", 306, 412, Pane, kWhite, "header:44"},
         {"Frames/AUK_80042_List_frm_smll_selected.png", 306, 346, Pane, kWhite, ""},
@@ -123,7 +123,7 @@ const std::vector<ArtEntry> &artTable()
         {"Frames/AUK_80050_popup_lrg_inner_frm.png", 326, 256, Pane, kPaper, ""},
         {"Frames/AUK_80051_popup_med_frm.png", 418, 408, Pane, 0xe1e1e1, "header:52"},
         {"Frames/AUK_80052_popup_smll_frm.png", 394, 244, Pane, 0xe1e1e1, "header:52"},
-        {"Frames/AUK_80053_singlepoint_info_card.png", 420, 90, Pane, kWhite, ""},
+        {"Frames/AUK_80053_singlepoint_info_card.png", 420, 264, Pane, kWhite, ""},
         {"Frames/AUK_80096_custom_tasks_list.png", 614, 412, Pane, kWhite, "header:50"},
         {"Frames/AUK_80109_custom_tasks_shadow_left.png", 6, 350, Shadow, kGrey, "left"},
         {"Frames/AUK_80110_custom_tasks_shadow_right.png", 6, 350, Shadow, kGrey, "right"},
@@ -134,8 +134,8 @@ const std::vector<ArtEntry> &artTable()
         {"Frames/AUK_80147_keypad_frm.png", 310, 346, Pane, 0x33393f, ""},
         {"Frames/AUK_80151_list_shadow_top.png", 286, 4, Shadow, kGrey, "top"},
         {"Frames/AUK_80152_list_shadow_bttm.png", 286, 4, Shadow, kGrey, "bottom"},
-        {"Frames/AUK_80153_eventlog_info_card.png", 420, 264, Pane, kWhite, "header:40:7d7d7d"},
-        {"Frames/AUK_80156_Event_info_card.png", 420, 264, Pane, kWhite, "header:40:2c67ae"},
+        {"Frames/AUK_80153_eventlog_info_card.png", 420, 264, Pane, kWhite, "side:6:7d7d7d"},
+        {"Frames/AUK_80156_Event_info_card.png", 420, 272, Pane, kWhite, "side:6:2c67ae"},
         {"Frames/AUK_80157_Event_frm.png", 446, 342, Pane, kPaper, "header:49"},
         {"Frames/AUK_80166_system_review_frame.png", 630, 342, Pane, kWhite, "header:49"},
         {"Frames/AUK_80167_system_review_frame_shadow_top.png", 624, 7, Shadow, kGrey, "top"},

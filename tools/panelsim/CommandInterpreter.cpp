@@ -17,6 +17,18 @@ bool parseNumber(const QString &text, int &value)
     return ok;
 }
 
+// The LkSpeak function codes of the output-point modes and the pulse
+// patterns.
+struct OutputMode
+{
+    const char *name;
+    int function;
+};
+const OutputMode outputModes[] = {{"on", 66}, {"off", 67}, {"pulse1", 68}, {"pulse2", 69}};
+constexpr int pulsePatternsFunction = 70;
+// The flags byte of an output-point update: a list follows, of this kind.
+constexpr quint8 outputListFollows = 0x80;
+
 QByteArray parseHex(const QStringList &parts)
 {
     return QByteArray::fromHex(parts.join(QString()).toLatin1());
@@ -63,6 +75,10 @@ const QVector<CommandInterpreter::Command> &CommandInterpreter::commands()
          &CommandInterpreter::page},
         {"netstate", "<panel> <state>", "a panel's state on the network (2: its texts on request), page 17", 2,
          &CommandInterpreter::networkState},
+        {"outputs", "on|off|pulse1|pulse2 <kind 0 real, 2 xbus> <first point> [count]",
+         "output points' LED mode (66 to 69)", 3, &CommandInterpreter::outputPoints},
+        {"pulses", "<first> <second>", "the two pulse patterns, one byte each, bit i lighting 500 ms (70)", 2,
+         &CommandInterpreter::pulsePatterns},
         {"sigs", "[panel]", "ask for the signatures the engine holds (245/16)", 0, &CommandInterpreter::signatures},
         {"raw", "<hex>", "bytes as they are", 1, &CommandInterpreter::raw},
         {"layout", "0|1", "header layout of the packets sent", 1, &CommandInterpreter::layout},
@@ -328,6 +344,48 @@ void CommandInterpreter::networkState(const QStringList &arguments)
         return;
     }
     m_controller.setNetworkState(quint8(panel), quint8(state));
+}
+
+void CommandInterpreter::outputPoints(const QStringList &arguments)
+{
+    int function = 0;
+    for (const OutputMode &mode : outputModes) {
+        if (arguments.at(0) == QLatin1String(mode.name))
+            function = mode.function;
+    }
+    int kind = 0;
+    int first = 0;
+    int count = 1;
+    if (function == 0 || !parseNumber(arguments.at(1), kind) || !parseNumber(arguments.at(2), first)
+        || (arguments.size() > 3 && !parseNumber(arguments.at(3), count)) || kind < 0 || kind > 7 || first < 0
+        || first > 255 || count < 1 || count > 255) {
+        emit output(QStringLiteral("error usage: outputs on|off|pulse1|pulse2 <kind> <first point> [count]"));
+        return;
+    }
+    // Every point of the range is in the list.
+    QByteArray payload;
+    payload.append(char(outputListFollows | kind));
+    payload.append(char(first));
+    payload.append(char(count));
+    QByteArray bits((count + 7) / 8, '\0');
+    for (int j = 0; j < count; ++j)
+        bits[j / 8] = char(quint8(bits.at(j / 8)) | (0x80 >> (j % 8)));
+    m_controller.sendLkSpeak(function, payload + bits);
+}
+
+void CommandInterpreter::pulsePatterns(const QStringList &arguments)
+{
+    int first = 0;
+    int second = 0;
+    if (!parseNumber(arguments.at(0), first) || !parseNumber(arguments.at(1), second) || first < 0 || first > 255
+        || second < 0 || second > 255) {
+        emit output(QStringLiteral("error usage: pulses <first byte> <second byte>"));
+        return;
+    }
+    QByteArray payload;
+    payload.append(char(first));
+    payload.append(char(second));
+    m_controller.sendLkSpeak(pulsePatternsFunction, payload);
 }
 
 void CommandInterpreter::signatures(const QStringList &arguments)

@@ -82,6 +82,8 @@ private:
     void fire(const QStringList &arguments);
     void page(const QStringList &arguments);
     void networkState(const QStringList &arguments);
+    void outputPoints(const QStringList &arguments);
+    void pulsePatterns(const QStringList &arguments);
     void signatures(const QStringList &arguments);
     void raw(const QStringList &arguments);
     void layout(const QStringList &arguments);

@@ -92,6 +92,8 @@ LkHeader Controller::requestHeader(int function, bool acknowledge)
     header.firstService = 1;
     header.secondAddress = 0;
     header.secondService = acknowledge ? 0x80 | 50 : 50;
+    for (int tries = 0; tries < 256 && m_awaitingAcknowledgement.contains(m_sequence); ++tries)
+        ++m_sequence;
     header.sequence = m_sequence++;
     return header;
 }
@@ -148,6 +150,11 @@ void Controller::sendReply(const LkHeader &request, int function, const QByteArr
 bool Controller::isConnected() const
 {
     return m_link.isConnected();
+}
+
+qint64 Controller::bytesSent() const
+{
+    return m_link.bytesSent();
 }
 
 quint8 Controller::sendRequest(int function, const QByteArray &payload, bool acknowledge, const QString &label)

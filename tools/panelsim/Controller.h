@@ -40,11 +40,14 @@ public:
     // An answer to one of the engine's requests, addressed back to it.
     void sendReply(const LkHeader &request, int function, const QByteArray &payload);
     bool isConnected() const;
+    qint64 bytesSent() const;
     // What is wrong with the addressing of an answer to a request, if
     // anything.
     std::optional<QString> addressingFault(const LkHeader &request, const LkMessage &reply) const;
     // A request with its own sequence byte; with 'acknowledge' the engine's
     // acknowledgement is reported under the label. Returns the sequence.
+    // Acknowledgements are matched by that byte, so fewer than 256 may be
+    // awaited at once: a sequence still awaited is never handed out again.
     quint8 sendRequest(int function, const QByteArray &payload, bool acknowledge, const QString &label);
     // An answer to one of the engine's packets, addressed back to its
     // sender in the packet's header layout and with its sequence byte.

@@ -73,10 +73,12 @@ void ControllerLink::send(quint8 channel, const QByteArray &body)
 
 void ControllerLink::sendRaw(const QByteArray &bytes)
 {
-    if (isConnected())
-        m_socket.write(bytes);
-    else
+    if (!isConnected()) {
         ++m_droppedSends;
+        return;
+    }
+    m_socket.write(bytes);
+    m_bytesSent += bytes.size();
 }
 
 void ControllerLink::readFrames()

@@ -28,6 +28,8 @@ public:
     int droppedSends() const { return m_droppedSends; }
     void send(quint8 channel, const QByteArray &body);
     void sendRaw(const QByteArray &bytes);
+    // Every byte written since the program started, for timing lines.
+    qint64 bytesSent() const { return m_bytesSent; }
 
 signals:
     // Once when it starts trying, and once when a try fails (it then goes
@@ -49,4 +51,5 @@ private:
     bool m_wanted = false;
     bool m_retryReported = false;
     int m_droppedSends = 0;
+    qint64 m_bytesSent = 0;
 };

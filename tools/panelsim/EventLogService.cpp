@@ -64,6 +64,7 @@ EventLogService::EventLogService(Controller &controller, QObject *parent)
     : QObject(parent)
     , m_controller(controller)
 {
+    m_clock.start();
     connect(&m_controller, &Controller::received, this, &EventLogService::onReceived);
 }
 
@@ -162,10 +163,14 @@ bool EventLogService::raise(Kind kind, int count, quint8 panel)
         m_log.append(event);
         if (!m_controller.isConnected())
             continue;
+        if (m_acknowledging && m_liveUnacknowledged.isEmpty()) {
+            m_liveBatchStartNs = m_clock.nsecsElapsed();
+            m_liveBatch = 0;
+        }
         const LkHeader request = sendEvent(m_log.size() - 1, LiveClient);
         ++m_liveSent;
         if (m_acknowledging)
-            m_liveUnacknowledged.append({m_log.size() - 1, event.seqNo, request});
+            m_liveUnacknowledged.append({m_log.size() - 1, event.seqNo, request, m_clock.nsecsElapsed()});
     }
     emit reported(QStringLiteral("eventlog raised %1 last=%2").arg(count).arg(quint16(m_nextSeqNo - 1)));
     return true;
@@ -319,11 +324,20 @@ void EventLogService::onDataAck(const QVariantMap &fields, const LkMessage &mess
         fault(what + QStringLiteral(": ") + *wrong);
         return;
     }
-    awaited.removeFirst();
+    const Delivery delivered = awaited.takeFirst();
     if (live) {
         ++m_liveAcknowledged;
-        if (m_liveUnacknowledged.isEmpty())
+        ++m_liveBatch;
+        const qint64 now = m_clock.nsecsElapsed();
+        emit reported(QStringLiteral("eventlog latency seq=%1 seconds=%2")
+                          .arg(seqNo)
+                          .arg(double(now - delivered.sentNs) / 1e9, 0, 'f', 4));
+        if (m_liveUnacknowledged.isEmpty()) {
+            emit reported(QStringLiteral("eventlog timing live events=%1 seconds=%2")
+                              .arg(m_liveBatch)
+                              .arg(double(now - m_liveBatchStartNs) / 1e9, 0, 'f', 4));
             emit reported(QStringLiteral("eventlog live-acked %1 last=%2").arg(m_liveAcknowledged).arg(seqNo));
+        }
         return;
     }
     ++m_historicAcknowledged;
@@ -358,7 +372,7 @@ void EventLogService::sendHistoricLog()
         const LkHeader request = sendEvent(index, *m_historicClient);
         ++m_historicSent;
         if (m_acknowledging)
-            m_historicUnacknowledged.append({index, m_log.at(index).seqNo, request});
+            m_historicUnacknowledged.append({index, m_log.at(index).seqNo, request, m_clock.nsecsElapsed()});
     }
     emit reported(QStringLiteral("eventlog historic-sent %1 client=%2").arg(m_log.size()).arg(*m_historicClient));
     endTransferWhenAcknowledged();

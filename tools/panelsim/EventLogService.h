@@ -2,6 +2,7 @@
 
 #include "LkSpeakCodec.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QVector>
@@ -68,6 +69,7 @@ private:
         int index;
         quint16 seqNo;
         LkHeader request;
+        qint64 sentNs = 0;
     };
 
     void command(const QStringList &arguments);
@@ -95,6 +97,13 @@ private:
     QList<Delivery> m_liveUnacknowledged;
     int m_liveSent = 0;
     int m_liveAcknowledged = 0;
+    // Each live event's time from its sending to its acknowledgement is
+    // reported ("eventlog latency"), and a batch's from the first event sent
+    // while none was awaited to the acknowledgement that leaves none
+    // awaited ("eventlog timing live").
+    QElapsedTimer m_clock;
+    qint64 m_liveBatchStartNs = 0;
+    int m_liveBatch = 0;
     quint16 m_nextHistoricClient = FirstHistoricClient;
     std::optional<quint16> m_historicClient;
     bool m_transferring = false;

@@ -29,4 +29,5 @@ struct Site
     SiteTexts texts;
 
     static Site demo();
+    static Site generated(const SiteSize &size);
 };

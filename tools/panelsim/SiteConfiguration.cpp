@@ -2,6 +2,8 @@
 
 #include "ConfigurationPages.h"
 
+#include <QStringList>
+
 namespace {
 
 constexpr int Zones = 20;
@@ -87,6 +89,15 @@ SitePanel panel(quint8 number, const QString &name, const QVector<int> &loopPoin
     return site;
 }
 
+void addVirtualInputs(SiteConfiguration &site, quint8 localPanel)
+{
+    for (SitePanel &p : site.panels) {
+        if (p.number == localPanel)
+            p.channels << virtualInputs(OperatorActions, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16})
+                       << virtualInputs(PanelKeys, {40, 41, 42, 43, 44, 45, 46, 47, 48, 49});
+    }
+}
+
 } // namespace
 
 QVector<quint8> SitePanel::loops() const
@@ -138,10 +149,34 @@ SiteConfiguration SiteConfiguration::demo(quint8 localPanel)
     site.panels.append(panel(1, QStringLiteral("Main entrance"), {120, 96, 64, 30}));
     site.panels.append(panel(2, QStringLiteral("East wing"), {110, 45}));
     site.panels.append(panel(3, QStringLiteral("Car park"), {80, 72, 36}));
-    for (SitePanel &p : site.panels) {
-        if (p.number == localPanel)
-            p.channels << virtualInputs(OperatorActions, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16})
-                       << virtualInputs(PanelKeys, {40, 41, 42, 43, 44, 45, 46, 47, 48, 49});
-    }
+    addVirtualInputs(site, localPanel);
     return site;
+}
+
+SiteConfiguration SiteConfiguration::generated(const SiteSize &size, quint8 localPanel)
+{
+    SiteConfiguration site;
+    site.panels.reserve(size.panels);
+    for (int number = 0; number < size.panels; ++number)
+        site.panels.append(
+            panel(quint8(number), QStringLiteral("Panel %1").arg(number), QVector<int>(size.loops, size.points)));
+    addVirtualInputs(site, localPanel);
+    return site;
+}
+
+std::optional<SiteSize> SiteSize::parse(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char('x'));
+    if (parts.size() != 3)
+        return std::nullopt;
+    SiteSize size;
+    int *const fields[] = {&size.panels, &size.loops, &size.points};
+    const int limits[] = {MaxPanels, MaxLoops, MaxPoints};
+    for (int i = 0; i < 3; ++i) {
+        bool ok = false;
+        *fields[i] = parts.at(i).toInt(&ok);
+        if (!ok || *fields[i] < 1 || *fields[i] > limits[i])
+            return std::nullopt;
+    }
+    return size;
 }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVector>
 
+#include <optional>
+
 // The configuration of the emulated panel network, as the controller
 // replicates it to the engine: panels with their project, loops and other
 // channels with their points, loop cards and software versions.
@@ -83,6 +85,22 @@ struct SitePanel
     SiteChannel *findChannel(quint8 byte0, quint8 byte1, int layout);
 };
 
+// The dimensions of a generated site, as "<panels>x<loops>x<points>" on
+// the command line.
+struct SiteSize
+{
+    static constexpr int MaxPanels = 100;
+    static constexpr int MaxLoops = 16;
+    static constexpr int MaxPoints = 255;
+
+    int panels = 0;
+    int loops = 0;
+    int points = 0;
+
+    // Empty for text that is not three numbers in their ranges.
+    static std::optional<SiteSize> parse(const QString &text);
+};
+
 struct SiteConfiguration
 {
     QVector<SitePanel> panels;
@@ -95,4 +113,8 @@ struct SiteConfiguration
     // 3 panels of 2 to 4 loops, 30 to 120 points a loop, 20 zones; the
     // engine's own panel also has its virtual inputs.
     static SiteConfiguration demo(quint8 localPanel);
+    // A site of any size for load runs: panels 0 to panels-1, each with the
+    // same number of loops and points a loop; the engine's own panel also
+    // has its virtual inputs.
+    static SiteConfiguration generated(const SiteSize &size, quint8 localPanel);
 };

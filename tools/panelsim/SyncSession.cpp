@@ -49,13 +49,22 @@ void SyncSession::start()
     m_configurationAnswer.reset();
     m_reSyncRequested = false;
     m_answers.clear();
+    m_pagesToSend.clear();
+    m_pagesSent = 0;
+    m_pagesAwaited = 0;
+    m_totalClock.start();
+    m_totalBytesFrom = m_controller.bytesSent();
     enter(Connecting);
     m_controller.sendConnectionRequest();
 }
 
 void SyncSession::enter(Step step)
 {
+    if (m_step != Idle)
+        reportTiming(StepNames[m_step], m_step == Updating ? m_pagesSent : 0, m_stepBytesFrom, m_stepClock);
     m_step = step;
+    m_stepClock.start();
+    m_stepBytesFrom = m_controller.bytesSent();
     if (step == Idle)
         m_timeout.stop();
     else
@@ -99,11 +108,14 @@ void SyncSession::onAcknowledged(const QString &label, int answer)
         configured();
     } else if (m_step == Updating && label.startsWith(QLatin1String("page="))) {
         ++m_answers[answer];
-        if (--m_pagesAwaited == 0)
+        --m_pagesAwaited;
+        sendNextPages();
+        if (m_pagesAwaited == 0)
             complete();
     } else if (m_step == Completing && label == QLatin1String("sync-complete")) {
-        emit reported(QStringLiteral("sync done status=%1").arg(answer));
         enter(Idle);
+        reportTiming("total", m_pagesSent, m_totalBytesFrom, m_totalClock);
+        emit reported(QStringLiteral("sync done status=%1").arg(answer));
         emit finished(answer == 0);
     }
 }
@@ -145,9 +157,27 @@ void SyncSession::sendDifferingPages(const SignatureList &held)
         return;
     }
     enter(Updating);
-    m_pagesAwaited = differing.size();
-    for (const QByteArray &payload : differing)
-        m_controller.sendPage(payload);
+    m_pagesToSend = differing;
+    sendNextPages();
+}
+
+// The next pages go out as acknowledgements come back, so that no more
+// than a window of them is ever awaited.
+void SyncSession::sendNextPages()
+{
+    while (m_pagesAwaited < PagesInFlight && m_pagesSent < m_pagesToSend.size()) {
+        ++m_pagesAwaited;
+        m_controller.sendPage(m_pagesToSend.at(m_pagesSent++));
+    }
+}
+
+void SyncSession::reportTiming(const char *phase, int pages, qint64 bytesFrom, const QElapsedTimer &clock)
+{
+    emit reported(QStringLiteral("sync timing phase=%1 pages=%2 bytes=%3 seconds=%4")
+                      .arg(QLatin1String(phase))
+                      .arg(pages)
+                      .arg(m_controller.bytesSent() - bytesFrom)
+                      .arg(double(clock.nsecsElapsed()) / 1e9, 0, 'f', 4));
 }
 
 void SyncSession::complete()

@@ -36,7 +36,12 @@ int main(int argc, char *argv[])
     const QCommandLineOption verboseOption(
         QStringLiteral("verbose"),
         QStringLiteral("Show every heartbeat answer, not only those to \"beat\" and changes."));
-    parser.addOptions({portOption, hostOption, heartbeatOption, scriptOption, verboseOption});
+    const QCommandLineOption siteOption(
+        QStringLiteral("site"),
+        QStringLiteral("A generated site instead of the demo one: <panels>x<loops>x<points> (panels 0 to 99, at most "
+                       "16 loops a panel and 255 points a loop), for example 100x8x250."),
+        QStringLiteral("size"));
+    parser.addOptions({portOption, hostOption, heartbeatOption, scriptOption, verboseOption, siteOption});
     parser.process(application);
 
     bool portOk = false;
@@ -53,9 +58,19 @@ int main(int argc, char *argv[])
                      qPrintable(parser.value(heartbeatOption)));
         return 2;
     }
+    Site site = Site::demo();
+    if (parser.isSet(siteOption)) {
+        const std::optional<SiteSize> size = SiteSize::parse(parser.value(siteOption));
+        if (!size) {
+            std::fprintf(stderr, "panelsim: --site wants <panels>x<loops>x<points> within 1-%dx1-%dx1-%d\n",
+                         SiteSize::MaxPanels, SiteSize::MaxLoops, SiteSize::MaxPoints);
+            return 2;
+        }
+        site = Site::generated(*size);
+    }
 
     ControllerLink link(parser.value(hostOption), quint16(port));
-    Controller controller(link, Site::demo());
+    Controller controller(link, site);
     controller.setVerbose(parser.isSet(verboseOption));
     SyncSession session(controller);
     CommandInterpreter interpreter(controller, link, session);

@@ -1,0 +1,130 @@
+#include "EndToEndRig.h"
+#include "WaitUntil.h"
+
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QtTest>
+
+#include <memory>
+
+// The built engine's front panel, as the simulator window serves it, with
+// the host's services and, later, the controller emulator.
+class tst_FrontPanelEndToEnd final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void ledsBuzzerBacklightAndRegionalBoard();
+
+private:
+    // The engine's LED states as 0 and 1, or empty while it does not answer.
+    QString leds() const;
+    bool buzzer() const;
+    QDBusMessage frontPanelCall(const QString &method) const;
+    // The regional-board calls the host services recorded, in order.
+    QStringList regionalCalls() const;
+
+    std::unique_ptr<EndToEndRig> m_rig;
+};
+
+void tst_FrontPanelEndToEnd::initTestCase()
+{
+    qDBusRegisterMetaType<QList<bool>>();
+}
+
+void tst_FrontPanelEndToEnd::cleanup()
+{
+    if (m_rig)
+        QVERIFY2(m_rig->stop(), qPrintable(m_rig->failure()));
+    m_rig.reset();
+}
+
+QDBusMessage tst_FrontPanelEndToEnd::frontPanelCall(const QString &method) const
+{
+    const QDBusMessage call =
+        QDBusMessage::createMethodCall(QStringLiteral("svc.frontpanel.p%1").arg(m_rig->port()), QStringLiteral("/"),
+                                       QStringLiteral("vemo.frontpanel"), method);
+    return QDBusConnection::sessionBus().call(call, QDBus::Block, 5000);
+}
+
+QString tst_FrontPanelEndToEnd::leds() const
+{
+    const QDBusMessage reply = frontPanelCall(QStringLiteral("getLeds"));
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 1)
+        return QString();
+    QString text;
+    for (bool lit : qdbus_cast<QList<bool>>(reply.arguments().at(0)))
+        text += lit ? QLatin1Char('1') : QLatin1Char('0');
+    return text;
+}
+
+bool tst_FrontPanelEndToEnd::buzzer() const
+{
+    const QDBusMessage reply = frontPanelCall(QStringLiteral("getBuzzer"));
+    return reply.type() == QDBusMessage::ReplyMessage && reply.arguments().value(0).toBool();
+}
+
+QStringList tst_FrontPanelEndToEnd::regionalCalls() const
+{
+    QStringList calls;
+    for (const QString &line : m_rig->hostServices().lines()) {
+        if (line.startsWith(QLatin1String("call svc.swiss ")))
+            calls << line.mid(15);
+    }
+    return calls;
+}
+
+void tst_FrontPanelEndToEnd::ledsBuzzerBacklightAndRegionalBoard()
+{
+    EndToEndRig::Options options;
+    options.hostServices = true;
+    options.controller = false;
+    m_rig = std::make_unique<EndToEndRig>(options);
+    QVERIFY2(m_rig->start(), qPrintable(m_rig->failure()));
+
+    // Without a controller only the general fault LED is lit, and the
+    // buzzer is quiet.
+    const QString faultOnly = QStringLiteral("010000000000000000");
+    QVERIFY2(waitUntil([this, &faultOnly] { return leds() == faultOnly; }), qPrintable(leds()));
+    QVERIFY(!buzzer());
+    QVERIFY2(m_rig->hostServices().waitForLine(QStringLiteral("call svc.backlight setBrightness 99")) >= 0,
+             qPrintable(m_rig->hostServices().lines().join('\n')));
+
+    // The regional board hears its three LEDs, dark, in order, every 10 s.
+    const QStringList dark{"setFireLed false", "setFaultLed false", "setFSALed false"};
+    QVERIFY2(waitUntil([this] { return regionalCalls().size() >= 6; }, 40000),
+             qPrintable(m_rig->hostServices().lines().join('\n')));
+    QCOMPARE(regionalCalls().mid(0, 6), dark + dark);
+
+    // Once the controller connects, the fault LED goes dark.
+    PanelSimProcess &controller = m_rig->controller();
+    QVERIFY(controller.start(m_rig->port()));
+    QVERIFY2(m_rig->waitForLink(0), qPrintable(m_rig->failure()));
+    const QString allDark(18, QLatin1Char('0'));
+    QVERIFY2(waitUntil([this, &allDark] { return leds() == allDark; }), qPrintable(leds()));
+
+    // The controller makes real output 1 flash: the general fire LED blinks,
+    // half a second on, half a second off.
+    controller.command(QStringLiteral("outputs pulse1 0 1"));
+    int on = 0;
+    int off = 0;
+    QString previous;
+    QElapsedTimer watch;
+    watch.start();
+    while (watch.elapsed() < 3000) {
+        const QString now = leds().left(1);
+        if (now != previous && !now.isEmpty())
+            ++(now == QLatin1String("1") ? on : off);
+        previous = now;
+        QTest::qWait(50);
+    }
+    QVERIFY2(on >= 2 && on <= 4, qPrintable(QStringLiteral("on %1 times").arg(on)));
+    QVERIFY2(off >= 2 && off <= 4, qPrintable(QStringLiteral("off %1 times").arg(off)));
+}
+
+QTEST_GUILESS_MAIN(tst_FrontPanelEndToEnd)
+#include "tst_frontpanel_e2e.moc"
