@@ -39,6 +39,7 @@
 #include "link/SyncClient.h"
 #include "link/sc_LkEventLog.h"
 #include "pointmodels/model.h"
+#include "screens/status/AUK_30002.h"
 
 #include <QDBusConnection>
 #include <QDBusError>
@@ -279,6 +280,12 @@ private:
         QuiescentStateMachine *quiescent = QuiescentStateMachine::instance();
         FireTimer::instance();
         PageStack *pageStack = PageStack::instance();
+        // The repeater modes have no panel link: their home screen is the reduced one.
+        pageStack->setHomeScreenFactory([](int accessLevel, int userLevel) -> Page * {
+            if (SystemState::instance()->guiMode() > 1)
+                return new AUK_30002;
+            return new AUK_30002(accessLevel, userLevel);
+        });
         pageStack->push(new AUK_30001);
         if (!quiescent->isQuiescentAllowed())
             pageStack->showMainScreen(false);

@@ -153,8 +153,9 @@ QString EventLogQueryModel::zoneText(quint8 node, quint8 zone)
 
 QString EventLogQueryModel::acceptStatusText(int acceptStatus)
 {
-    static const char *const keys[] = {"_LOCALLY_ACCEPTED_INFOTEXT", "_REMOTELY_ACCEPTED_INFOTEXT",
-                                       "_UNACCEPTED_INFOTEXT"};
+    static const char *const keys[] = {QT_TRANSLATE_NOOP("QObject", "_LOCALLY_ACCEPTED_INFOTEXT"),
+                                       QT_TRANSLATE_NOOP("QObject", "_REMOTELY_ACCEPTED_INFOTEXT"),
+                                       QT_TRANSLATE_NOOP("QObject", "_UNACCEPTED_INFOTEXT")};
     if (acceptStatus < 1 || acceptStatus > 3)
         return QString();
     return QCoreApplication::translate("QObject", keys[acceptStatus - 1]);
