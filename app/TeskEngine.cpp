@@ -40,6 +40,7 @@
 #include "link/sc_LkEventLog.h"
 #include "pointmodels/model.h"
 #include "screens/status/AUK_30002.h"
+#include "screens/status/AUK_30086.h"
 
 #include <QDBusConnection>
 #include <QDBusError>
@@ -286,6 +287,8 @@ private:
                 return new AUK_30002;
             return new AUK_30002(accessLevel, userLevel);
         });
+        pageStack->setFireScreenFactory(
+            [](int accessLevel, bool e30Connected) -> Page * { return new AUK_30086(accessLevel, e30Connected); });
         pageStack->push(new AUK_30001);
         if (!quiescent->isQuiescentAllowed())
             pageStack->showMainScreen(false);

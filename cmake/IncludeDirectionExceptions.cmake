@@ -86,6 +86,9 @@ set(TESK_INCLUDE_EXCEPTIONS
     "screens/status/AUK_30002.cpp -> app/Security.h"
     "screens/status/AUK_30002.cpp -> app/SystemState.h"
     "screens/status/AUK_30002.cpp -> app/Translator.h"
+    "screens/status/AUK_30086.cpp -> app/PageStack.h"
+    "screens/status/AUK_30086.cpp -> app/Security.h"
+    "screens/status/AUK_30086.cpp -> app/SystemState.h"
 
     # The front panel reads the simulator's application object for its input events.
     "frontpanel/DB_TESK_FP_Interface.cpp -> app/QVemoApplication.h"

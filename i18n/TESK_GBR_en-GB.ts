@@ -1763,4 +1763,31 @@
         <translation>Not accepted</translation>
     </message>
 </context>
+<context>
+    <name>AUK_30086</name>
+    <message>
+        <source>_FIRST_FIRE_FIREBTN</source>
+        <translation>First fire</translation>
+    </message>
+    <message>
+        <source>_SECOND_FIRE_FIREBTN</source>
+        <translation>Second fire</translation>
+    </message>
+    <message>
+        <source>_LAST_FIRE_FIREBTN</source>
+        <translation>Last fire</translation>
+    </message>
+    <message>
+        <source>_ZONES_IN_FIRE_FIREBTN</source>
+        <translation>Zones in fire</translation>
+    </message>
+    <message>
+        <source>_FIRES_FIREBTN</source>
+        <translation>Fires</translation>
+    </message>
+    <message>
+        <source>_FIRES_FIREINFO</source>
+        <translation>fires</translation>
+    </message>
+</context>
 </TS>
