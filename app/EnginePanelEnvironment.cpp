@@ -39,3 +39,48 @@ void EnginePanelEnvironment::showMainScreen()
 {
     PageStack::instance()->showMainScreen(false);
 }
+
+int EnginePanelEnvironment::guiMode() const
+{
+    return SystemState::instance()->guiMode();
+}
+
+int EnginePanelEnvironment::rbusMode() const
+{
+    return SystemState::instance()->rbusMode();
+}
+
+bool EnginePanelEnvironment::hasPermission(int level) const
+{
+    return Security::instance()->hasPermission(level);
+}
+
+bool EnginePanelEnvironment::isMainScreenOnTop() const
+{
+    return PageStack::instance()->isMainScreenOnTop(false);
+}
+
+QStringList EnginePanelEnvironment::pageNames() const
+{
+    return PageStack::instance()->pageNames();
+}
+
+void EnginePanelEnvironment::pop(int count)
+{
+    PageStack::instance()->pop(count);
+}
+
+void EnginePanelEnvironment::popNonMatching(const QString &screenName)
+{
+    PageStack::instance()->popNonMatching(screenName);
+}
+
+void EnginePanelEnvironment::disableBuzzer()
+{
+    SystemState::instance()->disableBuzzer();
+}
+
+void EnginePanelEnvironment::setBuzzerOverride()
+{
+    SystemState::instance()->setBuzzerOverride();
+}

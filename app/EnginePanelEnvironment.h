@@ -1,10 +1,13 @@
 #pragma once
 
+#include "frontpanel/KeyDispatchEnvironment.h"
 #include "frontpanel/PanelEnvironment.h"
 
-// The engine as the USB socket and the card reader see it: the connection and fire
-// state, the log-on, and the page stack.
-class EnginePanelEnvironment final : public PanelEnvironment
+// The engine as the USB socket, the card reader and the keys see it: the connection
+// and fire state, the log-on, the page stack and the buzzer.
+class EnginePanelEnvironment final
+    : public PanelEnvironment
+    , public KeyDispatchEnvironment
 {
 public:
     bool isE30Connected() const override;
@@ -14,4 +17,14 @@ public:
     int userLevel() const override;
     QString topPageName() const override;
     void showMainScreen() override;
+
+    int guiMode() const override;
+    int rbusMode() const override;
+    bool hasPermission(int level) const override;
+    bool isMainScreenOnTop() const override;
+    QStringList pageNames() const override;
+    void pop(int count) override;
+    void popNonMatching(const QString &screenName) override;
+    void disableBuzzer() override;
+    void setBuzzerOverride() override;
 };

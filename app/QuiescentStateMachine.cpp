@@ -12,14 +12,12 @@
 #include "core/SC_Timer.h"
 #include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
-#include "eventlog/EventLogQueries.h"
 #include "frontpanel/InputSignaller.h"
 #include "frontpanel/USBController.h"
 #include "frontpanel/rbusEventLog.h"
 #include "link/SyncClient.h"
+#include "pointmodels/WarningsModel.h"
 #include "pointmodels/model.h"
-
-#include <QSqlQuery>
 
 namespace {
 
@@ -28,7 +26,6 @@ constexpr int StatusCountsBucket = 5;
 constexpr int InformationTextBucket = 18;
 constexpr quint8 SystemPanel = 254;
 constexpr quint8 AllPanels = 255;
-constexpr int WarningsSelector = 0;
 
 // The bucket-0 flags of conditions the operator must see, in reading order.
 const char *const alarmFlagKeys[] = {BucketKeys::sndrsoff, BucketKeys::protnoff, BucketKeys::sgnlngoff,
@@ -71,6 +68,7 @@ void QuiescentStateMachine::watchPendingInformation(int guiMode)
                 &QuiescentStateMachine::panelStatusCountsUpdated);
         return;
     }
+    m_warningsModel = new WarningsModel(AllPanels, this);
     BucketMaster *store = BucketMaster::instance();
     store->connectBucketUpdated(InformationTextBucket, this, [this] { informationTextMessagesUpdated(); });
     store->connectBucketUpdated(EngineBucket, this, [this] { teskBucketUpdated(); });
@@ -214,10 +212,7 @@ void QuiescentStateMachine::panelStatusCountsUpdated()
 
 void QuiescentStateMachine::updateWarningsCounter()
 {
-    QString sql;
-    EventLogQueries::outstandingEventsSql(false, true, &sql, WarningsSelector, AllPanels);
-    QSqlQuery query;
-    m_warnings = query.exec(sql) && query.next() && query.value(0).toInt() != 0;
+    m_warnings = m_warningsModel->queryCount() != 0;
     updateSummary();
 }
 

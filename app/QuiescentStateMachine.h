@@ -10,6 +10,7 @@ class QuiescentOffState;
 class QuiescentState;
 class QuiescentTimingState;
 class SC_Timer;
+class WarningsModel;
 
 // Decides when the panel falls back to its idle view, the start screen
 // alone: only on the panel link when nobody is logged on, no fire is shown
@@ -64,4 +65,5 @@ private:
     bool m_alarmFlag = false;
     bool m_summaryActive = false;
     DelaySignal m_warningsDelay;
+    WarningsModel *m_warningsModel = nullptr;
 };

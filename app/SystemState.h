@@ -57,6 +57,9 @@ public:
     bool isEthernetOrRbusConnected() const override;
     bool isConnected() const override;
     bool isDisconnected() const override;
+    // Set and cleared by the home screen while the network master awaits a log-on.
+    bool isPanelReadyForAuthentication() const { return m_panelReadyForAuthentication; }
+    void setPanelReadyForAuthentication(bool ready) { m_panelReadyForAuthentication = ready; }
     // A user of permission level 2 or more is logged on.
     bool mayKeepBuzzerOverride() const override;
 
@@ -137,6 +140,7 @@ private:
     ConnectionStateTransition m_ethernetDown;
     QList<QSignalTransition *> m_busTransitions;
     bool m_fireActive = false;
+    bool m_panelReadyForAuthentication = false;
     bool m_faultActive = false;
     bool m_evacuationActive = false;
     TC::BANNER_STATUS m_bannerStatus = TC::BANNER_NORMAL;

@@ -6,6 +6,7 @@
 #include "app/EngineLinkEffects.h"
 #include "app/EnginePanelEnvironment.h"
 #include "app/FireTimer.h"
+#include "app/FrontPanelKeys.h"
 #include "app/PageHeaderSource.h"
 #include "app/PageStack.h"
 #include "app/PanelModelWiring.h"
@@ -38,6 +39,8 @@
 #include "link/SyncClient.h"
 #include "link/sc_LkEventLog.h"
 #include "pointmodels/model.h"
+#include "screens/status/AUK_30002.h"
+#include "screens/status/AUK_30086.h"
 
 #include <QDBusConnection>
 #include <QDBusError>
@@ -108,11 +111,13 @@ public:
         m_watchdog = std::make_unique<WatchdogProdder>(QStringLiteral("tesk"), 600000, 10000);
 
         USBController::instance()->setEnvironment(&m_panelEnvironment);
+        InputSignaller::setEnvironment(&m_panelEnvironment);
         addBusSubscriptions();
         PageHeaderSource::install(DB_TESK_FP_Interface::instance());
         if (guiMode > 1) {
             // A repeater on the front-panel bus: no panel link, no simulator.
             m_subscriptions.subscribeBusSignals(*m_sessionBus, true, guiMode);
+            FrontPanelKeys::connectFrontPanelKeys(DB_TESK_FP_Interface::instance(), InputSignaller::instance());
             createBacklight(false);
             QObject::connect(m_application.get(), &QVemoApplication::windowsMousePress, InputSignaller::instance(),
                              &InputSignaller::userInputReceived);
@@ -226,8 +231,7 @@ private:
                          qOverload<>(&flasher::inject_buzzer_beep));
         DB_TESK_FP_Interface *frontPanel = DB_TESK_FP_Interface::instance();
         InputSignaller *input = InputSignaller::instance();
-        QObject::connect(frontPanel, &DB_TESK_FP_Interface::touchscreenPressed, input,
-                         &InputSignaller::userInputReceived);
+        FrontPanelKeys::connectFrontPanelKeys(frontPanel, input);
         QObject::connect(m_application.get(), &QVemoApplication::windowsMousePress, input,
                          &InputSignaller::userInputReceived);
         QObject::connect(SyncClient::instance(), &SyncClient::permissionsUpdate, Security::instance(),
@@ -277,6 +281,14 @@ private:
         QuiescentStateMachine *quiescent = QuiescentStateMachine::instance();
         FireTimer::instance();
         PageStack *pageStack = PageStack::instance();
+        // The repeater modes have no panel link: their home screen is the reduced one.
+        pageStack->setHomeScreenFactory([](int accessLevel, int userLevel) -> Page * {
+            if (SystemState::instance()->guiMode() > 1)
+                return new AUK_30002;
+            return new AUK_30002(accessLevel, userLevel);
+        });
+        pageStack->setFireScreenFactory(
+            [](int accessLevel, bool e30Connected) -> Page * { return new AUK_30086(accessLevel, e30Connected); });
         pageStack->push(new AUK_30001);
         if (!quiescent->isQuiescentAllowed())
             pageStack->showMainScreen(false);
@@ -358,6 +370,7 @@ private:
     void release()
     {
         USBController::instance()->setEnvironment(nullptr);
+        InputSignaller::setEnvironment(nullptr);
         if (DB_RFIDinterface *rfid = DB_RFIDinterface::existingInstance())
             rfid->setEnvironment(nullptr);
         m_backlight.reset();

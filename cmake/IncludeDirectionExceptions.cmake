@@ -23,6 +23,11 @@ set(TESK_INCLUDE_EXCEPTIONS
     "paneldata/CachedModifiedPoints.cpp -> app/SystemState.h"
     "paneldata/PrintableAddress.cpp -> app/SystemState.h"
     "pointmodels/model.cpp -> app/SystemState.h"
+    "pointmodels/OutstandingEventsModel.cpp -> app/SystemState.h"
+
+    # The access level is still held by the start-up's security; the event lists read it to
+    # decide whether an engineer sees the physical address too.
+    "pointmodels/EventLogQueryModel.cpp -> app/Security.h"
 
     # The receive dispatch still lists the sync-protocol packets' rows itself; the panel
     # data will register them.
@@ -74,6 +79,16 @@ set(TESK_INCLUDE_EXCEPTIONS
     # The print-result popup closes itself through the page stack; it is to reach it through
     # a navigation hook of the widgets.
     "screens/status/AUK_40056.cpp -> app/PageStack.h"
+
+    # The home screen reads the engine state, the log-on and the language and returns to
+    # itself through the page stack, all still held by the start-up.
+    "screens/status/AUK_30002.cpp -> app/PageStack.h"
+    "screens/status/AUK_30002.cpp -> app/Security.h"
+    "screens/status/AUK_30002.cpp -> app/SystemState.h"
+    "screens/status/AUK_30002.cpp -> app/Translator.h"
+    "screens/status/AUK_30086.cpp -> app/PageStack.h"
+    "screens/status/AUK_30086.cpp -> app/Security.h"
+    "screens/status/AUK_30086.cpp -> app/SystemState.h"
 
     # The front panel reads the simulator's application object for its input events.
     "frontpanel/DB_TESK_FP_Interface.cpp -> app/QVemoApplication.h"

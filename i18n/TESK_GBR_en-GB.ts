@@ -1006,7 +1006,7 @@
     </message>
     <message>
         <source>_SOUNDERS_SILENCED_INFOTEXT</source>
-        <translation>Sounders silenced</translation>
+        <translation>Snd. silenced</translation>
     </message>
 </context>
 <context>
@@ -1671,6 +1671,123 @@
     <message>
         <source>_ZONE_LISTITEM</source>
         <translation>Zone</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_30002</name>
+    <message>
+        <source>_EVENTS_SUMMARY_INFOTITLE</source>
+        <translation>Events summary</translation>
+    </message>
+    <message>
+        <source>_FAULTS_INFOTEXT</source>
+        <translation>Faults</translation>
+    </message>
+    <message>
+        <source>_WARNINGS_INFOTEXT</source>
+        <translation>Warnings</translation>
+    </message>
+    <message>
+        <source>_DISABLES_INFOTEXT</source>
+        <translation>Disablements</translation>
+    </message>
+    <message>
+        <source>_WALK_TESTS_INFOTEXT</source>
+        <translation>Walk tests</translation>
+    </message>
+    <message>
+        <source>_SOUNDERS_SILENCED_ABBREVIATED_INFOTEXT</source>
+        <translation>Snd. silenced</translation>
+    </message>
+    <message>
+        <source>_SOUNDERS_OFF_INFOTEXT</source>
+        <translation>Sounders off</translation>
+    </message>
+    <message>
+        <source>_DISCONNECTION_FAULT_INFOTEXT</source>
+        <translation>Link lost</translation>
+    </message>
+    <message>
+        <source>_DISCONNECTION_FAULT_CONTINUE_INFOTEXT</source>
+        <translation>Check the bus</translation>
+    </message>
+    <message>
+        <source>_PROTECTION_OFF_INFOTEXT</source>
+        <translation>Protection off</translation>
+    </message>
+    <message>
+        <source>_SIGNALLING_OFF_INFOTEXT</source>
+        <translation>Signalling off</translation>
+    </message>
+    <message>
+        <source>_KEYSAFE_DOOR_OPEN_INFOTEXT</source>
+        <translation>Key safe open</translation>
+    </message>
+    <message>
+        <source>_KEYSAFE_ALARM_INFOTEXT</source>
+        <translation>Key safe alarm</translation>
+    </message>
+    <message>
+        <source>_NO_CURRENT_NET_MASTER_INFOTEXT</source>
+        <translation>No master, pnl </translation>
+    </message>
+    <message>
+        <source>_MASTER_IS_PANEL_INFOTEXT</source>
+        <translation>Master: panel </translation>
+    </message>
+    <message>
+        <source>_TEMP_MASTER_INFOTEXT</source>
+        <translation>Temp. master</translation>
+    </message>
+    <message>
+        <source>_PRIMARY_CPU_FAILURE_INFOTEXT</source>
+        <translation>Primary CPU failure</translation>
+    </message>
+    <message>
+        <source>_EVENTS_SUMMARY_LOGTITLE</source>
+        <translation>Events summary</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>_LOCALLY_ACCEPTED_INFOTEXT</source>
+        <translation>Accepted locally</translation>
+    </message>
+    <message>
+        <source>_REMOTELY_ACCEPTED_INFOTEXT</source>
+        <translation>Accepted remotely</translation>
+    </message>
+    <message>
+        <source>_UNACCEPTED_INFOTEXT</source>
+        <translation>Not accepted</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_30086</name>
+    <message>
+        <source>_FIRST_FIRE_FIREBTN</source>
+        <translation>First fire</translation>
+    </message>
+    <message>
+        <source>_SECOND_FIRE_FIREBTN</source>
+        <translation>Second fire</translation>
+    </message>
+    <message>
+        <source>_LAST_FIRE_FIREBTN</source>
+        <translation>Last fire</translation>
+    </message>
+    <message>
+        <source>_ZONES_IN_FIRE_FIREBTN</source>
+        <translation>Zones in fire</translation>
+    </message>
+    <message>
+        <source>_FIRES_FIREBTN</source>
+        <translation>Fires</translation>
+    </message>
+    <message>
+        <source>_FIRES_FIREINFO</source>
+        <translation>fires</translation>
     </message>
 </context>
 </TS>

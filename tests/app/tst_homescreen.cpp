@@ -1,0 +1,385 @@
+#include "../pointmodels/ScriptedSite.h"
+#include "ArtworkDir.h"
+#include "FakeClock.h"
+#include "MessageCapture.h"
+#include "WidgetShot.h"
+#include "app/PageHeaderSource.h"
+#include "app/Security.h"
+#include "app/SystemState.h"
+#include "app/Translator.h"
+#include "core/Languages.h"
+#include "core/TeskGlobalConfig.h"
+#include "eventlog/EL_EventLogDBbase.h"
+#include "paneldata/PanelCounters.h"
+#include "screens/status/AUK_30002.h"
+#include "widgets/AUK_90002.h"
+#include "widgets/AUK_90004.h"
+#include "widgets/AUK_90006.h"
+
+#include <QTableWidget>
+#include <QtTest>
+
+namespace {
+
+constexpr int EngineBucket = 0;
+constexpr int GlobalBucket = 41;
+
+// Stands in for the panel link: reports whether the controller's link is up.
+class FakeLink final : public QObject
+{
+    Q_OBJECT
+signals:
+    void updateEnetConnectedToPanel(bool connected);
+};
+
+void settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+// Access level 1 is nobody, 2 the key switch, 3 an operator, 4 an engineer.
+void logOn(int accessLevel)
+{
+    static const int userLevels[] = {1, 1, 1, 3, 11};
+    const bool keyIn = accessLevel == 2;
+    TeskGlobalConfig::instance()->setKeyswitchEnabled(keyIn);
+    Security::instance()->permissionsUpdate(accessLevel <= 2 ? 255 : 5, quint8(userLevels[accessLevel]));
+    if (keyIn)
+        Security::instance()->keyswitchUpdateSlot(true);
+    QCOMPARE(int(Security::instance()->accessLevel()), accessLevel);
+}
+
+void setGuiMode(int mode)
+{
+    SystemState::Configuration configuration;
+    configuration.guiMode = mode;
+    SystemState::instance()->writeEepromConfiguration(configuration, false);
+}
+
+QString visibleButtons(const AUK_30002 &home)
+{
+    QStringList names;
+    for (const char *name : {"panelTest_TasksButton", "systemStatusButton", "dayNight_ConfigureButton",
+                             "logsMenuButton", "fireTest", "user2"}) {
+        const auto *button = home.findChild<AUK_90002 *>(QLatin1String(name));
+        if (button && button->isVisibleTo(&home))
+            names << button->objectName() + QLatin1Char('=') + button->text();
+    }
+    return names.join(QLatin1Char(','));
+}
+
+QString softKeys(const AUK_30002 &home)
+{
+    const auto *bar = home.findChild<AUK_90006 *>(QStringLiteral("lozengeBar"));
+    if (!bar->isVisibleTo(&home))
+        return QStringLiteral("hidden");
+    const auto key = [](bool visible, const QString &text) { return visible ? text : QStringLiteral("-"); };
+    return key(bar->leftButtonVisible(), bar->leftButtonText()) + QLatin1Char('|')
+           + key(bar->middleButtonVisible(), bar->middleButtonText()) + QLatin1Char('|')
+           + key(bar->rightButtonVisible(), bar->rightButtonText());
+}
+
+QTableWidget *table(const AUK_30002 &home, const char *name)
+{
+    return home.findChild<AUK_90004 *>(QStringLiteral("eventsSummary"))->findChild<QTableWidget *>(QLatin1String(name));
+}
+
+QString cell(QTableWidget *table, int row, int column)
+{
+    if (QTableWidgetItem *item = table->item(row, column))
+        return item->text();
+    if (auto *label = qobject_cast<QLabel *>(table->cellWidget(row, column)))
+        return label->text();
+    return QString();
+}
+
+} // namespace
+
+class tst_HomeScreen : public QObject
+{
+    Q_OBJECT
+
+private:
+    FakeClock m_clock;
+    FakeLink m_link;
+    std::unique_ptr<ArtworkDir> m_artwork;
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void buttonsAndKeys_data();
+    void buttonsAndKeys();
+    void reducedScreen_data();
+    void reducedScreen();
+    void countersAndWarnings();
+    void messages_data();
+    void messages();
+    void oneRefreshAfterTheLastEventLogSignal();
+    void fireTestPointOnBusAddressOne();
+    void linkChangeKeepsTheLevelsButtons();
+    void screenshots();
+};
+
+void tst_HomeScreen::initTestCase()
+{
+    m_artwork = std::make_unique<ArtworkDir>();
+    QVERIFY(m_artwork->isValid());
+    // The screen switches languages itself: give it the build's English.
+    Translator *translator = Translator::instance();
+    translator->setBaseDirectory(QString::fromLocal8Bit(qgetenv("TESK_BUILD_DIR")));
+    TeskGlobalConfig::instance()->setLanguages(1, Languages::EnglishId, 0, 0, 0);
+    translator->loadLanguages(Languages::EnglishId, 0);
+    QVERIFY(translator->setLanguage(Languages::EnglishId));
+    SystemState::instance()->watchEthernetLink(&m_link);
+    PageHeaderSource::install(nullptr);
+    settle();
+    emit m_link.updateEnetConnectedToPanel(true);
+    settle();
+    QVERIFY(SystemState::instance()->isEthernetConnected());
+}
+
+void tst_HomeScreen::init()
+{
+    ScriptedSite::reset();
+    ScriptedSite::setValueAndNotify(GlobalBucket, QStringLiteral("tmplateID"), QStringLiteral("0"));
+    setGuiMode(0);
+    logOn(1);
+    TeskGlobalConfig *config = TeskGlobalConfig::instance();
+    config->setEvacuateEnabled(false);
+    config->setSoundersOnOffEnabled(false);
+    config->setAlarmAckEnabled(false);
+    config->setRbusAddress(1);
+    PanelCounters::instance()->setFaults(0, 254);
+    QVERIFY(EL_EventLogDBbase::instance()->clearTable(QStringLiteral("EventLog")));
+}
+
+void tst_HomeScreen::cleanupTestCase()
+{
+    PageHeaderSource::uninstall();
+    EL_EventLogDBbase::destroyInstance();
+    m_artwork.reset();
+}
+
+void tst_HomeScreen::buttonsAndKeys_data()
+{
+    QTest::addColumn<int>("access");
+    QTest::addColumn<int>("userLevel");
+    QTest::addColumn<QString>("flags");
+    QTest::addColumn<QString>("buttons");
+    QTest::addColumn<QString>("keys");
+    const QString nobody = "panelTest_TasksButton=Panel test,systemStatusButton=System status,"
+                           "logsMenuButton=Event log";
+    // Below an operator the bar waits for the panel to be ready for a log-on.
+    QTest::newRow("nobody") << 1 << 1 << "" << nobody << "hidden";
+    QTest::newRow("nobody, all keys configured") << 1 << 1 << "esa" << nobody << "hidden";
+    QTest::newRow("key switch") << 2 << 1 << "e"
+                                << "panelTest_TasksButton=Panel test,systemStatusButton=System status,"
+                                   "dayNight_ConfigureButton=Day mode,logsMenuButton=Event log"
+                                << "hidden";
+    QTest::newRow("operator, sounders and alarm ack")
+        << 3 << 3 << "sa"
+        << "panelTest_TasksButton=Tasks,systemStatusButton=System status,logsMenuButton=Event log"
+        << "Ack. alarm|Sounders on / off|Log off";
+    QTest::newRow("engineer, evacuate and sounders")
+        << 4 << 11 << "es"
+        << "panelTest_TasksButton=Tasks,systemStatusButton=System status,"
+           "dayNight_ConfigureButton=Service & settings,logsMenuButton=Logs"
+        << "Sounders on / off|Evacuate|Log off";
+    QTest::newRow("engineer, alarm ack only") << 4 << 11 << "a"
+                                              << "panelTest_TasksButton=Tasks,systemStatusButton=System status,"
+                                                 "dayNight_ConfigureButton=Service & settings,logsMenuButton=Logs"
+                                              << "-|Ack. alarm|Log off";
+}
+
+void tst_HomeScreen::buttonsAndKeys()
+{
+    QFETCH(int, access);
+    QFETCH(int, userLevel);
+    QFETCH(QString, flags);
+    QFETCH(QString, buttons);
+    QFETCH(QString, keys);
+    TeskGlobalConfig *config = TeskGlobalConfig::instance();
+    config->setEvacuateEnabled(flags.contains(QLatin1Char('e')));
+    config->setSoundersOnOffEnabled(flags.contains(QLatin1Char('s')));
+    config->setAlarmAckEnabled(flags.contains(QLatin1Char('a')));
+    logOn(access);
+    EnglishTexts english;
+    QVERIFY(english.isLoaded());
+    AUK_30002 home(access, userLevel);
+    home.show();
+    QCOMPARE(home.objectName(), QStringLiteral("AUK_30002"));
+    QCOMPARE(home.requiredAccessLevel(), access);
+    QCOMPARE(visibleButtons(home), buttons);
+    QCOMPARE(softKeys(home), keys);
+}
+
+void tst_HomeScreen::reducedScreen_data()
+{
+    QTest::addColumn<int>("guiMode");
+    QTest::addColumn<QString>("buttons");
+    QTest::addColumn<QString>("row0");
+    QTest::newRow("repeater, mode 2") << 2 << "panelTest_TasksButton=Panel test,logsMenuButton=Event log"
+                                      << "";
+    QTest::newRow("repeater, mode 3, no bus link") << 3 << "panelTest_TasksButton=Panel test"
+                                                   << "Link lost";
+}
+
+void tst_HomeScreen::reducedScreen()
+{
+    QFETCH(int, guiMode);
+    QFETCH(QString, buttons);
+    QFETCH(QString, row0);
+    setGuiMode(guiMode);
+    EnglishTexts english;
+    AUK_30002 home;
+    QCOMPARE(visibleButtons(home), buttons);
+    QCOMPARE(softKeys(home), QStringLiteral("hidden"));
+    QCOMPARE(cell(table(home, "messagesTableWidget"), 0, 0), row0);
+}
+
+void tst_HomeScreen::countersAndWarnings()
+{
+    EnglishTexts english;
+    EventLog::EventData warning;
+    warning.seqNo = 1;
+    warning.eventCat = 1;
+    warning.acceptStatus = 3;
+    QVERIFY(EL_EventLogDBbase::instance()->insertData(&warning, false));
+    PanelCounters::instance()->setFaults(7, 254);
+    AUK_30002 home(1, 1);
+    QTableWidget *counters = table(home, "countersTableWidget");
+    QVERIFY(counters);
+    QCOMPARE(cell(counters, 0, 1), QStringLiteral("0007"));
+    QCOMPARE(cell(counters, 1, 1), QStringLiteral("0001"));
+    // Rows other than faults show nothing while zero.
+    QCOMPARE(cell(counters, 2, 1), QString());
+    QCOMPARE(cell(counters, 0, 0), QStringLiteral("Faults"));
+    PanelCounters::instance()->setFaults(12, 254);
+    QCOMPARE(cell(counters, 0, 1), QStringLiteral("0012"));
+    QVERIFY(EL_EventLogDBbase::instance()->clearTable(QStringLiteral("EventLog")));
+}
+
+void tst_HomeScreen::messages_data()
+{
+    QTest::addColumn<QStringList>("flags");
+    QTest::addColumn<QString>("network");
+    QTest::addColumn<QStringList>("rows");
+    QTest::newRow("silenced wins over off") << QStringList{"sndrsslncd", "sndrsoff", "protnoff"} << ""
+                                            << QStringList{"Snd. silenced", "Protection off", "", "", ""};
+    QTest::newRow("all five") << QStringList{"sndrsoff", "protnoff", "sgnlngoff", "keySfDrOpn", "keySfDrAlrm"} << ""
+                              << QStringList{"Sounders off", "Protection off", "Signalling off", "Key safe open",
+                                             "Key safe alarm"};
+    QTest::newRow("template 1, master is panel 7")
+        << QStringList{"protnoff"} << "7" << QStringList{"", "Master: panel 07", "", "", ""};
+    QTest::newRow("template 1, no master known")
+        << QStringList{"protnoff"} << "255" << QStringList{"", "Temp. master", "", "", ""};
+}
+
+void tst_HomeScreen::messages()
+{
+    QFETCH(QStringList, flags);
+    QFETCH(QString, network);
+    QFETCH(QStringList, rows);
+    for (const QString &flag : flags)
+        ScriptedSite::setValue(EngineBucket, flag, QStringLiteral("1"));
+    TeskGlobalConfig::instance()->setPanelNumber(3);
+    if (!network.isEmpty()) {
+        ScriptedSite::setValueAndNotify(GlobalBucket, QStringLiteral("tmplateID"), QStringLiteral("1"));
+        ScriptedSite::setValueAndNotify(GlobalBucket, QStringLiteral("mstrNodeID"), QStringLiteral("7"));
+        ScriptedSite::setValueAndNotify(EngineBucket, QStringLiteral("currNetMstr"), network);
+    }
+    EnglishTexts english;
+    AUK_30002 home(1, 1);
+    QTableWidget *messages = table(home, "messagesTableWidget");
+    QVERIFY(messages);
+    for (int row = 0; row < rows.size(); ++row)
+        QCOMPARE(cell(messages, row, 0), rows.at(row));
+}
+
+void tst_HomeScreen::oneRefreshAfterTheLastEventLogSignal()
+{
+    AUK_30002 home(1, 1);
+    QTableWidget *counters = table(home, "countersTableWidget");
+    QCOMPARE(cell(counters, 1, 1), QString());
+    EventLog::EventData warning;
+    warning.seqNo = 5;
+    warning.eventCat = 6;
+    warning.acceptStatus = 3;
+    QVERIFY(EL_EventLogDBbase::instance()->insertData(&warning, false));
+    EL_EventLogDBbase *log = EL_EventLogDBbase::instance();
+    emit log->updatedWarnings();
+    m_clock.advance(2000);
+    emit log->outstandingEventsUpdated();
+    m_clock.advance(2999);
+    QCOMPARE(cell(counters, 1, 1), QString());
+    m_clock.advance(1);
+    QCOMPARE(cell(counters, 1, 1), QStringLiteral("0001"));
+    QVERIFY(log->clearTable(QStringLiteral("EventLog")));
+}
+
+void tst_HomeScreen::fireTestPointOnBusAddressOne()
+{
+    TeskGlobalConfig::instance()->setPanelNumber(0);
+    TeskGlobalConfig::instance()->setRbusAddress(12);
+    ScriptedSite::addPoint(0, ChannelAddress(5, 1, 1), ScriptedSite::record(12));
+    {
+        // The check runs when the point data changes; the next home screen shows its result.
+        AUK_30002 earlier(1, 1);
+        earlier.isFireTestPointAvble();
+        earlier.isUser2PointAvble();
+    }
+    logOn(2);
+    AUK_30002 home(2, 2);
+    QVERIFY(visibleButtons(home).contains(QStringLiteral("fireTest=")));
+    QVERIFY(!visibleButtons(home).contains(QStringLiteral("user2=")));
+    QVERIFY(!home.findChild<AUK_90002 *>(QStringLiteral("fireTest"))->isEnabled());
+}
+
+void tst_HomeScreen::linkChangeKeepsTheLevelsButtons()
+{
+    logOn(4);
+    EnglishTexts english;
+    AUK_30002 home(4, 11);
+    const QString before = visibleButtons(home);
+    emit m_link.updateEnetConnectedToPanel(false);
+    settle();
+    emit m_link.updateEnetConnectedToPanel(true);
+    settle();
+    QCOMPARE(visibleButtons(home), before);
+    QVERIFY(before.contains(QStringLiteral("dayNight_ConfigureButton")));
+}
+
+void tst_HomeScreen::screenshots()
+{
+    EnglishTexts english;
+    PanelCounters::instance()->setFaults(7, 254);
+    ScriptedSite::setValue(EngineBucket, QStringLiteral("sndrsslncd"), QStringLiteral("1"));
+    ScriptedSite::setValue(EngineBucket, QStringLiteral("keySfDrOpn"), QStringLiteral("1"));
+    ScriptedSite::setValue(EngineBucket, QStringLiteral("protnoff"), QStringLiteral("1"));
+    TeskGlobalConfig::instance()->setSoundersOnOffEnabled(true);
+    TeskGlobalConfig::instance()->setAlarmAckEnabled(true);
+    struct Shot
+    {
+        int access;
+        int userLevel;
+        int guiMode;
+        const char *name;
+    };
+    for (const Shot &shot :
+         {Shot{1, 1, 0, "AUK_30002_level1"}, Shot{3, 3, 0, "AUK_30002_level3"}, Shot{1, 0, 2, "AUK_30002_reduced"}}) {
+        setGuiMode(shot.guiMode);
+        logOn(shot.access);
+        std::unique_ptr<AUK_30002> home(shot.guiMode > 1 ? new AUK_30002 : new AUK_30002(shot.access, shot.userLevel));
+        home->show();
+        settle();
+        const QImage image = WidgetShot::grab(home.get());
+        WidgetShot::saveForReview(image, QLatin1String(shot.name));
+        QCOMPARE(WidgetShot::textProblems(home.get()), QString());
+    }
+}
+
+QTEST_MAIN(tst_HomeScreen)
+#include "tst_homescreen.moc"
