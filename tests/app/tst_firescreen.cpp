@@ -2,6 +2,7 @@
 #include "../pointmodels/ScriptedSite.h"
 #include "ArtworkDir.h"
 #include "FakeClock.h"
+#include "FakeEthernetLink.h"
 #include "MessageCapture.h"
 #include "WidgetShot.h"
 #include "app/PageHeaderSource.h"
@@ -24,19 +25,6 @@ namespace {
 
 constexpr int ZoneNamesBucket = 6;
 constexpr int EngineBucket = 0;
-
-class FakeLink final : public QObject
-{
-    Q_OBJECT
-signals:
-    void updateEnetConnectedToPanel(bool connected);
-};
-
-void settle()
-{
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-}
 
 QString value(const AUK_30086 &screen, const char *button)
 {
@@ -76,7 +64,7 @@ class tst_FireScreen : public QObject
 
 private:
     FakeClock m_clock;
-    FakeLink m_link;
+    FakeEthernetLink m_link;
     std::unique_ptr<ArtworkDir> m_artwork;
 
 private slots:
@@ -104,9 +92,9 @@ void tst_FireScreen::initTestCase()
     QVERIFY(translator->setLanguage(Languages::EnglishId));
     SystemState::instance()->watchEthernetLink(&m_link);
     PageHeaderSource::install(nullptr);
-    settle();
+    settleQueuedEvents();
     emit m_link.updateEnetConnectedToPanel(true);
-    settle();
+    settleQueuedEvents();
     QVERIFY(SystemState::instance()->isEthernetConnected());
 }
 
@@ -306,7 +294,7 @@ void tst_FireScreen::screenshot()
     AUK_30086 screen(3, false);
     emit InvestigateDelayTimer::instance()->investigateDelayTimeTick(2, 5, eDlyContext(1));
     screen.show();
-    settle();
+    settleQueuedEvents();
     WidgetShot::saveForReview(WidgetShot::grab(&screen), QStringLiteral("AUK_30086_two_fires"));
     // The width check measures a three-line fire text as one line; every key
     // must still be translated.

@@ -1,6 +1,7 @@
 #include "../pointmodels/ScriptedSite.h"
 #include "ArtworkDir.h"
 #include "FakeClock.h"
+#include "FakeEthernetLink.h"
 #include "MessageCapture.h"
 #include "WidgetShot.h"
 #include "app/PageHeaderSource.h"
@@ -23,20 +24,6 @@ namespace {
 
 constexpr int EngineBucket = 0;
 constexpr int GlobalBucket = 41;
-
-// Stands in for the panel link: reports whether the controller's link is up.
-class FakeLink final : public QObject
-{
-    Q_OBJECT
-signals:
-    void updateEnetConnectedToPanel(bool connected);
-};
-
-void settle()
-{
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-}
 
 // Access level 1 is nobody, 2 the key switch, 3 an operator, 4 an engineer.
 void logOn(int accessLevel)
@@ -102,7 +89,7 @@ class tst_HomeScreen : public QObject
 
 private:
     FakeClock m_clock;
-    FakeLink m_link;
+    FakeEthernetLink m_link;
     std::unique_ptr<ArtworkDir> m_artwork;
 
 private slots:
@@ -135,9 +122,9 @@ void tst_HomeScreen::initTestCase()
     QVERIFY(translator->setLanguage(Languages::EnglishId));
     SystemState::instance()->watchEthernetLink(&m_link);
     PageHeaderSource::install(nullptr);
-    settle();
+    settleQueuedEvents();
     emit m_link.updateEnetConnectedToPanel(true);
-    settle();
+    settleQueuedEvents();
     QVERIFY(SystemState::instance()->isEthernetConnected());
 }
 
@@ -345,9 +332,9 @@ void tst_HomeScreen::linkChangeKeepsTheLevelsButtons()
     AUK_30002 home(4, 11);
     const QString before = visibleButtons(home);
     emit m_link.updateEnetConnectedToPanel(false);
-    settle();
+    settleQueuedEvents();
     emit m_link.updateEnetConnectedToPanel(true);
-    settle();
+    settleQueuedEvents();
     QCOMPARE(visibleButtons(home), before);
     QVERIFY(before.contains(QStringLiteral("dayNight_ConfigureButton")));
 }
@@ -374,7 +361,7 @@ void tst_HomeScreen::screenshots()
         logOn(shot.access);
         std::unique_ptr<AUK_30002> home(shot.guiMode > 1 ? new AUK_30002 : new AUK_30002(shot.access, shot.userLevel));
         home->show();
-        settle();
+        settleQueuedEvents();
         const QImage image = WidgetShot::grab(home.get());
         WidgetShot::saveForReview(image, QLatin1String(shot.name));
         QCOMPARE(WidgetShot::textProblems(home.get()), QString());

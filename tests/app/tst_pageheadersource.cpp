@@ -1,5 +1,6 @@
 #include "ArtworkDir.h"
 #include "FakeClock.h"
+#include "FakeEthernetLink.h"
 #include "WidgetShot.h"
 #include "app/PageHeaderSource.h"
 #include "app/SystemState.h"
@@ -13,24 +14,6 @@
 
 #include <memory>
 
-namespace {
-
-// Stands in for the panel link: reports whether the controller's link is up.
-class FakeLink final : public QObject
-{
-    Q_OBJECT
-signals:
-    void updateEnetConnectedToPanel(bool connected);
-};
-
-void settle()
-{
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-}
-
-} // namespace
-
 // The engine's state reaches a live page header through the installed
 // source: connection and banner decide the colour, the status-icon
 // controller the icons.
@@ -40,7 +23,7 @@ class tst_PageHeaderSource : public QObject
 
 private:
     FakeClock m_clock;
-    FakeLink m_link;
+    FakeEthernetLink m_link;
     std::unique_ptr<ArtworkDir> m_artwork;
 
     static QColor headerColour(AUK_90001A &page) { return WidgetShot::colourAt(WidgetShot::grab(&page), {5, 18}); }
@@ -56,7 +39,7 @@ private slots:
         QVERIFY(m_artwork->isValid());
         SystemState::instance()->watchEthernetLink(&m_link);
         PageHeaderSource::install(nullptr);
-        settle();
+        settleQueuedEvents();
     }
 
     void cleanupTestCase()
@@ -70,13 +53,13 @@ private slots:
         AUK_90001A page;
         QCOMPARE(headerColour(page), QColor(255, 175, 40));
         emit m_link.updateEnetConnectedToPanel(true);
-        settle();
+        settleQueuedEvents();
         QVERIFY(SystemState::instance()->isEthernetConnected());
         QCOMPARE(headerColour(page), QColor(44, 103, 174));
         SystemState::instance()->setBannerStatus(TC::BANNER_FIRE);
         QCOMPARE(headerColour(page), QColor(200, 0, 0));
         emit m_link.updateEnetConnectedToPanel(false);
-        settle();
+        settleQueuedEvents();
         QCOMPARE(headerColour(page), QColor(255, 175, 40));
         SystemState::instance()->setBannerStatus(TC::BANNER_NORMAL);
     }

@@ -1,3 +1,4 @@
+#include "FakeEthernetLink.h"
 #include "RecordingService.h"
 #include "app/SystemState.h"
 #include "widgets/RolesDelegate.h"
@@ -7,14 +8,6 @@
 #include <QtTest>
 
 namespace {
-
-// Stands in for the panel link: reports whether the controller's link is up.
-class FakeLink final : public QObject
-{
-    Q_OBJECT
-signals:
-    void updateEnetConnectedToPanel(bool connected);
-};
 
 // Stands in for the front-panel bus driver.
 class FakeBus final : public QObject
@@ -36,12 +29,6 @@ SystemState::Configuration configuration(int guiMode, int rbusMode, int rbusAddr
     record.reserved = reserved;
     record.zonalLedMode = zonalLedMode;
     return record;
-}
-
-void settle()
-{
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
 }
 
 } // namespace
@@ -77,7 +64,7 @@ private:
     void report(const QString &event);
 
     SystemState *m_state = nullptr;
-    FakeLink m_link;
+    FakeEthernetLink m_link;
     FakeBus m_bus;
 };
 
@@ -86,7 +73,7 @@ void TestSystemState::init()
     m_state = SystemState::instance();
     m_state->watchEthernetLink(&m_link);
     m_state->watchFrontPanelBus(&m_bus);
-    settle();
+    settleQueuedEvents();
 }
 
 void TestSystemState::cleanup()
@@ -120,7 +107,7 @@ void TestSystemState::report(const QString &event)
         emit m_bus.disconnectedRbusOrE30();
     else
         QFAIL(qPrintable(event));
-    settle();
+    settleQueuedEvents();
 }
 
 void TestSystemState::afterConstruction()
