@@ -1,6 +1,7 @@
 #include "frontpanel/USBController.h"
 
 #include "core/DOMXMLParser.h"
+#include "core/SC_Timer.h"
 #include "core/TESKEnumHolder.h"
 #include "frontpanel/PanelEnvironment.h"
 
@@ -9,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QMap>
-#include <QTimer>
 
 namespace {
 
@@ -85,7 +85,12 @@ void USBController::stickInserted()
     if (m_environment->topPageName() == QLatin1String("AUK_30001"))
         emit quitQuiescentState();
     // After the screen change that leaving the idle view brings.
-    QTimer::singleShot(1, this, &USBController::usbUpdateConfirm);
+    if (!m_confirmTimer) {
+        m_confirmTimer = SC_Timer::create(this);
+        m_confirmTimer->setSingleShot(true);
+        connect(m_confirmTimer, &SC_Timer::timeout, this, &USBController::usbUpdateConfirm);
+    }
+    m_confirmTimer->start(1);
 }
 
 void USBController::readServiceConfiguration()

@@ -3,6 +3,8 @@
 #include "core/SC_Singleton.h"
 
 #include <QObject>
+
+class SC_Timer;
 #include <QString>
 
 class PanelEnvironment;
@@ -59,4 +61,6 @@ private:
     bool m_updateDirectoryPresent = false;
     bool m_firmwareImagesPresent = false;
     bool m_stickPresent = false;
+    // Made at the first offer, from the engine's clock.
+    SC_Timer *m_confirmTimer = nullptr;
 };

@@ -1,3 +1,4 @@
+#include "FakeClock.h"
 #include "MessageCapture.h"
 #include "frontpanel/PanelEnvironment.h"
 #include "frontpanel/USBController.h"
@@ -61,6 +62,7 @@ private:
     // The pages offered after the 1 ms deferral, as "AUK_40031 kind 0".
     QStringList offered(const MessageCapture &capture) const;
 
+    FakeClock m_clock;
     std::unique_ptr<QTemporaryDir> m_root;
     QString m_previous;
     TestEnvironment m_environment;
@@ -188,7 +190,7 @@ void TestUSBController::insertion()
                              .arg(int(usb->hasFirmwareImages()));
     QCOMPARE(seen, flags);
     // The offer waits for the screen change of the current event.
-    QTest::qWait(20);
+    m_clock.advance(1);
     QCOMPARE(offered(capture), pages);
     QCOMPARE(quit.count(), 0);
 }
@@ -203,7 +205,8 @@ void TestUSBController::startScreenLeavesIdleView()
     MessageCapture capture;
     usb->usbStickUpdateSlot(true);
     QCOMPARE(quit.count(), 1);
-    QTRY_COMPARE(offered(capture), QStringList{QStringLiteral("AUK_30091")});
+    m_clock.advance(1);
+    QCOMPARE(offered(capture), QStringList{QStringLiteral("AUK_30091")});
 }
 
 // Once the user skips the countdown, the stick is read again and offers
@@ -216,10 +219,12 @@ void TestUSBController::calibrationSkipped()
     USBController *usb = USBController::instance();
     MessageCapture capture;
     usb->usbStickUpdateSlot(true);
-    QTRY_COMPARE(offered(capture), QStringList{QStringLiteral("AUK_40037")});
+    m_clock.advance(1);
+    QCOMPARE(offered(capture), QStringList{QStringLiteral("AUK_40037")});
     usb->skipCalibration(true);
     usb->usbStickUpdateSlot(true);
-    QTRY_COMPARE(offered(capture), (QStringList{QStringLiteral("AUK_40037"), QStringLiteral("AUK_30091")}));
+    m_clock.advance(1);
+    QCOMPARE(offered(capture), (QStringList{QStringLiteral("AUK_40037"), QStringLiteral("AUK_30091")}));
 }
 
 void TestUSBController::removal_data()
