@@ -55,6 +55,15 @@ void tst_FireDemoEndToEnd::fireAndReset()
     QVERIFY2(waitUntil([port, &dark] { return FrontPanelProbe::leds(port) == dark; }),
              qPrintable(FrontPanelProbe::leds(port)));
     QVERIFY(!FrontPanelProbe::buzzer(port));
+    // A fault and a disablement on a point reach the panel's counters, and
+    // the home screen stays.
+    controller.command(QStringLiteral("pointevent fault 1 2 7"));
+    QVERIFY2(rig.engine().waitForLogged(QStringLiteral("PanelCounters::setFaults panel 1: 2")),
+             qPrintable(rig.engine().standardError()));
+    controller.command(QStringLiteral("pointevent disablement 1 2 7"));
+    QVERIFY2(rig.engine().waitForLogged(QStringLiteral("PanelCounters::setDisablements panel 1: 2")),
+             qPrintable(rig.engine().standardError()));
+    QCOMPARE(timesOnTop(rig, QStringLiteral("AUK_30086")), 0);
     const int homeShown = timesOnTop(rig, QStringLiteral("AUK_30002"));
     const int homeDepth = lastDepth(rig, QStringLiteral("AUK_30002"));
 
