@@ -190,6 +190,8 @@ void tst_PanelSimCommands::errorsSayWhatIsWrong_data()
                                           << "error no point 1 on loop 9 of panel 1";
     QTest::newRow("reset panel") << "reset x"
                                  << "error usage: reset [panel 0-255]";
+    QTest::newRow("reset of no panel") << "reset 9"
+                                       << "error no such panel: 9";
     QTest::newRow("reset before the engine") << "reset"
                                              << "eventlog reset last=1";
     // Events raised without an engine are logged, to be sent later.

@@ -111,7 +111,8 @@ void EventLogService::registerCommands(CommandInterpreter &interpreter)
                                    emit reported(QStringLiteral("error usage: reset [panel 0-255]"));
                                    return;
                                }
-                               resetPanel(quint8(panel));
+                               if (!resetPanel(quint8(panel)))
+                                   emit reported(QStringLiteral("error no such panel: %1").arg(panel));
                            });
 }
 
@@ -257,21 +258,26 @@ bool EventLogService::raiseOnPoint(Kind kind, quint8 panel, quint8 loop, quint8 
     return true;
 }
 
-void EventLogService::resetPanel(quint8 panel)
+bool EventLogService::resetPanel(quint8 panel)
 {
+    if (panel == SiteStatus::TotalsPanel || !m_controller.site().status.panel(panel))
+        return false;
     Event event;
     event.node = panel;
     event.eventCode = m_controller.site().resetEventCode;
     event.category = NoCategory;
     event.status = ActiveStatus;
-    // The engine restores every event at a reset; so does the controller.
-    m_active.clear();
+    // The engine restores every event at this panel's reset; so does the
+    // controller.
+    if (panel == m_controller.site().panelNode)
+        m_active.clear();
     record(event);
     emit reported(QStringLiteral("eventlog reset last=%1").arg(quint16(m_nextSeqNo - 1)));
     m_controller.setFire(panel, false);
     m_controller.setOutputs(Controller::OutputsOff, Controller::RealOutput, Controller::GeneralFireLed, 1);
     m_controller.setOutputs(Controller::OutputsOff, Controller::BusOutput, 1, 255);
     m_controller.setOutputs(Controller::OutputsOff, Controller::RealOutput, Controller::Buzzer, 1);
+    return true;
 }
 
 void EventLogService::record(Event event)

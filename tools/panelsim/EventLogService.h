@@ -44,8 +44,9 @@ public:
     // no such point.
     bool raiseOnPoint(Kind kind, quint8 panel, quint8 loop, quint8 point);
     // The panel's fire reset: the reset event with the panel's reset code,
-    // its fire statuses, counts and outputs cleared.
-    void resetPanel(quint8 panel);
+    // its fire statuses, counts and outputs cleared. False for a panel the
+    // site does not have.
+    bool resetPanel(quint8 panel);
     void enableAcknowledgements();
     // Sends again every live event the engine has not acknowledged.
     void resendUnacknowledged();
