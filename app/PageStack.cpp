@@ -51,7 +51,15 @@ bool PageStack::push(Page *page)
         page->move(popupPosition);
     page->show();
     page->raise();
+    reportTop();
     return true;
+}
+
+void PageStack::reportTop() const
+{
+    // What the user sees, for whoever reads the engine's log.
+    if (const Page *page = top())
+        qInfo().noquote() << "PageStack: on top" << pageName(page) << "of" << m_pages.size();
 }
 
 void PageStack::removeAt(int index)
@@ -60,6 +68,8 @@ void PageStack::removeAt(int index)
     page->hide();
     page->disconnect();
     page->deleteLater();
+    if (index == m_pages.size())
+        reportTop();
 }
 
 void PageStack::removeTop()

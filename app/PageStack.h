@@ -71,6 +71,7 @@ private:
     Page *top() const;
     void removeAt(int index);
     void removeTop();
+    void reportTop() const;
     void raiseTop();
     void pushFireScreenDuringFire();
     // Every page above the base that needs more than the level.

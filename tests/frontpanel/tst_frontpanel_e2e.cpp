@@ -1,10 +1,7 @@
 #include "EndToEndRig.h"
+#include "FrontPanelProbe.h"
 #include "WaitUntil.h"
 
-#include <QDBusArgument>
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusMetaType>
 #include <QtTest>
 
 #include <memory>
@@ -16,7 +13,6 @@ class tst_FrontPanelEndToEnd final : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void cleanup();
     void ledsBuzzerBacklightAndRegionalBoard();
 
@@ -24,17 +20,11 @@ private:
     // The engine's LED states as 0 and 1, or empty while it does not answer.
     QString leds() const;
     bool buzzer() const;
-    QDBusMessage frontPanelCall(const QString &method) const;
     // The regional-board calls the host services recorded, in order.
     QStringList regionalCalls() const;
 
     std::unique_ptr<EndToEndRig> m_rig;
 };
-
-void tst_FrontPanelEndToEnd::initTestCase()
-{
-    qDBusRegisterMetaType<QList<bool>>();
-}
 
 void tst_FrontPanelEndToEnd::cleanup()
 {
@@ -43,29 +33,14 @@ void tst_FrontPanelEndToEnd::cleanup()
     m_rig.reset();
 }
 
-QDBusMessage tst_FrontPanelEndToEnd::frontPanelCall(const QString &method) const
-{
-    const QDBusMessage call =
-        QDBusMessage::createMethodCall(QStringLiteral("svc.frontpanel.p%1").arg(m_rig->port()), QStringLiteral("/"),
-                                       QStringLiteral("vemo.frontpanel"), method);
-    return QDBusConnection::sessionBus().call(call, QDBus::Block, 5000);
-}
-
 QString tst_FrontPanelEndToEnd::leds() const
 {
-    const QDBusMessage reply = frontPanelCall(QStringLiteral("getLeds"));
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 1)
-        return QString();
-    QString text;
-    for (bool lit : qdbus_cast<QList<bool>>(reply.arguments().at(0)))
-        text += lit ? QLatin1Char('1') : QLatin1Char('0');
-    return text;
+    return FrontPanelProbe::leds(m_rig->port());
 }
 
 bool tst_FrontPanelEndToEnd::buzzer() const
 {
-    const QDBusMessage reply = frontPanelCall(QStringLiteral("getBuzzer"));
-    return reply.type() == QDBusMessage::ReplyMessage && reply.arguments().value(0).toBool();
+    return FrontPanelProbe::buzzer(m_rig->port());
 }
 
 QStringList tst_FrontPanelEndToEnd::regionalCalls() const

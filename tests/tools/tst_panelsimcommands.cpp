@@ -137,9 +137,10 @@ void tst_PanelSimCommands::helpListsEveryCommand()
         const QString description = own ? help.at(++i).trimmed() : line.section(QLatin1String("  "), 1).trimmed();
         QVERIFY2(!description.isEmpty(), qPrintable(QStringLiteral("no description: ") + line));
     }
-    for (const char *name : {"heartbeat", "beat",     "connreq", "supervise",   "site",  "sync",        "count",
-                             "fire",      "page",     "sigs",    "status",      "wait",  "expect",      "quit",
-                             "help",      "eventlog", "version", "engineflags", "point", "pointmanager"}) {
+    for (const char *name :
+         {"heartbeat", "beat",        "connreq", "supervise",    "site",       "sync", "count", "fire",
+          "page",      "sigs",        "status",  "wait",         "expect",     "quit", "help",  "eventlog",
+          "version",   "engineflags", "point",   "pointmanager", "pointevent", "reset"}) {
         QVERIFY2(names.count(QLatin1String(name)) == 1, name);
     }
     QVERIFY(help.contains(QStringLiteral("count <panel> <count name> <value>  change a status count, send its page "
@@ -181,6 +182,18 @@ void tst_PanelSimCommands::errorsSayWhatIsWrong_data()
                                      << "error unknown command: frob (help lists the commands)";
     QTest::newRow("usage") << "loopscan 1"
                            << "error usage: loopscan <panel> <loop>";
+    QTest::newRow("point event kind") << "pointevent restoral 1 1 1"
+                                      << "error usage: pointevent fire|fault|disablement <panel> <loop> <point>";
+    QTest::newRow("point event address") << "pointevent fire 1 1 300"
+                                         << "error usage: pointevent fire|fault|disablement <panel> <loop> <point>";
+    QTest::newRow("point not configured") << "pointevent fault 1 9 1"
+                                          << "error no point 1 on loop 9 of panel 1";
+    QTest::newRow("reset panel") << "reset x"
+                                 << "error usage: reset [panel 0-255]";
+    QTest::newRow("reset of no panel") << "reset 9"
+                                       << "error no such panel: 9";
+    QTest::newRow("reset before the engine") << "reset"
+                                             << "eventlog reset last=1";
     // Events raised without an engine are logged, to be sent later.
     QTest::newRow("event logged for later") << "eventlog raise fire"
                                             << "eventlog raised 1";

@@ -17,17 +17,17 @@ bool parseNumber(const QString &text, int &value)
     return ok;
 }
 
-// The LkSpeak function codes of the output-point modes and the pulse
-// patterns.
-struct OutputMode
+struct OutputModeName
 {
     const char *name;
-    int function;
+    Controller::OutputMode mode;
 };
-const OutputMode outputModes[] = {{"on", 66}, {"off", 67}, {"pulse1", 68}, {"pulse2", 69}};
+const OutputModeName outputModes[] = {{"on", Controller::OutputsOn},
+                                      {"off", Controller::OutputsOff},
+                                      {"pulse1", Controller::OutputsPulse1},
+                                      {"pulse2", Controller::OutputsPulse2}};
+// The LkSpeak function code of the pulse patterns.
 constexpr int pulsePatternsFunction = 70;
-// The flags byte of an output-point update: a list follows, of this kind.
-constexpr quint8 outputListFollows = 0x80;
 
 QByteArray parseHex(const QStringList &parts)
 {
@@ -348,29 +348,21 @@ void CommandInterpreter::networkState(const QStringList &arguments)
 
 void CommandInterpreter::outputPoints(const QStringList &arguments)
 {
-    int function = 0;
-    for (const OutputMode &mode : outputModes) {
-        if (arguments.at(0) == QLatin1String(mode.name))
-            function = mode.function;
+    const OutputModeName *mode = nullptr;
+    for (const OutputModeName &candidate : outputModes) {
+        if (arguments.at(0) == QLatin1String(candidate.name))
+            mode = &candidate;
     }
     int kind = 0;
     int first = 0;
     int count = 1;
-    if (function == 0 || !parseNumber(arguments.at(1), kind) || !parseNumber(arguments.at(2), first)
+    if (!mode || !parseNumber(arguments.at(1), kind) || !parseNumber(arguments.at(2), first)
         || (arguments.size() > 3 && !parseNumber(arguments.at(3), count)) || kind < 0 || kind > 7 || first < 0
         || first > 255 || count < 1 || count > 255) {
         emit output(QStringLiteral("error usage: outputs on|off|pulse1|pulse2 <kind> <first point> [count]"));
         return;
     }
-    // Every point of the range is in the list.
-    QByteArray payload;
-    payload.append(char(outputListFollows | kind));
-    payload.append(char(first));
-    payload.append(char(count));
-    QByteArray bits((count + 7) / 8, '\0');
-    for (int j = 0; j < count; ++j)
-        bits[j / 8] = char(quint8(bits.at(j / 8)) | (0x80 >> (j % 8)));
-    m_controller.sendLkSpeak(function, payload + bits);
+    m_controller.setOutputs(mode->mode, quint8(kind), quint8(first), quint8(count));
 }
 
 void CommandInterpreter::pulsePatterns(const QStringList &arguments)

@@ -401,3 +401,17 @@ void Controller::checkSupervisionAnswer(const LkMessage &reply, const QVariantMa
     else
         emit reported(QStringLiteral("supervision-answer bad %1").arg(fault));
 }
+
+void Controller::setOutputs(OutputMode mode, quint8 kind, quint8 first, quint8 count)
+{
+    // Every point of the range is in the list that follows.
+    constexpr quint8 listFollows = 0x80;
+    QByteArray payload;
+    payload.append(char(listFollows | kind));
+    payload.append(char(first));
+    payload.append(char(count));
+    QByteArray bits((count + 7) / 8, '\0');
+    for (int j = 0; j < count; ++j)
+        bits[j / 8] = char(quint8(bits.at(j / 8)) | (0x80 >> (j % 8)));
+    sendLkSpeak(mode, payload + bits);
+}

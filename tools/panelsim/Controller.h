@@ -72,6 +72,15 @@ public:
     // A panel's state on the network changes; page 17 follows.
     void setNetworkState(quint8 panel, quint8 state);
 
+    // The LkSpeak function codes of the output points' LED modes.
+    enum OutputMode { OutputsOn = 66, OutputsOff = 67, OutputsPulse1 = 68, OutputsPulse2 = 69 };
+    enum OutputKind : quint8 { RealOutput = 0, BusOutput = 2 };
+    // The real outputs a fire lights: the general fire LED and the buzzer.
+    static constexpr quint8 GeneralFireLed = 1;
+    static constexpr quint8 Buzzer = 20;
+    // Output points first to first + count - 1 of a kind (0 to 7) in a mode.
+    void setOutputs(OutputMode mode, quint8 kind, quint8 first, quint8 count);
+
 signals:
     void reported(const QString &line);
     // Every LkSpeak packet the engine sends, decoded as far as its kind

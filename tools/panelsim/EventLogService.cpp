@@ -6,6 +6,8 @@
 
 #include <QDateTime>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int DataFunction = 139;
@@ -40,14 +42,32 @@ struct KindLook
     quint16 eventCode;
     quint8 category;
     quint8 priority;
+    // The status count an event of the kind on a point adds to.
+    const char *count;
 };
 
 constexpr KindLook Kinds[] = {
-    {"fire", EventLogService::Kind::Fire, 1, 8, 1},
-    {"fault", EventLogService::Kind::Fault, 20, 4, 3},
-    {"disablement", EventLogService::Kind::Disablement, 40, 3, 5},
-    {"restoral", EventLogService::Kind::Restoral, 0, 0, 0},
+    {"fire", EventLogService::Kind::Fire, 1, 8, 1, "fireAlrms"},
+    {"fault", EventLogService::Kind::Fault, 20, 4, 3, "faults"},
+    {"disablement", EventLogService::Kind::Disablement, 40, 3, 5, "disablements"},
+    {"restoral", EventLogService::Kind::Restoral, 0, 0, 0, nullptr},
 };
+
+const KindLook *lookOf(EventLogService::Kind kind)
+{
+    for (const KindLook &look : Kinds) {
+        if (look.kind == kind)
+            return &look;
+    }
+    return nullptr;
+}
+
+bool parseByte(const QString &text, int &value)
+{
+    bool ok = false;
+    value = text.toInt(&ok, 0);
+    return ok && value >= 0 && value <= 255;
+}
 
 // The registration the engine must send: 1, then 2, 0, 0, 3, then its filter
 // block and a final 0.
@@ -76,6 +96,44 @@ void EventLogService::registerCommands(CommandInterpreter &interpreter)
                            QStringLiteral("the controller's event log: raise events (sent live while connected), ask "
                                           "for acknowledgements, send again, accept, show what it holds"),
                            1, [this](const QStringList &arguments) { command(arguments); });
+    interpreter.addCommand(QStringLiteral("pointevent"),
+                           QStringLiteral("fire|fault|disablement <panel> <loop> <point>"),
+                           QStringLiteral("an event on a configured point: the live event with its address and zone "
+                                          "and the panel's count; a fire also sends the high-priority statuses and "
+                                          "lights the general fire LED, the zone's LED and the buzzer"),
+                           4, [this](const QStringList &arguments) { pointCommand(arguments); });
+    interpreter.addCommand(QStringLiteral("reset"), QStringLiteral("[panel]"),
+                           QStringLiteral("the panel's fire reset: the reset event with its reset code; fire "
+                                          "statuses, counts and the fire outputs cleared"),
+                           0, [this](const QStringList &arguments) {
+                               int panel = m_controller.site().panelNode;
+                               if (!arguments.isEmpty() && !parseByte(arguments.first(), panel)) {
+                                   emit reported(QStringLiteral("error usage: reset [panel 0-255]"));
+                                   return;
+                               }
+                               if (!resetPanel(quint8(panel)))
+                                   emit reported(QStringLiteral("error no such panel: %1").arg(panel));
+                           });
+}
+
+void EventLogService::pointCommand(const QStringList &arguments)
+{
+    const KindLook *look = nullptr;
+    for (const KindLook &candidate : Kinds) {
+        if (candidate.count && arguments.at(0) == QLatin1String(candidate.name))
+            look = &candidate;
+    }
+    int panel = 0;
+    int loop = 0;
+    int point = 0;
+    if (!look || !parseByte(arguments.at(1), panel) || !parseByte(arguments.at(2), loop)
+        || !parseByte(arguments.at(3), point)) {
+        emit reported(QStringLiteral("error usage: pointevent fire|fault|disablement <panel> <loop> <point>"));
+        return;
+    }
+    if (!raiseOnPoint(look->kind, quint8(panel), quint8(loop), quint8(point)))
+        emit reported(QStringLiteral("error no point %1 on loop %2 of panel %3")
+                          .arg(arguments.at(3), arguments.at(2), arguments.at(1)));
 }
 
 void EventLogService::command(const QStringList &arguments)
@@ -108,7 +166,7 @@ void EventLogService::command(const QStringList &arguments)
     emit reported(QStringLiteral("error usage: eventlog %1").arg(arguments.join(QLatin1Char(' '))));
 }
 
-bool EventLogService::pickPoint(quint8 panel, Event &event)
+QVector<QPair<quint8, SitePoint>> EventLogService::panelPoints(quint8 panel) const
 {
     QVector<QPair<quint8, SitePoint>> points;
     for (const SitePanel &site : m_controller.site().configuration.panels) {
@@ -121,25 +179,31 @@ bool EventLogService::pickPoint(quint8 panel, Event &event)
                 points.append({channel.address, point});
         }
     }
+    return points;
+}
+
+void EventLogService::setPoint(quint8 panel, const QPair<quint8, SitePoint> &point, Event &event) const
+{
+    event.node = panel;
+    event.loop = point.first;
+    event.point = point.second.point;
+    event.logicalPoint = point.second.logicalNumber;
+    event.zone = point.second.zone;
+    event.deviceType = point.second.deviceType;
+}
+
+bool EventLogService::pickPoint(quint8 panel, Event &event)
+{
+    const QVector<QPair<quint8, SitePoint>> points = panelPoints(panel);
     if (points.isEmpty())
         return false;
-    const QPair<quint8, SitePoint> &chosen = points.at(m_nextPoint++ % points.size());
-    event.node = panel;
-    event.loop = chosen.first;
-    event.point = chosen.second.point;
-    event.logicalPoint = chosen.second.logicalNumber;
-    event.zone = chosen.second.zone;
-    event.deviceType = chosen.second.deviceType;
+    setPoint(panel, points.at(m_nextPoint++ % points.size()), event);
     return true;
 }
 
 bool EventLogService::raise(Kind kind, int count, quint8 panel)
 {
-    const KindLook *look = nullptr;
-    for (const KindLook &candidate : Kinds) {
-        if (candidate.kind == kind)
-            look = &candidate;
-    }
+    const KindLook *look = lookOf(kind);
     for (int i = 0; i < count; ++i) {
         Event event;
         if (kind == Kind::Restoral) {
@@ -157,23 +221,81 @@ bool EventLogService::raise(Kind kind, int count, quint8 panel)
             event.status = ActiveStatus;
             m_active.append(m_log.size());
         }
-        event.seqNo = m_nextSeqNo++;
-        event.time = quint32(QDateTime::currentSecsSinceEpoch() - PanelEpoch);
-        event.accept = 3;
-        m_log.append(event);
-        if (!m_controller.isConnected())
-            continue;
-        if (m_acknowledging && m_liveUnacknowledged.isEmpty()) {
-            m_liveBatchStartNs = m_clock.nsecsElapsed();
-            m_liveBatch = 0;
-        }
-        const LkHeader request = sendEvent(m_log.size() - 1, LiveClient);
-        ++m_liveSent;
-        if (m_acknowledging)
-            m_liveUnacknowledged.append({m_log.size() - 1, event.seqNo, request, m_clock.nsecsElapsed()});
+        record(event);
     }
     emit reported(QStringLiteral("eventlog raised %1 last=%2").arg(count).arg(quint16(m_nextSeqNo - 1)));
     return true;
+}
+
+bool EventLogService::raiseOnPoint(Kind kind, quint8 panel, quint8 loop, quint8 point)
+{
+    const KindLook *look = lookOf(kind);
+    const QVector<QPair<quint8, SitePoint>> points = panelPoints(panel);
+    const auto found = std::find_if(points.begin(), points.end(), [loop, point](const QPair<quint8, SitePoint> &p) {
+        return p.first == loop && p.second.point == point;
+    });
+    if (!look || !look->count || found == points.end())
+        return false;
+    Event event;
+    setPoint(panel, *found, event);
+    event.eventCode = look->eventCode;
+    event.category = look->category;
+    event.priority = look->priority;
+    event.status = ActiveStatus;
+    m_active.append(m_log.size());
+    record(event);
+    emit reported(QStringLiteral("eventlog raised 1 last=%1").arg(quint16(m_nextSeqNo - 1)));
+    if (kind != Kind::Fire) {
+        const QString name = QLatin1String(look->count);
+        m_controller.changeCount(panel, name, quint16(m_controller.site().status.count(panel, look->count) + 1));
+        return true;
+    }
+    m_controller.setFire(panel, true);
+    m_controller.setOutputs(Controller::OutputsOn, Controller::RealOutput, Controller::GeneralFireLed, 1);
+    if (event.zone != 0)
+        m_controller.setOutputs(Controller::OutputsOn, Controller::BusOutput, event.zone, 1);
+    m_controller.setOutputs(Controller::OutputsPulse1, Controller::RealOutput, Controller::Buzzer, 1);
+    return true;
+}
+
+bool EventLogService::resetPanel(quint8 panel)
+{
+    if (panel == SiteStatus::TotalsPanel || !m_controller.site().status.panel(panel))
+        return false;
+    Event event;
+    event.node = panel;
+    event.eventCode = m_controller.site().resetEventCode;
+    event.category = NoCategory;
+    event.status = ActiveStatus;
+    // The engine restores every event at this panel's reset; so does the
+    // controller.
+    if (panel == m_controller.site().panelNode)
+        m_active.clear();
+    record(event);
+    emit reported(QStringLiteral("eventlog reset last=%1").arg(quint16(m_nextSeqNo - 1)));
+    m_controller.setFire(panel, false);
+    m_controller.setOutputs(Controller::OutputsOff, Controller::RealOutput, Controller::GeneralFireLed, 1);
+    m_controller.setOutputs(Controller::OutputsOff, Controller::BusOutput, 1, 255);
+    m_controller.setOutputs(Controller::OutputsOff, Controller::RealOutput, Controller::Buzzer, 1);
+    return true;
+}
+
+void EventLogService::record(Event event)
+{
+    event.seqNo = m_nextSeqNo++;
+    event.time = quint32(QDateTime::currentSecsSinceEpoch() - PanelEpoch);
+    event.accept = 3;
+    m_log.append(event);
+    if (!m_controller.isConnected())
+        return;
+    if (m_acknowledging && m_liveUnacknowledged.isEmpty()) {
+        m_liveBatchStartNs = m_clock.nsecsElapsed();
+        m_liveBatch = 0;
+    }
+    const LkHeader request = sendEvent(m_log.size() - 1, LiveClient);
+    ++m_liveSent;
+    if (m_acknowledging)
+        m_liveUnacknowledged.append({m_log.size() - 1, event.seqNo, request, m_clock.nsecsElapsed()});
 }
 
 LkHeader EventLogService::sendEvent(int index, quint16 client)

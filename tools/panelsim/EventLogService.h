@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LkSpeakCodec.h"
+#include "SiteConfiguration.h"
 
 #include <QElapsedTimer>
 #include <QList>
@@ -37,6 +38,15 @@ public:
     // Count events of a kind on a panel's points; a restoral restores the
     // latest event still active. False when the panel has no points.
     bool raise(Kind kind, int count, quint8 panel);
+    // A fire, fault or disablement on one configured point, as a controller
+    // shows it: the live event, the panel's counts and, for a fire, the
+    // high-priority statuses and the fire outputs. False when the site has
+    // no such point.
+    bool raiseOnPoint(Kind kind, quint8 panel, quint8 loop, quint8 point);
+    // The panel's fire reset: the reset event with the panel's reset code,
+    // its fire statuses, counts and outputs cleared. False for a panel the
+    // site does not have.
+    bool resetPanel(quint8 panel);
     void enableAcknowledgements();
     // Sends again every live event the engine has not acknowledged.
     void resendUnacknowledged();
@@ -73,6 +83,11 @@ private:
     };
 
     void command(const QStringList &arguments);
+    void pointCommand(const QStringList &arguments);
+    // Logs the event with the next sequence number and sends it live.
+    void record(Event event);
+    QVector<QPair<quint8, SitePoint>> panelPoints(quint8 panel) const;
+    void setPoint(quint8 panel, const QPair<quint8, SitePoint> &point, Event &event) const;
     void onReceived(const QString &kind, const QVariantMap &fields, const LkMessage &message);
     void onAck(const QVariantMap &fields, const LkMessage &message);
     void onDataAck(const QVariantMap &fields, const LkMessage &message);

@@ -21,6 +21,9 @@ struct Site
     // access, bit 1 the regional board's inputs, then evacuate, sounders
     // on/off, key safe and alarm acknowledgement.
     quint8 engineFlags = 0;
+    // The event code of this panel's fire reset, named in the engine
+    // configuration.
+    quint16 resetEventCode = 250;
     SiteConfiguration configuration;
     SiteStatus status;
     // The connection key the controller hands out at the end of a

@@ -24,6 +24,7 @@ QByteArray engineConfiguration(const Site &site)
                                        {"dateFormat", 2},
                                        {"firstFlags", site.engineFlags},
                                        {"panel", site.panelNode},
+                                       {"resetCode1", site.resetEventCode},
                                        {"firstCodepage", site.texts.firstCodePage},
                                        {"secondCodepage", site.texts.secondCodePage},
                                        {"inputChannel", 5},
