@@ -704,6 +704,21 @@
     </message>
 </context>
 <context>
+    <name>AUK_40041</name>
+    <message>
+        <source>_CONFIRM_RESOUND_POPUPTEXT1BODY</source>
+        <translation>Resound the sounders?</translation>
+    </message>
+    <message>
+        <source>_WARNING_POPUPTEXT1BODY</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>_RESOUND_CONSEQUENCE_POPUPTEXT3INFO</source>
+        <translation>The sounders will sound again.</translation>
+    </message>
+</context>
+<context>
     <name>AUK_40056</name>
     <message>
         <source>_PRINT_POPUPTITLE</source>

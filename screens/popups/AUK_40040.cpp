@@ -1,6 +1,7 @@
 #include "screens/popups/AUK_40040.h"
 
 #include "app/PageStack.h"
+#include "screens/popups/MessagePopupForm.h"
 #include "widgets/FontRepository.h"
 #include "widgets/TextIdTable.h"
 
@@ -215,18 +216,6 @@ constexpr int OkPopupKeyId = 10;
 constexpr int CancelPopupKeyId = 3;
 constexpr int ClosePopupKeyId = 4;
 
-QLabel *makeLabel(QWidget *parent, const char *name, const QRect &geometry, bool wrap, bool enabled, const QFont &font)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setWordWrap(wrap);
-    label->setEnabled(enabled);
-    label->setFont(font);
-    return label;
-}
-
 // A line switched to its alternative label: the ordinary one is disabled
 // and the text goes to the alternative.
 void writeAlternative(QLabel *ordinary, QLabel *alternative, const QString &text)
@@ -238,36 +227,9 @@ void writeAlternative(QLabel *ordinary, QLabel *alternative, const QString &text
 
 } // namespace
 
-// Created in stacking order, bottom first.
-struct AUK_40040::Form
-{
-    explicit Form(QWidget *popup)
-        : topLabel(
-            makeLabel(popup, "topLabel", QRect(134, 126, 370, 20), true, true, FontRepository::instance()->bold15()))
-        , middleLabel(makeLabel(popup, "middleLabel", QRect(134, 146, 370, 20), true, true,
-                                FontRepository::instance()->bold15()))
-        , bottomLabel(makeLabel(popup, "bottomLabel", QRect(134, 166, 370, 65), true, true,
-                                FontRepository::instance()->normal15()))
-        , bottomLabel212(makeLabel(popup, "bottomLabel212", QRect(134, 186, 370, 40), true, false,
-                                   FontRepository::instance()->normal15()))
-        , middleLabel212(makeLabel(popup, "middleLabel212", QRect(134, 166, 370, 20), true, false,
-                                   FontRepository::instance()->bold15()))
-        , topLabel212(makeLabel(popup, "topLabel212", QRect(134, 126, 370, 40), false, false,
-                                FontRepository::instance()->bold15()))
-    {
-    }
-
-    QLabel *topLabel;
-    QLabel *middleLabel;
-    QLabel *bottomLabel;
-    QLabel *bottomLabel212;
-    QLabel *middleLabel212;
-    QLabel *topLabel212;
-};
-
 AUK_40040::AUK_40040(QWidget *parent, bool connectButtons, bool closeOnCompletion)
     : AUK_20003(parent)
-    , m_form(new Form(this))
+    , m_form(new MessagePopupForm(this))
     , m_connectButtons(connectButtons)
     , m_closeOnCompletion(closeOnCompletion)
 {

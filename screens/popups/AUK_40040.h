@@ -2,8 +2,8 @@
 
 #include "widgets/AUK_20003.h"
 
+class MessagePopupForm;
 class QFont;
-class QLabel;
 
 // The small message popup: up to three lines of text from the shared
 // message tables or free text, OK on the left and Cancel on the right. It
@@ -37,9 +37,7 @@ public slots:
     void actionCompleted(bool ok);
 
 private:
-    struct Form;
-
-    Form *m_form;
+    MessagePopupForm *m_form;
     bool m_connectButtons;
     bool m_closeOnCompletion;
     bool m_showMainScreenOnCancel = false;
