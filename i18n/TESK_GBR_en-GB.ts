@@ -29,6 +29,21 @@
     </message>
 </context>
 <context>
+    <name>AUK_40026</name>
+    <message>
+        <source>_FIRE_RESET_IN_PROGRESS_POPUPTITLE</source>
+        <translation>Fire reset</translation>
+    </message>
+    <message>
+        <source>_PANEL_SYNC_IN_PROGRESS_POPUPTITLE</source>
+        <translation>Synchronising</translation>
+    </message>
+    <message>
+        <source>_PANEL_STARTUP_WAIT_LOGIN_RESPONSE_POPUPTITLE</source>
+        <translation>Panel starting</translation>
+    </message>
+</context>
+<context>
     <name>AUK_40040</name>
     <message>
         <source>_ABORTED_POPUPTEXT1BODY</source>
@@ -716,6 +731,33 @@
     <message>
         <source>_RESOUND_CONSEQUENCE_POPUPTEXT3INFO</source>
         <translation>The sounders will sound again.</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_40060</name>
+    <message>
+        <source>_FIRE_RESET_IN_PROGRESS_289_20_BODYTEXTSTYLE</source>
+        <translation>Fire reset in progress</translation>
+    </message>
+    <message>
+        <source>_PANEL_INIT_WAIT_289_20_BODYTEXTSTYLE</source>
+        <translation>The panel is starting up</translation>
+    </message>
+    <message>
+        <source>_PANEL_SYNC_IN_PROGRESS_289_20_BODYTEXTSTYLE</source>
+        <translation>Synchronising with the panel</translation>
+    </message>
+    <message>
+        <source>_REBOOT_COUNTDOWN_PROGRESS_289_20_BODYTEXTSTYLE</source>
+        <translation>Restarting the panel</translation>
+    </message>
+    <message>
+        <source>_PANEL_STARTUP_WAIT_LOGIN_RESPONSE_285_60_INFOTEXTSTYLE</source>
+        <translation>Waiting for the panel to answer the log-on.</translation>
+    </message>
+    <message>
+        <source>_TIME_REMAINING_285_60_INFOTEXTSTYLE</source>
+        <translation>Time remaining:</translation>
     </message>
 </context>
 <context>
