@@ -83,6 +83,7 @@ set(TESK_INCLUDE_EXCEPTIONS
     # The message popups close themselves, and may return home, through the page stack, as above.
     "screens/popups/AUK_40040.cpp -> app/PageStack.h"
     "screens/popups/AUK_40026.cpp -> app/PageStack.h"
+    "screens/popups/AUK_40032.cpp -> app/PageStack.h"
     "screens/popups/AUK_40041.cpp -> app/PageStack.h"
 
     # The home screen reads the engine state, the log-on and the language and returns to

@@ -44,6 +44,13 @@
     </message>
 </context>
 <context>
+    <name>AUK_40032</name>
+    <message>
+        <source>_INDEX_SELECTITEM</source>
+        <translation>Number</translation>
+    </message>
+</context>
+<context>
     <name>AUK_40040</name>
     <message>
         <source>_ABORTED_POPUPTEXT1BODY</source>
