@@ -29,7 +29,681 @@
     </message>
 </context>
 <context>
+    <name>AUK_40026</name>
+    <message>
+        <source>_FIRE_RESET_IN_PROGRESS_POPUPTITLE</source>
+        <translation>Fire reset</translation>
+    </message>
+    <message>
+        <source>_PANEL_SYNC_IN_PROGRESS_POPUPTITLE</source>
+        <translation>Synchronising</translation>
+    </message>
+    <message>
+        <source>_PANEL_STARTUP_WAIT_LOGIN_RESPONSE_POPUPTITLE</source>
+        <translation>Panel starting</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_40032</name>
+    <message>
+        <source>_INDEX_SELECTITEM</source>
+        <translation>Number</translation>
+    </message>
+</context>
+<context>
     <name>AUK_40040</name>
+    <message>
+        <source>_ABORTED_POPUPTEXT1BODY</source>
+        <translation>Aborted</translation>
+    </message>
+    <message>
+        <source>_BUZZER_OVERRIDE_POPUPTEXT1BODY</source>
+        <translation>Buzzer override</translation>
+    </message>
+    <message>
+        <source>_COMPATIBILITY_CHECK_POPUPTEXT1BODY</source>
+        <translation>Compatibility check</translation>
+    </message>
+    <message>
+        <source>_CONFIRM_SOUNDERS_POPUPTEXT1BODY</source>
+        <translation>Confirm sounders</translation>
+    </message>
+    <message>
+        <source>_DIGITAL_ENROLMENT_CONFIRM_POPUPTEXT1BODY</source>
+        <translation>Confirm digital enrolment</translation>
+    </message>
+    <message>
+        <source>_FAILED_TO_SAVE_FILE_USB_POPUPTEXT1BODY</source>
+        <translation>Failed to save file to USB</translation>
+    </message>
+    <message>
+        <source>_FILE_SAVED_USB_POPUPTEXT1BODY</source>
+        <translation>File saved to USB</translation>
+    </message>
+    <message>
+        <source>_FINISHED_POPUPTEXT1BODY</source>
+        <translation>Finished</translation>
+    </message>
+    <message>
+        <source>_IDLE_POPUPTEXT1BODY</source>
+        <translation>Idle</translation>
+    </message>
+    <message>
+        <source>_IN_PROGRESS_POPUPTEXT1BODY</source>
+        <translation>In progress</translation>
+    </message>
+    <message>
+        <source>_INVALID_STATUS_POPUPTEXT1BODY</source>
+        <translation>Invalid status</translation>
+    </message>
+    <message>
+        <source>_KILL_WALK_TEST_WARNING_POPUPTEXT1INFO</source>
+        <translation>A walk test is running.</translation>
+    </message>
+    <message>
+        <source>_TESK_CONFIG_UPDATE_ERROR_POPUPTEXT1BODY</source>
+        <translation>Configuration update error</translation>
+    </message>
+    <message>
+        <source>_TESK_CONFIG_UPDATE_FINISHED_POPUPTEXT1BODY</source>
+        <translation>Configuration update finished</translation>
+    </message>
+    <message>
+        <source>_TESK_CONFIG_UPDATE_GENERIC_ERROR_POPUPTEXT1BODY</source>
+        <translation>Configuration update failed</translation>
+    </message>
+    <message>
+        <source>_TESK_CONFIG_UPDATE_IN_PROGRESS_POPUPTEXT1BODY</source>
+        <translation>Updating configuration</translation>
+    </message>
+    <message>
+        <source>_TESK_CONFIG_UPDATE_LANGUAGE_FILE_NOT_FOUND_POPUPTEXT1BODY</source>
+        <translation>Language file not found</translation>
+    </message>
+    <message>
+        <source>_TESK_CONFIG_UPDATE_LANGUAGE_UNZIP_ERROR_POPUPTEXT1BODY</source>
+        <translation>Language files damaged</translation>
+    </message>
+    <message>
+        <source>_TESK_CONFIG_UPDATE_QUISCENT_IMAGE_NOT_FOUND_POPUPTEXT1BODY</source>
+        <translation>Standby image not found</translation>
+    </message>
+    <message>
+        <source>_TESK_CONFIG_UPDATE_STARTED_POPUPTEXT1BODY</source>
+        <translation>Configuration update started</translation>
+    </message>
+    <message>
+        <source>_TESK_CONFIG_UPDATE_ZONEMAP_FILE_NOT_FOUND_POPUPTEXT1BODY</source>
+        <translation>Zone map file not found</translation>
+    </message>
+    <message>
+        <source>_TESK_CONFIG_UPDATE_ZONEMAP_UNZIP_ERROR_POPUPTEXT1BODY</source>
+        <translation>Zone map files damaged</translation>
+    </message>
+    <message>
+        <source>_RESTART_PANEL_POPUPTEXT1BODY</source>
+        <translation>Restart the panel</translation>
+    </message>
+    <message>
+        <source>_STOPPED_ON_ERROR_POPUPTEXT1BODY</source>
+        <translation>Stopped on error</translation>
+    </message>
+    <message>
+        <source>_BAD_CONFIG_POPUPTEXT1INFO</source>
+        <translation>The configuration is not valid.</translation>
+    </message>
+    <message>
+        <source>_SVC_TESK_APPLICATION_UPDATE_CONFIRM_POPUPTEXT1BODY</source>
+        <translation>Update the display software?</translation>
+    </message>
+    <message>
+        <source>_SVC_TESK_LOOP_SCAN_POPUPTEXT1BODY</source>
+        <translation>Loop scan</translation>
+    </message>
+    <message>
+        <source>_SVC_TESK_UPDATE_CONFIRM_POPUPTEXT1BODY</source>
+        <translation>Update the display?</translation>
+    </message>
+    <message>
+        <source>_SVC_TESK_UPDATE_WARNING_CONFIRM_POPUPTEXT1BODY</source>
+        <translation>Display update warning</translation>
+    </message>
+    <message>
+        <source>_SVC_PANEL_UPDATE_WARNING_CONFIRM_POPUPTEXT1BODY</source>
+        <translation>Panel update warning</translation>
+    </message>
+    <message>
+        <source>_SVC_SETTING_TESK_IPADDRESS_POPUPTEXT1BODY</source>
+        <translation>Setting the IP address</translation>
+    </message>
+    <message>
+        <source>_WAITING_FOR_REMOTE_PANEL_POPUPTEXT1BODY</source>
+        <translation>Waiting for remote panel</translation>
+    </message>
+    <message>
+        <source>_WAITING_FOR_UPDATE_COMMIT_POPUPTEXT1BODY</source>
+        <translation>Waiting for update to finish</translation>
+    </message>
+    <message>
+        <source>_CREATING_REPORT_POPUPTEXT1BODY</source>
+        <translation>Creating report</translation>
+    </message>
+    <message>
+        <source>_CALCULATING_LAYOUT_POPUPTEXT1BODY</source>
+        <translation>Calculating layout</translation>
+    </message>
+    <message>
+        <source>_COULD_NOT_CREATE_REPORT_FILE_POPUPTEXT1BODY</source>
+        <translation>Could not create the report file</translation>
+    </message>
+    <message>
+        <source>_IMPLEMENTATION_ERROR_POPUPTEXT1BODY</source>
+        <translation>Internal error</translation>
+    </message>
+    <message>
+        <source>_PRESENT_CARD_DESCRIPTION_POPUPTEXT1BODY</source>
+        <translation>Hold the card against the reader</translation>
+    </message>
+    <message>
+        <source>_SAVING_REPORT_POPUPTEXT1BODY</source>
+        <translation>Saving report</translation>
+    </message>
+    <message>
+        <source>_SETTING_TO_DATE_TIME_POPUPTEXT1BODY</source>
+        <translation>Setting the date and time</translation>
+    </message>
+    <message>
+        <source>_USB_DRIVE_NOT_MOUNTED_POPUPTEXT1BODY</source>
+        <translation>No USB drive found</translation>
+    </message>
+    <message>
+        <source>_USB_DRIVE_NOT_WRITABLE_POPUPTEXT1BODY</source>
+        <translation>The USB drive is read-only</translation>
+    </message>
+    <message>
+        <source>_WARNING_POPUPTEXT1BODY</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>_WRITE_FAILED_DESCRIPTION_POPUPTEXT1BODY</source>
+        <translation>Writing failed</translation>
+    </message>
+    <message>
+        <source>_WRITE_SUCCESSFUL_DESCRIPTION_POPUPTEXT1BODY</source>
+        <translation>Written successfully</translation>
+    </message>
+    <message>
+        <source>_ACTION_NOT_AVAILABLE_POPUPTEXT3INFO</source>
+        <translation>This action is not available.</translation>
+    </message>
+    <message>
+        <source>_AUTO_TEST_REQ_SENT_POPUPTEXT3INFO</source>
+        <translation>The automatic test request has been sent.</translation>
+    </message>
+    <message>
+        <source>_BUZZER_OVERRIDE_POPUPTEXT3INFO</source>
+        <translation>The buzzer is overridden.</translation>
+    </message>
+    <message>
+        <source>_CLEAR_USB_RETRY_POPUPTEXT3INFO</source>
+        <translation>Remove the USB drive and try again.</translation>
+    </message>
+    <message>
+        <source>_CONFIGURATION_CHANGED_POPUPTEXT3INFO</source>
+        <translation>The configuration has changed.</translation>
+    </message>
+    <message>
+        <source>_CONFIRM_CLEAR_POPUPTEXT3INFO</source>
+        <translation>Do you want to clear?</translation>
+    </message>
+    <message>
+        <source>_CONFIRM_DELETE_POPUPTEXT3INFO</source>
+        <translation>Do you want to delete?</translation>
+    </message>
+    <message>
+        <source>_DIGITAL_ENROLMENT_CONFIRM_CONSEQUENCE_POPUPTEXT3INFO</source>
+        <translation>Enrolment replaces the stored device data.</translation>
+    </message>
+    <message>
+        <source>_CONFIRM_DISABLE_POPUPTEXT3BODY</source>
+        <translation>Confirm disable?</translation>
+    </message>
+    <message>
+        <source>_CONFIRM_INSERT_POPUPTEXT3INFO</source>
+        <translation>Do you want to insert?</translation>
+    </message>
+    <message>
+        <source>_CONFIRM_MODIFY_ADDRESS_POPUPTEXT3INFO</source>
+        <translation>Do you want to change the address?</translation>
+    </message>
+    <message>
+        <source>_CONFIRM_MODIFY_POPUPTEXT3INFO</source>
+        <translation>Do you want to save the change?</translation>
+    </message>
+    <message>
+        <source>_CONFIRM_RESET_POPUPTEXT3BODY</source>
+        <translation>Confirm reset?</translation>
+    </message>
+    <message>
+        <source>_CONFIRM_SAVE_POPUPTEXT3INFO</source>
+        <translation>Do you want to save?</translation>
+    </message>
+    <message>
+        <source>_CONFIRM_SILENCE_SOUNDERS_POPUPTEXT3BODY</source>
+        <translation>Confirm silence sounders?</translation>
+    </message>
+    <message>
+        <source>_ERROR_CONFIG_POPUPTEXT3INFO</source>
+        <translation>Configuration error.</translation>
+    </message>
+    <message>
+        <source>_FILE_ACCESS_POPUPTEXT3INFO</source>
+        <translation>The file cannot be opened.</translation>
+    </message>
+    <message>
+        <source>_FILE_ERROR_POPUPTEXT3INFO</source>
+        <translation>File error.</translation>
+    </message>
+    <message>
+        <source>_FILE_FAILED_USB_POPUPTEXT3INFO</source>
+        <translation>The file could not be written to the USB drive.</translation>
+    </message>
+    <message>
+        <source>_FILE_NOT_FOUND_POPUPTEXT3INFO</source>
+        <translation>The file was not found.</translation>
+    </message>
+    <message>
+        <source>_FILE_TOO_SHORT_POPUPTEXT3INFO</source>
+        <translation>The file is too short.</translation>
+    </message>
+    <message>
+        <source>_FILE_VALIDATION_FAILED_POPUPTEXT3INFO</source>
+        <translation>The file is not valid.</translation>
+    </message>
+    <message>
+        <source>_FIRE_TEST_POPUPTEXT3INFO</source>
+        <translation>Fire test in progress.</translation>
+    </message>
+    <message>
+        <source>_GENERAL_FILE_ERROR_POPUPTEXT3INFO</source>
+        <translation>A file error occurred.</translation>
+    </message>
+    <message>
+        <source>_GUI_CONFIG_USB_READ_WAIT_POPUPTEXT3INFO</source>
+        <translation>Reading the configuration from the USB drive. Please wait.</translation>
+    </message>
+    <message>
+        <source>_H3_LINK_NOT_FITTED_POPUPTEXT3INFO</source>
+        <translation>The link is not fitted.</translation>
+    </message>
+    <message>
+        <source>_INCOMPATIBLE_POPUPTEXT3INFO</source>
+        <translation>The versions are not compatible.</translation>
+    </message>
+    <message>
+        <source>_INITIALISE_TOOL_POPUPTEXT3INFO</source>
+        <translation>Initialising the tool.</translation>
+    </message>
+    <message>
+        <source>_INTEGRITY_CHECK_FAILED_POPUPTEXT3INFO</source>
+        <translation>The integrity check failed.</translation>
+    </message>
+    <message>
+        <source>_INTERNAL_ERROR_POPUPTEXT3INFO</source>
+        <translation>Internal error.</translation>
+    </message>
+    <message>
+        <source>_INVALID_POINT_ADDRESS_POPUPTEXT3INFO</source>
+        <translation>The point address is not valid.</translation>
+    </message>
+    <message>
+        <source>_INVALID_REPORT_TYPE_PREFIX_POPUPTEXT3INFO</source>
+        <translation>Unknown report type.</translation>
+    </message>
+    <message>
+        <source>_INVALID_USER_POPUPTEXT3INFO</source>
+        <translation>Unknown user.</translation>
+    </message>
+    <message>
+        <source>_KILL_WALK_TEST_WARNING_POPUPTEXT3INFO</source>
+        <translation>Continuing will end the walk test.</translation>
+    </message>
+    <message>
+        <source>_LOG_EVENT_ACCEPT_ERROR_POPUPTEXT3INFO</source>
+        <translation>The event could not be accepted.</translation>
+    </message>
+    <message>
+        <source>_LOG_EVENT_ACCEPTED_POPUPTEXT3INFO</source>
+        <translation>The event has been accepted.</translation>
+    </message>
+    <message>
+        <source>_LOGIN_FAILED_POPUPTEXT3INFO</source>
+        <translation>Log-on failed.</translation>
+    </message>
+    <message>
+        <source>_LOOP_CALIBRATE_FAILED_POPUPTEXT3INFO</source>
+        <translation>Loop calibration failed.</translation>
+    </message>
+    <message>
+        <source>_LOOP_CALIBRATE_INITIATED_POPUPTEXT3INFO</source>
+        <translation>Loop calibration started.</translation>
+    </message>
+    <message>
+        <source>_LOOP_CALIBRATE_UNABLE_TO_INITIATE_POPUPTEXT3INFO</source>
+        <translation>Loop calibration could not be started.</translation>
+    </message>
+    <message>
+        <source>_MEDIA_ACCESS_POPUPTEXT3INFO</source>
+        <translation>The drive cannot be read.</translation>
+    </message>
+    <message>
+        <source>_MODIFY_DEVICE_ADDRESS_FAILED_POPUPTEXT3INFO</source>
+        <translation>Changing the device address failed.</translation>
+    </message>
+    <message>
+        <source>_MODIFY_DEVICE_ADDRESS_REQUEST_IN_PROGRESS_POPUPTEXT3INFO</source>
+        <translation>Changing the device address. Please wait.</translation>
+    </message>
+    <message>
+        <source>_MODIFY_DEVICE_ADDRESS_SUCCESS_POPUPTEXT3INFO</source>
+        <translation>The device address has been changed.</translation>
+    </message>
+    <message>
+        <source>_NO_ERROR_POPUPTEXT3INFO</source>
+        <translation>No error.</translation>
+    </message>
+    <message>
+        <source>_NO_RESP_FRM_REMOTE_PANEL_POPUPTEXT3INFO</source>
+        <translation>The remote panel does not answer.</translation>
+    </message>
+    <message>
+        <source>_NO_ZONE_IMAGES_AVAILABLE_POPUPTEXT3INFO</source>
+        <translation>No zone maps are available.</translation>
+    </message>
+    <message>
+        <source>_OP_FAILED_NON_SPECIFIC_POPUPTEXT1BODY</source>
+        <translation>Operation failed.</translation>
+    </message>
+    <message>
+        <source>_OP_FAILED_IR_LINK_ENABLED_POPUPTEXT1BODY</source>
+        <translation>Failed: infrared link is on.</translation>
+    </message>
+    <message>
+        <source>_OP_FAILED_NOT_SUPPORTED_POPUPTEXT1BODY</source>
+        <translation>Failed: not supported.</translation>
+    </message>
+    <message>
+        <source>_OP_FAILED_NOT_CONFIGURED_POPUPTEXT1BODY</source>
+        <translation>Failed: not configured.</translation>
+    </message>
+    <message>
+        <source>_OP_FAILED_BUSY_POPUPTEXT1BODY</source>
+        <translation>Failed: busy.</translation>
+    </message>
+    <message>
+        <source>_OP_SUCCESSFUL_POPUPTEXT1BODY</source>
+        <translation>Operation successful.</translation>
+    </message>
+    <message>
+        <source>_PANEL_NOT_FOUND_POPUPTEXT3INFO</source>
+        <translation>The panel was not found.</translation>
+    </message>
+    <message>
+        <source>_PLEASE_WAIT_POPUPTEXT3INFO</source>
+        <translation>Please wait.</translation>
+    </message>
+    <message>
+        <source>_PLUG_IN_WRITABLE_USB_DRIVE_POPUPTEXT3INFO</source>
+        <translation>Plug in a writable USB drive.</translation>
+    </message>
+    <message>
+        <source>_PREPARING_TO_SAVE_POPUPTEXT3INFO</source>
+        <translation>Preparing to save.</translation>
+    </message>
+    <message>
+        <source>_REAL_DEVICE_PRESENT_REQUEST_FACTORY_IN_PROGRESS_POPUPTEXT3INFO</source>
+        <translation>Checking the device. Please wait.</translation>
+    </message>
+    <message>
+        <source>_REAL_DEVICE_PRESENT_REQUEST_VERIFY_FAILED_POPUPTEXT3INFO</source>
+        <translation>The device check failed.</translation>
+    </message>
+    <message>
+        <source>_REAL_DEVICE_PRESENT_REQUEST_VERIFY_IN_PROGRESS_POPUPTEXT3INFO</source>
+        <translation>Verifying the device. Please wait.</translation>
+    </message>
+    <message>
+        <source>_REBOOT_WARNING_POPUPTEXT3INFO</source>
+        <translation>The panel will restart.</translation>
+    </message>
+    <message>
+        <source>_REMOVE_HEADER_LINK_PHASE1_POPUPTEXT3INFO</source>
+        <translation>Remove the header link.</translation>
+    </message>
+    <message>
+        <source>_REMOVE_HEADER_LINK_PHASE2_POPUPTEXT3INFO</source>
+        <translation>Refit the header link.</translation>
+    </message>
+    <message>
+        <source>_REPORT_ENTRY_TOO_LONG_POPUPTEXT3INFO</source>
+        <translation>A report entry is too long.</translation>
+    </message>
+    <message>
+        <source>_RESET_KEY_DEPOT_CMD_SENT_POPUPTEXT3INFO</source>
+        <translation>The key depot reset has been sent.</translation>
+    </message>
+    <message>
+        <source>_RESET_NETWORK_COUNTERS_POPUPTEXT3INFO</source>
+        <translation>Reset the network counters?</translation>
+    </message>
+    <message>
+        <source>_RESOUND_CONSEQUENCE_POPUPTEXT3INFO</source>
+        <translation>The sounders will sound again.</translation>
+    </message>
+    <message>
+        <source>_RSM_REPORT_POPUPTEXT3INFO</source>
+        <translation>Saving the report.</translation>
+    </message>
+    <message>
+        <source>_SAVE_WAIT_POPUPTEXT3INFO</source>
+        <translation>Saving. Please wait.</translation>
+    </message>
+    <message>
+        <source>_SAVING_FAILED_POPUPTEXT3INFO</source>
+        <translation>Saving failed.</translation>
+    </message>
+    <message>
+        <source>_SAVING_IN_PROGRESS_POPUPTEXT3INFO</source>
+        <translation>Saving in progress.</translation>
+    </message>
+    <message>
+        <source>_SAVING_SUCCESS_POPUPTEXT3INFO</source>
+        <translation>Saved successfully.</translation>
+    </message>
+    <message>
+        <source>_SELF_TEST_POPUPTEXT3INFO</source>
+        <translation>Panel self-test in progress.</translation>
+    </message>
+    <message>
+        <source>_SERVICE_TOOL_BUSY_POPUPTEXT3INFO</source>
+        <translation>The service tool is busy.</translation>
+    </message>
+    <message>
+        <source>_SERVICE_TOOL_NOT_READY_POPUPTEXT3INFO</source>
+        <translation>The service tool is not ready.</translation>
+    </message>
+    <message>
+        <source>_SERVICE_TOOL_UNPLUGGED_POPUPTEXT3INFO</source>
+        <translation>The service tool is unplugged.</translation>
+    </message>
+    <message>
+        <source>_SILENCE_CONSEQUENCE_POPUPTEXT3INFO</source>
+        <translation>The sounders will be silenced.</translation>
+    </message>
+    <message>
+        <source>_STATUS_REPORT_POPUPTEXT3INFO</source>
+        <translation>Saving the status report.</translation>
+    </message>
+    <message>
+        <source>_STORING_FILE_FAILED_POPUPTEXT3INFO</source>
+        <translation>Storing the file failed.</translation>
+    </message>
+    <message>
+        <source>_SVC_KERNEL_UBIFS_NOT_FOUND_POPUPTEXT3INFO</source>
+        <translation>The system image was not found.</translation>
+    </message>
+    <message>
+        <source>_SVC_TESK_CONFIG_FILE_NOT_PRESENT_POPUPTEXT3INFO</source>
+        <translation>The configuration file is missing.</translation>
+    </message>
+    <message>
+        <source>_SVC_TESK_CONFIG_FILE_NOT_VALID_POPUPTEXT3INFO</source>
+        <translation>The configuration file is not valid.</translation>
+    </message>
+    <message>
+        <source>_SVC_TESK_LANGUAGE_FILES_NOT_FOUND_POPUPTEXT3INFO</source>
+        <translation>The language files were not found.</translation>
+    </message>
+    <message>
+        <source>_SVC_TESK_LOOP_SCAN_CONSEQUENCE_POPUPTEXT3INFO</source>
+        <translation>The loop scan stops normal loop polling.</translation>
+    </message>
+    <message>
+        <source>_SVC_TESK_PRJ_CONFIG_NOT_FOUND_POPUPTEXT3INFO</source>
+        <translation>The project configuration was not found.</translation>
+    </message>
+    <message>
+        <source>_SVC_TESK_QUIESCENT_IMAGE_EXCEEDS_SIZE_POPUPTEXT3INFO</source>
+        <translation>The standby image is too large.</translation>
+    </message>
+    <message>
+        <source>_SVC_TESK_QUIESCENT_IMAGE_NOT_FOUND_POPUPTEXT3INFO</source>
+        <translation>The standby image was not found.</translation>
+    </message>
+    <message>
+        <source>_SVC_TESK_UPDATE_CONFIRM_CONSEQUENCE_POPUPTEXT3INFO</source>
+        <translation>The display restarts after the update.</translation>
+    </message>
+    <message>
+        <source>_SVC_TESK_UPDATE_WARNING_CONFIRM_CONSEQUENCE_POPUPTEXT3INFO</source>
+        <translation>The display is out of service during the update.</translation>
+    </message>
+    <message>
+        <source>_SVC_PANEL_DUAL_LOOP_SHUTDOWN_POPUPTEXT3INFO</source>
+        <translation>Both loops will be shut down.</translation>
+    </message>
+    <message>
+        <source>_SVC_PANEL_IR_LINK_POPUPTEXT3INFO</source>
+        <translation>The infrared link is on.</translation>
+    </message>
+    <message>
+        <source>_SVC_PANEL_SINGLE_LOOP_SHUTDOWN_POPUPTEXT3INFO</source>
+        <translation>The loop will be shut down.</translation>
+    </message>
+    <message>
+        <source>_SVC_PANEL_UPDATE_WARNING_CONFIRM_CONSEQUENCE_POPUPTEXT3INFO</source>
+        <translation>The panel is out of service during the update.</translation>
+    </message>
+    <message>
+        <source>_SVC_USB_PLUGGED_OUT_POPUPTEXT3INFO</source>
+        <translation>The USB drive was removed.</translation>
+    </message>
+    <message>
+        <source>_SVC_USR_ALREADY_LOGGED_IN_POPUPTEXT3INFO</source>
+        <translation>A user is already logged on.</translation>
+    </message>
+    <message>
+        <source>_SVC_ZONEMAP_NOT_FOUND_POPUPTEXT3INFO</source>
+        <translation>The zone map was not found.</translation>
+    </message>
+    <message>
+        <source>_TEST_KEY_DEPOT_CMD_SENT_POPUPTEXT3INFO</source>
+        <translation>The key depot test has been sent.</translation>
+    </message>
+    <message>
+        <source>_TIMEKEEPER_PANEL_POPUPTEXT3INFO</source>
+        <translation>The time is set by the timekeeper panel.</translation>
+    </message>
+    <message>
+        <source>_UNKNOWN_ERROR_POPUPTEXT3INFO</source>
+        <translation>Unknown error.</translation>
+    </message>
+    <message>
+        <source>_UPDATE_ALREADY_IN_PROGRESS_POPUPTEXT3INFO</source>
+        <translation>An update is already in progress.</translation>
+    </message>
+    <message>
+        <source>_UPDATE_COMMIT_FAILED_POPUPTEXT3INFO</source>
+        <translation>The update could not be finished.</translation>
+    </message>
+    <message>
+        <source>_UPDATE_NOT_ALLOWED_POPUPTEXT3INFO</source>
+        <translation>The update is not allowed.</translation>
+    </message>
+    <message>
+        <source>_UPDATE_NOT_SUPPORTED_POPUPTEXT3INFO</source>
+        <translation>The update is not supported.</translation>
+    </message>
+    <message>
+        <source>_UPDATE_VERIFICATION_FAILED_POPUPTEXT3INFO</source>
+        <translation>The update could not be verified.</translation>
+    </message>
+    <message>
+        <source>_USB_DEF_TEXT_POPUPTEXT3INFO</source>
+        <translation>Saving to the USB drive.</translation>
+    </message>
+    <message>
+        <source>_USB_TEXT_POPUPTEXT3INFO</source>
+        <translation>Saving as text to the USB drive.</translation>
+    </message>
+    <message>
+        <source>_USB_CSV_POPUPTEXT3INFO</source>
+        <translation>Saving as CSV to the USB drive.</translation>
+    </message>
+    <message>
+        <source>_USB_PDF_POPUPTEXT3INFO</source>
+        <translation>Saving as PDF to the USB drive.</translation>
+    </message>
+    <message>
+        <source>_USER_ALREADY_LOGGED_ON_POPUPTEXT3INFO</source>
+        <translation>The user is already logged on.</translation>
+    </message>
+    <message>
+        <source>_WALKTEST_BAD_PARAMETERS_POPUPTEXT3INFO</source>
+        <translation>The walk test settings are not valid.</translation>
+    </message>
+    <message>
+        <source>_WALKTEST_GENERAL_FAILURE_POPUPTEXT3INFO</source>
+        <translation>The walk test failed.</translation>
+    </message>
+    <message>
+        <source>_WALKTEST_IN_PROGRESS_POPUPTEXT3INFO</source>
+        <translation>A walk test is already running.</translation>
+    </message>
+    <message>
+        <source>_WALKTEST_NO_MATCHING_POINTS_POPUPTEXT3INFO</source>
+        <translation>No points match the walk test.</translation>
+    </message>
+    <message>
+        <source>_WALKTEST_NO_WALKTEST_POPUPTEXT3INFO</source>
+        <translation>No walk test is running.</translation>
+    </message>
+    <message>
+        <source>_WALKTEST_NOT_CONTROLLING_WALKTEST_POPUPTEXT3INFO</source>
+        <translation>This panel does not control the walk test.</translation>
+    </message>
+    <message>
+        <source>_WALKTEST_PANEL_UNAVAILABLE_POPUPTEXT3INFO</source>
+        <translation>The panel is not available.</translation>
+    </message>
+    <message>
+        <source>_WALKTEST_TARGET_ACTIVE_POPUPTEXT3INFO</source>
+        <translation>A point of the walk test is active.</translation>
+    </message>
+    <message>
+        <source>_WALKTEST_TIMEOUT_POPUPTEXT3INFO</source>
+        <translation>The walk test timed out.</translation>
+    </message>
     <message>
         <source>_CLOSE_POPUPSK</source>
         <translation>Close</translation>
@@ -49,6 +723,48 @@
     <message>
         <source>_PRINT_REJECTED_POPUPTEXT3INFO</source>
         <translation>The panel rejected the print request.</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_40041</name>
+    <message>
+        <source>_CONFIRM_RESOUND_POPUPTEXT1BODY</source>
+        <translation>Resound the sounders?</translation>
+    </message>
+    <message>
+        <source>_WARNING_POPUPTEXT1BODY</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>_RESOUND_CONSEQUENCE_POPUPTEXT3INFO</source>
+        <translation>The sounders will sound again.</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_40060</name>
+    <message>
+        <source>_FIRE_RESET_IN_PROGRESS_289_20_BODYTEXTSTYLE</source>
+        <translation>Fire reset in progress</translation>
+    </message>
+    <message>
+        <source>_PANEL_INIT_WAIT_289_20_BODYTEXTSTYLE</source>
+        <translation>The panel is starting up</translation>
+    </message>
+    <message>
+        <source>_PANEL_SYNC_IN_PROGRESS_289_20_BODYTEXTSTYLE</source>
+        <translation>Synchronising with the panel</translation>
+    </message>
+    <message>
+        <source>_REBOOT_COUNTDOWN_PROGRESS_289_20_BODYTEXTSTYLE</source>
+        <translation>Restarting the panel</translation>
+    </message>
+    <message>
+        <source>_PANEL_STARTUP_WAIT_LOGIN_RESPONSE_285_60_INFOTEXTSTYLE</source>
+        <translation>Waiting for the panel to answer the log-on.</translation>
+    </message>
+    <message>
+        <source>_TIME_REMAINING_285_60_INFOTEXTSTYLE</source>
+        <translation>Time remaining:</translation>
     </message>
 </context>
 <context>
