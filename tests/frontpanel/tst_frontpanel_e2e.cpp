@@ -82,23 +82,13 @@ void tst_FrontPanelEndToEnd::ledsBuzzerBacklightAndRegionalBoard()
     const QString allDark(18, QLatin1Char('0'));
     QVERIFY2(waitUntil([this, &allDark] { return leds() == allDark; }), qPrintable(leds()));
 
-    // The controller makes real output 1 flash: the general fire LED blinks,
-    // half a second on, half a second off.
+    // The controller makes real output 1 flash: the general fire LED goes on
+    // and off again and again. How fast it blinks is the flasher's own test,
+    // on the fake clock; here it is enough that the output reaches the LED.
     controller.command(QStringLiteral("outputs pulse1 0 1"));
-    int on = 0;
-    int off = 0;
-    QString previous;
-    QElapsedTimer watch;
-    watch.start();
-    while (watch.elapsed() < 3000) {
-        const QString now = leds().left(1);
-        if (now != previous && !now.isEmpty())
-            ++(now == QLatin1String("1") ? on : off);
-        previous = now;
-        QTest::qWait(50);
-    }
-    QVERIFY2(on >= 2 && on <= 4, qPrintable(QStringLiteral("on %1 times").arg(on)));
-    QVERIFY2(off >= 2 && off <= 4, qPrintable(QStringLiteral("off %1 times").arg(off)));
+    const auto fireLed = [this] { return leds().left(1); };
+    for (const char *state : {"1", "0", "1", "0"})
+        QVERIFY2(waitUntil([&fireLed, state] { return fireLed() == QLatin1String(state); }), qPrintable(leds()));
 }
 
 QTEST_GUILESS_MAIN(tst_FrontPanelEndToEnd)
