@@ -3,12 +3,10 @@
 #include "ArtworkDir.h"
 #include "FakeClock.h"
 #include "FakeEthernetLink.h"
+#include "LinkedScreens.h"
 #include "MessageCapture.h"
 #include "WidgetShot.h"
 #include "app/PageHeaderSource.h"
-#include "app/SystemState.h"
-#include "app/Translator.h"
-#include "core/Languages.h"
 #include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "frontpanel/rbusEventLog.h"
@@ -86,16 +84,8 @@ void tst_FireScreen::initTestCase()
 {
     m_artwork = std::make_unique<ArtworkDir>();
     QVERIFY(m_artwork->isValid());
-    Translator *translator = Translator::instance();
-    translator->setBaseDirectory(QString::fromLocal8Bit(qgetenv("TESK_BUILD_DIR")));
-    translator->loadLanguages(Languages::EnglishId, 0);
-    QVERIFY(translator->setLanguage(Languages::EnglishId));
-    SystemState::instance()->watchEthernetLink(&m_link);
-    PageHeaderSource::install(nullptr);
-    settleQueuedEvents();
-    emit m_link.updateEnetConnectedToPanel(true);
-    settleQueuedEvents();
-    QVERIFY(SystemState::instance()->isEthernetConnected());
+    QVERIFY(LinkedScreens::loadEnglish());
+    QVERIFY(LinkedScreens::bringLinkUp(m_link));
 }
 
 void tst_FireScreen::init()

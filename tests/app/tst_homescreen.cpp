@@ -2,12 +2,12 @@
 #include "ArtworkDir.h"
 #include "FakeClock.h"
 #include "FakeEthernetLink.h"
+#include "LinkedScreens.h"
 #include "MessageCapture.h"
 #include "WidgetShot.h"
 #include "app/PageHeaderSource.h"
 #include "app/Security.h"
 #include "app/SystemState.h"
-#include "app/Translator.h"
 #include "core/Languages.h"
 #include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
@@ -115,17 +115,9 @@ void tst_HomeScreen::initTestCase()
     m_artwork = std::make_unique<ArtworkDir>();
     QVERIFY(m_artwork->isValid());
     // The screen switches languages itself: give it the build's English.
-    Translator *translator = Translator::instance();
-    translator->setBaseDirectory(QString::fromLocal8Bit(qgetenv("TESK_BUILD_DIR")));
     TeskGlobalConfig::instance()->setLanguages(1, Languages::EnglishId, 0, 0, 0);
-    translator->loadLanguages(Languages::EnglishId, 0);
-    QVERIFY(translator->setLanguage(Languages::EnglishId));
-    SystemState::instance()->watchEthernetLink(&m_link);
-    PageHeaderSource::install(nullptr);
-    settleQueuedEvents();
-    emit m_link.updateEnetConnectedToPanel(true);
-    settleQueuedEvents();
-    QVERIFY(SystemState::instance()->isEthernetConnected());
+    QVERIFY(LinkedScreens::loadEnglish());
+    QVERIFY(LinkedScreens::bringLinkUp(m_link));
 }
 
 void tst_HomeScreen::init()

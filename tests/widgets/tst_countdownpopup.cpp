@@ -1,5 +1,5 @@
 #include "../pointmodels/ScriptedSite.h"
-#include "FakeHeaderSource.h"
+#include "PageUnderPopups.h"
 #include "WidgetShot.h"
 #include "WidgetTest.h"
 #include "app/PageStack.h"
@@ -35,7 +35,7 @@ class tst_CountdownPopup : public WidgetTest
     Q_OBJECT
 
 private:
-    std::unique_ptr<FakeHeaderSource> m_source;
+    std::unique_ptr<PageUnderPopups> m_page;
 
     static QPointer<AUK_40026> pushed(int kind)
     {
@@ -48,17 +48,11 @@ private slots:
     void init()
     {
         ScriptedSite::reset();
-        m_source = std::make_unique<FakeHeaderSource>();
-        PageStack::instance()->setParent(window());
-        PageStack::instance()->show();
-        QVERIFY(PageStack::instance()->push(new AUK_90001A));
+        m_page = std::make_unique<PageUnderPopups>(window());
+        QVERIFY(m_page->isPushed());
     }
 
-    void cleanup()
-    {
-        PageStack::destroyInstance();
-        m_source.reset();
-    }
+    void cleanup() { m_page.reset(); }
 
     void timeLeft_data()
     {

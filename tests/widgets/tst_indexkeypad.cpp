@@ -1,9 +1,8 @@
-#include "FakeHeaderSource.h"
+#include "PageUnderPopups.h"
 #include "WidgetShot.h"
 #include "WidgetTest.h"
 #include "app/PageStack.h"
 #include "screens/popups/AUK_40032.h"
-#include "widgets/AUK_90001A.h"
 #include "widgets/KeypadButton.h"
 
 #include <QLabel>
@@ -57,22 +56,16 @@ class tst_IndexKeypad : public WidgetTest
     Q_OBJECT
 
 private:
-    std::unique_ptr<FakeHeaderSource> m_source;
+    std::unique_ptr<PageUnderPopups> m_page;
 
 private slots:
     void init()
     {
-        m_source = std::make_unique<FakeHeaderSource>();
-        PageStack::instance()->setParent(window());
-        PageStack::instance()->show();
-        QVERIFY(PageStack::instance()->push(new AUK_90001A));
+        m_page = std::make_unique<PageUnderPopups>(window());
+        QVERIFY(m_page->isPushed());
     }
 
-    void cleanup()
-    {
-        PageStack::destroyInstance();
-        m_source.reset();
-    }
+    void cleanup() { m_page.reset(); }
 
     void entry_data()
     {
