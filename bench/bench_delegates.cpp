@@ -1,6 +1,7 @@
 // Cards are painted on every repaint of the screen: one fault card with its
 // QR code must paint well inside 2 ms, and a card view full of them must
 // repaint within one 16 ms frame.
+#include "GuiBenchmarkMain.h"
 #include "widgets/AUK_90011.h"
 #include "widgets/FaultsListDelegate.h"
 
@@ -86,14 +87,5 @@ BENCHMARK(BM_RepaintCardView)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    // Missing fonts of other scripts are reported while the fonts load; they
-    // are not what is measured.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runGuiBenchmarks(argc, argv);
 }

@@ -1,5 +1,6 @@
 // A finger dragging the largest selector list: each move event at 60 a
 // second must be handled and the list repainted within one 16 ms frame.
+#include "GuiBenchmarkMain.h"
 #include "widgets/AUK_90048.h"
 #include "widgets/SelectorItemDelegate.h"
 
@@ -85,14 +86,5 @@ BENCHMARK(BM_DragSelectorList)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    // Missing fonts of other scripts are reported while the list is built;
-    // they are not what is measured.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runGuiBenchmarks(argc, argv);
 }
