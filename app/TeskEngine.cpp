@@ -33,6 +33,7 @@
 #include "frontpanel/DB_RFIDinterface.h"
 #include "frontpanel/DB_TESK_FP_Interface.h"
 #include "frontpanel/InputSignaller.h"
+#include "frontpanel/Rbus.h"
 #include "frontpanel/USBController.h"
 #include "frontpanel/simulator/FrontPanelAdaptor.h"
 #include "frontpanel/simulator/MainWindow.h"
@@ -100,6 +101,9 @@ public:
         // Read from the data directory, where the engine saves it.
         TeskGlobalConfig *config = TeskGlobalConfig::instance();
         const int guiMode = SystemState::instance()->guiMode();
+        // On the front-panel bus the panel is reached through its driver.
+        if (guiMode != 0)
+            Rbus::instance()->start();
         if (guiMode == 3)
             config->fixLanguagesForRepeater();
         // The first language's country picks the form of printed addresses.
