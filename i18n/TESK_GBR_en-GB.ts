@@ -2589,7 +2589,7 @@
     </message>
     <message>
         <source>_PANEL_RESTART_DESCRIPTION_POPUPTEXT2INFO</source>
-        <translation>The panel stops and starts again; it is offline meanwhile.</translation>
+        <translation>The panel stops and starts again.</translation>
     </message>
     <message>
         <source>_WARNING_POPUPTEXT1INFO</source>
