@@ -313,8 +313,9 @@ private:
     }
 
     // The engine serves the front-panel interface that it also calls as a
-    // client. A name that another process holds, or no bus at all, leaves the
-    // simulator's keys dead but must not stop the engine.
+    // client. A name that another process holds (a real panel front, or a
+    // stand-in playing one), or no bus at all, leaves the simulator's keys
+    // dead and serves nothing, but must not stop the engine.
     void serveFrontPanel()
     {
         new FrontPanelAdaptor(m_window.get(), m_exportObject.get());
@@ -324,6 +325,7 @@ private:
             qWarning() << "teskengine_main"
                        << " Cannot register the front-panel service " << serviceName << ": "
                        << m_frontPanelBus->lastError().message();
+            return;
         }
         if (!m_frontPanelBus->registerObject(QStringLiteral("/"), m_exportObject.get(),
                                              QDBusConnection::ExportAdaptors)) {
