@@ -175,6 +175,7 @@ private slots:
     void initTestCase();
     void refusedCardShowsTheLogonResult();
     void silenceThenResoundConfirmations();
+    void logOnOfTheUserAlreadyOn();
     void fireResetConfirmation();
     void printReplyShowsItsOutcome();
 
@@ -239,6 +240,20 @@ void tst_FrontPanelPopupsEndToEnd::silenceThenResoundConfirmations()
     QCOMPARE(topPopup()->title(), QStringLiteral("_RESOUND_SOUNDERS_POPUPTITLE"));
     emit topPopup()->rightButtonClicked();
     QVERIFY(topIs(QStringLiteral("AUK_30086")));
+}
+
+// The log-on popup (built later) asks for the user already logged on: the
+// controller says so, and the result popup shows it over the fire.
+void tst_FrontPanelPopupsEndToEnd::logOnOfTheUserAlreadyOn()
+{
+    const int from = m_controller.lineCount();
+    SyncClient::instance()->login(QStringLiteral("01"), QStringLiteral("1111"));
+    QVERIFY(m_controller.waitForLineWithEvents(QStringLiteral("operator logon user=1 already"), from) >= 0);
+    QVERIFY(topIs(QStringLiteral("AUK_40028")));
+    QCOMPARE(bottomText(topPopup()), QStringLiteral("_USER_ALREADY_LOGGED_ON_POPUPTEXT3INFO"));
+    emit topPopup()->rightButtonClicked();
+    QVERIFY(topIs(QStringLiteral("AUK_30086")));
+    QCOMPARE(Security::instance()->accessLevel(), TESKEnumHolder::EN54_LOGGED_IN);
 }
 
 // With the sounders silenced the fire may be reset: the reset asks first;
