@@ -9,6 +9,7 @@
 #include "pointmodels/model.h"
 #include "widgets/BasePopup.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QTimer>
 #include <QtTest>
@@ -313,8 +314,17 @@ void runTestsInTheEngine()
             s_controller->command(QStringLiteral("beat 2"));
             beaten = true;
         }
-        if (!SyncClient::instance()->isLinkUp())
+        static QElapsedTimer waited;
+        if (!waited.isValid())
+            waited.start();
+        if (!SyncClient::instance()->isLinkUp()) {
+            if (waited.hasExpired(60000)) {
+                qCritical() << "The panel link did not come up:" << s_controller->lines().join('\n');
+                tick->stop();
+                QCoreApplication::exit(1);
+            }
             return;
+        }
         tick->stop();
         tick->deleteLater();
         {
