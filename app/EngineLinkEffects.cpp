@@ -8,7 +8,7 @@
 #include "paneldata/SingleDevicePollingHandler.h"
 #include "paneldata/WalkTestHandler.h"
 #include "pointmodels/model.h"
-#include "screens/status/AUK_40056.h"
+#include "screens/popups/AUK_40056.h"
 #include "screens/status/SystemStandbyTimer.h"
 
 namespace {
@@ -127,7 +127,7 @@ void EngineLinkEffects::setOutputPointState(int kind, quint8 point, int ledState
 
 void EngineLinkEffects::showPrintResult(int popupKind)
 {
-    PageStack::instance()->push(new AUK_40056(popupKind));
+    PageStack::instance()->push(new AUK_40056(popupKind, nullptr));
 }
 
 void EngineLinkEffects::startStandbyCountdown(quint16 count, int standby)

@@ -3,6 +3,18 @@
 #include "app/PageStack.h"
 #include "app/Security.h"
 #include "app/SystemState.h"
+#include "frontpanel/InputSignaller.h"
+#include "screens/popups/AUK_40025.h"
+#include "screens/popups/AUK_40028.h"
+#include "screens/popups/AUK_40030.h"
+#include "screens/popups/AUK_40039.h"
+#include "screens/popups/AUK_40061.h"
+
+namespace {
+
+enum ConfirmationKind { FireResetKind = 8, SilenceSoundersKind = 9 };
+
+} // namespace
 
 bool EnginePanelEnvironment::isE30Connected() const
 {
@@ -83,4 +95,36 @@ void EnginePanelEnvironment::disableBuzzer()
 void EnginePanelEnvironment::setBuzzerOverride()
 {
     SystemState::instance()->setBuzzerOverride();
+}
+
+// The key dispatch answers the confirmation's keys.
+void EnginePanelEnvironment::showConfirmation(Confirmation confirmation)
+{
+    BasePopup *popup = nullptr;
+    if (confirmation == ResoundSounders)
+        popup = new AUK_40039(false, nullptr);
+    else
+        popup = new AUK_40030(confirmation == FireReset ? FireResetKind : SilenceSoundersKind, false, 0, 0, nullptr);
+    InputSignaller *keys = InputSignaller::instance();
+    QObject::connect(popup, &BasePopup::rightButtonClicked, keys, &InputSignaller::cancelPopup);
+    if (confirmation == FireReset)
+        QObject::connect(popup, &BasePopup::leftButtonClicked, keys, &InputSignaller::confirmFireReset);
+    else
+        QObject::connect(popup, &BasePopup::leftButtonClicked, keys, &InputSignaller::confirmSounders);
+    PageStack::instance()->push(popup);
+}
+
+void EnginePanelEnvironment::showActionPopup(int kind)
+{
+    PageStack::instance()->push(new AUK_40061(kind, nullptr));
+}
+
+void EnginePanelEnvironment::showLogonResult(int result)
+{
+    PageStack::instance()->push(new AUK_40028(true, result, nullptr));
+}
+
+void EnginePanelEnvironment::showLogonHelp()
+{
+    PageStack::instance()->push(new AUK_40025(nullptr));
 }

@@ -27,4 +27,8 @@ public:
     void popNonMatching(const QString &screenName) override;
     void disableBuzzer() override;
     void setBuzzerOverride() override;
+    void showConfirmation(Confirmation confirmation) override;
+    void showActionPopup(int kind) override;
+    void showLogonResult(int result) override;
+    void showLogonHelp() override;
 };

@@ -4,6 +4,7 @@
 #include "app/SystemState.h"
 #include "core/SC_Timer.h"
 #include "frontpanel/InputSignaller.h"
+#include "frontpanel/Rbus.h"
 #include "link/SyncClient.h"
 
 FireTimer::FireTimer()
@@ -16,6 +17,7 @@ FireTimer::FireTimer()
     connect(state, &SystemState::fireStarted, this, &FireTimer::fireStart);
     connect(state, &SystemState::fireReset, this, &FireTimer::fireReset);
     connect(SyncClient::instance(), &SyncClient::disconnected, this, &FireTimer::fireReset);
+    connect(Rbus::instance(), &Rbus::disconnectedRbusOrE30, this, &FireTimer::fireReset);
     connect(InputSignaller::instance(), &InputSignaller::userInputReceived, this, &FireTimer::resetFireTimer);
 }
 

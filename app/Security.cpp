@@ -1,9 +1,11 @@
 #include "app/Security.h"
 
+#include "app/PageStack.h"
 #include "core/SC_Timer.h"
 #include "core/TeskGlobalConfig.h"
 #include "link/SyncClient.h"
 #include "pointmodels/model.h"
+#include "screens/popups/AUK_40028.h"
 
 #include <QDebug>
 
@@ -180,10 +182,10 @@ void Security::logonResult(int code)
         showLogonResult(0);
 }
 
-// The log-on result popup belongs to the control screens; until it is
-// there the outcome is only logged (never with what the user typed).
+// Logged too, never with what the user typed.
 void Security::showLogonResult(int code)
 {
     qDebug().nospace() << "Security::showLogonResult"
                        << " log-on not accepted, result " << code;
+    PageStack::instance()->push(new AUK_40028(true, code, nullptr));
 }

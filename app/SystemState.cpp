@@ -4,6 +4,7 @@
 #include "app/statusIconsController.h"
 #include "frontpanel/DB_TESK_FP_Interface.h"
 #include "frontpanel/IndicationState.h"
+#include "frontpanel/Rbus.h"
 #include "widgets/RolesDelegate.h"
 
 #include <QCoreApplication>
@@ -29,6 +30,11 @@ SystemState::SystemState()
     buildConnectionMachine();
     m_flasher.startFlashing();
     IndicationState::instance()->setEnvironment(this);
+    // The front-panel bus driver reads the configuration and the connection
+    // from here and moves the connection state with its reports.
+    Rbus *bus = Rbus::instance();
+    bus->setEnvironment(this);
+    watchFrontPanelBus(bus);
 }
 
 SystemState::~SystemState()
@@ -36,6 +42,9 @@ SystemState::~SystemState()
     IndicationState *indications = IndicationState::existingInstance();
     if (indications && indications->environment() == this)
         indications->setEnvironment(nullptr);
+    Rbus *bus = Rbus::existingInstance();
+    if (bus && bus->environment() == this)
+        bus->setEnvironment(nullptr);
 }
 
 void SystemState::buildConnectionMachine()

@@ -4,6 +4,7 @@
 #include "core/BannerStatus.h"
 #include "core/SC_Singleton.h"
 #include "frontpanel/IndicationEnvironment.h"
+#include "frontpanel/RbusEnvironment.h"
 #include "frontpanel/flasher.h"
 
 #include <QByteArray>
@@ -23,6 +24,7 @@ class SystemState final
     , public SC_Singleton<SystemState>
     , public flasherEnvironment
     , public IndicationEnvironment
+    , public RbusEnvironment
 {
     Q_OBJECT
 
@@ -53,7 +55,7 @@ public:
 
     bool isEthernetConnected() const;
     bool isE30Connected() const override;
-    bool isRbusConnected() const;
+    bool isRbusConnected() const override;
     bool isEthernetOrRbusConnected() const override;
     bool isConnected() const override;
     bool isDisconnected() const override;
@@ -84,7 +86,7 @@ public:
 
     const Configuration &configuration() const { return m_configuration; }
     int guiMode() const override { return m_configuration.guiMode; }
-    int rbusMode() const { return m_configuration.rbusMode; }
+    int rbusMode() const override { return m_configuration.rbusMode; }
     int rbusAddress() const { return m_configuration.rbusAddress; }
     int zonalLedMode() const override { return m_configuration.zonalLedMode; }
     int brand() const { return m_configuration.brand; }
@@ -100,7 +102,7 @@ public:
 
 public slots:
     void enableBuzzer();
-    void disableBuzzer();
+    void disableBuzzer() override;
     void sendFireResetSignal();
     void updateConnectedStatus();
     void updateDisconnectedStatus();

@@ -33,6 +33,7 @@
 #include "frontpanel/DB_RFIDinterface.h"
 #include "frontpanel/DB_TESK_FP_Interface.h"
 #include "frontpanel/InputSignaller.h"
+#include "frontpanel/Rbus.h"
 #include "frontpanel/USBController.h"
 #include "frontpanel/simulator/FrontPanelAdaptor.h"
 #include "frontpanel/simulator/MainWindow.h"
@@ -100,6 +101,9 @@ public:
         // Read from the data directory, where the engine saves it.
         TeskGlobalConfig *config = TeskGlobalConfig::instance();
         const int guiMode = SystemState::instance()->guiMode();
+        // On the front-panel bus the panel is reached through its driver.
+        if (guiMode != 0)
+            Rbus::instance()->start();
         if (guiMode == 3)
             config->fixLanguagesForRepeater();
         // The first language's country picks the form of printed addresses.
@@ -309,8 +313,9 @@ private:
     }
 
     // The engine serves the front-panel interface that it also calls as a
-    // client. A name that another process holds, or no bus at all, leaves the
-    // simulator's keys dead but must not stop the engine.
+    // client. A name that another process holds (a real panel front, or a
+    // stand-in playing one), or no bus at all, leaves the simulator's keys
+    // dead and serves nothing, but must not stop the engine.
     void serveFrontPanel()
     {
         new FrontPanelAdaptor(m_window.get(), m_exportObject.get());
@@ -320,6 +325,7 @@ private:
             qWarning() << "teskengine_main"
                        << " Cannot register the front-panel service " << serviceName << ": "
                        << m_frontPanelBus->lastError().message();
+            return;
         }
         if (!m_frontPanelBus->registerObject(QStringLiteral("/"), m_exportObject.get(),
                                              QDBusConnection::ExportAdaptors)) {

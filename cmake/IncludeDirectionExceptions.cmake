@@ -76,15 +76,13 @@ set(TESK_INCLUDE_EXCEPTIONS
     "paneldata/CachedModifiedPoints.cpp -> app/Security.h"
     "pointmodels/PointFunctionCfgFilter.cpp -> app/Security.h"
 
-    # The print-result popup closes itself through the page stack; it is to reach it through
-    # a navigation hook of the widgets.
-    "screens/status/AUK_40056.cpp -> app/PageStack.h"
 
     # The message popups close themselves, and may return home, through the page stack, as above.
     "screens/popups/AUK_40040.cpp -> app/PageStack.h"
     "screens/popups/AUK_40026.cpp -> app/PageStack.h"
     "screens/popups/AUK_40032.cpp -> app/PageStack.h"
     "screens/popups/AUK_40041.cpp -> app/PageStack.h"
+    "screens/popups/AUK_40025.cpp -> app/PageStack.h"
 
     # The home screen reads the engine state, the log-on and the language and returns to
     # itself through the page stack, all still held by the start-up.

@@ -7,15 +7,14 @@
 #include "pointmodels/model.h"
 
 #include <QDBusConnection>
-#include <QDebug>
 
 namespace {
 
 constexpr int userTextLength = 2;
 // The restriction bit that turns card log-on off.
 constexpr int rfidLogOnRestricted = 0x8000;
-// The log-on result popup's message for a card without a valid user.
-constexpr int invalidCardMessage = 1;
+// The log-on result for a card without a valid user: a failed log-on.
+constexpr int invalidCardResult = 0;
 
 // The pages on which a card logs on.
 const char *const logOnPages[] = {"AUK_30086", "AUK_30002", "AUK_30085", "AUK_40001"};
@@ -57,16 +56,15 @@ void DB_RFIDinterface::RFIDReceiveBlockData(QString data)
         || TeskGlobalConfig::instance()->isRestrictedExt(rfidLogOnRestricted))
         return;
     if (userNumber(user) < 1) {
-        qDebug() << "DB_RFIDinterface"
-                 << "would show AUK_40028 message" << invalidCardMessage;
+        if (m_environment)
+            m_environment->showLogonResult(invalidCardResult);
         return;
     }
     if (mayLogOn()) {
         emit beep();
         if (model::instance()->isKeyswitchAccessEnabled()
             && m_environment->accessLevel() < TESKEnumHolder::EN54_KEY_IN) {
-            qDebug() << "DB_RFIDinterface"
-                     << "would show AUK_40025";
+            m_environment->showLogonHelp();
         } else {
             emit sendLoginRequest();
             emit login(user, passcode);

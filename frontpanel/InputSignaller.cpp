@@ -5,6 +5,7 @@
 #include "frontpanel/DB_TESK_FP_Interface.h"
 #include "frontpanel/GlobalShortcuts.h"
 #include "frontpanel/KeyDispatchEnvironment.h"
+#include "frontpanel/Rbus.h"
 #include "link/InvestigateDelayTimer.h"
 #include "link/SyncClient.h"
 #include "pointmodels/model.h"
@@ -25,14 +26,11 @@ constexpr int ConfirmResetKind = 1;
 constexpr int ConfirmSilenceKind = 2;
 constexpr int NotAvailableKind = 3;
 
-// The screens and popups these keys open are built by later work; until then
-// the key says which it would open and does nothing else.
-void notBuilt(const char *className, int kind = -1)
+// The screens these keys open are built by later work; until then the key
+// says which it would open and does nothing else.
+void notBuilt(const char *className)
 {
-    if (kind < 0)
-        qDebug() << "InputSignaller:" << className << "is not built yet";
-    else
-        qDebug() << "InputSignaller:" << className << "kind" << kind << "is not built yet";
+    qDebug() << "InputSignaller:" << className << "is not built yet";
 }
 
 bool isTop(const KeyDispatchEnvironment &engine, const QString &name)
@@ -168,9 +166,9 @@ void InputSignaller::signallingPressed()
     notBuilt(isTop(*engine, QStringLiteral("AUK_30077")) ? "AUK_30077_F" : "AUK_30077");
 }
 
-void InputSignaller::showActionPopup(const KeyDispatchEnvironment &engine, int monitoredKind)
+void InputSignaller::showActionPopup(KeyDispatchEnvironment &engine, int monitoredKind)
 {
-    notBuilt("AUK_40061", engine.rbusMode() == MonitoredBus ? monitoredKind : NotAvailableKind);
+    engine.showActionPopup(engine.rbusMode() == MonitoredBus ? monitoredKind : NotAvailableKind);
 }
 
 void InputSignaller::silenceSoundersPressed()
@@ -187,10 +185,8 @@ void InputSignaller::silenceSoundersPressed()
         return;
     if (engine->accessLevel() < KeySwitchLevel && !panels->isTemplate1())
         return;
-    if (panels->areSoundersSilenced())
-        notBuilt("AUK_40039");
-    else
-        notBuilt("AUK_40030", 9);
+    engine->showConfirmation(panels->areSoundersSilenced() ? KeyDispatchEnvironment::ResoundSounders
+                                                           : KeyDispatchEnvironment::SilenceSounders);
 }
 
 void InputSignaller::fireResetKeyPressed()
@@ -212,7 +208,7 @@ void InputSignaller::fireResetKeyPressed()
     if (engine->isFireActive() && !TeskGlobalConfig::instance()->getLogicalAddr() && soundersSounding
         && InvestigateDelayTimer::instance()->currentContext() == 0)
         return;
-    notBuilt("AUK_40030", 8);
+    engine->showConfirmation(KeyDispatchEnvironment::FireReset);
 }
 
 void InputSignaller::setSilenceBuzzerPressed()
@@ -223,10 +219,10 @@ void InputSignaller::setSilenceBuzzerPressed()
             // No controller will silence it.
             if (engine->isDisconnected() || engine->isE30Connected())
                 engine->disableBuzzer();
-        } else {
-            // The bus key press of a repeater is built later; until then the
-            // buzzer is silenced here.
+        } else if (engine->isE30Connected()) {
             engine->disableBuzzer();
+        } else {
+            Rbus::instance()->silenceBuzzerPress();
         }
     }
     emit keyPressed(SILENCE_BUZZER_KEY);

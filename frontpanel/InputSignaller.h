@@ -57,5 +57,5 @@ private:
     // A repeater, the network master and an E30 link take no summary keys.
     static bool isBlocked(const KeyDispatchEnvironment &engine);
     void summaryPressed(const char *screenName);
-    void showActionPopup(const KeyDispatchEnvironment &engine, int monitoredKind);
+    void showActionPopup(KeyDispatchEnvironment &engine, int monitoredKind);
 };

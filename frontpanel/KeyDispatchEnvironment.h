@@ -30,4 +30,12 @@ public:
 
     virtual void disableBuzzer() = 0;
     virtual void setBuzzerOverride() = 0;
+
+    // The sounders and fire-reset confirmations; their OK and Cancel come
+    // back to the key dispatch (confirmSounders() or confirmFireReset(),
+    // and cancelPopup()).
+    enum Confirmation { SilenceSounders, ResoundSounders, FireReset };
+    virtual void showConfirmation(Confirmation confirmation) = 0;
+    // The front-panel action popup of the E30 link, which answers its own keys.
+    virtual void showActionPopup(int kind) = 0;
 };

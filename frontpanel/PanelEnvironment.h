@@ -20,4 +20,8 @@ public:
     virtual QString topPageName() const = 0;
     // Back to the main screen, the stack unwound.
     virtual void showMainScreen() = 0;
+    // A card's log-on refused before it was asked for (result 0), and how
+    // to log on while the key switch is off.
+    virtual void showLogonResult(int result) = 0;
+    virtual void showLogonHelp() = 0;
 };

@@ -590,15 +590,15 @@
     </message>
     <message>
         <source>_SVC_PANEL_DUAL_LOOP_SHUTDOWN_POPUPTEXT3INFO</source>
-        <translation>Both loops will be shut down.</translation>
+        <translation>Loops %1 and %2 will be shut down.</translation>
     </message>
     <message>
         <source>_SVC_PANEL_IR_LINK_POPUPTEXT3INFO</source>
-        <translation>The infrared link is on.</translation>
+        <translation>The infrared link is on for loops %1 and %2.</translation>
     </message>
     <message>
         <source>_SVC_PANEL_SINGLE_LOOP_SHUTDOWN_POPUPTEXT3INFO</source>
-        <translation>The loop will be shut down.</translation>
+        <translation>Loop %1 will be shut down.</translation>
     </message>
     <message>
         <source>_SVC_PANEL_UPDATE_WARNING_CONFIRM_CONSEQUENCE_POPUPTEXT3INFO</source>
@@ -723,6 +723,14 @@
     <message>
         <source>_PRINT_REJECTED_POPUPTEXT3INFO</source>
         <translation>The panel rejected the print request.</translation>
+    </message>
+    <message>
+        <source>_SVC_TESK_UPDATE_CONFIRM_POPUPTITLE</source>
+        <translation>Update the software</translation>
+    </message>
+    <message>
+        <source>_CONFIRM_RESET_POPUPTITLE</source>
+        <translation>Confirm reset</translation>
     </message>
 </context>
 <context>
@@ -2504,6 +2512,88 @@
     <message>
         <source>_FIRES_FIREINFO</source>
         <translation>fires</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_40030</name>
+    <message>
+        <source>_SVC_TESK_UPDATE_WARNING_CONFIRM_POPUPTITLE</source>
+        <translation>Software update warning</translation>
+    </message>
+    <message>
+        <source>_SVC_PANEL_UPDATE_WARNING_CONFIRM_POPUPTITLE</source>
+        <translation>Panel update warning</translation>
+    </message>
+    <message>
+        <source>_SVC_TESK_LOOP_SCAN_POPUPTITLE</source>
+        <translation>Loop scan</translation>
+    </message>
+    <message>
+        <source>_SVC_PANEL_IR_LINK_POPUPTITLE</source>
+        <translation>Infrared link</translation>
+    </message>
+    <message>
+        <source>_SVC_PANEL_LOOP_SHUTDOWN_POPUPTITLE</source>
+        <translation>Loop shutdown</translation>
+    </message>
+    <message>
+        <source>_SILENCE_SOUNDERS_POPUPTITLE</source>
+        <translation>Silence sounders</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_40063</name>
+    <message>
+        <source>_SERIALISATION_POPUPTITLE</source>
+        <translation>Serialisation</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_40061</name>
+    <message>
+        <source>_CONFIRM_DISABLE_POPUPTITLE</source>
+        <translation>Confirm disable</translation>
+    </message>
+    <message>
+        <source>_CONFIRM_SILENCE_SOUNDERS_POPUPTITLE</source>
+        <translation>Confirm silence</translation>
+    </message>
+    <message>
+        <source>_ACTION_NOT_AVAILABLE_POPUPTITLE</source>
+        <translation>Not available</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_40039</name>
+    <message>
+        <source>_RESOUND_SOUNDERS_POPUPTITLE</source>
+        <translation>Resound sounders</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_40028</name>
+    <message>
+        <source>_LOGIN_POPUPTITLE</source>
+        <translation>Log on</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_40005</name>
+    <message>
+        <source>_PANEL_RESTART_POPUPTITLE</source>
+        <translation>Panel restart</translation>
+    </message>
+    <message>
+        <source>_PANEL_RESTART_CONFIRM_POPUPTEXT1BODY</source>
+        <translation>Restart the panel?</translation>
+    </message>
+    <message>
+        <source>_PANEL_RESTART_DESCRIPTION_POPUPTEXT2INFO</source>
+        <translation>The panel stops and starts again.</translation>
+    </message>
+    <message>
+        <source>_WARNING_POPUPTEXT1INFO</source>
+        <translation>Warning</translation>
     </message>
 </context>
 </TS>

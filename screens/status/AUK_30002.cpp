@@ -16,6 +16,7 @@
 #include "pointmodels/OutstandingEventsModel.h"
 #include "pointmodels/WarningsModel.h"
 #include "pointmodels/model.h"
+#include "screens/popups/AUK_40025.h"
 #include "widgets/AUK_90002.h"
 #include "widgets/AUK_90004.h"
 #include "widgets/AUK_90006.h"
@@ -680,7 +681,10 @@ void AUK_30002::checkLogin()
 {
     if (!state()->isEthernetConnected())
         return;
-    notBuilt(model::instance()->isKeyswitchAccessEnabled() ? "AUK_40025" : "AUK_40001");
+    if (model::instance()->isKeyswitchAccessEnabled())
+        PageStack::instance()->push(new AUK_40025(nullptr));
+    else
+        showLogin();
 }
 
 void AUK_30002::showLogin()

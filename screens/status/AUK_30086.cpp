@@ -12,6 +12,7 @@
 #include "paneldata/CachedModifiedPoints.h"
 #include "paneldata/PrintableAddress.h"
 #include "pointmodels/model.h"
+#include "screens/popups/AUK_40025.h"
 #include "widgets/AUK_90006.h"
 #include "widgets/AUK_90025.h"
 #include "widgets/AUK_90026.h"
@@ -422,7 +423,7 @@ void AUK_30086::showMainMenu()
 
 void AUK_30086::showLoginHelp()
 {
-    notBuilt("AUK_40025");
+    PageStack::instance()->push(new AUK_40025(nullptr));
 }
 
 void AUK_30086::showLogin()

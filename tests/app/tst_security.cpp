@@ -1,5 +1,6 @@
 #include "FakeClock.h"
 #include "MessageCapture.h"
+#include "app/PageStack.h"
 #include "app/Security.h"
 #include "core/SC_Timer.h"
 #include "core/TeskGlobalConfig.h"
@@ -88,6 +89,7 @@ void tst_Security::init()
 
 void tst_Security::cleanup()
 {
+    PageStack::destroyInstance();
     m_sent.reset();
     m_security.reset();
 }
@@ -372,11 +374,16 @@ void tst_Security::logonResult()
 
     QVERIFY(!m_security->isLoginRequestSent());
     const QStringList results = capture.messages().filter(QStringLiteral("Security::showLogonResult"));
+    const QStringList pages = PageStack::instance()->pageNames();
+    PageStack::destroyInstance();
     if (shown.isEmpty()) {
         QVERIFY2(results.isEmpty(), qPrintable(results.join('\n')));
+        QVERIFY(!pages.contains(QStringLiteral("AUK_40028")));
     } else {
         QCOMPARE(results.size(), 1);
         QVERIFY(results.first().contains(shown));
+        // The operator sees the result.
+        QCOMPARE(pages, QStringList{"AUK_40028"});
     }
 }
 
@@ -471,5 +478,5 @@ void tst_Security::logonRequestLayout()
     QCOMPARE(int(payload.at(0)), LogOnSubCode);
 }
 
-QTEST_GUILESS_MAIN(tst_Security)
+QTEST_MAIN(tst_Security)
 #include "tst_security.moc"

@@ -1,8 +1,10 @@
 #include "HostServicesProcess.h"
 
-bool HostServicesProcess::start()
+bool HostServicesProcess::start(quint16 frontPanelPort)
 {
-    if (!m_process.start(QStringLiteral("tools/hostservices/hostservices")))
+    const QStringList arguments =
+        frontPanelPort ? QStringList{QStringLiteral("--frontpanel=%1").arg(frontPanelPort)} : QStringList();
+    if (!m_process.start(QStringLiteral("tools/hostservices/hostservices"), arguments))
         return false;
     return waitForLine(QStringLiteral("ready")) >= 0;
 }

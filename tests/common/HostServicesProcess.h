@@ -9,8 +9,9 @@
 class HostServicesProcess final
 {
 public:
-    // Starts it and waits until it owns every service name.
-    bool start();
+    // Starts it and waits until it owns every service name; with a port it
+    // also plays the panel front of the engine on that port.
+    bool start(quint16 frontPanelPort = 0);
     void stop() { m_process.stop(); }
 
     QStringList lines() const { return m_process.lines(); }

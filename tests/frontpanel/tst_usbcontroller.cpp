@@ -24,6 +24,9 @@ public:
     int userLevel() const override { return user; }
     QString topPageName() const override { return top; }
     void showMainScreen() override { ++mainScreens; }
+    // A stick offers no log-on.
+    void showLogonResult(int) override { QFAIL("a stick shows no log-on result"); }
+    void showLogonHelp() override { QFAIL("a stick shows no log-on help"); }
 
     bool e30 = false;
     bool disconnected = false;

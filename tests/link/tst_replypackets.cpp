@@ -11,7 +11,7 @@
 #include "paneldata/DateTime.h"
 #include "paneldata/PointTextCache.h"
 #include "pointmodels/LkNetworkStats.h"
-#include "screens/status/AUK_40056.h"
+#include "screens/popups/AUK_40056.h"
 #include "widgets/Page.h"
 
 #include <QtTest>

@@ -6,6 +6,13 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+namespace {
+
+constexpr quint16 FrontPanelPort = 56123;
+const QString FrontPanel = QStringLiteral("svc.frontpanel.p56123");
+
+} // namespace
+
 // The host-services stand-in's contract: every method the engine calls is
 // served and printed, every signal can be sent on request.
 class TestHostServices final : public QObject
@@ -20,6 +27,7 @@ private slots:
     void methodsAreServedAndPrinted();
     void wrongCallsAreRefused_data();
     void wrongCallsAreRefused();
+    void eepromWriteAnswersTrue();
     void signalsOnRequest_data();
     void signalsOnRequest();
     void badCommands_data();
@@ -30,9 +38,10 @@ private:
     HostServicesProcess m_hostServices;
 };
 
+// It also plays the panel front of an engine on a port nobody uses.
 void TestHostServices::initTestCase()
 {
-    QVERIFY(m_hostServices.start());
+    QVERIFY(m_hostServices.start(FrontPanelPort));
 }
 
 void TestHostServices::init()
@@ -67,6 +76,12 @@ void TestHostServices::methodsAreServedAndPrinted_data()
     QTest::newRow("keep alive") << "svc.watchdog"
                                 << "keepAlive" << QVariantList{QStringLiteral("tesk"), 600000, 10000}
                                 << "call svc.watchdog keepAlive tesk 600000 10000";
+    QTest::newRow("LEDs") << FrontPanel << "setLeds" << QVariantList{QStringLiteral("0100")}
+                          << "call svc.frontpanel setLeds 0100";
+    QTest::newRow("buzzer") << FrontPanel << "setBuzzer" << QVariantList{true} << "call svc.frontpanel setBuzzer true";
+    QTest::newRow("fault LED cleared") << FrontPanel << "clearSystemFaultLED" << QVariantList()
+                                       << "call svc.frontpanel clearSystemFaultLED";
+    QTest::newRow("GUI mode") << FrontPanel << "setGUIMode" << QVariantList{2u} << "call svc.frontpanel setGUIMode 2";
 }
 
 void TestHostServices::methodsAreServedAndPrinted()
@@ -76,7 +91,7 @@ void TestHostServices::methodsAreServedAndPrinted()
     QFETCH(QVariantList, arguments);
     QFETCH(QString, printed);
 
-    const QString interface = QStringLiteral("vemo.") + service.section(QLatin1Char('.'), 1);
+    const QString interface = QStringLiteral("vemo.") + service.section(QLatin1Char('.'), 1, 1);
     QDBusMessage call = QDBusMessage::createMethodCall(service, QStringLiteral("/"), interface, method);
     call.setArguments(arguments);
     const QDBusMessage reply = QDBusConnection::sessionBus().call(call);
@@ -109,6 +124,18 @@ void TestHostServices::wrongCallsAreRefused()
     QVERIFY(m_hostServices.waitForLine(printed) >= 0);
 }
 
+// The engine reads this reply: a written configuration record.
+void TestHostServices::eepromWriteAnswersTrue()
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        FrontPanel, QStringLiteral("/"), QStringLiteral("vemo.frontpanel"), QStringLiteral("eepromWrite"));
+    call.setArguments({4096u, QByteArray::fromHex("0201")});
+    const QDBusMessage reply = QDBusConnection::sessionBus().call(call);
+    QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
+    QCOMPARE(reply.arguments(), QVariantList{true});
+    QVERIFY(m_hostServices.waitForLine(QStringLiteral("call svc.frontpanel eepromWrite 4096 0201")) >= 0);
+}
+
 void TestHostServices::signalsOnRequest_data()
 {
     QTest::addColumn<QString>("command");
@@ -134,6 +161,10 @@ void TestHostServices::signalsOnRequest_data()
     QTest::newRow("key switch") << "emit svc.swiss keyswStatus 1"
                                 << "svc.swiss"
                                 << "keyswStatus" << QVariant(true);
+    QTest::newRow("front-panel key") << "emit svc.frontpanel softKeyClicked RESET" << FrontPanel << "softKeyClicked"
+                                     << QVariant(QStringLiteral("RESET"));
+    QTest::newRow("panel key switch") << "emit svc.frontpanel keyswitchUpdate true" << FrontPanel << "keyswitchUpdate"
+                                      << QVariant(true);
 }
 
 void TestHostServices::signalsOnRequest()
@@ -143,7 +174,7 @@ void TestHostServices::signalsOnRequest()
     QFETCH(QString, signal);
     QFETCH(QVariant, value);
 
-    const QString interface = QStringLiteral("vemo.") + service.section(QLatin1Char('.'), 1);
+    const QString interface = QStringLiteral("vemo.") + service.section(QLatin1Char('.'), 1, 1);
     QDBusInterface proxy(service, QStringLiteral("/"), interface);
     QVERIFY(proxy.isValid());
     const QMetaMethod method =
@@ -191,7 +222,12 @@ void TestHostServices::helpListsEveryCommandAndSignal()
                              "emit svc.rfid writeCredentialsResult <integer>",
                              "emit svc.swiss silentStatus true|false",
                              "emit svc.swiss rstnStatus true|false",
-                             "emit svc.swiss keyswStatus true|false"};
+                             "emit svc.swiss keyswStatus true|false",
+                             "emit svc.frontpanel softKeyClicked <text>",
+                             "emit svc.frontpanel touchscreenPressed",
+                             "emit svc.frontpanel touchscreenReleased",
+                             "emit svc.frontpanel keyswitchUpdate true|false",
+                             "emit svc.frontpanel usbStickUpdate true|false"};
     QStringList listed;
     for (int i = 0; i < help.size(); ++i) {
         // The description follows the usage, or is indented on the next line.

@@ -138,9 +138,9 @@ void tst_PanelSimCommands::helpListsEveryCommand()
         QVERIFY2(!description.isEmpty(), qPrintable(QStringLiteral("no description: ") + line));
     }
     for (const char *name :
-         {"heartbeat", "beat",        "connreq", "supervise",    "site",       "sync", "count", "fire",
-          "page",      "sigs",        "status",  "wait",         "expect",     "quit", "help",  "eventlog",
-          "version",   "engineflags", "point",   "pointmanager", "pointevent", "reset"}) {
+         {"heartbeat", "beat",        "connreq", "supervise",    "site",       "sync",  "count", "fire",
+          "page",      "sigs",        "status",  "wait",         "expect",     "quit",  "help",  "eventlog",
+          "version",   "engineflags", "point",   "pointmanager", "pointevent", "reset", "user",  "users"}) {
         QVERIFY2(names.count(QLatin1String(name)) == 1, name);
     }
     QVERIFY(help.contains(QStringLiteral("count <panel> <count name> <value>  change a status count, send its page "
@@ -194,6 +194,16 @@ void tst_PanelSimCommands::errorsSayWhatIsWrong_data()
                                        << "error no such panel: 9";
     QTest::newRow("reset before the engine") << "reset"
                                              << "eventlog reset last=1";
+    QTest::newRow("log-on table") << "users"
+                                  << "users 1/2 2/3 9/4 logged-on=255";
+    QTest::newRow("user added") << "user 5 4711 3"
+                                << "user 5 added";
+    QTest::newRow("user changed") << "user 1 4711 4"
+                                  << "user 1 changed";
+    QTest::newRow("user number") << "user 100 4711 3"
+                                 << "error usage: user <number 1-99> <passcode> <level 2-4>";
+    QTest::newRow("user level") << "user 5 4711 1"
+                                << "error usage: user <number 1-99> <passcode> <level 2-4>";
     // Events raised without an engine are logged, to be sent later.
     QTest::newRow("event logged for later") << "eventlog raise fire"
                                             << "eventlog raised 1";

@@ -22,6 +22,41 @@ const QVector<HostService> &hostServices()
           {"rstnStatus", "b", "the regional board's reset switch (see panelsim's engineflags)"},
           {"keyswStatus", "b", "the regional board's key switch (see panelsim's engineflags)"}}},
         {"svc.watchdog", "vemo.watchdog", {{"registerTimer", "sii"}, {"keepAlive", "sii"}}, {}},
+        // The panel front: its keys, touches, key switch and USB socket, and
+        // the LEDs, buzzer and title the engine sets.
+        {"svc.frontpanel",
+         "vemo.frontpanel",
+         {{"setLeds", "s"},
+          {"setZonalLeds", "s"},
+          {"setExternalZonalLeds", "s"},
+          {"setBuzzer", "b"},
+          {"setPanel", "s"},
+          {"setGUIMode", "u"},
+          {"clearSystemFaultLED", ""},
+          {"eepromWrite", "uay", nullptr, true},
+          {"sendPhysicalKeyStatus", ""}},
+         {{"softKeyClicked", "s",
+           "a front-panel key: HOME, BACK, HELP, SILENCE_PANEL, SILENCE_PANEL_SOUNDERS, RESET, SCANDINAVIAN, "
+           "GENERAL, PANEL, SOUNDERS, SIGNALLING, PROTECTION, ZONES, SCREENSHOT"},
+          {"touchscreenPressed", "", "the touch screen pressed"},
+          {"touchscreenReleased", "", "the touch screen released"},
+          {"keyswitchUpdate", "b", "the access key switch turned on or off"},
+          {"usbStickUpdate", "b", "a USB stick plugged in or out"}},
+         true},
     };
     return services;
+}
+
+QStringList signatureTypes(const char *signature)
+{
+    QStringList types;
+    QString pending;
+    for (const char *type = signature; *type; ++type) {
+        pending += QLatin1Char(*type);
+        if (*type != 'a') {
+            types << pending;
+            pending.clear();
+        }
+    }
+    return types;
 }

@@ -108,9 +108,9 @@ QString HostServices::introspect(const QString &) const
     QString xml;
     const auto arguments = [](const char *signature, const char *direction) {
         QString text;
-        for (const char *type = signature; *type; ++type) {
+        for (const QString &type : signatureTypes(signature)) {
             text += QStringLiteral("<arg type=\"%1\"%2/>")
-                        .arg(QLatin1Char(*type))
+                        .arg(type)
                         .arg(direction ? QStringLiteral(" direction=\"%1\"").arg(QLatin1String(direction)) : QString());
         }
         return text;
@@ -157,7 +157,7 @@ bool HostServices::handleMessage(const QDBusMessage &message, const QDBusConnect
     for (const QVariant &argument : message.arguments())
         m_out << ' ' << argumentText(argument);
     m_out << Qt::endl;
-    connection.send(message.createReply());
+    connection.send(method->answersTrue ? message.createReply(true) : message.createReply());
     return true;
 }
 

@@ -1,7 +1,9 @@
 // Plays the panel host's D-Bus services on the session bus: prints every
 // call the engine makes to them and sends their signals when told to on
 // standard input ("emit svc.swiss silentStatus true"; "help" lists them).
-// Prints "ready" once it owns every service name; "quit" stops it.
+// Prints "ready" once it owns every service name; "quit" stops it. With
+// --frontpanel=<port> it also plays the panel front of the engine on that
+// port, which then finds the name taken and serves none of its own.
 #include "HostServiceTable.h"
 #include "HostServices.h"
 
@@ -9,6 +11,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusError>
+#include <QRegularExpression>
 #include <QSocketNotifier>
 #include <QTextStream>
 
@@ -30,9 +33,23 @@ int main(int argc, char *argv[])
         err << "hostservices: cannot serve /: " << bus.lastError().message() << Qt::endl;
         return 1;
     }
+    const QRegularExpression frontPanelOption(QStringLiteral("^--frontpanel=([0-9]{1,5})$"));
+    QString enginePort;
+    for (const QString &argument : application.arguments().mid(1)) {
+        const QRegularExpressionMatch match = frontPanelOption.match(argument);
+        if (!match.hasMatch() || match.captured(1).toUInt() > 65535) {
+            err << "hostservices: unknown argument " << argument << " (--frontpanel=<port> only)" << Qt::endl;
+            return 2;
+        }
+        enginePort = match.captured(1);
+    }
     for (const HostService &service : hostServices()) {
-        if (!bus.registerService(QLatin1String(service.service))) {
-            err << "hostservices: cannot own " << service.service << ": " << bus.lastError().message() << Qt::endl;
+        if (service.perEnginePort && enginePort.isEmpty())
+            continue;
+        const QString name =
+            QLatin1String(service.service) + (service.perEnginePort ? QStringLiteral(".p") + enginePort : QString());
+        if (!bus.registerService(name)) {
+            err << "hostservices: cannot own " << name << ": " << bus.lastError().message() << Qt::endl;
             return 1;
         }
     }

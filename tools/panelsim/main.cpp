@@ -4,6 +4,7 @@
 #include "ControllerLink.h"
 #include "EventLogService.h"
 #include "LinkFlood.h"
+#include "OperatorDesk.h"
 #include "PointManagerService.h"
 #include "Site.h"
 #include "SyncSession.h"
@@ -81,6 +82,8 @@ int main(int argc, char *argv[])
     responder.registerCommands(interpreter);
     PointManagerService pointManager(controller);
     pointManager.registerCommands(interpreter);
+    OperatorDesk desk(controller, eventLog);
+    desk.registerCommands(interpreter);
     LinkFlood flood(link);
     flood.registerCommands(interpreter);
 
@@ -99,6 +102,8 @@ int main(int argc, char *argv[])
     QObject::connect(&responder, &CommandResponder::reported, &application, print);
     QObject::connect(&pointManager, &PointManagerService::reported, &interpreter, &CommandInterpreter::observe);
     QObject::connect(&pointManager, &PointManagerService::reported, &application, print);
+    QObject::connect(&desk, &OperatorDesk::reported, &interpreter, &CommandInterpreter::observe);
+    QObject::connect(&desk, &OperatorDesk::reported, &application, print);
     QObject::connect(&flood, &LinkFlood::reported, &interpreter, &CommandInterpreter::observe);
     QObject::connect(&flood, &LinkFlood::reported, &application, print);
     QObject::connect(&interpreter, &CommandInterpreter::output, &application, print);

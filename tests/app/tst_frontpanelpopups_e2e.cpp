@@ -1,0 +1,365 @@
+#include "PanelSimProcess.h"
+#include "TestPrograms.h"
+#include "WaitUntil.h"
+#include "app/PageStack.h"
+#include "app/Security.h"
+#include "app/SystemState.h"
+#include "app/TeskEngine.h"
+#include "link/SyncClient.h"
+#include "pointmodels/model.h"
+#include "widgets/BasePopup.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QTimer>
+#include <QtTest>
+
+#include <arpa/inet.h>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <netinet/in.h>
+#include <poll.h>
+#include <string>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// The host-services stand-in playing the engine's panel front. It must own
+// the front panel's name before the engine starts, so it is started before
+// the engine's application object exists, without Qt.
+class HostChild final
+{
+public:
+    bool start(const QString &program, quint16 enginePort)
+    {
+        int toChild[2];
+        int fromChild[2];
+        if (::pipe(toChild) != 0 || ::pipe(fromChild) != 0)
+            return false;
+        const std::string path = program.toStdString();
+        const std::string option = "--frontpanel=" + std::to_string(enginePort);
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            ::dup2(toChild[0], STDIN_FILENO);
+            ::dup2(fromChild[1], STDOUT_FILENO);
+            ::close(toChild[1]);
+            ::close(fromChild[0]);
+            ::execl(path.c_str(), path.c_str(), option.c_str(), static_cast<char *>(nullptr));
+            ::_exit(127);
+        }
+        ::close(toChild[0]);
+        ::close(fromChild[1]);
+        m_input = toChild[1];
+        m_output = fromChild[0];
+        ::fcntl(m_output, F_SETFL, O_NONBLOCK);
+        for (int i = 0; i < 300 && !lines().contains(QStringLiteral("ready")); ++i) {
+            pollfd ready{m_output, POLLIN, 0};
+            ::poll(&ready, 1, 100);
+        }
+        return lines().contains(QStringLiteral("ready"));
+    }
+
+    void stop()
+    {
+        if (m_pid <= 0)
+            return;
+        command(QStringLiteral("quit"));
+        ::close(m_input);
+        int status = 0;
+        ::waitpid(m_pid, &status, 0);
+        ::close(m_output);
+        m_pid = -1;
+    }
+
+    void command(const QString &line)
+    {
+        const QByteArray bytes = line.toUtf8() + '\n';
+        if (::write(m_input, bytes.constData(), size_t(bytes.size())) != bytes.size())
+            qWarning() << "HostChild: command not written:" << line;
+    }
+
+    QStringList lines()
+    {
+        char chunk[4096];
+        ssize_t got = 0;
+        while ((got = ::read(m_output, chunk, sizeof chunk)) > 0)
+            m_pending.append(chunk, int(got));
+        for (int end = m_pending.indexOf('\n'); end >= 0; end = m_pending.indexOf('\n')) {
+            m_lines << QString::fromUtf8(m_pending.left(end));
+            m_pending.remove(0, end + 1);
+        }
+        return m_lines;
+    }
+
+    bool saw(const QString &start)
+    {
+        return waitUntil([this, &start] {
+            for (const QString &line : lines()) {
+                if (line.startsWith(start))
+                    return true;
+            }
+            return false;
+        });
+    }
+
+    void clear()
+    {
+        lines();
+        m_lines.clear();
+    }
+
+private:
+    pid_t m_pid = -1;
+    int m_input = -1;
+    int m_output = -1;
+    QByteArray m_pending;
+    QStringList m_lines;
+};
+
+quint16 s_port = 0;
+HostChild s_host;
+PanelSimProcess *s_controller = nullptr;
+int s_testResult = 1;
+
+quint16 unusedLoopbackPort()
+{
+    const int probe = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ::bind(probe, reinterpret_cast<sockaddr *>(&address), sizeof address);
+    ::getsockname(probe, reinterpret_cast<sockaddr *>(&address), &length);
+    ::close(probe);
+    return ntohs(address.sin_port);
+}
+
+BasePopup *topPopup()
+{
+    const QStringList pages = PageStack::instance()->pageNames();
+    if (pages.isEmpty())
+        return nullptr;
+    for (BasePopup *popup : PageStack::instance()->findChildren<BasePopup *>()) {
+        if (PageStack::instance()->isTop(popup))
+            return popup;
+    }
+    return nullptr;
+}
+
+QString bottomText(const QWidget *popup)
+{
+    const auto *label = popup->findChild<QLabel *>(QStringLiteral("bottomLabel"));
+    return label ? label->text() : QString();
+}
+
+bool topIs(const QString &page)
+{
+    return waitUntil([&page] { return PageStack::instance()->isTopPage(page); });
+}
+
+} // namespace
+
+// The engine, in this process, with the controller emulator at the other
+// end of its link and the host services playing its panel front: keys come
+// from the front, the popups answer on the screen, and the controller and
+// the front see what follows.
+class tst_FrontPanelPopupsEndToEnd final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void refusedCardShowsTheLogonResult();
+    void silenceThenResoundConfirmations();
+    void logOnOfTheUserAlreadyOn();
+    void fireResetConfirmation();
+    void printReplyShowsItsOutcome();
+
+private:
+    PanelSimProcess &m_controller = *s_controller;
+};
+
+void tst_FrontPanelPopupsEndToEnd::initTestCase()
+{
+    const int from = m_controller.lineCount();
+    m_controller.command(QStringLiteral("sync"));
+    const int done = m_controller.waitForLineWithEvents(QStringLiteral("sync done"), from, 120000);
+    QVERIFY2(done >= 0, qPrintable(m_controller.lines().mid(from).join('\n')));
+    QVERIFY(waitUntil([] { return SystemState::instance()->isEthernetConnected(); }));
+    QVERIFY(topIs(QStringLiteral("AUK_30002")));
+}
+
+// A card the controller refuses: the log-on result popup says so, and its
+// one key closes it.
+void tst_FrontPanelPopupsEndToEnd::refusedCardShowsTheLogonResult()
+{
+    const int from = m_controller.lineCount();
+    s_host.command(QStringLiteral("emit svc.rfid RFIDSendBlockData 010000"));
+    QVERIFY(m_controller.waitForLineWithEvents(QStringLiteral("operator logon user=1 refused"), from) >= 0);
+    QVERIFY2(topIs(QStringLiteral("AUK_40028")), qPrintable(PageStack::instance()->pageNames().join(' ')));
+    BasePopup *popup = topPopup();
+    QVERIFY(popup);
+    QCOMPARE(popup->title(), QStringLiteral("_LOGIN_POPUPTITLE"));
+    QCOMPARE(bottomText(popup), QStringLiteral("_LOGIN_FAILED_POPUPTEXT3INFO"));
+    emit popup->rightButtonClicked();
+    QVERIFY(topIs(QStringLiteral("AUK_30002")));
+    QVERIFY(Security::instance()->accessLevel() < TESKEnumHolder::EN54_LOGGED_IN);
+}
+
+// Logged on by card during a fire: the silence key asks first, the
+// controller silences, and the key then offers to resound.
+void tst_FrontPanelPopupsEndToEnd::silenceThenResoundConfirmations()
+{
+    int from = m_controller.lineCount();
+    s_host.command(QStringLiteral("emit svc.rfid RFIDSendBlockData 011111"));
+    QVERIFY(m_controller.waitForLineWithEvents(QStringLiteral("operator logon user=1 accepted"), from) >= 0);
+    QVERIFY(waitUntil([] { return Security::instance()->accessLevel() == TESKEnumHolder::EN54_LOGGED_IN; }));
+
+    s_host.clear();
+    m_controller.command(QStringLiteral("pointevent fire 1 1 1"));
+    QVERIFY(topIs(QStringLiteral("AUK_30086")));
+    // The front hears the fire: the general fire LED and the buzzer.
+    QVERIFY(s_host.saw(QStringLiteral("call svc.frontpanel setLeds 1")));
+    QVERIFY(s_host.saw(QStringLiteral("call svc.frontpanel setBuzzer true")));
+
+    from = m_controller.lineCount();
+    s_host.command(QStringLiteral("emit svc.frontpanel softKeyClicked SILENCE_PANEL_SOUNDERS"));
+    QVERIFY(topIs(QStringLiteral("AUK_40030")));
+    QCOMPARE(topPopup()->title(), QStringLiteral("_SILENCE_SOUNDERS_POPUPTITLE"));
+    emit topPopup()->leftButtonClicked();
+    QVERIFY(m_controller.waitForLineWithEvents(QStringLiteral("operator silence"), from) >= 0);
+    QVERIFY(waitUntil([] { return model::instance()->areSoundersSilenced(); }));
+    QVERIFY(topIs(QStringLiteral("AUK_30086")));
+
+    s_host.command(QStringLiteral("emit svc.frontpanel softKeyClicked SILENCE_PANEL_SOUNDERS"));
+    QVERIFY(topIs(QStringLiteral("AUK_40039")));
+    QCOMPARE(topPopup()->title(), QStringLiteral("_RESOUND_SOUNDERS_POPUPTITLE"));
+    emit topPopup()->rightButtonClicked();
+    QVERIFY(topIs(QStringLiteral("AUK_30086")));
+}
+
+// The log-on popup (built later) asks for the user already logged on: the
+// controller says so, and the result popup shows it over the fire.
+void tst_FrontPanelPopupsEndToEnd::logOnOfTheUserAlreadyOn()
+{
+    const int from = m_controller.lineCount();
+    SyncClient::instance()->login(QStringLiteral("01"), QStringLiteral("1111"));
+    QVERIFY(m_controller.waitForLineWithEvents(QStringLiteral("operator logon user=1 already"), from) >= 0);
+    QVERIFY(topIs(QStringLiteral("AUK_40028")));
+    QCOMPARE(bottomText(topPopup()), QStringLiteral("_USER_ALREADY_LOGGED_ON_POPUPTEXT3INFO"));
+    emit topPopup()->rightButtonClicked();
+    QVERIFY(topIs(QStringLiteral("AUK_30086")));
+    QCOMPARE(Security::instance()->accessLevel(), TESKEnumHolder::EN54_LOGGED_IN);
+}
+
+// With the sounders silenced the fire may be reset: the reset asks first;
+// confirmed, the controller gets the fire-reset input and resets, the
+// front's system fault LED is cleared and the home screen returns.
+void tst_FrontPanelPopupsEndToEnd::fireResetConfirmation()
+{
+    QVERIFY(model::instance()->areSoundersSilenced());
+    s_host.clear();
+    const int from = m_controller.lineCount();
+    s_host.command(QStringLiteral("emit svc.frontpanel softKeyClicked RESET"));
+    QVERIFY(topIs(QStringLiteral("AUK_40030")));
+    QCOMPARE(topPopup()->title(), QStringLiteral("_CONFIRM_RESET_POPUPTITLE"));
+    QCOMPARE(bottomText(topPopup()), QStringLiteral("_CONFIRM_RESET_POPUPTEXT3BODY"));
+    emit topPopup()->leftButtonClicked();
+    QVERIFY(m_controller.waitForLineWithEvents(QStringLiteral("operator reset"), from) >= 0);
+    const QStringList received = m_controller.lines().mid(from).filter(QStringLiteral("rx input-point-change"));
+    QVERIFY2(!received.isEmpty() && received.first().contains(QLatin1String("group=0 input=174 ")),
+             qPrintable(received.join('\n')));
+    QVERIFY(s_host.saw(QStringLiteral("call svc.frontpanel clearSystemFaultLED")));
+    QVERIFY(waitUntil([] { return !SystemState::instance()->isFireActive(); }));
+    QVERIFY2(topIs(QStringLiteral("AUK_30002")), qPrintable(PageStack::instance()->pageNames().join(' ')));
+}
+
+// A print request whose reply the controller gives: the print popup shows
+// the outcome (a result of 0 is a refusal).
+void tst_FrontPanelPopupsEndToEnd::printReplyShowsItsOutcome()
+{
+    const int from = m_controller.lineCount();
+    SyncClient::instance()->sendPrintReportActiveFaults(0, 0);
+    QVERIFY(m_controller.waitForLineWithEvents(QStringLiteral("print report="), from) >= 0);
+    QVERIFY(topIs(QStringLiteral("AUK_40056")));
+    QCOMPARE(topPopup()->title(), QStringLiteral("_PRINT_POPUPTITLE"));
+    QCOMPARE(bottomText(topPopup()), QStringLiteral("_PRINT_REJECTED_POPUPTEXT3INFO"));
+    emit topPopup()->rightButtonClicked();
+    QVERIFY(topIs(QStringLiteral("AUK_30002")));
+}
+
+namespace {
+
+// The tests run once the engine's start-up is done: its link starts only in
+// the last step before the main loop, so the panel link coming up is the
+// sign. Until then each tick returns at once, so the start-up's own waits go
+// on undisturbed. The controller retries until the engine listens, and its
+// heartbeat brings the link up.
+void runTestsInTheEngine()
+{
+    auto *tick = new QTimer(qApp);
+    tick->setInterval(50);
+    QObject::connect(tick, &QTimer::timeout, [tick] {
+        static bool beaten = false;
+        if (!s_controller) {
+            s_controller = new PanelSimProcess;
+            s_controller->start(s_port);
+        }
+        if (!beaten && s_controller->count(QStringLiteral("connected")) > 0) {
+            s_controller->command(QStringLiteral("beat 2"));
+            beaten = true;
+        }
+        static QElapsedTimer waited;
+        if (!waited.isValid())
+            waited.start();
+        if (!SyncClient::instance()->isLinkUp()) {
+            if (waited.hasExpired(60000)) {
+                qCritical() << "The panel link did not come up:" << s_controller->lines().join('\n');
+                tick->stop();
+                QCoreApplication::exit(1);
+            }
+            return;
+        }
+        tick->stop();
+        tick->deleteLater();
+        {
+            tst_FrontPanelPopupsEndToEnd test;
+            s_testResult = QTest::qExec(&test, QCoreApplication::arguments().mid(0, 1));
+        }
+        s_controller->stop();
+        delete s_controller;
+        QCoreApplication::exit(0);
+    });
+    tick->start();
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(runTestsInTheEngine)
+
+int main(int argc, char *argv[])
+{
+    char directory[] = "/tmp/tst_frontpanelpopups_e2e.XXXXXX";
+    if (!::mkdtemp(directory) || ::chdir(directory) != 0)
+        return 2;
+    s_port = unusedLoopbackPort();
+    if (!s_host.start(TestPrograms::path(QStringLiteral("tools/hostservices/hostservices")), s_port)) {
+        std::fprintf(stderr, "the host services did not start\n");
+        return 2;
+    }
+    std::string portOption = "--port=" + std::to_string(s_port);
+    std::vector<char *> arguments{argv[0], portOption.data(), nullptr};
+    (void)argc;
+    const int engineResult = teskengine_main(int(arguments.size()) - 1, arguments.data());
+    s_host.stop();
+    std::error_code ignored;
+    std::filesystem::remove_all(directory, ignored);
+    return s_testResult != 0 ? s_testResult : engineResult;
+}
+
+#include "tst_frontpanelpopups_e2e.moc"
