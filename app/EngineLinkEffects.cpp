@@ -7,6 +7,7 @@
 #include "paneldata/IRserviceHandler.h"
 #include "paneldata/SingleDevicePollingHandler.h"
 #include "paneldata/WalkTestHandler.h"
+#include "pointmodels/LkNetworkStats.h"
 #include "pointmodels/model.h"
 #include "screens/popups/AUK_40056.h"
 #include "screens/status/SystemStandbyTimer.h"
@@ -71,7 +72,10 @@ void EngineLinkEffects::showPanelStatus(const PanelStatus &status)
     statusIconsController *icons = statusIconsController::instance();
     icons->setFooterIcon(statusIconsController::ExtinguishReleaseIcon, status.extinguishRelease);
     icons->setFooterIcon(statusIconsController::ExtinguishFaultIcon, status.extinguishFault);
-    icons->setStatusIcon(statusIconsController::CommissioningIcon, status.commissioning || state()->isBuzzerDisabled());
+    const LkNetworkStats *stats = LkNetworkStats::existingInstance();
+    const bool refreshing = stats && stats->isRefreshEnabled();
+    icons->setStatusIcon(statusIconsController::CommissioningIcon,
+                         status.commissioning || state()->isBuzzerDisabled() || refreshing);
     icons->setStatusIcon(statusIconsController::ServiceIcon, status.service);
     state()->setFireActive(status.fire);
 }

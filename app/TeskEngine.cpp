@@ -39,6 +39,7 @@
 #include "frontpanel/simulator/MainWindow.h"
 #include "link/SyncClient.h"
 #include "link/sc_LkEventLog.h"
+#include "pointmodels/LkNetworkStats.h"
 #include "pointmodels/model.h"
 #include "screens/status/AUK_30002.h"
 #include "screens/status/AUK_30086.h"
@@ -147,6 +148,7 @@ public:
         // Point names come again from the controller after it connects.
         model::instance()->resetTextRequests();
         PanelModelWiring::connectTextRequests(model::instance(), SyncClient::instance());
+        PanelModelWiring::connectNetworkStats(LkNetworkStats::instance(), SystemState::instance());
         createSimulatorWindow();
         serveFrontPanel();
         showStartScreen();

@@ -2486,6 +2486,170 @@
         <source>_UNACCEPTED_INFOTEXT</source>
         <translation>Not accepted</translation>
     </message>
+    <message>
+        <source>_NOT_INPUT_POINTVALUE</source>
+        <translation>No input</translation>
+    </message>
+    <message>
+        <source>_FAULT_POINTVALUE</source>
+        <translation>Fault</translation>
+    </message>
+    <message>
+        <source>_NORMAL_POINTVALUE</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>_PRE_ALARM_POINTVALUE</source>
+        <translation>Pre-alarm</translation>
+    </message>
+    <message>
+        <source>_VERIFYING_POINTVALUE</source>
+        <translation>Verifying</translation>
+    </message>
+    <message>
+        <source>_ACTIVE_POINTVALUE</source>
+        <translation>Active</translation>
+    </message>
+    <message>
+        <source>_RESETTING_POINTVALUE</source>
+        <translation>Resetting</translation>
+    </message>
+    <message>
+        <source>_ACTIVATE_WARN_POINTVALUE</source>
+        <translation>Activation warning</translation>
+    </message>
+    <message>
+        <source>_UNKNOWN_POINTVALUE</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>_NOT_OUTPUT_POINTVALUE</source>
+        <translation>No output</translation>
+    </message>
+    <message>
+        <source>_TEST_POINTVALUE</source>
+        <translation>In test</translation>
+    </message>
+    <message>
+        <source>_OFF_POINTVALUE</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>_ON_POINTVALUE</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>_PULSE1_POINTVALUE</source>
+        <translation>Pulse 1</translation>
+    </message>
+    <message>
+        <source>_PULSE2_POINTVALUE</source>
+        <translation>Pulse 2</translation>
+    </message>
+    <message>
+        <source>_NA_POINTVALUE</source>
+        <translation>N/A</translation>
+    </message>
+    <message>
+        <source>_FORCED_OFF_POINTVALUE</source>
+        <translation>Forced off</translation>
+    </message>
+    <message>
+        <source>_FORCED_ON_POINTVALUE</source>
+        <translation>Forced on</translation>
+    </message>
+    <message>
+        <source>_FORCED_PULSE1_POINTVALUE</source>
+        <translation>Forced pulse 1</translation>
+    </message>
+    <message>
+        <source>_FORCED_PULSE2_POINTVALUE</source>
+        <translation>Forced pulse 2</translation>
+    </message>
+    <message>
+        <source>_FORCED_POINTVALUE</source>
+        <translation>Forced</translation>
+    </message>
+    <message>
+        <source>_DISABLED_POINTVALUE</source>
+        <translation>Disabled</translation>
+    </message>
+    <message>
+        <source>_PERCENT_SYMBOL_POINTVALUE</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>_DegC_POINTVALUE</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>_DegF_POINTVALUE</source>
+        <translation>°F</translation>
+    </message>
+    <message>
+        <source>_PPM_POINTVALUE</source>
+        <translation>ppm</translation>
+    </message>
+    <message>
+        <source>_PERCENT_FOOT_OBSCURATION_POINTVALUE</source>
+        <translation>%/ft obscuration</translation>
+    </message>
+    <message>
+        <source>_PERCENT_METRE_OBSCURATION_POINTVALUE</source>
+        <translation>%/m obscuration</translation>
+    </message>
+    <message>
+        <source>_UNIT_Y_POINTVALUE</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>_AMPS_POINTVALUE</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>_VOLTS_POINTVALUE</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>_TEMPERATURE_SYSSTATUSTITLE</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>_CO_COUNT_SYSSTATUSTITLE</source>
+        <translation>CO count</translation>
+    </message>
+    <message>
+        <source>_SMOKE_SYSSTATUSTITLE</source>
+        <translation>Smoke</translation>
+    </message>
+    <message>
+        <source>_UNIT_Y_SYSSTATUSTITLE</source>
+        <translation>Smoke value y</translation>
+    </message>
+    <message>
+        <source>_CURRENT_SYSSTATUSTITLE</source>
+        <translation>Current</translation>
+    </message>
+    <message>
+        <source>_POWER_SYSSTATUSTITLE</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>_DISABLE_OFF_214_18_INFOTEXTSTYLE</source>
+        <translation>Enabling the chosen points. Please wait.</translation>
+    </message>
+    <message>
+        <source>_DISABLE_ON_214_18_INFOTEXTSTYLE</source>
+        <translation>Disabling the chosen points. Please wait.</translation>
+    </message>
+    <message>
+        <source>_DISABLE_OFF_PROGRESS_POPUPTITLE</source>
+        <translation>Enabling</translation>
+    </message>
+    <message>
+        <source>_DISABLE_ON_PROGRESS_POPUPTITLE</source>
+        <translation>Disabling</translation>
+    </message>
 </context>
 <context>
     <name>AUK_30086</name>
@@ -2594,6 +2758,85 @@
     <message>
         <source>_WARNING_POPUPTEXT1INFO</source>
         <translation>Warning</translation>
+    <name>WalkTestSummaryModel</name>
+    <message>
+        <source>_NO_ACTIVE_WALKTEST_INFOTEXT</source>
+        <translation>No walk test</translation>
+    </message>
+    <message>
+        <source>_ALL_OUTPUTS_INFOTEXT</source>
+        <translation>All outputs</translation>
+    </message>
+    <message>
+        <source>_DEVICE_MODEL_WALKTEST_INFOTEXT</source>
+        <translation>One device model</translation>
+    </message>
+    <message>
+        <source>_ZONE_NON_ALARM_INPUT_INFOTEXT</source>
+        <translation>Non-alarm inputs of the zone</translation>
+    </message>
+    <message>
+        <source>_ZONE_ALARM_CONTACT_INFOTEXT</source>
+        <translation>Alarm contacts of the zone</translation>
+    </message>
+    <message>
+        <source>_ZONE_ALARM_CALLPOINT_INFOTEXT</source>
+        <translation>Call points of the zone</translation>
+    </message>
+    <message>
+        <source>_ZONE_ALARM_DETECTOR_INFOTEXT</source>
+        <translation>Detectors of the zone</translation>
+    </message>
+    <message>
+        <source>_ZONE_ALARM_INPUTS_INFOTEXT</source>
+        <translation>Alarm inputs of the zone</translation>
+    </message>
+    <message>
+        <source>_ZONE_INPUTS_INFOTEXT</source>
+        <translation>All inputs of the zone</translation>
+    </message>
+    <message>
+        <source>_NON_ALARM_INPUT_INFOTEXT</source>
+        <translation>Non-alarm inputs</translation>
+    </message>
+    <message>
+        <source>_ALARM_CONTACT_INFOTEXT</source>
+        <translation>Alarm contacts</translation>
+    </message>
+    <message>
+        <source>_ALARM_CALLPOINT_INFOTEXT</source>
+        <translation>Call points</translation>
+    </message>
+    <message>
+        <source>_ALARM_DETECTOR_INFOTEXT</source>
+        <translation>Detectors</translation>
+    </message>
+    <message>
+        <source>_ALARM_INPUTS_INFOTEXT</source>
+        <translation>Alarm inputs</translation>
+    </message>
+    <message>
+        <source>_INPUTS_INFOTEXT</source>
+        <translation>All inputs</translation>
+    </message>
+    <message>
+        <source>_MULTI_ZONE_INFOTEXT</source>
+        <translation>Several zones</translation>
+    </message>
+    <message>
+        <source>_ZONE_SUMMARYINFO</source>
+        <translation>Zone</translation>
+    </message>
+</context>
+<context>
+    <name>WalkTestPointsModel</name>
+    <message>
+        <source>_WALKTEST_SUCCESSFUL_POINTS_80_CHAR</source>
+        <translation>Points tested successfully</translation>
+    </message>
+    <message>
+        <source>_WALKTEST_UNFINISHED_FAILED_POINTS_80_CHAR</source>
+        <translation>Points not yet tested or failed</translation>
     </message>
 </context>
 </TS>

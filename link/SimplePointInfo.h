@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHashFunctions>
 #include <QMetaType>
 #include <QtGlobal>
 
@@ -21,5 +22,13 @@ struct SimplePointInfo
     }
     bool operator!=(const SimplePointInfo &other) const { return !(*this == other); }
 };
+
+// Of the five values from the panel down, in the low 40 bits.
+inline uint qHash(const SimplePointInfo &point, uint seed = 0)
+{
+    return qHash(quint64(point.panel) << 32 | quint32(point.channelKind) << 24 | quint32(point.channelNumber) << 16
+                     | quint32(point.channelAddress) << 8 | point.point,
+                 seed);
+}
 
 Q_DECLARE_METATYPE(SimplePointInfo)

@@ -1,7 +1,5 @@
 #include "paneldata/ZoneTextCache.h"
 
-#include "paneldata/PointAddressing.h"
-
 namespace {
 
 constexpr int PointPart = 1;
@@ -10,11 +8,6 @@ constexpr int ShortForms = 1;
 constexpr int ZoneFieldWidth = 11;
 
 } // namespace
-
-uint qHash(const SimplePointInfo &point, uint seed)
-{
-    return qHash(packSimplePointInfo(point), seed);
-}
 
 ZoneTextCache::ZoneTextCache()
     : m_entries(MaximumPoints)

@@ -5,8 +5,6 @@
 
 #include <QCache>
 
-uint qHash(const SimplePointInfo &point, uint seed = 0);
-
 // The printed address parts of the points printed last, at most 255; the
 // least recently used goes first. The parts hold for one pair of logical
 // modes only: another pair empties the cache.

@@ -1,6 +1,9 @@
 #include "pointmodels/LkNetworkStats.h"
 
 #include "core/GlobalConstants.h"
+#include "core/SC_Timer.h"
+#include "core/TeskGlobalConfig.h"
+#include "link/SyncClient.h"
 #include "paneldata/DateTime.h"
 #include "pointmodels/model.h"
 
@@ -9,6 +12,72 @@ namespace {
 const QVariant Unknown = QStringLiteral("-");
 
 } // namespace
+
+LkNetworkStats::LkNetworkStats()
+    : m_requested(TC::cPanelCount)
+    , m_refreshTimer(SC_Timer::create(this))
+{
+    m_refreshTimer->setInterval(RefreshIntervalMs);
+    connect(m_refreshTimer, &SC_Timer::timeout, this, &LkNetworkStats::refreshAll);
+}
+
+void LkNetworkStats::setEthernetConnectedQuery(std::function<bool()> query)
+{
+    m_ethernetConnected = std::move(query);
+    startStopRefreshTimer();
+}
+
+void LkNetworkStats::toggleRefresh()
+{
+    m_refreshEnabled = !m_refreshEnabled;
+    startStopRefreshTimer();
+}
+
+void LkNetworkStats::startStopRefreshTimer()
+{
+    if (m_refreshEnabled && m_ethernetConnected && m_ethernetConnected()) {
+        refreshAll();
+        m_refreshTimer->start();
+    } else {
+        m_refreshTimer->stop();
+    }
+}
+
+void LkNetworkStats::refreshAll()
+{
+    requestStats(AllNodes, FullRequest);
+}
+
+void LkNetworkStats::forgetStatus(quint8 node)
+{
+    if (m_requested.testBit(node) && m_statusBytes.remove(node) != 0)
+        emit nodeUpdated(node);
+}
+
+void LkNetworkStats::requestStats(quint8 node, quint8 kind)
+{
+    if (TeskGlobalConfig::instance()->getNetworkNodeNumber() <= 0)
+        return;
+    SyncClient *client = SyncClient::instance();
+    if (node < TC::cPanelCount) {
+        forgetStatus(node);
+        m_requested.setBit(node);
+        client->sendNetworkFaultRequest(node, kind);
+    } else if (node == AllNodes) {
+        for (quint8 each = 0; each < TC::cPanelCount; ++each)
+            forgetStatus(each);
+        m_requested.fill(true);
+        // The controller answers for the network's other nodes; node 0 is its own.
+        client->sendNetworkFaultRequest(AllNodes, kind);
+        client->sendNetworkFaultRequest(0, kind);
+    }
+}
+
+void LkNetworkStats::store(quint8 node, quint8 status)
+{
+    m_requested.clearBit(node);
+    m_statusBytes.insert(node, status);
+}
 
 bool LkNetworkStats::storedNode(quint8 &node)
 {
@@ -23,7 +92,7 @@ void LkNetworkStats::setNodeStatus(quint8 node, quint8 status)
 {
     if (!storedNode(node))
         return;
-    m_statusBytes.insert(node, status);
+    store(node, status);
     emit nodeUpdated(node);
 }
 
@@ -54,10 +123,11 @@ void LkNetworkStats::setNodeStatistics(quint8 node, quint8 status, quint8 nextAc
                                                                            leftAdcAverage,
                                                                            rightAdcAverage,
                                                                            groundAdcAverage,
+                                                                           true,
                                                                            extendedFaultMap != NoExtendedFaultMap,
                                                                            quint8(extendedFaultMap),
                                                                            DateTime::panelDateTime()});
-    m_statusBytes.insert(node, status);
+    store(node, status);
     m_statistics.insert(node, statistics);
     emit nodeUpdated(node);
 }
@@ -76,6 +146,8 @@ QVariant LkNetworkStats::statValue(TC::panel_t node, int column) const
     if (!record)
         return Unknown;
     const LkNodeStatistics &s = *record;
+    if (!s.hasCounters && column != ExtendedFaultMapColumn)
+        return Unknown;
     switch (column) {
     case 0:
         return s.leftGoodFrames;

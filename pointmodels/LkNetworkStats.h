@@ -4,13 +4,20 @@
 #include "core/TCTypes.h"
 #include "pointmodels/LkNodeStatistics.h"
 
+#include <QBitArray>
 #include <QHash>
 #include <QObject>
 #include <QSharedPointer>
 #include <QVariant>
 
+#include <functional>
+
+class SC_Timer;
+
 // The network status byte and communication statistics of each node of the
-// panel network, as the controller last reported them.
+// panel network, as the controller last reported them, and the requests that
+// ask for fresh ones: on demand, and every hour while refresh is switched on
+// and the link runs over Ethernet.
 class LkNetworkStats final
     : public QObject
     , public SC_Singleton<LkNetworkStats>
@@ -23,6 +30,21 @@ public:
     enum Column { TimeStampColumn = 17, ExtendedFaultMapColumn = 18 };
     // The reply carried no extended fault map.
     static constexpr quint16 NoExtendedFaultMap = 65535;
+    static constexpr int RefreshIntervalMs = 3600000;
+    // Every node at once; the request kind the hourly refresh asks with.
+    static constexpr quint8 AllNodes = 255;
+    static constexpr quint8 FullRequest = 5;
+
+    // The full start tells the refresh rule how to learn whether the link
+    // runs over Ethernet, and connects the engine state's changes to
+    // startStopRefreshTimer(). Until then refresh never runs.
+    void setEthernetConnectedQuery(std::function<bool()> query);
+
+    void toggleRefresh();
+    bool isRefreshEnabled() const { return m_refreshEnabled; }
+    // A node below 100, or all nodes; a panel off the network asks nothing.
+    void requestStats(quint8 node, quint8 kind);
+    bool isRequested(quint8 node) const { return node < TC::cPanelCount && m_requested.testBit(node); }
 
     // Node 0 is this panel; nodes from 100 on are ignored.
     void setNodeStatus(quint8 node, quint8 status);
@@ -43,14 +65,28 @@ public:
 signals:
     void nodeUpdated(TC::panel_t node);
 
+public slots:
+    // Runs the timer, with a full request at once, while refresh is on and
+    // the link runs over Ethernet; stops it otherwise.
+    void startStopRefreshTimer();
+    void refreshAll();
+
 private:
     friend class SC_Singleton<LkNetworkStats>;
 
-    LkNetworkStats() = default;
+    LkNetworkStats();
+
+    // A node asked again shows no status byte until it answers.
+    void forgetStatus(quint8 node);
+    void store(quint8 node, quint8 status);
 
     // The node the reply stands for, or false to ignore it.
     static bool storedNode(quint8 &node);
 
     QHash<TC::panel_t, QSharedPointer<const LkNodeStatistics>> m_statistics;
     QHash<TC::panel_t, quint8> m_statusBytes;
+    QBitArray m_requested;
+    SC_Timer *m_refreshTimer;
+    bool m_refreshEnabled = false;
+    std::function<bool()> m_ethernetConnected;
 };

@@ -24,6 +24,8 @@ struct LkNodeStatistics
     quint16 leftAdcAverage = 0;
     quint16 rightAdcAverage = 0;
     quint16 groundAdcAverage = 0;
+    // A record only of an extended fault map shows no counters.
+    bool hasCounters = false;
     bool hasExtendedFaultMap = false;
     quint8 extendedFaultMap = 0;
     QDateTime timeStamp;

@@ -1,6 +1,11 @@
+#include "FakeClock.h"
 #include "FakeEthernetLink.h"
 #include "RecordingService.h"
+#include "SentPackets.h"
+#include "app/PanelModelWiring.h"
 #include "app/SystemState.h"
+#include "core/TeskGlobalConfig.h"
+#include "pointmodels/LkNetworkStats.h"
 #include "widgets/RolesDelegate.h"
 
 #include <QCoreApplication>
@@ -57,6 +62,7 @@ private slots:
     void eepromImage();
     void eepromWrite_withoutFrontPanelFailsButKeepsRecord();
     void eepromWrite_toFrontPanel();
+    void networkStatisticsFollowTheLink();
 
 private:
     enum State { Disconnected, Ethernet, Rbus, E30 };
@@ -384,6 +390,33 @@ void TestSystemState::eepromWrite_toFrontPanel()
     m_state->resetConfiguration();
     // Sent without waiting for the answer: it arrives a moment later.
     QTRY_COMPARE(frontPanel.calls(), QStringList{QStringLiteral("setGUIMode 0")});
+}
+
+// The hourly network statistics run while the link is up over Ethernet;
+// the link's return asks at once.
+void TestSystemState::networkStatisticsFollowTheLink()
+{
+    FakeClock clock;
+    LkNetworkStats::destroyInstance();
+    LkNetworkStats *stats = LkNetworkStats::instance();
+    TeskGlobalConfig::instance()->setNetworkNodeNumber(3);
+    PanelModelWiring::connectNetworkStats(stats, m_state);
+    QSignalSpy sent(SyncClient::instance(), &SyncClient::SendPacket);
+    stats->toggleRefresh();
+    QCOMPARE(lkSpeakSent(sent).size(), 0);
+
+    report(QStringLiteral("link up"));
+    QCOMPARE(lkSpeakSent(sent).size(), 2);
+    clock.advance(LkNetworkStats::RefreshIntervalMs);
+    QCOMPARE(lkSpeakSent(sent).size(), 4);
+
+    report(QStringLiteral("link down"));
+    clock.advance(2 * LkNetworkStats::RefreshIntervalMs);
+    QCOMPARE(lkSpeakSent(sent).size(), 4);
+    report(QStringLiteral("link up"));
+    QCOMPARE(lkSpeakSent(sent).size(), 6);
+    LkNetworkStats::destroyInstance();
+    TeskGlobalConfig::instance()->setNetworkNodeNumber(0);
 }
 
 QTEST_GUILESS_MAIN(TestSystemState)

@@ -7,6 +7,7 @@
 #include "core/BucketMaster.h"
 #include "link/InvestigateDelayTimer.h"
 #include "link/SyncClient.h"
+#include "pointmodels/LkNetworkStats.h"
 #include "screens/status/SystemStandbyTimer.h"
 
 #include <QtTest>
@@ -39,6 +40,7 @@ private slots:
     void refusedPackets();
     void bucketZeroAnnouncedOnceAfterItsKeys();
     void statusFlagsDriveFireFaultAndWalkTest();
+    void statusIconTwoFollowsNetworkRefresh();
 
 private:
     EngineEffectsInstalled m_engineEffects;
@@ -213,6 +215,24 @@ void tst_SupportStatuses::statusFlagsDriveFireFaultAndWalkTest()
     QVERIFY(!state->isFaultActive());
     QCOMPARE(state->bannerStatus(), TC::BANNER_NORMAL);
     QVERIFY(!icons->isOn(statusIconsController::ServiceIcon));
+}
+
+// While the hourly network statistics run, status icon 2 says so.
+void tst_SupportStatuses::statusIconTwoFollowsNetworkRefresh()
+{
+    statusIconsController *icons = statusIconsController::instance();
+    LkNetworkStats *stats = LkNetworkStats::instance();
+    m_bench->receive(supportPacket(hex("05 0000 00 00")));
+    QVERIFY(!icons->isOn(statusIconsController::CommissioningIcon));
+
+    stats->toggleRefresh();
+    m_bench->receive(supportPacket(hex("05 0000 00 00")));
+    QVERIFY(icons->isOn(statusIconsController::CommissioningIcon));
+
+    stats->toggleRefresh();
+    m_bench->receive(supportPacket(hex("05 0000 00 00")));
+    QVERIFY(!icons->isOn(statusIconsController::CommissioningIcon));
+    LkNetworkStats::destroyInstance();
 }
 
 QTEST_GUILESS_MAIN(tst_SupportStatuses)

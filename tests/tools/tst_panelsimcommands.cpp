@@ -188,6 +188,12 @@ void tst_PanelSimCommands::errorsSayWhatIsWrong_data()
                                          << "error usage: pointevent fire|fault|disablement <panel> <loop> <point>";
     QTest::newRow("point not configured") << "pointevent fault 1 9 1"
                                           << "error no point 1 on loop 9 of panel 1";
+    QTest::newRow("walk test of no panel") << "walktest 9 2 5"
+                                           << "error usage: walktest <panel of the site> <status 0-6> <zone 0-240|255>";
+    QTest::newRow("walk test status") << "walktest 1 7 5"
+                                      << "error usage: walktest <panel of the site> <status 0-6> <zone 0-240|255>";
+    QTest::newRow("walk test zone") << "walktest 1 2 252"
+                                    << "error usage: walktest <panel of the site> <status 0-6> <zone 0-240|255>";
     QTest::newRow("reset panel") << "reset x"
                                  << "error usage: reset [panel 0-255]";
     QTest::newRow("reset of no panel") << "reset 9"

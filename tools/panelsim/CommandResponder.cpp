@@ -4,6 +4,7 @@
 #include "Controller.h"
 #include "PointStatePages.h"
 #include "SiteStatus.h"
+#include "WalkTestPages.h"
 
 namespace {
 
@@ -385,6 +386,12 @@ void CommandResponder::pointInformation(const QVariantMap &fields, const LkMessa
             }
         }
     }
+    emit reported(QStringLiteral("point-information panel=%1 kind=%2 address=%3 number=%4 point=%5")
+                      .arg(panelNumber)
+                      .arg(byteOf(fields, "byte0") & 0x0F)
+                      .arg(byteOf(fields, "byte1"))
+                      .arg(number)
+                      .arg(point));
     sendPointInformation(message, panelNumber, channel ? int(channel - panel->channels.data()) : -1, pointIndex);
 }
 
@@ -589,6 +596,30 @@ void CommandResponder::registerCommands(CommandInterpreter &interpreter)
                                emit reported(describePoint(quint8(values[0]), quint8(values[1]), quint8(values[2]),
                                                            quint8(values[3]), quint8(values[4])));
                            });
+    interpreter.addCommand(
+        QStringLiteral("walktest"), QStringLiteral("<panel> <status> <zone>"),
+        QStringLiteral("a walk test of the panel's input points in the zone (255 all), status 1-5 (0 stopped, "
+                       "6 none): its summary (page 22) and point maps (23 to 25)"),
+        3, [this](const QStringList &arguments) { runWalkTest(arguments); });
+}
+
+void CommandResponder::runWalkTest(const QStringList &arguments)
+{
+    int values[3] = {};
+    bool ok = true;
+    for (int i = 0; i < 3 && ok; ++i)
+        values[i] = arguments.at(i).toInt(&ok, 0);
+    const bool zoneOk = (values[2] >= 0 && values[2] <= 240) || values[2] == WalkTestPages::AllZones;
+    SitePanel *panel = ok ? m_controller.site().configuration.findPanel(quint8(values[0])) : nullptr;
+    if (!panel || values[0] > 99 || values[1] < 0 || values[1] > 6 || !zoneOk) {
+        emit reported(QStringLiteral("error usage: walktest <panel of the site> <status 0-6> <zone 0-240|255>"));
+        return;
+    }
+    const QVector<QByteArray> pages =
+        WalkTestPages::pages(*panel, m_controller.site().headerLayout, quint8(values[1]), quint8(values[2]));
+    for (const QByteArray &page : pages)
+        m_controller.sendPage(page);
+    emit reported(QStringLiteral("walk-test panel=%1 status=%2 zone=%3").arg(values[0]).arg(values[1]).arg(values[2]));
 }
 
 void CommandResponder::requestVersion()

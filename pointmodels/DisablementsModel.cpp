@@ -1,0 +1,55 @@
+#include "pointmodels/DisablementsModel.h"
+
+#include "pointmodels/DisablementsModelItem.h"
+#include "pointmodels/model.h"
+
+namespace {
+
+// The sync page that holds each panel's disabled-zone string.
+constexpr int DisabledZonesBucket = 20;
+constexpr int MaximumZones = 255;
+
+} // namespace
+
+DisablementsModel::DisablementsModel(QObject *parent)
+    : CountModel(parent)
+{
+    setFunctionFilterOn(true);
+    setItemRoleNames({{DisablementsModelItem::ZoneTextRole, QByteArray()},
+                      {DisablementsModelItem::NameRole, QByteArray()},
+                      {DisablementsModelItem::DeviceRole, QByteArray()},
+                      {DisablementsModelItem::AddressRole, QByteArray()}});
+}
+
+PointValueFetcher *DisablementsModel::rowFetcher()
+{
+    return nullptr;
+}
+
+void DisablementsModel::appendDisabledZones(TC::panel_t panel)
+{
+    const QString zones = model::instance()->bucketValueForPanel(DisabledZonesBucket, panel);
+    const int length = qMin(zones.size(), MaximumZones);
+    for (int zone = 0; zone < length; ++zone) {
+        if (zones.at(zone) != QLatin1Char('0'))
+            appendRow(new DisablementsModelItem(panel, quint8(zone)));
+    }
+    emitCount(rowCount());
+}
+
+void DisablementsModel::fillDisabledZones(TC::panel_t panel)
+{
+    clearModel();
+    if (panel != AllPanels) {
+        appendDisabledZones(panel);
+        return;
+    }
+    for (TC::panel_t each = 0; each < TC::cPanelCount; ++each)
+        appendDisabledZones(each);
+}
+
+void DisablementsModel::addPoint(TC::panel_t panel, const ChannelAddress *channel, const PointAddressKey *record)
+{
+    const SimplePointInfo point{panel, channel->kind(), channel->number(), channel->address(), record->pointNumber};
+    appendRow(new DisablementsModelItem(rowFetcher(), point, record->zone));
+}

@@ -1,0 +1,222 @@
+#include "FreePort.h"
+#include "PanelSimProcess.h"
+#include "core/BucketMaster.h"
+#include "core/TeskGlobalConfig.h"
+#include "link/SC_Ethernet.h"
+#include "link/SC_LinkLayer.h"
+#include "link/SC_PointsIndividual.h"
+#include "link/SyncClient.h"
+#include "paneldata/PanelCounters.h"
+#include "paneldata/PointDataMapsConfiguration.h"
+#include "paneldata/SC_PageHandlerTable.h"
+#include "paneldata/WalkTestHandler.h"
+#include "pointmodels/DisablementsAndStatusModel.h"
+#include "pointmodels/LkNetworkStats.h"
+#include "pointmodels/WalkTestSummaryModel.h"
+
+#include <QAbstractItemModelTester>
+#include <QtTest>
+
+#include <memory>
+
+// The engine's protocol client and the point models in this process, the
+// controller emulator at the other end of a loopback link: the requests the
+// models make reach the emulator, and its answers fill the models. The
+// emulator's demo site: panel 1 has loops 1 to 4.
+
+namespace {
+
+constexpr int Timeout = 30000;
+constexpr quint8 Panel = 1;
+
+int countBits(const QBitArray &bits)
+{
+    return bits.count(true);
+}
+
+// The points of panel 1's loops set in one point map.
+int pointsInMap(int page)
+{
+    int count = 0;
+    for (quint8 loop = 1; loop <= 4; ++loop) {
+        count += countBits(PointDataMapsConfiguration::instance()->channelPoints(page, Panel, 12, 0, loop));
+    }
+    return count;
+}
+
+} // namespace
+
+class tst_PointModelsEndToEnd final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void disabledPointValuesAreAskedOnceAndShown();
+    void networkRefreshAsksAllNodesThenThisOne();
+    void walkTestFillsTheSummary();
+
+private:
+    int waitForLine(const QString &start, int from);
+    int countLines(const QString &start, int from) const;
+
+    QTemporaryDir m_directory;
+    std::unique_ptr<PanelSimProcess> m_controller;
+    std::unique_ptr<SC_Ethernet> m_transport;
+    std::unique_ptr<SC_LinkLayer> m_link;
+};
+
+void tst_PointModelsEndToEnd::initTestCase()
+{
+    QVERIFY(QDir::setCurrent(m_directory.path()));
+}
+
+void tst_PointModelsEndToEnd::init()
+{
+    SyncClient *client = SyncClient::instance();
+    SC_PageHandlerTable::registerWith(client);
+    client->feedStateStore(BucketMaster::instance());
+    TeskGlobalConfig::instance()->setPacketHeaderLayout(600);
+    const quint16 port = freePort();
+    m_transport = std::make_unique<SC_Ethernet>(port);
+    m_link = std::make_unique<SC_LinkLayer>(m_transport.get());
+    client->connectLinkLayer(m_link.get());
+    m_link->Start();
+    m_controller = std::make_unique<PanelSimProcess>();
+    QVERIFY(m_controller->start(port));
+    QVERIFY(waitForLine(QStringLiteral("connected"), 0) >= 0);
+    m_controller->command(QStringLiteral("layout 1"));
+    const int from = m_controller->lineCount();
+    m_controller->command(QStringLiteral("beat 2"));
+    QVERIFY(waitForLine(QStringLiteral("heartbeat-answer 1"), from) >= 0);
+    QTRY_VERIFY_WITH_TIMEOUT(client->isLinkUp(), Timeout);
+}
+
+void tst_PointModelsEndToEnd::cleanup()
+{
+    m_controller.reset();
+    m_link.reset();
+    m_transport.reset();
+    LkNetworkStats::destroyInstance();
+    SyncClient::destroyInstance();
+    BucketMaster::destroyInstance();
+    PanelCounters::instance()->clear();
+}
+
+int tst_PointModelsEndToEnd::waitForLine(const QString &start, int from)
+{
+    const int found = m_controller->waitForLineWithEvents(start, from, Timeout);
+    if (found < 0)
+        qWarning().noquote() << m_controller->lines().join(QLatin1Char('\n'));
+    return found;
+}
+
+int tst_PointModelsEndToEnd::countLines(const QString &start, int from) const
+{
+    const QStringList lines = m_controller->lines();
+    int count = 0;
+    for (int i = from; i < lines.size(); ++i)
+        count += lines.at(i).startsWith(start);
+    return count;
+}
+
+void tst_PointModelsEndToEnd::disabledPointValuesAreAskedOnceAndShown()
+{
+    SC_PointsIndividual points;
+    points.setPanel(Panel);
+    for (quint8 point = 1; point <= 3; ++point)
+        points.addPoint(12, 2, 0, point);
+    int from = m_controller->lineCount();
+    SyncClient::instance()->sendDisablePoints(2, DISABLEMENT_DISABLE, points, 0);
+    QVERIFY(waitForLine(QStringLiteral("site-disable panel=1 function=1 kind=2 entries=3"), from) >= 0);
+
+    DisablementsAndStatusModel list;
+    QAbstractItemModelTester tester(&list, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    const ChannelAddress loop2(12, 2, 0);
+    for (quint8 point = 1; point <= 3; ++point) {
+        const PointAddressKey record(point, 5, 5, 0x03, 0x01, 251);
+        list.addPoint(Panel, &loop2, &record);
+    }
+    QSignalSpy updated(&list, &DisablementsAndStatusModel::updatedPointValueModel);
+    from = m_controller->lineCount();
+    list.uiItemChangedUpdate(list.index(1, 0));
+    list.uiItemChangedUpdate(list.index(1, 0));
+    const QString request = QStringLiteral("point-information panel=1 kind=12 address=2 number=0 point=2");
+    QVERIFY(waitForLine(request, from) >= 0);
+    QTRY_COMPARE_WITH_TIMEOUT(updated.count(), 1, Timeout);
+    QCOMPARE(countLines(QStringLiteral("point-information"), from), 1);
+    const QModelIndex row = list.index(1, 0);
+    QCOMPARE(row.data(81).toString(), QStringLiteral("_NORMAL_POINTVALUE"));
+    QCOMPARE(row.data(82).toString(), QString());
+    QCOMPARE(row.data(83).toString(), QStringLiteral("_DISABLED_POINTVALUE"));
+    QCOMPARE(row.data(79).toString(), QStringLiteral("_DISABLED_POINTVALUE"));
+    QVERIFY(!row.data(77).toString().isEmpty());
+    QCOMPARE(row.data(78).toString(), QString());
+    QCOMPARE(list.index(0, 0).data(81).toString(), QStringLiteral("-"));
+
+    // The next look asks again.
+    list.uiItemChangedUpdate(list.index(1, 0));
+    QTRY_COMPARE_WITH_TIMEOUT(updated.count(), 2, Timeout);
+    QCOMPARE(countLines(QStringLiteral("point-information"), from), 2);
+}
+
+void tst_PointModelsEndToEnd::networkRefreshAsksAllNodesThenThisOne()
+{
+    TeskGlobalConfig::instance()->setNetworkNodeNumber(Panel);
+    TeskGlobalConfig::instance()->setPanelNumber(Panel);
+    LkNetworkStats *stats = LkNetworkStats::instance();
+    stats->setEthernetConnectedQuery([] { return SyncClient::instance()->isLinkUp(); });
+    QSignalSpy updated(stats, &LkNetworkStats::nodeUpdated);
+    const int from = m_controller->lineCount();
+    stats->toggleRefresh();
+    const int all = waitForLine(QStringLiteral("network-fault node=255 kind=5"), from);
+    QVERIFY(all >= 0);
+    QVERIFY(waitForLine(QStringLiteral("network-fault node=0 kind=5"), all + 1) >= 0);
+    QTRY_VERIFY_WITH_TIMEOUT(stats->statValue(Panel, 0) != QVariant(QStringLiteral("-")), Timeout);
+    QVERIFY(stats->statValue(Panel, 0).toULongLong() > 0);
+    QCOMPARE(stats->statValue(Panel, 18), QVariant(0));
+    QCOMPARE(stats->nodeFlag(Panel, 0x7F), 0);
+    stats->toggleRefresh();
+}
+
+void tst_PointModelsEndToEnd::walkTestFillsTheSummary()
+{
+    int from = m_controller->lineCount();
+    m_controller->command(QStringLiteral("walktest 1 2 5"));
+    QVERIFY(waitForLine(QStringLiteral("walk-test panel=1 status=2 zone=5"), from) >= 0);
+    QTRY_VERIFY_WITH_TIMEOUT(WalkTestHandler::instance()->summary(Panel).isActive(), Timeout);
+    QVERIFY(waitForLine(QStringLiteral("ack page=25 panel=1 "), from) >= 0);
+
+    const WalkTestSummary &summary = WalkTestHandler::instance()->summary(Panel);
+    QVERIFY(summary.counter1() > 0);
+    QCOMPARE(pointsInMap(23), int(summary.counter1()));
+    QCOMPARE(pointsInMap(25), int(summary.counter5()));
+    QCOMPARE(pointsInMap(24), int(summary.counter3()));
+
+    WalkTestSummaryModel list;
+    QAbstractItemModelTester tester(&list, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    list.addSummaryRow(Panel, false);
+    QCOMPARE(list.rowCount(), 1);
+    const QModelIndex row = list.index(0, 0);
+    QCOMPARE(row.data(WalkTestSummaryModel::ModeRole).toString(), QStringLiteral("_ZONE_ALARM_INPUTS_INFOTEXT"));
+    QCOMPARE(row.data(WalkTestSummaryModel::LocationRole).toString(), QStringLiteral("_ZONE_SUMMARYINFO 5"));
+    QCOMPARE(row.data(WalkTestSummaryModel::DevicesInTestRole).toString(),
+             QStringLiteral("%1").arg(summary.counter1(), 5, 10, QLatin1Char('0')));
+    QCOMPARE(row.data(WalkTestSummaryModel::ZonesInTestRole).toString(), QStringLiteral("00001"));
+
+    // The walk test stops.
+    from = m_controller->lineCount();
+    m_controller->command(QStringLiteral("walktest 1 0 5"));
+    QVERIFY(waitForLine(QStringLiteral("ack page=25 panel=1 "), from) >= 0);
+    QVERIFY(!WalkTestHandler::instance()->summary(Panel).isActive());
+    QCOMPARE(pointsInMap(23), 0);
+    list.addSummaryRow(Panel, true);
+    QCOMPARE(list.index(1, 0).data(WalkTestSummaryModel::PreviousModeRole).toString(),
+             QStringLiteral("_ZONE_ALARM_INPUTS_INFOTEXT"));
+}
+
+QTEST_GUILESS_MAIN(tst_PointModelsEndToEnd)
+#include "tst_pointmodels_e2e.moc"
