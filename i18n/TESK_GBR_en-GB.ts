@@ -2758,6 +2758,9 @@
     <message>
         <source>_WARNING_POPUPTEXT1INFO</source>
         <translation>Warning</translation>
+    </message>
+</context>
+<context>
     <name>WalkTestSummaryModel</name>
     <message>
         <source>_NO_ACTIVE_WALKTEST_INFOTEXT</source>
