@@ -512,6 +512,9 @@ bool SaveReport::openPdf()
     QFont font = FontRepository::instance()->mono16();
     font.setPointSize(PdfPointSize);
     m_document.setDefaultFont(font);
+    // The text begins at the printable area's corner, as the lines per page
+    // assume.
+    m_document.setDocumentMargin(0);
     m_document.documentLayout()->setPaintDevice(m_printer.get());
     // At least one data line, however long the header.
     m_linesPerPage =
