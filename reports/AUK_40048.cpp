@@ -10,6 +10,7 @@ constexpr int PleaseWaitBottomMessage = 55;
 constexpr int SavedTopMessage = 7;
 constexpr int WrittenMiddleMessage = 12;
 constexpr int NotSavedTopMessage = 6;
+constexpr int ClosePopupKeyId = 4;
 
 // The middle message of each stage, by stage.
 constexpr int StageMessages[] = {1, 2, 6};
@@ -106,6 +107,7 @@ void AUK_40048::cancelClicked()
 void AUK_40048::showResult(const char *titleKey, int topMessage)
 {
     setRightButtonVisible(false);
+    setLeftButtonTextById(ClosePopupKeyId);
     setLeftButtonVisible(true);
     setTitle(QCoreApplication::translate("AUK_20003", titleKey));
     setTopMessage(topMessage);

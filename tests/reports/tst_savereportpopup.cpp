@@ -167,6 +167,7 @@ private slots:
         QCOMPARE(text(popup, "topLabel"), top);
         QCOMPARE(text(popup, "bottomLabel"), bottom);
         QVERIFY(popup->leftButtonVisible());
+        QCOMPARE(popup->leftButtonText(), QStringLiteral("_CLOSE_POPUPSK"));
         QVERIFY(!popup->rightButtonVisible());
         if (failure == 0)
             QCOMPARE(text(popup, "middleLabel"), QStringLiteral("_WRITE_SUCCESSFUL_DESCRIPTION_POPUPTEXT1BODY"));
