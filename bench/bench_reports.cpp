@@ -63,6 +63,12 @@ QSharedPointer<PrintableModel> pointList()
     auto model = QSharedPointer<PrintableModel>::create(items, true);
     model->title = QStringLiteral("Points");
     model->setRoles(QList<int>{62, 58, 59, 63});
+    // Titles as short as the translated ones, so the page is upright as on
+    // a panel.
+    const QStringList titles{QStringLiteral("Address"), QStringLiteral("Zone"), QStringLiteral("Location"),
+                             QStringLiteral("State")};
+    for (int column = 0; column < titles.size(); ++column)
+        model->setRoleTitle(model->roles().at(column), titles.at(column));
     return model;
 }
 
