@@ -5,6 +5,7 @@
 #include "app/EngineDirectories.h"
 #include "app/EngineLinkEffects.h"
 #include "app/EnginePanelEnvironment.h"
+#include "app/EngineReportEnvironment.h"
 #include "app/FireTimer.h"
 #include "app/FrontPanelKeys.h"
 #include "app/PageHeaderSource.h"
@@ -117,6 +118,7 @@ public:
 
         USBController::instance()->setEnvironment(&m_panelEnvironment);
         InputSignaller::setEnvironment(&m_panelEnvironment);
+        ReportEnvironment::install(&m_reportEnvironment);
         addBusSubscriptions();
         PageHeaderSource::install(DB_TESK_FP_Interface::instance());
         if (guiMode > 1) {
@@ -379,6 +381,7 @@ private:
     {
         USBController::instance()->setEnvironment(nullptr);
         InputSignaller::setEnvironment(nullptr);
+        ReportEnvironment::install(nullptr);
         if (DB_RFIDinterface *rfid = DB_RFIDinterface::existingInstance())
             rfid->setEnvironment(nullptr);
         m_backlight.reset();
@@ -399,6 +402,7 @@ private:
     std::unique_ptr<MainWindow> m_window;
     EngineLinkEffects m_linkEffects;
     EnginePanelEnvironment m_panelEnvironment;
+    EngineReportEnvironment m_reportEnvironment;
     std::unique_ptr<BacklightController> m_backlight;
     std::unique_ptr<SC_App> m_link;
     std::unique_ptr<WatchdogProdder> m_watchdog;

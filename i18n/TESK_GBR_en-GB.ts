@@ -29,6 +29,21 @@
     </message>
 </context>
 <context>
+    <name>AUK_20003</name>
+    <message>
+        <source>_PLEASE_WAIT_POPUPTITLE</source>
+        <translation>Please wait</translation>
+    </message>
+    <message>
+        <source>_SAVE_POPUPTITLE</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>_ERROR_POPUPTITLE</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
     <name>AUK_40026</name>
     <message>
         <source>_FIRE_RESET_IN_PROGRESS_POPUPTITLE</source>
@@ -2649,6 +2664,16 @@
     <message>
         <source>_DISABLE_ON_PROGRESS_POPUPTITLE</source>
         <translation>Disabling</translation>
+        <source>_REPORT_GENERATED_AT_TIME_80_CHAR</source>
+        <translation>Report generated at:</translation>
+    </message>
+    <message>
+        <source>_END_OF_REPORT_80_CHAR</source>
+        <translation>End of report</translation>
+    </message>
+    <message>
+        <source>_NO_RECORDS_TO_PRINT_80_CHAR</source>
+        <translation>No records to print</translation>
     </message>
 </context>
 <context>

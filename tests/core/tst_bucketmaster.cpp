@@ -1,12 +1,10 @@
+#include "FileSizeLimit.h"
 #include "MessageCapture.h"
 #include "core/BucketMaster.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -35,30 +33,6 @@ QByteArray expectedPersistenceFile(const QByteArray &bucketOneEntries)
     }
     return bytes;
 }
-
-// Caps the size of files this process may write, for as long as it lives,
-// so a save runs out of room half-way like on a full disk.
-class FileSizeLimit final
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_previous;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_previousHandler);
-    }
-
-private:
-    rlimit m_previous{};
-    void (*m_previousHandler)(int) = nullptr;
-};
 
 } // namespace
 
