@@ -2664,6 +2664,8 @@
     <message>
         <source>_DISABLE_ON_PROGRESS_POPUPTITLE</source>
         <translation>Disabling</translation>
+    </message>
+    <message>
         <source>_REPORT_GENERATED_AT_TIME_80_CHAR</source>
         <translation>Report generated at:</translation>
     </message>
