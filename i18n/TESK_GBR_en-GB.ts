@@ -2390,6 +2390,17 @@
     </message>
 </context>
 <context>
+    <name>AUK_30080</name>
+    <message>
+        <source>_PANEL_9_CHAR</source>
+        <translation>Panel</translation>
+    </message>
+    <message>
+        <source>_ZONE_9_CHAR</source>
+        <translation>Zone</translation>
+    </message>
+</context>
+<context>
     <name>AUK_30002</name>
     <message>
         <source>_EVENTS_SUMMARY_INFOTITLE</source>
