@@ -80,6 +80,10 @@ set(TESK_INCLUDE_EXCEPTIONS
     # a navigation hook of the widgets.
     "screens/status/AUK_40056.cpp -> app/PageStack.h"
 
+    # The non-LED outputs options popup closes itself on Cancel through the page stack, as
+    # above.
+    "screens/popups/AUK_40053.cpp -> app/PageStack.h"
+
     # The message popups close themselves, and may return home, through the page stack, as above.
     "screens/popups/AUK_40040.cpp -> app/PageStack.h"
     "screens/popups/AUK_40026.cpp -> app/PageStack.h"
