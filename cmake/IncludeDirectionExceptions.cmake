@@ -77,6 +77,10 @@ set(TESK_INCLUDE_EXCEPTIONS
     "pointmodels/PointFunctionCfgFilter.cpp -> app/Security.h"
 
 
+    # The non-LED outputs options popup closes itself on Cancel through the page stack, as
+    # above.
+    "screens/popups/AUK_40053.cpp -> app/PageStack.h"
+
     # The message popups close themselves, and may return home, through the page stack, as above.
     "screens/popups/AUK_40040.cpp -> app/PageStack.h"
     "screens/popups/AUK_40026.cpp -> app/PageStack.h"

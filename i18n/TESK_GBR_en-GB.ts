@@ -66,6 +66,60 @@
     </message>
 </context>
 <context>
+    <name>AUK_40029</name>
+    <message>
+        <source>_SIMPLE_COMMISSIONING_POPUPTITLE</source>
+        <translation>Commissioning</translation>
+    </message>
+    <message>
+        <source>_LOOP_SHUTTING_DOWN_POPUPTEXT5INFO</source>
+        <translation>Shutting the loop down</translation>
+    </message>
+    <message>
+        <source>_POLL_255_PROGRESS_POPUPTEXT5INFO</source>
+        <translation>Polling address 255</translation>
+    </message>
+    <message>
+        <source>_WAITING_FOR_OPERATION_POPUPTEXT5INFO</source>
+        <translation>Waiting for the operation to finish</translation>
+    </message>
+    <message>
+        <source>_WAITING_FOR_PANEL_RESPONSE_PROGRESS_POPUPTEXT5INFO</source>
+        <translation>Waiting for the panel to answer</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_40053</name>
+    <message>
+        <source>_NON_LED_OUTPUTS_POPUPTITLE</source>
+        <translation>Non-LED outputs</translation>
+    </message>
+    <message>
+        <source>_ISOLATE_ALL_NON_LED_OUTPUTS_POPUPITEM</source>
+        <translation>Isolate all non-LED outputs</translation>
+    </message>
+    <message>
+        <source>_EXTEND_TIMEOUT_POPUPITEM</source>
+        <translation>Extend the isolation time</translation>
+    </message>
+    <message>
+        <source>_DEISOLATE_ALL_NON_LED_OUTPUTS_POPUPITEM</source>
+        <translation>De-isolate all non-LED outputs</translation>
+    </message>
+    <message>
+        <source>_DEISOLATE_NON_ACTIVE_NON_LED_OUTPUTS_POPUPITEM</source>
+        <translation>De-isolate the outputs not active</translation>
+    </message>
+    <message>
+        <source>_TIMEOUT_IN_POPUPTITLE</source>
+        <translation>Isolation ends in</translation>
+    </message>
+    <message>
+        <source>_INVALID_INFOTEXT</source>
+        <translation>unknown</translation>
+    </message>
+</context>
+<context>
     <name>AUK_40040</name>
     <message>
         <source>_ABORTED_POPUPTEXT1BODY</source>
@@ -2409,6 +2463,17 @@
     <name>ZoneFireFaultStatusDelegate</name>
     <message>
         <source>_ZONE_LISTITEM</source>
+        <translation>Zone</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_30080</name>
+    <message>
+        <source>_PANEL_9_CHAR</source>
+        <translation>Panel</translation>
+    </message>
+    <message>
+        <source>_ZONE_9_CHAR</source>
         <translation>Zone</translation>
     </message>
 </context>

@@ -3,8 +3,22 @@
 #include <QMetaType>
 #include <QtGlobal>
 
-// The values the point-manager service's replies carry to the screens.
+// The values the point-manager service's requests and replies carry.
 namespace LkSpeak {
+
+// The service's mode switches: each request names its switch and carries
+// one data byte (on or off, or the non-LED outputs option).
+enum ePointManagerServicesControlID : int {
+    eRateOfRiseMode = 1,
+    eFastLogicMode = 2,
+    eDevicePowerUpWarningMode = 14,
+    eNoisyDeviceMode = 15,
+    eSounderRSMTestMode = 18,
+    eInhibitLoopNoResponsesMode = 19,
+    ePollAddress255Mode = 20,
+    eDisableNonLEDOutputsMode = 22,
+};
+
 namespace PointManagerServices {
 
 // How the controller took a single-device poll command.
@@ -79,6 +93,7 @@ struct SerialisationServiceStatus
 } // namespace PointManagerServices
 } // namespace LkSpeak
 
+Q_DECLARE_METATYPE(LkSpeak::ePointManagerServicesControlID)
 Q_DECLARE_METATYPE(LkSpeak::PointManagerServices::SinglePollReplyCommandStatus)
 Q_DECLARE_METATYPE(LkSpeak::PointManagerServices::eSerialisationReplyType)
 Q_DECLARE_METATYPE(LkSpeak::PointManagerServices::eSerialisationInitiateStatus)

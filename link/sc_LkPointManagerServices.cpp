@@ -25,18 +25,6 @@
 
 namespace {
 
-// The test and service mode switches.
-enum ModeSubCode : int {
-    RateOfRise = 1,
-    FastLogic = 2,
-    DevicePowerUpWarning = 14,
-    NoisyDevice = 15,
-    SounderRSMTest = 18,
-    InhibitLoopNoResponses = 19,
-    PollAddress255 = 20,
-    DisableNonLEDOutputs = 22,
-};
-
 constexpr quint8 AllLoops = 255;
 constexpr int StartPolling = 0;
 constexpr int StopPolling = 1;
@@ -88,50 +76,50 @@ void sc_LkPointManagerServices::emitRequest(SC_LkSpeakBasePacket &packet)
     emit SendPacket(SyncClient::LkSpeakChannel, packet.buffer()->getByteArray());
 }
 
-void sc_LkPointManagerServices::sendMode(int subCode, quint8 panel, quint8 value)
+void sc_LkPointManagerServices::sendMode(LkSpeak::ePointManagerServicesControlID controlId, quint8 panel, quint8 value)
 {
-    SC_GenericPointManagerServicesPkt request(subCode, panel, value, headerLayout());
+    SC_GenericPointManagerServicesPkt request(controlId, panel, value, headerLayout());
     emitRequest(request);
 }
 
 void sc_LkPointManagerServices::sendRateOfRiseMode(quint8 panel, quint8 value)
 {
-    sendMode(RateOfRise, panel, value);
+    sendMode(LkSpeak::eRateOfRiseMode, panel, value);
 }
 
 void sc_LkPointManagerServices::sendFastLogicMode(quint8 panel, quint8 value)
 {
-    sendMode(FastLogic, panel, value);
+    sendMode(LkSpeak::eFastLogicMode, panel, value);
 }
 
 void sc_LkPointManagerServices::sendDevicePowerUpWarningMode(quint8 panel, quint8 value)
 {
-    sendMode(DevicePowerUpWarning, panel, value);
+    sendMode(LkSpeak::eDevicePowerUpWarningMode, panel, value);
 }
 
 void sc_LkPointManagerServices::sendNoisyDeviceMode(quint8 panel, quint8 value)
 {
-    sendMode(NoisyDevice, panel, value);
+    sendMode(LkSpeak::eNoisyDeviceMode, panel, value);
 }
 
 void sc_LkPointManagerServices::sendSounderRSMTestMode(quint8 panel, quint8 value)
 {
-    sendMode(SounderRSMTest, panel, value);
+    sendMode(LkSpeak::eSounderRSMTestMode, panel, value);
 }
 
 void sc_LkPointManagerServices::sendInhibitLoopNoResponsesMode(quint8 panel, quint8 value)
 {
-    sendMode(InhibitLoopNoResponses, panel, value);
+    sendMode(LkSpeak::eInhibitLoopNoResponsesMode, panel, value);
 }
 
 void sc_LkPointManagerServices::sendPollAddress255Mode(quint8 panel, quint8 value)
 {
-    sendMode(PollAddress255, panel, value);
+    sendMode(LkSpeak::ePollAddress255Mode, panel, value);
 }
 
 void sc_LkPointManagerServices::sendDisableNonLEDOutputsMode(quint8 panel, quint8 value)
 {
-    sendMode(DisableNonLEDOutputs, panel, value);
+    sendMode(LkSpeak::eDisableNonLEDOutputsMode, panel, value);
 }
 
 void sc_LkPointManagerServices::setIRLinkMode(quint8 panel, quint8 loop)

@@ -124,7 +124,7 @@ signals:
     void SendPacket(quint8 protocol, QByteArray pkt);
 
 private:
-    void sendMode(int subCode, quint8 panel, quint8 value);
+    void sendMode(LkSpeak::ePointManagerServicesControlID controlId, quint8 panel, quint8 value);
     void emitRequest(SC_LkSpeakBasePacket &packet);
 
     // The upload, panel by panel.

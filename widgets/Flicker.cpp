@@ -171,6 +171,7 @@ bool Flicker::handleRelease(QObject *watched, const QPoint &pos)
                 index = fallbackIndex();
             animateTo(index);
             emit flickerIsMoving(target);
+            emit swiped(m_direction);
         } else {
             animateTo(centreIndex());
         }

@@ -48,6 +48,10 @@ signals:
     void scrollBarAtStart(bool atStart);
     void scrollBarAtEnd(bool atEnd);
     void flickerIsMoving(int position);
+    // A horizontal drag ended: -1 towards the previous card (the finger went
+    // right), +1 towards the next. The coasting target flickerIsMoving
+    // carries is a position, never a direction.
+    void swiped(int direction);
     void scrolledBetween(int startRow, int endRow);
 
 public slots:

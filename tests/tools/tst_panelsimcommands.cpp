@@ -182,6 +182,10 @@ void tst_PanelSimCommands::errorsSayWhatIsWrong_data()
                                      << "error unknown command: frob (help lists the commands)";
     QTest::newRow("usage") << "loopscan 1"
                            << "error usage: loopscan <panel> <loop>";
+    QTest::newRow("outputs timer usage") << "outputstimer 1 -5"
+                                         << "error usage: outputstimer <panel 0-99> <seconds 0-65535>";
+    QTest::newRow("outputs timer of no panel") << "outputstimer 9 60"
+                                               << "error no such panel: 9 (panels: 1 2 3)";
     QTest::newRow("point event kind") << "pointevent restoral 1 1 1"
                                       << "error usage: pointevent fire|fault|disablement <panel> <loop> <point>";
     QTest::newRow("point event address") << "pointevent fire 1 1 300"

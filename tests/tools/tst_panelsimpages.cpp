@@ -46,6 +46,7 @@ private slots:
     void demoSiteReachesTheEngine_data();
     void demoSiteReachesTheEngine();
     void loopCounters();
+    void outputsReEnableTime();
 
 private:
     // Every payload as a support packet asking for an acknowledgement; the
@@ -163,6 +164,17 @@ void tst_PanelSimPages::loopCounters()
     QCOMPARE(answered.count(QLatin1Char('1')), 45);
     QCOMPARE(answered.indexOf(QLatin1Char('1')), 1);
     QCOMPARE(completed.count(), 1);
+}
+
+// The time the non-LED outputs options popup shows as the isolation's end.
+void tst_PanelSimPages::outputsReEnableTime()
+{
+    SitePanel panel = m_site.panels.at(1);
+    QCOMPARE(receiveAll({ServicePages::commissioning(panel)}, 0), QList<int>{0});
+    QCOMPARE(m_bench->value(27, QStringLiteral("2|optReEnbleTmr")), QStringLiteral("0"));
+    panel.outputsReEnableTime = 3661;
+    QCOMPARE(receiveAll({ServicePages::commissioning(panel)}, 0), QList<int>{0});
+    QCOMPARE(m_bench->value(27, QStringLiteral("2|optReEnbleTmr")), QStringLiteral("3661"));
 }
 
 QTEST_GUILESS_MAIN(tst_PanelSimPages)

@@ -21,6 +21,8 @@ public:
     PageUnderPopups &operator=(const PageUnderPopups &) = delete;
 
     bool isPushed() const { return m_pushed; }
+    // The engine state the pages' headers show.
+    FakeHeaderSource &source() { return m_source; }
 
 private:
     // Declared first: the header source outlives the stack's pages.

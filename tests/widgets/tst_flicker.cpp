@@ -202,12 +202,13 @@ private slots:
         QTest::addColumn<int>("endValue");
         QTest::addColumn<int>("fromRow");
         QTest::addColumn<int>("toRow");
+        QTest::addColumn<int>("direction");
         // Speed 1000 px/s from card 0 carries the centre to card 3.
-        QTest::newRow("flick forward") << 0 << 200 << 100 << qint64(100) << 900 << 0 << 3;
+        QTest::newRow("flick forward") << 0 << 200 << 100 << qint64(100) << 900 << 0 << 3 << 1;
         // A slow drag snaps back to the card under the centre.
-        QTest::newRow("slow drag") << 0 << 200 << 100 << qint64(100000) << 0 << 0 << 0;
-        QTest::newRow("before the first") << 300 << 50 << 150 << qint64(100) << 0 << 1 << 0;
-        QTest::newRow("past the last") << 900 << 200 << 100 << qint64(100) << 1200 << 3 << 4;
+        QTest::newRow("slow drag") << 0 << 200 << 100 << qint64(100000) << 0 << 0 << 0 << 1;
+        QTest::newRow("before the first") << 300 << 50 << 150 << qint64(100) << 0 << 1 << 0 << -1;
+        QTest::newRow("past the last") << 900 << 200 << 100 << qint64(100) << 1200 << 3 << 4 << 1;
     }
     void aReleasedCardSnapsToTheCentre()
     {
@@ -218,17 +219,21 @@ private slots:
         QFETCH(int, endValue);
         QFETCH(int, fromRow);
         QFETCH(int, toRow);
+        QFETCH(int, direction);
         Rig rig(Flicker::Horizontal);
         QCOMPARE(rig.barFor()->maximum(), 1200);
         rig.barFor()->setValue(startValue);
         QSignalSpy between(&rig.flicker, &Flicker::scrolledBetween);
         QSignalSpy moving(&rig.flicker, &Flicker::flickerIsMoving);
+        QSignalSpy swiped(&rig.flicker, &Flicker::swiped);
         QSignalSpy clicks(&rig.view, &QListView::clicked);
         rig.press(QPoint(pressX, 40));
         rig.time = moveTime;
         rig.move(QPoint(moveX, 40));
         rig.release(QPoint(moveX, 40));
         QCOMPARE(moving.count(), 1);
+        QCOMPARE(swiped.count(), 1);
+        QCOMPARE(swiped.first().first().toInt(), direction);
         rig.animations.advance(AnimationMs - 20);
         QCOMPARE(between.count(), 0);
         rig.animations.advance(20);
@@ -245,8 +250,10 @@ private slots:
         Rig rig(Flicker::Horizontal);
         rig.barFor()->setValue(420); // card 1 off centre
         QSignalSpy clicks(&rig.view, &QListView::clicked);
+        QSignalSpy swiped(&rig.flicker, &Flicker::swiped);
         rig.press(QPoint(100, 40));
         rig.release(QPoint(100, 40));
+        QCOMPARE(swiped.count(), 0);
         rig.animations.advance(AnimationMs);
         QCOMPARE(rig.barFor()->value(), 300);
         rig.clock.advance(100);

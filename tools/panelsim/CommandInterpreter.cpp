@@ -75,6 +75,8 @@ const QVector<CommandInterpreter::Command> &CommandInterpreter::commands()
          &CommandInterpreter::page},
         {"netstate", "<panel> <state>", "a panel's state on the network (2: its texts on request), page 17", 2,
          &CommandInterpreter::networkState},
+        {"outputstimer", "<panel> <seconds>", "how long the panel's non-LED outputs stay isolated, page 27", 2,
+         &CommandInterpreter::outputsTimer},
         {"outputs", "on|off|pulse1|pulse2 <kind 0 real, 2 xbus> <first point> [count]",
          "output points' LED mode (66 to 69)", 3, &CommandInterpreter::outputPoints},
         {"pulses", "<first> <second>", "the two pulse patterns, one byte each, bit i lighting 500 ms (70)", 2,
@@ -344,6 +346,19 @@ void CommandInterpreter::networkState(const QStringList &arguments)
         return;
     }
     m_controller.setNetworkState(quint8(panel), quint8(state));
+}
+
+void CommandInterpreter::outputsTimer(const QStringList &arguments)
+{
+    int panel = 0;
+    int seconds = 0;
+    if (!parseNumber(arguments.at(0), panel) || panel < 0 || panel > 99 || !parseNumber(arguments.at(1), seconds)
+        || seconds < 0 || seconds > 65535) {
+        emit output(QStringLiteral("error usage: outputstimer <panel 0-99> <seconds 0-65535>"));
+        return;
+    }
+    if (!m_controller.setOutputsReEnableTime(quint8(panel), quint16(seconds)))
+        emit output(QStringLiteral("error no such panel: %1 (%2)").arg(arguments.at(0), panelList()));
 }
 
 void CommandInterpreter::outputPoints(const QStringList &arguments)

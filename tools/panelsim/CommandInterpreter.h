@@ -82,6 +82,7 @@ private:
     void fire(const QStringList &arguments);
     void page(const QStringList &arguments);
     void networkState(const QStringList &arguments);
+    void outputsTimer(const QStringList &arguments);
     void outputPoints(const QStringList &arguments);
     void pulsePatterns(const QStringList &arguments);
     void signatures(const QStringList &arguments);

@@ -276,6 +276,19 @@ void Controller::setNetworkState(quint8 panel, quint8 state)
     sendPage(ServicePages::networkConfiguration(m_site.configuration));
 }
 
+bool Controller::setOutputsReEnableTime(quint8 panel, quint16 seconds)
+{
+    for (SitePanel &sitePanel : m_site.configuration.panels) {
+        if (sitePanel.number != panel)
+            continue;
+        sitePanel.outputsReEnableTime = seconds;
+        emit reported(QStringLiteral("site-outputstimer panel=%1 seconds=%2").arg(panel).arg(seconds));
+        sendPage(ServicePages::commissioning(sitePanel));
+        return true;
+    }
+    return false;
+}
+
 void Controller::onFrame(const LinkFrame &frame)
 {
     if (frame.channel == LinkControl) {

@@ -71,6 +71,9 @@ public:
     bool sendLoopCounters(quint8 panel, quint8 loop);
     // A panel's state on the network changes; page 17 follows.
     void setNetworkState(quint8 panel, quint8 state);
+    // How long a panel's non-LED outputs stay isolated; its page 27 follows.
+    // False for a panel the site does not have.
+    bool setOutputsReEnableTime(quint8 panel, quint16 seconds);
 
     // The LkSpeak function codes of the output points' LED modes.
     enum OutputMode { OutputsOn = 66, OutputsOff = 67, OutputsPulse1 = 68, OutputsPulse2 = 69 };

@@ -125,7 +125,7 @@ QVector<QByteArray> panelPages(const SitePanel &panel, const SiteTexts &texts, i
 {
     return {
         logicalZones(panel, texts),
-        SyncPage::payload(Commissioning, panel.number, write(CommissioningBody, {})),
+        ServicePages::commissioning(panel),
         SyncPage::payload(IRMode, panel.number, write(IRModeBody, {{"mode", IRNotAvailable}})),
         SyncPage::payload(CommsNodes, panel.number,
                           write(Word, {{"value", 1}})
@@ -139,6 +139,12 @@ QVector<QByteArray> panelPages(const SitePanel &panel, const SiteTexts &texts, i
 } // namespace
 
 namespace ServicePages {
+
+QByteArray commissioning(const SitePanel &panel)
+{
+    return SyncPage::payload(Commissioning, panel.number,
+                             write(CommissioningBody, {{"reEnableTime", int(panel.outputsReEnableTime)}}));
+}
 
 QByteArray networkConfiguration(const SiteConfiguration &site)
 {

@@ -19,6 +19,10 @@ QVector<QByteArray> payloads(const SiteConfiguration &site, const SiteTexts &tex
 // Page 17: each panel's state on the network.
 QByteArray networkConfiguration(const SiteConfiguration &site);
 
+// Page 27 of a panel: no loop shut down, no mode, no poll, and the time its
+// non-LED outputs stay isolated.
+QByteArray commissioning(const SitePanel &panel);
+
 // The counters of one loop: every configured point answered.
 QByteArray loopCounters(const SitePanel &panel, quint8 loop);
 

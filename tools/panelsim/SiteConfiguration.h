@@ -76,6 +76,8 @@ struct SitePanel
     quint32 projectDownloaded = 0;
     quint8 zoneLimit = 241;
     quint16 investigateDelay = 0;
+    // Seconds the panel's non-LED outputs still stay isolated (page 27).
+    quint16 outputsReEnableTime = 0;
     QVector<SiteChannel> channels;
     QVector<SiteLoopDriver> loopDrivers;
     QVector<SiteEquipment> equipment;
