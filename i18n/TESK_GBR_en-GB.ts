@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>_EVACUATE_CONSEQUENCE_270_75_EN54INFOSTYLE</source>
-        <translation>Every sounder will sound the evacuation signal.</translation>
+        <translation>All sounders will sound.</translation>
     </message>
 </context>
 <context>
