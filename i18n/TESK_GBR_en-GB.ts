@@ -90,7 +90,7 @@
     </message>
     <message>
         <source>_INVESTIGATE_DELAY_DESCRIPTION2_POPUPTEXT2EN54</source>
-        <translation>Investigate the fire before the delay ends.</translation>
+        <translation>Investigate before it ends.</translation>
     </message>
 </context>
 <context>
