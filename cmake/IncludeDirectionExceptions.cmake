@@ -87,6 +87,13 @@ set(TESK_INCLUDE_EXCEPTIONS
     "screens/popups/AUK_40032.cpp -> app/PageStack.h"
     "screens/popups/AUK_40041.cpp -> app/PageStack.h"
     "screens/popups/AUK_40025.cpp -> app/PageStack.h"
+    "screens/popups/AUK_40002.cpp -> app/PageStack.h"
+
+    # The self-test popup closes itself through the page stack, lays its test picture over
+    # the whole screen, and drives the LED flasher that the engine state owns; whether to
+    # tell the controller depends on the engine state's GUI mode.
+    "screens/popups/AUK_40003.cpp -> app/PageStack.h"
+    "screens/popups/AUK_40003.cpp -> app/SystemState.h"
 
     # The home screen reads the engine state, the log-on and the language and returns to
     # itself through the page stack, all still held by the start-up.

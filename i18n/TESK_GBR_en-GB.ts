@@ -2934,4 +2934,69 @@
         <translation>Points not yet tested or failed</translation>
     </message>
 </context>
+<context>
+    <name>AUK_40002</name>
+    <message>
+        <source>_PLEASE_CONFIRM_270_25_EN54INFOSTYLE</source>
+        <translation>Please confirm</translation>
+    </message>
+    <message>
+        <source>_EVACUATE_270_38_EN54EVENTSTYLE</source>
+        <translation>EVACUATE</translation>
+    </message>
+    <message>
+        <source>_EVACUATE_CONSEQUENCE_270_75_EN54INFOSTYLE</source>
+        <translation>All sounders will sound.</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_40003</name>
+    <message>
+        <source>_GUI_TEST_POPUPTITLE</source>
+        <translation>Panel test</translation>
+    </message>
+    <message>
+        <source>_GUI_TEST_PROGRESS_POPUPSUBTITLE</source>
+        <translation>Testing the front panel</translation>
+    </message>
+    <message>
+        <source>_TESTING_DISPLAY_POPUPITEM</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>_TESTING_LEDS_POPUPITEM</source>
+        <translation>LEDs</translation>
+    </message>
+    <message>
+        <source>_TESTING_BUZZER_POPUPITEM</source>
+        <translation>Buzzer</translation>
+    </message>
+    <message>
+        <source>_PENDING_POPUPSTATUS</source>
+        <translation>Pending</translation>
+    </message>
+    <message>
+        <source>_IN_PROGRESS_POPUPSTATUS</source>
+        <translation>In progress</translation>
+    </message>
+    <message>
+        <source>_COMPLETE_POPUPSTATUS</source>
+        <translation>Complete</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_40013</name>
+    <message>
+        <source>_INVESTIGATE_DELAY_POPUPTITLE</source>
+        <translation>Investigate delay</translation>
+    </message>
+    <message>
+        <source>_INVESTIGATE_DELAY_DESCRIPTION1_POPUPTEXT1EN54</source>
+        <translation>The alarm will be delayed by</translation>
+    </message>
+    <message>
+        <source>_INVESTIGATE_DELAY_DESCRIPTION2_POPUPTEXT2EN54</source>
+        <translation>Investigate before it ends.</translation>
+    </message>
+</context>
 </TS>

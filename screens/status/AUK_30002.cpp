@@ -16,7 +16,10 @@
 #include "pointmodels/OutstandingEventsModel.h"
 #include "pointmodels/WarningsModel.h"
 #include "pointmodels/model.h"
+#include "screens/popups/AUK_40002.h"
+#include "screens/popups/AUK_40003.h"
 #include "screens/popups/AUK_40025.h"
+#include "screens/popups/AUK_40042.h"
 #include "widgets/AUK_90002.h"
 #include "widgets/AUK_90004.h"
 #include "widgets/AUK_90006.h"
@@ -147,7 +150,7 @@ AUK_30002::AUK_30002(QWidget *parent)
     assignSoftKeys();
     m_lozengeBar->hide();
     m_logs->show();
-    connect(m_panelTest, &BaseButton::clicked, this, &AUK_30002::showPanelTest);
+    connectPanelTest();
     displayRequiredLogMenu();
     if (state()->guiMode() == 3)
         showDisconnectionFault(!state()->isRbusConnected());
@@ -195,7 +198,7 @@ void AUK_30002::buildForm()
     connect(m_eventsSummary, &BaseButton::clicked, this, &AUK_30002::on_eventsSummary_clicked);
 
     // Buttons whose screens are not built yet are shown disabled.
-    for (AUK_90002 *waiting : {m_logs, m_systemStatus, m_panelTest, m_fireTest, m_user2})
+    for (AUK_90002 *waiting : {m_logs, m_systemStatus, m_panelTest})
         waiting->setEnabled(false);
     m_settleTimer->setSingleShot(true);
     m_settleTimer->setInterval(SettleMs);
@@ -257,7 +260,7 @@ void AUK_30002::setUpForAccessLevel(int accessLevel)
         m_systemStatus->show();
         connect(m_systemStatus, &BaseButton::clicked, this, &AUK_30002::showSysStatus);
         if (!loggedOn) {
-            connect(m_panelTest, &BaseButton::clicked, this, &AUK_30002::showPanelTest);
+            connectPanelTest();
             m_dayNight->setDayNightModeIcon(model::instance()->isDayMode());
             connect(m_dayNight, &BaseButton::clicked, this, &AUK_30002::showDayNightMode);
             connectRightKey(&AUK_30002::showLogin);
@@ -281,7 +284,7 @@ void AUK_30002::setUpForAccessLevel(int accessLevel)
     assignSoftKeys();
     updateRightKey();
     m_lozengeBar->setRightButtonTextById(LoginKey);
-    connect(m_panelTest, &BaseButton::clicked, this, &AUK_30002::showPanelTest);
+    connectPanelTest();
     m_dayNight->hide();
     applyLogsButtonRule();
     m_fireTest->hide();
@@ -290,6 +293,14 @@ void AUK_30002::setUpForAccessLevel(int accessLevel)
     connectRightKey(&AUK_30002::checkLogin);
     // The log-on popups are built later.
     m_lozengeBar->setRightButtonEnabled(false);
+}
+
+// Until the tasks menu is built, the panel test is the button's only
+// working face.
+void AUK_30002::connectPanelTest()
+{
+    connect(m_panelTest, &BaseButton::clicked, this, &AUK_30002::showPanelTest);
+    m_panelTest->setEnabled(true);
 }
 
 void AUK_30002::connectRightKey(void (AUK_30002::*slot)())
@@ -324,8 +335,6 @@ void AUK_30002::assignSoftKeys()
     };
     if (config->isEvacuateEnabled()) {
         middle(EvacuateKey, &AUK_30002::ConfirmEvacuation);
-        // The evacuation confirmation is built later.
-        bar->setMiddleButtonEnabled(false);
         if (config->isSoundersOnOffEnabled())
             left(SoundersOnOffKey, &AUK_30002::StartSoundersOnOff);
         else if (config->isAlarmAckEnabled())
@@ -346,7 +355,7 @@ bool AUK_30002::assignEvacuateWithoutLoginKey()
     disconnect(m_lozengeBar, &AUK_90006::middleButtonClicked, nullptr, nullptr);
     m_lozengeBar->setMiddleButtonTextById(EvacuateKey);
     m_lozengeBar->setMiddleButtonVisible(true);
-    m_lozengeBar->setMiddleButtonEnabled(false);
+    m_lozengeBar->setMiddleButtonEnabled(true);
     connect(m_lozengeBar, &AUK_90006::middleButtonClicked, this, &AUK_30002::ConfirmEvacuation);
     m_evacuateKeyTaken = true;
     return true;
@@ -733,7 +742,9 @@ void AUK_30002::compatibilityUpdate(bool flag)
 
 void AUK_30002::showPanelTest()
 {
-    notBuilt("AUK_40003");
+    auto *popup = new AUK_40003;
+    if (PageStack::instance()->push(popup))
+        popup->startTest();
 }
 
 void AUK_30002::showTasks()
@@ -764,17 +775,19 @@ void AUK_30002::showEventsLogMenu()
 
 void AUK_30002::startfireTest()
 {
-    notBuilt("AUK_40042");
+    PageStack::instance()->push(new AUK_40042(s_fireTestPointName, true));
+    SyncClient::instance()->setFireTestMode();
 }
 
 void AUK_30002::user2ButtonPressed()
 {
-    notBuilt("AUK_40042");
+    PageStack::instance()->push(new AUK_40042(s_user2PointName, true));
+    SyncClient::instance()->sendUser2ButtonPressed();
 }
 
 void AUK_30002::ConfirmEvacuation()
 {
-    notBuilt("AUK_40002");
+    PageStack::instance()->push(new AUK_40002);
 }
 
 void AUK_30002::showPanelUpdateScreen()

@@ -69,6 +69,7 @@ private:
     void buildForm();
     void connectFullScreen();
     void setUpForAccessLevel(int accessLevel);
+    void connectPanelTest();
     void connectRightKey(void (AUK_30002::*slot)());
     void showInputPointButton(AUK_90002 *button, bool available, const QString &name);
 

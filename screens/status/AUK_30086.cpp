@@ -12,6 +12,8 @@
 #include "paneldata/CachedModifiedPoints.h"
 #include "paneldata/PrintableAddress.h"
 #include "pointmodels/model.h"
+#include "screens/popups/AUK_40002.h"
+#include "screens/popups/AUK_40013.h"
 #include "screens/popups/AUK_40025.h"
 #include "widgets/AUK_90006.h"
 #include "widgets/AUK_90025.h"
@@ -183,7 +185,6 @@ void AUK_30086::setUpSoftKeys(int accessLevel)
     const TeskGlobalConfig *config = TeskGlobalConfig::instance();
     if (config->isEvacuateEnabled()) {
         m_lozengeBar->setMiddleButtonTextById(EvacuateKey);
-        m_lozengeBar->setMiddleButtonEnabled(false);
         connect(m_lozengeBar, &AUK_90006::middleButtonClicked, this, &AUK_30086::confirmEvacuation);
     } else if (accessLevel >= 2 && config->isSoundersOnOffEnabled()) {
         m_lozengeBar->setMiddleButtonTextById(SoundersOnOffKey);
@@ -404,7 +405,10 @@ void AUK_30086::investigateDelayFinished()
 
 void AUK_30086::startInvestigateDelay()
 {
-    notBuilt("AUK_40013");
+    auto *popup = new AUK_40013;
+    connect(popup, &BasePopup::rightButtonClicked, this, &AUK_30086::cancelPopup);
+    connect(popup, &BasePopup::leftButtonClicked, this, &AUK_30086::investigateDelayConfirmed);
+    PageStack::instance()->push(popup);
 }
 
 void AUK_30086::investigateDelayConfirmed()
@@ -453,7 +457,7 @@ void AUK_30086::cancelPopup()
 
 void AUK_30086::confirmEvacuation()
 {
-    notBuilt("AUK_40002");
+    PageStack::instance()->push(new AUK_40002);
 }
 
 void AUK_30086::startSoundersOnOff()

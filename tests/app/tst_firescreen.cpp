@@ -5,16 +5,22 @@
 #include "FakeEthernetLink.h"
 #include "LinkedScreens.h"
 #include "MessageCapture.h"
+#include "PacketBytes.h"
+#include "SentPackets.h"
 #include "WidgetShot.h"
 #include "app/PageHeaderSource.h"
+#include "app/PageStack.h"
 #include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "frontpanel/rbusEventLog.h"
 #include "link/InvestigateDelayTimer.h"
+#include "paneldata/PointCoreConfiguration.h"
 #include "screens/status/AUK_30086.h"
+#include "widgets/AUK_90006.h"
 #include "widgets/AUK_90025.h"
 #include "widgets/AUK_90026.h"
 #include "widgets/AUK_90050.h"
+#include "widgets/BasePopup.h"
 
 #include <QLabel>
 #include <QtTest>
@@ -74,6 +80,8 @@ private slots:
     void fireButtons();
     void delayTicks_data();
     void delayTicks();
+    void keysOpenTheirPopups_data();
+    void keysOpenTheirPopups();
     void soundersTexts_data();
     void soundersTexts();
     void e30FollowsTheBusLog();
@@ -219,6 +227,67 @@ void tst_FireScreen::delayTicks()
     QCOMPARE(panel->delayButtonEnabled(), buttonEnabled);
     emit InvestigateDelayTimer::instance()->investigateDelayTimeoutEvent();
     QVERIFY(!panel->delayButtonEnabled());
+}
+
+void tst_FireScreen::keysOpenTheirPopups_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("confirm");
+    QTest::addColumn<QString>("opened");
+    QTest::addColumn<QString>("sent");
+    // The evacuation popup sends for itself; the delay popup's keys are the
+    // screen's: OK starts the delay at the controller, both close it.
+    QTest::newRow("evacuate, confirmed") << "evacuate" << true << "AUK_40002"
+                                         << "01 81 01 01";
+    QTest::newRow("evacuate, cancelled") << "evacuate" << false << "AUK_40002"
+                                         << "";
+    QTest::newRow("delay, OK") << "delay" << true << "AUK_40013"
+                               << "01 83 01 03";
+    QTest::newRow("delay, cancelled") << "delay" << false << "AUK_40013"
+                                      << "";
+}
+
+void tst_FireScreen::keysOpenTheirPopups()
+{
+    QFETCH(QString, key);
+    QFETCH(bool, confirm);
+    QFETCH(QString, opened);
+    QFETCH(QString, sent);
+    TeskGlobalConfig *config = TeskGlobalConfig::instance();
+    config->setEvacuateEnabled(true);
+    config->setInputPointChannel(5);
+    config->setRbusAddress(15);
+    const ChannelAddress inputs(5, 15, 1);
+    PointCoreConfiguration::instance()->addChannel(1, inputs, 2);
+    PointCoreConfiguration::instance()->addPoint(1, inputs, ScriptedSite::record(1));
+    PointCoreConfiguration::instance()->addPoint(1, inputs, ScriptedSite::record(3));
+    writeLog(100, {{101, 1}});
+    PageStack *stack = PageStack::instance();
+    stack->show();
+    QVERIFY(stack->push(new AUK_90001A));
+    auto *screen = new AUK_30086(1, false);
+    QVERIFY(stack->push(screen));
+    if (key == QLatin1String("evacuate")) {
+        auto *bar = screen->findChild<AUK_90006 *>(QStringLiteral("lozengeBar"));
+        QVERIFY(bar->middleButtonVisible() && bar->middleButtonEnabled());
+        emit bar->middleButtonClicked();
+    } else {
+        emit InvestigateDelayTimer::instance()->investigateDelayTimeTick(2, 5, eDlyContext(1));
+        emit screen->findChild<AUK_90050 *>(QStringLiteral("aUK_90050"))->on_delayBtn_clicked();
+    }
+    QCOMPARE(stack->pageNames(), (QStringList{QStringLiteral("AUK_90001A"), QStringLiteral("AUK_30086"), opened}));
+    auto *popup = stack->findChild<BasePopup *>(opened);
+    QSignalSpy packets(SyncClient::instance(), &SyncClient::SendPacket);
+    if (confirm)
+        emit popup->leftButtonClicked();
+    else
+        emit popup->rightButtonClicked();
+    QCOMPARE(stack->pageNames().last(), QStringLiteral("AUK_30086"));
+    const QByteArrayList lkSpeak = lkSpeakSent(packets);
+    QCOMPARE(lkSpeak.size(), sent.isEmpty() ? 0 : 1);
+    if (!sent.isEmpty())
+        QVERIFY2(lkSpeak.first().endsWith(hex(sent.toLatin1().constData())), lkSpeak.first().toHex(' ').constData());
+    PageStack::destroyInstance();
 }
 
 void tst_FireScreen::soundersTexts_data()

@@ -6,16 +6,19 @@
 #include "MessageCapture.h"
 #include "WidgetShot.h"
 #include "app/PageHeaderSource.h"
+#include "app/PageStack.h"
 #include "app/Security.h"
 #include "app/SystemState.h"
 #include "core/Languages.h"
 #include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "paneldata/PanelCounters.h"
+#include "paneldata/PointCoreConfiguration.h"
 #include "screens/status/AUK_30002.h"
 #include "widgets/AUK_90002.h"
 #include "widgets/AUK_90004.h"
 #include "widgets/AUK_90006.h"
+#include "widgets/BasePopup.h"
 
 #include <QTableWidget>
 #include <QtTest>
@@ -107,6 +110,8 @@ private slots:
     void oneRefreshAfterTheLastEventLogSignal();
     void fireTestPointOnBusAddressOne();
     void linkChangeKeepsTheLevelsButtons();
+    void buttonsOpenTheirPopups_data();
+    void buttonsOpenTheirPopups();
     void screenshots();
 };
 
@@ -314,7 +319,82 @@ void tst_HomeScreen::fireTestPointOnBusAddressOne()
     AUK_30002 home(2, 2);
     QVERIFY(visibleButtons(home).contains(QStringLiteral("fireTest=")));
     QVERIFY(!visibleButtons(home).contains(QStringLiteral("user2=")));
-    QVERIFY(!home.findChild<AUK_90002 *>(QStringLiteral("fireTest"))->isEnabled());
+    QVERIFY(home.findChild<AUK_90002 *>(QStringLiteral("fireTest"))->isEnabled());
+}
+
+void tst_HomeScreen::buttonsOpenTheirPopups_data()
+{
+    QTest::addColumn<int>("access");
+    QTest::addColumn<int>("userLevel");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("nobody's panel test") << 1 << 1 << "panelTest_TasksButton"
+                                         << "AUK_40003";
+    QTest::newRow("key switch's panel test") << 2 << 2 << "panelTest_TasksButton"
+                                             << "AUK_40003";
+    QTest::newRow("fire test") << 2 << 2 << "fireTest"
+                               << "AUK_40042";
+    QTest::newRow("user 2") << 2 << 2 << "user2"
+                            << "AUK_40042";
+    QTest::newRow("evacuate key") << 4 << 11 << "evacuate"
+                                  << "AUK_40002";
+    // The operator's tasks menu is not built yet: the button waits for it.
+    QTest::newRow("operator's tasks") << 3 << 3 << "panelTest_TasksButton"
+                                      << "";
+}
+
+// Each popup goes on the page stack over the home screen, as the user sees
+// it; the self-test starts at once.
+void tst_HomeScreen::buttonsOpenTheirPopups()
+{
+    QFETCH(int, access);
+    QFETCH(int, userLevel);
+    QFETCH(QString, button);
+    QFETCH(QString, opened);
+    TeskGlobalConfig *config = TeskGlobalConfig::instance();
+    config->setPanelNumber(0);
+    config->setEvacuateEnabled(true);
+    const ChannelAddress inputs(5, 1, 1);
+    PointCoreConfiguration::instance()->addChannel(0, inputs, 2);
+    PointCoreConfiguration::instance()->addPoint(0, inputs, ScriptedSite::record(12));
+    PointCoreConfiguration::instance()->addPoint(0, inputs, ScriptedSite::record(13));
+    {
+        // The check runs when the point data changes; the next home screen shows its result.
+        AUK_30002 earlier(1, 1);
+        earlier.isFireTestPointAvble();
+        earlier.isUser2PointAvble();
+    }
+    logOn(access);
+    PageStack *stack = PageStack::instance();
+    stack->show();
+    QVERIFY(stack->push(new AUK_90001A));
+    auto *home = new AUK_30002(access, userLevel);
+    QVERIFY(stack->push(home));
+    QString pointText;
+    if (button == QLatin1String("evacuate")) {
+        auto *bar = home->findChild<AUK_90006 *>(QStringLiteral("lozengeBar"));
+        QVERIFY(bar->middleButtonVisible() && bar->middleButtonEnabled());
+        emit bar->middleButtonClicked();
+    } else {
+        auto *pressed = home->findChild<AUK_90002 *>(button);
+        QVERIFY(pressed->isVisible());
+        pointText = pressed->text();
+        QTest::mouseClick(pressed, Qt::LeftButton);
+    }
+    const QString top = stack->pageNames().last();
+    QCOMPARE(top == QLatin1String("AUK_30002") ? QString() : top, opened);
+    if (opened == QLatin1String("AUK_40042")) {
+        // The notice names the point the button names.
+        const auto popups = stack->findChildren<BasePopup *>(QStringLiteral("AUK_40042"));
+        QCOMPARE(popups.size(), 1);
+        QCOMPARE(popups.first()->title(), pointText);
+    }
+    if (opened == QLatin1String("AUK_40003")) {
+        // Started: its display test is under way.
+        const auto *status = stack->findChild<QLabel *>(QStringLiteral("testDisplayStatus"));
+        QCOMPARE(status->text(), QStringLiteral("In progress"));
+    }
+    PageStack::destroyInstance();
 }
 
 void tst_HomeScreen::linkChangeKeepsTheLevelsButtons()

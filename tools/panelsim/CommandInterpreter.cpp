@@ -91,8 +91,9 @@ const QVector<CommandInterpreter::Command> &CommandInterpreter::commands()
         {"reconnect", "", "close the connection and connect again at once", 0, &CommandInterpreter::reconnectLink},
         {"wait", "<ms>", "hold the commands that follow for a while", 1, &CommandInterpreter::wait},
         {"expect", "<event prefix, blanks allowed> [timeout ms]",
-         "hold the commands that follow until such an event; stop with an error after the time-out", 1,
-         &CommandInterpreter::expect},
+         "hold the commands that follow until such an event (an engine's input arrives as \"input <name> "
+         "active|inactive group=<g> input=<n>\", e.g. input evacuate active); stop with an error after the time-out",
+         1, &CommandInterpreter::expect},
         {"quit", "", "stop", 0, &CommandInterpreter::quit},
         {"help", "", "this list", 0, &CommandInterpreter::help},
     };

@@ -140,6 +140,56 @@ bool channelMatches(const PointListBlock::Entry &pattern, const SiteChannel &cha
     return pattern.byte1 == EveryAddress || pattern.byte1 == bytes.second;
 }
 
+// The engine's virtual inputs by group and number: group 1 the operator's
+// actions, group 0 the panel's own keys, switches and sockets. Bit 7 of the
+// number says the input went active.
+struct VirtualInputName
+{
+    quint8 group;
+    quint8 input;
+    const char *name;
+};
+
+constexpr VirtualInputName VirtualInputNames[] = {
+    {1, 1, "evacuate"},
+    {1, 2, "sounders-on-off"},
+    {1, 3, "investigate-delay"},
+    {1, 4, "day-mode"},
+    {1, 5, "night-mode"},
+    {1, 6, "self-test-start"},
+    {1, 7, "self-test-stop"},
+    {1, 8, "log-sync-fault"},
+    {1, 9, "key-depot-test"},
+    {1, 10, "key-depot-reset"},
+    {1, 11, "alarm-acknowledge"},
+    {1, 12, "fire-test-mode"},
+    {1, 13, "user-2"},
+    {1, 16, "sync-complete"},
+    {0, 40, "usb-stick"},
+    {0, 41, "key-switch"},
+    {0, 43, "silence-buzzer"},
+    {0, 45, "silence-resound-sounders"},
+    {0, 46, "fire-reset"},
+    {0, 47, "regional-silence"},
+    {0, 48, "regional-reset"},
+    {0, 49, "regional-key-switch"},
+};
+constexpr quint8 InputActive = 0x80;
+
+QString inputChangeText(quint8 group, quint8 change)
+{
+    const quint8 input = change & quint8(~InputActive);
+    QString name = QStringLiteral("unknown");
+    for (const VirtualInputName &known : VirtualInputNames) {
+        if (known.group == group && known.input == input)
+            name = QLatin1String(known.name);
+    }
+    return QStringLiteral("input %1 %2 group=%3 input=%4")
+        .arg(name, (change & InputActive) ? QStringLiteral("active") : QStringLiteral("inactive"))
+        .arg(group)
+        .arg(input);
+}
+
 bool zoneSelected(const QByteArray &zoneMap, quint8 zone)
 {
     return zone / 8 < zoneMap.size() && (quint8(zoneMap.at(zone / 8)) & (1u << (zone % 8)));
@@ -167,6 +217,7 @@ const QHash<QString, CommandResponder::Handler> &CommandResponder::handlers()
         {QStringLiteral("network-fault-request"), &CommandResponder::networkFault},
         {QStringLiteral("legacy-network-fault-request"), &CommandResponder::networkFault},
         {QStringLiteral("print-report"), &CommandResponder::printReport},
+        {QStringLiteral("input-point-change"), &CommandResponder::inputChange},
         {QStringLiteral("version-reply"), &CommandResponder::versionReply},
         {QStringLiteral("restart-panel"), &CommandResponder::reportOnly},
         {QStringLiteral("fast-fault-mode"), &CommandResponder::reportOnly},
@@ -572,7 +623,7 @@ void CommandResponder::registerCommands(CommandInterpreter &interpreter)
                            [this](const QStringList &) { requestVersion(); });
     interpreter.addCommand(QStringLiteral("engineflags"), QStringLiteral("<byte>"),
                            QStringLiteral("the first flag byte of the next engine configuration (2: the regional "
-                                          "board's inputs)"),
+                                          "board's inputs, 4: the evacuate key)"),
                            1, [this](const QStringList &arguments) {
                                bool ok = false;
                                const uint flags = arguments.first().toUInt(&ok, 0);
@@ -636,6 +687,18 @@ void CommandResponder::versionReply(const QVariantMap &fields, const LkMessage &
                       .arg(byteOf(fields, "third"))
                       .arg(byteOf(fields, "development"))
                       .arg(QString::fromLatin1(fields.value(QStringLiteral("built")).toByteArray())));
+}
+
+// One line per change, in the order the packet gives them; a half change at
+// the end is reported as such.
+void CommandResponder::inputChange(const QVariantMap &fields, const LkMessage &)
+{
+    emit reported(inputChangeText(byteOf(fields, "group"), byteOf(fields, "input")));
+    const QByteArray more = trailing(fields);
+    for (int at = 0; at + 1 < more.size(); at += 2)
+        emit reported(inputChangeText(quint8(more.at(at)), quint8(more.at(at + 1))));
+    if (more.size() % 2 != 0)
+        emit reported(QStringLiteral("command-bad input-point-change odd trailing byte"));
 }
 
 void CommandResponder::reportOnly(const QVariantMap &fields, const LkMessage &message)

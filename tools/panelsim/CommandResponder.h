@@ -13,7 +13,8 @@ class Controller;
 // and enabled in the site, with the replies and the pages a controller
 // sends after them; point information and texts; loops, diagnostics,
 // connected services, network faults and print requests answered; the
-// engine's software version asked for. Each command is reported as one
+// engine's software version asked for; the changes of the engine's virtual
+// inputs (evacuate, self-test, the panel's keys) named. Each command is reported as one
 // line.
 class CommandResponder final : public QObject
 {
@@ -62,6 +63,7 @@ private:
     void connectedServices(const QVariantMap &fields, const LkMessage &message);
     void networkFault(const QVariantMap &fields, const LkMessage &message);
     void printReport(const QVariantMap &fields, const LkMessage &message);
+    void inputChange(const QVariantMap &fields, const LkMessage &message);
     void versionReply(const QVariantMap &fields, const LkMessage &message);
     void reportOnly(const QVariantMap &fields, const LkMessage &message);
 
