@@ -391,7 +391,7 @@
     </message>
     <message>
         <source>_FIRE_TEST_POPUPTEXT3INFO</source>
-        <translation>Fire test in progress.</translation>
+        <translation>Test of %1 in progress.</translation>
     </message>
     <message>
         <source>_GENERAL_FILE_ERROR_POPUPTEXT3INFO</source>
@@ -1495,10 +1495,6 @@
     <message>
         <source>_ZONE_POINTS_ICONBTN</source>
         <translation>Zone points</translation>
-    </message>
-    <message>
-        <source>_S/W_VERSIONS_ICONBTN</source>
-        <translation>Software versions</translation>
     </message>
     <message>
         <source>_DEBUG_SETTINGS_ICONBTN</source>
