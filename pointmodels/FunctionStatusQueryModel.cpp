@@ -2,10 +2,12 @@
 
 #include "eventlog/EventLogQueries.h"
 #include "eventlog/EventLogTable.h"
+#include "eventlog/SqlTransaction.h"
 #include "pointmodels/EventLogFacade.h"
 #include "pointmodels/PointFunctionCfgFilter.h"
 
 #include <QDebug>
+#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -41,9 +43,13 @@ void FunctionStatusQueryModel::refresh()
     selectPointEvents(true);
 }
 
+// One transaction for the delete and the inserts: a network's worth of keys
+// goes in at once, and a failure part-way leaves the table as it was.
 bool FunctionStatusQueryModel::fillPointTable()
 {
-    QSqlQuery query;
+    QSqlDatabase db = QSqlDatabase::database();
+    SqlTransaction transaction(db, "FunctionStatusQueryModel::fillPointTable");
+    QSqlQuery query(db);
     if (!query.exec(QStringLiteral("DELETE FROM %1 ;").arg(pointTable()))) {
         qWarning() << "FunctionStatusQueryModel::fillPointTable"
                    << "could not empty the point table:" << query.lastError().text();
@@ -61,19 +67,16 @@ bool FunctionStatusQueryModel::fillPointTable()
             QSharedPointer<SimplePointFilter>(new PointFunctionCfgFilter(m_functionFlags, true, 0, false)));
         facade.run();
     }
-    bool filled = true;
     if (!keys.isEmpty()) {
         query.addBindValue(keys);
-        filled = query.execBatch();
+        if (!query.execBatch()) {
+            qWarning() << "FunctionStatusQueryModel::fillPointTable"
+                       << "could not fill the point table:" << query.lastError().text();
+            return false;
+        }
     }
     query.finish();
-    if (!filled) {
-        qWarning() << "FunctionStatusQueryModel::fillPointTable"
-                   << "could not fill the point table:" << query.lastError().text();
-        QSqlQuery empty;
-        empty.exec(QStringLiteral("DELETE FROM %1 ;").arg(pointTable()));
-    }
-    return filled;
+    return !transaction.isBegun() || transaction.commit();
 }
 
 void FunctionStatusQueryModel::selectPointEvents(bool faultsOnly)
