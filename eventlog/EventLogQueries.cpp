@@ -67,7 +67,7 @@ SqlSelectQuery filteredFaults(bool count, int acceptFilter, bool inPointTable, q
     addNode(conditions, node);
     if (inPointTable) {
         const QString pointTable = QStringLiteral("SELECT NULL FROM %2 WHERE %1.packedKey=%2.packedKey")
-                                       .arg(QLatin1String(EventLogTable::name), QStringLiteral("TempStatTable"));
+                                       .arg(QLatin1String(EventLogTable::name), QLatin1String(PointTable));
         conditions.add(pointTable, SqlOperator::Exists, QString());
     }
     select.setConditions(conditions);

@@ -15,6 +15,9 @@ namespace EventLogQueries {
 
 inline constexpr quint8 AllPanels = 255;
 inline constexpr int PageRows = 3;
+// The temporary table of packed point keys that the function status list
+// fills and the fault queries can be limited to.
+inline constexpr char PointTable[] = "TempStatTable";
 
 // Accept filters of the fault queries; any other value filters nothing.
 enum AcceptFilter : int { AcceptedEvents = 1, UnacceptedEvents = 2 };
@@ -23,7 +26,7 @@ enum AcceptFilter : int { AcceptedEvents = 1, UnacceptedEvents = 2 };
 bool countEvents(QSqlQuery &query, const QDateTime &from, const QDateTime &to, int offset, bool count);
 // Events of the categories in the mask (bit n for category n), newest first.
 bool categoryEvents(QSqlQuery &query, quint16 categoryMask, int offset, bool unrestoredOnly, bool count, quint8 node);
-// Unrestored faults; inPointTable keeps those of the points in TempStatTable.
+// Unrestored faults; inPointTable keeps those of the points in PointTable.
 bool countFilteredEvents(QSqlQuery &query, int acceptFilter, bool inPointTable, quint8 node);
 bool selectFilteredEvents(QSqlQuery &query, int acceptFilter, bool inPointTable, quint8 node, int offset);
 // The text of the unaccepted, unrestored events query, for the caller to

@@ -2,9 +2,8 @@
 
 #include "app/Security.h"
 #include "app/SystemState.h"
-#include "core/BucketMaster.h"
-#include "core/SC_SyncPageIDS.h"
 #include "link/SyncClient.h"
+#include "paneldata/DeviceTypeAddressCount.h"
 #include "paneldata/PointAddressing.h"
 #include "pointmodels/model.h"
 
@@ -19,8 +18,6 @@ constexpr quint8 LoopChannelByte = LoopKind | LoopChannelNumber << 4;
 constexpr quint8 FirstOfDevice = 0x10;
 constexpr quint8 FurtherOfDevice = 0x08;
 constexpr int BatchSize = 4;
-// The field of a device type attributes key that counts its addresses.
-constexpr int AddressCountField = 3;
 
 quint32 addressOf(quint8 panel, quint8 loop, quint8 point)
 {
@@ -40,19 +37,6 @@ quint8 loopOf(quint32 address)
 quint8 pointOf(quint32 address)
 {
     return quint8(address);
-}
-
-// How many addresses a device type has, from its attributes in the state
-// store; 0 when it has none or they do not say.
-int addressCount(quint8 deviceType)
-{
-    const QStringList keys = BucketMaster::instance()->GetBucketKeyListWithPrefix(
-        SC_SyncPageIDS::eDeviceTypeAttributes, QString(), QStringLiteral("^%1|*").arg(deviceType));
-    if (keys.isEmpty())
-        return 0;
-    bool ok = false;
-    const uint count = keys.first().split(QLatin1Char('|')).value(AddressCountField).toUInt(&ok);
-    return ok ? int(count) : 0;
 }
 
 } // namespace
@@ -254,7 +238,7 @@ void CachedModifiedPoints::deleteFromConfiguration(quint8 panel, quint8 loop, qu
         head = candidate;
         attributes = candidateAttributes;
     }
-    int addresses = addressCount(panels->pointDeviceType(panel, LoopKind, LoopChannelNumber, loop, head));
+    int addresses = deviceTypeAddressCount(panels->pointDeviceType(panel, LoopKind, LoopChannelNumber, loop, head));
     if (addresses > MaximumAddresses) {
         qWarning() << "CachedModifiedPoints::cacheDeletion" << addresses << "addresses; taken as" << MaximumAddresses;
         addresses = MaximumAddresses;
