@@ -62,8 +62,10 @@ void SC_LinkLayer::frameBufferedBytes()
         case SC_LinkFramer::Result::Garbage:
             break;
         case SC_LinkFramer::Result::Oversized:
-            m_warnings->warn(QStringLiteral("SC_LinkFramer::next body length %1 above the limit: frame marker dropped")
-                                 .arg(m_framer.oversizedLength()));
+            m_warnings->warn([this] {
+                return QStringLiteral("SC_LinkFramer::next body length %1 above the limit: frame marker dropped")
+                    .arg(m_framer.oversizedLength());
+            });
             break;
         case SC_LinkFramer::Result::Frame:
             deliver(frame);
@@ -83,9 +85,10 @@ void SC_LinkLayer::deliver(const SyncPacket &frame)
         return;
     }
     if (frame.channel == SyncClient::LkSpeakChannel && !SC_PacketBuffer::holdsWholeHeader(frame.body)) {
-        m_warnings->warn(
-            QStringLiteral("SC_LinkLayer::ReceivedData Packet of %1 bytes is shorter than its header; dropped")
-                .arg(frame.body.size()));
+        m_warnings->warn([&frame] {
+            return QStringLiteral("SC_LinkLayer::ReceivedData Packet of %1 bytes is shorter than its header; dropped")
+                .arg(frame.body.size());
+        });
         return;
     }
     m_backlog->added();

@@ -288,9 +288,10 @@ void SyncClient::RxLkSpeak(const SyncPacket &packet)
 {
     const auto buffer = QSharedPointer<SC_PacketBuffer>::create(packet.body);
     if (!buffer->hasWholeHeader()) {
-        m_receiveWarnings->warn(
-            QStringLiteral("SyncClient::RxLkSpeak Packet of %1 bytes is shorter than its header; dropped")
-                .arg(packet.body.size()));
+        m_receiveWarnings->warn([&] {
+            return QStringLiteral("SyncClient::RxLkSpeak Packet of %1 bytes is shorter than its header; dropped")
+                .arg(packet.body.size());
+        });
         return;
     }
     const int functionCode = buffer->header().functionCode;
@@ -299,23 +300,28 @@ void SyncClient::RxLkSpeak(const SyncPacket &packet)
         subCode = buffer->readUInt8();
         buffer->rewind();
         if (buffer->isBad()) {
-            m_receiveWarnings->warn(
-                QStringLiteral("SyncClient::RxLkSpeak Function code %1 without its sub-code; dropped")
-                    .arg(functionCode));
+            m_receiveWarnings->warn([&] {
+                return QStringLiteral("SyncClient::RxLkSpeak Function code %1 without its sub-code; dropped")
+                    .arg(functionCode);
+            });
             return;
         }
     }
     const SC_DispatchEntry *entry = SC_DispatchTable::find(functionCode, subCode);
     if (!entry) {
-        m_receiveWarnings->warn(QStringLiteral("SyncClient::RxLkSpeak Unhandled function code %1 sub-code %2; dropped")
-                                    .arg(functionCode)
-                                    .arg(subCode));
+        m_receiveWarnings->warn([&] {
+            return QStringLiteral("SyncClient::RxLkSpeak Unhandled function code %1 sub-code %2; dropped")
+                .arg(functionCode)
+                .arg(subCode);
+        });
         return;
     }
     if (buffer->payloadLength() < entry->minimumPayload) {
-        m_receiveWarnings->warn(QStringLiteral("SyncClient::RxLkSpeak Short %1 packet (%2 payload bytes); dropped")
-                                    .arg(QLatin1String(entry->name))
-                                    .arg(buffer->payloadLength()));
+        m_receiveWarnings->warn([&] {
+            return QStringLiteral("SyncClient::RxLkSpeak Short %1 packet (%2 payload bytes); dropped")
+                .arg(QLatin1String(entry->name))
+                .arg(buffer->payloadLength());
+        });
         return;
     }
     entry->handler(*this, packet, buffer, *entry);
