@@ -268,7 +268,7 @@ void SyncClient::connectLinkLayer(SC_LinkLayer *link)
 {
     m_receiveBacklog = link->receiveBacklog();
     m_receiveBacklog->attachReceiver();
-    connect(link, &SC_LinkLayer::Packet, this, &SyncClient::ReceivedPacket);
+    connect(link, &SC_LinkLayer::Packets, this, &SyncClient::ReceivedPackets);
     connect(link, &SC_LinkLayer::LinkStatus, this, &SyncClient::LinkStatus);
     connect(this, &SyncClient::SendPacket, link, &SC_LinkLayer::Send);
     connect(this, &SyncClient::SendACKPacket, link, &SC_LinkLayer::SendACK);
@@ -276,12 +276,19 @@ void SyncClient::connectLinkLayer(SC_LinkLayer *link)
     connect(this, &SyncClient::receiveBacklogDrained, link, &SC_LinkLayer::ResumeReceiving);
 }
 
+void SyncClient::ReceivedPackets(QVector<SyncPacket> packets)
+{
+    for (const SyncPacket &packet : qAsConst(packets)) {
+        if (packet.channel == LkSpeakChannel)
+            RxLkSpeak(packet);
+        if (m_receiveBacklog && m_receiveBacklog->handled())
+            emit receiveBacklogDrained();
+    }
+}
+
 void SyncClient::ReceivedPacket(SyncPacket packet)
 {
-    if (packet.channel == LkSpeakChannel)
-        RxLkSpeak(packet);
-    if (m_receiveBacklog && m_receiveBacklog->handled())
-        emit receiveBacklogDrained();
+    ReceivedPackets({packet});
 }
 
 void SyncClient::RxLkSpeak(const SyncPacket &packet)

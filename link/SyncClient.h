@@ -20,6 +20,7 @@
 #include <QMap>
 #include <QObject>
 #include <QString>
+#include <QVector>
 
 #include <memory>
 
@@ -265,6 +266,9 @@ signals:
     void receiveBacklogDrained();
 
 public slots:
+    // The packets of one read of the link, in order.
+    void ReceivedPackets(QVector<SyncPacket> packets);
+    // A read of one packet.
     void ReceivedPacket(SyncPacket packet);
     void PersistenceTimeout();
     void LinkStatus(bool up, quint8 status);
