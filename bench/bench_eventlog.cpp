@@ -67,6 +67,28 @@ void BM_InsertIntoEmptyLog(benchmark::State &state)
 }
 BENCHMARK(BM_InsertIntoEmptyLog)->ArgName("live")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
+// Live events as the link hands them over: the events of one read (at most
+// the link's backlog of 256 packets) held in one transaction and committed
+// together.
+void BM_InsertHeldIntoEmptyLog(benchmark::State &state)
+{
+    const int perRead = int(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        EL_EventLogDBbase *db = emptyLog();
+        state.ResumeTiming();
+        for (int i = 1; i <= LogSize; ++i) {
+            const EventLog::EventData event = siteEvent(i);
+            benchmark::DoNotOptimize(db->insertData(&event, true, EL_EventLogDBbase::Commit::Held));
+            if (i % perRead == 0)
+                db->commitHeld();
+        }
+        db->commitHeld();
+    }
+    state.SetItemsProcessed(state.iterations() * LogSize);
+}
+BENCHMARK(BM_InsertHeldIntoEmptyLog)->ArgName("perRead")->Arg(16)->Arg(256)->Unit(benchmark::kMillisecond);
+
 // A burst into a full log: every insert evicts the oldest event.
 void BM_InsertBurstIntoFullLog(benchmark::State &state)
 {

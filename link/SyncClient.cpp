@@ -10,6 +10,7 @@
 #include "eventlog/EventLogTable.h"
 #include "eventlog/HistoricEventsSynchronizer.h"
 #include "link/InvestigateDelayTimer.h"
+#include "link/LkFunctionCode.h"
 #include "link/SC_DispatchTable.h"
 #include "link/SC_LinkEffects.h"
 #include "link/SC_LinkLayer.h"
@@ -278,12 +279,14 @@ void SyncClient::connectLinkLayer(SC_LinkLayer *link)
 
 void SyncClient::ReceivedPackets(QVector<SyncPacket> packets)
 {
+    m_eventLog->beginRead();
     for (const SyncPacket &packet : qAsConst(packets)) {
         if (packet.channel == LkSpeakChannel)
             RxLkSpeak(packet);
         if (m_receiveBacklog && m_receiveBacklog->handled())
             emit receiveBacklogDrained();
     }
+    m_eventLog->endRead();
 }
 
 void SyncClient::ReceivedPacket(SyncPacket packet)
@@ -331,6 +334,8 @@ void SyncClient::RxLkSpeak(const SyncPacket &packet)
         });
         return;
     }
+    if (entry->functionCode != LkFunctionCode::EventLogData)
+        m_eventLog->commitHeldEvents();
     entry->handler(*this, packet, buffer, *entry);
 }
 
