@@ -1,8 +1,10 @@
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/EventLogQueries.h"
+#include "eventlog/EventLogTable.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QSqlDatabase>
 #include <QSqlQuery>
 
 #include <benchmark/benchmark.h>
@@ -66,6 +68,68 @@ void BM_InsertIntoEmptyLog(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * LogSize);
 }
 BENCHMARK(BM_InsertIntoEmptyLog)->ArgName("live")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// Live events as the link hands them over: the events of one read (at most
+// the link's backlog of 256 packets) held in one transaction and committed
+// together.
+void BM_InsertHeldIntoEmptyLog(benchmark::State &state)
+{
+    const int perRead = int(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        EL_EventLogDBbase *db = emptyLog();
+        state.ResumeTiming();
+        for (int i = 1; i <= LogSize; ++i) {
+            const EventLog::EventData event = siteEvent(i);
+            benchmark::DoNotOptimize(db->insertData(&event, true, EL_EventLogDBbase::Commit::Held));
+            if (i % perRead == 0)
+                db->commitHeld();
+        }
+        db->commitHeld();
+    }
+    state.SetItemsProcessed(state.iterations() * LogSize);
+}
+BENCHMARK(BM_InsertHeldIntoEmptyLog)->ArgName("perRead")->Arg(16)->Arg(256)->Unit(benchmark::kMillisecond);
+
+// The reference for the rows above: the same rows inserted through the same
+// driver on a connection of its own, with nothing of the log around them (no
+// window, no restorals, no trim, no signals), in one transaction (1) or one
+// transaction each (0).
+void BM_PlainSqlReference(benchmark::State &state)
+{
+    const bool oneTransaction = state.range(0) != 0;
+    const QString connection = QStringLiteral("plain");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(QStringLiteral(":memory:"));
+        db.open();
+        QSqlQuery(db).exec(EventLogTable::createStatement());
+        QSqlQuery insert(db);
+        insert.prepare(EventLogTable::insertStatement());
+        for (auto _ : state) {
+            state.PauseTiming();
+            QSqlQuery(db).exec(QStringLiteral("DELETE FROM EventLog"));
+            state.ResumeTiming();
+            if (oneTransaction)
+                db.transaction();
+            for (int i = 1; i <= LogSize; ++i) {
+                if (!oneTransaction)
+                    db.transaction();
+                EventLogTable::bindEvent(insert, siteEvent(i));
+                benchmark::DoNotOptimize(insert.exec());
+                if (!oneTransaction)
+                    db.commit();
+            }
+            if (oneTransaction)
+                db.commit();
+        }
+        insert = QSqlQuery();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connection);
+    state.SetItemsProcessed(state.iterations() * LogSize);
+}
+BENCHMARK(BM_PlainSqlReference)->ArgName("oneTransaction")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 // A burst into a full log: every insert evicts the oldest event.
 void BM_InsertBurstIntoFullLog(benchmark::State &state)
