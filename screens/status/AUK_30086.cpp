@@ -16,6 +16,7 @@
 #include "widgets/AUK_90025.h"
 #include "widgets/AUK_90026.h"
 #include "widgets/AUK_90050.h"
+#include "widgets/ShownTextLog.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -150,6 +151,8 @@ void AUK_30086::buildForm()
     m_firstFire->setObjectName(QStringLiteral("firstFireFilterButton"));
     m_firstFire->setGeometry(0, 43, 432, 120);
     m_firstFire->setButtonLabel(tr("_FIRST_FIRE_FIREBTN"));
+    // The log says which fire the user sees first, and when it was drawn.
+    new ShownTextLog(m_firstFire->valueLabel(), QStringLiteral("AUK_30086: first fire"));
     m_lastFire = new AUK_90025(this);
     m_lastFire->setObjectName(QStringLiteral("lastFireFilterButton"));
     m_lastFire->setGeometry(0, 172, 432, 120);
