@@ -228,10 +228,14 @@ void AUK_30086::refreshFromEventLog()
 {
     m_firesQuery.finish();
     EL_EventLogDBbase *log = EL_EventLogDBbase::instance();
-    const quint16 lower = log->currResetOrOldestSeqNo();
+    // The fires lie after the lower bound when it is the fire reset. A window
+    // that any other live event opened starts with that event: the first
+    // live event after a start may be the fire itself, and must be shown.
+    const quint16 oldest = log->currResetOrOldestSeqNo();
+    const quint16 lower = oldest == log->fireResetSeqNo() ? oldest : quint16(oldest - 1);
     const quint16 upper = log->latestCurrSeqNo();
     const bool wrapped = lower > upper;
-    const QString range = seqNoRangeOperator();
+    const QString range = wrapped ? QStringLiteral(" OR ") : QStringLiteral(" AND ");
     const TeskGlobalConfig *config = TeskGlobalConfig::instance();
     const bool zoneFiltering = config->getZoneFiltering();
     const QString count =

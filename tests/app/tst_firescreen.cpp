@@ -110,6 +110,8 @@ private slots:
     void soundersTexts_data();
     void soundersTexts();
     void e30FollowsTheBusLog();
+    void firstLiveEventAfterStartIsShown_data();
+    void firstLiveEventAfterStartIsShown();
     void firstFireIsLoggedOnceDrawn();
     void screenshot();
     void windowDuringFire();
@@ -308,6 +310,40 @@ void tst_FireScreen::e30FollowsTheBusLog()
     QCOMPARE(value(screen, "firstFireFilterButton"), QStringLiteral("001/0042\nKitchen\nSmoke detector"));
     QCOMPARE(screen.fireCount(), quint16(1));
     QVERIFY(!screen.findChild<AUK_90050 *>()->findChild<QLabel *>(QStringLiteral("sounderInfoText"))->isVisible());
+}
+
+void tst_FireScreen::firstLiveEventAfterStartIsShown_data()
+{
+    QTest::addColumn<Fires>("fires");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("first");
+
+    QTest::newRow("the fire opens the window") << Fires{{5001, 2}} << 1 << "Zone 2";
+    QTest::newRow("a second fire") << Fires{{5001, 2}, {5002, 3}} << 2 << "Zone 2";
+}
+
+// A freshly started engine holds the controller's history, but no live event
+// and no fire reset yet: the first live event opens the list window. When
+// that event is the fire, the screen shows it.
+void tst_FireScreen::firstLiveEventAfterStartIsShown()
+{
+    QFETCH(Fires, fires);
+    QFETCH(int, count);
+    QFETCH(QString, first);
+    EL_EventLogDBbase::destroyInstance();
+    EL_EventLogDBbase *log = EL_EventLogDBbase::instance();
+    for (int seqNo = 4990; seqNo < 5000; ++seqNo) {
+        const EventLog::EventData old = EventFixtures::makeEvent(EventLog::SeqNum_t(seqNo));
+        QVERIFY(log->insertData(&old, false));
+    }
+    for (const auto &fire : fires) {
+        EventLog::EventData event = EventFixtures::makeEvent(EventLog::SeqNum_t(fire.first), EventLog::CategoryFire, 1,
+                                                             quint8(fire.second), quint8(fire.first % 200));
+        QVERIFY(log->insertData(&event, true));
+    }
+    AUK_30086 screen(1, false);
+    QCOMPARE(int(screen.fireCount()), count);
+    QCOMPARE(zoneLine(screen, "firstFireFilterButton"), first);
 }
 
 // The log says which fire the user sees first once it is drawn, not before,
