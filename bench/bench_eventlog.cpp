@@ -1,3 +1,4 @@
+#include "FullEventLog.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/EventLogQueries.h"
 #include "eventlog/EventLogTable.h"
@@ -11,44 +12,8 @@
 
 namespace {
 
-constexpr int LogSize = EL_EventLogDBbase::MaxEvents;
-// Panel time of 2024-01-01 00:00 UTC.
-constexpr quint32 panelStart = 1009843200;
-
-// A spread of events like a busy site's: every category the lists filter
-// on, 100 panels, one event a minute.
-EventLog::EventData siteEvent(int index)
-{
-    static const quint8 categories[] = {4, 8, 3, 4, 1, 6, 4, 2, 15, 4};
-    EventLog::EventData event;
-    event.seqNo = EventLog::SeqNum_t(index);
-    event.node = quint8(index % 100);
-    event.pointNum = quint8(index / 100);
-    event.channelAddr = 1;
-    event.zone = quint8(index % 241);
-    event.eventCat = categories[index % 10];
-    event.statusBits = (index % 7 == 0) ? 1 : 0;
-    event.acceptStatus = quint8(1 + index % 3);
-    event.eventCode = 100;
-    event.timeAndDate = panelStart + quint32(index) * 60;
-    return event;
-}
-
-EL_EventLogDBbase *emptyLog()
-{
-    EL_EventLogDBbase::destroyInstance();
-    return EL_EventLogDBbase::instance();
-}
-
-EL_EventLogDBbase *fullLog()
-{
-    EL_EventLogDBbase *db = emptyLog();
-    for (int i = 1; i <= LogSize; ++i) {
-        const EventLog::EventData event = siteEvent(i);
-        db->insertData(&event, false);
-    }
-    return db;
-}
+using FullEventLog::siteEvent;
+constexpr int LogSize = FullEventLog::Size;
 
 // Filling an empty log: live events as the controller reports them while a
 // site runs (live 1), or the backlog a historic synchronisation stores
@@ -58,7 +23,7 @@ void BM_InsertIntoEmptyLog(benchmark::State &state)
     const bool live = state.range(0) != 0;
     for (auto _ : state) {
         state.PauseTiming();
-        EL_EventLogDBbase *db = emptyLog();
+        EL_EventLogDBbase *db = FullEventLog::empty();
         state.ResumeTiming();
         for (int i = 1; i <= LogSize; ++i) {
             const EventLog::EventData event = siteEvent(i);
@@ -134,7 +99,7 @@ BENCHMARK(BM_PlainSqlReference)->ArgName("oneTransaction")->Arg(1)->Arg(0)->Unit
 // A burst into a full log: every insert evicts the oldest event.
 void BM_InsertBurstIntoFullLog(benchmark::State &state)
 {
-    EL_EventLogDBbase *db = fullLog();
+    EL_EventLogDBbase *db = FullEventLog::full();
     int next = LogSize + 1;
     for (auto _ : state) {
         for (int i = 0; i < LogSize; ++i) {
@@ -150,7 +115,7 @@ BENCHMARK(BM_InsertBurstIntoFullLog)->Unit(benchmark::kMillisecond);
 // three rows, or the count that sizes the list.
 template <typename Query> void runQuery(benchmark::State &state, Query query)
 {
-    fullLog();
+    FullEventLog::full();
     QSqlQuery sql;
     for (auto _ : state) {
         benchmark::DoNotOptimize(query(sql));
