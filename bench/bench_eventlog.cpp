@@ -42,7 +42,7 @@ void BM_InsertHeldIntoEmptyLog(benchmark::State &state)
     const int perRead = int(state.range(0));
     for (auto _ : state) {
         state.PauseTiming();
-        EL_EventLogDBbase *db = emptyLog();
+        EL_EventLogDBbase *db = FullEventLog::empty();
         state.ResumeTiming();
         for (int i = 1; i <= LogSize; ++i) {
             const EventLog::EventData event = siteEvent(i);
