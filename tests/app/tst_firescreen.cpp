@@ -1,6 +1,7 @@
 #include "../eventlog/EventFixtures.h"
 #include "../pointmodels/ScriptedSite.h"
 #include "ArtworkDir.h"
+#include "BannerShown.h"
 #include "FakeClock.h"
 #include "FakeEthernetLink.h"
 #include "LinkedScreens.h"
@@ -65,15 +66,6 @@ void writeLog(int resetSeqNo, const QVector<QPair<int, int>> &fires)
     }
 }
 
-// The fire banner turns every header red, as it does in a running engine.
-class FireBanner final
-{
-public:
-    FireBanner() { SystemState::instance()->setBannerStatus(TC::BANNER_FIRE); }
-    ~FireBanner() { SystemState::instance()->setBannerStatus(TC::BANNER_NORMAL); }
-    FireBanner(const FireBanner &) = delete;
-    FireBanner &operator=(const FireBanner &) = delete;
-};
 
 // The zones and points of the two fires of the screenshots named as a site
 // names them: fire 101 in zone 1, fire 102 in zone 2.
@@ -442,7 +434,7 @@ void tst_FireScreen::screenshot()
     writeLog(100, {{101, 1}, {102, 2}});
     nameTheFires();
     EnglishTexts english;
-    const FireBanner banner;
+    const BannerShown banner(TC::BANNER_FIRE);
     AUK_30086 screen(3, false);
     emit InvestigateDelayTimer::instance()->investigateDelayTimeTick(2, 5, eDlyContext(1));
     screen.show();
@@ -466,7 +458,7 @@ void tst_FireScreen::windowDuringFire()
     writeLog(100, {{101, 1}, {102, 2}});
     nameTheFires();
     EnglishTexts english;
-    const FireBanner banner;
+    const BannerShown banner(TC::BANNER_FIRE);
     MainWindow window;
     window.setMyStyleSheet(SimulatorOptions().backgroundStyleSheet());
     PageStack *stack = PageStack::instance();
