@@ -25,7 +25,6 @@ FaultsViewer::FaultsViewer(const QString &buttonText, QButtonGroup *group, QObje
     // Over the panel link the list is a window onto the panel's faults, so
     // the total comes from the panel.
     m_cardView->setFixedCounter(linked);
-    emit filterChanged();
 }
 
 int FaultsViewer::faultsLevel() const
