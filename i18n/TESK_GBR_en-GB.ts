@@ -1821,6 +1821,69 @@
     </message>
 </context>
 <context>
+    <name>AUK_90003</name>
+    <message>
+        <source>_ALL_TRIPLEFILTER</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>_ACTIVE_DOUBLEFILTER</source>
+        <translation>Active</translation>
+    </message>
+    <message>
+        <source>_ALL_DOUBLEFILTER</source>
+        <translation>All</translation>
+    </message>
+</context>
+<context>
+    <name>DisablementsViewer</name>
+    <message>
+        <source>_POINTS_DOUBLEFILTER</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>_ZONES_DOUBLEFILTER</source>
+        <translation>Zones</translation>
+    </message>
+</context>
+<context>
+    <name>FaultsViewer</name>
+    <message>
+        <source>_ACCEPTED_TRIPLEFILTER</source>
+        <translation>Accepted</translation>
+    </message>
+    <message>
+        <source>_UNACCEPTED_TRIPLEFILTER</source>
+        <translation>Unaccepted</translation>
+    </message>
+</context>
+<context>
+    <name>FireWarningsViewer</name>
+    <message>
+        <source>_PRE_ALARM_TRIPLEFILTER</source>
+        <translation>Pre-alarm</translation>
+    </message>
+</context>
+<context>
+    <name>ForcedOutputsViewer</name>
+    <message>
+        <source>_FORCED_ALL_FILTER</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>_FORCED_ON_FILTER</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>_FORCED_P1_FILTER</source>
+        <translation>Pulse 1</translation>
+    </message>
+    <message>
+        <source>_FORCED_P2_FILTER</source>
+        <translation>Pulse 2</translation>
+    </message>
+</context>
+<context>
     <name>PrintableAddress</name>
     <message>
         <source>_ZONE_4_CHAR</source>
