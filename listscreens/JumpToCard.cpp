@@ -19,8 +19,7 @@ JumpToCard::JumpToCard(QObject *cardView)
 
 void JumpToCard::showMoveToCardPopup()
 {
-    ListScreenPages::openNumberKeypad(MoveToCardTitle, CardDigits, this,
-                                      [this](quint32 index) { moveToCard(index); });
+    ListScreenPages::openNumberKeypad(MoveToCardTitle, CardDigits, this, [this](quint32 index) { moveToCard(index); });
 }
 
 void JumpToCard::moveToCard(quint32 index)
