@@ -7,8 +7,9 @@
 
 FilterScreenForm FilterScreenForm::build(QWidget *page, const char *pageName, const char *stackedName)
 {
-    if (page->objectName().isEmpty())
-        page->setObjectName(QString::fromLatin1(pageName));
+    // The frame below names every page after itself; a screen built on the
+    // form names itself afterwards.
+    page->setObjectName(QString::fromLatin1(pageName));
     page->resize(640, 480);
     page->setWindowTitle(QStringLiteral("Form"));
 

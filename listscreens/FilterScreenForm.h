@@ -14,7 +14,7 @@ struct FilterScreenForm
     AUK_90006 *lozengeBar;
     QWidget *filterLink;
 
-    // The page gets its name (when it has none) and size; the stacked
+    // The page gets its name and size; the stacked
     // widget is named as given. Raised in the form's order over any child
     // placed before the call.
     static FilterScreenForm build(QWidget *page, const char *pageName, const char *stackedName);

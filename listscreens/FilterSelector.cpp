@@ -89,11 +89,17 @@ void FilterSelector::deactivateButton(QAbstractButton *button)
 {
     if (!button)
         return;
-    if (m_group)
+    // The checked button of an exclusive group, or of auto-exclusive
+    // siblings when there is no group, refuses to be unchecked.
+    if (m_group) {
         m_group->setExclusive(false);
-    button->setChecked(false);
-    if (m_group)
+        button->setChecked(false);
         m_group->setExclusive(true);
+        return;
+    }
+    button->setAutoExclusive(false);
+    button->setChecked(false);
+    button->setAutoExclusive(true);
 }
 
 void FilterSelector::clearButton(AUK_90008 *button, bool disable)

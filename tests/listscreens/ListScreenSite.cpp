@@ -18,7 +18,7 @@ namespace {
 
 constexpr int NotRespondingPage = 134;
 constexpr int ZoneNamesBucket = 6;
-const ChannelAddress NetworkChannel(15, 1, 0);
+const ChannelAddress NetworkChannel(15, 0, 1);
 
 } // namespace
 

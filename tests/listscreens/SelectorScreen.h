@@ -2,6 +2,7 @@
 
 #include "FakeClock.h"
 #include "app/PageStack.h"
+#include "listscreens/AUK_10010.h"
 #include "listscreens/AUK_10017.h"
 #include "listscreens/FilterSelector.h"
 #include "pointmodels/FilterModel.h"
@@ -13,18 +14,31 @@
 #include <QListView>
 #include <QPointer>
 
-// A test screen on the form with a summary pane, holding its filter model
-// as the screens do, pushed on the page stack.
-class SelectorScreen final : public AUK_10017
+// A test screen on one of the two forms, holding its filter model as the
+// screens do.
+template <typename Form> class FormScreen final : public Form
 {
 public:
-    SelectorScreen()
+    FormScreen()
         : filters(nullptr, false)
     {
     }
 
     FilterModel filters;
+
+    // As a screen shows it for review: titled, with only the scroll keys in
+    // its lozenge bar.
+    void dressForReview(const QString &title)
+    {
+        this->setTitle(title);
+        AUK_90006 *bar = this->lozengeBar();
+        bar->show();
+        bar->setLeftButtonVisible(false);
+        bar->setMiddleButtonVisible(false);
+    }
 };
+
+using SelectorScreen = FormScreen<AUK_10017>;
 
 inline AUK_90008 *buttonOf(FilterSelector *selector)
 {

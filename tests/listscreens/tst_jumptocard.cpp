@@ -9,6 +9,8 @@
 
 #include <QPointer>
 #include <QSignalSpy>
+#include <QStandardItemModel>
+#include <QStyledItemDelegate>
 #include <QtTest>
 
 #include <memory>
@@ -17,15 +19,23 @@ namespace {
 
 constexpr int Cards = 50;
 
-// A card view whose counter is fixed to 50 cards: a move asks its owner for
-// the card by number, which the test reads.
-std::unique_ptr<AUK_90011> cardView()
+// A card view over 50 cards whose counter is fixed: a move asks its owner
+// for the card by number, which the test reads.
+struct CardView
 {
-    auto view = std::make_unique<AUK_90011>();
-    view->setFixedCounter(true);
-    view->setTotalCount(Cards);
-    return view;
-}
+    QStandardItemModel cards;
+    QStyledItemDelegate delegate;
+    std::unique_ptr<AUK_90011> view = std::make_unique<AUK_90011>();
+
+    CardView()
+    {
+        for (int card = 1; card <= Cards; ++card)
+            cards.appendRow(new QStandardItem(QStringLiteral("Card %1").arg(card)));
+        view->setModel(&cards, &delegate);
+        view->setFixedCounter(true);
+        view->setTotalCount(Cards);
+    }
+};
 
 AUK_40032 *keypadOnTop()
 {
@@ -73,9 +83,10 @@ private slots:
 
     void typedNumberReachesTheView()
     {
-        auto view = cardView();
-        JumpToCard jump(view.get());
-        QSignalSpy moved(view.get(), &AUK_90011::refreshModel);
+        CardView cards;
+        AUK_90011 *view = cards.view.get();
+        JumpToCard jump(view);
+        QSignalSpy moved(view, &AUK_90011::refreshModel);
         emit view->counterClicked();
         AUK_40032 *keypad = keypadOnTop();
         QVERIFY(keypad);
@@ -88,9 +99,10 @@ private slots:
 
     void rightKeyOnlyCloses()
     {
-        auto view = cardView();
-        JumpToCard jump(view.get());
-        QSignalSpy moved(view.get(), &AUK_90011::refreshModel);
+        CardView cards;
+        AUK_90011 *view = cards.view.get();
+        JumpToCard jump(view);
+        QSignalSpy moved(view, &AUK_90011::refreshModel);
         jump.showMoveToCardPopup();
         AUK_40032 *keypad = keypadOnTop();
         QVERIFY(keypad);
@@ -117,9 +129,10 @@ private slots:
     {
         QFETCH(quint32, index);
         QFETCH(int, moved);
-        auto view = cardView();
-        JumpToCard jump(view.get());
-        QSignalSpy moves(view.get(), &AUK_90011::refreshModel);
+        CardView cards;
+        AUK_90011 *view = cards.view.get();
+        JumpToCard jump(view);
+        QSignalSpy moves(view, &AUK_90011::refreshModel);
         jump.moveToCard(index);
         QCOMPARE(moves.count(), moved ? 1 : 0);
         if (moved)
@@ -128,12 +141,13 @@ private slots:
 
     void viewGoneFirst()
     {
-        auto view = cardView();
-        JumpToCard jump(view.get());
+        CardView cards;
+        AUK_90011 *view = cards.view.get();
+        JumpToCard jump(view);
         jump.showMoveToCardPopup();
         AUK_40032 *keypad = keypadOnTop();
         QVERIFY(keypad);
-        view.reset();
+        cards.view.reset();
         typeDigits(keypad, QStringLiteral("2"));
         // The view is gone: the number goes nowhere, and nothing breaks.
         emit keypad->leftButtonClicked();

@@ -7,11 +7,13 @@
 #include "core/TeskGlobalConfig.h"
 #include "listscreens/PanelCharCounterRole.h"
 #include "listscreens/PanelSelector.h"
+#include "listscreens/ZoneSelector.h"
 #include "pointmodels/FilteredRoles.h"
 #include "widgets/SelectorItemDelegate.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QStandardItemModel>
 #include <QtTest>
 
@@ -83,7 +85,7 @@ private slots:
         QCOMPARE(int(chosen), 5);
         auto *delegate = qobject_cast<SelectorItemDelegate *>(listOf(screen.selector)->itemDelegate());
         QVERIFY(delegate);
-        QCOMPARE(delegate->counterText(listOf(screen.selector)->model()->index(2, 0)), QStringLiteral("05"));
+        QCOMPARE(delegate->counterText(listOf(screen.selector)->model()->index(2, 0)), QStringLiteral("(05)"));
     }
 
     void counterText_data()
@@ -181,7 +183,7 @@ private slots:
         QCOMPARE(selectedRows(screen.selector), QList<int>{2});
         // The counters stay on the rebuilt rows.
         auto *delegate = qobject_cast<SelectorItemDelegate *>(listOf(screen.selector)->itemDelegate());
-        QCOMPARE(delegate->counterText(listOf(screen.selector)->model()->index(1, 0)), QStringLiteral("05"));
+        QCOMPARE(delegate->counterText(listOf(screen.selector)->model()->index(1, 0)), QStringLiteral("(05)"));
         // An update that changes nothing leaves the list alone.
         QSignalSpy reset(&screen.filters().panelsModel, &QAbstractItemModel::modelReset);
         ListScreenSite::tellSilentChanged();
@@ -321,12 +323,40 @@ private slots:
         m_stack = std::make_unique<PageUnderPopups>(window());
         PanelScreen screen(true, true);
         m_clock->advance(1);
-        screen.page->lozengeBar()->show();
+        screen.page->dressForReview(QStringLiteral("Panels"));
         QVERIFY2(WidgetShot::textProblems(screen.page).isEmpty(), qPrintable(WidgetShot::textProblems(screen.page)));
         const QImage image = WidgetShot::grab(screen.page);
         WidgetShot::saveForReview(image, QStringLiteral("AUK_10017_panels"));
         QCOMPARE(buttonOf(screen.selector)->buttonLabel(), QStringLiteral("Panel"));
         QCOMPARE(buttonOf(screen.selector)->buttonValue(), QStringLiteral("All"));
+    }
+
+    // The form without a summary pane: the editors use the page's width.
+    void screenshotOnTheFormWithoutSummary()
+    {
+        EnglishTexts english;
+        QVERIFY(english.isLoaded());
+        m_stack.reset();
+        m_stack = std::make_unique<PageUnderPopups>(window());
+        ListScreenSite::addZonePoints(3, {1, 2, 4});
+        for (quint8 zone : {1, 2, 4})
+            ListScreenSite::nameZone(3, zone, QStringLiteral("Boiler house %1").arg(zone));
+        QPointer<FormScreen<AUK_10010>> page = new FormScreen<AUK_10010>;
+        auto *panels = new PanelSelector(&page->filters, page->buttonGroup(), page);
+        auto *zones = new ZoneSelector(&page->filters, page->buttonGroup(), page);
+        page->addFilterSelector(panels);
+        page->addFilterSelector(zones);
+        PageStack::instance()->push(page);
+        m_clock->advance(1);
+        QVERIFY(panels->selectPanel(3));
+        QVERIFY(zones->isCurrent());
+        QCOMPARE(page->stackedWidget()->objectName(), QStringLiteral("lists"));
+        QCOMPARE(page->stackedWidget()->currentWidget(), zones->filterEditor());
+        tapRow(zones, 2);
+        page->dressForReview(QStringLiteral("Zones"));
+        QVERIFY2(WidgetShot::textProblems(page).isEmpty(), qPrintable(WidgetShot::textProblems(page)));
+        WidgetShot::saveForReview(WidgetShot::grab(page), QStringLiteral("AUK_10010"));
+        QCOMPARE(buttonOf(zones)->buttonCounter(), QStringLiteral("004"));
     }
 };
 

@@ -140,7 +140,7 @@ private slots:
         QCOMPARE(buttonOf(screen.zones)->buttonValue(), QStringLiteral("Stair core"));
         QCOMPARE(buttonOf(screen.zones)->buttonCounter(), QStringLiteral("007"));
         auto *delegate = qobject_cast<SelectorItemDelegate *>(listOf(screen.zones)->itemDelegate());
-        QCOMPARE(delegate->counterText(listOf(screen.zones)->model()->index(1, 0)), QStringLiteral("007"));
+        QCOMPARE(delegate->counterText(listOf(screen.zones)->model()->index(1, 0)), QStringLiteral("(007)"));
         // The same zone again changes nothing.
         tapRow(screen.zones, 1);
         QCOMPARE(values.count(), 1);
@@ -292,7 +292,7 @@ private slots:
         QCOMPARE(int(screen.filters().selectedPanel), int(Panel));
         QCOMPARE(screen.filters().selectedZone, quint8(3));
         auto *delegate = qobject_cast<SelectorItemDelegate *>(listOf(screen.zones)->itemDelegate());
-        QCOMPARE(delegate->counterText(listOf(screen.zones)->model()->index(1, 0)), QStringLiteral("00012"));
+        QCOMPARE(delegate->counterText(listOf(screen.zones)->model()->index(1, 0)), QStringLiteral("(00012)"));
         // Zone 255 takes the panel's first row.
         screen.zones->selectLogicalZone(4, 255);
         QCOMPARE(buttonOf(screen.zones)->buttonCounter(), QStringLiteral("00013"));
@@ -359,7 +359,7 @@ private slots:
             screen.zones->activate();
             tapRow(screen.zones, 1);
             m_clock->advance(1);
-            screen.page->lozengeBar()->show();
+            screen.page->dressForReview(QStringLiteral("Logical zones"));
             shown = screen.page;
         } else {
             ZoneScreen<ZoneSelector> screen(true, false);
@@ -368,7 +368,7 @@ private slots:
             screen.zones->activate();
             for (int row : {1, 2})
                 tapRow(screen.zones, row);
-            screen.page->lozengeBar()->show();
+            screen.page->dressForReview(QStringLiteral("Zones"));
             shown = screen.page;
             if (keypad) {
                 screen.zones->showMoveToCardPopup();
