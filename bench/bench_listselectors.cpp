@@ -24,7 +24,7 @@ constexpr int Loops = 32;
 constexpr int PointsPerLoop = 250;
 constexpr quint8 ListedPanel = 5;
 constexpr int NotRespondingPage = 134;
-const ChannelAddress NetworkChannel(15, 1, 0);
+const ChannelAddress NetworkChannel(15, 0, 1);
 
 void buildSite()
 {
