@@ -8,10 +8,12 @@
 #include "paneldata/PointCoreConfiguration.h"
 #include "paneldata/PointDataMapsConfiguration.h"
 #include "pointmodels/FilterModel.h"
+#include "widgets/AUK_90048.h"
 
 #include <QBitArray>
 #include <QButtonGroup>
 #include <QImage>
+#include <QListView>
 #include <QPainter>
 #include <QWidget>
 
@@ -61,12 +63,13 @@ void BM_ZoneListOf8000PointPanel(benchmark::State &state)
     FilterModel filters(nullptr, false);
     filters.selectedPanel = ListedPanel;
     ZoneSelector zones(&filters, &group, nullptr);
-    QWidget *editor = zones.filterEditor();
+    auto *editor = qobject_cast<AUK_90048 *>(zones.filterEditor());
     editor->resize(314, 346);
     QImage image(editor->size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         zones.reset(false);
         zones.updateModel();
+        editor->listView()->doItemsLayout();
         QPainter painter(&image);
         editor->render(&painter);
     }
