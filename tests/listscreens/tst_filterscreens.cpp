@@ -284,8 +284,10 @@ private slots:
         AUK_90006 *bar = screen.page->lozengeBar();
         bar->show();
         QCOMPARE(screen.page->scrollTarget(), nullptr);
+        QSignalSpy lozengeKeys(screen.page.data(), &AUK_90001B::updateLozengeBarButtons);
         m_clock->advance(1);
         QCOMPARE(screen.page->scrollTarget(), screen.at(0));
+        QCOMPARE(lozengeKeys.count(), 1);
         QVERIFY(bar->scrollButtonsVisible());
         AUK_90048 *first = screen.at(0)->list();
         AUK_90048 *second = screen.at(1)->list();
@@ -317,6 +319,7 @@ private slots:
         // Switching selectors re-targets the keys.
         screen.at(0)->choose(1);
         QCOMPARE(screen.page->scrollTarget(), screen.at(1));
+        QCOMPARE(lozengeKeys.count(), 2);
         emit second->scrollBarAtEnd(true);
         QVERIFY(!bar->downScrollButtonEnabled());
         emit second->scrollBarAtEnd(false);
