@@ -1,6 +1,8 @@
 #include "app/ListScreenPagesWiring.h"
 
 #include "app/PageStack.h"
+#include "app/Security.h"
+#include "listscreens/DisableActionRule.h"
 #include "listscreens/ListScreenPages.h"
 #include "screens/popups/AUK_40032.h"
 
@@ -8,6 +10,8 @@
 
 void installListScreenPages()
 {
+    DisableActionRule::installPermissionCheck(
+        [](int userLevel) { return Security::instance()->hasPermission(userLevel); });
     ListScreenPages::install(
         [](int count) {
             for (int i = 0; i < count; ++i)

@@ -1,4 +1,5 @@
 #pragma once
 
-// Hands the list screens the page stack and the number keypad popup.
+// Hands the list screens the page stack, the number keypad popup and the
+// log-on's permission check.
 void installListScreenPages();
