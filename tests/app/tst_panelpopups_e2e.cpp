@@ -1,8 +1,7 @@
 #include "ArtworkDir.h"
+#include "ControllerLink.h"
 #include "FakeClock.h"
-#include "FreePort.h"
 #include "FrontPanelProbe.h"
-#include "PanelSimProcess.h"
 #include "WaitUntil.h"
 #include "app/EngineLinkEffects.h"
 #include "app/FireTimer.h"
@@ -14,8 +13,6 @@
 #include "frontpanel/DB_TESK_FP_Interface.h"
 #include "frontpanel/simulator/FrontPanelAdaptor.h"
 #include "frontpanel/simulator/MainWindow.h"
-#include "link/SC_Ethernet.h"
-#include "link/SC_LinkLayer.h"
 #include "link/SyncClient.h"
 #include "paneldata/SC_PageHandlerTable.h"
 #include "screens/status/AUK_30002.h"
@@ -74,16 +71,12 @@ private slots:
     void evacuationDuringAFire();
 
 private:
-    int waitForLine(const QString &start, int from);
-
     // Where the engine runs: its keys take their size from the artwork.
     ArtworkDir m_directory;
     EngineLinkEffects m_effects;
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<QObject> m_frontPanel;
-    std::unique_ptr<PanelSimProcess> m_controller;
-    std::unique_ptr<SC_Ethernet> m_transport;
-    std::unique_ptr<SC_LinkLayer> m_link;
+    std::unique_ptr<ControllerLink> m_link;
     std::unique_ptr<FakeClock> m_clock;
 };
 
@@ -99,9 +92,8 @@ void tst_PanelPopupsEndToEnd::initTestCase()
     QVERIFY(bus.registerObject(QStringLiteral("/"), m_frontPanel.get(), QDBusConnection::ExportAdaptors));
 
     SC_LinkEffects::install(&m_effects);
+    m_link = std::make_unique<ControllerLink>();
     SyncClient *client = SyncClient::instance();
-    SC_PageHandlerTable::registerWith(client);
-    client->feedStateStore(BucketMaster::instance());
     SystemState::instance()->watchEthernetLink(client);
     PageHeaderSource::install(nullptr);
     PageStack *stack = PageStack::instance();
@@ -112,25 +104,16 @@ void tst_PanelPopupsEndToEnd::initTestCase()
     stack->push(new AUK_90001A);
     stack->show();
 
-    const quint16 port = freePort();
-    m_transport = std::make_unique<SC_Ethernet>(port);
-    m_link = std::make_unique<SC_LinkLayer>(m_transport.get());
-    client->connectLinkLayer(m_link.get());
-    m_link->Start();
-    m_controller = std::make_unique<PanelSimProcess>();
-    QVERIFY(m_controller->start(port, {QStringLiteral("--heartbeat=1000")}));
-    QVERIFY(waitForLine(QStringLiteral("connected"), 0) >= 0);
-    int from = m_controller->lineCount();
-    m_controller->command(QStringLiteral("beat 2"));
-    QVERIFY(waitForLine(QStringLiteral("heartbeat-answer"), from) >= 0);
+    QVERIFY(m_link->connect({QStringLiteral("--heartbeat=1000")}));
+    QVERIFY(m_link->heartbeatAnswered());
     QVERIFY(waitUntil([] { return SystemState::instance()->isEthernetConnected(); }, Timeout));
 
-    from = m_controller->lineCount();
-    m_controller->command(QStringLiteral("engineflags %1").arg(EvacuateEnabledFlag));
-    m_controller->command(QStringLiteral("sync"));
-    const int done = waitForLine(QStringLiteral("sync done"), from);
+    const int from = m_link->controller().lineCount();
+    m_link->controller().command(QStringLiteral("engineflags %1").arg(EvacuateEnabledFlag));
+    m_link->controller().command(QStringLiteral("sync"));
+    const int done = m_link->waitForLine(QStringLiteral("sync done"), from);
     QVERIFY(done >= 0);
-    QCOMPARE(m_controller->lines().at(done), QStringLiteral("sync done status=0"));
+    QCOMPARE(m_link->controller().lines().at(done), QStringLiteral("sync done status=0"));
     stack->showMainScreen(false);
     QCOMPARE(topPage(), QStringLiteral("AUK_30002"));
     m_clock = std::make_unique<FakeClock>();
@@ -140,23 +123,13 @@ void tst_PanelPopupsEndToEnd::initTestCase()
 
 void tst_PanelPopupsEndToEnd::cleanupTestCase()
 {
-    m_controller.reset();
     PageStack::destroyInstance();
     m_clock.reset();
     m_link.reset();
-    m_transport.reset();
     SC_LinkEffects::install(nullptr);
     QDBusConnection::sessionBus().unregisterObject(QStringLiteral("/"));
     m_frontPanel.reset();
     m_window.reset();
-}
-
-int tst_PanelPopupsEndToEnd::waitForLine(const QString &start, int from)
-{
-    const int found = m_controller->waitForLineWithEvents(start, from, Timeout);
-    if (found < 0)
-        qWarning().noquote() << m_controller->lines().join(QLatin1Char('\n'));
-    return found;
 }
 
 void tst_PanelPopupsEndToEnd::panelTestFromTheHomeScreen()
@@ -172,12 +145,12 @@ void tst_PanelPopupsEndToEnd::panelTestFromTheHomeScreen()
     m_clock->advance(3000);
     QVERIFY2(waitUntil([port] { return FrontPanelProbe::leds(port).startsWith(AllLit); }, Timeout),
              qPrintable(FrontPanelProbe::leds(port)));
-    const int from = m_controller->lineCount();
-    QCOMPARE(m_controller->count(QStringLiteral("input self-test-start")), 0);
+    const int from = m_link->controller().lineCount();
+    QCOMPARE(m_link->controller().count(QStringLiteral("input self-test-start")), 0);
     QWidget *popup = PageStack::instance()->findChild<QWidget *>(QStringLiteral("AUK_40003"));
     QTest::mouseClick(child(popup, "rightButton"), Qt::LeftButton);
-    QVERIFY(waitForLine(QStringLiteral("input self-test-start active group=1 input=6"), from) >= 0);
-    QVERIFY(waitForLine(QStringLiteral("input self-test-start inactive group=1 input=6"), from) >= 0);
+    QVERIFY(m_link->waitForLine(QStringLiteral("input self-test-start active group=1 input=6"), from) >= 0);
+    QVERIFY(m_link->waitForLine(QStringLiteral("input self-test-start inactive group=1 input=6"), from) >= 0);
     QCOMPARE(topPage(), QStringLiteral("AUK_30002"));
     // The LEDs show the panel's state again.
     QVERIFY2(waitUntil([port] { return !FrontPanelProbe::leds(port).startsWith(AllLit); }, Timeout),
@@ -186,23 +159,23 @@ void tst_PanelPopupsEndToEnd::panelTestFromTheHomeScreen()
 
 void tst_PanelPopupsEndToEnd::evacuationDuringAFire()
 {
-    int from = m_controller->lineCount();
-    m_controller->command(QStringLiteral("pointevent fire 1 1 1"));
-    QVERIFY(waitForLine(QStringLiteral("eventlog raised 1"), from) >= 0);
+    int from = m_link->controller().lineCount();
+    m_link->controller().command(QStringLiteral("pointevent fire 1 1 1"));
+    QVERIFY(m_link->waitForLine(QStringLiteral("eventlog raised 1"), from) >= 0);
     QVERIFY2(waitUntil([] { return topPage() == QLatin1String("AUK_30086"); }, Timeout),
              qPrintable(PageStack::instance()->pageNames().join(QLatin1Char(','))));
 
     Page *fireScreen = PageStack::instance()->findChild<Page *>(QStringLiteral("AUK_30086"));
     QTest::mouseClick(child(fireScreen, "middleButton"), Qt::LeftButton);
     QCOMPARE(topPage(), QStringLiteral("AUK_40002"));
-    from = m_controller->lineCount();
+    from = m_link->controller().lineCount();
     QWidget *popup = PageStack::instance()->findChild<QWidget *>(QStringLiteral("AUK_40002"));
     QTest::mouseClick(child(popup, "leftButton"), Qt::LeftButton);
-    QVERIFY(waitForLine(QStringLiteral("input evacuate active group=1 input=1"), from) >= 0);
+    QVERIFY(m_link->waitForLine(QStringLiteral("input evacuate active group=1 input=1"), from) >= 0);
     QCOMPARE(topPage(), QStringLiteral("AUK_30086"));
     // Sent once.
-    QVERIFY(waitForLine(QStringLiteral("input evacuate inactive group=1 input=1"), from) >= 0);
-    QCOMPARE(m_controller->count(QStringLiteral("input evacuate active")), 1);
+    QVERIFY(m_link->waitForLine(QStringLiteral("input evacuate inactive group=1 input=1"), from) >= 0);
+    QCOMPARE(m_link->controller().count(QStringLiteral("input evacuate active")), 1);
 }
 
 QTEST_MAIN(tst_PanelPopupsEndToEnd)

@@ -1,10 +1,7 @@
-#include "FreePort.h"
-#include "PanelSimProcess.h"
+#include "ControllerLink.h"
 #include "app/PanelModelWiring.h"
 #include "core/BucketMaster.h"
 #include "core/TeskGlobalConfig.h"
-#include "link/SC_Ethernet.h"
-#include "link/SC_LinkLayer.h"
 #include "link/SyncClient.h"
 #include "paneldata/PanelsFromLkNetConfiguration.h"
 #include "paneldata/SC_PageHandlerTable.h"
@@ -42,86 +39,62 @@ private slots:
     void remoteZoneName();
 
 private:
-    int waitForLine(const QString &start, int from);
-
     QTemporaryDir m_directory;
-    std::unique_ptr<PanelSimProcess> m_controller;
-    std::unique_ptr<SC_Ethernet> m_transport;
-    std::unique_ptr<SC_LinkLayer> m_link;
+    std::unique_ptr<ControllerLink> m_link;
 };
 
 void tst_TextRequestsEndToEnd::initTestCase()
 {
     QVERIFY(QDir::setCurrent(m_directory.path()));
     TeskGlobalConfig::instance()->setPanelNumber(LocalPanel);
+    m_link = std::make_unique<ControllerLink>();
     SyncClient *client = SyncClient::instance();
-    SC_PageHandlerTable::registerWith(client);
-    client->feedStateStore(BucketMaster::instance());
     PanelModelWiring::connectTextRequests(model::instance(), client);
-    const quint16 port = freePort();
-    m_transport = std::make_unique<SC_Ethernet>(port);
-    m_link = std::make_unique<SC_LinkLayer>(m_transport.get());
-    client->connectLinkLayer(m_link.get());
-    m_link->Start();
-    m_controller = std::make_unique<PanelSimProcess>();
-    QVERIFY(m_controller->start(port));
-    QVERIFY(waitForLine(QStringLiteral("connected"), 0) >= 0);
-    int from = m_controller->lineCount();
-    m_controller->command(QStringLiteral("beat 2"));
-    QVERIFY(waitForLine(QStringLiteral("heartbeat-answer 1"), from) >= 0);
+    QVERIFY(m_link->connect());
+    QVERIFY(m_link->heartbeatAnswered());
     QTRY_VERIFY_WITH_TIMEOUT(client->isLinkUp(), Timeout);
 
     // The controller offers texts on request (the global configuration
     // page would say so) and puts panel 2 on the network in state 2.
     BucketMaster::instance()->setValue(GlobalBucket, QStringLiteral("mnlTxtRtrlSpt"), QStringLiteral("1"));
-    from = m_controller->lineCount();
-    m_controller->command(QStringLiteral("netstate %1 2").arg(RemotePanel));
-    QVERIFY(waitForLine(QStringLiteral("ack page=17 panel=254"), from) >= 0);
+    const int from = m_link->controller().lineCount();
+    m_link->controller().command(QStringLiteral("netstate %1 2").arg(RemotePanel));
+    QVERIFY(m_link->waitForLine(QStringLiteral("ack page=17 panel=254"), from) >= 0);
     QTRY_COMPARE_WITH_TIMEOUT(PanelsFromLkNetConfiguration::instance()->panelState(RemotePanel), quint8(2), Timeout);
 }
 
 void tst_TextRequestsEndToEnd::cleanupTestCase()
 {
-    m_controller.reset();
     m_link.reset();
-    m_transport.reset();
     SyncClient::destroyInstance();
     BucketMaster::destroyInstance();
-}
-
-int tst_TextRequestsEndToEnd::waitForLine(const QString &start, int from)
-{
-    const int found = m_controller->waitForLineWithEvents(start, from, Timeout);
-    if (found < 0)
-        qWarning().noquote() << m_controller->lines().join(QLatin1Char('\n'));
-    return found;
 }
 
 void tst_TextRequestsEndToEnd::remotePointName()
 {
     model *panelModel = model::instance();
-    const int from = m_controller->lineCount();
+    const int from = m_link->controller().lineCount();
 
     // Loop 1 of panel 2, point 5.
     QCOMPARE(panelModel->pointName(RemotePanel, 12, 0, 1, 5, 1), QStringLiteral("_EMPTY_POINT_NAME_REMOTE_INFOTEXT"));
 
-    QVERIFY(
-        waitForLine(QStringLiteral("text-answer point panel=2 channel=0/1 point=5 language=1 text=Point 2.1.5"), from)
-        >= 0);
+    QVERIFY(m_link->waitForLine(
+                QStringLiteral("text-answer point panel=2 channel=0/1 point=5 language=1 text=Point 2.1.5"), from)
+            >= 0);
     QTRY_COMPARE_WITH_TIMEOUT(panelModel->pointName(RemotePanel, 12, 0, 1, 5, 1), QStringLiteral("Point 2.1.5"),
                               Timeout);
     // Asked for once.
-    QCOMPARE(m_controller->count(QStringLiteral("text-answer point panel=2 channel=0/1 point=5 language=1")), 1);
+    QCOMPARE(m_link->controller().count(QStringLiteral("text-answer point panel=2 channel=0/1 point=5 language=1")), 1);
 }
 
 void tst_TextRequestsEndToEnd::remoteZoneName()
 {
     model *panelModel = model::instance();
-    const int from = m_controller->lineCount();
+    const int from = m_link->controller().lineCount();
 
     QCOMPARE(panelModel->zoneName(RemotePanel, 7, 1), QStringLiteral("_EMPTY_ZONE_NAME_REMOTE_INFOTEXT"));
 
-    QVERIFY(waitForLine(QStringLiteral("text-answer zone panel=2 zone=7 language=1 text=Zone 7"), from) >= 0);
+    QVERIFY(m_link->waitForLine(QStringLiteral("text-answer zone panel=2 zone=7 language=1 text=Zone 7"), from) >= 0);
     QTRY_COMPARE_WITH_TIMEOUT(panelModel->zoneName(RemotePanel, 7, 1), QStringLiteral("Zone 7"), Timeout);
 }
 

@@ -1,9 +1,6 @@
-#include "FreePort.h"
-#include "PanelSimProcess.h"
+#include "ControllerLink.h"
 #include "core/BucketMaster.h"
 #include "core/TeskGlobalConfig.h"
-#include "link/SC_Ethernet.h"
-#include "link/SC_LinkLayer.h"
 #include "link/SC_PointsIndividual.h"
 #include "link/SyncClient.h"
 #include "paneldata/DataMapPages.h"
@@ -59,13 +56,8 @@ private slots:
     void forceAndDisable();
 
 private:
-    // The index of the first line from 'from' on that starts with the text.
-    int waitForLine(const QString &start, int from);
-
     QTemporaryDir m_directory;
-    std::unique_ptr<PanelSimProcess> m_controller;
-    std::unique_ptr<SC_Ethernet> m_transport;
-    std::unique_ptr<SC_LinkLayer> m_link;
+    std::unique_ptr<ControllerLink> m_link;
 };
 
 void tst_CommandsEndToEnd::initTestCase()
@@ -75,35 +67,16 @@ void tst_CommandsEndToEnd::initTestCase()
 
 void tst_CommandsEndToEnd::init()
 {
-    SyncClient *client = SyncClient::instance();
-    SC_PageHandlerTable::registerWith(client);
-    client->feedStateStore(BucketMaster::instance());
-    const quint16 port = freePort();
-    m_transport = std::make_unique<SC_Ethernet>(port);
-    m_link = std::make_unique<SC_LinkLayer>(m_transport.get());
-    client->connectLinkLayer(m_link.get());
-    m_link->Start();
-    m_controller = std::make_unique<PanelSimProcess>();
-    QVERIFY(m_controller->start(port));
-    QVERIFY(waitForLine(QStringLiteral("connected"), 0) >= 0);
+    m_link = std::make_unique<ControllerLink>();
+    QVERIFY(m_link->connect());
 }
 
 void tst_CommandsEndToEnd::cleanup()
 {
-    m_controller.reset();
     m_link.reset();
-    m_transport.reset();
     SyncClient::destroyInstance();
     BucketMaster::destroyInstance();
     PanelCounters::instance()->clear();
-}
-
-int tst_CommandsEndToEnd::waitForLine(const QString &start, int from)
-{
-    const int found = m_controller->waitForLineWithEvents(start, from, Timeout);
-    if (found < 0)
-        qWarning().noquote() << m_controller->lines().join(QLatin1Char('\n'));
-    return found;
 }
 
 void tst_CommandsEndToEnd::forceAndDisable_data()
@@ -118,35 +91,33 @@ void tst_CommandsEndToEnd::forceAndDisable()
     QFETCH(int, layout);
     SyncClient *client = SyncClient::instance();
     TeskGlobalConfig::instance()->setPacketHeaderLayout(layout == 1 ? 600 : 0);
-    m_controller->command(QStringLiteral("layout %1").arg(layout));
-    int from = m_controller->lineCount();
-    m_controller->command(QStringLiteral("beat 2"));
-    QVERIFY(waitForLine(QStringLiteral("heartbeat-answer 1"), from) >= 0);
+    m_link->controller().command(QStringLiteral("layout %1").arg(layout));
+    QVERIFY(m_link->heartbeatAnswered());
     QTRY_VERIFY_WITH_TIMEOUT(client->isLinkUp(), Timeout);
     // The emulator's status counts, as after a synchronisation.
-    from = m_controller->lineCount();
-    m_controller->command(QStringLiteral("count %1 disablements %2").arg(Panel).arg(InitialDisablements));
-    QVERIFY(waitForLine(QStringLiteral("ack page=5 panel=254"), from) >= 0);
+    int from = m_link->controller().lineCount();
+    m_link->controller().command(QStringLiteral("count %1 disablements %2").arg(Panel).arg(InitialDisablements));
+    QVERIFY(m_link->waitForLine(QStringLiteral("ack page=5 panel=254"), from) >= 0);
     QCOMPARE(PanelCounters::instance()->disablements(Panel), InitialDisablements);
 
     // Force three inputs on.
-    from = m_controller->lineCount();
+    from = m_link->controller().lineCount();
     client->sendForcePoints(1, loopPoints({{1, 3}}));
-    QVERIFY(waitForLine(QStringLiteral("site-force inputs panel=1 entries=3 applied=3 action=1"), from) >= 0);
+    QVERIFY(m_link->waitForLine(QStringLiteral("site-force inputs panel=1 entries=3 applied=3 action=1"), from) >= 0);
     QTRY_COMPARE_WITH_TIMEOUT(bucketValue(139, QStringLiteral("1|forcedInputs")), QStringLiteral("3"), Timeout);
     PointDataMapsConfiguration *maps = PointDataMapsConfiguration::instance();
     const ChannelAddress loop1(12, 1, 0);
     QTRY_VERIFY_WITH_TIMEOUT(maps->testPoint(DataMapPages::Forced, Panel, loop1, 2), Timeout);
     QVERIFY(!maps->testPoint(DataMapPages::Forced, Panel, loop1, 4));
-    from = m_controller->lineCount();
-    m_controller->command(QStringLiteral("point 1 12 1 0 2"));
-    QVERIFY(waitForLine(QStringLiteral("point 1 12/1/0/2 input-force=1 output-force=0 disabled=0"), from) >= 0);
+    from = m_link->controller().lineCount();
+    m_link->controller().command(QStringLiteral("point 1 12 1 0 2"));
+    QVERIFY(m_link->waitForLine(QStringLiteral("point 1 12/1/0/2 input-force=1 output-force=0 disabled=0"), from) >= 0);
 
     // Disable loops 1 to 3 (280 points in two packets), answered packet by
     // packet with the sequence bytes announced.
     QSignalSpy announced(client, &SyncClient::disablementSent);
     QSignalSpy replies(client, &SyncClient::PointCommandReply);
-    from = m_controller->lineCount();
+    from = m_link->controller().lineCount();
     const quint8 next = client->sendDisablePoints(2, DISABLEMENT_DISABLE, loopPoints({{1, 120}, {2, 96}, {3, 64}}), 0);
     QCOMPARE(next, quint8(3));
     QCOMPARE(announced.count(), 2);
@@ -155,25 +126,29 @@ void tst_CommandsEndToEnd::forceAndDisable()
     QCOMPARE(replies.at(0).at(2).value<quint16>(), quint16(255));
     QCOMPARE(replies.at(1).at(0).value<quint8>(), quint8(2));
     QCOMPARE(replies.at(1).at(2).value<quint16>(), quint16(25));
-    QVERIFY(waitForLine(QStringLiteral("site-disable panel=1 function=1 kind=2 entries=255 changed=255 seq=1"), from)
+    QVERIFY(m_link->waitForLine(QStringLiteral("site-disable panel=1 function=1 kind=2 entries=255 changed=255 seq=1"),
+                                from)
             >= 0);
-    QVERIFY(waitForLine(QStringLiteral("site-disable panel=1 function=1 kind=2 entries=25 changed=25 seq=2"), from)
-            >= 0);
+    QVERIFY(
+        m_link->waitForLine(QStringLiteral("site-disable panel=1 function=1 kind=2 entries=25 changed=25 seq=2"), from)
+        >= 0);
     QTRY_COMPARE_WITH_TIMEOUT(PanelCounters::instance()->disablements(Panel), InitialDisablements + 280, Timeout);
     QTRY_VERIFY_WITH_TIMEOUT(maps->testPoint(DataMapPages::Disabled, Panel, ChannelAddress(12, 3, 0), 64), Timeout);
     QVERIFY(!maps->testPoint(DataMapPages::Disabled, Panel, ChannelAddress(12, 4, 0), 1));
 
     // Enable loop 3 again; the sequence runs on.
-    from = m_controller->lineCount();
+    from = m_link->controller().lineCount();
     QCOMPARE(client->sendDisablePoints(2, DISABLEMENT_ENABLE, loopPoints({{3, 64}}), next), quint8(4));
-    QVERIFY(waitForLine(QStringLiteral("site-disable panel=1 function=0 kind=2 entries=64 changed=64 seq=3"), from)
-            >= 0);
+    QVERIFY(
+        m_link->waitForLine(QStringLiteral("site-disable panel=1 function=0 kind=2 entries=64 changed=64 seq=3"), from)
+        >= 0);
     QTRY_COMPARE_WITH_TIMEOUT(PanelCounters::instance()->disablements(Panel), InitialDisablements + 216, Timeout);
     QTRY_COMPARE_WITH_TIMEOUT(PanelCounters::instance()->disablements(254), InitialDisablements + 216 + 1 + 1, Timeout);
     QTRY_VERIFY_WITH_TIMEOUT(!maps->testPoint(DataMapPages::Disabled, Panel, ChannelAddress(12, 3, 0), 64), Timeout);
-    from = m_controller->lineCount();
-    m_controller->command(QStringLiteral("point 1 12 2 0 96"));
-    QVERIFY(waitForLine(QStringLiteral("point 1 12/2/0/96 input-force=0 output-force=0 disabled=1"), from) >= 0);
+    from = m_link->controller().lineCount();
+    m_link->controller().command(QStringLiteral("point 1 12 2 0 96"));
+    QVERIFY(m_link->waitForLine(QStringLiteral("point 1 12/2/0/96 input-force=0 output-force=0 disabled=1"), from)
+            >= 0);
 
     // The point's values as the controller reports them.
     QSignalSpy values(client, &SyncClient::PointInformationValues);
@@ -195,9 +170,9 @@ void tst_CommandsEndToEnd::forceAndDisable()
     QCOMPARE(bucketValue(6, QStringLiteral("1|5|1")), QStringLiteral("Zone 5"));
 
     // The engine's software version, asked for by the controller.
-    from = m_controller->lineCount();
-    m_controller->command(QStringLiteral("version"));
-    QVERIFY(waitForLine(QStringLiteral("version 3.6.0 development=0 built="), from) >= 0);
+    from = m_link->controller().lineCount();
+    m_link->controller().command(QStringLiteral("version"));
+    QVERIFY(m_link->waitForLine(QStringLiteral("version 3.6.0 development=0 built="), from) >= 0);
 }
 
 QTEST_MAIN(tst_CommandsEndToEnd)

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "PanelSimProcess.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class SC_Ethernet;
+class SC_LinkLayer;
+
+// The engine's link in the test's own process, with panelsim at the other
+// end of a loopback connection. The sync client answers the controller
+// through its page table and fills the state store; what else the test wires
+// to it is the test's. Ends panelsim first, then the link and its transport.
+class ControllerLink final
+{
+public:
+    static constexpr int Timeout = 30000;
+
+    ControllerLink();
+    ~ControllerLink();
+    ControllerLink(const ControllerLink &) = delete;
+    ControllerLink &operator=(const ControllerLink &) = delete;
+
+    // Starts the link on a free port and panelsim against it; true once
+    // panelsim reports the connection.
+    bool connect(const QStringList &panelsimArguments = {});
+    // Asks panelsim for two heartbeats; true once it reports an answer.
+    bool heartbeatAnswered();
+
+    PanelSimProcess &controller() { return m_controller; }
+    // The first line from 'from' on that starts with the text, the event loop
+    // running meanwhile; -1, with panelsim's lines printed, when none comes.
+    int waitForLine(const QString &start, int from = 0);
+
+private:
+    PanelSimProcess m_controller;
+    std::unique_ptr<SC_Ethernet> m_transport;
+    std::unique_ptr<SC_LinkLayer> m_link;
+};
