@@ -1,3 +1,4 @@
+#include "GeneratedSite.h"
 #include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "paneldata/PointCoreConfiguration.h"
@@ -36,22 +37,7 @@ PointAddressKey pointRecord(int point)
 
 void buildNetwork()
 {
-    static bool built = false;
-    if (built)
-        return;
-    built = true;
-    // The walks cover panels 1 to 99 only on a networked engine.
-    TeskGlobalConfig::instance()->setPanelNumber(1);
-    PointCoreConfiguration *configuration = PointCoreConfiguration::instance();
-    configuration->clearPanel(AllPanels);
-    for (int panel = 0; panel < Panels; ++panel) {
-        for (int loop = 1; loop <= Loops; ++loop) {
-            const ChannelAddress channel(12, quint8(loop), 0);
-            configuration->addChannel(quint8(panel), channel, PointsPerLoop);
-            for (int point = 1; point <= PointsPerLoop; ++point)
-                configuration->addPoint(quint8(panel), channel, pointRecord(point));
-        }
-    }
+    GeneratedSite::build({Panels, Loops, PointsPerLoop}, [](int, int, int point) { return pointRecord(point); });
 }
 
 // A full log: faults and warnings of panel 5's points, a tenth restored.

@@ -1,3 +1,4 @@
+#include "GeneratedSite.h"
 #include "GuiBenchmarkMain.h"
 #include "core/ChannelAddress.h"
 #include "core/TeskGlobalConfig.h"
@@ -30,27 +31,17 @@ const ChannelAddress NetworkChannel(15, 0, 1);
 
 void buildSite()
 {
-    static bool built = false;
-    if (built)
-        return;
-    built = true;
-    TeskGlobalConfig::instance()->setPanelNumber(1);
-    PointCoreConfiguration *configuration = PointCoreConfiguration::instance();
-    configuration->clearPanel(255);
-    for (int panel = 0; panel < Panels; ++panel) {
-        PanelRecord record;
-        record.zoneLimit = 241;
-        record.panelName1 = QStringLiteral("Panel %1").arg(panel);
-        PanelConfiguration::instance()->setPanelRecord(quint8(panel), record);
-        for (int loop = 1; loop <= Loops; ++loop) {
-            const ChannelAddress channel(12, quint8(loop), 0);
-            configuration->addChannel(quint8(panel), channel, PointsPerLoop);
-            for (int point = 1; point <= PointsPerLoop; ++point)
-                configuration->addPoint(
-                    quint8(panel), channel,
-                    PointAddressKey(quint8(point), quint8((point + loop) % 200 + 1), 5, 0x02, 0x01, 251));
-        }
-    }
+    GeneratedSite::build(
+        {Panels, Loops, PointsPerLoop},
+        [](int, int loop, int point) {
+            return PointAddressKey(quint8(point), quint8((point + loop) % 200 + 1), 5, 0x02, 0x01, 251);
+        },
+        [](int panel) {
+            PanelRecord record;
+            record.zoneLimit = 241;
+            record.panelName1 = QStringLiteral("Panel %1").arg(panel);
+            PanelConfiguration::instance()->setPanelRecord(quint8(panel), record);
+        });
     PointDataMapsConfiguration::instance()->addMapPage(NotRespondingPage);
 }
 

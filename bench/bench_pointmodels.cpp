@@ -1,3 +1,4 @@
+#include "GeneratedSite.h"
 #include "core/TeskGlobalConfig.h"
 #include "paneldata/PointCoreConfiguration.h"
 #include "pointmodels/CountFacade.h"
@@ -49,22 +50,8 @@ PointAddressKey pointRecord(int point, int zone)
 
 void buildNetwork()
 {
-    static bool built = false;
-    if (built)
-        return;
-    built = true;
-    // The walks cover panels 1 to 99 only on a networked engine.
-    TeskGlobalConfig::instance()->setPanelNumber(1);
-    PointCoreConfiguration *configuration = PointCoreConfiguration::instance();
-    configuration->clearPanel(AllPanels);
-    for (int panel = 0; panel < Panels; ++panel) {
-        for (int loop = 1; loop <= Loops; ++loop) {
-            const ChannelAddress channel(12, quint8(loop), 0);
-            configuration->addChannel(quint8(panel), channel, PointsPerLoop);
-            for (int point = 1; point <= PointsPerLoop; ++point)
-                configuration->addPoint(quint8(panel), channel, pointRecord(point, (loop * 10 + point) % 240));
-        }
-    }
+    GeneratedSite::build({Panels, Loops, PointsPerLoop},
+                         [](int, int loop, int point) { return pointRecord(point, (loop * 10 + point) % 240); });
 }
 
 // The controller sends one point of panel 42 again: its record moves to the
