@@ -2,6 +2,7 @@
 #include "ControllerLink.h"
 #include "FakeClock.h"
 #include "FrontPanelProbe.h"
+#include "NamedChild.h"
 #include "WaitUntil.h"
 #include "app/EngineLinkEffects.h"
 #include "app/FireTimer.h"
@@ -42,14 +43,6 @@ constexpr int Timeout = 30000;
 const QString AllLit(17, QLatin1Char('1'));
 // The first flag byte of the engine configuration: evacuation offered.
 constexpr int EvacuateEnabledFlag = 0x04;
-
-QWidget *child(const QObject *parent, const char *name)
-{
-    auto *found = parent->findChild<QWidget *>(QLatin1String(name));
-    if (!found)
-        qFatal("no widget %s", name);
-    return found;
-}
 
 QString topPage()
 {
@@ -137,7 +130,7 @@ void tst_PanelPopupsEndToEnd::panelTestFromTheHomeScreen()
     const quint16 port = QVemoApplication::port();
     QVERIFY(waitUntil([port] { return !FrontPanelProbe::leds(port).isEmpty(); }, Timeout));
     QVERIFY(!FrontPanelProbe::leds(port).startsWith(AllLit));
-    QTest::mouseClick(child(PageStack::instance(), "panelTest_TasksButton"), Qt::LeftButton);
+    QTest::mouseClick(namedChild(PageStack::instance(), "panelTest_TasksButton"), Qt::LeftButton);
     QCOMPARE(topPage(), QStringLiteral("AUK_40003"));
 
     // The LED step, after the display's three seconds: every LED of the
@@ -148,7 +141,7 @@ void tst_PanelPopupsEndToEnd::panelTestFromTheHomeScreen()
     const int from = m_link->controller().lineCount();
     QCOMPARE(m_link->controller().count(QStringLiteral("input self-test-start")), 0);
     QWidget *popup = PageStack::instance()->findChild<QWidget *>(QStringLiteral("AUK_40003"));
-    QTest::mouseClick(child(popup, "rightButton"), Qt::LeftButton);
+    QTest::mouseClick(namedChild(popup, "rightButton"), Qt::LeftButton);
     QVERIFY(m_link->waitForLine(QStringLiteral("input self-test-start active group=1 input=6"), from) >= 0);
     QVERIFY(m_link->waitForLine(QStringLiteral("input self-test-start inactive group=1 input=6"), from) >= 0);
     QCOMPARE(topPage(), QStringLiteral("AUK_30002"));
@@ -166,11 +159,11 @@ void tst_PanelPopupsEndToEnd::evacuationDuringAFire()
              qPrintable(PageStack::instance()->pageNames().join(QLatin1Char(','))));
 
     Page *fireScreen = PageStack::instance()->findChild<Page *>(QStringLiteral("AUK_30086"));
-    QTest::mouseClick(child(fireScreen, "middleButton"), Qt::LeftButton);
+    QTest::mouseClick(namedChild(fireScreen, "middleButton"), Qt::LeftButton);
     QCOMPARE(topPage(), QStringLiteral("AUK_40002"));
     from = m_link->controller().lineCount();
     QWidget *popup = PageStack::instance()->findChild<QWidget *>(QStringLiteral("AUK_40002"));
-    QTest::mouseClick(child(popup, "leftButton"), Qt::LeftButton);
+    QTest::mouseClick(namedChild(popup, "leftButton"), Qt::LeftButton);
     QVERIFY(m_link->waitForLine(QStringLiteral("input evacuate active group=1 input=1"), from) >= 0);
     QCOMPARE(topPage(), QStringLiteral("AUK_30086"));
     // Sent once.

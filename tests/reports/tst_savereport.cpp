@@ -1,4 +1,5 @@
 #include "FileSizeLimit.h"
+#include "NamedChild.h"
 #include "ReportRig.h"
 #include "WidgetTest.h"
 #include "app/PageStack.h"
@@ -47,14 +48,6 @@ QByteArray crlf(const QString &lines)
 }
 
 const QByteArray Bom("\xEF\xBB\xBF");
-
-QLabel *label(const QWidget *popup, const char *name)
-{
-    auto *found = popup->findChild<QLabel *>(QLatin1String(name));
-    if (!found)
-        qFatal("no label %s", name);
-    return found;
-}
 
 } // namespace
 
@@ -360,7 +353,8 @@ private slots:
         bool cancelled = false;
         connect(save, &SaveReport::saveProgress, this, [&](int percent) {
             auto *popup = PageStack::instance()->findChild<AUK_40048 *>();
-            if (percent > 0 && !cancelled && popup && label(popup, "middleLabel")->text() == "Saving report") {
+            if (percent > 0 && !cancelled && popup
+                && namedChild<QLabel>(popup, "middleLabel")->text() == "Saving report") {
                 cancelled = true;
                 emit popup->rightButtonClicked();
             }
@@ -421,7 +415,7 @@ private slots:
         AUK_40048 *result = popups.last();
         QVERIFY(PageStack::instance()->isTop(result));
         QCOMPARE(result->title(), QStringLiteral("Save"));
-        QCOMPARE(label(result, "bottomLabel")->text(), path);
+        QCOMPARE(namedChild<QLabel>(result, "bottomLabel")->text(), path);
         QVERIFY(result->leftButtonVisible());
         QVERIFY(!result->rightButtonVisible());
     }

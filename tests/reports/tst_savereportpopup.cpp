@@ -1,4 +1,5 @@
 #include "../widgets/PageUnderPopups.h"
+#include "NamedChild.h"
 #include "WidgetShot.h"
 #include "WidgetTest.h"
 #include "app/PageStack.h"
@@ -12,14 +13,6 @@
 #include <memory>
 
 namespace {
-
-QString text(const QWidget *popup, const char *name)
-{
-    auto *found = popup->findChild<QLabel *>(QLatin1String(name));
-    if (!found)
-        qFatal("no label %s", name);
-    return found->text();
-}
 
 QPointer<AUK_40048> pushed(AUK_40048 *popup)
 {
@@ -52,7 +45,7 @@ private slots:
         QPointer<AUK_40048> popup = pushed(new AUK_40048);
         QCOMPARE(popup->objectName(), QStringLiteral("AUK_40048"));
         QCOMPARE(popup->title(), QStringLiteral("_PLEASE_WAIT_POPUPTITLE"));
-        QCOMPARE(text(popup, "bottomLabel"), QStringLiteral("Progress: 0%"));
+        QCOMPARE(labelText(popup, "bottomLabel"), QStringLiteral("Progress: 0%"));
         QVERIFY(!popup->leftButtonVisible());
         QVERIFY(popup->rightButtonVisible());
         QCOMPARE(popup->rightButtonText(), QStringLiteral("_CANCEL_POPUPSK"));
@@ -74,7 +67,7 @@ private slots:
         QFETCH(QString, bottom);
         AUK_40048 popup;
         popup.setPercentage(percent);
-        QCOMPARE(text(&popup, "bottomLabel"), bottom);
+        QCOMPARE(labelText(&popup, "bottomLabel"), bottom);
     }
 
     void stage_data()
@@ -95,7 +88,7 @@ private slots:
         AUK_40048 popup;
         popup.setStage(AUK_40048::CollectingRows);
         popup.setStage(AUK_40048::eSaveStage(stage));
-        QCOMPARE(text(&popup, "middleLabel"), middle);
+        QCOMPARE(labelText(&popup, "middleLabel"), middle);
     }
 
     void failure_data()
@@ -133,9 +126,9 @@ private slots:
         popup->setPercentage(40);
         popup->saveFailure(AUK_40048::eFailureType(failure));
         QCOMPARE(popup->title(), QStringLiteral("_ERROR_POPUPTITLE"));
-        QCOMPARE(text(popup, "topLabel"), QStringLiteral("_FAILED_TO_SAVE_FILE_USB_POPUPTEXT1BODY"));
-        QCOMPARE(text(popup, "middleLabel"), middle);
-        QCOMPARE(text(popup, "bottomLabel"), bottom);
+        QCOMPARE(labelText(popup, "topLabel"), QStringLiteral("_FAILED_TO_SAVE_FILE_USB_POPUPTEXT1BODY"));
+        QCOMPARE(labelText(popup, "middleLabel"), middle);
+        QCOMPARE(labelText(popup, "bottomLabel"), bottom);
         QVERIFY(popup->leftButtonVisible());
         QVERIFY(!popup->rightButtonVisible());
     }
@@ -164,13 +157,13 @@ private slots:
         QPointer<AUK_40048> popup =
             pushed(new AUK_40048(AUK_40048::eFailureType(failure), QStringLiteral("../USB/WT20240807134609_0.pdf")));
         QCOMPARE(popup->title(), title);
-        QCOMPARE(text(popup, "topLabel"), top);
-        QCOMPARE(text(popup, "bottomLabel"), bottom);
+        QCOMPARE(labelText(popup, "topLabel"), top);
+        QCOMPARE(labelText(popup, "bottomLabel"), bottom);
         QVERIFY(popup->leftButtonVisible());
         QCOMPARE(popup->leftButtonText(), QStringLiteral("_CLOSE_POPUPSK"));
         QVERIFY(!popup->rightButtonVisible());
         if (failure == 0)
-            QCOMPARE(text(popup, "middleLabel"), QStringLiteral("_WRITE_SUCCESSFUL_DESCRIPTION_POPUPTEXT1BODY"));
+            QCOMPARE(labelText(popup, "middleLabel"), QStringLiteral("_WRITE_SUCCESSFUL_DESCRIPTION_POPUPTEXT1BODY"));
         emit popup->leftButtonClicked();
         QCOMPARE(PageStack::instance()->pageNames(), QStringList{QStringLiteral("AUK_90001A")});
     }

@@ -1,4 +1,5 @@
 #include "../pointmodels/ScriptedSite.h"
+#include "NamedChild.h"
 #include "PageUnderPopups.h"
 #include "WidgetShot.h"
 #include "WidgetTest.h"
@@ -17,14 +18,6 @@
 namespace {
 
 constexpr int EngineBucket = 0;
-
-QLabel *label(const QWidget *popup, const char *name)
-{
-    auto *found = popup->findChild<QLabel *>(QLatin1String(name));
-    if (!found)
-        qFatal("no label %s", name);
-    return found;
-}
 
 } // namespace
 
@@ -70,9 +63,9 @@ private slots:
         QFETCH(int, seconds);
         QFETCH(QString, shown);
         QPointer<AUK_40026> popup = pushed(0);
-        QCOMPARE(label(popup, "timeLeft")->text(), QStringLiteral("2:00"));
+        QCOMPARE(namedChild<QLabel>(popup, "timeLeft")->text(), QStringLiteral("2:00"));
         popup->showTimeLeft(seconds);
-        QCOMPARE(label(popup, "timeLeft")->text(), shown);
+        QCOMPARE(namedChild<QLabel>(popup, "timeLeft")->text(), shown);
     }
 
     void kinds_data()
@@ -109,10 +102,10 @@ private slots:
         QPointer<AUK_40026> popup = pushed(kind);
         popup->showTimeLeft(90);
         QCOMPARE(popup->title(), title);
-        QCOMPARE(label(popup, "lblWarning")->text(), warning);
-        QCOMPARE(label(popup, "lblGeneralText")->text(), general);
-        QCOMPARE(label(popup, "timeLeft")->isVisible(), timeShown);
-        QCOMPARE(label(popup, "timeFrame")->isVisible(), timeShown);
+        QCOMPARE(namedChild<QLabel>(popup, "lblWarning")->text(), warning);
+        QCOMPARE(namedChild<QLabel>(popup, "lblGeneralText")->text(), general);
+        QCOMPARE(namedChild<QLabel>(popup, "timeLeft")->isVisible(), timeShown);
+        QCOMPARE(namedChild<QLabel>(popup, "timeFrame")->isVisible(), timeShown);
         QVERIFY(!popup->leftButtonVisible());
         QCOMPARE(popup->rightButtonVisible(), cancelKey);
         if (cancelKey)
@@ -128,9 +121,9 @@ private slots:
         emit TeskGlobalConfig::instance()->updateLanguage();
         QCOMPARE(popup->title(), QCoreApplication::translate("AUK_40026", "_PANEL_SYNC_IN_PROGRESS_POPUPTITLE"));
         QVERIFY(!popup->title().startsWith(QLatin1Char('_')));
-        QVERIFY(!label(popup, "lblWarning")->text().startsWith(QLatin1Char('_')));
-        QVERIFY(!label(popup, "lblGeneralText")->text().startsWith(QLatin1Char('_')));
-        QCOMPARE(label(popup, "timeLeft")->text(), QStringLiteral("01:15"));
+        QVERIFY(!namedChild<QLabel>(popup, "lblWarning")->text().startsWith(QLatin1Char('_')));
+        QVERIFY(!namedChild<QLabel>(popup, "lblGeneralText")->text().startsWith(QLatin1Char('_')));
+        QCOMPARE(namedChild<QLabel>(popup, "timeLeft")->text(), QStringLiteral("01:15"));
     }
 
     void cancel_data()

@@ -1,4 +1,5 @@
 #include "../pointmodels/ScriptedSite.h"
+#include "NamedChild.h"
 #include "PacketBytes.h"
 #include "PageUnderPopups.h"
 #include "SentPackets.h"
@@ -24,14 +25,6 @@ constexpr quint8 OperatorActions = 1;
 constexpr quint8 EvacuateInput = 1;
 // The evacuation input pulsed: group 1, input 1 active, then inactive.
 constexpr char EvacuationChange[] = "01 81 01 01";
-
-QLabel *label(const QWidget *popup, const char *name)
-{
-    auto *found = popup->findChild<QLabel *>(QLatin1String(name));
-    if (!found)
-        qFatal("no label %s", name);
-    return found;
-}
 
 void setInvestigateDelay(quint8 panel, quint16 seconds)
 {
@@ -82,13 +75,14 @@ private slots:
         QPointer<AUK_40002> popup = pushed<AUK_40002>();
         QCOMPARE(popup->objectName(), QStringLiteral("AUK_40002"));
         QCOMPARE(popup->title(), QStringLiteral("_EVACUATE_POPUPTITLEWIDE"));
-        QCOMPARE(label(popup, "label_2")->text(), QStringLiteral("_PLEASE_CONFIRM_270_25_EN54INFOSTYLE"));
-        QCOMPARE(label(popup, "label_3")->text(), QStringLiteral("_EVACUATE_270_38_EN54EVENTSTYLE"));
-        QCOMPARE(label(popup, "label_4")->text(), QStringLiteral("_EVACUATE_CONSEQUENCE_270_75_EN54INFOSTYLE"));
-        QVERIFY(label(popup, "label_3")->font().bold());
-        QVERIFY(!label(popup, "label_4")->font().bold());
-        QCOMPARE(label(popup, "label_4")->geometry(), QRect(294, 202, 270, 75));
-        QVERIFY(!label(popup, "lblIcon")->pixmap(Qt::ReturnByValue).isNull());
+        QCOMPARE(namedChild<QLabel>(popup, "label_2")->text(), QStringLiteral("_PLEASE_CONFIRM_270_25_EN54INFOSTYLE"));
+        QCOMPARE(namedChild<QLabel>(popup, "label_3")->text(), QStringLiteral("_EVACUATE_270_38_EN54EVENTSTYLE"));
+        QCOMPARE(namedChild<QLabel>(popup, "label_4")->text(),
+                 QStringLiteral("_EVACUATE_CONSEQUENCE_270_75_EN54INFOSTYLE"));
+        QVERIFY(namedChild<QLabel>(popup, "label_3")->font().bold());
+        QVERIFY(!namedChild<QLabel>(popup, "label_4")->font().bold());
+        QCOMPARE(namedChild<QLabel>(popup, "label_4")->geometry(), QRect(294, 202, 270, 75));
+        QVERIFY(!namedChild<QLabel>(popup, "lblIcon")->pixmap(Qt::ReturnByValue).isNull());
         QCOMPARE(popup->leftButtonText(), QStringLiteral("_CONFIRM_POPUPSK"));
         QCOMPARE(popup->rightButtonText(), QStringLiteral("_CANCEL_POPUPSK"));
     }
@@ -143,10 +137,10 @@ private slots:
         QFETCH(QString, shown);
         setInvestigateDelay(quint8(recordPanel), quint16(seconds));
         QPointer<AUK_40013> popup = pushed<AUK_40013>();
-        QCOMPARE(label(popup, "timeValue")->text(), shown);
+        QCOMPARE(namedChild<QLabel>(popup, "timeValue")->text(), shown);
         // Read once: a new configuration does not change an open popup.
         setInvestigateDelay(LocalPanel, 30);
-        QCOMPARE(label(popup, "timeValue")->text(), shown);
+        QCOMPARE(namedChild<QLabel>(popup, "timeValue")->text(), shown);
     }
 
     void delayForm()
@@ -154,12 +148,12 @@ private slots:
         QPointer<AUK_40013> popup = pushed<AUK_40013>();
         QCOMPARE(popup->objectName(), QStringLiteral("AUK_40013"));
         QCOMPARE(popup->title(), QStringLiteral("_INVESTIGATE_DELAY_POPUPTITLE"));
-        QCOMPARE(label(popup, "lblAlarmDelay")->text(),
+        QCOMPARE(namedChild<QLabel>(popup, "lblAlarmDelay")->text(),
                  QStringLiteral("_INVESTIGATE_DELAY_DESCRIPTION1_POPUPTEXT1EN54"));
-        QCOMPARE(label(popup, "lblAlarmWarn")->text(),
+        QCOMPARE(namedChild<QLabel>(popup, "lblAlarmWarn")->text(),
                  QStringLiteral("_INVESTIGATE_DELAY_DESCRIPTION2_POPUPTEXT2EN54"));
-        QVERIFY(label(popup, "timeValue")->font().bold());
-        QCOMPARE(label(popup, "timeValue")->geometry(), QRect(220, 156, 200, 30));
+        QVERIFY(namedChild<QLabel>(popup, "timeValue")->font().bold());
+        QCOMPARE(namedChild<QLabel>(popup, "timeValue")->geometry(), QRect(220, 156, 200, 30));
         QCOMPARE(popup->leftButtonText(), QStringLiteral("_OK_POPUPSK"));
         QCOMPARE(popup->rightButtonText(), QStringLiteral("_CANCEL_POPUPSK"));
         // Its keys belong to the screen that opened it.

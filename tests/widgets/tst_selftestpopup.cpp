@@ -1,5 +1,6 @@
 #include "../pointmodels/ScriptedSite.h"
 #include "FakeClock.h"
+#include "NamedChild.h"
 #include "PacketBytes.h"
 #include "PageUnderPopups.h"
 #include "RecordingService.h"
@@ -42,14 +43,6 @@ QString status(const QString &key)
                                                {QStringLiteral("_IN_PROGRESS_POPUPSTATUS"), QStringLiteral("progress")},
                                                {QStringLiteral("_COMPLETE_POPUPSTATUS"), QStringLiteral("complete")}};
     return words.value(key, key);
-}
-
-QString text(const QWidget *popup, const char *name)
-{
-    auto *found = popup->findChild<QLabel *>(QLatin1String(name));
-    if (!found)
-        qFatal("no label %s", name);
-    return found->text();
 }
 
 void setGuiMode(int mode)
@@ -140,15 +133,15 @@ private slots:
         QVERIFY(!popup->titleIcon().isNull());
         QVERIFY(!popup->leftButtonVisible());
         QCOMPARE(popup->rightButtonText(), QStringLiteral("_CANCEL_POPUPSK"));
-        QCOMPARE(text(popup, "testTitle"), QStringLiteral("_GUI_TEST_PROGRESS_POPUPSUBTITLE"));
-        QCOMPARE(text(popup, "testDisplayLabel"), QStringLiteral("_TESTING_DISPLAY_POPUPITEM"));
-        QCOMPARE(text(popup, "testLEDsLabel"), QStringLiteral("_TESTING_LEDS_POPUPITEM"));
-        QCOMPARE(text(popup, "testBuzzerLabel"), QStringLiteral("_TESTING_BUZZER_POPUPITEM"));
+        QCOMPARE(labelText(popup, "testTitle"), QStringLiteral("_GUI_TEST_PROGRESS_POPUPSUBTITLE"));
+        QCOMPARE(labelText(popup, "testDisplayLabel"), QStringLiteral("_TESTING_DISPLAY_POPUPITEM"));
+        QCOMPARE(labelText(popup, "testLEDsLabel"), QStringLiteral("_TESTING_LEDS_POPUPITEM"));
+        QCOMPARE(labelText(popup, "testBuzzerLabel"), QStringLiteral("_TESTING_BUZZER_POPUPITEM"));
         for (const char *status : {"testDisplayStatus", "testLEDsStatus", "testBuzzerStatus"})
-            QCOMPARE(text(popup, status), QStringLiteral("_PENDING_POPUPSTATUS"));
+            QCOMPARE(labelText(popup, status), QStringLiteral("_PENDING_POPUPSTATUS"));
         // Nothing runs until it is started.
         m_clock.advance(WholeTestMs);
-        QCOMPARE(text(popup, "testDisplayStatus"), QStringLiteral("_PENDING_POPUPSTATUS"));
+        QCOMPARE(labelText(popup, "testDisplayStatus"), QStringLiteral("_PENDING_POPUPSTATUS"));
         QCOMPARE(PageStack::instance()->count(), 2);
     }
 
@@ -191,7 +184,7 @@ private slots:
         QVERIFY(popup);
         QStringList shown;
         for (const char *label : {"testDisplayStatus", "testLEDsStatus", "testBuzzerStatus"})
-            shown << status(text(popup, label));
+            shown << status(labelText(popup, label));
         QCOMPARE(shown.join(QLatin1Char(' ')), statuses);
         const auto *screen = PageStack::instance()->findChild<QWidget *>(QStringLiteral("testScreen"));
         QString screenState = QStringLiteral("hidden");
@@ -328,7 +321,7 @@ private slots:
         PageStack::instance()->push(notice);
         QCOMPARE(notice->objectName(), QStringLiteral("AUK_40042"));
         QCOMPARE(notice->title(), QStringLiteral("Call point 1.2.3"));
-        QCOMPARE(text(notice, "bottomLabel"), QStringLiteral("_FIRE_TEST_POPUPTEXT3INFO"));
+        QCOMPARE(labelText(notice, "bottomLabel"), QStringLiteral("_FIRE_TEST_POPUPTEXT3INFO"));
         QVERIFY(!notice->leftButtonVisible());
         QCOMPARE(notice->rightButtonText(), QStringLiteral("_CLOSE_POPUPSK"));
         emit notice->rightButtonClicked();
