@@ -1,3 +1,4 @@
+#include "SilentFlasherOutputs.h"
 #include "frontpanel/IndicationEnvironment.h"
 #include "frontpanel/IndicationState.h"
 #include "frontpanel/flasher.h"
@@ -10,16 +11,6 @@
 
 namespace {
 
-class SilentOutputs final : public flasherOutputs
-{
-public:
-    void setLeds(const QString &) override { }
-    void setBuzzer(bool) override { }
-    void setZonalLeds(const QString &) override { }
-    void setRegionalLeds(bool, bool, bool) override { }
-    void setExternalZonalLeds(const QString &) override { }
-};
-
 // The engine-wide state as the test sets and reads it.
 class TestState final
     : public IndicationEnvironment
@@ -27,7 +18,7 @@ class TestState final
 {
 public:
     TestState()
-        : leds(std::make_unique<SilentOutputs>(), *this)
+        : leds(std::make_unique<SilentFlasherOutputs>(), *this)
     {
     }
 

@@ -1,5 +1,6 @@
 #include "FakeClock.h"
 #include "MessageCapture.h"
+#include "SilentFlasherOutputs.h"
 #include "frontpanel/IndicationEnvironment.h"
 #include "frontpanel/IndicationState.h"
 #include "frontpanel/Rbus.h"
@@ -77,16 +78,6 @@ private:
     QString m_path;
 };
 
-class SilentOutputs final : public flasherOutputs
-{
-public:
-    void setLeds(const QString &) override { }
-    void setBuzzer(bool) override { }
-    void setZonalLeds(const QString &) override { }
-    void setRegionalLeds(bool, bool, bool) override { }
-    void setExternalZonalLeds(const QString &) override { }
-};
-
 // The engine above the driver as the test sets and reads it.
 class TestEngine final
     : public RbusEnvironment
@@ -95,7 +86,7 @@ class TestEngine final
 {
 public:
     TestEngine()
-        : leds(std::make_unique<SilentOutputs>(), *this)
+        : leds(std::make_unique<SilentFlasherOutputs>(), *this)
     {
     }
 
