@@ -56,7 +56,7 @@ void tst_SupportStatuses::init()
 
 void tst_SupportStatuses::cleanup()
 {
-    SystemStandbyTimer::instance()->stopCountdown();
+    SystemStandbyTimer::instance()->StopStandbyCountDown();
     InvestigateDelayTimer::instance()->stopCountdown();
     m_bench.reset();
     m_messages.reset();
