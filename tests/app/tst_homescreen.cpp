@@ -14,6 +14,8 @@
 #include "eventlog/EL_EventLogDBbase.h"
 #include "paneldata/PanelCounters.h"
 #include "paneldata/PointCoreConfiguration.h"
+#include "screens/popups/AUK_40026.h"
+#include "screens/popups/AUK_40047.h"
 #include "screens/status/AUK_30002.h"
 #include "widgets/AUK_90002.h"
 #include "widgets/AUK_90004.h"
@@ -22,6 +24,8 @@
 
 #include <QTableWidget>
 #include <QtTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -112,7 +116,9 @@ private slots:
     void linkChangeKeepsTheLevelsButtons();
     void buttonsOpenTheirPopups_data();
     void buttonsOpenTheirPopups();
+    void customLinkButtons();
     void screenshots();
+    void countdownScreenshots();
 };
 
 void tst_HomeScreen::initTestCase()
@@ -411,6 +417,34 @@ void tst_HomeScreen::linkChangeKeepsTheLevelsButtons()
     QVERIFY(before.contains(QStringLiteral("dayNight_ConfigureButton")));
 }
 
+// Link 1 follows the system status button, link 2 the logs button; a link
+// above the log-on adds nothing.
+void tst_HomeScreen::customLinkButtons()
+{
+    TeskGlobalConfig *config = TeskGlobalConfig::instance();
+    config->setCustomLink1(10);
+    config->setCustomLink2(23);
+    logOn(3);
+    AUK_30002 home(3, 3);
+    QStringList order;
+    QList<AUK_90002 *> buttons = home.findChildren<AUK_90002 *>();
+    std::sort(buttons.begin(), buttons.end(), [](const AUK_90002 *a, const AUK_90002 *b) {
+        return qMakePair(a->y(), a->x()) < qMakePair(b->y(), b->x());
+    });
+    for (const AUK_90002 *button : buttons) {
+        if (button->isVisibleTo(&home))
+            order << (button->objectName().isEmpty() ? button->property("value").toString() : button->objectName());
+    }
+    QCOMPARE(order.join(QLatin1Char(',')),
+             QStringLiteral("panelTest_TasksButton,systemStatusButton,10,logsMenuButton,23"));
+    config->setCustomLink1(57);
+    config->setCustomLink2(0);
+    AUK_30002 withoutLinks(3, 3);
+    for (const AUK_90002 *button : withoutLinks.findChildren<AUK_90002 *>())
+        QVERIFY(!button->objectName().isEmpty());
+    config->setCustomLink1(0);
+}
+
 void tst_HomeScreen::screenshots()
 {
     EnglishTexts english;
@@ -438,6 +472,37 @@ void tst_HomeScreen::screenshots()
         WidgetShot::saveForReview(image, QLatin1String(shot.name));
         QCOMPARE(WidgetShot::textProblems(home.get()), QString());
     }
+}
+
+// The two countdown popups as the standby countdown shows them, and the home
+// screen with two custom links.
+void tst_HomeScreen::countdownScreenshots()
+{
+    EnglishTexts english;
+    TeskGlobalConfig *config = TeskGlobalConfig::instance();
+    config->setCustomLink1(10);
+    config->setCustomLink2(23);
+    logOn(3);
+    PageStack *stack = PageStack::instance();
+    stack->show();
+    QVERIFY(stack->push(new AUK_90001A));
+    QVERIFY(stack->push(new AUK_30002(3, 3)));
+    settleQueuedEvents();
+    WidgetShot::saveForReview(WidgetShot::grab(stack), QStringLiteral("AUK_30002_customlinks"));
+    QCOMPARE(WidgetShot::textProblems(stack), QString());
+    auto *fireReset = new AUK_40026(0, nullptr);
+    fireReset->showTimeLeft(28);
+    QVERIFY(stack->push(fireReset));
+    WidgetShot::saveForReview(WidgetShot::grab(stack), QStringLiteral("AUK_40026_over_home"));
+    QCOMPARE(WidgetShot::textProblems(stack), QString());
+    auto *initialisation = new AUK_40047(1, nullptr);
+    initialisation->setCountdown(117);
+    QVERIFY(stack->push(initialisation));
+    WidgetShot::saveForReview(WidgetShot::grab(stack), QStringLiteral("AUK_40047_over_home"));
+    QCOMPARE(WidgetShot::textProblems(stack), QString());
+    config->setCustomLink1(0);
+    config->setCustomLink2(0);
+    PageStack::destroyInstance();
 }
 
 QTEST_MAIN(tst_HomeScreen)
