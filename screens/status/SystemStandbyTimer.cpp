@@ -32,13 +32,15 @@ bool SystemStandbyTimer::isRunning() const
 
 void SystemStandbyTimer::startCountdown(quint16 seconds, int kind)
 {
-    m_seconds = seconds;
     if (seconds == 0) {
+        m_seconds = 0;
         StopStandbyCountDown();
         return;
     }
     if (isRunning() && m_kind != NoCountdownKind && kind != m_kind)
         stop();
+    // After the stop: the new kind counts from the panel's time, not from 0.
+    m_seconds = seconds;
     if (isRunning())
         return;
     emit StandbyTimerStart();
