@@ -15,9 +15,11 @@
 #include "eventlog/EL_EventLogDBbase.h"
 #include "frontpanel/DB_TESK_FP_Interface.h"
 #include "frontpanel/InputSignaller.h"
+#include "frontpanel/rbusEventLog.h"
 #include "paneldata/DateTime.h"
 #include "paneldata/PointDataMapsConfiguration.h"
 #include "screens/status/AUK_30085.h"
+#include "screens/status/AUK_30086.h"
 #include "screens/status/ViewFiresModel.h"
 #include "widgets/AUK_90006.h"
 #include "widgets/AUK_90029.h"
@@ -111,6 +113,20 @@ QString centre(const AUK_30085 *screen)
     return QStringLiteral("fire %1").arg(card.data(EventLogQueryModel::SeqNoRole).toInt());
 }
 
+// An active or ended fire of zone 1 on panel 1, as the bus log holds it.
+RbusEvent busFire(bool active, const char *place)
+{
+    RbusEvent fire;
+    fire.kind = RbusEvent::Fire;
+    fire.active = active ? 1 : 0;
+    fire.firstNumber = QStringLiteral("1");
+    fire.secondNumber = QStringLiteral("1");
+    fire.texts[1] = QLatin1String(place);
+    fire.texts[2] = QStringLiteral("Smoke detector");
+    fire.texts[4] = QStringLiteral("001/0042");
+    return fire;
+}
+
 QString lastQuery(const AUK_30085 *screen)
 {
     return qobject_cast<QSqlQueryModel *>(shownModel(screen))->query().lastQuery();
@@ -156,6 +172,9 @@ private slots:
     void help_data();
     void help();
     void frontPanelKeysWaitForTheCountdown();
+    void fireAlarmButtonsOpenTheFires_data();
+    void fireAlarmButtonsOpenTheFires();
+    void repeaterListsTheBusFires();
     void screenshots();
 };
 
@@ -444,8 +463,66 @@ void tst_FiresScreen::frontPanelKeysWaitForTheCountdown()
     QVERIFY(QDir(QStringLiteral("../resources/zonemaps/panel1")).removeRecursively());
 }
 
+void tst_FiresScreen::fireAlarmButtonsOpenTheFires_data()
+{
+    QTest::addColumn<bool>("zoneFiltering");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("first fire, its zone's fires") << true << "first"
+                                                  << "fire 101 of 2";
+    // The last zone to go into fire, not the last fire.
+    QTest::newRow("last fire, the last new zone") << true << "last"
+                                                  << "fire 104 of 1";
+    QTest::newRow("zones in fire") << true << "zones"
+                                   << "zone 3 of 3";
+    QTest::newRow("first fire of all") << false << "first"
+                                       << "fire 101 of 5";
+    QTest::newRow("last fire of all") << false << "last"
+                                      << "fire 105 of 5";
+    QTest::newRow("all fires") << false << "zones"
+                               << "fire 101 of 5";
+}
+
+void tst_FiresScreen::fireAlarmButtonsOpenTheFires()
+{
+    QFETCH(bool, zoneFiltering);
+    QFETCH(QString, button);
+    QFETCH(QString, opened);
+    TeskGlobalConfig::instance()->setZoneFiltering(zoneFiltering);
+    writeLog(100, fiveFires());
+    auto *alarm = new AUK_30086(TESKEnumHolder::EN54_NOT_LOGGED_IN, false);
+    PageStack::instance()->push(alarm);
+    if (button == QLatin1String("first"))
+        alarm->firstFire();
+    else if (button == QLatin1String("last"))
+        alarm->lastFire();
+    else
+        alarm->zonesInFire();
+    settle();
+    QVERIFY(PageStack::instance()->isTopPage(QStringLiteral("AUK_30085")));
+    const auto screens = PageStack::instance()->findChildren<AUK_30085 *>();
+    QCOMPARE(screens.size(), 1);
+    QCOMPARE(QStringLiteral("%1 of %2").arg(centre(screens.first())).arg(cards(screens.first())->itemCount()), opened);
+}
+
+// On the front-panel bus the cards are the bus log's active fires; the log-on
+// key is not offered.
+void tst_FiresScreen::repeaterListsTheBusFires()
+{
+    rbusEventLog *bus = rbusEventLog::instance();
+    bus->events = {busFire(true, "Kitchen"), busFire(false, "Hall"), busFire(true, "Stairs")};
+    const AUK_30085 *screen = open(1, AUK_30085::AllFires, 0, false);
+    QCOMPARE(cards(screen)->itemCount(), 2);
+    QVERIFY(!keys(screen)->rightButtonVisible());
+    QVERIFY(!keys(screen)->leftButtonVisible());
+    bus->clear();
+}
+
 void tst_FiresScreen::screenshots()
 {
+    // Last: the addresses on the cards follow the engine's own language.
+    QVERIFY(LinkedScreens::loadEnglish());
+    TeskGlobalConfig::instance()->setCurrentLang(1);
     EnglishTexts english;
     QVERIFY(english.isLoaded());
     TeskGlobalConfig::instance()->setZoneFiltering(true);
@@ -454,13 +531,17 @@ void tst_FiresScreen::screenshots()
     {
         const char *name;
         bool zonesView;
+        bool ethernet;
     };
-    for (const Shot &shot : {Shot{"AUK_30085_list", false}, Shot{"AUK_30085_zones", true}}) {
-        AUK_30085 *screen = open(1, shot.zonesView ? AUK_30085::AllZones : quint8(1));
+    rbusEventLog::instance()->events = {busFire(true, "Kitchen")};
+    for (const Shot &shot : {Shot{"AUK_30085_list", false, true}, Shot{"AUK_30085_zones", true, true},
+                             Shot{"AUK_30085_repeater", false, false}}) {
+        AUK_30085 *screen = open(1, shot.zonesView ? AUK_30085::AllZones : quint8(1), 1, shot.ethernet);
         QCOMPARE(WidgetShot::textProblems(screen), QString());
         WidgetShot::saveForReview(WidgetShot::grab(screen), QLatin1String(shot.name));
         PageStack::instance()->remove(screen);
     }
+    rbusEventLog::instance()->clear();
 }
 
 QTEST_MAIN(tst_FiresScreen)

@@ -180,7 +180,7 @@ void tst_PanelSimCommands::errorsSayWhatIsWrong_data()
                                   << "error usage: standby <seconds 0-65535> [init]";
     QTest::newRow("standby before the engine")
         << "standby 30 init"
-        << "error not connected to the engine at 127.0.0.1:%1: high-priority sent nothing";
+        << "error not connected to the engine at 127.0.0.1:%1: standby sent nothing";
     QTest::newRow("fire before the engine") << "fire 1"
                                             << "error not connected to the engine at 127.0.0.1:%1: fire sent nothing";
     QTest::newRow("sync before the engine") << "sync"
