@@ -825,7 +825,7 @@
     </message>
     <message>
         <source>_PANEL_INIT_IN_PROGRESS_INFOTEXT</source>
-        <translation>Please wait while the panel initialises.</translation>
+        <translation>Please wait until it is ready.</translation>
     </message>
     <message>
         <source>_VER_GUI_FW_LISTITEM</source>
