@@ -818,6 +818,33 @@
     </message>
 </context>
 <context>
+    <name>AUK_40047</name>
+    <message>
+        <source>_PANEL_INIT_IN_PROGRESS_POPUPTITLE</source>
+        <translation>Panel initialising</translation>
+    </message>
+    <message>
+        <source>_PANEL_INIT_IN_PROGRESS_INFOTEXT</source>
+        <translation>Please wait until it is ready.</translation>
+    </message>
+    <message>
+        <source>_VER_GUI_FW_LISTITEM</source>
+        <translation>Display software</translation>
+    </message>
+    <message>
+        <source>_VER_PANELFIRMWARE_LISTITEM</source>
+        <translation>Panel firmware</translation>
+    </message>
+    <message>
+        <source>_VER_PROJECT_LISTITEM</source>
+        <translation>Project</translation>
+    </message>
+    <message>
+        <source>_VER_TEMPLATE_LISTITEM</source>
+        <translation>Template</translation>
+    </message>
+</context>
+<context>
     <name>AUK_40060</name>
     <message>
         <source>_FIRE_RESET_IN_PROGRESS_289_20_BODYTEXTSTYLE</source>

@@ -20,6 +20,7 @@
 #include "screens/popups/AUK_40003.h"
 #include "screens/popups/AUK_40025.h"
 #include "screens/popups/AUK_40042.h"
+#include "screens/status/CustomLinks.h"
 #include "widgets/AUK_90002.h"
 #include "widgets/AUK_90004.h"
 #include "widgets/AUK_90006.h"
@@ -116,7 +117,7 @@ AUK_30002::AUK_30002(int accessLevel, int userLevel, QWidget *parent)
         m_dayNight->hide();
     setUpForAccessLevel(accessLevel);
     displayRequiredLogMenu();
-    // Custom link buttons come with CustomLinks, which is built later.
+    addCustomLinks();
     applyLogsButtonRule();
     layoutButtons();
 }
@@ -389,7 +390,24 @@ void AUK_30002::applyLogsButtonRule()
 
 void AUK_30002::layoutButtons()
 {
-    arrangeIconButtons({m_panelTest, m_systemStatus, m_dayNight, m_logs, m_eventsSummary, m_fireTest, m_user2});
+    arrangeIconButtons(
+        {m_panelTest, m_systemStatus, m_link1, m_dayNight, m_logs, m_link2, m_eventsSummary, m_fireTest, m_user2});
+}
+
+// A new home screen comes with every change of log-on, so the buttons are
+// built once, for the log-on the screen is made for.
+void AUK_30002::addCustomLinks()
+{
+    m_links = new CustomLinks(this);
+    const TeskGlobalConfig *config = TeskGlobalConfig::instance();
+    m_link1 = m_links->createLinkButton(config->getCustomLink1());
+    m_link2 = m_links->createLinkButton(config->getCustomLink2());
+    for (QWidget *link : {m_link1, m_link2}) {
+        if (link) {
+            link->setParent(this);
+            link->show();
+        }
+    }
 }
 
 void AUK_30002::setCounterLabels()

@@ -15,6 +15,7 @@
 #include "screens/popups/AUK_40002.h"
 #include "screens/popups/AUK_40013.h"
 #include "screens/popups/AUK_40025.h"
+#include "screens/status/AUK_30085.h"
 #include "widgets/AUK_90006.h"
 #include "widgets/AUK_90025.h"
 #include "widgets/AUK_90026.h"
@@ -472,19 +473,49 @@ void AUK_30086::startSoundersOnOff()
     SyncClient::instance()->soundersOnOff();
 }
 
+void AUK_30086::openFires(int initialCard, quint8 zone, quint8 node)
+{
+    const Security *security = Security::instance();
+    PageStack::instance()->push(new AUK_30085(security->accessLevel(), security->userLevel(),
+                                              state()->isEthernetConnected(), initialCard, zone, node, nullptr));
+}
+
+// The fires list opens on the zone of the fire the button shows: under zone
+// filtering the log's mark of that fire, or all zones without one.
+void AUK_30086::openZoneOf(int initialCard, const EventLog::FireZoneMarks::Mark &mark, const RbusEvent &busFire,
+                           bool busZoneKnown)
+{
+    if (!TeskGlobalConfig::instance()->getZoneFiltering()) {
+        openFires(initialCard, AUK_30085::AllFires, 0);
+    } else if (state()->isEthernetConnected()) {
+        openFires(initialCard, mark.set ? mark.zone() : AUK_30085::AllZones, mark.set ? mark.panel() : 0);
+    } else {
+        openFires(initialCard, busZoneKnown ? quint8(busFire.secondNumber.toUInt()) : AUK_30085::AllZones,
+                  busZoneKnown ? quint8(busFire.firstNumber.toInt()) : 0);
+    }
+}
+
 void AUK_30086::firstFire()
 {
-    notBuilt("AUK_30085");
+    const rbusEventLog *bus = rbusEventLog::instance();
+    openZoneOf(1, EL_EventLogDBbase::instance()->firstFireZone(), bus->firstFire, !bus->fireZones.isEmpty());
 }
 
 void AUK_30086::lastFire()
 {
-    if (m_fireCount > 1)
-        notBuilt("AUK_30085");
+    if (m_fireCount <= 1)
+        return;
+    const EL_EventLogDBbase *log = EL_EventLogDBbase::instance();
+    const bool secondFire = TeskGlobalConfig::instance()->getFirstSecondFire();
+    const rbusEventLog *bus = rbusEventLog::instance();
+    openZoneOf(TeskGlobalConfig::instance()->getZoneFiltering() ? 1 : -1,
+               secondFire ? log->secondFireZone() : log->lastNewFireZone(), bus->latestFire, bus->fireZones.size() > 1);
 }
 
 void AUK_30086::zonesInFire()
 {
-    if (m_fireCount != 0)
-        notBuilt("AUK_30085");
+    if (m_fireCount == 0)
+        return;
+    const bool zoneFiltering = TeskGlobalConfig::instance()->getZoneFiltering();
+    openFires(zoneFiltering ? 0 : 1, zoneFiltering ? AUK_30085::AllZones : AUK_30085::AllFires, 0);
 }
