@@ -14,15 +14,15 @@ class SC_LinkLayer;
 // end of a loopback connection. The sync client answers the controller
 // through its page table and fills the state store; what else the test wires
 // to it is the test's. Ends panelsim first, then the link and its transport.
-class ControllerLink final
+class InProcessLink final
 {
 public:
     static constexpr int Timeout = 30000;
 
-    ControllerLink();
-    ~ControllerLink();
-    ControllerLink(const ControllerLink &) = delete;
-    ControllerLink &operator=(const ControllerLink &) = delete;
+    InProcessLink();
+    ~InProcessLink();
+    InProcessLink(const InProcessLink &) = delete;
+    InProcessLink &operator=(const InProcessLink &) = delete;
 
     // Starts the link on a free port and panelsim against it; true once
     // panelsim reports the connection.
