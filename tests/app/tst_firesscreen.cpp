@@ -8,6 +8,7 @@
 #include "WidgetShot.h"
 #include "ZoneMapSite.h"
 #include "app/AUK_30001.h"
+#include "app/ListScreenPagesWiring.h"
 #include "app/PageHeaderSource.h"
 #include "app/PageStack.h"
 #include "app/Security.h"
@@ -184,6 +185,8 @@ void tst_FiresScreen::initTestCase()
     QVERIFY(m_site->isValid());
     QVERIFY(LinkedScreens::bringLinkUp(m_link));
     PointDataMapsConfiguration::instance()->addMapPage(DisablementMapPage);
+    // As the start-up does: the disable rule asks the log-on through it.
+    installListScreenPages();
 }
 
 void tst_FiresScreen::init()
