@@ -1,6 +1,10 @@
 #include "pointmodels/DisablementsModel.h"
 
+#include "pointmodels/DisablePointFilter.h"
 #include "pointmodels/DisablementsModelItem.h"
+#include "pointmodels/ModelFacade.h"
+#include "pointmodels/PointFunctionCfgFilter.h"
+#include "pointmodels/ZoneCfgFilter.h"
 #include "pointmodels/model.h"
 
 namespace {
@@ -8,6 +12,7 @@ namespace {
 // The sync page that holds each panel's disabled-zone string.
 constexpr int DisabledZonesBucket = 20;
 constexpr int MaximumZones = 255;
+constexpr quint8 LastZone = 240;
 
 } // namespace
 
@@ -52,4 +57,19 @@ void DisablementsModel::addPoint(TC::panel_t panel, const ChannelAddress *channe
 {
     const SimplePointInfo point{panel, channel->kind(), channel->number(), channel->address(), record->pointNumber};
     appendRow(new DisablementsModelItem(rowFetcher(), point, record->zone));
+}
+
+void DisablementsModel::fillDisabledPoints(TC::panel_t panel, quint8 zone)
+{
+    using Filter = QSharedPointer<SimplePointFilter>;
+    // Disabled is what an enable task may act on.
+    QVector<Filter> chain{
+        Filter(new ZoneCfgFilter(zone > LastZone ? QList<quint8>() : QList<quint8>{zone})),
+        Filter(new DisablePointFilter(TaskPointFilter::InputsAndOutputs, DisablePointFilter::Enable))};
+    if (isFunctionFilterOn())
+        chain << Filter(new PointFunctionCfgFilter(functionMask(), false, 0, false));
+    // The facade empties the list before it walks.
+    ModelFacade facade(this, SimplePointFilter::chainOf(chain), panel);
+    facade.run();
+    emitCount(rowCount());
 }
