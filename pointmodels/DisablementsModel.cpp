@@ -56,7 +56,11 @@ void DisablementsModel::fillDisabledZones(TC::panel_t panel)
 void DisablementsModel::addPoint(TC::panel_t panel, const ChannelAddress *channel, const PointAddressKey *record)
 {
     const SimplePointInfo point{panel, channel->kind(), channel->number(), channel->address(), record->pointNumber};
-    appendRow(new DisablementsModelItem(rowFetcher(), point, record->zone));
+    auto *row = new DisablementsModelItem(rowFetcher(), point, record->zone);
+    if (m_walkRows)
+        m_walkRows->append(row);
+    else
+        appendRow(row);
 }
 
 void DisablementsModel::fillDisabledPoints(TC::panel_t panel, quint8 zone)
@@ -70,6 +74,17 @@ void DisablementsModel::fillDisabledPoints(TC::panel_t panel, quint8 zone)
         chain << Filter(new PointFunctionCfgFilter(functionMask(), false, 0, false));
     // The facade empties the list before it walks.
     ModelFacade facade(this, SimplePointFilter::chainOf(chain), panel);
+    // A network's points go in as one insertion: views, and the status
+    // list's point index, follow one change instead of one per point.
+    QList<QStandardItem *> rows;
+    m_walkRows = &rows;
     facade.run();
+    m_walkRows = nullptr;
+    if (!rows.isEmpty()) {
+        // The column first, so the insertion is the only change views see.
+        if (columnCount() == 0)
+            setColumnCount(1);
+        invisibleRootItem()->appendRows(rows);
+    }
     emitCount(rowCount());
 }

@@ -31,4 +31,8 @@ protected:
 
 private:
     void appendDisabledZones(TC::panel_t panel);
+
+    // Where a walk's rows gather while fillDisabledPoints() runs; null
+    // otherwise, and rows go straight in.
+    QList<QStandardItem *> *m_walkRows = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "pointmodels/DisablementsAndStatusModel.h"
 #include "pointmodels/DisablementsModelItem.h"
 #include "pointmodels/ModelFacade.h"
+#include "pointmodels/PointRowIndex.h"
 #include "pointmodels/SyncDisableLoader.h"
 #include "pointmodels/ZoneCfgFilter.h"
 
@@ -154,6 +155,7 @@ private slots:
     void replyRedrawsItsRowOnly();
     void replyForAPointNotInTheModelEmitsNothing();
     void replyFindsItsRowAfterRowsMove();
+    void pointRowIndexKeepsEachPointsFirstRow();
     void valuesRoleWaitsForTheRowsReply();
     void refillWhileARowWaitsIsSafe();
 
@@ -502,6 +504,32 @@ void tst_DisablementModels::replyFindsItsRowAfterRowsMove()
     list.fetcher().fetch(loopPoint(4), values);
     reply(loopPoint(4), normalValues());
     QCOMPARE(changed.count(), 2);
+}
+
+void tst_DisablementModels::pointRowIndexKeepsEachPointsFirstRow()
+{
+    QStandardItem first;
+    QStandardItem second;
+    QStandardItem other;
+    PointRowIndex index;
+    QCOMPARE(index.row(loopPoint(4)), nullptr);
+    index.addRow(loopPoint(4), &first);
+    index.addRow(loopPoint(4), &second);
+    QCOMPARE(index.row(loopPoint(4)), &first);
+    // The same point number on other channels and panels is another point.
+    const QList<SimplePointInfo> neighbours{{1, 12, 0, 3, 4}, {1, 12, 1, 2, 4}, {1, 0, 0, 2, 4}, {2, 12, 0, 2, 4}};
+    for (const SimplePointInfo &neighbour : neighbours)
+        QCOMPARE(index.row(neighbour), nullptr);
+    index.addRow(neighbours.first(), &other);
+    index.addRow(loopPoint(255), &second);
+    QCOMPARE(index.row(neighbours.first()), &other);
+    QCOMPARE(index.row(loopPoint(4)), &first);
+    QCOMPARE(index.row(loopPoint(255)), &second);
+    QCOMPARE(index.row(loopPoint(0)), nullptr);
+    index.clear();
+    QCOMPARE(index.row(loopPoint(4)), nullptr);
+    index.addRow(loopPoint(4), &second);
+    QCOMPARE(index.row(loopPoint(4)), &second);
 }
 
 void tst_DisablementModels::valuesRoleWaitsForTheRowsReply()
