@@ -42,8 +42,9 @@ void DisablementsAndStatusModel::indexRows(int first, int last)
         return;
     }
     for (int row = first; row <= last; ++row) {
-        if (const auto *entry = dynamic_cast<const DisablementsModelItem *>(item(row)))
-            m_rows.addRow(entry->point(), item(row));
+        QStandardItem *entry = item(row);
+        if (entry && entry->type() == DisablementsModelItem::Type)
+            m_rows.addRow(static_cast<const DisablementsModelItem *>(entry)->point(), entry);
     }
 }
 
