@@ -8,6 +8,7 @@
 #include "app/EngineReportEnvironment.h"
 #include "app/FireTimer.h"
 #include "app/FrontPanelKeys.h"
+#include "app/ListScreenPagesWiring.h"
 #include "app/PageHeaderSource.h"
 #include "app/PageStack.h"
 #include "app/PanelModelWiring.h"
@@ -297,6 +298,7 @@ private:
         });
         pageStack->setFireScreenFactory(
             [](int accessLevel, bool e30Connected) -> Page * { return new AUK_30086(accessLevel, e30Connected); });
+        installListScreenPages();
         pageStack->push(new AUK_30001);
         if (!quiescent->isQuiescentAllowed())
             pageStack->showMainScreen(false);

@@ -1,52 +1,19 @@
+#include "FullEventLog.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "eventlog/EventLogQueries.h"
+#include "eventlog/EventLogTable.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QSqlDatabase>
 #include <QSqlQuery>
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-constexpr int LogSize = EL_EventLogDBbase::MaxEvents;
-// Panel time of 2024-01-01 00:00 UTC.
-constexpr quint32 panelStart = 1009843200;
-
-// A spread of events like a busy site's: every category the lists filter
-// on, 100 panels, one event a minute.
-EventLog::EventData siteEvent(int index)
-{
-    static const quint8 categories[] = {4, 8, 3, 4, 1, 6, 4, 2, 15, 4};
-    EventLog::EventData event;
-    event.seqNo = EventLog::SeqNum_t(index);
-    event.node = quint8(index % 100);
-    event.pointNum = quint8(index / 100);
-    event.channelAddr = 1;
-    event.zone = quint8(index % 241);
-    event.eventCat = categories[index % 10];
-    event.statusBits = (index % 7 == 0) ? 1 : 0;
-    event.acceptStatus = quint8(1 + index % 3);
-    event.eventCode = 100;
-    event.timeAndDate = panelStart + quint32(index) * 60;
-    return event;
-}
-
-EL_EventLogDBbase *emptyLog()
-{
-    EL_EventLogDBbase::destroyInstance();
-    return EL_EventLogDBbase::instance();
-}
-
-EL_EventLogDBbase *fullLog()
-{
-    EL_EventLogDBbase *db = emptyLog();
-    for (int i = 1; i <= LogSize; ++i) {
-        const EventLog::EventData event = siteEvent(i);
-        db->insertData(&event, false);
-    }
-    return db;
-}
+using FullEventLog::siteEvent;
+constexpr int LogSize = FullEventLog::Size;
 
 // Filling an empty log: live events as the controller reports them while a
 // site runs (live 1), or the backlog a historic synchronisation stores
@@ -56,7 +23,7 @@ void BM_InsertIntoEmptyLog(benchmark::State &state)
     const bool live = state.range(0) != 0;
     for (auto _ : state) {
         state.PauseTiming();
-        EL_EventLogDBbase *db = emptyLog();
+        EL_EventLogDBbase *db = FullEventLog::empty();
         state.ResumeTiming();
         for (int i = 1; i <= LogSize; ++i) {
             const EventLog::EventData event = siteEvent(i);
@@ -67,10 +34,72 @@ void BM_InsertIntoEmptyLog(benchmark::State &state)
 }
 BENCHMARK(BM_InsertIntoEmptyLog)->ArgName("live")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
+// Live events as the link hands them over: the events of one read (at most
+// the link's backlog of 256 packets) held in one transaction and committed
+// together.
+void BM_InsertHeldIntoEmptyLog(benchmark::State &state)
+{
+    const int perRead = int(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        EL_EventLogDBbase *db = FullEventLog::empty();
+        state.ResumeTiming();
+        for (int i = 1; i <= LogSize; ++i) {
+            const EventLog::EventData event = siteEvent(i);
+            benchmark::DoNotOptimize(db->insertData(&event, true, EL_EventLogDBbase::Commit::Held));
+            if (i % perRead == 0)
+                db->commitHeld();
+        }
+        db->commitHeld();
+    }
+    state.SetItemsProcessed(state.iterations() * LogSize);
+}
+BENCHMARK(BM_InsertHeldIntoEmptyLog)->ArgName("perRead")->Arg(16)->Arg(256)->Unit(benchmark::kMillisecond);
+
+// The reference for the rows above: the same rows inserted through the same
+// driver on a connection of its own, with nothing of the log around them (no
+// window, no restorals, no trim, no signals), in one transaction (1) or one
+// transaction each (0).
+void BM_PlainSqlReference(benchmark::State &state)
+{
+    const bool oneTransaction = state.range(0) != 0;
+    const QString connection = QStringLiteral("plain");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(QStringLiteral(":memory:"));
+        db.open();
+        QSqlQuery(db).exec(EventLogTable::createStatement());
+        QSqlQuery insert(db);
+        insert.prepare(EventLogTable::insertStatement());
+        for (auto _ : state) {
+            state.PauseTiming();
+            QSqlQuery(db).exec(QStringLiteral("DELETE FROM EventLog"));
+            state.ResumeTiming();
+            if (oneTransaction)
+                db.transaction();
+            for (int i = 1; i <= LogSize; ++i) {
+                if (!oneTransaction)
+                    db.transaction();
+                EventLogTable::bindEvent(insert, siteEvent(i));
+                benchmark::DoNotOptimize(insert.exec());
+                if (!oneTransaction)
+                    db.commit();
+            }
+            if (oneTransaction)
+                db.commit();
+        }
+        insert = QSqlQuery();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connection);
+    state.SetItemsProcessed(state.iterations() * LogSize);
+}
+BENCHMARK(BM_PlainSqlReference)->ArgName("oneTransaction")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
 // A burst into a full log: every insert evicts the oldest event.
 void BM_InsertBurstIntoFullLog(benchmark::State &state)
 {
-    EL_EventLogDBbase *db = fullLog();
+    EL_EventLogDBbase *db = FullEventLog::full();
     int next = LogSize + 1;
     for (auto _ : state) {
         for (int i = 0; i < LogSize; ++i) {
@@ -86,7 +115,7 @@ BENCHMARK(BM_InsertBurstIntoFullLog)->Unit(benchmark::kMillisecond);
 // three rows, or the count that sizes the list.
 template <typename Query> void runQuery(benchmark::State &state, Query query)
 {
-    fullLog();
+    FullEventLog::full();
     QSqlQuery sql;
     for (auto _ : state) {
         benchmark::DoNotOptimize(query(sql));

@@ -105,7 +105,8 @@ void BM_Framing(benchmark::State &state)
     SC_LinkLayer link(&transport);
     link.Start();
     qint64 packets = 0;
-    QObject::connect(&link, &SC_LinkLayer::Packet, [&packets](const SyncPacket &) { ++packets; });
+    QObject::connect(&link, &SC_LinkLayer::Packets,
+                     [&packets](const QVector<SyncPacket> &read) { packets += read.size(); });
     const QByteArray &stream = mixedStream();
     for (auto _ : state)
         feedInChunks(transport, stream, int(state.range(0)));

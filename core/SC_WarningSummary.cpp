@@ -15,14 +15,25 @@ SC_WarningSummary::SC_WarningSummary(const QString &where, QObject *parent)
 
 void SC_WarningSummary::warn(const QString &text)
 {
+    if (admit())
+        write(text);
+}
+
+bool SC_WarningSummary::admit()
+{
     if (!m_period->isActive())
         m_period->start(PeriodMs);
     if (m_written < WrittenPerSecond) {
         ++m_written;
-        qWarning().noquote() << text;
-    } else {
-        ++m_counted;
+        return true;
     }
+    ++m_counted;
+    return false;
+}
+
+void SC_WarningSummary::write(const QString &text)
+{
+    qWarning().noquote() << text;
 }
 
 // A quiet second lets the next warning through at once; a busy one starts

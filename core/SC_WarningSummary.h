@@ -21,8 +21,19 @@ public:
     explicit SC_WarningSummary(const QString &where, QObject *parent = nullptr);
 
     void warn(const QString &text);
+    // The same for a text that takes formatting: makeText() (returning the
+    // QString) is called only when the text is written, so a flood costs a
+    // count per warning, not a formatting.
+    template <typename MakeText> void warn(MakeText makeText)
+    {
+        if (admit())
+            write(makeText());
+    }
 
 private:
+    // Counts one warning; true when it is to be written.
+    bool admit();
+    void write(const QString &text);
     void endPeriod();
 
     const QString m_where;

@@ -49,15 +49,27 @@ EL_EventLogDBbase::EL_EventLogDBbase()
         && m_restoreAllQuery.prepare(sql("UPDATE %1 SET restoredEventStatus = 1"))
         && m_trimQuery.prepare(sql("DELETE FROM %1 WHERE seqNo IN (SELECT seqNo FROM (SELECT seqNo FROM %1 WHERE "
                                    "seqNo > ? ORDER BY seqNo LIMIT ?) UNION ALL SELECT seqNo FROM (SELECT seqNo FROM "
-                                   "%1 WHERE seqNo <= ? ORDER BY seqNo LIMIT ?) LIMIT ?)"));
+                                   "%1 WHERE seqNo <= ? ORDER BY seqNo LIMIT ?) LIMIT ?)"))
+        && m_savepoint.prepare(m_db);
     m_rows = countRows();
     selfTest();
 }
 
+EL_EventLogDBbase::HeldEvents::HeldEvents(QSqlDatabase &db, const SeqNoWindow &window, int rows)
+    : transaction(db, "EL_EventLogDBbase::holdEvents")
+    , window(window)
+    , rows(rows)
+{
+}
+
+// Held events go with the database, unstored, and what waits for them is
+// dropped: their callers may be gone already.
 EL_EventLogDBbase::~EL_EventLogDBbase()
 {
+    m_held.reset();
     for (QSqlQuery *query : {&m_insertQuery, &m_storedQuery, &m_restoreQuery, &m_restoreAllQuery, &m_trimQuery})
         *query = QSqlQuery();
+    m_savepoint = SqlTransaction::Savepoint();
     m_db.close();
     const QString connection = m_db.connectionName();
     m_db = QSqlDatabase();
@@ -118,6 +130,7 @@ void EL_EventLogDBbase::selfTest()
 
 void EL_EventLogDBbase::close()
 {
+    commitHeld();
     std::fputs("EL_EventLogDBbase::close\n", stdout);
     std::fflush(stdout);
     m_insertQuery.finish();
@@ -128,7 +141,7 @@ void EL_EventLogDBbase::kickOffPersist()
 {
 }
 
-bool EL_EventLogDBbase::insertData(const EventData *event, bool live)
+bool EL_EventLogDBbase::insertData(const EventData *event, bool live, Commit commit)
 {
     if (!event) {
         qWarning() << "EL_EventLogDBbase::insertData"
@@ -140,11 +153,16 @@ bool EL_EventLogDBbase::insertData(const EventData *event, bool live)
                    << ": Failed to setup query";
         return false;
     }
+    const bool held = live && commit == Commit::Held && !touchesFireIndications(*event) && holdEvents();
+    if (!held)
+        commitHeld();
 
-    // Everything an event changes is stored in one transaction and applied
-    // to the window and the listeners only once it has been stored: a
-    // failed insert changes nothing.
-    SqlTransaction transaction(m_db, "EL_EventLogDBbase::insertData");
+    // Everything an event changes is stored in one transaction (or a
+    // savepoint of the held events' one) and applied to the window and the
+    // listeners only once it has been stored: a failed insert changes
+    // nothing.
+    SqlTransaction transaction = held ? SqlTransaction(m_savepoint, "EL_EventLogDBbase::insertData")
+                                      : SqlTransaction(m_db, "EL_EventLogDBbase::insertData");
     bool stored = transaction.isBegun();
     const LivePlan plan = live ? planLiveEvent(*event) : LivePlan{LiveKind::Ordinary, m_window, {}};
     if (stored)
@@ -168,14 +186,73 @@ bool EL_EventLogDBbase::insertData(const EventData *event, bool live)
                    << m_insertQuery.lastError().text();
         // Listeners of the update read the table: it must be as it was.
         transaction.rollback();
-        emit eventLogUpdated();
+        announce(held, [this] { emit eventLogUpdated(); });
         return false;
     }
 
-    if (live)
+    if (!live) {
+        emit eventLogUpdated();
+    } else if (!held) {
         applyLivePlan(plan, *event);
-    emit eventLogUpdated();
+        emit eventLogUpdated();
+    } else {
+        ++m_held->events;
+        m_window = plan.window;
+        announce(true, [this, changes = plan.changes, copy = *event] {
+            emitWindowChanges(changes);
+            emitCategorySignals(copy);
+            emit eventLogUpdated();
+        });
+    }
     return true;
+}
+
+bool EL_EventLogDBbase::holdEvents()
+{
+    if (m_held)
+        return true;
+    auto held = std::make_unique<HeldEvents>(m_db, m_window, m_rows);
+    if (!held->transaction.isBegun())
+        return false;
+    m_held = std::move(held);
+    return true;
+}
+
+void EL_EventLogDBbase::announce(bool held, std::function<void()> action)
+{
+    if (!held) {
+        action();
+        return;
+    }
+    m_held->actions.push_back([action = std::move(action)](bool committed) {
+        if (committed)
+            action();
+    });
+}
+
+void EL_EventLogDBbase::afterCommit(std::function<void(bool committed)> action)
+{
+    if (m_held)
+        m_held->actions.push_back(std::move(action));
+    else
+        action(true);
+}
+
+bool EL_EventLogDBbase::commitHeld()
+{
+    if (!m_held)
+        return true;
+    // Taken first: what runs after the commit stores at once.
+    const std::unique_ptr<HeldEvents> held = std::move(m_held);
+    const bool committed = held->transaction.commit();
+    if (!committed) {
+        qWarning() << "EL_EventLogDBbase::commitHeld" << held->events << "live events not stored";
+        m_window = held->window;
+        m_rows = held->rows;
+    }
+    for (const auto &action : held->actions)
+        action(committed);
+    return committed;
 }
 
 bool EL_EventLogDBbase::isFireResetOfThisPanel(const EventData &event) const
@@ -183,6 +260,12 @@ bool EL_EventLogDBbase::isFireResetOfThisPanel(const EventData &event) const
     const TeskGlobalConfig *config = TeskGlobalConfig::instance();
     return event.node == config->getPanelNumber()
            && (event.eventCode == config->getResetEventCode1() || event.eventCode == config->getResetEventCode2());
+}
+
+bool EL_EventLogDBbase::touchesFireIndications(const EventData &event) const
+{
+    return event.category() == EventLog::CategoryFire || event.restoredCategory() == EventLog::CategoryFire
+           || isFireResetOfThisPanel(event);
 }
 
 EL_EventLogDBbase::LivePlan EL_EventLogDBbase::planLiveEvent(const EventData &event)
@@ -262,12 +345,7 @@ void EL_EventLogDBbase::applyLivePlan(const LivePlan &plan, const EventData &eve
         m_fireResetSeqNo = 0;
         m_refusedReset = {true, event.seqNo, checkedSince};
     }
-    for (const SeqNoWindow::Change &change : plan.changes) {
-        if (change.bound == SeqNoWindow::Bound::Oldest)
-            emit updatedCurrResetOrOldestSeqNo(change.value);
-        else
-            emit updatedlatestCurrSeqNo(change.value);
-    }
+    emitWindowChanges(plan.changes);
 
     switch (plan.kind) {
     case LiveKind::AcceptedReset:
@@ -283,6 +361,16 @@ void EL_EventLogDBbase::applyLivePlan(const LivePlan &plan, const EventData &eve
         break;
     }
     emitCategorySignals(event);
+}
+
+void EL_EventLogDBbase::emitWindowChanges(const SeqNoWindow::Changes &changes)
+{
+    for (const SeqNoWindow::Change &change : changes) {
+        if (change.bound == SeqNoWindow::Bound::Oldest)
+            emit updatedCurrResetOrOldestSeqNo(change.value);
+        else
+            emit updatedlatestCurrSeqNo(change.value);
+    }
 }
 
 // An accepted reset clears the status indications and the outstanding
@@ -309,6 +397,7 @@ void EL_EventLogDBbase::reviewRefusedReset()
 {
     if (!m_refusedReset.pending || !m_insertPrepared)
         return;
+    commitHeld();
     const SeqNum_t seqNo = m_refusedReset.seqNo;
     if (!isLogComplete(m_refusedReset.since, seqNo))
         return;
@@ -402,6 +491,7 @@ bool EL_EventLogDBbase::run(QSqlQuery &query, const QString &statement, const QV
 
 bool EL_EventLogDBbase::execStatement(const QString &statement, const QVariantList &values)
 {
+    commitHeld();
     SqlTransaction transaction(m_db, "EL_EventLogDBbase::execStatement");
     if (!transaction.isBegun())
         return false;
@@ -427,6 +517,7 @@ bool EL_EventLogDBbase::clearTable(const QString &tableName)
                    << "not a table name:" << tableName;
         return false;
     }
+    commitHeld();
     QSqlQuery query(m_db);
     if (!query.exec(QStringLiteral("DELETE FROM ") + tableName)) {
         qWarning() << "EL_EventLogDBbase::clearTable"
@@ -447,6 +538,7 @@ void EL_EventLogDBbase::pruneSeqNoRange(SeqNum_t seqNo, int positionInLog, int t
     }
     // The controller's log runs from seqNo - position for total + 2 numbers,
     // taken modulo 65536 so that a log through 65535 keeps both of its ends.
+    commitHeld();
     const SeqNum_t first = SeqNum_t(seqNo - positionInLog);
     const int span = totalEvents + 1;
     QSqlQuery query(m_db);

@@ -4,11 +4,16 @@
 #include "eventlog/EventData.h"
 #include "eventlog/FireZoneMarks.h"
 #include "eventlog/SeqNoWindow.h"
+#include "eventlog/SqlTransaction.h"
 
 #include <QObject>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QVariantList>
+
+#include <functional>
+#include <memory>
+#include <vector>
 
 // The engine's store of panel events: the table EventLog of an SQLite
 // database held in memory on the default connection. It keeps at most
@@ -16,6 +21,14 @@
 // window of sequence numbers the lists show and the zones in fire since the
 // last fire reset, and tells the rest of the engine what kind of event
 // arrived. Readers open their own queries on the default connection.
+//
+// Live events that come together (a read of the link) may be held: stored
+// in one transaction they share, which commitHeld() commits. Each is still
+// stored or refused on its own; what it changes besides the table (the
+// window, the signals) and what its caller hands to afterCommit() wait for
+// the commit, so nothing is told or acknowledged before it is stored. A
+// refused commit stores none of them. Every write but a held insert commits
+// the held events first.
 class EL_EventLogDBbase final
     : public QObject
     , public SC_Singleton<EL_EventLogDBbase>
@@ -33,11 +46,23 @@ public:
     // False when the database never opened: nothing can ever be stored.
     bool isUsable() const { return m_insertPrepared; }
 
+    enum class Commit { AtOnce, Held };
+
     // Stores one event. Live events (pushed by the controller as they
     // happen) move the sequence-number window, mark restorals and emit the
     // category signals; historic ones are only stored. False when nothing
-    // was stored.
-    bool insertData(const EventLog::EventData *event, bool live);
+    // was stored. A live event may be Held (see above), unless it touches
+    // the fire indications (a fire, its restoral, a fire reset): that one is
+    // stored at once, after the held events are committed, so a fire waits
+    // for nothing.
+    bool insertData(const EventLog::EventData *event, bool live, Commit commit = Commit::AtOnce);
+    // Commits the held events and runs, in order, what waits for them. False,
+    // with a warning, when the commit was refused: none of them is stored.
+    bool commitHeld();
+    // Runs the action once the events held now are committed (true) or
+    // refused (false); at once, with true, when none are held. An object the
+    // action uses must outlive the held events.
+    void afterCommit(std::function<void(bool committed)> action);
     // Runs one statement in a transaction of its own, the values bound to its
     // '?' placeholders in order; a statement that changes rows trims the
     // table.
@@ -92,6 +117,20 @@ private:
         EventLog::SeqNoWindow::Changes changes;
     };
 
+    // The held events' transaction, what waits for its commit, and what to
+    // go back to when it is refused. Held events are neither fires nor
+    // resets, so the window and the row count are all they change here.
+    struct HeldEvents
+    {
+        HeldEvents(QSqlDatabase &db, const EventLog::SeqNoWindow &window, int rows);
+
+        SqlTransaction transaction;
+        EventLog::SeqNoWindow window;
+        int rows;
+        int events = 0;
+        std::vector<std::function<void(bool committed)>> actions;
+    };
+
     EL_EventLogDBbase();
 
     bool open();
@@ -99,10 +138,17 @@ private:
     void selfTest();
 
     bool isFireResetOfThisPanel(const EventLog::EventData &event) const;
+    bool touchesFireIndications(const EventLog::EventData &event) const;
+    // The held events' transaction, begun when none is open; false when it
+    // cannot be.
+    bool holdEvents();
+    // Runs now, or once the held events are committed when 'held'.
+    void announce(bool held, std::function<void()> action);
     LivePlan planLiveEvent(const EventLog::EventData &event);
     bool isLogComplete(EventLog::SeqNum_t since, EventLog::SeqNum_t seqNo);
     bool markRestored(const EventLog::EventData &event, LiveKind kind);
     void applyLivePlan(const LivePlan &plan, const EventLog::EventData &event);
+    void emitWindowChanges(const EventLog::SeqNoWindow::Changes &changes);
     void emitCategorySignals(const EventLog::EventData &event);
     void emitResetSignals(bool clearsIndications);
     bool noteFireZonesAfter(EventLog::SeqNum_t seqNo, int count);
@@ -120,6 +166,7 @@ private:
     QSqlQuery m_restoreQuery;
     QSqlQuery m_restoreAllQuery;
     QSqlQuery m_trimQuery;
+    SqlTransaction::Savepoint m_savepoint;
     bool m_insertPrepared = false;
     // The table's rows, kept as they change, so an insert does not count
     // the table; recounted after the rare statements that delete at will.
@@ -138,6 +185,7 @@ private:
     RefusedReset m_refusedReset;
     EventLog::SeqNoWindow m_window;
     EventLog::FireZoneMarks m_fireZones;
+    std::unique_ptr<HeldEvents> m_held;
 };
 
 // The operator between a query's lower-bound condition on seqNo and its

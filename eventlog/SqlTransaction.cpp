@@ -3,13 +3,31 @@
 #include <QDebug>
 #include <QSqlError>
 
+bool SqlTransaction::Savepoint::prepare(QSqlDatabase &db)
+{
+    begin = QSqlQuery(db);
+    release = QSqlQuery(db);
+    rollbackTo = QSqlQuery(db);
+    return begin.prepare(QStringLiteral("SAVEPOINT nested")) && release.prepare(QStringLiteral("RELEASE nested"))
+           && rollbackTo.prepare(QStringLiteral("ROLLBACK TO nested"));
+}
+
 SqlTransaction::SqlTransaction(QSqlDatabase &db, const char *owner)
-    : m_db(db)
+    : m_db(&db)
     , m_owner(owner)
     , m_open(db.transaction())
 {
     if (!m_open)
-        qWarning() << m_owner << "cannot begin a transaction:" << m_db.lastError().text();
+        qWarning() << m_owner << "cannot begin a transaction:" << errorText();
+}
+
+SqlTransaction::SqlTransaction(Savepoint &savepoint, const char *owner)
+    : m_savepoint(&savepoint)
+    , m_owner(owner)
+{
+    m_open = execute(savepoint.begin);
+    if (!m_open)
+        qWarning() << m_owner << "cannot begin a savepoint:" << errorText();
 }
 
 SqlTransaction::~SqlTransaction()
@@ -21,11 +39,11 @@ bool SqlTransaction::commit()
 {
     if (!m_open)
         return false;
-    if (m_db.commit()) {
+    if (release()) {
         m_open = false;
         return true;
     }
-    qWarning() << m_owner << "commit failed, changes rolled back:" << m_db.lastError().text();
+    qWarning() << m_owner << "commit failed, changes rolled back:" << errorText();
     rollback();
     return false;
 }
@@ -35,6 +53,31 @@ void SqlTransaction::rollback()
     if (!m_open)
         return;
     m_open = false;
-    if (!m_db.rollback())
-        qWarning() << m_owner << "rollback failed:" << m_db.lastError().text();
+    if (!undo())
+        qWarning() << m_owner << "rollback failed:" << errorText();
+}
+
+bool SqlTransaction::release()
+{
+    return m_db ? m_db->commit() : execute(m_savepoint->release);
+}
+
+// A savepoint rolled back stays on the stack until it is released.
+bool SqlTransaction::undo()
+{
+    return m_db ? m_db->rollback() : execute(m_savepoint->rollbackTo) && execute(m_savepoint->release);
+}
+
+bool SqlTransaction::execute(QSqlQuery &statement)
+{
+    const bool done = statement.exec();
+    if (!done)
+        m_statementError = statement.lastError().text();
+    statement.finish();
+    return done;
+}
+
+QString SqlTransaction::errorText() const
+{
+    return m_db ? m_db->lastError().text() : m_statementError;
 }

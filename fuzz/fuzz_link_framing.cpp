@@ -25,9 +25,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     });
     SC_LinkLayer link(&transport);
     link.Start();
-    QObject::connect(&link, &SC_LinkLayer::Packet, [](const SyncPacket &packet) {
-        if (packet.channel == 0 || quint32(packet.body.size()) > SC_LinkFramer::MaximumBodyLength)
+    QObject::connect(&link, &SC_LinkLayer::Packets, [](const QVector<SyncPacket> &read) {
+        if (read.isEmpty())
             std::abort();
+        for (const SyncPacket &packet : read) {
+            if (packet.channel == 0 || quint32(packet.body.size()) > SC_LinkFramer::MaximumBodyLength)
+                std::abort();
+        }
     });
     const int chunk = 1 + data[0] % 64;
     const QByteArray stream = QByteArray::fromRawData(reinterpret_cast<const char *>(data + 1), int(size - 1));

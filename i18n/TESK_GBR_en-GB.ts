@@ -1816,8 +1816,75 @@
 <context>
     <name>FilterButton</name>
     <message>
+        <source>_PANEL_FILTERBTN</source>
+        <translation>Panel</translation>
+    </message>
+    <message>
         <source>_CLICK_TO_SELECT_SELPROMPT</source>
         <translation>Touch to select</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_90003</name>
+    <message>
+        <source>_ALL_TRIPLEFILTER</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>_ACTIVE_DOUBLEFILTER</source>
+        <translation>Active</translation>
+    </message>
+    <message>
+        <source>_ALL_DOUBLEFILTER</source>
+        <translation>All</translation>
+    </message>
+</context>
+<context>
+    <name>DisablementsViewer</name>
+    <message>
+        <source>_POINTS_DOUBLEFILTER</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>_ZONES_DOUBLEFILTER</source>
+        <translation>Zones</translation>
+    </message>
+</context>
+<context>
+    <name>FaultsViewer</name>
+    <message>
+        <source>_ACCEPTED_TRIPLEFILTER</source>
+        <translation>Accepted</translation>
+    </message>
+    <message>
+        <source>_UNACCEPTED_TRIPLEFILTER</source>
+        <translation>Unaccepted</translation>
+    </message>
+</context>
+<context>
+    <name>FireWarningsViewer</name>
+    <message>
+        <source>_PRE_ALARM_TRIPLEFILTER</source>
+        <translation>Pre-alarm</translation>
+    </message>
+</context>
+<context>
+    <name>ForcedOutputsViewer</name>
+    <message>
+        <source>_FORCED_ALL_FILTER</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>_FORCED_ON_FILTER</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>_FORCED_P1_FILTER</source>
+        <translation>Pulse 1</translation>
+    </message>
+    <message>
+        <source>_FORCED_P2_FILTER</source>
+        <translation>Pulse 2</translation>
     </message>
 </context>
 <context>
@@ -2993,6 +3060,49 @@
     <message>
         <source>_INVESTIGATE_DELAY_DESCRIPTION2_POPUPTEXT2EN54</source>
         <translation>Investigate before it ends.</translation>
+    </message>
+</context>
+<context>
+    <name>FilterSelector</name>
+    <message>
+        <source>_ALL_LISTITEM</source>
+        <translation>All</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneSelector</name>
+    <message>
+        <source>_ZONE_FILTERBTN</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>_ZONES_SELECTED_SELTEXT</source>
+        <translation>zones selected</translation>
+    </message>
+</context>
+<context>
+    <name>LogicalZoneSelector</name>
+    <message>
+        <source>_LOGICAL_ZONE_FILTERBTN</source>
+        <translation>Logical zone</translation>
+    </message>
+</context>
+<context>
+    <name>MenuFilterSelector</name>
+    <message>
+        <source>_PROJECT_FILTERBTN</source>
+        <translation>Project</translation>
+    </message>
+    <message>
+        <source>_TESK_FILTERBTN</source>
+        <translation>Software</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_90004</name>
+    <message>
+        <source>_BEFORE_COMMENCING_WALK_TEST_INFOMSG</source>
+        <translation>Before starting a walk test, tell everyone in the building that the sounders may sound.</translation>
     </message>
 </context>
 </TS>

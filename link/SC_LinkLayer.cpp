@@ -29,6 +29,7 @@ void SC_LinkLayer::Start()
     connect(m_transport, &sc_link::Connected, this, &SC_LinkLayer::NewConnection);
     connect(m_heartbeatTimer, &SC_Timer::timeout, this, &SC_LinkLayer::HeartbeatTimeout);
     qRegisterMetaType<SyncPacket>("SyncPacket");
+    qRegisterMetaType<QVector<SyncPacket>>("QVector<SyncPacket>");
     m_transport->start();
     m_heartbeatTimer->start(HeartbeatTimeoutMs);
 }
@@ -47,49 +48,89 @@ void SC_LinkLayer::ReceivedData(QByteArray bytes)
 
 // Frames until the buffer holds no whole frame or the screen thread's
 // backlog is full; in the latter case the transport stops reading, and the
-// bytes already read wait here.
+// bytes already read wait here. A receiver on this thread (a benchmark, a
+// test) has handled a hand-over when emit returns, and asks for more from
+// inside it: the loop is at it already, and goes on in order.
 void SC_LinkLayer::frameBufferedBytes()
 {
+    if (m_framing)
+        return;
+    m_framing = true;
+    QVector<SyncPacket> read;
     SyncPacket frame;
-    while (!m_backlog->isFull()) {
+    bool needMore = false;
+    while (!needMore) {
+        if (m_backlog->isFull()) {
+            handOver(read);
+            if (m_backlog->isFull())
+                break;
+            continue;
+        }
         switch (m_framer.next(frame)) {
         case SC_LinkFramer::Result::NeedMore:
-            if (m_receivingPaused) {
-                m_receivingPaused = false;
-                m_transport->setReceiving(true);
-            }
-            return;
+            needMore = true;
+            break;
         case SC_LinkFramer::Result::Garbage:
             break;
         case SC_LinkFramer::Result::Oversized:
-            m_warnings->warn(QStringLiteral("SC_LinkFramer::next body length %1 above the limit: frame marker dropped")
-                                 .arg(m_framer.oversizedLength()));
+            m_warnings->warn([this] {
+                return QStringLiteral("SC_LinkFramer::next body length %1 above the limit: frame marker dropped")
+                    .arg(m_framer.oversizedLength());
+            });
             break;
         case SC_LinkFramer::Result::Frame:
-            deliver(frame);
+            deliver(frame, read);
             break;
         }
     }
-    if (!m_receivingPaused) {
-        m_receivingPaused = true;
-        m_transport->setReceiving(false);
-    }
+    handOver(read);
+    setReceiving(needMore);
+    restartHeartbeatSupervision();
+    m_framing = false;
 }
 
-void SC_LinkLayer::deliver(const SyncPacket &frame)
+// Once per framing pass, not per heartbeat: no time passes for the timer
+// within a pass, and restarting it costs more than framing a heartbeat.
+void SC_LinkLayer::restartHeartbeatSupervision()
+{
+    if (!m_heartbeatHeard)
+        return;
+    m_heartbeatHeard = false;
+    m_heartbeatTimer->start(HeartbeatTimeoutMs);
+}
+
+void SC_LinkLayer::deliver(const SyncPacket &frame, QVector<SyncPacket> &read)
 {
     if (frame.channel == LinkControlChannel) {
+        handOver(read);
         handleLinkControl(frame.body);
         return;
     }
     if (frame.channel == SyncClient::LkSpeakChannel && !SC_PacketBuffer::holdsWholeHeader(frame.body)) {
-        m_warnings->warn(
-            QStringLiteral("SC_LinkLayer::ReceivedData Packet of %1 bytes is shorter than its header; dropped")
-                .arg(frame.body.size()));
+        m_warnings->warn([&frame] {
+            return QStringLiteral("SC_LinkLayer::ReceivedData Packet of %1 bytes is shorter than its header; dropped")
+                .arg(frame.body.size());
+        });
         return;
     }
     m_backlog->added();
-    emit Packet(frame);
+    read.append(frame);
+}
+
+void SC_LinkLayer::handOver(QVector<SyncPacket> &read)
+{
+    if (read.isEmpty())
+        return;
+    emit Packets(read);
+    read.clear();
+}
+
+void SC_LinkLayer::setReceiving(bool on)
+{
+    if (m_receivingPaused == !on)
+        return;
+    m_receivingPaused = !on;
+    m_transport->setReceiving(on);
 }
 
 void SC_LinkLayer::ResumeReceiving()
@@ -102,7 +143,7 @@ void SC_LinkLayer::handleLinkControl(const QByteArray &body)
     if (body.isEmpty() || quint8(body.at(0)) != HeartbeatRequest)
         return;
     const quint8 status = body.size() >= 2 ? quint8(body.at(1)) : LinkStatusDown;
-    m_heartbeatTimer->start(HeartbeatTimeoutMs);
+    m_heartbeatHeard = true;
     emit LinkStatus(true, status);
     if (body.size() >= 3)
         m_replyByte = quint8(body.at(2)) == m_replyByte ? 1 : 2;

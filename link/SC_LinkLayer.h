@@ -5,6 +5,7 @@
 #include "link/SyncPacket.h"
 
 #include <QObject>
+#include <QVector>
 
 #include <memory>
 
@@ -19,6 +20,11 @@ class sc_link;
 //
 // Heartbeat body (channel 0): 1, then optionally the link status and a
 // toggle byte. Answer: 0x81 and the reply byte.
+//
+// The packets framed from one read of the transport go on together, in one
+// Packets signal, so the receiver can treat a read as a unit (the event log
+// stores a read's events in one transaction). A heartbeat closes the read
+// so far, so that packets and link statuses arrive in the order they came.
 //
 // At most SC_ReceiveBacklog::Limit packets wait for the screen thread; above
 // that the link layer stops framing and the transport stops reading until
@@ -38,7 +44,8 @@ public:
     std::shared_ptr<SC_ReceiveBacklog> receiveBacklog() const { return m_backlog; }
 
 signals:
-    void Packet(SyncPacket packet);
+    // Never empty.
+    void Packets(QVector<SyncPacket> packets);
     void LinkStatus(bool up, quint8 status);
 
 public slots:
@@ -55,7 +62,10 @@ public slots:
 
 private:
     void frameBufferedBytes();
-    void deliver(const SyncPacket &frame);
+    void deliver(const SyncPacket &frame, QVector<SyncPacket> &read);
+    void handOver(QVector<SyncPacket> &read);
+    void setReceiving(bool on);
+    void restartHeartbeatSupervision();
     void handleLinkControl(const QByteArray &body);
 
     sc_link *m_transport;
@@ -64,5 +74,7 @@ private:
     quint8 m_replyByte = 2;
     std::shared_ptr<SC_ReceiveBacklog> m_backlog = std::make_shared<SC_ReceiveBacklog>();
     bool m_receivingPaused = false;
+    bool m_framing = false;
+    bool m_heartbeatHeard = false;
     SC_WarningSummary *m_warnings;
 };

@@ -180,7 +180,8 @@ void SC_PacketBuffer::writeHeader(const SC_LkSpeakHeader &header)
 {
     m_layout = &layout(header.layoutKind);
     const Layout &l = *m_layout;
-    m_outgoing = QByteArray(l.headerLength, '\0');
+    // In place: the buffer was made for a header of this layout.
+    m_outgoing.fill('\0', l.headerLength);
     putUInt16(m_outgoing, l.lengthOffset + 2, l.headerLength);
     if (l.marker != Absent)
         m_outgoing[l.marker] = char(LayoutMarker);

@@ -10,6 +10,7 @@
 #include "eventlog/EventLogTable.h"
 #include "eventlog/HistoricEventsSynchronizer.h"
 #include "link/InvestigateDelayTimer.h"
+#include "link/LkFunctionCode.h"
 #include "link/SC_DispatchTable.h"
 #include "link/SC_LinkEffects.h"
 #include "link/SC_LinkLayer.h"
@@ -268,7 +269,7 @@ void SyncClient::connectLinkLayer(SC_LinkLayer *link)
 {
     m_receiveBacklog = link->receiveBacklog();
     m_receiveBacklog->attachReceiver();
-    connect(link, &SC_LinkLayer::Packet, this, &SyncClient::ReceivedPacket);
+    connect(link, &SC_LinkLayer::Packets, this, &SyncClient::ReceivedPackets);
     connect(link, &SC_LinkLayer::LinkStatus, this, &SyncClient::LinkStatus);
     connect(this, &SyncClient::SendPacket, link, &SC_LinkLayer::Send);
     connect(this, &SyncClient::SendACKPacket, link, &SC_LinkLayer::SendACK);
@@ -276,21 +277,31 @@ void SyncClient::connectLinkLayer(SC_LinkLayer *link)
     connect(this, &SyncClient::receiveBacklogDrained, link, &SC_LinkLayer::ResumeReceiving);
 }
 
+void SyncClient::ReceivedPackets(QVector<SyncPacket> packets)
+{
+    m_eventLog->beginRead();
+    for (const SyncPacket &packet : qAsConst(packets)) {
+        if (packet.channel == LkSpeakChannel)
+            RxLkSpeak(packet);
+        if (m_receiveBacklog && m_receiveBacklog->handled())
+            emit receiveBacklogDrained();
+    }
+    m_eventLog->endRead();
+}
+
 void SyncClient::ReceivedPacket(SyncPacket packet)
 {
-    if (packet.channel == LkSpeakChannel)
-        RxLkSpeak(packet);
-    if (m_receiveBacklog && m_receiveBacklog->handled())
-        emit receiveBacklogDrained();
+    ReceivedPackets({packet});
 }
 
 void SyncClient::RxLkSpeak(const SyncPacket &packet)
 {
     const auto buffer = QSharedPointer<SC_PacketBuffer>::create(packet.body);
     if (!buffer->hasWholeHeader()) {
-        m_receiveWarnings->warn(
-            QStringLiteral("SyncClient::RxLkSpeak Packet of %1 bytes is shorter than its header; dropped")
-                .arg(packet.body.size()));
+        m_receiveWarnings->warn([&] {
+            return QStringLiteral("SyncClient::RxLkSpeak Packet of %1 bytes is shorter than its header; dropped")
+                .arg(packet.body.size());
+        });
         return;
     }
     const int functionCode = buffer->header().functionCode;
@@ -299,25 +310,32 @@ void SyncClient::RxLkSpeak(const SyncPacket &packet)
         subCode = buffer->readUInt8();
         buffer->rewind();
         if (buffer->isBad()) {
-            m_receiveWarnings->warn(
-                QStringLiteral("SyncClient::RxLkSpeak Function code %1 without its sub-code; dropped")
-                    .arg(functionCode));
+            m_receiveWarnings->warn([&] {
+                return QStringLiteral("SyncClient::RxLkSpeak Function code %1 without its sub-code; dropped")
+                    .arg(functionCode);
+            });
             return;
         }
     }
     const SC_DispatchEntry *entry = SC_DispatchTable::find(functionCode, subCode);
     if (!entry) {
-        m_receiveWarnings->warn(QStringLiteral("SyncClient::RxLkSpeak Unhandled function code %1 sub-code %2; dropped")
-                                    .arg(functionCode)
-                                    .arg(subCode));
+        m_receiveWarnings->warn([&] {
+            return QStringLiteral("SyncClient::RxLkSpeak Unhandled function code %1 sub-code %2; dropped")
+                .arg(functionCode)
+                .arg(subCode);
+        });
         return;
     }
     if (buffer->payloadLength() < entry->minimumPayload) {
-        m_receiveWarnings->warn(QStringLiteral("SyncClient::RxLkSpeak Short %1 packet (%2 payload bytes); dropped")
-                                    .arg(QLatin1String(entry->name))
-                                    .arg(buffer->payloadLength()));
+        m_receiveWarnings->warn([&] {
+            return QStringLiteral("SyncClient::RxLkSpeak Short %1 packet (%2 payload bytes); dropped")
+                .arg(QLatin1String(entry->name))
+                .arg(buffer->payloadLength());
+        });
         return;
     }
+    if (entry->functionCode != LkFunctionCode::EventLogData)
+        m_eventLog->commitHeldEvents();
     entry->handler(*this, packet, buffer, *entry);
 }
 

@@ -20,6 +20,7 @@
 #include <QMap>
 #include <QObject>
 #include <QString>
+#include <QVector>
 
 #include <memory>
 
@@ -107,6 +108,9 @@ public:
     // queued when the link layer lives on the link thread.
     void connectLinkLayer(SC_LinkLayer *link);
 
+    // One LkSpeak packet. A live event in it waits for the end of the read
+    // when it comes in one (ReceivedPackets); alone, it is stored and
+    // acknowledged before this returns.
     void RxLkSpeak(const SyncPacket &packet);
     void sendRawPacket(quint8 channel, const QByteArray &bytes);
     // Serialises a request and sends its bytes on the LkSpeak channel.
@@ -265,6 +269,10 @@ signals:
     void receiveBacklogDrained();
 
 public slots:
+    // The packets of one read of the link, in order; the live events among
+    // them are stored in one transaction and acknowledged after it.
+    void ReceivedPackets(QVector<SyncPacket> packets);
+    // A read of one packet.
     void ReceivedPacket(SyncPacket packet);
     void PersistenceTimeout();
     void LinkStatus(bool up, quint8 status);

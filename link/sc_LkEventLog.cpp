@@ -67,8 +67,21 @@ bool sc_LkEventLog::handleDataPacket(const SyncPacket &packet, bool noAck)
         m_emitter->postHistoricalData(data);
         return true;
     }
-    storeLiveEvent(*data, noAck);
+    storeLiveEvent(data, noAck);
     return true;
+}
+
+void sc_LkEventLog::endRead()
+{
+    m_inRead = false;
+    commitHeldEvents();
+}
+
+// A log not made yet holds nothing, and is not made for that.
+void sc_LkEventLog::commitHeldEvents()
+{
+    if (EL_EventLogDBbase *log = EL_EventLogDBbase::existingInstance())
+        log->commitHeld();
 }
 
 // An event that could not be stored is not acknowledged: the controller
@@ -76,9 +89,9 @@ bool sc_LkEventLog::handleDataPacket(const SyncPacket &packet, bool noAck)
 // never opened can store nothing, ever: holding every event back would keep
 // the controller sending them for good, so they are acknowledged and the
 // controller's own log stays the record.
-void sc_LkEventLog::storeLiveEvent(const SC_EventLogDataPacket &data, bool noAck)
+void sc_LkEventLog::storeLiveEvent(const LkSpeak::SC_ELDataPacketPtr &data, bool noAck)
 {
-    const EventLog::EventData &record = data.record();
+    const EventLog::EventData &record = data->record();
     EL_EventLogDBbase *log = EL_EventLogDBbase::instance();
     if (!log->isUsable()) {
         if (!m_unusableLogTold)
@@ -88,19 +101,32 @@ void sc_LkEventLog::storeLiveEvent(const SC_EventLogDataPacket &data, bool noAck
     } else {
         if (m_reSyncPending)
             log->pruneSeqNoRange(record.seqNo, record.eventPosTotal, record.totalNoEvents);
-        if (!log->insertData(&record, true)) {
+        const auto commit = m_inRead ? EL_EventLogDBbase::Commit::Held : EL_EventLogDBbase::Commit::AtOnce;
+        if (!log->insertData(&record, true, commit)) {
             qWarning() << "!!! Insertion of event log data failed !!!";
             return;
         }
-        if (m_reSyncPending)
-            EventLog::HistoricEventsSynchronizer::instance()->launch();
-        m_reSyncPending = false;
+        // Refused at the commit, the event was never stored: the next one
+        // prunes and launches instead.
+        if (m_reSyncPending) {
+            m_reSyncPending = false;
+            log->afterCommit([this](bool committed) {
+                if (committed)
+                    EventLog::HistoricEventsSynchronizer::instance()->launch();
+                else
+                    m_reSyncPending = true;
+            });
+        }
     }
     if (noAck || !m_client->isEventAckEnabled())
         return;
-    acknowledgeData(data, LiveDataStatus);
-    if (record.isRestoral())
-        emit log->outstandingEventSettled(&record);
+    log->afterCommit([this, data, log](bool committed) {
+        if (!committed)
+            return;
+        acknowledgeData(*data, LiveDataStatus);
+        if (data->record().isRestoral())
+            emit log->outstandingEventSettled(&data->record());
+    });
 }
 
 bool sc_LkEventLog::handleAckPacket(const SyncPacket &packet)

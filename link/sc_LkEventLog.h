@@ -14,11 +14,11 @@ class HistoricalDataReceivedEmitter;
 
 // The engine's client of the controller's event-log service. Live events
 // (function code 139) go into the event log and, once stored, are
-// acknowledged; the first one after a start or a lost link prunes the log to
-// the controller's range and launches the historic synchroniser. Data for the
-// registered historic client goes to the synchroniser instead, which stores
-// and acknowledges it itself. Acknowledgements from the controller (146) are
-// passed on to the synchroniser; type 15 asks for events to be acknowledged.
+// acknowledged; those of one read of the link share one transaction and are
+// acknowledged after its commit (a fire is stored and acknowledged at once); the first one after a start or a lost link
+// prunes the log to the controller's range and launches the historic synchroniser. Data for the registered historic
+// client goes to the synchroniser instead, which stores and acknowledges it itself. Acknowledgements from the
+// controller (146) are passed on to the synchroniser; type 15 asks for events to be acknowledged.
 //
 // The synchroniser's packets travel as QVariants holding an
 // SC_ELConstAckPacketPtr or a LkSpeak::SC_ELConstDataPacketPtr.
@@ -35,6 +35,13 @@ public:
     // False when the packet is too short for its fields; it is then dropped
     // unacknowledged, so the controller sends it again.
     bool handleDataPacket(const SyncPacket &packet, bool noAck);
+    // Around the packets of one read: the live events between are held in
+    // the log and acknowledged once endRead() or commitHeldEvents() has
+    // committed them. A packet of another kind commits them first, so that
+    // it sees, and acts after, what came before it.
+    void beginRead() { m_inRead = true; }
+    void endRead();
+    void commitHeldEvents();
     bool handleAckPacket(const SyncPacket &packet);
 
     void sendRegistrationRequest(quint8 first, quint16 second, quint8 third, quint8 fourth,
@@ -64,12 +71,13 @@ public slots:
 
 private:
     void acknowledgeData(const SC_EventLogDataPacket &data, quint8 status);
-    void storeLiveEvent(const SC_EventLogDataPacket &data, bool noAck);
+    void storeLiveEvent(const LkSpeak::SC_ELDataPacketPtr &data, bool noAck);
 
     SyncClient *m_client;
     bool m_historicRegistered = false;
     quint16 m_historicClientId = 0;
     bool m_reSyncPending = true;
     bool m_unusableLogTold = false;
+    bool m_inRead = false;
     LkSpeak::EventLog::HistoricalDataReceivedEmitter *m_emitter;
 };

@@ -29,10 +29,11 @@ QString PointTextCache::pointText(TC::panel_t panel, const ChannelAddress &chann
     const quint32 key = cacheKey(panel, channel, point);
     const CachedTexts *cached = lookup(key);
     if (!cached) {
+        // A point without a name is remembered as such too: a screen that
+        // asks for it on every names part of a synchronisation must not
+        // read its panel's file, and write the held panel's, each time.
         const PointTextEntry *entry = loadPanel(panel) ? m_texts.find(channel, point) : nullptr;
-        if (!entry)
-            return {};
-        insert(key, entry->firstText, entry->secondText);
+        insert(key, entry ? entry->firstText : QString(), entry ? entry->secondText : QString());
         cached = lookup(key);
     }
     return language == FirstLanguage ? cached->firstText : cached->secondText;
@@ -71,6 +72,7 @@ void PointTextCache::storePanelTexts(TC::panel_t panel, const QVector<PanelPoint
             entry.firstText = texts.first;
             entry.secondText = texts.second;
             m_texts.set(entry);
+            remove(cacheKey(panel, entry.channel, entry.point));
         }
     }
     writeWhenQuiet();
@@ -140,7 +142,25 @@ void PointTextCache::clearPanel(TC::panel_t panel)
         if (m_quietTimer)
             m_quietTimer->stop();
     }
-    clear();
+    if (panel == TC::cAllPanels)
+        clear();
+    else
+        forgetCachedPanel(panel);
+}
+
+// The other panels' names stay cached: a panel's names page starts with its
+// part 0, and a screen showing another panel's event must not read that
+// panel's file again for it.
+void PointTextCache::forgetCachedPanel(TC::panel_t panel)
+{
+    for (auto it = m_cacheByAge.begin(); it != m_cacheByAge.end();) {
+        if (it->second >> 24 == panel) {
+            m_cache.remove(it->second);
+            it = m_cacheByAge.erase(it);
+        } else {
+            ++it;
+        }
+    }
 }
 
 // A full cache makes room by dropping the entry added last, so the names a

@@ -33,7 +33,8 @@ public:
     static constexpr int QuietTimeMs = 500;
 
     // Language 1 is the first language, any other value the second. Empty
-    // when the panel's file does not name the point.
+    // when the panel's file does not name the point; that answer is cached
+    // too, until names for the point arrive.
     QString pointText(TC::panel_t panel, const ChannelAddress &channel, TC::point_t point, int language);
     // One name the controller sent on its own; the panel's file is rewritten.
     void updatePointText(TC::panel_t panel, const ChannelAddress &channel, TC::point_t point, const QString &text,
@@ -48,7 +49,8 @@ public:
     void flush();
     // Empties the cache only.
     void clear();
-    // Forgets the panel's names and deletes its file; 255 every panel's.
+    // Forgets the panel's names (the cached ones too) and deletes its file;
+    // 255 every panel's.
     void clearPanel(TC::panel_t panel);
 
     void setDefaultTexts(const QString &firstText, const QString &secondText);
@@ -78,6 +80,7 @@ private:
     void insert(quint32 key, const QString &firstText, const QString &secondText);
     const CachedTexts *lookup(quint32 key) const;
     void remove(quint32 key);
+    void forgetCachedPanel(TC::panel_t panel);
 
     PanelPointStringsContainer m_texts;
     bool m_unwritten = false;

@@ -115,10 +115,15 @@ bool globalFlag(const char *item)
     return BucketValues::isFlagSet(value(GlobalConfigBucket, item));
 }
 
-bool isRepeater()
+int stateGuiMode()
 {
     const SystemState *state = SystemState::existingInstance();
-    return state && state->guiMode() > 1;
+    return state ? state->guiMode() : 0;
+}
+
+bool isRepeater()
+{
+    return stateGuiMode() > 1;
 }
 
 // The '|'-separated field, or nothing when the value has too few.
@@ -290,6 +295,11 @@ bool model::hasPanelActivity(TC::panel_t panel) const
     const PanelCounters *counters = PanelCounters::instance();
     return counters->faults(panel) != 0 || counters->disablements(panel) != 0 || alarmWarningsCount(panel) != 0
            || WalkTestHandler::instance()->isWalkTestActive();
+}
+
+int model::guiMode() const
+{
+    return stateGuiMode();
 }
 
 bool model::isFaultAcceptanceEnabled() const

@@ -77,6 +77,9 @@ public:
     // anywhere on the network.
     bool hasPanelActivity(TC::panel_t panel) const;
     bool isFaultAcceptanceEnabled() const;
+    // How the front end reaches the panel (0 Ethernet, 1 with backup, 2 and
+    // 3 the bus repeaters); 0 before the engine state exists.
+    int guiMode() const;
 
     // Network master rules; in force only under address template 1.
     int templateId() const { return m_template; }

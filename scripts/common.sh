@@ -4,8 +4,11 @@ export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/tesk-ccache}
 # A sanitized and a plain build of every worktree must fit without evicting each other.
 export CCACHE_MAXSIZE=${CCACHE_MAXSIZE:-20G}
 export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
-# Worktrees and fresh clones of the project share cache entries.
+# Worktrees and fresh clones of the project share cache entries: paths below
+# the root are hashed relative to it, and the build folder is left out of the
+# hash (it only names the compile folder in the debug information).
 export CCACHE_BASEDIR=$root
+export CCACHE_NOHASHDIR=true
 
 # Build and test jobs: TESK_JOBS, or every core.
 jobs=${TESK_JOBS:-$(nproc)}

@@ -47,6 +47,8 @@ public:
     void setModelAndDelegate(QAbstractItemModel *model, QAbstractItemDelegate *delegate);
     void setItemDelegateFactory(AUK_90048_ItemDelegateFactory *factory);
     void setFlickerPageOffset(int offset);
+    // The list's kinetic scroller, for bringing a row into view.
+    Flicker *flicker() { return &m_flicker; }
     void selectRow(const QModelIndex &index);
     // The real items chosen: a selected select-all row is not counted.
     int selectedCount() const;

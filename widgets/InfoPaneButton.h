@@ -17,6 +17,8 @@ public:
     void setButtonLabel(const QString &text);
     QString buttonValue() const;
     void setButtonValue(const QString &text);
+    // The label that shows the value.
+    QLabel *valueLabel() const { return m_buttonValue; }
 
 protected:
     // Builds the labels with the look of the given fixed size; the skin is

@@ -58,7 +58,9 @@ void SC_PanelPointNamesPagePkt::handlePacketData()
     PointTextCache *texts = PointTextCache::instance();
     if (partNumber() == 0)
         texts->clearPanel(panelNumber());
-    texts->clear();
+    // Only the names this part brings leave the cache: emptying it for every
+    // part made a screen showing an event read that event's panel file
+    // again after each part, writing the held panel's file each time.
     texts->storePanelTexts(panelNumber(), m_records);
     emit client()->pointStringUpdated(panelNumber());
 }

@@ -436,7 +436,17 @@ void AUK_30002::SetInfoCounters()
     m_eventsSummary->setCounterNumber(0, faults);
     m_eventsSummary->setCounterNumber(2, disablements);
     m_eventsSummary->setCounterNumber(3, walkTests);
-    updateWarningsCounter();
+    const int warnings = updateWarningsCounter();
+    // What the user sees, for whoever reads the engine's log.
+    const QString shown = QStringLiteral("faults %1 warnings %2 disablements %3 walk tests %4")
+                              .arg(faults)
+                              .arg(warnings)
+                              .arg(disablements)
+                              .arg(walkTests);
+    if (shown != m_countersShown) {
+        m_countersShown = shown;
+        qInfo().noquote() << "AUK_30002: counters" << shown;
+    }
     if (m_outstandingModel->queryCount() == 0)
         m_outstandingModel->clearOutstandingEvents();
 }

@@ -103,6 +103,8 @@ private:
     OutstandingEventsModel *m_outstandingModel;
     WarningsModel *m_warningsModel;
     SC_Timer *m_settleTimer;
+    // The counters as last written to the log.
+    QString m_countersShown;
     bool m_useLogsMenu = false;
     bool m_evacuateKeyTaken = false;
 };

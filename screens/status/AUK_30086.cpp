@@ -19,6 +19,7 @@
 #include "widgets/AUK_90025.h"
 #include "widgets/AUK_90026.h"
 #include "widgets/AUK_90050.h"
+#include "widgets/ShownTextLog.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -153,6 +154,8 @@ void AUK_30086::buildForm()
     m_firstFire->setObjectName(QStringLiteral("firstFireFilterButton"));
     m_firstFire->setGeometry(0, 43, 432, 120);
     m_firstFire->setButtonLabel(tr("_FIRST_FIRE_FIREBTN"));
+    // The log says which fire the user sees first, and when it was drawn.
+    new ShownTextLog(m_firstFire->valueLabel(), QStringLiteral("AUK_30086: first fire"));
     m_lastFire = new AUK_90025(this);
     m_lastFire->setObjectName(QStringLiteral("lastFireFilterButton"));
     m_lastFire->setGeometry(0, 172, 432, 120);
@@ -227,10 +230,14 @@ void AUK_30086::refreshFromEventLog()
 {
     m_firesQuery.finish();
     EL_EventLogDBbase *log = EL_EventLogDBbase::instance();
-    const quint16 lower = log->currResetOrOldestSeqNo();
+    // The fires lie after the lower bound when it is the fire reset. A window
+    // that any other live event opened starts with that event: the first
+    // live event after a start may be the fire itself, and must be shown.
+    const quint16 oldest = log->currResetOrOldestSeqNo();
+    const quint16 lower = oldest == log->fireResetSeqNo() ? oldest : quint16(oldest - 1);
     const quint16 upper = log->latestCurrSeqNo();
     const bool wrapped = lower > upper;
-    const QString range = seqNoRangeOperator();
+    const QString range = wrapped ? QStringLiteral(" OR ") : QStringLiteral(" AND ");
     const TeskGlobalConfig *config = TeskGlobalConfig::instance();
     const bool zoneFiltering = config->getZoneFiltering();
     const QString count =

@@ -1,6 +1,7 @@
 #include "../eventlog/EventFixtures.h"
 #include "../pointmodels/ScriptedSite.h"
 #include "ArtworkDir.h"
+#include "BannerShown.h"
 #include "FakeClock.h"
 #include "FakeEthernetLink.h"
 #include "LinkedScreens.h"
@@ -8,13 +9,18 @@
 #include "PacketBytes.h"
 #include "SentPackets.h"
 #include "WidgetShot.h"
+#include "app/AUK_30001.h"
 #include "app/PageHeaderSource.h"
 #include "app/PageStack.h"
+#include "app/SimulatorOptions.h"
+#include "app/SystemState.h"
 #include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "frontpanel/rbusEventLog.h"
+#include "frontpanel/simulator/MainWindow.h"
 #include "link/InvestigateDelayTimer.h"
 #include "paneldata/PointCoreConfiguration.h"
+#include "paneldata/PointTextCache.h"
 #include "screens/status/AUK_30086.h"
 #include "widgets/AUK_90006.h"
 #include "widgets/AUK_90025.h"
@@ -60,6 +66,24 @@ void writeLog(int resetSeqNo, const QVector<QPair<int, int>> &fires)
     }
 }
 
+
+// The zones and points of the two fires of the screenshots named as a site
+// names them: fire 101 in zone 1, fire 102 in zone 2.
+void nameTheFires()
+{
+    ScriptedSite::setValue(ZoneNamesBucket, QStringLiteral("1|1|1"), QStringLiteral("Ground floor east"));
+    ScriptedSite::setValue(ZoneNamesBucket, QStringLiteral("1|2|1"), QStringLiteral("Loading bay"));
+    PointTextCache *names = PointTextCache::instance();
+    const ChannelAddress channel(0, 1, 0);
+    names->updatePointText(1, channel, 101, QStringLiteral("Kitchen smoke"), 1);
+    names->updatePointText(1, channel, 102, QStringLiteral("Bay door call point"), 1);
+}
+
+bool isFireRed(const QColor &colour)
+{
+    return colour.red() > 150 && colour.green() < 90 && colour.blue() < 90;
+}
+
 } // namespace
 
 class tst_FireScreen : public QObject
@@ -85,7 +109,11 @@ private slots:
     void soundersTexts_data();
     void soundersTexts();
     void e30FollowsTheBusLog();
+    void firstLiveEventAfterStartIsShown_data();
+    void firstLiveEventAfterStartIsShown();
+    void firstFireIsLoggedOnceDrawn();
     void screenshot();
+    void windowDuringFire();
 };
 
 void tst_FireScreen::initTestCase()
@@ -344,21 +372,123 @@ void tst_FireScreen::e30FollowsTheBusLog()
     QVERIFY(!screen.findChild<AUK_90050 *>()->findChild<QLabel *>(QStringLiteral("sounderInfoText"))->isVisible());
 }
 
+void tst_FireScreen::firstLiveEventAfterStartIsShown_data()
+{
+    QTest::addColumn<Fires>("fires");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("first");
+
+    QTest::newRow("the fire opens the window") << Fires{{5001, 2}} << 1 << "Zone 2";
+    QTest::newRow("a second fire") << Fires{{5001, 2}, {5002, 3}} << 2 << "Zone 2";
+}
+
+// A freshly started engine holds the controller's history, but no live event
+// and no fire reset yet: the first live event opens the list window. When
+// that event is the fire, the screen shows it.
+void tst_FireScreen::firstLiveEventAfterStartIsShown()
+{
+    QFETCH(Fires, fires);
+    QFETCH(int, count);
+    QFETCH(QString, first);
+    EL_EventLogDBbase::destroyInstance();
+    EL_EventLogDBbase *log = EL_EventLogDBbase::instance();
+    for (int seqNo = 4990; seqNo < 5000; ++seqNo) {
+        const EventLog::EventData old = EventFixtures::makeEvent(EventLog::SeqNum_t(seqNo));
+        QVERIFY(log->insertData(&old, false));
+    }
+    for (const auto &fire : fires) {
+        EventLog::EventData event = EventFixtures::makeEvent(EventLog::SeqNum_t(fire.first), EventLog::CategoryFire, 1,
+                                                             quint8(fire.second), quint8(fire.first % 200));
+        QVERIFY(log->insertData(&event, true));
+    }
+    AUK_30086 screen(1, false);
+    QCOMPARE(int(screen.fireCount()), count);
+    QCOMPARE(zoneLine(screen, "firstFireFilterButton"), first);
+}
+
+// The log says which fire the user sees first once it is drawn, not before,
+// and only once however often the screen paints.
+void tst_FireScreen::firstFireIsLoggedOnceDrawn()
+{
+    writeLog(100, {{101, 1}, {102, 2}});
+    MessageCapture capture;
+    AUK_30086 screen(1, false);
+    const QString mark = QStringLiteral("AUK_30086: first fire shown at monotonic ");
+    QVERIFY(capture.messages().filter(mark).isEmpty());
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    screen.repaint();
+    screen.repaint();
+    const QStringList lines = capture.messages().filter(mark);
+    QCOMPARE(lines.size(), 1);
+    QString shown = value(screen, "firstFireFilterButton");
+    QCOMPARE(shown.count(QLatin1Char('\n')), 2);
+    QCOMPARE(lines.first().section(QStringLiteral(" us: "), 1),
+             shown.replace(QLatin1Char('\n'), QStringLiteral(" | ")));
+}
+
 void tst_FireScreen::screenshot()
 {
     TeskGlobalConfig::instance()->setFirstSecondFire(true);
     ScriptedSite::setValue(EngineBucket, QStringLiteral("sndrsslncd"), QStringLiteral("1"));
     writeLog(100, {{101, 1}, {102, 2}});
+    nameTheFires();
     EnglishTexts english;
+    const BannerShown banner(TC::BANNER_FIRE);
     AUK_30086 screen(3, false);
     emit InvestigateDelayTimer::instance()->investigateDelayTimeTick(2, 5, eDlyContext(1));
     screen.show();
     settleQueuedEvents();
-    WidgetShot::saveForReview(WidgetShot::grab(&screen), QStringLiteral("AUK_30086_two_fires"));
+    const QImage shot = WidgetShot::grab(&screen);
+    QVERIFY(isFireRed(WidgetShot::averageColour(shot, QRect(200, 5, 200, 25))));
+    WidgetShot::saveForReview(shot, QStringLiteral("AUK_30086_two_fires"));
     // The width check measures a three-line fire text as one line; every key
     // must still be translated.
     QVERIFY2(!WidgetShot::textProblems(&screen).contains(QStringLiteral("shows the key")),
              qPrintable(WidgetShot::textProblems(&screen)));
+}
+
+// The whole simulator window during a fire: the fire-alarm screen in its
+// corner under the red banner, the general fire LED and the zones' LEDs lit,
+// the buzzer sounding.
+void tst_FireScreen::windowDuringFire()
+{
+    // The sounders sound: nobody has silenced them yet.
+    ScriptedSite::setValue(EngineBucket, QStringLiteral("sndrsslncd"), QStringLiteral("0"));
+    writeLog(100, {{101, 1}, {102, 2}});
+    nameTheFires();
+    EnglishTexts english;
+    const BannerShown banner(TC::BANNER_FIRE);
+    MainWindow window;
+    window.setMyStyleSheet(SimulatorOptions().backgroundStyleSheet());
+    PageStack *stack = PageStack::instance();
+    stack->setParent(window.centralWidget());
+    stack->move(0, 0);
+    stack->push(new AUK_30001);
+    QVERIFY(stack->push(new AUK_30086(1, false)));
+    stack->show();
+    window.show();
+    // The first entry of the LED table is the general fire LED.
+    window.setLeds({true});
+    QBitArray zones(16);
+    zones.setBit(0);
+    zones.setBit(1);
+    window.setZonalLeds(zones);
+    window.setBuzzer(true);
+    settleQueuedEvents();
+
+    const QImage shot = WidgetShot::grab(&window);
+    const QPoint corner = window.centralWidget()->pos();
+    QVERIFY(isFireRed(WidgetShot::averageColour(shot, QRect(corner + QPoint(200, 5), QSize(200, 25)))));
+    const auto ledCentre = [&](const char *name) {
+        return window.findChild<QLabel *>(QLatin1String(name))->geometry().center() + corner;
+    };
+    QVERIFY(WidgetShot::colourAt(shot, ledCentre("ledGeneralFire")).red() > 200);
+    QVERIFY(WidgetShot::colourAt(shot, ledCentre("ledZonal_01")).red() > 200);
+    QVERIFY2(!WidgetShot::textProblems(stack).contains(QStringLiteral("shows the key")),
+             qPrintable(WidgetShot::textProblems(stack)));
+    WidgetShot::saveForReview(shot, QStringLiteral("MainWindow_fire"));
+    PageStack::destroyInstance();
 }
 
 QTEST_MAIN(tst_FireScreen)

@@ -1,5 +1,6 @@
 #include "../pointmodels/ScriptedSite.h"
 #include "ArtworkDir.h"
+#include "BannerShown.h"
 #include "FakeClock.h"
 #include "FakeEthernetLink.h"
 #include "LinkedScreens.h"
@@ -414,6 +415,8 @@ void tst_HomeScreen::linkChangeKeepsTheLevelsButtons()
 void tst_HomeScreen::screenshots()
 {
     EnglishTexts english;
+    // Seven faults stand, so the engine shows the fault banner.
+    const BannerShown banner(TC::BANNER_FAULT);
     PanelCounters::instance()->setFaults(7, 254);
     ScriptedSite::setValue(EngineBucket, QStringLiteral("sndrsslncd"), QStringLiteral("1"));
     ScriptedSite::setValue(EngineBucket, QStringLiteral("keySfDrOpn"), QStringLiteral("1"));

@@ -3,6 +3,9 @@
 #include "TestPrograms.h"
 #include "WaitUntil.h"
 
+#include <QDir>
+#include <QFile>
+
 #include <csignal>
 
 EngineProcess::EngineProcess() = default;
@@ -13,6 +16,20 @@ EngineProcess::~EngineProcess()
         m_process.kill();
         m_process.waitForFinished(5000);
     }
+}
+
+bool EngineProcess::installTranslations()
+{
+    const QDir built(TestPrograms::path(QStringLiteral("i18n")));
+    const QStringList files = built.entryList({QStringLiteral("*.qm")}, QDir::Files);
+    const QDir installed(QDir(directory()).filePath(QStringLiteral("c:/DESKSIM/DESKSIM 3_6/i18n")));
+    if (files.isEmpty() || !installed.mkpath(QStringLiteral(".")))
+        return false;
+    for (const QString &file : files) {
+        if (!QFile::copy(built.filePath(file), installed.filePath(file)))
+            return false;
+    }
+    return true;
 }
 
 bool EngineProcess::start(const QStringList &arguments)

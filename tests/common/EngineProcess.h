@@ -21,6 +21,10 @@ public:
     // second engine started on the same installation by mistake would.
     void useDirectoryOf(const EngineProcess &other) { m_sharedDirectory = other.directory(); }
     QProcessEnvironment &environment() { return m_environment; }
+    // Puts the build's translations where an installation has them, so that
+    // the engine shows words rather than translation keys; false when one
+    // could not be copied.
+    bool installTranslations();
 
     bool start(const QStringList &arguments = {});
     bool isRunning() const { return m_process.state() == QProcess::Running; }

@@ -12,6 +12,7 @@ class tst_SC_WarningSummary : public QObject
 private slots:
     void floodBecomesCountPerSecond();
     void quietSecondLetsWarningsThrough();
+    void onlyWrittenTextsAreMade();
 };
 
 void tst_SC_WarningSummary::floodBecomesCountPerSecond()
@@ -48,6 +49,27 @@ void tst_SC_WarningSummary::quietSecondLetsWarningsThrough()
     clock.advance(10 * SC_WarningSummary::PeriodMs);
     summary.warn(QStringLiteral("two"));
     QCOMPARE(log.warnings(), (QStringList{QStringLiteral("one"), QStringLiteral("two")}));
+}
+
+// A text that takes formatting is made for the lines written only; the
+// others are counted all the same.
+void tst_SC_WarningSummary::onlyWrittenTextsAreMade()
+{
+    FakeClock clock;
+    MessageCapture log;
+    SC_WarningSummary summary(QStringLiteral("Made::test"));
+    int made = 0;
+    for (int i = 0; i < 1000; ++i) {
+        summary.warn([&made, i] {
+            ++made;
+            return QStringLiteral("packet %1 dropped").arg(i);
+        });
+    }
+    QCOMPARE(made, SC_WarningSummary::WrittenPerSecond);
+    QCOMPARE(log.warnings().size(), SC_WarningSummary::WrittenPerSecond);
+    QCOMPARE(log.warnings().last(), QStringLiteral("packet 9 dropped"));
+    clock.advance(SC_WarningSummary::PeriodMs);
+    QCOMPARE(log.warnings().last(), QStringLiteral("Made::test 990 more warnings like these in the last second"));
 }
 
 QTEST_GUILESS_MAIN(tst_SC_WarningSummary)

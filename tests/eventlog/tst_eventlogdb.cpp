@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
+
 using EventFixtures::fireReset;
 using EventFixtures::makeEvent;
 using EventFixtures::range;
@@ -36,6 +38,22 @@ bool insertHistoric(const EventData &data)
 {
     return db()->insertData(&data, false);
 }
+
+bool insertHeld(const EventData &data)
+{
+    return db()->insertData(&data, true, EL_EventLogDBbase::Commit::Held);
+}
+
+// What waits for the held events, in order, with the answer each had.
+struct CommitWaiter
+{
+    void waitFor(const QString &name)
+    {
+        db()->afterCommit([this, name](bool committed) { log << name + (committed ? " stored" : " refused"); });
+    }
+
+    QStringList log;
+};
 
 // Fills the table with events first..last in one statement, as a full log
 // would be before the events under test arrive. It goes through the store,
@@ -99,6 +117,14 @@ private slots:
     void execStatement_failedTransaction_data();
     void execStatement_failedTransaction();
     void insert_refusedTransaction();
+    void held_sameAsAtOnce_data();
+    void held_sameAsAtOnce();
+    void held_refusedCommitStoresNone();
+    void held_refusedEventLeavesTheOthers();
+    void held_fireIndicationsAreNotHeld_data();
+    void held_fireIndicationsAreNotHeld();
+    void held_otherWritesCommitFirst_data();
+    void held_otherWritesCommitFirst();
     void clearTable();
     void leftoverFile_data();
     void leftoverFile();
@@ -758,6 +784,179 @@ void TestEventLogDb::insert_refusedTransaction()
     QVERIFY(outer.exec(QStringLiteral("ROLLBACK")));
     QVERIFY(insertLive(makeEvent(6)));
     QCOMPARE(storedSeqNos(), (QVector<qint64>{5, 6}));
+}
+
+// Held events end as the same events stored one by one: the same rows,
+// window and signals, only later, and nothing before the commit.
+void TestEventLogDb::held_sameAsAtOnce_data()
+{
+    QTest::addColumn<QVector<EventData>>("events");
+    QTest::newRow("one fault") << QVector<EventData>{makeEvent(10)};
+    QTest::newRow("faults, a disablement, a warning")
+        << QVector<EventData>{makeEvent(10), makeEvent(11, EventLog::CategoryDisablement, 1, 1, 2),
+                              makeEvent(12, 0x01, 2), makeEvent(13, EventLog::CategoryNone)};
+    QTest::newRow("a fault and its restoral")
+        << QVector<EventData>{makeEvent(10, EventLog::CategoryFault, 1, 1, 5),
+                              restoral(11, EventLog::CategoryFault, EventLog::CategoryNone, 5)};
+    QTest::newRow("through the wrap") << QVector<EventData>{makeEvent(65534), makeEvent(65535), makeEvent(0)};
+}
+
+void TestEventLogDb::held_sameAsAtOnce()
+{
+    QFETCH(QVector<EventData>, events);
+    QVERIFY(insertLive(makeEvent(5)));
+    DbSignalLog oneByOne(db());
+    for (const EventData &event : events)
+        QVERIFY(insertLive(event));
+    const QVector<qint64> rows = storedSeqNos();
+    const qint64 unrestored = unrestoredCount();
+    const EventLog::SeqNum_t latest = db()->latestCurrSeqNo();
+
+    EL_EventLogDBbase::destroyInstance();
+    QVERIFY(insertLive(makeEvent(5)));
+    DbSignalLog held(db());
+    CommitWaiter waiter;
+    for (const EventData &event : events) {
+        QVERIFY(insertHeld(event));
+        waiter.waitFor(QString::number(event.seqNo));
+    }
+    QVERIFY(held.log.isEmpty());
+    QVERIFY(waiter.log.isEmpty());
+
+    QVERIFY(db()->commitHeld());
+
+    QCOMPARE(held.log, oneByOne.log);
+    QCOMPARE(waiter.log.size(), events.size());
+    QVERIFY(waiter.log.filter(QStringLiteral("refused")).isEmpty());
+    QCOMPARE(storedSeqNos(), rows);
+    QCOMPARE(unrestoredCount(), unrestored);
+    QCOMPARE(db()->latestCurrSeqNo(), latest);
+    // Nothing is held any more: the next waiter runs at once.
+    waiter.waitFor(QStringLiteral("later"));
+    QCOMPARE(waiter.log.last(), QStringLiteral("later stored"));
+}
+
+// A commit refused stores none of the held events, tells no listener of
+// them, puts the window back and tells each waiter.
+void TestEventLogDb::held_refusedCommitStoresNone()
+{
+    QVERIFY(insertLive(makeEvent(12)));
+    QSqlQuery query;
+    for (const char *statement : {"PRAGMA foreign_keys = ON", "CREATE TABLE Parent (id INTEGER PRIMARY KEY)",
+                                  "CREATE TABLE Child (parent INTEGER REFERENCES Parent (id) DEFERRABLE INITIALLY "
+                                  "DEFERRED)",
+                                  "CREATE TRIGGER orphan AFTER INSERT ON EventLog WHEN NEW.seqNo = 14 "
+                                  "BEGIN INSERT INTO Child VALUES (42); END"})
+        QVERIFY2(query.exec(QLatin1String(statement)), qPrintable(query.lastError().text()));
+    DbSignalLog signalLog(db());
+    CommitWaiter waiter;
+    MessageCapture capture;
+
+    QVERIFY(insertHeld(makeEvent(13)));
+    waiter.waitFor(QStringLiteral("13"));
+    QVERIFY(insertHeld(makeEvent(14)));
+    waiter.waitFor(QStringLiteral("14"));
+    QCOMPARE(db()->latestCurrSeqNo(), EventLog::SeqNum_t(14));
+
+    QVERIFY(!db()->commitHeld());
+
+    QCOMPARE(waiter.log, (QStringList{"13 refused", "14 refused"}));
+    QVERIFY(signalLog.log.isEmpty());
+    QCOMPARE(storedSeqNos(), QVector<qint64>{12});
+    QCOMPARE(db()->latestCurrSeqNo(), EventLog::SeqNum_t(12));
+    QVERIFY(capture.contains(QStringLiteral("2 live events not stored")));
+    // No transaction was left open: the next event is stored and counted.
+    QVERIFY(insertLive(makeEvent(15)));
+    QCOMPARE(storedSeqNos(), (QVector<qint64>{12, 15}));
+    QCOMPARE(signalLog.bounds(), QStringLiteral("L15"));
+}
+
+// A held event the database refuses is refused alone; the others stay held
+// and are stored.
+void TestEventLogDb::held_refusedEventLeavesTheOthers()
+{
+    QVERIFY(insertLive(makeEvent(12)));
+    QSqlQuery trigger;
+    QVERIFY(trigger.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON EventLog WHEN NEW.seqNo = 14 "
+                                        "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    DbSignalLog signalLog(db());
+
+    QVERIFY(insertHeld(makeEvent(13, EventLog::CategoryDisablement)));
+    QVERIFY(!insertHeld(makeEvent(14)));
+    QVERIFY(insertHeld(makeEvent(15)));
+    QVERIFY(db()->commitHeld());
+
+    QCOMPARE(storedSeqNos(), (QVector<qint64>{12, 13, 15}));
+    QCOMPARE(signalLog.bounds(), QStringLiteral("L13 L15"));
+    QCOMPARE(signalLog.categories(),
+             (QStringList{"disablements", "settled13", "warnings", "new13", "outstanding", "logUpdated", "logUpdated",
+                          "faults", "warnings", "new15", "outstanding", "logUpdated"}));
+}
+
+// A fire, a fire's restoral or a fire reset is stored at once, after the
+// held events before it have been committed and their waiters told.
+void TestEventLogDb::held_fireIndicationsAreNotHeld_data()
+{
+    QTest::addColumn<EventData>("event");
+    QTest::addColumn<QString>("signalled");
+    QTest::newRow("fire") << makeEvent(14, EventLog::CategoryFire) << "fires";
+    QTest::newRow("restoral of a fire") << restoral(14, EventLog::CategoryFire, EventLog::CategoryNone) << "fires";
+    QTest::newRow("fire reset") << fireReset(14) << "reset14";
+}
+
+void TestEventLogDb::held_fireIndicationsAreNotHeld()
+{
+    QFETCH(EventData, event);
+    QFETCH(QString, signalled);
+    QVERIFY(insertLive(makeEvent(12)));
+    DbSignalLog signalLog(db());
+    CommitWaiter waiter;
+    QVERIFY(insertHeld(makeEvent(13)));
+    waiter.waitFor(QStringLiteral("13"));
+    connect(db(), &EL_EventLogDBbase::eventLogUpdated, this, [&] { waiter.log << QStringLiteral("told"); });
+
+    QVERIFY(insertHeld(event));
+
+    QCOMPARE(waiter.log, (QStringList{"told", "13 stored", "told"}));
+    QVERIFY(signalLog.log.contains(signalled));
+    QCOMPARE(storedSeqNos(), (QVector<qint64>{12, 13, 14}));
+    waiter.waitFor(QStringLiteral("later"));
+    QCOMPARE(waiter.log.last(), QStringLiteral("later stored"));
+}
+
+// Any other write commits the held events first, so it acts on them as
+// stored and cannot share, or lose, their transaction.
+void TestEventLogDb::held_otherWritesCommitFirst_data()
+{
+    QTest::addColumn<int>("writer");
+    QTest::newRow("statement") << 0;
+    QTest::newRow("table cleared") << 1;
+    QTest::newRow("prune") << 2;
+    QTest::newRow("historic event") << 3;
+    QTest::newRow("live event at once") << 4;
+    QTest::newRow("close") << 5;
+}
+
+void TestEventLogDb::held_otherWritesCommitFirst()
+{
+    QFETCH(int, writer);
+    const std::function<void()> writers[] = {
+        [] { QVERIFY(db()->execStatement(QStringLiteral("UPDATE EventLog SET acceptStatus = 1"))); },
+        [] { QVERIFY(db()->clearTable(QStringLiteral("EventLog"))); },
+        [] { db()->pruneSeqNoRange(13, 1, 10); },
+        [] { QVERIFY(insertHistoric(makeEvent(20))); },
+        [] { QVERIFY(insertLive(makeEvent(14))); },
+        [] { db()->close(); },
+    };
+    QVERIFY(insertLive(makeEvent(12)));
+    CommitWaiter waiter;
+    QVERIFY(insertHeld(makeEvent(13)));
+    waiter.waitFor(QStringLiteral("13"));
+    connect(db(), &EL_EventLogDBbase::eventLogUpdated, this, [&] { waiter.log << QStringLiteral("told"); });
+
+    writers[writer]();
+
+    QCOMPARE(waiter.log.mid(0, 2), (QStringList{"told", "13 stored"}));
 }
 
 void TestEventLogDb::clearTable()

@@ -10,11 +10,14 @@
 #include "link/sc_LkEventLog.h"
 #include "link/sc_LkLogManagerServices.h"
 
+#include <QSqlDriver>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QtTest>
 
 #include <functional>
 #include <memory>
+#include <sqlite3.h>
 
 using EventLog::HistoricEventsSynchronizer;
 
@@ -70,6 +73,59 @@ WireEvent liveEvent(quint16 seqNo)
     return event;
 }
 
+// Reads written one letter a packet: 'f' a live fault, 'F' a live fire,
+// 'a' a packet that is no event (an acknowledgement with nothing to do);
+// '|' ends a read. The events are numbered from firstSeqNo on.
+QVector<QVector<SyncPacket>> readsOf(const QString &letters, quint16 firstSeqNo)
+{
+    QVector<QVector<SyncPacket>> reads(1);
+    quint16 seqNo = firstSeqNo;
+    for (const QChar letter : letters) {
+        if (letter == QLatin1Char('|')) {
+            reads.append(QVector<SyncPacket>());
+            continue;
+        }
+        QByteArray body = controllerAck(0, 13);
+        if (letter != QLatin1Char('a')) {
+            WireEvent event = liveEvent(seqNo++);
+            event.eventCat = letter == QLatin1Char('F') ? EventLog::CategoryFire : EventLog::CategoryFault;
+            body = event.packet();
+        }
+        reads.last().append(SyncPacket{SyncClient::LkSpeakChannel, body});
+    }
+    return reads;
+}
+
+// The event log's commits, each with the number of packets the client had
+// sent when it came; SQLite calls the hook for every commit on the
+// connection, a statement's own included.
+class CommitLog final
+{
+public:
+    explicit CommitLog(const QSignalSpy &sent)
+        : m_sent(sent)
+        , m_handle(*static_cast<sqlite3 *const *>(QSqlDatabase::database().driver()->handle().constData()))
+    {
+        sqlite3_commit_hook(m_handle, &CommitLog::committed, this);
+    }
+    ~CommitLog() { sqlite3_commit_hook(m_handle, nullptr, nullptr); }
+    CommitLog(const CommitLog &) = delete;
+    CommitLog &operator=(const CommitLog &) = delete;
+
+    QList<int> sentAtEachCommit;
+
+private:
+    static int committed(void *self)
+    {
+        auto *log = static_cast<CommitLog *>(self);
+        log->sentAtEachCommit << log->m_sent.count();
+        return 0;
+    }
+
+    const QSignalSpy &m_sent;
+    sqlite3 *m_handle;
+};
+
 } // namespace
 
 class tst_EventLogClient final : public QObject
@@ -95,6 +151,10 @@ private slots:
     void restoralSettlesOnlyWhenAcknowledged();
     void truncatedEventIsNeitherStoredNorAcknowledged();
     void failedInsertIsNotAcknowledged();
+    void readIsOneTransaction_data();
+    void readIsOneTransaction();
+    void refusedCommitAcknowledgesNone();
+    void refusedEventOfAReadLeavesTheOthers();
     void firstLiveEventPrunesAndLaunches();
     void disconnectionMakesTheNextEventPruneAgain();
     void historicClientDataGoesToTheSynchroniser();
@@ -388,6 +448,105 @@ void tst_EventLogClient::failedInsertIsNotAcknowledged()
     QCOMPARE(storedSeqNos(), QVector<qint64>{6});
     QCOMPARE(sentBytes(*m_sent), QByteArrayList{dataAck(1, 6, 1)});
     QVERIFY(!eventLog()->isReSyncPending());
+}
+
+// The live events of a read are stored in one transaction and acknowledged
+// after its commit, never before; a fire is not held (it is committed and
+// acknowledged at once, after the events before it), and a packet that is no
+// event commits the events before it.
+void tst_EventLogClient::readIsOneTransaction_data()
+{
+    QTest::addColumn<QString>("reads");
+    QTest::addColumn<QList<int>>("sentAtEachCommit");
+    QTest::newRow("one event") << "f" << QList<int>{0};
+    QTest::newRow("five events") << "fffff" << QList<int>{0};
+    QTest::newRow("split over two reads") << "fff|ff" << QList<int>{0, 3};
+    QTest::newRow("a fire alone") << "F" << QList<int>{0};
+    QTest::newRow("a fire first") << "Fff" << QList<int>{0, 1};
+    QTest::newRow("a fire between") << "ffFff" << QList<int>{0, 2, 3};
+    QTest::newRow("a fire last") << "ffF" << QList<int>{0, 2};
+    QTest::newRow("two fires") << "fFFf" << QList<int>{0, 1, 2, 3};
+    QTest::newRow("another packet between") << "ffaff" << QList<int>{0, 2};
+    QTest::newRow("another packet first") << "afff" << QList<int>{0};
+}
+
+void tst_EventLogClient::readIsOneTransaction()
+{
+    QFETCH(QString, reads);
+    QFETCH(QList<int>, sentAtEachCommit);
+    enableAcks();
+    // The first event prunes the log in a statement of its own.
+    receive(liveEvent(1).packet());
+    m_sent->clear();
+    CommitLog commits(*m_sent);
+
+    for (const QVector<SyncPacket> &read : readsOf(reads, 10))
+        client()->ReceivedPackets(read);
+
+    QCOMPARE(commits.sentAtEachCommit, sentAtEachCommit);
+    const int events = reads.count(QLatin1Char('f')) + reads.count(QLatin1Char('F'));
+    QByteArrayList acks;
+    QVector<qint64> stored{1};
+    for (int i = 0; i < events; ++i) {
+        acks << dataAck(1, quint16(10 + i), 1);
+        stored << 10 + i;
+    }
+    QCOMPARE(sentBytes(*m_sent), acks);
+    QCOMPARE(storedSeqNos(), stored);
+}
+
+// A commit the database refuses stores none of the read's events, and none
+// is acknowledged: the controller sends them all again.
+void tst_EventLogClient::refusedCommitAcknowledgesNone()
+{
+    enableAcks();
+    receive(liveEvent(1).packet());
+    m_sent->clear();
+    // A deferred foreign key is checked only at the commit.
+    QSqlQuery query;
+    for (const char *statement : {"PRAGMA foreign_keys = ON", "CREATE TABLE Parent (id INTEGER PRIMARY KEY)",
+                                  "CREATE TABLE Child (parent INTEGER REFERENCES Parent (id) DEFERRABLE INITIALLY "
+                                  "DEFERRED)",
+                                  "CREATE TRIGGER orphan AFTER INSERT ON EventLog WHEN NEW.seqNo = 12 "
+                                  "BEGIN INSERT INTO Child VALUES (42); END"})
+        QVERIFY2(query.exec(QLatin1String(statement)), qPrintable(query.lastError().text()));
+    QSignalSpy latest(EL_EventLogDBbase::instance(), &EL_EventLogDBbase::updatedlatestCurrSeqNo);
+    const QVector<SyncPacket> read = readsOf(QStringLiteral("ffff"), 10).first();
+
+    client()->ReceivedPackets(read);
+
+    QCOMPARE(m_sent->count(), 0);
+    QCOMPARE(storedSeqNos(), QVector<qint64>{1});
+    QCOMPARE(latest.count(), 0);
+    QCOMPARE(EL_EventLogDBbase::instance()->latestCurrSeqNo(), EventLog::SeqNum_t(1));
+    QVERIFY(m_messages->contains(QStringLiteral("commit failed")));
+    QVERIFY(m_messages->contains(QStringLiteral("4 live events not stored")));
+
+    QVERIFY2(query.exec(QStringLiteral("DROP TRIGGER orphan")), qPrintable(query.lastError().text()));
+    client()->ReceivedPackets(read);
+
+    QCOMPARE(storedSeqNos(), (QVector<qint64>{1, 10, 11, 12, 13}));
+    QCOMPARE(sentBytes(*m_sent),
+             (QByteArrayList{dataAck(1, 10, 1), dataAck(1, 11, 1), dataAck(1, 12, 1), dataAck(1, 13, 1)}));
+    QCOMPARE(EL_EventLogDBbase::instance()->latestCurrSeqNo(), EventLog::SeqNum_t(13));
+}
+
+// An event the log refuses in the middle of a read costs the others
+// nothing: they are stored and acknowledged, it is not.
+void tst_EventLogClient::refusedEventOfAReadLeavesTheOthers()
+{
+    enableAcks();
+    receive(liveEvent(1).packet());
+    m_sent->clear();
+    QSqlQuery trigger;
+    QVERIFY(trigger.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON EventLog WHEN NEW.seqNo = 11 "
+                                        "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+
+    client()->ReceivedPackets(readsOf(QStringLiteral("fff"), 10).first());
+
+    QCOMPARE(storedSeqNos(), (QVector<qint64>{1, 10, 12}));
+    QCOMPARE(sentBytes(*m_sent), (QByteArrayList{dataAck(1, 10, 1), dataAck(1, 12, 1)}));
+    QVERIFY(m_messages->contains(QStringLiteral("!!! Insertion of event log data failed !!!")));
 }
 
 // The controller's log runs from 100 to 199; what the engine holds outside

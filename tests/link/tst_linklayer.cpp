@@ -23,7 +23,8 @@ struct Link
     FakeClock clock;
     FakeTransport transport;
     SC_LinkLayer layer{&transport};
-    QSignalSpy packets{&layer, &SC_LinkLayer::Packet};
+    // One emission per hand-over: the packets of one read.
+    QSignalSpy reads{&layer, &SC_LinkLayer::Packets};
     QSignalSpy statuses{&layer, &SC_LinkLayer::LinkStatus};
 
     Link() { layer.Start(); }
@@ -31,10 +32,17 @@ struct Link
     QList<SyncPacket> takePackets()
     {
         QList<SyncPacket> taken;
-        for (const QList<QVariant> &arguments : qAsConst(packets))
-            taken << arguments.at(0).value<SyncPacket>();
-        packets.clear();
+        for (const QList<QVariant> &arguments : qAsConst(reads))
+            taken << arguments.at(0).value<QVector<SyncPacket>>().toList();
+        reads.clear();
         return taken;
+    }
+    int packetCount() const
+    {
+        int count = 0;
+        for (const QList<QVariant> &arguments : reads)
+            count += arguments.at(0).value<QVector<SyncPacket>>().size();
+        return count;
     }
     QList<QPair<bool, int>> takeStatuses()
     {
@@ -82,6 +90,8 @@ private slots:
     void lkSpeakBodyShorterThanHeaderStaysHere();
     void backlogHoldsTheTransportBack();
     void floodWarningsAreSummarised();
+    void heartbeatClosesTheRead();
+    void receiverOnTheSameThreadKeepsTheOrder();
 };
 
 void tst_LinkLayer::framing_data()
@@ -124,8 +134,12 @@ void tst_LinkLayer::framing()
 
     Link link;
     for (int i = 0; i < reads.size(); ++i) {
+        const int handOvers = link.reads.count();
+        const int packets = link.packetCount();
         link.transport.receive(reads.at(i));
-        QCOMPARE(link.packets.count(), packetsAfterEachRead.at(i));
+        QCOMPARE(link.packetCount(), packetsAfterEachRead.at(i));
+        // What one read completes goes on together.
+        QCOMPARE(link.reads.count() - handOvers, link.packetCount() > packets ? 1 : 0);
     }
     QCOMPARE(asPairs(link.takePackets()), expected);
 }
@@ -211,7 +225,7 @@ void tst_LinkLayer::heartbeat()
 
     Link link;
     link.transport.receive(SC_LinkFramer::frame(0, body));
-    QCOMPARE(link.packets.count(), 0);
+    QCOMPARE(link.packetCount(), 0);
     if (answered) {
         QCOMPARE(link.takeStatuses(), (QList<QPair<bool, int>>{{true, status}}));
         QCOMPARE(link.transport.takeSent(), QByteArrayList{answer});
@@ -285,6 +299,7 @@ void tst_LinkLayer::stopStopsSupervision()
     Link link;
     QCOMPARE(link.transport.starts(), 1);
     QVERIFY(QMetaType::type("SyncPacket") != QMetaType::UnknownType);
+    QVERIFY(QMetaType::type("QVector<SyncPacket>") != QMetaType::UnknownType);
     link.layer.Stop();
     QCOMPARE(link.transport.stops(), 1);
     link.clock.advance(100000);
@@ -334,21 +349,27 @@ void tst_LinkLayer::backlogHoldsTheTransportBack()
     Link link;
     const std::shared_ptr<SC_ReceiveBacklog> backlog = link.layer.receiveBacklog();
     backlog->attachReceiver();
-    constexpr int Extra = 10;
+    constexpr int Extra = SC_ReceiveBacklog::Limit - SC_ReceiveBacklog::ResumeAt + 10;
     QByteArray flood;
     for (int i = 0; i < SC_ReceiveBacklog::Limit + Extra; ++i)
         flood += SC_LinkFramer::frame(3, QByteArray::number(i));
     link.transport.receive(flood);
-    QCOMPARE(link.packets.count(), SC_ReceiveBacklog::Limit);
+    QCOMPARE(link.packetCount(), SC_ReceiveBacklog::Limit);
     QVERIFY(!link.transport.isReceiving());
 
-    // One handled: one more may go, and the backlog is full again.
+    // Handled down to half the limit: only then may the link read again,
+    // and it hands over up to the limit in one read.
+    for (int i = SC_ReceiveBacklog::Limit; i > SC_ReceiveBacklog::ResumeAt + 1; --i)
+        QVERIFY(!backlog->handled());
     QVERIFY(backlog->handled());
+    const int handOvers = link.reads.count();
     link.layer.ResumeReceiving();
-    QCOMPARE(link.packets.count(), SC_ReceiveBacklog::Limit + 1);
+    QCOMPARE(link.reads.count(), handOvers + 1);
+    QCOMPARE(link.packetCount(), SC_ReceiveBacklog::Limit + SC_ReceiveBacklog::Limit - SC_ReceiveBacklog::ResumeAt);
     QVERIFY(!link.transport.isReceiving());
 
-    // All handled: the rest goes, in order, and reading resumes.
+    // All handled: the link is told once, the rest goes, in order, and
+    // reading resumes.
     int drained = 0;
     for (int i = 0; i < SC_ReceiveBacklog::Limit; ++i)
         drained += backlog->handled() ? 1 : 0;
@@ -373,6 +394,58 @@ void tst_LinkLayer::floodWarningsAreSummarised()
     link.clock.advance(SC_WarningSummary::PeriodMs);
     QCOMPARE(messages.warnings().size(), SC_WarningSummary::WrittenPerSecond + 1);
     QVERIFY(messages.warnings().last().contains(QStringLiteral("990 more warnings")));
+}
+
+// A link status must not overtake the packets that came before it, nor
+// fall behind those after it.
+void tst_LinkLayer::heartbeatClosesTheRead()
+{
+    Link link;
+    QStringList order;
+    connect(&link.layer, &SC_LinkLayer::Packets, this, [&order](const QVector<SyncPacket> &read) {
+        QStringList bodies;
+        for (const SyncPacket &packet : read)
+            bodies << QString::fromLatin1(packet.body.toHex());
+        order << QStringLiteral("packets ") + bodies.join(QLatin1Char(' '));
+    });
+    connect(&link.layer, &SC_LinkLayer::LinkStatus, this,
+            [&order](bool, quint8 status) { order << QStringLiteral("status %1").arg(status); });
+
+    link.transport.receive(frame(3, "01") + frame(3, "02") + frame(0, "0103") + frame(3, "04"));
+
+    QCOMPARE(order, (QStringList{"packets 01 02", "status 3", "packets 04"}));
+}
+
+// A receiver on the link's own thread handles each hand-over inside it and
+// asks for more from there: the packets still come in order, all of them,
+// each hand-over within the limit.
+void tst_LinkLayer::receiverOnTheSameThreadKeepsTheOrder()
+{
+    Link link;
+    const std::shared_ptr<SC_ReceiveBacklog> backlog = link.layer.receiveBacklog();
+    backlog->attachReceiver();
+    QList<QByteArray> bodies;
+    int largest = 0;
+    connect(&link.layer, &SC_LinkLayer::Packets, this, [&](const QVector<SyncPacket> &read) {
+        largest = std::max(largest, read.size());
+        for (const SyncPacket &packet : read) {
+            bodies << packet.body;
+            if (backlog->handled())
+                link.layer.ResumeReceiving();
+        }
+    });
+    constexpr int Count = SC_ReceiveBacklog::Limit * 3 + 7;
+    QByteArray flood;
+    for (int i = 0; i < Count; ++i)
+        flood += SC_LinkFramer::frame(3, QByteArray::number(i));
+
+    link.transport.receive(flood);
+
+    QCOMPARE(bodies.size(), Count);
+    for (int i = 0; i < Count; ++i)
+        QCOMPARE(bodies.at(i), QByteArray::number(i));
+    QCOMPARE(largest, SC_ReceiveBacklog::Limit);
+    QVERIFY(link.transport.isReceiving());
 }
 
 QTEST_GUILESS_MAIN(tst_LinkLayer)

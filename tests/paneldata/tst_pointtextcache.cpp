@@ -95,6 +95,8 @@ private slots:
     void partsAreWrittenOnceAfterAQuietTime();
     void anotherPanelsNamesWriteTheHeldOnesFirst();
     void clearedPanelIsNotWrittenLater();
+    void missingNameIsCachedUntilItsNamesArrive();
+    void namesArrivingReplaceCachedOnes();
 
 private:
     QTemporaryDir m_directory;
@@ -384,6 +386,38 @@ void tst_PointTextCache::clearedPanelIsNotWrittenLater()
     m_clock.advance(PointTextCache::QuietTimeMs);
     cache->flush();
     QVERIFY(!QDir(PanelPointStringsFile::directoryPath(4)).exists());
+}
+
+// A screen asks for the name of an event's point on every names part of a
+// synchronisation. When that point has no name, the answer is cached, so
+// the held panel is not written and read back once per part; names for the
+// point end that.
+void tst_PointTextCache::missingNameIsCachedUntilItsNamesArrive()
+{
+    PointTextCache *cache = PointTextCache::instance();
+    const ChannelAddress loop1(12, 1, 0);
+    cache->storePanelTexts(4, {run(12, 1, 0, 1, {{"Four", ""}})});
+    QCOMPARE(text(6, loop1, 9), QString());
+    QCOMPARE(bytesOnDisk(4), QByteArray("12;1;0;1;Four;;\n"));
+
+    cache->storePanelTexts(4, {run(12, 1, 0, 2, {{"Four two", ""}})});
+    QCOMPARE(text(6, loop1, 9), QString());
+    QCOMPARE(bytesOnDisk(4), QByteArray("12;1;0;1;Four;;\n"));
+
+    cache->storePanelTexts(6, {run(12, 1, 0, 9, {{"Six nine", ""}})});
+    QCOMPARE(text(6, loop1, 9), QStringLiteral("Six nine"));
+    QCOMPARE(bytesOnDisk(4), QByteArray("12;1;0;1;Four;;\n12;1;0;2;Four two;;\n"));
+}
+
+// A name sent again in a later part replaces the one a screen has cached.
+void tst_PointTextCache::namesArrivingReplaceCachedOnes()
+{
+    PointTextCache *cache = PointTextCache::instance();
+    cache->storePanelTexts(3, {run(12, 3, 0, 1, {{"Old", "Alt"}})});
+    QCOMPARE(text(3, Loop3, 1), QStringLiteral("Old"));
+    cache->storePanelTexts(3, {run(12, 3, 0, 1, {{"New", "Neu"}})});
+    QCOMPARE(text(3, Loop3, 1), QStringLiteral("New"));
+    QCOMPARE(text(3, Loop3, 1, 2), QStringLiteral("Neu"));
 }
 
 QTEST_GUILESS_MAIN(tst_PointTextCache)

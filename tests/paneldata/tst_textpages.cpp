@@ -65,6 +65,7 @@ private slots:
     void zoneNames();
     void zoneNamesLaterPartAdds();
     void pointNamesInSeveralParts();
+    void anotherPanelsNameStaysCachedWhilePartsArrive();
     void pointNamesChannelOfEitherLayout_data();
     void pointNamesChannelOfEitherLayout();
     void pointNamesRefused_data();
@@ -185,6 +186,23 @@ void tst_TextPages::pointNamesInSeveralParts()
     QCOMPARE(receive(PointNames, 4, 0, hex("01 0001 00 04 01 01") + pageText("New")), Stored);
     QCOMPARE(fileBytes(4), QByteArray("12;4;0;1;New;;\n"));
     QCOMPARE(pointText(4, 12, 1, 1), QString());
+}
+
+// A screen showing an event asks for its point's name after every part of
+// the names page: another panel's name stays cached meanwhile, so the panel
+// whose parts arrive is neither written nor read back once per part.
+void tst_TextPages::anotherPanelsNameStaysCachedWhilePartsArrive()
+{
+    QCOMPARE(receive(PointNames, 1, 0, hex("01 0001 00 01 01 01") + pageText("Fire point")), Stored);
+    QCOMPARE(pointText(1, 12, 1, 1), QStringLiteral("Fire point"));
+    QCOMPARE(receive(PointNames, 4, 0, hex("01 0001 00 01 01 01") + pageText("Four one")), Stored);
+    QCOMPARE(pointText(1, 12, 1, 1), QStringLiteral("Fire point"));
+    QCOMPARE(receive(PointNames, 4, 1, hex("01 0001 00 01 02 01") + pageText("Four two")), Stored);
+    QCOMPARE(pointText(1, 12, 1, 1), QStringLiteral("Fire point"));
+
+    QVERIFY(!QFile::exists(PanelPointStringsFile(4).fileName()));
+    QCOMPARE(fileBytes(4), QByteArray("12;1;0;1;Four one;;\n12;1;0;2;Four two;;\n"));
+    QCOMPARE(pointText(4, 12, 1, 2), QStringLiteral("Four two"));
 }
 
 void tst_TextPages::pointNamesChannelOfEitherLayout_data()

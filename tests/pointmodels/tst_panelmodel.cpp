@@ -301,10 +301,12 @@ void TestPanelModel::repeater_isNeitherMasterNorPowerSavingNorKeyswitched()
     SystemState::Configuration repeater;
     repeater.guiMode = 2;
     state->writeEepromConfiguration(repeater, false);
+    QCOMPARE(m_model->guiMode(), 2);
     QVERIFY(!m_model->isMasterPanel());
     QVERIFY(!m_model->isPowerSaving());
     QVERIFY(!m_model->isKeyswitchAccessEnabled());
     state->writeEepromConfiguration(SystemState::Configuration(), false);
+    QCOMPARE(m_model->guiMode(), 0);
     TeskGlobalConfig::instance()->setKeyswitchEnabled(false);
     QVERIFY(!m_model->isKeyswitchAccessEnabled());
 }

@@ -659,6 +659,30 @@ void CommandResponder::registerCommands(CommandInterpreter &interpreter)
         QStringLiteral("a walk test of the panel's input points in the zone (255 all), status 1-5 (0 stopped, "
                        "6 none): its summary (page 22) and point maps (23 to 25)"),
         3, [this](const QStringList &arguments) { runWalkTest(arguments); });
+    interpreter.addCommand(QStringLiteral("silent"), QStringLiteral("<panel> <0|1>"),
+                           QStringLiteral("a panel of the network stops answering (1) or answers again (0): the "
+                                          "not-responding panels map (page 134)"),
+                           2, [this](const QStringList &arguments) { markSilent(arguments); });
+}
+
+void CommandResponder::markSilent(const QStringList &arguments)
+{
+    bool panelOk = false;
+    bool stateOk = false;
+    const int panel = arguments.at(0).toInt(&panelOk, 0);
+    const int state = arguments.at(1).toInt(&stateOk, 0);
+    if (!panelOk || !stateOk || panel < 1 || panel > 99 || (state != 0 && state != 1)) {
+        emit reported(QStringLiteral("error usage: silent <panel 1-99> <0|1>"));
+        return;
+    }
+    Site &site = m_controller.site();
+    if (state == 1)
+        site.status.silentPanels.insert(quint8(panel));
+    else
+        site.status.silentPanels.remove(quint8(panel));
+    m_controller.sendPage(
+        PointStatePages::notRespondingMap(site.panelNode, site.status.silentPanels, site.headerLayout));
+    emit reported(QStringLiteral("silent panel=%1 state=%2").arg(panel).arg(state));
 }
 
 void CommandResponder::runWalkTest(const QStringList &arguments)

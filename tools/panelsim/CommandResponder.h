@@ -54,6 +54,7 @@ private:
     void walkTest(const QVariantMap &fields, const LkMessage &message);
     // The walktest command: a walk test's pages as the controller sends them.
     void runWalkTest(const QStringList &arguments);
+    void markSilent(const QStringList &arguments);
     void otherGuiCommand(const QVariantMap &fields, const LkMessage &message);
     void pointInformation(const QVariantMap &fields, const LkMessage &message);
     void nextPointInformation(const QVariantMap &fields, const LkMessage &message);

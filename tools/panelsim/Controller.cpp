@@ -9,6 +9,8 @@
 
 #include <QDateTime>
 
+#include <ctime>
+
 namespace {
 
 constexpr quint8 LinkControl = 0;
@@ -32,6 +34,14 @@ QString fieldsText(const QVariantMap &fields)
                                                             : value.toString());
     }
     return parts.join(QLatin1Char(' '));
+}
+
+// The engine stamps what it shows on this clock too.
+qint64 monotonicMicroseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return qint64(now.tv_sec) * 1000000 + now.tv_nsec / 1000;
 }
 
 } // namespace
@@ -238,6 +248,11 @@ bool Controller::setFire(quint8 panel, bool on)
     m_site.status.statusWord = anyFire ? quint16(m_site.status.statusWord | SiteStatus::FireBit)
                                        : quint16(m_site.status.statusWord & ~SiteStatus::FireBit);
     sendHighPriorityStatuses();
+    // When the fire's status left, so that the time to the screen can be told.
+    if (isConnected())
+        emit reported(QStringLiteral("high-priority sent fire=%1 at monotonic %2 us")
+                          .arg(anyFire ? 1 : 0)
+                          .arg(monotonicMicroseconds()));
     return true;
 }
 

@@ -70,4 +70,20 @@ QByteArray forcedCounts(const SitePanel &panel)
                              PageWriter::write(Counts, {{"inputs", inputs}, {"outputs", outputs}}));
 }
 
+QByteArray notRespondingMap(quint8 localPanel, const QSet<quint8> &silentPanels, int layout)
+{
+    SiteChannel network;
+    network.kind = 15;
+    network.number = 1;
+    for (const quint8 panel : silentPanels) {
+        SitePoint point;
+        point.point = panel;
+        network.points.append(point);
+    }
+    SitePanel local;
+    local.number = localPanel;
+    local.channels.append(network);
+    return pointMap(NotRespondingMap, local, layout, [](const SitePoint &) { return true; });
+}
+
 } // namespace PointStatePages

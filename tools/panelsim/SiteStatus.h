@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QVector>
 
@@ -34,6 +35,8 @@ struct SiteStatus
     QVector<SitePanelStatus> panels;
     quint16 statusWord = 0;
     quint8 statusFlags = 0;
+    // Panels of the network that do not answer this panel.
+    QSet<quint8> silentPanels;
 
     SitePanelStatus *panel(quint8 number);
     const SitePanelStatus *panel(quint8 number) const;

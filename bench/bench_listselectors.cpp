@@ -1,0 +1,105 @@
+#include "GuiBenchmarkMain.h"
+#include "core/ChannelAddress.h"
+#include "core/TeskGlobalConfig.h"
+#include "listscreens/PanelSelector.h"
+#include "listscreens/ZoneSelector.h"
+#include "paneldata/PanelConfiguration.h"
+#include "paneldata/PanelRecord.h"
+#include "paneldata/PointCoreConfiguration.h"
+#include "paneldata/PointDataMapsConfiguration.h"
+#include "pointmodels/FilterModel.h"
+#include "widgets/AUK_90048.h"
+
+#include <QBitArray>
+#include <QButtonGroup>
+#include <QImage>
+#include <QListView>
+#include <QPainter>
+#include <QWidget>
+
+namespace {
+
+// A site of 200,000 points: 25 panels of 32 loops with 250 points each, so
+// that one panel holds 8,000 points in 200 zones.
+constexpr int Panels = 25;
+constexpr int Loops = 32;
+constexpr int PointsPerLoop = 250;
+constexpr quint8 ListedPanel = 5;
+constexpr int NotRespondingPage = 134;
+const ChannelAddress NetworkChannel(15, 0, 1);
+
+void buildSite()
+{
+    static bool built = false;
+    if (built)
+        return;
+    built = true;
+    TeskGlobalConfig::instance()->setPanelNumber(1);
+    PointCoreConfiguration *configuration = PointCoreConfiguration::instance();
+    configuration->clearPanel(255);
+    for (int panel = 0; panel < Panels; ++panel) {
+        PanelRecord record;
+        record.zoneLimit = 241;
+        record.panelName1 = QStringLiteral("Panel %1").arg(panel);
+        PanelConfiguration::instance()->setPanelRecord(quint8(panel), record);
+        for (int loop = 1; loop <= Loops; ++loop) {
+            const ChannelAddress channel(12, quint8(loop), 0);
+            configuration->addChannel(quint8(panel), channel, PointsPerLoop);
+            for (int point = 1; point <= PointsPerLoop; ++point)
+                configuration->addPoint(
+                    quint8(panel), channel,
+                    PointAddressKey(quint8(point), quint8((point + loop) % 200 + 1), 5, 0x02, 0x01, 251));
+        }
+    }
+    PointDataMapsConfiguration::instance()->addMapPage(NotRespondingPage);
+}
+
+// The zone step of a screen opening on the panel: the list built from the
+// panel's points and drawn once.
+void BM_ZoneListOf8000PointPanel(benchmark::State &state)
+{
+    buildSite();
+    QButtonGroup group;
+    FilterModel filters(nullptr, false);
+    filters.selectedPanel = ListedPanel;
+    ZoneSelector zones(&filters, &group, nullptr);
+    auto *editor = qobject_cast<AUK_90048 *>(zones.filterEditor());
+    editor->resize(314, 346);
+    QImage image(editor->size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        zones.reset(false);
+        zones.updateModel();
+        editor->listView()->doItemsLayout();
+        QPainter painter(&image);
+        editor->render(&painter);
+    }
+    state.counters["zones"] = filters.zonesModel.rowCount();
+}
+BENCHMARK(BM_ZoneListOf8000PointPanel)->Unit(benchmark::kMillisecond);
+
+// A panel stops or starts answering: the panel list follows the map.
+void BM_NotRespondingMapUpdate(benchmark::State &state)
+{
+    buildSite();
+    QButtonGroup group;
+    FilterModel filters(nullptr, false);
+    PanelSelector panels(&filters, &group, nullptr);
+    panels.filterEditor();
+    panels.selectPanel(ListedPanel);
+    QBitArray silent(256);
+    PointDataMapsConfiguration *maps = PointDataMapsConfiguration::instance();
+    for (auto _ : state) {
+        silent.toggleBit(7);
+        maps->setChannelPoints(NotRespondingPage, 1, NetworkChannel, silent);
+        maps->notifyMapUpdated(NotRespondingPage);
+    }
+    state.counters["panels"] = filters.panelsModel.rowCount();
+}
+BENCHMARK(BM_NotRespondingMapUpdate)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    return runGuiBenchmarks(argc, argv);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "listscreens/EventsSummaryViewer.h"
+#include "widgets/AUK_90003.h"
+
+// The fire warnings list, all of them or the pre-alarms only.
+class FireWarningsViewer final : public EventsSummaryViewer
+{
+    Q_OBJECT
+
+public:
+    FireWarningsViewer(const QString &buttonText, QButtonGroup *group, QObject *parent);
+
+signals:
+    void filterChanged();
+
+private:
+    AUK_90003 m_allRadio;
+    AUK_90003 m_preAlarmRadio;
+};
