@@ -1,6 +1,7 @@
 #include "../eventlog/EventFixtures.h"
 #include "../pointmodels/ScriptedSite.h"
 #include "AnimationClock.h"
+#include "BannerShown.h"
 #include "FakeClock.h"
 #include "FakeEthernetLink.h"
 #include "LinkedScreens.h"
@@ -19,6 +20,7 @@
 #include "frontpanel/rbusEventLog.h"
 #include "paneldata/DateTime.h"
 #include "paneldata/PointDataMapsConfiguration.h"
+#include "paneldata/PrintableAddress.h"
 #include "screens/status/AUK_30085.h"
 #include "screens/status/AUK_30086.h"
 #include "screens/status/ViewFiresModel.h"
@@ -528,6 +530,11 @@ void tst_FiresScreen::screenshots()
     TeskGlobalConfig::instance()->setCurrentLang(1);
     EnglishTexts english;
     QVERIFY(english.isLoaded());
+    // Addresses made by the earlier tests were cached untranslated; the
+    // engine empties the cache when its language changes.
+    PrintableAddress::instance()->clearZoneTextCache();
+    // The fires stand, so the engine shows the fire banner.
+    const BannerShown banner(TC::BANNER_FIRE);
     TeskGlobalConfig::instance()->setZoneFiltering(true);
     writeLog(100, fiveFires());
     struct Shot
