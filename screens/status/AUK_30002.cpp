@@ -24,6 +24,7 @@
 #include "widgets/AUK_90002.h"
 #include "widgets/AUK_90004.h"
 #include "widgets/AUK_90006.h"
+#include "widgets/PanelIcon.h"
 
 #include <QDebug>
 
@@ -66,11 +67,6 @@ bool s_fireTestAvailable = false;
 QString s_fireTestPointName;
 bool s_user2Available = false;
 QString s_user2PointName;
-
-QPixmap icon(const char *name)
-{
-    return QPixmap(QStringLiteral("../resources/icons/") + QLatin1String(name));
-}
 
 // The screens these open are built by later work; until then the key says
 // which it would open and does nothing else.
@@ -170,14 +166,14 @@ AUK_30002::~AUK_30002()
 void AUK_30002::buildForm()
 {
     setObjectName(QStringLiteral("AUK_30002"));
-    setIconBlueFlavour(icon("AUK_80065_home_smll_blue.png"));
-    setIconYellowFlavour(icon("AUK_80067_home_smll_yellow.png"));
-    setIconRedFlavour(icon("AUK_80066_home_smll_red.png"));
+    setIconBlueFlavour(panelIcon("AUK_80065_home_smll_blue.png"));
+    setIconYellowFlavour(panelIcon("AUK_80067_home_smll_yellow.png"));
+    setIconRedFlavour(panelIcon("AUK_80066_home_smll_red.png"));
     const auto button = [this](const char *name, const char *image) {
         auto *made = new AUK_90002(this);
         made->setObjectName(QLatin1String(name));
         made->resize(110, 110);
-        made->setIcon(icon(image));
+        made->setIcon(panelIcon(image));
         return made;
     };
     m_dayNight = button("dayNight_ConfigureButton", "AUK_80057_daynight_lrg_white.png");
@@ -271,7 +267,7 @@ void AUK_30002::setUpForAccessLevel(int accessLevel)
         }
         m_dayNight->hide();
         m_panelTest->setTextById(TasksButton);
-        m_panelTest->setIcon(icon("AUK_80076_tasks_lrg_white.png"));
+        m_panelTest->setIcon(panelIcon("AUK_80076_tasks_lrg_white.png"));
         connect(m_panelTest, &BaseButton::clicked, this, &AUK_30002::showTasks);
         setServiceSettingsFace();
         if (m_userLevel >= 4) {
@@ -421,7 +417,7 @@ void AUK_30002::setCounterLabels()
 void AUK_30002::setServiceSettingsFace()
 {
     m_dayNight->setTextById(ServiceSettingsButton);
-    m_dayNight->setIcon(icon("AUK_80072_serviceset_lrg_white.png"));
+    m_dayNight->setIcon(panelIcon("AUK_80072_serviceset_lrg_white.png"));
 }
 
 void AUK_30002::retranslateTexts()

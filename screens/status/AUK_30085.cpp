@@ -19,6 +19,7 @@
 #include "widgets/AUK_90006.h"
 #include "widgets/AUK_90028.h"
 #include "widgets/AUK_90029.h"
+#include "widgets/PanelIcon.h"
 
 #include <QDebug>
 #include <QDir>
@@ -55,11 +56,6 @@ void notBuilt(const char *className)
 SystemState *state()
 {
     return SystemState::instance();
-}
-
-QPixmap icon(const char *name)
-{
-    return QPixmap(QStringLiteral("../resources/icons/") + QLatin1String(name));
 }
 
 quint8 byteOf(const QModelIndex &index, int role)
@@ -111,9 +107,9 @@ AUK_30085::~AUK_30085()
 void AUK_30085::buildForm()
 {
     setObjectName(QStringLiteral("AUK_30085"));
-    setIconBlueFlavour(icon("AUK_80065_home_smll_blue.png"));
-    setIconYellowFlavour(icon("AUK_80067_home_smll_yellow.png"));
-    setIconRedFlavour(icon("AUK_80066_home_smll_red.png"));
+    setIconBlueFlavour(panelIcon("AUK_80065_home_smll_blue.png"));
+    setIconYellowFlavour(panelIcon("AUK_80067_home_smll_yellow.png"));
+    setIconRedFlavour(panelIcon("AUK_80066_home_smll_red.png"));
     m_lozengeBar = new AUK_90006(this);
     m_lozengeBar->setObjectName(QStringLiteral("lozengeBar"));
     m_lozengeBar->setGeometry(0, 379, 640, 71);

@@ -20,6 +20,7 @@
 #include "widgets/AUK_90025.h"
 #include "widgets/AUK_90026.h"
 #include "widgets/AUK_90050.h"
+#include "widgets/PanelIcon.h"
 #include "widgets/ShownTextLog.h"
 
 #include <QCoreApplication>
@@ -46,11 +47,6 @@ void notBuilt(const char *className)
 SystemState *state()
 {
     return SystemState::instance();
-}
-
-QPixmap icon(const char *name)
-{
-    return QPixmap(QStringLiteral("../resources/icons/") + QLatin1String(name));
 }
 
 quint8 byteOf(const QSqlRecord &record, const char *column)
@@ -144,9 +140,9 @@ AUK_30086::~AUK_30086()
 void AUK_30086::buildForm()
 {
     setObjectName(QStringLiteral("AUK_30086"));
-    setIconBlueFlavour(icon("AUK_80065_home_smll_blue.png"));
-    setIconYellowFlavour(icon("AUK_80067_home_smll_yellow.png"));
-    setIconRedFlavour(icon("AUK_80066_home_smll_red.png"));
+    setIconBlueFlavour(panelIcon("AUK_80065_home_smll_blue.png"));
+    setIconYellowFlavour(panelIcon("AUK_80067_home_smll_yellow.png"));
+    setIconRedFlavour(panelIcon("AUK_80066_home_smll_red.png"));
     m_lozengeBar = new AUK_90006(this);
     m_lozengeBar->setObjectName(QStringLiteral("lozengeBar"));
     m_lozengeBar->setGeometry(0, 379, 640, 71);
@@ -169,7 +165,7 @@ void AUK_30086::buildForm()
     auto *delayIcon = new QLabel(this);
     delayIcon->setObjectName(QStringLiteral("investigateDelayIcon"));
     delayIcon->setGeometry(604, 3, 30, 31);
-    delayIcon->setPixmap(icon("AUK_80001_investigate_delay_status.png"));
+    delayIcon->setPixmap(panelIcon("AUK_80001_investigate_delay_status.png"));
     // The header shows the countdown at the same place while a delay runs.
     delayIcon->hide();
     // The fires list these buttons open is built later; they stay enabled all
