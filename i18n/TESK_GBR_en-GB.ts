@@ -3105,4 +3105,58 @@
         <translation>Before starting a walk test, tell everyone in the building that the sounders may sound.</translation>
     </message>
 </context>
+<context>
+    <name>StatusSelector</name>
+    <message>
+        <source>_STATUS_FILTERBTN</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>_STATUS_SELECTED_SELTEXT</source>
+        <translation>statuses selected</translation>
+    </message>
+    <message>
+        <source>_STATUS_FIRES_LISTITEM</source>
+        <translation>Fires</translation>
+    </message>
+    <message>
+        <source>_STATUS_FAULTS_LISTITEM</source>
+        <translation>Faults</translation>
+    </message>
+    <message>
+        <source>_STATUS_PRE_ALARM_LISTITEM</source>
+        <translation>Pre-alarms</translation>
+    </message>
+    <message>
+        <source>_STATUS_WARNING_LISTITEM</source>
+        <translation>Warnings</translation>
+    </message>
+    <message>
+        <source>_STATUS_TEST_LISTITEM</source>
+        <translation>Tests</translation>
+    </message>
+    <message>
+        <source>_STATUS_SUPERVISORY_LISTITEM</source>
+        <translation>Supervisory</translation>
+    </message>
+    <message>
+        <source>_STATUS_GAS_ALERT_LISTITEM</source>
+        <translation>Gas alerts</translation>
+    </message>
+    <message>
+        <source>_STATUS_INFORMATION_LISTITEM</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>_STATUS_ISOLATES_LISTITEM</source>
+        <translation>Isolates</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_90003</name>
+    <message>
+        <source>_UNRESTORED_FILTER</source>
+        <translation>Unrestored only</translation>
+    </message>
+</context>
 </TS>
