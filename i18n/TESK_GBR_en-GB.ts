@@ -3159,4 +3159,50 @@
         <translation>Unrestored only</translation>
     </message>
 </context>
+<context>
+    <name>TypeSelector</name>
+    <message>
+        <source>_TYPE_FILTERBTN</source>
+        <translation>Device type</translation>
+    </message>
+    <message>
+        <source>_TYPE_INPUT_LISTITEM</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>_TYPE_DETECTORS_LISTITEM</source>
+        <translation>Detectors</translation>
+    </message>
+    <message>
+        <source>_TYPE_CALLPOINTS_LISTITEM</source>
+        <translation>Call points</translation>
+    </message>
+    <message>
+        <source>_TYPE_ALARM_INPUTS_LISTITEM</source>
+        <translation>Alarm inputs</translation>
+    </message>
+    <message>
+        <source>_TYPE_SOUNDERS_LISTITEM</source>
+        <translation>Sounders</translation>
+    </message>
+</context>
+<context>
+    <name>MultiSensorSelector</name>
+    <message>
+        <source>_MULTISENSOR_FILTERBTN</source>
+        <translation>Sensors</translation>
+    </message>
+    <message>
+        <source>_MSENSOR_PART_LISTITEM</source>
+        <translation>Part</translation>
+    </message>
+    <message>
+        <source>_MSENSOR_FULL_LISTITEM</source>
+        <translation>Full</translation>
+    </message>
+    <message>
+        <source>_MSENSOR_AUTO_LISTITEM</source>
+        <translation>Automatic</translation>
+    </message>
+</context>
 </TS>
