@@ -3205,4 +3205,68 @@
         <translation>Automatic</translation>
     </message>
 </context>
+<context>
+    <name>GuiModeSelecter</name>
+    <message>
+        <source>_GUI_MODE_FILTERBTN</source>
+        <translation>GUI mode</translation>
+    </message>
+    <message>
+        <source>_MODE_ETHERNET_LISTITEM</source>
+        <translation>Ethernet</translation>
+    </message>
+    <message>
+        <source>_MODE_ETHERNET_WITH_BACKUP_LISTITEM</source>
+        <translation>Ethernet with backup</translation>
+    </message>
+    <message>
+        <source>_MODE_QUORVEL_REPEATER_LISTITEM</source>
+        <translation>Quorvel repeater</translation>
+    </message>
+    <message>
+        <source>_MODE_DIRU_REPEATER_LISTITEM</source>
+        <translation>DIRU repeater</translation>
+    </message>
+</context>
+<context>
+    <name>RBusAddressSelector</name>
+    <message>
+        <source>_RBUS_ADDRESS_FILTERBTN</source>
+        <translation>Bus address</translation>
+    </message>
+    <message>
+        <source>_ADDRESS_LISTITEM</source>
+        <translation>Address</translation>
+    </message>
+</context>
+<context>
+    <name>RBusModeSelector</name>
+    <message>
+        <source>_RBUS_MODE_FILTERBTN</source>
+        <translation>Bus mode</translation>
+    </message>
+    <message>
+        <source>_RBUS_MODE_UNMONITORED_LISTITEM</source>
+        <translation>Unmonitored</translation>
+    </message>
+    <message>
+        <source>_RBUS_MODE_MONITORED_LISTITEM</source>
+        <translation>Monitored</translation>
+    </message>
+</context>
+<context>
+    <name>ZonalLedSelector</name>
+    <message>
+        <source>_ZONAL_LED_FILTERBTN</source>
+        <translation>Zonal LEDs</translation>
+    </message>
+    <message>
+        <source>_XBUS_CONFIG_LISTITEM</source>
+        <translation>XBUS configuration</translation>
+    </message>
+    <message>
+        <source>_LEGACY_LISTITEM</source>
+        <translation>Legacy</translation>
+    </message>
+</context>
 </TS>
