@@ -3269,4 +3269,15 @@
         <translation>Legacy</translation>
     </message>
 </context>
+<context>
+    <name>DevicesSelector</name>
+    <message>
+        <source>_DEVICES_FILTERBTN</source>
+        <translation>Devices</translation>
+    </message>
+    <message>
+        <source>_DEVICES_SELECTED_SELTEXT</source>
+        <translation>device types selected</translation>
+    </message>
+</context>
 </TS>
