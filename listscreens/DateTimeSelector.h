@@ -33,7 +33,7 @@ public:
 
     void setTitle(const QString &title);
     void setDateTime(const QDateTime &value);
-    // In UTC, the time spec of the panel's time; seconds are always 0.
+    // In UTC, like the panel's time it starts from; seconds are always 0.
     QDateTime selectedDateTime() const;
 
 public slots:
