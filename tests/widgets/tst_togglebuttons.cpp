@@ -100,7 +100,7 @@ private slots:
 
         AUK_90054 wide(window(), true);
         QCOMPARE(wide.buttonType(), BaseButton::DATETIME_WIDE);
-        QCOMPARE(wide.findChild<QLabel *>(QStringLiteral("buttonValueBg"))->size(), QSize(88, 38));
+        QCOMPARE(wide.findChild<QLabel *>(QStringLiteral("buttonValueBg"))->size(), QSize(58, 38));
         wide.move(50, 50);
         wide.setWide(false);
         QCOMPARE(wide.pos(), QPoint(0, 0));
