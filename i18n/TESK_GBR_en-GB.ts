@@ -3105,4 +3105,78 @@
         <translation>Before starting a walk test, tell everyone in the building that the sounders may sound.</translation>
     </message>
 </context>
+<context>
+    <name>FunctionsSelector</name>
+    <message>
+        <source>_FUNCTIONS_FILTERBTN</source>
+        <translation>Function</translation>
+    </message>
+    <message>
+        <source>_FUNCTIONS_SELECTED_SELTEXT</source>
+        <translation>functions selected</translation>
+    </message>
+    <message>
+        <source>_FUNCTION_DETECTORS_LISTITEM</source>
+        <translation>Detectors</translation>
+    </message>
+    <message>
+        <source>_FUNCTION_CALLPOINTS_LISTITEM</source>
+        <translation>Call points</translation>
+    </message>
+    <message>
+        <source>_FUNCTION_ALARM_INPUTS_LISTITEM</source>
+        <translation>Alarm inputs</translation>
+    </message>
+    <message>
+        <source>_FUNCTION_SOUNDERS_LISTITEM</source>
+        <translation>Sounders</translation>
+    </message>
+    <message>
+        <source>_FUNCTION_PROTECTION_EQUIPMENT_LISTITEM</source>
+        <translation>Protection equipment</translation>
+    </message>
+    <message>
+        <source>_FUNCTION_PLANT_EQUIPMENT_LISTITEM</source>
+        <translation>Plant equipment</translation>
+    </message>
+    <message>
+        <source>_FUNCTION_EXTINGUISHING_LISTITEM</source>
+        <translation>Extinguishing</translation>
+    </message>
+    <message>
+        <source>_FUNCTION_POINT_INPUT_LISTITEM</source>
+        <translation>Point inputs</translation>
+    </message>
+    <message>
+        <source>_FUNCTION_POINT_OUTPUT_LISTITEM</source>
+        <translation>Point outputs</translation>
+    </message>
+</context>
+<context>
+    <name>PointStatusSelector</name>
+    <message>
+        <source>_POINT_STATUS_FILTERBTN</source>
+        <translation>Point status</translation>
+    </message>
+    <message>
+        <source>_POINT_STATUS_SELECTED_SELTEXT</source>
+        <translation>states selected</translation>
+    </message>
+    <message>
+        <source>_ACTIVE_LISTITEM</source>
+        <translation>Active</translation>
+    </message>
+    <message>
+        <source>_FAULT_LISTITEM</source>
+        <translation>Fault</translation>
+    </message>
+    <message>
+        <source>_DISABLED_LISTITEM</source>
+        <translation>Disabled</translation>
+    </message>
+    <message>
+        <source>_NORMAL_LISTITEM</source>
+        <translation>Normal</translation>
+    </message>
+</context>
 </TS>
