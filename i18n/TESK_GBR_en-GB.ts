@@ -3179,4 +3179,62 @@
         <translation>Normal</translation>
     </message>
 </context>
+<context>
+    <name>LocationSelector</name>
+    <message>
+        <source>_LOCATION_FILTERBTN</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>_LOCATION_LOOP_LISTITEM</source>
+        <translation>Loop</translation>
+    </message>
+    <message>
+        <source>_LOCATION_RBUS_LISTITEM</source>
+        <translation>Front-panel bus</translation>
+    </message>
+    <message>
+        <source>_LOCATION_LOCAL_IO_LISTITEM</source>
+        <translation>Local inputs/outputs</translation>
+    </message>
+    <message>
+        <source>_LOCATION_LNET_LISTITEM</source>
+        <translation>Panel network</translation>
+    </message>
+    <message>
+        <source>_LOCATION_SBUS_LISTITEM</source>
+        <translation>SBUS</translation>
+    </message>
+    <message>
+        <source>_LOCATION_NON_LOOP_LISTITEM</source>
+        <translation>Not on a loop</translation>
+    </message>
+</context>
+<context>
+    <name>PointTypeSelector</name>
+    <message>
+        <source>_POINT_TYPE_ABTN</source>
+        <translation>Point type</translation>
+    </message>
+    <message>
+        <source>_REAL_LISTITEM</source>
+        <translation>Real</translation>
+    </message>
+    <message>
+        <source>_PSEUDO_LISTITEM</source>
+        <translation>Pseudo</translation>
+    </message>
+    <message>
+        <source>_XBUS_LISTITEM</source>
+        <translation>XBUS</translation>
+    </message>
+    <message>
+        <source>_TIMER_LISTITEM</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>_MENU_LISTITEM</source>
+        <translation>Menu</translation>
+    </message>
+</context>
 </TS>
