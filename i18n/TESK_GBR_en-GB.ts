@@ -3237,4 +3237,11 @@
         <translation>Menu</translation>
     </message>
 </context>
+<context>
+    <name>PointAddressSelector</name>
+    <message>
+        <source>_POINT_ABTN</source>
+        <translation>Point</translation>
+    </message>
+</context>
 </TS>
