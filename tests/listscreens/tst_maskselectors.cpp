@@ -178,7 +178,13 @@ private slots:
         page->addFilterSelector(pointStates);
         PageStack::instance()->push(page);
         clock.advance(1);
-        MaskSelector *shown = states ? static_cast<MaskSelector *>(pointStates) : functions;
+        MaskSelector *shown = functions;
+        if (states) {
+            // The screen offers the states once a function is chosen.
+            functions->activate();
+            tapRow(functions, 4);
+            shown = pointStates;
+        }
         shown->activate();
         tapRow(shown, 0);
         tapRow(shown, 2);
