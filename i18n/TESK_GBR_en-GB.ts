@@ -3244,4 +3244,27 @@
         <translation>Point</translation>
     </message>
 </context>
+<context>
+    <name>RegionSelector</name>
+    <message>
+        <source>_LOCAL_IO_ABTN</source>
+        <translation>Local I/O</translation>
+    </message>
+    <message>
+        <source>_RBUS_ABTN</source>
+        <translation>FP bus</translation>
+    </message>
+    <message>
+        <source>_LNET_ABTN</source>
+        <translation>Network</translation>
+    </message>
+    <message>
+        <source>_SBUS_ABTN</source>
+        <translation>SBUS</translation>
+    </message>
+    <message>
+        <source>_NON_LOOP_ABTN</source>
+        <translation>Non-loop</translation>
+    </message>
+</context>
 </TS>

@@ -1,7 +1,7 @@
 #include "listscreens/PointAddressSelector.h"
 
+#include "listscreens/AddressKeypad.h"
 #include "pointmodels/FilterModel.h"
-#include "widgets/AUK_90015.h"
 #include "widgets/AUK_90053.h"
 
 #include <QButtonGroup>
@@ -41,14 +41,9 @@ QWidget *PointAddressSelector::button()
 
 QWidget *PointAddressSelector::filterEditor()
 {
-    if (!m_keypad) {
-        m_keypad = new AUK_90015;
-        m_keypad->setNumericOnly(true);
-        connect(m_keypad.data(), &AUK_90015::clicked, this, &PointAddressSelector::updateAddress);
-        connect(m_keypad.data(), &AUK_90015::ok, this, &PointAddressSelector::keypadOk);
-        connect(m_keypad.data(), &AUK_90015::del, this, &PointAddressSelector::keypadDel);
-        m_keypad->greyOutNumericDelButton();
-    }
+    if (!m_keypad)
+        m_keypad = makeAddressKeypad(this, &PointAddressSelector::updateAddress, &PointAddressSelector::keypadOk,
+                                     &PointAddressSelector::keypadDel);
     return m_keypad.data();
 }
 

@@ -1,9 +1,15 @@
+#include "PageUnderPopups.h"
 #include "SelectorScreen.h"
+#include "WidgetShot.h"
 #include "WidgetTest.h"
 #include "core/TeskGlobalConfig.h"
 #include "listscreens/DisableActionRule.h"
 #include "listscreens/LocationSelector.h"
+#include "listscreens/PointAddressSelector.h"
 #include "listscreens/PointTypeSelector.h"
+#include "listscreens/RegionSelector.h"
+#include "listscreens/StackedSelector.h"
+#include "widgets/AUK_90015.h"
 
 #include <QAbstractItemModelTester>
 #include <QButtonGroup>
@@ -159,6 +165,49 @@ private slots:
         buttonOf(&selector)->click();
         QCOMPARE(activated.count(), 1);
         QVERIFY(buttonOf(&selector)->isChecked());
+    }
+
+    // A chain as an address screen builds it: location, then a stack with
+    // the point type, then a stack with the point and region addresses; the
+    // front-panel bus chosen, as the screen answers that choice.
+    void screenshotOfAChain()
+    {
+        EnglishTexts english;
+        QVERIFY(english.isLoaded());
+        DisableActionRule::installPermissionCheck([](int) { return true; });
+        TeskGlobalConfig::instance()->setPacketHeaderLayout(600);
+        FakeClock clock;
+        PageUnderPopups stack(window());
+        QPointer<SelectorScreen> page = new SelectorScreen;
+        auto *location = new LocationSelector(&page->filters, page->buttonGroup(), true, page);
+        auto *types = new StackedSelector(page->buttonGroup(), page);
+        auto *pointType = new PointTypeSelector(&page->filters, page->buttonGroup(), page);
+        types->addSelector(pointType);
+        auto *addresses = new StackedSelector(page->buttonGroup(), page);
+        auto *region = new RegionSelector(&page->filters, page->buttonGroup(), page);
+        addresses->addSelector(new PointAddressSelector(&page->filters, page->buttonGroup(), page));
+        addresses->addSelector(region);
+        page->addFilterSelector(location);
+        page->addFilterSelector(types);
+        page->addFilterSelector(addresses);
+        PageStack::instance()->push(page);
+        clock.advance(1);
+        location->activate();
+        tapRow(location, 1);
+        pointType->fillTypes(false, true);
+        region->setAddressType(RegionSelector::FrontPanelBus);
+        types->setCurrentSelector(pointType);
+        addresses->setCurrentSelector(region);
+        types->activate();
+        tapRow(pointType, 0);
+        addresses->reset(false);
+        addresses->activate();
+        emit qobject_cast<AUK_90015 *>(region->filterEditor())->clicked(QStringLiteral("0"));
+        emit qobject_cast<AUK_90015 *>(region->filterEditor())->clicked(QStringLiteral("7"));
+        clock.advance(1);
+        page->dressForReview(QStringLiteral("Point address"));
+        QVERIFY2(WidgetShot::textProblems(page).isEmpty(), qPrintable(WidgetShot::textProblems(page)));
+        WidgetShot::saveForReview(WidgetShot::grab(page), QStringLiteral("AUK_10017_regionchain"));
     }
 };
 
