@@ -3267,4 +3267,11 @@
         <translation>Non-loop</translation>
     </message>
 </context>
+<context>
+    <name>FilterButton</name>
+    <message>
+        <source>_LOOP_FILTERBTN</source>
+        <translation>Loop</translation>
+    </message>
+</context>
 </TS>
