@@ -1,14 +1,18 @@
 #include "PageUnderPopups.h"
+#include "ScriptedSite.h"
 #include "SelectorScreen.h"
 #include "WidgetShot.h"
 #include "WidgetTest.h"
+#include "core/SC_SyncPageIDS.h"
 #include "core/TeskGlobalConfig.h"
 #include "listscreens/DisableActionRule.h"
 #include "listscreens/LocationSelector.h"
+#include "listscreens/LoopFilterSelector.h"
 #include "listscreens/PointAddressSelector.h"
 #include "listscreens/PointTypeSelector.h"
 #include "listscreens/RegionSelector.h"
 #include "listscreens/StackedSelector.h"
+#include "paneldata/LoopDriverConfiguration.h"
 #include "widgets/AUK_90015.h"
 
 #include <QAbstractItemModelTester>
@@ -20,6 +24,7 @@ namespace {
 
 constexpr int LocationRole = 52;
 constexpr int PointTypeRole = 43;
+constexpr quint8 Panel = 2;
 
 } // namespace
 
@@ -167,25 +172,49 @@ private slots:
         QVERIFY(buttonOf(&selector)->isChecked());
     }
 
-    // A chain as an address screen builds it: location, then a stack with
-    // the point type, then a stack with the point and region addresses; the
-    // front-panel bus chosen, as the screen answers that choice.
+    // A chain as an address screen builds it: location, a stack with the
+    // loop and the point type, a stack with the point and region
+    // addresses; the location answered as the screen answers it.
+    void screenshotOfAChain_data()
+    {
+        QTest::addColumn<bool>("onALoop");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("loop") << true << "AUK_10017_loopchain";
+        QTest::newRow("front-panel bus") << false << "AUK_10017_regionchain";
+    }
+
     void screenshotOfAChain()
     {
+        QFETCH(bool, onALoop);
+        QFETCH(QString, name);
         EnglishTexts english;
         QVERIFY(english.isLoaded());
         DisableActionRule::installPermissionCheck([](int) { return true; });
         TeskGlobalConfig::instance()->setPacketHeaderLayout(600);
+        ScriptedSite::reset();
+        QBitArray configured(255);
+        for (int loop : {1, 2})
+            configured.setBit(loop);
+        LoopDriverConfiguration::instance()->setPanelLoopBits(Panel, configured);
+        for (int loop : {1, 2})
+            ScriptedSite::setValue(
+                SC_SyncPageIDS::ePointRegionNames,
+                QStringLiteral("%1|12|%2|%3").arg(Panel).arg(loop).arg(TeskGlobalConfig::instance()->getCurrentLang()),
+                QStringLiteral("Block %1").arg(loop));
         FakeClock clock;
         PageUnderPopups stack(window());
         QPointer<SelectorScreen> page = new SelectorScreen;
+        page->filters.selectedPanel = Panel;
         auto *location = new LocationSelector(&page->filters, page->buttonGroup(), true, page);
         auto *types = new StackedSelector(page->buttonGroup(), page);
+        auto *loops = new LoopFilterSelector(&page->filters, page->buttonGroup(), false, page);
         auto *pointType = new PointTypeSelector(&page->filters, page->buttonGroup(), page);
+        types->addSelector(loops);
         types->addSelector(pointType);
         auto *addresses = new StackedSelector(page->buttonGroup(), page);
+        auto *point = new PointAddressSelector(&page->filters, page->buttonGroup(), page);
         auto *region = new RegionSelector(&page->filters, page->buttonGroup(), page);
-        addresses->addSelector(new PointAddressSelector(&page->filters, page->buttonGroup(), page));
+        addresses->addSelector(point);
         addresses->addSelector(region);
         page->addFilterSelector(location);
         page->addFilterSelector(types);
@@ -193,21 +222,35 @@ private slots:
         PageStack::instance()->push(page);
         clock.advance(1);
         location->activate();
-        tapRow(location, 1);
-        pointType->fillTypes(false, true);
-        region->setAddressType(RegionSelector::FrontPanelBus);
-        types->setCurrentSelector(pointType);
-        addresses->setCurrentSelector(region);
-        types->activate();
-        tapRow(pointType, 0);
+        tapRow(location, onALoop ? 0 : 1);
+        FilterSelector *address = point;
+        if (onALoop) {
+            types->setCurrentSelector(loops);
+            addresses->setCurrentSelector(point);
+            types->activate();
+            tapRow(loops, 2);
+        } else {
+            pointType->fillTypes(false, true);
+            region->setAddressType(RegionSelector::FrontPanelBus);
+            types->setCurrentSelector(pointType);
+            addresses->setCurrentSelector(region);
+            types->activate();
+            tapRow(pointType, 0);
+            address = region;
+        }
+        // The operator's next touch comes after the screen has laid out the
+        // swapped selectors.
+        QCoreApplication::processEvents();
         addresses->reset(false);
         addresses->activate();
-        emit qobject_cast<AUK_90015 *>(region->filterEditor())->clicked(QStringLiteral("0"));
-        emit qobject_cast<AUK_90015 *>(region->filterEditor())->clicked(QStringLiteral("7"));
+        auto *keypad = qobject_cast<AUK_90015 *>(address->filterEditor());
+        emit keypad->clicked(QStringLiteral("0"));
+        emit keypad->clicked(QStringLiteral("7"));
         clock.advance(1);
         page->dressForReview(QStringLiteral("Point address"));
         QVERIFY2(WidgetShot::textProblems(page).isEmpty(), qPrintable(WidgetShot::textProblems(page)));
-        WidgetShot::saveForReview(WidgetShot::grab(page), QStringLiteral("AUK_10017_regionchain"));
+        WidgetShot::saveForReview(WidgetShot::grab(page), name);
+        LoopDriverConfiguration::instance()->setPanelLoopBits(Panel, QBitArray());
     }
 };
 
