@@ -1850,6 +1850,10 @@
         <source>_CLICK_TO_SELECT_SELPROMPT</source>
         <translation>Touch to select</translation>
     </message>
+    <message>
+        <source>_LOOP_FILTERBTN</source>
+        <translation>Loop</translation>
+    </message>
 </context>
 <context>
     <name>AUK_90003</name>
@@ -1864,6 +1868,10 @@
     <message>
         <source>_ALL_DOUBLEFILTER</source>
         <translation>All</translation>
+    </message>
+    <message>
+        <source>_UNRESTORED_FILTER</source>
+        <translation>Unrestored only</translation>
     </message>
 </context>
 <context>
@@ -3180,13 +3188,6 @@
     </message>
 </context>
 <context>
-    <name>AUK_90003</name>
-    <message>
-        <source>_UNRESTORED_FILTER</source>
-        <translation>Unrestored only</translation>
-    </message>
-</context>
-<context>
     <name>TypeSelector</name>
     <message>
         <source>_TYPE_FILTERBTN</source>
@@ -3424,6 +3425,168 @@
     <message>
         <source>_DEC_SOFTBTN</source>
         <translation>Dec</translation>
+    </message>
+</context>
+<context>
+    <name>FunctionsSelector</name>
+    <message>
+        <source>_FUNCTIONS_FILTERBTN</source>
+        <translation>Function</translation>
+    </message>
+    <message>
+        <source>_FUNCTIONS_SELECTED_SELTEXT</source>
+        <translation>functions selected</translation>
+    </message>
+    <message>
+        <source>_FUNCTION_DETECTORS_LISTITEM</source>
+        <translation>Detectors</translation>
+    </message>
+    <message>
+        <source>_FUNCTION_CALLPOINTS_LISTITEM</source>
+        <translation>Call points</translation>
+    </message>
+    <message>
+        <source>_FUNCTION_ALARM_INPUTS_LISTITEM</source>
+        <translation>Alarm inputs</translation>
+    </message>
+    <message>
+        <source>_FUNCTION_SOUNDERS_LISTITEM</source>
+        <translation>Sounders</translation>
+    </message>
+    <message>
+        <source>_FUNCTION_PROTECTION_EQUIPMENT_LISTITEM</source>
+        <translation>Protection equipment</translation>
+    </message>
+    <message>
+        <source>_FUNCTION_PLANT_EQUIPMENT_LISTITEM</source>
+        <translation>Plant equipment</translation>
+    </message>
+    <message>
+        <source>_FUNCTION_EXTINGUISHING_LISTITEM</source>
+        <translation>Extinguishing</translation>
+    </message>
+    <message>
+        <source>_FUNCTION_POINT_INPUT_LISTITEM</source>
+        <translation>Point inputs</translation>
+    </message>
+    <message>
+        <source>_FUNCTION_POINT_OUTPUT_LISTITEM</source>
+        <translation>Point outputs</translation>
+    </message>
+</context>
+<context>
+    <name>PointStatusSelector</name>
+    <message>
+        <source>_POINT_STATUS_FILTERBTN</source>
+        <translation>Point status</translation>
+    </message>
+    <message>
+        <source>_POINT_STATUS_SELECTED_SELTEXT</source>
+        <translation>states selected</translation>
+    </message>
+    <message>
+        <source>_ACTIVE_LISTITEM</source>
+        <translation>Active</translation>
+    </message>
+    <message>
+        <source>_FAULT_LISTITEM</source>
+        <translation>Fault</translation>
+    </message>
+    <message>
+        <source>_DISABLED_LISTITEM</source>
+        <translation>Disabled</translation>
+    </message>
+    <message>
+        <source>_NORMAL_LISTITEM</source>
+        <translation>Normal</translation>
+    </message>
+</context>
+<context>
+    <name>LocationSelector</name>
+    <message>
+        <source>_LOCATION_FILTERBTN</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>_LOCATION_LOOP_LISTITEM</source>
+        <translation>Loop</translation>
+    </message>
+    <message>
+        <source>_LOCATION_RBUS_LISTITEM</source>
+        <translation>Front-panel bus</translation>
+    </message>
+    <message>
+        <source>_LOCATION_LOCAL_IO_LISTITEM</source>
+        <translation>Local inputs/outputs</translation>
+    </message>
+    <message>
+        <source>_LOCATION_LNET_LISTITEM</source>
+        <translation>Panel network</translation>
+    </message>
+    <message>
+        <source>_LOCATION_SBUS_LISTITEM</source>
+        <translation>SBUS</translation>
+    </message>
+    <message>
+        <source>_LOCATION_NON_LOOP_LISTITEM</source>
+        <translation>Not on a loop</translation>
+    </message>
+</context>
+<context>
+    <name>PointTypeSelector</name>
+    <message>
+        <source>_POINT_TYPE_ABTN</source>
+        <translation>Point type</translation>
+    </message>
+    <message>
+        <source>_REAL_LISTITEM</source>
+        <translation>Real</translation>
+    </message>
+    <message>
+        <source>_PSEUDO_LISTITEM</source>
+        <translation>Pseudo</translation>
+    </message>
+    <message>
+        <source>_XBUS_LISTITEM</source>
+        <translation>XBUS</translation>
+    </message>
+    <message>
+        <source>_TIMER_LISTITEM</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>_MENU_LISTITEM</source>
+        <translation>Menu</translation>
+    </message>
+</context>
+<context>
+    <name>PointAddressSelector</name>
+    <message>
+        <source>_POINT_ABTN</source>
+        <translation>Point</translation>
+    </message>
+</context>
+<context>
+    <name>RegionSelector</name>
+    <message>
+        <source>_LOCAL_IO_ABTN</source>
+        <translation>Local I/O</translation>
+    </message>
+    <message>
+        <source>_RBUS_ABTN</source>
+        <translation>FP bus</translation>
+    </message>
+    <message>
+        <source>_LNET_ABTN</source>
+        <translation>Network</translation>
+    </message>
+    <message>
+        <source>_SBUS_ABTN</source>
+        <translation>SBUS</translation>
+    </message>
+    <message>
+        <source>_NON_LOOP_ABTN</source>
+        <translation>Non-loop</translation>
     </message>
 </context>
 </TS>
