@@ -2,6 +2,7 @@
 #include "GuiBenchmarkMain.h"
 #include "core/ChannelAddress.h"
 #include "core/TeskGlobalConfig.h"
+#include "listscreens/DevicesSelector.h"
 #include "listscreens/PanelSelector.h"
 #include "listscreens/ZoneSelector.h"
 #include "paneldata/PanelConfiguration.h"
@@ -21,12 +22,14 @@
 namespace {
 
 // A site of 200,000 points: 25 panels of 32 loops with 250 points each, so
-// that one panel holds 8,000 points in 200 zones.
+// that one panel holds 8,000 points in 200 zones, of 24 device types.
 constexpr int Panels = 25;
 constexpr int Loops = 32;
 constexpr int PointsPerLoop = 250;
 constexpr quint8 ListedPanel = 5;
 constexpr int NotRespondingPage = 134;
+constexpr int DeviceTypes = 24;
+constexpr quint8 PanelZones = 200;
 const ChannelAddress NetworkChannel(15, 0, 1);
 
 void buildSite()
@@ -34,7 +37,8 @@ void buildSite()
     GeneratedSite::build(
         {Panels, Loops, PointsPerLoop},
         [](int, int loop, int point) {
-            return PointAddressKey(quint8(point), quint8((point + loop) % 200 + 1), 5, 0x02, 0x01, 251);
+            return PointAddressKey(quint8(point), quint8((point + loop) % 200 + 1), quint8(point % DeviceTypes + 1),
+                                   0x02, 0x01, 251);
         },
         [](int panel) {
             PanelRecord record;
@@ -67,6 +71,31 @@ void BM_ZoneListOf8000PointPanel(benchmark::State &state)
     state.counters["zones"] = filters.zonesModel.rowCount();
 }
 BENCHMARK(BM_ZoneListOf8000PointPanel)->Unit(benchmark::kMillisecond);
+
+// The devices step of a screen on the panel over all its zones: the device
+// types of its 8,000 points listed and drawn once.
+void BM_DeviceListOf8000PointPanel(benchmark::State &state)
+{
+    buildSite();
+    QButtonGroup group;
+    FilterModel filters(nullptr, false);
+    filters.selectedPanel = ListedPanel;
+    for (quint8 zone = 1; zone <= PanelZones; ++zone)
+        filters.zoneList.append(zone);
+    DevicesSelector devices(&filters, &group, nullptr);
+    auto *editor = qobject_cast<AUK_90048 *>(devices.filterEditor());
+    editor->resize(314, 346);
+    QImage image(editor->size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        filters.devicesModel.clearModel();
+        devices.activate();
+        editor->listView()->doItemsLayout();
+        QPainter painter(&image);
+        editor->render(&painter);
+    }
+    state.counters["rows"] = filters.devicesModel.rowCount();
+}
+BENCHMARK(BM_DeviceListOf8000PointPanel)->Unit(benchmark::kMillisecond);
 
 // A panel stops or starts answering: the panel list follows the map.
 void BM_NotRespondingMapUpdate(benchmark::State &state)
