@@ -59,6 +59,17 @@
     </message>
 </context>
 <context>
+    <name>AUK_40001</name>
+    <message>
+        <source>_USER_ID_SELECTITEM</source>
+        <translation>User ID</translation>
+    </message>
+    <message>
+        <source>_USER_PASSWORD_SELECTITEM</source>
+        <translation>Passcode</translation>
+    </message>
+</context>
+<context>
     <name>AUK_40032</name>
     <message>
         <source>_INDEX_SELECTITEM</source>

@@ -12,6 +12,7 @@
 #include "paneldata/CachedModifiedPoints.h"
 #include "paneldata/PrintableAddress.h"
 #include "pointmodels/model.h"
+#include "screens/popups/AUK_40001.h"
 #include "screens/popups/AUK_40002.h"
 #include "screens/popups/AUK_40013.h"
 #include "screens/popups/AUK_40025.h"
@@ -439,7 +440,7 @@ void AUK_30086::showLoginHelp()
 
 void AUK_30086::showLogin()
 {
-    notBuilt("AUK_40001");
+    AUK_40001::pushLogOn();
 }
 
 void AUK_30086::checkLogin()
