@@ -70,6 +70,13 @@
     </message>
 </context>
 <context>
+    <name>AUK_40008</name>
+    <message>
+        <source>_PENDING_170_17_INFOTEXTSTYLE</source>
+        <translation>Pending</translation>
+    </message>
+</context>
+<context>
     <name>AUK_40032</name>
     <message>
         <source>_INDEX_SELECTITEM</source>
@@ -2628,6 +2635,14 @@
 </context>
 <context>
     <name>QObject</name>
+    <message>
+        <source>_CUSTOM_TASK_PROGRESS_POPUPTITLE</source>
+        <translation>Custom task</translation>
+    </message>
+    <message>
+        <source>_CUSTOM_TASK_COMPLETE_214_18_INFOTEXTSTYLE</source>
+        <translation>Tasks completed</translation>
+    </message>
     <message>
         <source>_LOCALLY_ACCEPTED_INFOTEXT</source>
         <translation>Accepted locally</translation>
