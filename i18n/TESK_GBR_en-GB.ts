@@ -138,6 +138,13 @@
     </message>
 </context>
 <context>
+    <name>BasePopup</name>
+    <message>
+        <source>_DISABLE_OFF_POPUPTITLE</source>
+        <translation>Enable</translation>
+    </message>
+</context>
+<context>
     <name>AUK_40040</name>
     <message>
         <source>_ABORTED_POPUPTEXT1BODY</source>
@@ -310,6 +317,10 @@
     <message>
         <source>_WARNING_POPUPTEXT1BODY</source>
         <translation>Warning</translation>
+    </message>
+    <message>
+        <source>_ENABLING_ACTIVE_DEVICES_WARNING_POPUPTEXT3INFO</source>
+        <translation>An active device will be enabled.</translation>
     </message>
     <message>
         <source>_WRITE_FAILED_DESCRIPTION_POPUPTEXT1BODY</source>
