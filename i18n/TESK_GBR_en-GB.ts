@@ -77,6 +77,49 @@
     </message>
 </context>
 <context>
+    <name>AUK_40062</name>
+    <message>
+        <source>_DISABLE_ON_POPUPTITLE</source>
+        <translation>Disable</translation>
+    </message>
+    <message>
+        <source>_PENDING_210_32_INFOTEXTSTYLE</source>
+        <translation>Pending</translation>
+    </message>
+    <message>
+        <source>_DISABLED_210_32_INFOTEXTSTYLE</source>
+        <translation>Disabled</translation>
+    </message>
+    <message>
+        <source>_ENABLED_210_32_INFOTEXTSTYLE</source>
+        <translation>Enabled</translation>
+    </message>
+    <message>
+        <source>_DEFERRED_PENDING_210_32_INFOTEXTSTYLE</source>
+        <translation>Deferred, pending</translation>
+    </message>
+    <message>
+        <source>_DEFERRED_210_32_INFOTEXTSTYLE</source>
+        <translation>Deferred, done</translation>
+    </message>
+    <message>
+        <source>_NONE_DISABLED_365_110_INFOTEXT</source>
+        <translation>No point disabled yet.</translation>
+    </message>
+    <message>
+        <source>_NONE_ENABLED_365_110_INFOTEXT</source>
+        <translation>No point enabled yet.</translation>
+    </message>
+    <message>
+        <source>_DEFERRED_OPTIONS_365_110_INFOTEXT</source>
+        <translation>The panel deferred some points. Press OK to carry them out now.</translation>
+    </message>
+    <message>
+        <source>_DEFERRED_COMPLETE_365_110_INFOTEXT</source>
+        <translation>The deferred points have been carried out.</translation>
+    </message>
+</context>
+<context>
     <name>AUK_40032</name>
     <message>
         <source>_INDEX_SELECTITEM</source>
