@@ -3,12 +3,14 @@
 #include "app/PageStack.h"
 #include "app/Security.h"
 #include "app/SystemState.h"
+#include "core/TeskGlobalConfig.h"
 #include "frontpanel/InputSignaller.h"
 #include "screens/popups/AUK_40025.h"
 #include "screens/popups/AUK_40028.h"
 #include "screens/popups/AUK_40030.h"
 #include "screens/popups/AUK_40039.h"
 #include "screens/popups/AUK_40061.h"
+#include "screens/status/AUK_30085.h"
 
 namespace {
 
@@ -117,6 +119,17 @@ void EnginePanelEnvironment::showConfirmation(Confirmation confirmation)
 void EnginePanelEnvironment::showActionPopup(int kind)
 {
     PageStack::instance()->push(new AUK_40061(kind, nullptr));
+}
+
+// Under zone filtering the zones view on its first zone, else the list of
+// every fire from the first.
+void EnginePanelEnvironment::showFiresScreen()
+{
+    const Security *security = Security::instance();
+    const bool zoneFiltering = TeskGlobalConfig::instance()->getZoneFiltering();
+    PageStack::instance()->push(new AUK_30085(security->accessLevel(), security->userLevel(),
+                                              SystemState::instance()->isEthernetConnected(), zoneFiltering ? 0 : 1,
+                                              zoneFiltering ? AUK_30085::AllZones : AUK_30085::AllFires, 0, nullptr));
 }
 
 void EnginePanelEnvironment::showLogonResult(int result)

@@ -29,6 +29,7 @@ public:
     void setBuzzerOverride() override;
     void showConfirmation(Confirmation confirmation) override;
     void showActionPopup(int kind) override;
+    void showFiresScreen() override;
     void showLogonResult(int result) override;
     void showLogonHelp() override;
 };

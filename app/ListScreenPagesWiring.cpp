@@ -2,8 +2,10 @@
 
 #include "app/PageStack.h"
 #include "app/Security.h"
+#include "app/SystemState.h"
 #include "listscreens/DisableActionRule.h"
 #include "listscreens/ListScreenPages.h"
+#include "listscreens/StoredGuiConfiguration.h"
 #include "screens/popups/AUK_40032.h"
 
 #include <utility>
@@ -26,4 +28,14 @@ void installListScreenPages()
                              qOverload<>(&PageStack::pop));
             PageStack::instance()->push(keypad);
         });
+    StoredGuiConfiguration::install([] {
+        const SystemState *state = SystemState::instance();
+        StoredGuiConfiguration::Values values;
+        values.guiMode = state->guiMode();
+        values.rbusAddress = state->rbusAddress();
+        values.rbusMode = state->rbusMode();
+        values.zonalLedMode = state->zonalLedMode();
+        values.brand = state->brand();
+        return values;
+    });
 }

@@ -114,6 +114,15 @@ set(TESK_INCLUDE_EXCEPTIONS
     "screens/status/AUK_30086.cpp -> app/Security.h"
     "screens/status/AUK_30086.cpp -> app/SystemState.h"
 
+    # The fires screen, the custom links and the standby countdown push their pages and read
+    # the log-on and the engine state, as the home and fire-alarm screens above.
+    "screens/status/AUK_30085.cpp -> app/PageStack.h"
+    "screens/status/AUK_30085.cpp -> app/Security.h"
+    "screens/status/AUK_30085.cpp -> app/SystemState.h"
+    "screens/status/CustomLinks.cpp -> app/PageStack.h"
+    "screens/status/CustomLinks.cpp -> app/Security.h"
+    "screens/status/SystemStandbyTimer.cpp -> app/PageStack.h"
+
     # The front panel reads the simulator's application object for its input events.
     "frontpanel/DB_TESK_FP_Interface.cpp -> app/QVemoApplication.h"
 )

@@ -125,7 +125,7 @@ void InputSignaller::scandinavianPressed()
     if (!engine || isRepeater(*engine))
         return;
     if (engine->isFireActive() && !contains(*engine, QStringLiteral("AUK_30085")))
-        notBuilt("AUK_30085");
+        engine->showFiresScreen();
     emit userInputReceived();
 }
 

@@ -38,4 +38,6 @@ public:
     virtual void showConfirmation(Confirmation confirmation) = 0;
     // The front-panel action popup of the E30 link, which answers its own keys.
     virtual void showActionPopup(int kind) = 0;
+    // The fires screen, opened by the Scandinavian key during a fire.
+    virtual void showFiresScreen() = 0;
 };

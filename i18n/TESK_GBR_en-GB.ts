@@ -890,6 +890,33 @@
     </message>
 </context>
 <context>
+    <name>AUK_40047</name>
+    <message>
+        <source>_PANEL_INIT_IN_PROGRESS_POPUPTITLE</source>
+        <translation>Panel initialising</translation>
+    </message>
+    <message>
+        <source>_PANEL_INIT_IN_PROGRESS_INFOTEXT</source>
+        <translation>Please wait until it is ready.</translation>
+    </message>
+    <message>
+        <source>_VER_GUI_FW_LISTITEM</source>
+        <translation>Display software</translation>
+    </message>
+    <message>
+        <source>_VER_PANELFIRMWARE_LISTITEM</source>
+        <translation>Panel firmware</translation>
+    </message>
+    <message>
+        <source>_VER_PROJECT_LISTITEM</source>
+        <translation>Project</translation>
+    </message>
+    <message>
+        <source>_VER_TEMPLATE_LISTITEM</source>
+        <translation>Template</translation>
+    </message>
+</context>
+<context>
     <name>AUK_40060</name>
     <message>
         <source>_FIRE_RESET_IN_PROGRESS_289_20_BODYTEXTSTYLE</source>
@@ -3183,6 +3210,300 @@
     <message>
         <source>_BEFORE_COMMENCING_WALK_TEST_INFOMSG</source>
         <translation>Before starting a walk test, tell everyone in the building that the sounders may sound.</translation>
+    </message>
+</context>
+<context>
+    <name>StatusSelector</name>
+    <message>
+        <source>_STATUS_FILTERBTN</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>_STATUS_SELECTED_SELTEXT</source>
+        <translation>statuses selected</translation>
+    </message>
+    <message>
+        <source>_STATUS_FIRES_LISTITEM</source>
+        <translation>Fires</translation>
+    </message>
+    <message>
+        <source>_STATUS_FAULTS_LISTITEM</source>
+        <translation>Faults</translation>
+    </message>
+    <message>
+        <source>_STATUS_PRE_ALARM_LISTITEM</source>
+        <translation>Pre-alarms</translation>
+    </message>
+    <message>
+        <source>_STATUS_WARNING_LISTITEM</source>
+        <translation>Warnings</translation>
+    </message>
+    <message>
+        <source>_STATUS_TEST_LISTITEM</source>
+        <translation>Tests</translation>
+    </message>
+    <message>
+        <source>_STATUS_SUPERVISORY_LISTITEM</source>
+        <translation>Supervisory</translation>
+    </message>
+    <message>
+        <source>_STATUS_GAS_ALERT_LISTITEM</source>
+        <translation>Gas alerts</translation>
+    </message>
+    <message>
+        <source>_STATUS_INFORMATION_LISTITEM</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>_STATUS_ISOLATES_LISTITEM</source>
+        <translation>Isolates</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_90003</name>
+    <message>
+        <source>_UNRESTORED_FILTER</source>
+        <translation>Unrestored only</translation>
+    </message>
+</context>
+<context>
+    <name>TypeSelector</name>
+    <message>
+        <source>_TYPE_FILTERBTN</source>
+        <translation>Device type</translation>
+    </message>
+    <message>
+        <source>_TYPE_INPUT_LISTITEM</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>_TYPE_DETECTORS_LISTITEM</source>
+        <translation>Detectors</translation>
+    </message>
+    <message>
+        <source>_TYPE_CALLPOINTS_LISTITEM</source>
+        <translation>Call points</translation>
+    </message>
+    <message>
+        <source>_TYPE_ALARM_INPUTS_LISTITEM</source>
+        <translation>Alarm inputs</translation>
+    </message>
+    <message>
+        <source>_TYPE_SOUNDERS_LISTITEM</source>
+        <translation>Sounders</translation>
+    </message>
+</context>
+<context>
+    <name>MultiSensorSelector</name>
+    <message>
+        <source>_MULTISENSOR_FILTERBTN</source>
+        <translation>Sensors</translation>
+    </message>
+    <message>
+        <source>_MSENSOR_PART_LISTITEM</source>
+        <translation>Part</translation>
+    </message>
+    <message>
+        <source>_MSENSOR_FULL_LISTITEM</source>
+        <translation>Full</translation>
+    </message>
+    <message>
+        <source>_MSENSOR_AUTO_LISTITEM</source>
+        <translation>Automatic</translation>
+    </message>
+</context>
+<context>
+    <name>GuiModeSelecter</name>
+    <message>
+        <source>_GUI_MODE_FILTERBTN</source>
+        <translation>GUI mode</translation>
+    </message>
+    <message>
+        <source>_MODE_ETHERNET_LISTITEM</source>
+        <translation>Ethernet</translation>
+    </message>
+    <message>
+        <source>_MODE_ETHERNET_WITH_BACKUP_LISTITEM</source>
+        <translation>Ethernet with backup</translation>
+    </message>
+    <message>
+        <source>_MODE_QUORVEL_REPEATER_LISTITEM</source>
+        <translation>Quorvel repeater</translation>
+    </message>
+    <message>
+        <source>_MODE_DIRU_REPEATER_LISTITEM</source>
+        <translation>DIRU repeater</translation>
+    </message>
+</context>
+<context>
+    <name>RBusAddressSelector</name>
+    <message>
+        <source>_RBUS_ADDRESS_FILTERBTN</source>
+        <translation>Bus address</translation>
+    </message>
+    <message>
+        <source>_ADDRESS_LISTITEM</source>
+        <translation>Address</translation>
+    </message>
+</context>
+<context>
+    <name>RBusModeSelector</name>
+    <message>
+        <source>_RBUS_MODE_FILTERBTN</source>
+        <translation>Bus mode</translation>
+    </message>
+    <message>
+        <source>_RBUS_MODE_UNMONITORED_LISTITEM</source>
+        <translation>Unmonitored</translation>
+    </message>
+    <message>
+        <source>_RBUS_MODE_MONITORED_LISTITEM</source>
+        <translation>Monitored</translation>
+    </message>
+</context>
+<context>
+    <name>ZonalLedSelector</name>
+    <message>
+        <source>_ZONAL_LED_FILTERBTN</source>
+        <translation>Zonal LEDs</translation>
+    </message>
+    <message>
+        <source>_XBUS_CONFIG_LISTITEM</source>
+        <translation>XBUS configuration</translation>
+    </message>
+    <message>
+        <source>_LEGACY_LISTITEM</source>
+        <translation>Legacy</translation>
+    </message>
+</context>
+<context>
+    <name>DevicesSelector</name>
+    <message>
+        <source>_DEVICES_FILTERBTN</source>
+        <translation>Devices</translation>
+    </message>
+    <message>
+        <source>_DEVICES_SELECTED_SELTEXT</source>
+        <translation>device types selected</translation>
+    </message>
+</context>
+<context>
+    <name>DateTimeSelector</name>
+    <message>
+        <source>_YEAR_WIDESOFTBTNLABEL</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>_MONTH_WIDESOFTBTNLABEL</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>_DAY_SOFTBTNLABEL</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <source>_HOUR_SOFTBTNLABEL</source>
+        <translation>Hour</translation>
+    </message>
+    <message>
+        <source>_MINUTE_SOFTBTNLABEL</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>_JANUARY_LISTITEM</source>
+        <translation>January</translation>
+    </message>
+    <message>
+        <source>_FEBRUARY_LISTITEM</source>
+        <translation>February</translation>
+    </message>
+    <message>
+        <source>_MARCH_LISTITEM</source>
+        <translation>March</translation>
+    </message>
+    <message>
+        <source>_APRIL_LISTITEM</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>_MAY_LISTITEM</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>_JUNE_LISTITEM</source>
+        <translation>June</translation>
+    </message>
+    <message>
+        <source>_JULY_LISTITEM</source>
+        <translation>July</translation>
+    </message>
+    <message>
+        <source>_AUGUST_LISTITEM</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>_SEPTEMBER_LISTITEM</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>_OCTOBER_LISTITEM</source>
+        <translation>October</translation>
+    </message>
+    <message>
+        <source>_NOVEMBER_LISTITEM</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>_DECEMBER_LISTITEM</source>
+        <translation>December</translation>
+    </message>
+    <message>
+        <source>_JAN_SOFTBTN</source>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <source>_FEB_SOFTBTN</source>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <source>_MAR_SOFTBTN</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>_APR_SOFTBTN</source>
+        <translation>Apr</translation>
+    </message>
+    <message>
+        <source>_MAY_SOFTBTN</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>_JUN_SOFTBTN</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>_JUL_SOFTBTN</source>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>_AUG_SOFTBTN</source>
+        <translation>Aug</translation>
+    </message>
+    <message>
+        <source>_SEP_SOFTBTN</source>
+        <translation>Sep</translation>
+    </message>
+    <message>
+        <source>_OCT_SOFTBTN</source>
+        <translation>Oct</translation>
+    </message>
+    <message>
+        <source>_NOV_SOFTBTN</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>_DEC_SOFTBTN</source>
+        <translation>Dec</translation>
     </message>
 </context>
 </TS>

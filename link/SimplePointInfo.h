@@ -23,12 +23,14 @@ struct SimplePointInfo
     bool operator!=(const SimplePointInfo &other) const { return !(*this == other); }
 };
 
-// Of the five values from the panel down, in the low 40 bits.
+// Channel kind and number are four bits each in a channel address, so the
+// five values of a point fit 32 bits without loss and no two points of a
+// network share a bucket chain (values wider than that only may).
 inline uint qHash(const SimplePointInfo &point, uint seed = 0)
 {
-    return qHash(quint64(point.panel) << 32 | quint32(point.channelKind) << 24 | quint32(point.channelNumber) << 16
-                     | quint32(point.channelAddress) << 8 | point.point,
-                 seed);
+    const uint packed = uint(point.panel) << 24 | uint(point.channelKind & 0x0F) << 20
+                        | uint(point.channelNumber & 0x0F) << 16 | uint(point.channelAddress) << 8 | point.point;
+    return qHash(packed, seed);
 }
 
 Q_DECLARE_METATYPE(SimplePointInfo)

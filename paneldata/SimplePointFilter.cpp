@@ -37,3 +37,10 @@ bool SimplePointFilter::acceptsAll(TC::panel_t panel, const ChannelAddress *chan
     }
     return true;
 }
+
+QSharedPointer<SimplePointFilter> SimplePointFilter::chainOf(const QVector<QSharedPointer<SimplePointFilter>> &filters)
+{
+    for (int i = filters.size() - 2; i >= 0; --i)
+        filters.at(i)->setNext(filters.at(i + 1));
+    return filters.isEmpty() ? QSharedPointer<SimplePointFilter>() : filters.first();
+}

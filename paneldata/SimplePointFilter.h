@@ -5,6 +5,7 @@
 #include "core/TCTypes.h"
 
 #include <QSharedPointer>
+#include <QVector>
 
 // One link of a point filter chain: decides whether a configured point,
 // given in place as its panel, channel and record, belongs in a list. A
@@ -38,6 +39,10 @@ public:
     // This filter and its successors, head to tail, stopping at the first
     // refusal.
     bool acceptsAll(TC::panel_t panel, const ChannelAddress *channel, const PointAddressKey *record) const;
+
+    // Links fresh filters in the given order, tail first; the head, or null
+    // for none.
+    static QSharedPointer<SimplePointFilter> chainOf(const QVector<QSharedPointer<SimplePointFilter>> &filters);
 
 protected:
     static bool isLoopKind(const ChannelAddress &channel) { return channel.kind() == 0 || channel.kind() == 12; }

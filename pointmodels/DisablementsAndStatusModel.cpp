@@ -42,9 +42,9 @@ void DisablementsAndStatusModel::indexRows(int first, int last)
         return;
     }
     for (int row = first; row <= last; ++row) {
-        const auto *entry = dynamic_cast<const DisablementsModelItem *>(item(row));
-        if (entry && !m_rows.contains(entry->point()))
-            m_rows.insert(entry->point(), item(row));
+        QStandardItem *entry = item(row);
+        if (entry && entry->type() == DisablementsModelItem::Type)
+            m_rows.addRow(static_cast<const DisablementsModelItem *>(entry)->point(), entry);
     }
 }
 
@@ -53,12 +53,9 @@ QStandardItem *DisablementsAndStatusModel::rowOf(const SimplePointInfo &point)
     if (m_rowsStale) {
         m_rows.clear();
         m_rowsStale = false;
-        for (int row = rowCount() - 1; row >= 0; --row) {
-            if (const auto *entry = dynamic_cast<const DisablementsModelItem *>(item(row)))
-                m_rows.insert(entry->point(), item(row));
-        }
+        indexRows(0, rowCount() - 1);
     }
-    return m_rows.value(point);
+    return m_rows.row(point);
 }
 
 void DisablementsAndStatusModel::uiItemChangedUpdate(const QModelIndex &index)

@@ -2,9 +2,8 @@
 
 #include "link/SimplePointInfo.h"
 #include "pointmodels/DisablementsModel.h"
+#include "pointmodels/PointRowIndex.h"
 #include "pointmodels/PointValueFetcher.h"
-
-#include <QHash>
 
 class QStandardItem;
 
@@ -38,6 +37,6 @@ private:
     QStandardItem *rowOf(const SimplePointInfo &point);
 
     PointValueFetcher m_fetcher;
-    QHash<SimplePointInfo, QStandardItem *> m_rows;
+    PointRowIndex m_rows;
     bool m_rowsStale = false;
 };

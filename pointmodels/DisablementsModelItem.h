@@ -29,6 +29,8 @@ public:
         WaitForValuesRole = 136,
     };
     static constexpr int ValueWaitMs = 1000;
+    // Told apart from other rows without a cast through the class tree.
+    static constexpr int Type = QStandardItem::UserType + 1;
 
     // A zone row.
     DisablementsModelItem(quint8 panel, quint8 zone);
@@ -40,6 +42,7 @@ public:
     bool matchesPoint(const SimplePointInfo &point) const { return this->point() == point; }
 
     QVariant data(int role) const override;
+    int type() const override { return Type; }
 
 private:
     QVariant valueText(int role) const;

@@ -78,14 +78,6 @@ template <typename F, typename... Args> Filter make(Args &&...args)
     return Filter(new F(std::forward<Args>(args)...));
 }
 
-// Links the filters head first; null for none.
-Filter chainOf(const QVector<Filter> &filters)
-{
-    for (int i = filters.size() - 2; i >= 0; --i)
-        filters.at(i)->setNext(filters.at(i + 1));
-    return filters.isEmpty() ? Filter() : filters.first();
-}
-
 // Hands every point the chain accepts to a function.
 class VisitingFacade final : public SimpleFacade
 {
@@ -109,7 +101,7 @@ private:
 
 void walkPoints(TC::panel_t panel, const QVector<Filter> &filters, const PointVisitor &visitor)
 {
-    VisitingFacade facade(panel, chainOf(filters), visitor);
+    VisitingFacade facade(panel, SimplePointFilter::chainOf(filters), visitor);
     facade.run();
 }
 
@@ -462,7 +454,7 @@ void FilterModel::rebuildPointsForKind()
     const QVector<Filter> chain = chainForKind();
     if (chain.isEmpty())
         return;
-    ModelFacade facade(&pointsModel, chainOf(chain), selectedPanel);
+    ModelFacade facade(&pointsModel, SimplePointFilter::chainOf(chain), selectedPanel);
     facade.run();
 }
 
@@ -472,9 +464,9 @@ void FilterModel::rebuildResponderAddresses()
 {
     ModelFacade configured(&pointsModel, selectedPanel);
     AllPointsFacade responders(&pointsModel, {}, selectedPanel, 0, quint8(channelKind), channelAddress, AllPoints);
-    configured.setFilter(
-        chainOf({make<LoopCfgFilter>(channelAddress, false),
-                 make<PointDataMapFilter>(TaskMapPages::NotResponding, true), make<RealPhysicalPointFilter>()}));
+    configured.setFilter(SimplePointFilter::chainOf({make<LoopCfgFilter>(channelAddress, false),
+                                                     make<PointDataMapFilter>(TaskMapPages::NotResponding, true),
+                                                     make<RealPhysicalPointFilter>()}));
     configured.run();
     responders.setFilter(make<PointDataMapFilter>(TaskMapPages::UnconfiguredResponders, false));
     responders.run();

@@ -6,8 +6,8 @@ namespace TaskMapPages {
 inline constexpr int DisabledInputs = 14;
 inline constexpr int DisabledOutputs = 15;
 inline constexpr int WalkTestPoints = 23;
-inline constexpr int WalkTestTested = 24;
-inline constexpr int WalkTestFailed = 25;
+inline constexpr int WalkTestBeenActive = 24;
+inline constexpr int WalkTestSuccessful = 25;
 inline constexpr int InFault = 129;
 inline constexpr int ActiveInputs = 131;
 inline constexpr int NotResponding = 134;

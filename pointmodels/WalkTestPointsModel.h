@@ -16,6 +16,11 @@ public:
     int resultKind() const { return m_resultKind; }
     QString resultTitle() const;
 
+    // The points of the node's walk test with this list's result: the
+    // inputs it tests (outputs for a walk test of all outputs) in its zones.
+    // Empty while the node has no walk test.
+    void updateForWalkTest(quint8 node);
+
     void addPoint(TC::panel_t panel, const ChannelAddress *channel, const PointAddressKey *record) override;
 
 private:

@@ -9,13 +9,13 @@ bool WalktestModelFilter::accept(TC::panel_t panel, const ChannelAddress *channe
     const auto bit = [&](int page) { return maps->testPoint(page, panel, *channel, record->pointNumber); };
     if (!bit(TaskMapPages::WalkTestPoints))
         return false;
-    const bool tested = bit(TaskMapPages::WalkTestTested);
-    const bool failed = bit(TaskMapPages::WalkTestFailed);
+    const bool beenActive = bit(TaskMapPages::WalkTestBeenActive);
+    const bool successful = bit(TaskMapPages::WalkTestSuccessful);
     switch (m_mode) {
-    case Untested:
-        return !tested && !failed;
-    case Failed:
-        return failed;
+    case UnfinishedOrFailed:
+        return !beenActive && !successful;
+    case Successful:
+        return successful;
     default:
         return false;
     }

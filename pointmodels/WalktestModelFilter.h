@@ -2,12 +2,13 @@
 
 #include "paneldata/SimplePointFilter.h"
 
-// The points of a walk test by result: mode 1 those not yet tested and not
-// failed, mode 0 the failed ones; any other mode none.
+// The points of a walk test by result: mode 0 those tested successfully,
+// mode 1 the unfinished or failed ones (neither seen active nor
+// successful); any other mode none.
 class WalktestModelFilter final : public SimplePointFilter
 {
 public:
-    enum Mode : int { Failed = 0, Untested = 1 };
+    enum Mode : int { Successful = 0, UnfinishedOrFailed = 1 };
 
     explicit WalktestModelFilter(int mode)
         : m_mode(mode)

@@ -3,6 +3,7 @@
 #include "widgets/FontRepository.h"
 #include "widgets/PageHeaderFeed.h"
 #include "widgets/PaletteRepository.h"
+#include "widgets/PanelIcon.h"
 #include "widgets/TextIdTable.h"
 #include "widgets/VerticalShadow.h"
 
@@ -147,15 +148,10 @@ bool isFlavour(int flavour)
     return flavour >= AUK_90001::BLUE && flavour <= AUK_90001::RED;
 }
 
-QPixmap icon(const char *name)
-{
-    return QPixmap(QStringLiteral("../resources/icons/") + QLatin1String(name));
-}
-
 // One footer image by flag and ground: grey images on YELLOW, else white.
 QPixmap flagged(bool on, bool yellow, const char *onWhite, const char *onGrey)
 {
-    return on ? icon(yellow ? onGrey : onWhite) : QPixmap();
+    return on ? panelIcon(yellow ? onGrey : onWhite) : QPixmap();
 }
 
 } // namespace
@@ -432,10 +428,10 @@ void AUK_90001::updateTouchIndicator()
     const bool yellow = m_flavour == YELLOW;
     if (m_touchPressed)
         m_touchIndicator->setPixmap(
-            icon(yellow ? "AUK_80205_button_press_grey.png" : "AUK_80206_button_press_white.png"));
+            panelIcon(yellow ? "AUK_80205_button_press_grey.png" : "AUK_80206_button_press_white.png"));
     else
         m_touchIndicator->setPixmap(
-            icon(yellow ? "AUK_80203_button_no_press_grey.png" : "AUK_80204_button_no_press_white.png"));
+            panelIcon(yellow ? "AUK_80203_button_no_press_grey.png" : "AUK_80204_button_no_press_white.png"));
 }
 
 void AUK_90001::updateFooterIcons()

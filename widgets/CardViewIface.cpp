@@ -89,6 +89,9 @@ CardViewIface::CardViewIface(QWidget *parent, const Layout &layout)
 
 CardViewIface::~CardViewIface()
 {
+    // A scroll still running ends when the flicker goes, after the derived
+    // view is gone: nobody may hear of it then.
+    m_flicker.disconnect();
     QPixmapCache::clear();
 }
 

@@ -1,5 +1,7 @@
 #include "widgets/LoopCalibrateStatusDelegate.h"
 
+#include "widgets/PanelIcon.h"
+
 #include <QCoreApplication>
 #include <QPainter>
 
@@ -9,11 +11,6 @@ constexpr int FirstLoopRole = 38;
 constexpr int SecondLoopRole = 40;
 constexpr int FirstStatusRole = 137;
 constexpr int SecondStatusRole = 138;
-
-QPixmap icon(const char *file)
-{
-    return QPixmap(QStringLiteral("../resources/icons/") + QLatin1String(file));
-}
 
 bool bothLoops(const QModelIndex &index)
 {
@@ -26,12 +23,12 @@ LoopCalibrateStatusDelegate::LoopCalibrateStatusDelegate(int rowWidth, int rowHe
     : StatusRowDelegate(rowWidth, rowHeight, QPixmap(QStringLiteral("../resources/images/AUK_80131_Check_on.png")),
                         QPixmap(QStringLiteral("../resources/images/AUK_80130_Check_off.png")), parent)
     , m_doubleRowHeight(rowHeight + 20)
-    , m_tickIcon(icon("AUK_80236_tick.png"))
-    , m_crossIcon(icon("AUK_80237_cross.png"))
-    , m_resyncIcon(icon("AUK_80269_resync.png"))
-    , m_unknownIcon(icon("AUK_80270_unknown.png"))
-    , m_calibrationFaultIcon(icon("AUK_80306_calibration_fault.png"))
-    , m_notPart13Icon(icon("AUK_80305_not_part_13.png"))
+    , m_tickIcon(panelIcon("AUK_80236_tick.png"))
+    , m_crossIcon(panelIcon("AUK_80237_cross.png"))
+    , m_resyncIcon(panelIcon("AUK_80269_resync.png"))
+    , m_unknownIcon(panelIcon("AUK_80270_unknown.png"))
+    , m_calibrationFaultIcon(panelIcon("AUK_80306_calibration_fault.png"))
+    , m_notPart13Icon(panelIcon("AUK_80305_not_part_13.png"))
 {
 }
 

@@ -21,9 +21,11 @@
 #include "screens/popups/AUK_40003.h"
 #include "screens/popups/AUK_40025.h"
 #include "screens/popups/AUK_40042.h"
+#include "screens/status/CustomLinks.h"
 #include "widgets/AUK_90002.h"
 #include "widgets/AUK_90004.h"
 #include "widgets/AUK_90006.h"
+#include "widgets/PanelIcon.h"
 
 #include <QDebug>
 
@@ -66,11 +68,6 @@ bool s_fireTestAvailable = false;
 QString s_fireTestPointName;
 bool s_user2Available = false;
 QString s_user2PointName;
-
-QPixmap icon(const char *name)
-{
-    return QPixmap(QStringLiteral("../resources/icons/") + QLatin1String(name));
-}
 
 // The screens these open are built by later work; until then the key says
 // which it would open and does nothing else.
@@ -117,7 +114,7 @@ AUK_30002::AUK_30002(int accessLevel, int userLevel, QWidget *parent)
         m_dayNight->hide();
     setUpForAccessLevel(accessLevel);
     displayRequiredLogMenu();
-    // Custom link buttons come with CustomLinks, which is built later.
+    addCustomLinks();
     applyLogsButtonRule();
     layoutButtons();
 }
@@ -170,14 +167,14 @@ AUK_30002::~AUK_30002()
 void AUK_30002::buildForm()
 {
     setObjectName(QStringLiteral("AUK_30002"));
-    setIconBlueFlavour(icon("AUK_80065_home_smll_blue.png"));
-    setIconYellowFlavour(icon("AUK_80067_home_smll_yellow.png"));
-    setIconRedFlavour(icon("AUK_80066_home_smll_red.png"));
+    setIconBlueFlavour(panelIcon("AUK_80065_home_smll_blue.png"));
+    setIconYellowFlavour(panelIcon("AUK_80067_home_smll_yellow.png"));
+    setIconRedFlavour(panelIcon("AUK_80066_home_smll_red.png"));
     const auto button = [this](const char *name, const char *image) {
         auto *made = new AUK_90002(this);
         made->setObjectName(QLatin1String(name));
         made->resize(110, 110);
-        made->setIcon(icon(image));
+        made->setIcon(panelIcon(image));
         return made;
     };
     m_dayNight = button("dayNight_ConfigureButton", "AUK_80057_daynight_lrg_white.png");
@@ -271,7 +268,7 @@ void AUK_30002::setUpForAccessLevel(int accessLevel)
         }
         m_dayNight->hide();
         m_panelTest->setTextById(TasksButton);
-        m_panelTest->setIcon(icon("AUK_80076_tasks_lrg_white.png"));
+        m_panelTest->setIcon(panelIcon("AUK_80076_tasks_lrg_white.png"));
         connect(m_panelTest, &BaseButton::clicked, this, &AUK_30002::showTasks);
         setServiceSettingsFace();
         if (m_userLevel >= 4) {
@@ -390,7 +387,24 @@ void AUK_30002::applyLogsButtonRule()
 
 void AUK_30002::layoutButtons()
 {
-    arrangeIconButtons({m_panelTest, m_systemStatus, m_dayNight, m_logs, m_eventsSummary, m_fireTest, m_user2});
+    arrangeIconButtons(
+        {m_panelTest, m_systemStatus, m_link1, m_dayNight, m_logs, m_link2, m_eventsSummary, m_fireTest, m_user2});
+}
+
+// A new home screen comes with every change of log-on, so the buttons are
+// built once, for the log-on the screen is made for.
+void AUK_30002::addCustomLinks()
+{
+    m_links = new CustomLinks(this);
+    const TeskGlobalConfig *config = TeskGlobalConfig::instance();
+    m_link1 = m_links->createLinkButton(config->getCustomLink1());
+    m_link2 = m_links->createLinkButton(config->getCustomLink2());
+    for (QWidget *link : {m_link1, m_link2}) {
+        if (link) {
+            link->setParent(this);
+            link->show();
+        }
+    }
 }
 
 void AUK_30002::setCounterLabels()
@@ -404,7 +418,7 @@ void AUK_30002::setCounterLabels()
 void AUK_30002::setServiceSettingsFace()
 {
     m_dayNight->setTextById(ServiceSettingsButton);
-    m_dayNight->setIcon(icon("AUK_80072_serviceset_lrg_white.png"));
+    m_dayNight->setIcon(panelIcon("AUK_80072_serviceset_lrg_white.png"));
 }
 
 void AUK_30002::retranslateTexts()

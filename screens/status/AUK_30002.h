@@ -7,6 +7,7 @@
 class AUK_90002;
 class AUK_90004;
 class AUK_90006;
+class CustomLinks;
 class OutstandingEventsModel;
 class SC_Timer;
 class WarningsModel;
@@ -80,6 +81,7 @@ private:
     void showLanguageKey(int languageId);
     void updateRightKey();
     void applyLogsButtonRule();
+    void addCustomLinks();
     void layoutButtons();
     void retranslateTexts();
     void setCounterLabels();
@@ -100,6 +102,10 @@ private:
     AUK_90006 *m_lozengeBar = nullptr;
     AUK_90002 *m_fireTest = nullptr;
     AUK_90002 *m_user2 = nullptr;
+    // The configured shortcut buttons; null when the log-on may not use them.
+    CustomLinks *m_links = nullptr;
+    QWidget *m_link1 = nullptr;
+    QWidget *m_link2 = nullptr;
 
     int m_userLevel = 0;
     OutstandingEventsModel *m_outstandingModel;

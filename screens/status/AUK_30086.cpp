@@ -16,14 +16,15 @@
 #include "screens/popups/AUK_40002.h"
 #include "screens/popups/AUK_40013.h"
 #include "screens/popups/AUK_40025.h"
+#include "screens/status/AUK_30085.h"
 #include "widgets/AUK_90006.h"
 #include "widgets/AUK_90025.h"
 #include "widgets/AUK_90026.h"
 #include "widgets/AUK_90050.h"
+#include "widgets/PanelIcon.h"
 #include "widgets/ShownTextLog.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QLabel>
 #include <QSqlRecord>
 
@@ -38,19 +39,9 @@ constexpr int LoggedOutLevel = 1;
 enum TextId : int { EvacuateKey = 21, LoginKey = 29, LogoutKey = 30, MainMenuKey = 31, SoundersOnOffKey = 49 };
 constexpr int ViewFiresTitle = 67;
 
-void notBuilt(const char *className)
-{
-    qDebug() << "AUK_30086:" << className << "is not built yet";
-}
-
 SystemState *state()
 {
     return SystemState::instance();
-}
-
-QPixmap icon(const char *name)
-{
-    return QPixmap(QStringLiteral("../resources/icons/") + QLatin1String(name));
 }
 
 quint8 byteOf(const QSqlRecord &record, const char *column)
@@ -144,9 +135,9 @@ AUK_30086::~AUK_30086()
 void AUK_30086::buildForm()
 {
     setObjectName(QStringLiteral("AUK_30086"));
-    setIconBlueFlavour(icon("AUK_80065_home_smll_blue.png"));
-    setIconYellowFlavour(icon("AUK_80067_home_smll_yellow.png"));
-    setIconRedFlavour(icon("AUK_80066_home_smll_red.png"));
+    setIconBlueFlavour(panelIcon("AUK_80065_home_smll_blue.png"));
+    setIconYellowFlavour(panelIcon("AUK_80067_home_smll_yellow.png"));
+    setIconRedFlavour(panelIcon("AUK_80066_home_smll_red.png"));
     m_lozengeBar = new AUK_90006(this);
     m_lozengeBar->setObjectName(QStringLiteral("lozengeBar"));
     m_lozengeBar->setGeometry(0, 379, 640, 71);
@@ -169,7 +160,7 @@ void AUK_30086::buildForm()
     auto *delayIcon = new QLabel(this);
     delayIcon->setObjectName(QStringLiteral("investigateDelayIcon"));
     delayIcon->setGeometry(604, 3, 30, 31);
-    delayIcon->setPixmap(icon("AUK_80001_investigate_delay_status.png"));
+    delayIcon->setPixmap(panelIcon("AUK_80001_investigate_delay_status.png"));
     // The header shows the countdown at the same place while a delay runs.
     delayIcon->hide();
     // The fires list these buttons open is built later; they stay enabled all
@@ -473,19 +464,49 @@ void AUK_30086::startSoundersOnOff()
     SyncClient::instance()->soundersOnOff();
 }
 
+void AUK_30086::openFires(int initialCard, quint8 zone, quint8 node)
+{
+    const Security *security = Security::instance();
+    PageStack::instance()->push(new AUK_30085(security->accessLevel(), security->userLevel(),
+                                              state()->isEthernetConnected(), initialCard, zone, node, nullptr));
+}
+
+// The fires list opens on the zone of the fire the button shows: under zone
+// filtering the log's mark of that fire, or all zones without one.
+void AUK_30086::openZoneOf(int initialCard, const EventLog::FireZoneMarks::Mark &mark, const RbusEvent &busFire,
+                           bool busZoneKnown)
+{
+    if (!TeskGlobalConfig::instance()->getZoneFiltering()) {
+        openFires(initialCard, AUK_30085::AllFires, 0);
+    } else if (state()->isEthernetConnected()) {
+        openFires(initialCard, mark.set ? mark.zone() : AUK_30085::AllZones, mark.set ? mark.panel() : 0);
+    } else {
+        openFires(initialCard, busZoneKnown ? quint8(busFire.secondNumber.toUInt()) : AUK_30085::AllZones,
+                  busZoneKnown ? quint8(busFire.firstNumber.toInt()) : 0);
+    }
+}
+
 void AUK_30086::firstFire()
 {
-    notBuilt("AUK_30085");
+    const rbusEventLog *bus = rbusEventLog::instance();
+    openZoneOf(1, EL_EventLogDBbase::instance()->firstFireZone(), bus->firstFire, !bus->fireZones.isEmpty());
 }
 
 void AUK_30086::lastFire()
 {
-    if (m_fireCount > 1)
-        notBuilt("AUK_30085");
+    if (m_fireCount <= 1)
+        return;
+    const EL_EventLogDBbase *log = EL_EventLogDBbase::instance();
+    const bool secondFire = TeskGlobalConfig::instance()->getFirstSecondFire();
+    const rbusEventLog *bus = rbusEventLog::instance();
+    openZoneOf(TeskGlobalConfig::instance()->getZoneFiltering() ? 1 : -1,
+               secondFire ? log->secondFireZone() : log->lastNewFireZone(), bus->latestFire, bus->fireZones.size() > 1);
 }
 
 void AUK_30086::zonesInFire()
 {
-    if (m_fireCount != 0)
-        notBuilt("AUK_30085");
+    if (m_fireCount == 0)
+        return;
+    const bool zoneFiltering = TeskGlobalConfig::instance()->getZoneFiltering();
+    openFires(zoneFiltering ? 0 : 1, zoneFiltering ? AUK_30085::AllZones : AUK_30085::AllFires, 0);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/SounderState.h"
+#include "eventlog/FireZoneMarks.h"
 #include "link/InvestigateDelayTimer.h"
 #include "widgets/AUK_90001A.h"
 
@@ -11,6 +12,7 @@ class AUK_90025;
 class AUK_90026;
 class AUK_90050;
 class SC_Timer;
+struct RbusEvent;
 
 // The fire-alarm screen: the first fire, the second or last fire, the number
 // of fires or zones in fire, the delay countdown and the sounders text. Its
@@ -50,6 +52,9 @@ public slots:
 
 private:
     void buildForm();
+    void openFires(int initialCard, quint8 zone, quint8 node);
+    void openZoneOf(int initialCard, const EventLog::FireZoneMarks::Mark &mark, const RbusEvent &busFire,
+                    bool busZoneKnown);
     void setUpSoftKeys(int accessLevel);
     bool usesEventLog() const;
     void refreshFromEventLog();

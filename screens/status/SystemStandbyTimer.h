@@ -3,12 +3,19 @@
 #include "core/SC_Singleton.h"
 
 #include <QObject>
+#include <QPointer>
 
+class AUK_40026;
+class AUK_40047;
+class Page;
 class SC_Timer;
 
-// Counts the controller's standby countdown down locally, one tick a
-// second, between the controller's reports. Kind 1 is the second kind of
-// standby; a countdown of kind 5 is not replaced by another kind.
+// Turns the controller's stream of standby times into one countdown: the
+// first non-zero time starts it, blocks the front-panel keys and shows the
+// popup of its kind, kept on top once a second; a time of 0, another kind
+// or the loss of the panel link ends it. Kind 1 is the panel's
+// initialisation, which shows its own two-minute count; every other kind
+// shows the panel's time.
 class SystemStandbyTimer final
     : public QObject
     , public SC_Singleton<SystemStandbyTimer>
@@ -17,11 +24,15 @@ class SystemStandbyTimer final
 
 public:
     static constexpr int TickMs = 1000;
-    static constexpr int KeptKind = 5;
+    // The kind before any countdown: a running countdown of this kind is
+    // not replaced by another kind.
+    static constexpr int NoCountdownKind = 5;
+    static constexpr int InitialisationKind = 1;
+    static constexpr quint16 InitialisationSeconds = 120;
 
-    // 0 seconds stops a running countdown.
+    // Called with every report of the controller; 0 seconds ends a running
+    // countdown, the same kind only refreshes the time.
     void startCountdown(quint16 seconds, int kind);
-    void stopCountdown();
 
     bool isRunning() const;
     quint16 remainingSeconds() const { return m_seconds; }
@@ -29,16 +40,26 @@ public:
 
 signals:
     void StandbyTimerStart();
-    void StandbyTimerStop();
+
+public slots:
+    void StopStandbyCountDown();
+    void TimerTick();
 
 private:
     friend class SC_Singleton<SystemStandbyTimer>;
 
     SystemStandbyTimer();
 
-    void tick();
+    void stop();
+    // Pushes the popup of the kind unless it is already the top page; a
+    // popup that another page covered is replaced, so only one is stacked.
+    void raisePopup();
+    Page *popup() const;
 
     SC_Timer *m_timer;
     quint16 m_seconds = 0;
-    int m_kind = 0;
+    QPointer<AUK_40026> m_countdownPopup;
+    QPointer<AUK_40047> m_initialisationPopup;
+    int m_kind = NoCountdownKind;
+    quint16 m_initialisationCountdown = InitialisationSeconds;
 };

@@ -6,13 +6,21 @@
 #include "app/Security.h"
 #include "app/SystemState.h"
 #include "app/TeskEngine.h"
+#include "frontpanel/InputSignaller.h"
 #include "link/SyncClient.h"
+#include "pointmodels/EventLogQueryModel.h"
 #include "pointmodels/model.h"
+#include "screens/status/AUK_30085.h"
+#include "screens/status/AUK_30086.h"
+#include "screens/status/SystemStandbyTimer.h"
 #include "widgets/AUK_90006.h"
+#include "widgets/AUK_90029.h"
 #include "widgets/BasePopup.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QListView>
+#include <QSqlQuery>
 #include <QTimer>
 #include <QtTest>
 
@@ -205,6 +213,8 @@ private slots:
     void logOnOfTheUserAlreadyOn();
     void fireResetConfirmation();
     void printReplyShowsItsOutcome();
+    void firesScreenOverTwoZones();
+    void standbyCountdownBlocksTheKeys();
 
 private:
     PanelSimProcess &m_controller = *s_controller;
@@ -349,6 +359,90 @@ void tst_FrontPanelPopupsEndToEnd::printReplyShowsItsOutcome()
     QCOMPARE(bottomText(topPopup()), QStringLiteral("_PRINT_REJECTED_POPUPTEXT3INFO"));
     emit topPopup()->rightButtonClicked();
     QVERIFY(topIs(QStringLiteral("AUK_30002")));
+}
+
+namespace {
+
+int firesInTheLog()
+{
+    QSqlQuery count;
+    if (!count.exec(QStringLiteral("SELECT COUNT(*) FROM EventLog WHERE (eventCat & 15) = 8")) || !count.next())
+        return -1;
+    return count.value(0).toInt();
+}
+
+AUK_30085 *firesScreen()
+{
+    const auto screens = PageStack::instance()->findChildren<AUK_30085 *>();
+    return screens.isEmpty() ? nullptr : screens.last();
+}
+
+QString softKey(const QWidget *screen, const char *key)
+{
+    const auto *bar = screen->findChild<AUK_90006 *>(QStringLiteral("lozengeBar"));
+    return bar->property(key).toString();
+}
+
+} // namespace
+
+// Fires in two zones: the first-fire button opens the fires screen on that
+// fire, its middle key shows the two zones; the Scandinavian key opens it
+// during the fire.
+void tst_FrontPanelPopupsEndToEnd::firesScreenOverTwoZones()
+{
+    // The fire of an earlier test stays in the log, before its reset.
+    const int before = firesInTheLog();
+    m_controller.command(QStringLiteral("pointevent fire 1 1 1"));
+    m_controller.command(QStringLiteral("pointevent fire 2 1 1"));
+    QVERIFY(topIs(QStringLiteral("AUK_30086")));
+    QVERIFY(waitUntil([before] { return firesInTheLog() == before + 2; }));
+    const auto alarms = PageStack::instance()->findChildren<AUK_30086 *>();
+    QVERIFY(!alarms.isEmpty());
+    alarms.last()->firstFire();
+    QVERIFY(topIs(QStringLiteral("AUK_30085")));
+    AUK_30085 *screen = firesScreen();
+    const auto *cards = screen->findChild<AUK_90029 *>();
+    QCOMPARE(cards->itemCount(), 2);
+    QCOMPARE(cards->listView()->model()->index(0, 0).data(EventLogQueryModel::PanelNumberRole).toInt(), 1);
+    emit screen->findChild<AUK_90006 *>(QStringLiteral("lozengeBar"))->middleButtonClicked();
+    QCOMPARE(softKey(screen, "middleButtonText"), QStringLiteral("_FIRES_IN_ZONE_SK"));
+    QCOMPARE(cards->itemCount(), 2);
+
+    PageStack::instance()->remove(screen);
+    QVERIFY(waitUntil([] { return !firesScreen(); }));
+    s_host.command(QStringLiteral("emit svc.frontpanel softKeyClicked SCANDINAVIAN"));
+    QVERIFY(topIs(QStringLiteral("AUK_30085")));
+    QCOMPARE(softKey(firesScreen(), "middleButtonText"), QStringLiteral("_ZONES_IN_FIRE_SK"));
+}
+
+// The controller's standby times: the fire-reset popup while HOME does
+// nothing, the keys back at 0, and the initialisation popup from two
+// minutes.
+void tst_FrontPanelPopupsEndToEnd::standbyCountdownBlocksTheKeys()
+{
+    m_controller.command(QStringLiteral("standby 30"));
+    QVERIFY(topIs(QStringLiteral("AUK_40026")));
+    QCOMPARE(topPopup()->title(), QStringLiteral("_FIRE_RESET_IN_PROGRESS_POPUPTITLE"));
+    QVERIFY(!InputSignaller::keysEnabled());
+    const QStringList pages = PageStack::instance()->pageNames();
+    s_host.command(QStringLiteral("emit svc.frontpanel softKeyClicked HOME"));
+    s_host.command(QStringLiteral("emit svc.frontpanel softKeyClicked BACK"));
+    m_controller.command(QStringLiteral("standby 20"));
+    QVERIFY(waitUntil([] { return SystemStandbyTimer::instance()->remainingSeconds() <= 20; }));
+    QCOMPARE(PageStack::instance()->pageNames(), pages);
+
+    m_controller.command(QStringLiteral("standby 0"));
+    QVERIFY(waitUntil([] { return InputSignaller::keysEnabled(); }));
+    QVERIFY(!PageStack::instance()->containsPage(QStringLiteral("AUK_40026")));
+
+    m_controller.command(QStringLiteral("standby 30 init"));
+    QVERIFY(topIs(QStringLiteral("AUK_40047")));
+    const auto *time = topPopup()->findChild<QLabel *>(QStringLiteral("timeLeft"));
+    QVERIFY(time);
+    QCOMPARE(time->text(), QStringLiteral("02:00"));
+    m_controller.command(QStringLiteral("standby 0 init"));
+    QVERIFY(waitUntil([] { return InputSignaller::keysEnabled(); }));
+    QVERIFY(!PageStack::instance()->containsPage(QStringLiteral("AUK_40047")));
 }
 
 namespace {

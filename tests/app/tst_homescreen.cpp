@@ -16,6 +16,8 @@
 #include "link/SyncClient.h"
 #include "paneldata/PanelCounters.h"
 #include "paneldata/PointCoreConfiguration.h"
+#include "screens/popups/AUK_40026.h"
+#include "screens/popups/AUK_40047.h"
 #include "screens/status/AUK_30002.h"
 #include "widgets/AUK_90002.h"
 #include "widgets/AUK_90004.h"
@@ -24,6 +26,8 @@
 
 #include <QTableWidget>
 #include <QtTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -59,6 +63,12 @@ QString visibleButtons(const AUK_30002 &home)
             names << button->objectName() + QLatin1Char('=') + button->text();
     }
     return names.join(QLatin1Char(','));
+}
+
+// The custom link buttons keep the icon button's own object name.
+bool isLink(const AUK_90002 *button)
+{
+    return button->objectName() == QLatin1String("AUK_90002");
 }
 
 QString softKeys(const AUK_30002 &home)
@@ -116,7 +126,9 @@ private slots:
     void buttonsOpenTheirPopups();
     void startupLogOn_data();
     void startupLogOn();
+    void customLinkButtons();
     void screenshots();
+    void countdownScreenshots();
 };
 
 void tst_HomeScreen::initTestCase()
@@ -415,6 +427,36 @@ void tst_HomeScreen::linkChangeKeepsTheLevelsButtons()
     QVERIFY(before.contains(QStringLiteral("dayNight_ConfigureButton")));
 }
 
+// Link 1 follows the system status button, link 2 the logs button; a link
+// above the log-on adds nothing.
+void tst_HomeScreen::customLinkButtons()
+{
+    TeskGlobalConfig *config = TeskGlobalConfig::instance();
+    config->setCustomLink1(10);
+    config->setCustomLink2(23);
+    logOn(3);
+    AUK_30002 home(3, 3);
+    QStringList order;
+    QList<AUK_90002 *> buttons = home.findChildren<AUK_90002 *>();
+    std::sort(buttons.begin(), buttons.end(), [](const AUK_90002 *a, const AUK_90002 *b) {
+        return qMakePair(a->y(), a->x()) < qMakePair(b->y(), b->x());
+    });
+    for (const AUK_90002 *button : buttons) {
+        if (button->isVisibleTo(&home))
+            order << (isLink(button) ? button->property("value").toString() : button->objectName());
+    }
+    // The fire-test and user-2 buttons follow when an earlier test left their points available.
+    const QString shown = order.join(QLatin1Char(','));
+    QVERIFY2(shown.startsWith(QStringLiteral("panelTest_TasksButton,systemStatusButton,10,logsMenuButton,23")),
+             qPrintable(shown));
+    config->setCustomLink1(57);
+    config->setCustomLink2(0);
+    AUK_30002 withoutLinks(3, 3);
+    const auto buttons57 = withoutLinks.findChildren<AUK_90002 *>();
+    QVERIFY(std::none_of(buttons57.cbegin(), buttons57.cend(), isLink));
+    config->setCustomLink1(0);
+}
+
 void tst_HomeScreen::startupLogOn_data()
 {
     QTest::addColumn<bool>("master");
@@ -479,6 +521,37 @@ void tst_HomeScreen::screenshots()
         WidgetShot::saveForReview(image, QLatin1String(shot.name));
         QCOMPARE(WidgetShot::textProblems(home.get()), QString());
     }
+}
+
+// The two countdown popups as the standby countdown shows them, and the home
+// screen with two custom links.
+void tst_HomeScreen::countdownScreenshots()
+{
+    EnglishTexts english;
+    TeskGlobalConfig *config = TeskGlobalConfig::instance();
+    config->setCustomLink1(10);
+    config->setCustomLink2(23);
+    logOn(3);
+    PageStack *stack = PageStack::instance();
+    stack->show();
+    QVERIFY(stack->push(new AUK_90001A));
+    QVERIFY(stack->push(new AUK_30002(3, 3)));
+    settleQueuedEvents();
+    WidgetShot::saveForReview(WidgetShot::grab(stack), QStringLiteral("AUK_30002_customlinks"));
+    QCOMPARE(WidgetShot::textProblems(stack), QString());
+    auto *fireReset = new AUK_40026(0, nullptr);
+    fireReset->showTimeLeft(28);
+    QVERIFY(stack->push(fireReset));
+    WidgetShot::saveForReview(WidgetShot::grab(stack), QStringLiteral("AUK_40026_over_home"));
+    QCOMPARE(WidgetShot::textProblems(stack), QString());
+    auto *initialisation = new AUK_40047(1, nullptr);
+    initialisation->setCountdown(117);
+    QVERIFY(stack->push(initialisation));
+    WidgetShot::saveForReview(WidgetShot::grab(stack), QStringLiteral("AUK_40047_over_home"));
+    QCOMPARE(WidgetShot::textProblems(stack), QString());
+    config->setCustomLink1(0);
+    config->setCustomLink2(0);
+    PageStack::destroyInstance();
 }
 
 QTEST_MAIN(tst_HomeScreen)

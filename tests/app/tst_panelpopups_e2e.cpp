@@ -1,8 +1,8 @@
 #include "ArtworkDir.h"
-#include "ControllerLink.h"
 #include "FakeClock.h"
 #include "FrontPanelProbe.h"
 #include "NamedChild.h"
+#include "SameThreadLink.h"
 #include "WaitUntil.h"
 #include "app/EngineLinkEffects.h"
 #include "app/FireTimer.h"
@@ -69,7 +69,7 @@ private:
     EngineLinkEffects m_effects;
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<QObject> m_frontPanel;
-    std::unique_ptr<ControllerLink> m_link;
+    std::unique_ptr<SameThreadLink> m_link;
     std::unique_ptr<FakeClock> m_clock;
 };
 
@@ -85,7 +85,7 @@ void tst_PanelPopupsEndToEnd::initTestCase()
     QVERIFY(bus.registerObject(QStringLiteral("/"), m_frontPanel.get(), QDBusConnection::ExportAdaptors));
 
     SC_LinkEffects::install(&m_effects);
-    m_link = std::make_unique<ControllerLink>();
+    m_link = std::make_unique<SameThreadLink>();
     SyncClient *client = SyncClient::instance();
     SystemState::instance()->watchEthernetLink(client);
     PageHeaderSource::install(nullptr);

@@ -1,4 +1,4 @@
-#include "ControllerLink.h"
+#include "SameThreadLink.h"
 #include "app/PanelModelWiring.h"
 #include "core/BucketMaster.h"
 #include "core/TeskGlobalConfig.h"
@@ -40,14 +40,14 @@ private slots:
 
 private:
     QTemporaryDir m_directory;
-    std::unique_ptr<ControllerLink> m_link;
+    std::unique_ptr<SameThreadLink> m_link;
 };
 
 void tst_TextRequestsEndToEnd::initTestCase()
 {
     QVERIFY(QDir::setCurrent(m_directory.path()));
     TeskGlobalConfig::instance()->setPanelNumber(LocalPanel);
-    m_link = std::make_unique<ControllerLink>();
+    m_link = std::make_unique<SameThreadLink>();
     SyncClient *client = SyncClient::instance();
     PanelModelWiring::connectTextRequests(model::instance(), client);
     QVERIFY(m_link->connect());

@@ -1,4 +1,4 @@
-#include "ControllerLink.h"
+#include "SameThreadLink.h"
 #include "core/BucketMaster.h"
 #include "core/TeskGlobalConfig.h"
 #include "link/SC_PointsIndividual.h"
@@ -57,7 +57,7 @@ private slots:
 
 private:
     QTemporaryDir m_directory;
-    std::unique_ptr<ControllerLink> m_link;
+    std::unique_ptr<SameThreadLink> m_link;
 };
 
 void tst_CommandsEndToEnd::initTestCase()
@@ -67,7 +67,7 @@ void tst_CommandsEndToEnd::initTestCase()
 
 void tst_CommandsEndToEnd::init()
 {
-    m_link = std::make_unique<ControllerLink>();
+    m_link = std::make_unique<SameThreadLink>();
     QVERIFY(m_link->connect());
 }
 

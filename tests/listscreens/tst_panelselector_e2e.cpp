@@ -1,6 +1,6 @@
-#include "ControllerLink.h"
 #include "ListScreenSite.h"
 #include "PageUnderPopups.h"
+#include "SameThreadLink.h"
 #include "SelectorScreen.h"
 #include "WidgetTest.h"
 #include "core/BucketMaster.h"
@@ -39,7 +39,7 @@ private slots:
     void panelListFollowsTheNotRespondingMap();
 
 private:
-    std::unique_ptr<ControllerLink> m_link;
+    std::unique_ptr<SameThreadLink> m_link;
     std::unique_ptr<PageUnderPopups> m_stack;
 };
 
@@ -47,7 +47,7 @@ void tst_PanelSelectorEndToEnd::init()
 {
     ListScreenSite::build({1, 2, 3});
     TeskGlobalConfig::instance()->setPanelNumber(LocalPanel);
-    m_link = std::make_unique<ControllerLink>();
+    m_link = std::make_unique<SameThreadLink>();
     SyncClient *client = SyncClient::instance();
     TeskGlobalConfig::instance()->setPacketHeaderLayout(600);
     QVERIFY(m_link->connect());

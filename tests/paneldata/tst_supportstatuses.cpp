@@ -56,7 +56,7 @@ void tst_SupportStatuses::init()
 
 void tst_SupportStatuses::cleanup()
 {
-    SystemStandbyTimer::instance()->stopCountdown();
+    SystemStandbyTimer::instance()->StopStandbyCountDown();
     InvestigateDelayTimer::instance()->stopCountdown();
     m_bench.reset();
     m_messages.reset();
@@ -235,5 +235,7 @@ void tst_SupportStatuses::statusIconTwoFollowsNetworkRefresh()
     LkNetworkStats::destroyInstance();
 }
 
-QTEST_GUILESS_MAIN(tst_SupportStatuses)
+// The standby countdown a status packet starts shows its popup: widgets need
+// the application object.
+QTEST_MAIN(tst_SupportStatuses)
 #include "tst_supportstatuses.moc"

@@ -3,10 +3,12 @@
 #include "PointValueReplies.h"
 #include "ScriptedSite.h"
 #include "core/TeskGlobalConfig.h"
+#include "paneldata/PointDataMapsConfiguration.h"
 #include "paneldata/PointIndividualAddress.h"
 #include "pointmodels/DisablementsAndStatusModel.h"
 #include "pointmodels/DisablementsModelItem.h"
 #include "pointmodels/ModelFacade.h"
+#include "pointmodels/PointRowIndex.h"
 #include "pointmodels/SyncDisableLoader.h"
 #include "pointmodels/ZoneCfgFilter.h"
 
@@ -53,6 +55,72 @@ QList<int> zonesOf(const QAbstractItemModel &list)
     return zones;
 }
 
+// Sets the point's bit in the map of a page, keeping the others.
+void markPoint(int page, quint8 panel, const ChannelAddress &channel, quint8 point)
+{
+    PointDataMapsConfiguration *maps = PointDataMapsConfiguration::instance();
+    QBitArray bits = maps->channelPoints(page, panel, channel.kind(), channel.number(), channel.address());
+    bits.resize(256);
+    bits.setBit(point);
+    maps->setChannelPoints(page, panel, channel, bits);
+}
+
+constexpr quint8 Input = 0x03;
+constexpr quint8 Output = 0x05;
+constexpr quint8 InputAndOutput = 0x07;
+constexpr quint8 NotOffered = 0x02;
+constexpr int DisabledInputs = 14;
+constexpr int DisabledOutputs = 15;
+
+struct ScriptedPoint
+{
+    quint8 panel;
+    ChannelAddress channel;
+    quint8 point;
+    quint8 zone;
+    quint8 attributes;
+    quint32 functions;
+    QList<int> pages;
+};
+
+// Panel 1 with disabled and enabled points, and one disabled point of
+// panel 2. Points 1, 3, 4 (its output disabled) and 6 of panel 1 and
+// point 8 of panel 2 are disabled points a list shows.
+const QList<ScriptedPoint> &disablementSite()
+{
+    static const ChannelAddress loop2(12, 2, 0);
+    static const ChannelAddress number5(12, 2, 5);
+    static const QList<ScriptedPoint> points{
+        {1, loop2, 1, 3, Input, 0x01, {DisabledInputs}},
+        {1, loop2, 2, 3, Input, 0x01, {}},
+        {1, loop2, 3, 4, Output, 0x08, {DisabledOutputs}},
+        {1, loop2, 4, 3, InputAndOutput, 0x01, {DisabledOutputs}},
+        {1, loop2, 5, 3, NotOffered, 0x01, {DisabledInputs}},
+        {1, loop2, 6, 4, Input, 0x02, {DisabledInputs}},
+        {1, number5, 7, 3, Input, 0x01, {DisabledInputs}},
+        {2, ChannelAddress(12, 1, 0), 8, 3, Input, 0x01, {DisabledInputs}},
+    };
+    return points;
+}
+
+void scriptDisablementSite()
+{
+    for (const ScriptedPoint &p : disablementSite()) {
+        ScriptedSite::addPoint(p.panel, p.channel, ScriptedSite::record(p.point, p.zone, 5, p.attributes, p.functions));
+        for (int page : p.pages)
+            markPoint(page, p.panel, p.channel, p.point);
+    }
+}
+
+// Each row as panel/point.
+QStringList pointsOf(const QAbstractItemModel &list)
+{
+    QStringList points;
+    for (int row = 0; row < list.rowCount(); ++row)
+        points << QStringLiteral("%1/%2").arg(role(list, row, 33).toInt()).arg(role(list, row, 35).toInt());
+    return points;
+}
+
 template <typename F> void whenWaiting(F function)
 {
     QMetaObject::invokeMethod(QCoreApplication::instance(), function, Qt::QueuedConnection);
@@ -77,12 +145,17 @@ private slots:
     void pointRowRoles();
     void rowsWithoutFetcherShowNoValues();
     void facadeFillsPointRowsInItsOrder();
+    void disabledPoints_data();
+    void disabledPoints();
+    void disabledPointRowsHaveTheFetcher();
+    void replyAfterARefillFindsTheNewRow();
     void roleNames();
 
     void rowAsksForItsValuesOnce();
     void replyRedrawsItsRowOnly();
     void replyForAPointNotInTheModelEmitsNothing();
     void replyFindsItsRowAfterRowsMove();
+    void pointRowIndexKeepsEachPointsFirstRow();
     void valuesRoleWaitsForTheRowsReply();
     void refillWhileARowWaitsIsSafe();
 
@@ -238,6 +311,97 @@ void tst_DisablementModels::facadeFillsPointRowsInItsOrder()
     QCOMPARE(role(list, 1, 35).toInt(), 2);
 }
 
+void tst_DisablementModels::disabledPoints_data()
+{
+    QTest::addColumn<int>("panel");
+    QTest::addColumn<int>("zone");
+    QTest::addColumn<bool>("functionFilterOn");
+    QTest::addColumn<int>("functionMask");
+    QTest::addColumn<QStringList>("rows");
+    const QStringList panelOne{"1/1", "1/3", "1/4", "1/6"};
+    QTest::newRow("one zone") << 1 << 3 << true << -1 << QStringList{"1/1", "1/4"};
+    QTest::newRow("another zone") << 1 << 4 << true << -1 << QStringList{"1/3", "1/6"};
+    QTest::newRow("255: every zone") << 1 << 255 << true << -1 << panelOne;
+    QTest::newRow("241: every zone") << 1 << 241 << true << -1 << panelOne;
+    QTest::newRow("240 is a zone") << 1 << 240 << true << -1 << QStringList{};
+    QTest::newRow("sounders") << 1 << 255 << true << 0x08 << QStringList{"1/3"};
+    QTest::newRow("call points") << 1 << 255 << true << 0x02 << QStringList{"1/6"};
+    QTest::newRow("no function matches") << 1 << 255 << true << 0x40 << QStringList{};
+    QTest::newRow("mask without the function filter") << 1 << 255 << false << 0x08 << panelOne;
+    QTest::newRow("every panel") << 255 << 255 << true << -1 << (panelOne + QStringList{"2/8"});
+    QTest::newRow("every panel, one zone") << 255 << 3 << true << -1 << QStringList{"1/1", "1/4", "2/8"};
+    QTest::newRow("a panel without points") << 5 << 255 << true << -1 << QStringList{};
+}
+
+// Points held in either map of disabled points, only those that may be
+// offered for disablement and never on channel number 5; in the
+// configuration's order.
+void tst_DisablementModels::disabledPoints()
+{
+    QFETCH(int, panel);
+    QFETCH(int, zone);
+    QFETCH(bool, functionFilterOn);
+    QFETCH(int, functionMask);
+    QFETCH(QStringList, rows);
+    TeskGlobalConfig::instance()->setPanelNumber(3);
+    scriptDisablementSite();
+    DisablementsModel list;
+    QAbstractItemModelTester tester(&list, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    list.setFunctionFilterOn(functionFilterOn);
+    list.setFunctionMask(functionMask);
+    // A refill shows only the latest points.
+    list.fillDisabledPoints(1, 255);
+    QSignalSpy counts(&list, &CountModel::countResult);
+    list.fillDisabledPoints(quint8(panel), quint8(zone));
+    QCOMPARE(pointsOf(list), rows);
+    QCOMPARE(counts.count(), 1);
+    QCOMPARE(counts.at(0).at(0).toString(), QString::number(rows.size()));
+    for (int row = 0; row < list.rowCount(); ++row) {
+        const auto *item = dynamic_cast<DisablementsModelItem *>(list.item(row));
+        QVERIFY(item);
+        QVERIFY(item->isPoint());
+        QVERIFY(!item->fetcher());
+    }
+}
+
+void tst_DisablementModels::disabledPointRowsHaveTheFetcher()
+{
+    TeskGlobalConfig::instance()->setPanelNumber(3);
+    scriptDisablementSite();
+    DisablementsAndStatusModel list;
+    list.fillDisabledPoints(1, 4);
+    QCOMPARE(pointsOf(list), (QStringList{"1/3", "1/6"}));
+    QCOMPARE(role(list, 0, 34).toInt(), 4);
+    QCOMPARE(role(list, 0, 38).toInt(), 2);
+    QCOMPARE(role(list, 0, 70).toInt(), 12);
+    const auto *item = dynamic_cast<DisablementsModelItem *>(list.item(1));
+    QVERIFY(item);
+    QCOMPARE(item->fetcher(), &list.fetcher());
+    list.uiItemChangedUpdate(list.index(1, 0));
+    QCOMPARE(requestsSent(*m_sent), 1);
+}
+
+// The fetcher keeps its requests across a refill: the reply reaches the
+// point's row in the new list.
+void tst_DisablementModels::replyAfterARefillFindsTheNewRow()
+{
+    TeskGlobalConfig::instance()->setPanelNumber(3);
+    scriptDisablementSite();
+    DisablementsAndStatusModel list;
+    QAbstractItemModelTester tester(&list, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    list.fillDisabledPoints(1, 255);
+    list.uiItemChangedUpdate(list.index(3, 0));
+    list.fillDisabledPoints(1, 4);
+    QSignalSpy changed(&list, &QAbstractItemModel::dataChanged);
+    QSignalSpy updated(&list, &DisablementsAndStatusModel::updatedPointValueModel);
+    reply(loopPoint(6), normalValues());
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.at(0).at(0).toModelIndex(), list.index(1, 0));
+    QCOMPARE(updated.count(), 1);
+    QCOMPARE(role(list, 1, 81).toString(), QStringLiteral("_NORMAL_POINTVALUE"));
+    QCOMPARE(role(list, 0, 81).toString(), QStringLiteral("-"));
+}
+
 void tst_DisablementModels::roleNames()
 {
     const DisablementsModel plain;
@@ -340,6 +504,32 @@ void tst_DisablementModels::replyFindsItsRowAfterRowsMove()
     list.fetcher().fetch(loopPoint(4), values);
     reply(loopPoint(4), normalValues());
     QCOMPARE(changed.count(), 2);
+}
+
+void tst_DisablementModels::pointRowIndexKeepsEachPointsFirstRow()
+{
+    QStandardItem first;
+    QStandardItem second;
+    QStandardItem other;
+    PointRowIndex index;
+    QCOMPARE(index.row(loopPoint(4)), nullptr);
+    index.addRow(loopPoint(4), &first);
+    index.addRow(loopPoint(4), &second);
+    QCOMPARE(index.row(loopPoint(4)), &first);
+    // The same point number on other channels and panels is another point.
+    const QList<SimplePointInfo> neighbours{{1, 12, 0, 3, 4}, {1, 12, 1, 2, 4}, {1, 0, 0, 2, 4}, {2, 12, 0, 2, 4}};
+    for (const SimplePointInfo &neighbour : neighbours)
+        QCOMPARE(index.row(neighbour), nullptr);
+    index.addRow(neighbours.first(), &other);
+    index.addRow(loopPoint(255), &second);
+    QCOMPARE(index.row(neighbours.first()), &other);
+    QCOMPARE(index.row(loopPoint(4)), &first);
+    QCOMPARE(index.row(loopPoint(255)), &second);
+    QCOMPARE(index.row(loopPoint(0)), nullptr);
+    index.clear();
+    QCOMPARE(index.row(loopPoint(4)), nullptr);
+    index.addRow(loopPoint(4), &second);
+    QCOMPARE(index.row(loopPoint(4)), &second);
 }
 
 void tst_DisablementModels::valuesRoleWaitsForTheRowsReply()

@@ -86,6 +86,7 @@ private slots:
 
     void chain_stopsAtFirstRefusal();
     void chain_ofOneFilter_isThatFilter();
+    void chainOf_linksInTheGivenOrder();
     void setNext_refusesLoops_data();
     void setNext_refusesLoops();
     void setNext_replacesSuccessor();
@@ -359,6 +360,25 @@ void TestPointFilters::chain_ofOneFilter_isThatFilter()
     const ChannelAddress loop5Channel(12, 5, 0);
     QVERIFY(zone3->acceptsAll(1, &loop5Channel, &in));
     QVERIFY(!zone3->acceptsAll(1, &Loop3, &in));
+}
+
+void TestPointFilters::chainOf_linksInTheGivenOrder()
+{
+    QVERIFY(SimplePointFilter::chainOf({}).isNull());
+    const Filter only = make<ScriptedFilter>(true);
+    QCOMPARE(SimplePointFilter::chainOf({only}), only);
+    QVERIFY(only->next().isNull());
+
+    const Filter first = make<ScriptedFilter>(true);
+    const Filter second = make<ScriptedFilter>(true);
+    const Filter third = make<ScriptedFilter>(false);
+    const Filter head = SimplePointFilter::chainOf({first, second, third});
+    QCOMPARE(head, first);
+    QCOMPARE(first->next(), second);
+    QCOMPARE(second->next(), third);
+    QVERIFY(third->next().isNull());
+    const PointAddressKey point = record(1);
+    QVERIFY(!head->acceptsAll(1, &Loop3, &point));
 }
 
 void TestPointFilters::setNext_refusesLoops_data()

@@ -1,17 +1,16 @@
-#include "FreePort.h"
-#include "PanelSimProcess.h"
+#include "SameThreadLink.h"
 #include "core/BucketMaster.h"
 #include "core/TeskGlobalConfig.h"
-#include "link/SC_Ethernet.h"
-#include "link/SC_LinkLayer.h"
 #include "link/SC_PointsIndividual.h"
 #include "link/SyncClient.h"
 #include "paneldata/PanelCounters.h"
+#include "paneldata/PointCoreConfiguration.h"
 #include "paneldata/PointDataMapsConfiguration.h"
 #include "paneldata/SC_PageHandlerTable.h"
 #include "paneldata/WalkTestHandler.h"
 #include "pointmodels/DisablementsAndStatusModel.h"
 #include "pointmodels/LkNetworkStats.h"
+#include "pointmodels/WalkTestPointsModel.h"
 #include "pointmodels/WalkTestSummaryModel.h"
 
 #include <QAbstractItemModelTester>
@@ -44,6 +43,26 @@ int pointsInMap(int page)
     return count;
 }
 
+int heldPoints(quint8 panel)
+{
+    int points = 0;
+    PointCoreIterator *iterator = PointCoreConfiguration::instance()->pointIterator(panel);
+    while (iterator->next())
+        ++points;
+    return points;
+}
+
+// Each row as loop/point.
+QStringList pointsOf(const QAbstractItemModel &list)
+{
+    QStringList points;
+    for (int row = 0; row < list.rowCount(); ++row) {
+        const QModelIndex index = list.index(row, 0);
+        points << QStringLiteral("%1/%2").arg(index.data(38).toInt()).arg(index.data(35).toInt());
+    }
+    return points;
+}
+
 } // namespace
 
 class tst_PointModelsEndToEnd final : public QObject
@@ -56,17 +75,18 @@ private slots:
     void cleanup();
 
     void disabledPointValuesAreAskedOnceAndShown();
+    void disabledPointsAreListed();
     void networkRefreshAsksAllNodesThenThisOne();
     void walkTestFillsTheSummary();
 
 private:
-    int waitForLine(const QString &start, int from);
+    // The emulator's site configuration, held in full by the engine, which
+    // stands on the site's network as panel 1.
+    void receiveTheSite();
     int countLines(const QString &start, int from) const;
 
     QTemporaryDir m_directory;
-    std::unique_ptr<PanelSimProcess> m_controller;
-    std::unique_ptr<SC_Ethernet> m_transport;
-    std::unique_ptr<SC_LinkLayer> m_link;
+    std::unique_ptr<SameThreadLink> m_link;
 };
 
 void tst_PointModelsEndToEnd::initTestCase()
@@ -76,51 +96,85 @@ void tst_PointModelsEndToEnd::initTestCase()
 
 void tst_PointModelsEndToEnd::init()
 {
+    m_link = std::make_unique<SameThreadLink>();
     SyncClient *client = SyncClient::instance();
-    SC_PageHandlerTable::registerWith(client);
-    client->feedStateStore(BucketMaster::instance());
     TeskGlobalConfig::instance()->setPacketHeaderLayout(600);
-    const quint16 port = freePort();
-    m_transport = std::make_unique<SC_Ethernet>(port);
-    m_link = std::make_unique<SC_LinkLayer>(m_transport.get());
-    client->connectLinkLayer(m_link.get());
-    m_link->Start();
-    m_controller = std::make_unique<PanelSimProcess>();
-    QVERIFY(m_controller->start(port));
-    QVERIFY(waitForLine(QStringLiteral("connected"), 0) >= 0);
-    m_controller->command(QStringLiteral("layout 1"));
-    const int from = m_controller->lineCount();
-    m_controller->command(QStringLiteral("beat 2"));
-    QVERIFY(waitForLine(QStringLiteral("heartbeat-answer 1"), from) >= 0);
+    QVERIFY(m_link->connect());
+    m_link->controller().command(QStringLiteral("layout 1"));
+    QVERIFY(m_link->heartbeatAnswered());
     QTRY_VERIFY_WITH_TIMEOUT(client->isLinkUp(), Timeout);
 }
 
 void tst_PointModelsEndToEnd::cleanup()
 {
-    m_controller.reset();
     m_link.reset();
-    m_transport.reset();
     LkNetworkStats::destroyInstance();
     SyncClient::destroyInstance();
     BucketMaster::destroyInstance();
     PanelCounters::instance()->clear();
 }
 
-int tst_PointModelsEndToEnd::waitForLine(const QString &start, int from)
-{
-    const int found = m_controller->waitForLineWithEvents(start, from, Timeout);
-    if (found < 0)
-        qWarning().noquote() << m_controller->lines().join(QLatin1Char('\n'));
-    return found;
-}
-
 int tst_PointModelsEndToEnd::countLines(const QString &start, int from) const
 {
-    const QStringList lines = m_controller->lines();
+    const QStringList lines = m_link->controller().lines();
     int count = 0;
     for (int i = from; i < lines.size(); ++i)
         count += lines.at(i).startsWith(start);
     return count;
+}
+
+void tst_PointModelsEndToEnd::receiveTheSite()
+{
+    TeskGlobalConfig::instance()->setPanelNumber(Panel);
+    PointCoreConfiguration::instance()->clearPanel(255);
+    PointDataMapsConfiguration::instance()->clearPanel(0, 255);
+    int from = m_link->controller().lineCount();
+    m_link->controller().command(QStringLiteral("status"));
+    const int line = m_link->waitForLine(QStringLiteral("status panel 1 "), from);
+    QVERIFY(line >= 0);
+    const QRegularExpressionMatch points =
+        QRegularExpression(QStringLiteral(" points (\\d+)")).match(m_link->controller().lines().at(line));
+    QVERIFY(points.hasMatch());
+    from = m_link->controller().lineCount();
+    m_link->controller().command(QStringLiteral("site"));
+    QVERIFY(m_link->waitForLine(QStringLiteral("site-sent"), from) >= 0);
+    QTRY_COMPARE_WITH_TIMEOUT(heldPoints(Panel), points.captured(1).toInt(), Timeout);
+}
+
+void tst_PointModelsEndToEnd::disabledPointsAreListed()
+{
+    receiveTheSite();
+    if (QTest::currentTestFailed())
+        return;
+    DisablementsModel list;
+    QAbstractItemModelTester tester(&list, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    list.fillDisabledPoints(Panel, 255);
+    QCOMPARE(list.rowCount(), 0);
+
+    // Two inputs and an output of loop 2.
+    SC_PointsIndividual points;
+    points.setPanel(Panel);
+    for (quint8 point = 1; point <= 3; ++point)
+        points.addPoint(12, 2, 0, point);
+    const int from = m_link->controller().lineCount();
+    SyncClient::instance()->sendDisablePoints(2, DISABLEMENT_DISABLE, points, 0);
+    QVERIFY(m_link->waitForLine(QStringLiteral("site-disable panel=1 function=1 kind=2 entries=3 changed=3"), from)
+            >= 0);
+    QVERIFY(m_link->waitForLine(QStringLiteral("ack page=14 panel=1 "), from) >= 0);
+    QVERIFY(m_link->waitForLine(QStringLiteral("ack page=15 panel=1 "), from) >= 0);
+
+    QSignalSpy counts(&list, &CountModel::countResult);
+    list.fillDisabledPoints(Panel, 255);
+    const QStringList disabled{"2/1", "2/2", "2/3"};
+    QCOMPARE(pointsOf(list), disabled);
+    QCOMPARE(counts.count(), 1);
+    QCOMPARE(counts.at(0).at(0).toString(), QStringLiteral("3"));
+    // The points' own zone lists them as well; no other panel has any.
+    const quint8 zone = quint8(list.index(0, 0).data(34).toInt());
+    list.fillDisabledPoints(Panel, zone);
+    QCOMPARE(pointsOf(list), disabled);
+    list.fillDisabledPoints(quint8(Panel + 1), 255);
+    QCOMPARE(list.rowCount(), 0);
 }
 
 void tst_PointModelsEndToEnd::disabledPointValuesAreAskedOnceAndShown()
@@ -129,9 +183,9 @@ void tst_PointModelsEndToEnd::disabledPointValuesAreAskedOnceAndShown()
     points.setPanel(Panel);
     for (quint8 point = 1; point <= 3; ++point)
         points.addPoint(12, 2, 0, point);
-    int from = m_controller->lineCount();
+    int from = m_link->controller().lineCount();
     SyncClient::instance()->sendDisablePoints(2, DISABLEMENT_DISABLE, points, 0);
-    QVERIFY(waitForLine(QStringLiteral("site-disable panel=1 function=1 kind=2 entries=3"), from) >= 0);
+    QVERIFY(m_link->waitForLine(QStringLiteral("site-disable panel=1 function=1 kind=2 entries=3"), from) >= 0);
 
     DisablementsAndStatusModel list;
     QAbstractItemModelTester tester(&list, QAbstractItemModelTester::FailureReportingMode::QtTest);
@@ -141,11 +195,11 @@ void tst_PointModelsEndToEnd::disabledPointValuesAreAskedOnceAndShown()
         list.addPoint(Panel, &loop2, &record);
     }
     QSignalSpy updated(&list, &DisablementsAndStatusModel::updatedPointValueModel);
-    from = m_controller->lineCount();
+    from = m_link->controller().lineCount();
     list.uiItemChangedUpdate(list.index(1, 0));
     list.uiItemChangedUpdate(list.index(1, 0));
     const QString request = QStringLiteral("point-information panel=1 kind=12 address=2 number=0 point=2");
-    QVERIFY(waitForLine(request, from) >= 0);
+    QVERIFY(m_link->waitForLine(request, from) >= 0);
     QTRY_COMPARE_WITH_TIMEOUT(updated.count(), 1, Timeout);
     QCOMPARE(countLines(QStringLiteral("point-information"), from), 1);
     const QModelIndex row = list.index(1, 0);
@@ -170,11 +224,11 @@ void tst_PointModelsEndToEnd::networkRefreshAsksAllNodesThenThisOne()
     LkNetworkStats *stats = LkNetworkStats::instance();
     stats->setEthernetConnectedQuery([] { return SyncClient::instance()->isLinkUp(); });
     QSignalSpy updated(stats, &LkNetworkStats::nodeUpdated);
-    const int from = m_controller->lineCount();
+    const int from = m_link->controller().lineCount();
     stats->toggleRefresh();
-    const int all = waitForLine(QStringLiteral("network-fault node=255 kind=5"), from);
+    const int all = m_link->waitForLine(QStringLiteral("network-fault node=255 kind=5"), from);
     QVERIFY(all >= 0);
-    QVERIFY(waitForLine(QStringLiteral("network-fault node=0 kind=5"), all + 1) >= 0);
+    QVERIFY(m_link->waitForLine(QStringLiteral("network-fault node=0 kind=5"), all + 1) >= 0);
     QTRY_VERIFY_WITH_TIMEOUT(stats->statValue(Panel, 0) != QVariant(QStringLiteral("-")), Timeout);
     QVERIFY(stats->statValue(Panel, 0).toULongLong() > 0);
     QCOMPARE(stats->statValue(Panel, 18), QVariant(0));
@@ -184,11 +238,14 @@ void tst_PointModelsEndToEnd::networkRefreshAsksAllNodesThenThisOne()
 
 void tst_PointModelsEndToEnd::walkTestFillsTheSummary()
 {
-    int from = m_controller->lineCount();
-    m_controller->command(QStringLiteral("walktest 1 2 5"));
-    QVERIFY(waitForLine(QStringLiteral("walk-test panel=1 status=2 zone=5"), from) >= 0);
+    receiveTheSite();
+    if (QTest::currentTestFailed())
+        return;
+    int from = m_link->controller().lineCount();
+    m_link->controller().command(QStringLiteral("walktest 1 2 5"));
+    QVERIFY(m_link->waitForLine(QStringLiteral("walk-test panel=1 status=2 zone=5"), from) >= 0);
     QTRY_VERIFY_WITH_TIMEOUT(WalkTestHandler::instance()->summary(Panel).isActive(), Timeout);
-    QVERIFY(waitForLine(QStringLiteral("ack page=25 panel=1 "), from) >= 0);
+    QVERIFY(m_link->waitForLine(QStringLiteral("ack page=25 panel=1 "), from) >= 0);
 
     const WalkTestSummary &summary = WalkTestHandler::instance()->summary(Panel);
     QVERIFY(summary.counter1() > 0);
@@ -207,15 +264,40 @@ void tst_PointModelsEndToEnd::walkTestFillsTheSummary()
              QStringLiteral("%1").arg(summary.counter1(), 5, 10, QLatin1Char('0')));
     QCOMPARE(row.data(WalkTestSummaryModel::ZonesInTestRole).toString(), QStringLiteral("00001"));
 
+    // The points under test split by their result.
+    WalkTestPointsModel successful(WalkTestPointsModel::SuccessfulPoints);
+    WalkTestPointsModel unfinished(WalkTestPointsModel::UnfinishedOrFailedPoints);
+    QAbstractItemModelTester successfulTester(&successful, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester unfinishedTester(&unfinished, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    successful.updateForWalkTest(Panel);
+    unfinished.updateForWalkTest(Panel);
+    QVERIFY(successful.rowCount() > 0);
+    QVERIFY(unfinished.rowCount() > 0);
+    QCOMPARE(successful.rowCount(), int(summary.counter5()));
+    QCOMPARE(successful.rowCount() + unfinished.rowCount(), int(summary.counter1()));
+    for (const WalkTestPointsModel *points : {&successful, &unfinished}) {
+        for (int r = 0; r < points->rowCount(); ++r) {
+            QCOMPARE(points->index(r, 0).data(33).toInt(), int(Panel));
+            QCOMPARE(points->index(r, 0).data(34).toInt(), 5);
+        }
+    }
+    const QStringList successfulPoints = pointsOf(successful);
+    for (const QString &point : pointsOf(unfinished))
+        QVERIFY2(!successfulPoints.contains(point), qPrintable(point));
+
     // The walk test stops.
-    from = m_controller->lineCount();
-    m_controller->command(QStringLiteral("walktest 1 0 5"));
-    QVERIFY(waitForLine(QStringLiteral("ack page=25 panel=1 "), from) >= 0);
+    from = m_link->controller().lineCount();
+    m_link->controller().command(QStringLiteral("walktest 1 0 5"));
+    QVERIFY(m_link->waitForLine(QStringLiteral("ack page=25 panel=1 "), from) >= 0);
     QVERIFY(!WalkTestHandler::instance()->summary(Panel).isActive());
     QCOMPARE(pointsInMap(23), 0);
     list.addSummaryRow(Panel, true);
     QCOMPARE(list.index(1, 0).data(WalkTestSummaryModel::PreviousModeRole).toString(),
              QStringLiteral("_ZONE_ALARM_INPUTS_INFOTEXT"));
+    successful.updateForWalkTest(Panel);
+    unfinished.updateForWalkTest(Panel);
+    QCOMPARE(successful.rowCount(), 0);
+    QCOMPARE(unfinished.rowCount(), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_PointModelsEndToEnd)

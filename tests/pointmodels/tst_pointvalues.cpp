@@ -45,6 +45,7 @@ private slots:
     void fullFetcherDropsTheLeastRecentlyFetched();
     void replyForAnUnknownPointEmitsNothing();
     void getPointValuesAsksNothing();
+    void pointsOfANetworkHashApart();
 
     void itemStartsWithEveryValueZero();
     void waitReturnsAtOnceWithValues();
@@ -156,6 +157,25 @@ void tst_PointValues::getPointValuesAsksNothing()
     QVERIFY(fetcher.getPointValues(Point, values));
     QCOMPARE(values.byte(16), quint8(5));
     QCOMPARE(requestsSent(*m_sent), 1);
+}
+
+// The fetcher and the lists find points by hash: a network's points must
+// not pile up in a few buckets.
+void tst_PointValues::pointsOfANetworkHashApart()
+{
+    QSet<uint> hashes;
+    int points = 0;
+    for (int panel = 0; panel < 100; ++panel) {
+        for (int loop = 1; loop <= 8; ++loop) {
+            for (int point = 0; point < 256; ++point, ++points)
+                hashes.insert(qHash(SimplePointInfo{quint8(panel), 12, 0, quint8(loop), quint8(point)}));
+        }
+    }
+    for (int kind = 0; kind < 16; ++kind) {
+        for (int number = 0; number < 16; ++number, ++points)
+            hashes.insert(qHash(SimplePointInfo{7, quint8(kind), quint8(number), 200, 9}));
+    }
+    QCOMPARE(hashes.size(), points);
 }
 
 void tst_PointValues::itemStartsWithEveryValueZero()

@@ -42,6 +42,53 @@ QStringList progressOf(const QAbstractItemModel &list, int row)
     return values;
 }
 
+// Node 2's loop 1: inputs and outputs in and out of a walk test. In the
+// point maps, 23 marks the points under test, 24 those seen active and 25
+// those tested successfully.
+struct WalkTestPoint
+{
+    quint8 point;
+    quint8 zone;
+    quint8 attributes;
+    QList<int> pages;
+};
+
+constexpr quint8 Node = 2;
+const ChannelAddress WalkTestLoop(12, 1, 0);
+
+void scriptWalkTest()
+{
+    const QList<WalkTestPoint> points{
+        {1, 1, 0x02, {23, 24, 25}}, // successful
+        {2, 1, 0x02, {23}}, // not yet active
+        {3, 2, 0x02, {23, 25}}, // successful
+        {4, 5, 0x02, {23}}, // not yet active
+        {5, 1, 0x04, {23, 25}}, // a successful output
+        {6, 1, 0x04, {23}}, // an output not yet active
+        {7, 1, 0x02, {}}, // not under test
+        {8, 1, 0x02, {23, 24}}, // active, not yet restored
+        {9, 250, 0x02, {23}}, // in a zone a list cannot name
+    };
+    QHash<int, QBitArray> maps;
+    for (const WalkTestPoint &p : points) {
+        ScriptedSite::addPoint(Node, WalkTestLoop, ScriptedSite::record(p.point, p.zone, 5, p.attributes));
+        for (int page : p.pages) {
+            maps[page].resize(256);
+            maps[page].setBit(p.point);
+        }
+    }
+    for (auto map = maps.cbegin(); map != maps.cend(); ++map)
+        PointDataMapsConfiguration::instance()->setChannelPoints(map.key(), Node, WalkTestLoop, map.value());
+}
+
+QList<int> pointsOf(const QAbstractItemModel &list)
+{
+    QList<int> points;
+    for (int row = 0; row < list.rowCount(); ++row)
+        points << role(list, row, 35).toInt();
+    return points;
+}
+
 const QStringList NoProgress{"-", "-", "-", "-", "-", "-", "-", "-"};
 
 } // namespace
@@ -69,6 +116,9 @@ private slots:
     void summaryRoleNames();
 
     void pointRows();
+    void updateForWalkTest_data();
+    void updateForWalkTest();
+    void updateForWalkTestOfAnotherNode();
     void resultTitle_data();
     void resultTitle();
     void proxyOrdersByZoneThenPoint();
@@ -285,6 +335,72 @@ void tst_WalkTestModels::pointRows()
     const QList<int> roles = list.roleNames().keys();
     QCOMPARE(QSet<int>(roles.begin(), roles.end()), (QSet<int>{58, 59, 60, 62}));
     QCOMPARE(QString::fromLatin1(list.metaObject()->className()), QStringLiteral("WalkTestPointsModel"));
+}
+
+void tst_WalkTestModels::updateForWalkTest_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("zoneSelector");
+    QTest::addColumn<QList<int>>("zoneList");
+    QTest::addColumn<int>("resultKind");
+    QTest::addColumn<QList<int>>("points");
+    const QList<int> none;
+    QTest::newRow("zone 1, successful") << 2 << 1 << none << 0 << QList<int>{1};
+    QTest::newRow("zone 1, unfinished") << 2 << 1 << none << 1 << QList<int>{2};
+    QTest::newRow("all zones, successful") << 4 << 255 << none << 0 << QList<int>{1, 3};
+    QTest::newRow("all zones, unfinished") << 4 << 255 << none << 1 << QList<int>{2, 4, 9};
+    QTest::newRow("listed zones, unfinished") << 2 << 252 << QList<int>{2, 5, 250} << 1 << QList<int>{4};
+    QTest::newRow("listed zones, successful") << 2 << 252 << QList<int>{2, 5} << 0 << QList<int>{3};
+    QTest::newRow("all outputs, successful") << 1 << 255 << none << 0 << QList<int>{5};
+    QTest::newRow("all outputs, unfinished") << 1 << 255 << none << 1 << QList<int>{6};
+    for (int kind : {0, 1}) {
+        QTest::addRow("status 3, kind %d", kind) << 3 << 255 << none << kind << none;
+        QTest::addRow("status 5, kind %d", kind) << 5 << 255 << none << kind << none;
+        QTest::addRow("status 6, kind %d", kind) << 6 << 255 << none << kind << none;
+        QTest::addRow("stopped, kind %d", kind) << 0 << 255 << none << kind << none;
+    }
+    QTest::newRow("no such result") << 2 << 255 << none << 2 << none;
+}
+
+// The points of the walk test's maps that its status and zones cover,
+// by result, in the configuration's order.
+void tst_WalkTestModels::updateForWalkTest()
+{
+    QFETCH(int, status);
+    QFETCH(int, zoneSelector);
+    QFETCH(QList<int>, zoneList);
+    QFETCH(int, resultKind);
+    QFETCH(QList<int>, points);
+    TeskGlobalConfig::instance()->setPanelNumber(3);
+    scriptWalkTest();
+    QBitArray zones(256);
+    for (int zone : zoneList)
+        zones.setBit(zone);
+    // A walk test of all zones first: the list is refilled, not added to.
+    WalkTestHandler::instance()->updateSummary(Node, 255, 2, 8, {}, QBitArray(), 0);
+    WalkTestPointsModel list(resultKind);
+    QAbstractItemModelTester tester(&list, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    list.updateForWalkTest(Node);
+    WalkTestHandler::instance()->reset();
+    WalkTestHandler::instance()->updateSummary(Node, quint8(zoneSelector), status, 8, {}, zones, 0);
+    QSignalSpy counts(&list, &CountModel::countResult);
+    list.updateForWalkTest(Node);
+    QCOMPARE(pointsOf(list), points);
+    QCOMPARE(counts.count(), 0);
+    for (int row = 0; row < list.rowCount(); ++row)
+        QCOMPARE(role(list, row, 33).toInt(), int(Node));
+}
+
+void tst_WalkTestModels::updateForWalkTestOfAnotherNode()
+{
+    TeskGlobalConfig::instance()->setPanelNumber(3);
+    scriptWalkTest();
+    WalkTestHandler::instance()->updateSummary(Node, 255, 2, 8, {}, QBitArray(), 0);
+    WalkTestPointsModel list(WalkTestPointsModel::SuccessfulPoints);
+    list.updateForWalkTest(Node + 1);
+    QCOMPARE(list.rowCount(), 0);
+    list.updateForWalkTest(Node);
+    QCOMPARE(pointsOf(list), (QList<int>{1, 3}));
 }
 
 void tst_WalkTestModels::resultTitle_data()

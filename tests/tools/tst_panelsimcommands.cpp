@@ -138,9 +138,9 @@ void tst_PanelSimCommands::helpListsEveryCommand()
         QVERIFY2(!description.isEmpty(), qPrintable(QStringLiteral("no description: ") + line));
     }
     for (const char *name :
-         {"heartbeat", "beat",        "connreq", "supervise",    "site",       "sync",  "count", "fire",
-          "page",      "sigs",        "status",  "wait",         "expect",     "quit",  "help",  "eventlog",
-          "version",   "engineflags", "point",   "pointmanager", "pointevent", "reset", "user",  "users"}) {
+         {"heartbeat", "beat",         "connreq",    "supervise", "site", "sync",  "count",    "fire",    "page",
+          "sigs",      "status",       "wait",       "expect",    "quit", "help",  "eventlog", "version", "engineflags",
+          "point",     "pointmanager", "pointevent", "reset",     "user", "users", "standby"}) {
         QVERIFY2(names.count(QLatin1String(name)) == 1, name);
     }
     QVERIFY(help.contains(QStringLiteral("count <panel> <count name> <value>  change a status count, send its page "
@@ -174,6 +174,13 @@ void tst_PanelSimCommands::errorsSayWhatIsWrong_data()
                                  << "error no such panel: 9 (panels: 1 2 3)";
     QTest::newRow("fire panel") << "fire 9"
                                 << "error no such panel: 9 (panels: 1 2 3)";
+    QTest::newRow("standby seconds") << "standby soon"
+                                     << "error usage: standby <seconds 0-65535> [init]";
+    QTest::newRow("standby kind") << "standby 30 later"
+                                  << "error usage: standby <seconds 0-65535> [init]";
+    QTest::newRow("standby before the engine")
+        << "standby 30 init"
+        << "error not connected to the engine at 127.0.0.1:%1: standby sent nothing";
     QTest::newRow("fire before the engine") << "fire 1"
                                             << "error not connected to the engine at 127.0.0.1:%1: fire sent nothing";
     QTest::newRow("sync before the engine") << "sync"

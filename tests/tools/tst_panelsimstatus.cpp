@@ -38,6 +38,8 @@ private slots:
     void signatureGroups_data();
     void signatureGroups();
     void countsAndFiresChangeTheSite();
+    void standbyTimeRidesWithTheStatuses_data();
+    void standbyTimeRidesWithTheStatuses();
 };
 
 void tst_PanelSimStatus::statusCountsPage()
@@ -48,6 +50,29 @@ void tst_PanelSimStatus::statusCountsPage()
     QCOMPARE(payload.left(4), hex("0a 05 03 00"));
     QCOMPARE(payload.mid(8), body);
     QCOMPARE(payload, SyncPage::payload(5, 3, body));
+}
+
+void tst_PanelSimStatus::standbyTimeRidesWithTheStatuses_data()
+{
+    QTest::addColumn<int>("timer");
+    QTest::addColumn<int>("seconds");
+    QTest::addColumn<QByteArray>("payload");
+    QTest::newRow("fire reset") << int(StatusPages::FireResetTimer) << 30 << hex("05 8001 04 01 01 001e");
+    QTest::newRow("initialisation") << int(StatusPages::InitialisationTimer) << 300 << hex("05 8001 04 01 05 012c");
+    QTest::newRow("end") << int(StatusPages::FireResetTimer) << 0 << hex("05 8001 04 01 01 0000");
+}
+
+// Word, flags, one entry: the timer's index and its seconds.
+void tst_PanelSimStatus::standbyTimeRidesWithTheStatuses()
+{
+    QFETCH(int, timer);
+    QFETCH(int, seconds);
+    QFETCH(QByteArray, payload);
+    SiteStatus site;
+    site.statusWord = 0x8001;
+    site.statusFlags = 4;
+    QCOMPARE(StatusPages::highPriority(site, StatusPages::StandbyTimer(timer), quint16(seconds)), payload);
+    QCOMPARE(StatusPages::highPriority(site), hex("05 8001 04 00"));
 }
 
 void tst_PanelSimStatus::pageIdentity()

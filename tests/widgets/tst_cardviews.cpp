@@ -215,6 +215,24 @@ private slots:
         QCOMPARE(int(view.findChild<QLabel *>("title")->alignment()), alignment);
     }
 
+    // A screen closed while its cards still move: the view goes without
+    // telling anyone of a scroll.
+    void destroyedDuringAScroll()
+    {
+        FakeClock clock;
+        AnimationClock animations;
+        QStandardItemModel model;
+        fillCards(model, cards(12, WideCard));
+        auto *view = new AUK_90011(window());
+        view->setModel(&model, nullptr);
+        view->listView()->doItemsLayout();
+        QSignalSpy scrolled(view, &AUK_90011::listScrolled);
+        view->goToPosition(6);
+        animations.advance(AnimationMs / 4);
+        delete view;
+        QCOMPARE(scrolled.count(), 0);
+    }
+
     void goToPositionWithoutAModelDoesNothing()
     {
         FakeClock clock;

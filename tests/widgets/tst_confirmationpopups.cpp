@@ -85,6 +85,7 @@ public:
     void setBuzzerOverride() override { }
     void showConfirmation(Confirmation) override { }
     void showActionPopup(int) override { }
+    void showFiresScreen() override { }
 };
 
 int helpConnections()

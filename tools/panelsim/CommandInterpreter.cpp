@@ -71,6 +71,10 @@ const QVector<CommandInterpreter::Command> &CommandInterpreter::commands()
          &CommandInterpreter::count},
         {"fire", "<panel> [off]", "a fire (or its reset), as status counts and high-priority statuses", 1,
          &CommandInterpreter::fire},
+        {"standby", "<seconds> [init]",
+         "the high-priority statuses with a fire-reset time (or the initialisation time): the engine's standby "
+         "countdown; 0 ends it",
+         1, &CommandInterpreter::standby},
         {"page", "<page> <panel> <part> [body hex]", "a sync page part, acknowledgement asked", 3,
          &CommandInterpreter::page},
         {"netstate", "<panel> <state>", "a panel's state on the network (2: its texts on request), page 17", 2,
@@ -322,6 +326,18 @@ void CommandInterpreter::fire(const QStringList &arguments)
     const bool on = arguments.size() < 2 || arguments.at(1) != QLatin1String("off");
     if (!parseNumber(arguments.first(), panel) || !m_controller.setFire(quint8(panel), on))
         emit output(QStringLiteral("error no such panel: %1 (%2)").arg(arguments.first(), panelList()));
+}
+
+void CommandInterpreter::standby(const QStringList &arguments)
+{
+    int seconds = 0;
+    const bool initialisation = arguments.size() > 1 && arguments.at(1) == QLatin1String("init");
+    if (!parseNumber(arguments.first(), seconds) || seconds < 0 || seconds > 0xffff
+        || (arguments.size() > 1 && !initialisation)) {
+        emit output(QStringLiteral("error usage: standby <seconds 0-65535> [init]"));
+        return;
+    }
+    m_controller.sendStandby(quint16(seconds), initialisation);
 }
 
 void CommandInterpreter::page(const QStringList &arguments)

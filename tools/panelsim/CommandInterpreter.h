@@ -80,6 +80,7 @@ private:
     void sync(const QStringList &arguments);
     void count(const QStringList &arguments);
     void fire(const QStringList &arguments);
+    void standby(const QStringList &arguments);
     void page(const QStringList &arguments);
     void networkState(const QStringList &arguments);
     void outputsTimer(const QStringList &arguments);

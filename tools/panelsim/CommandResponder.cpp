@@ -374,8 +374,15 @@ void CommandResponder::disable(const QVariantMap &fields, const LkMessage &messa
     const int disablements = m_controller.site().status.count(block->panel, "disablements");
     const int delta = function == Disable ? changed : -changed;
     m_controller.changeCount(block->panel, QStringLiteral("disablements"), quint16(qMax(0, disablements + delta)));
-    m_controller.sendPage(PointStatePages::pointMap(PointStatePages::DisabledMap, *selected.panel, layout,
-                                                    [](const SitePoint &p) { return p.disabled; }));
+    // A point that is both an input and an output is in both maps.
+    m_controller.sendPage(
+        PointStatePages::pointMap(PointStatePages::DisabledInputsMap, *selected.panel, layout, [](const SitePoint &p) {
+            return p.disabled && p.attributes & SitePoint::InputAttribute;
+        }));
+    m_controller.sendPage(
+        PointStatePages::pointMap(PointStatePages::DisabledOutputsMap, *selected.panel, layout, [](const SitePoint &p) {
+            return p.disabled && p.attributes & SitePoint::OutputAttribute;
+        }));
 }
 
 void CommandResponder::basicCommand(const QVariantMap &fields, const LkMessage &message)

@@ -225,6 +225,14 @@ void Controller::sendHighPriorityStatuses()
                 QStringLiteral("high-priority"));
 }
 
+void Controller::sendStandby(quint16 seconds, bool initialisation)
+{
+    const StatusPages::StandbyTimer timer =
+        initialisation ? StatusPages::InitialisationTimer : StatusPages::FireResetTimer;
+    sendRequest(SyncPage::SupportFunction, StatusPages::highPriority(m_site.status, timer, seconds), true,
+                QStringLiteral("high-priority"));
+}
+
 bool Controller::changeCount(quint8 panel, const QString &name, quint16 value)
 {
     SitePanelStatus *status = m_site.status.panel(panel);

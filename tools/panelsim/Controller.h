@@ -57,6 +57,9 @@ public:
     // The panel's status counts and the system totals, as pages 5.
     void sendStatusCounts(quint8 panel);
     void sendHighPriorityStatuses();
+    // The high-priority statuses with one standby time: the panel's
+    // initialisation when 'initialisation', else the fire reset.
+    void sendStandby(quint16 seconds, bool initialisation);
     // Changes one count of a panel and sends the page a controller would.
     bool changeCount(quint8 panel, const QString &name, quint16 value);
     // A fire on the panel (one more fire alarm, the fire bit of the status

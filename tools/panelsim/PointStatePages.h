@@ -8,11 +8,13 @@
 #include <functional>
 
 // The pages a controller sends when points change state: the point maps
-// of a panel (disabled 14, forced 140, forced outputs 141: per channel a
-// bit per point), the not-responding panels (134) and the panel's forced point counts (page 139).
+// of a panel (disabled inputs 14, disabled outputs 15, forced 140, forced
+// outputs 141: per channel a bit per point), the not-responding panels (134)
+// and the panel's forced point counts (page 139).
 namespace PointStatePages {
 
-constexpr int DisabledMap = 14;
+constexpr int DisabledInputsMap = 14;
+constexpr int DisabledOutputsMap = 15;
 constexpr int ForcedCounts = 139;
 constexpr int ForcedMap = 140;
 constexpr int ForcedOutputsMap = 141;

@@ -12,6 +12,10 @@
 // channels with their points, loop cards and software versions.
 struct SitePoint
 {
+    // Attribute bits: the point is an input, an output (or both).
+    static constexpr quint8 InputAttribute = 0x02;
+    static constexpr quint8 OutputAttribute = 0x04;
+
     quint8 point = 0;
     quint8 deviceType = 0;
     quint8 zone = 0;

@@ -14,6 +14,13 @@ const PacketKind Tail{"status counts, tail",
                        {"dayFlags", FieldType::U16},
                        {"walkTestNode", FieldType::U8}}};
 const PacketKind Byte{"byte", 0, 0, {{"value", FieldType::U8}}};
+const PacketKind TimerEntry{"timer entry", 0, 0, {{"index", FieldType::U8}, {"value", FieldType::U16}}};
+
+QByteArray highPriorityHead(const SiteStatus &site, int entries)
+{
+    return LkSpeakCodec::writePayload(*LkSpeakCodec::kindNamed(QStringLiteral("high-priority")),
+                                      {{"word", site.statusWord}, {"flags", site.statusFlags}, {"entries", entries}});
+}
 
 } // namespace
 
@@ -41,8 +48,13 @@ QVector<QByteArray> payloads(const SiteStatus &site)
 
 QByteArray highPriority(const SiteStatus &site)
 {
-    return LkSpeakCodec::writePayload(*LkSpeakCodec::kindNamed(QStringLiteral("high-priority")),
-                                      {{"word", site.statusWord}, {"flags", site.statusFlags}, {"entries", 0}});
+    return highPriorityHead(site, 0);
+}
+
+QByteArray highPriority(const SiteStatus &site, StandbyTimer timer, quint16 seconds)
+{
+    return highPriorityHead(site, 1)
+           + LkSpeakCodec::writePayload(TimerEntry, {{"index", int(timer)}, {"value", seconds}});
 }
 
 } // namespace StatusPages

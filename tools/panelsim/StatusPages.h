@@ -14,6 +14,10 @@ constexpr int StatusCountsPage = 5;
 
 QByteArray statusCounts(const SitePanelStatus &status);
 QVector<QByteArray> payloads(const SiteStatus &site);
+// The standby times ride along as (index, seconds) entries: index 1 the
+// fire reset, 5 the panel's initialisation.
+enum StandbyTimer : quint8 { FireResetTimer = 1, InitialisationTimer = 5 };
 QByteArray highPriority(const SiteStatus &site);
+QByteArray highPriority(const SiteStatus &site, StandbyTimer timer, quint16 seconds);
 
 } // namespace StatusPages

@@ -23,7 +23,6 @@ const PacketKind SummaryBody{"walk-test summary",
                               {"extra", FieldType::U8}}};
 
 constexpr int NoWalkTest = 6;
-constexpr quint8 Input = 0x02;
 // A walk test of all outputs names its location from this value on.
 constexpr quint8 LocationKnown = 2;
 
@@ -38,7 +37,7 @@ QVector<QByteArray> WalkTestPages::pages(const SitePanel &panel, int layout, qui
     QSet<const SitePoint *> tested;
     for (const SiteChannel &channel : panel.channels) {
         for (const SitePoint &point : channel.points) {
-            if (!running || !(point.attributes & Input) || (zone != AllZones && point.zone != zone))
+            if (!running || !(point.attributes & SitePoint::InputAttribute) || (zone != AllZones && point.zone != zone))
                 continue;
             if (inTest.size() % 2 == 0)
                 tested.insert(&point);

@@ -1,4 +1,4 @@
-#include "ControllerLink.h"
+#include "SameThreadLink.h"
 
 #include "FreePort.h"
 #include "core/BucketMaster.h"
@@ -9,21 +9,21 @@
 
 #include <QDebug>
 
-ControllerLink::ControllerLink()
+SameThreadLink::SameThreadLink()
 {
     SyncClient *client = SyncClient::instance();
     SC_PageHandlerTable::registerWith(client);
     client->feedStateStore(BucketMaster::instance());
 }
 
-ControllerLink::~ControllerLink()
+SameThreadLink::~SameThreadLink()
 {
     m_controller.stop();
     m_link.reset();
     m_transport.reset();
 }
 
-bool ControllerLink::connect(const QStringList &panelsimArguments)
+bool SameThreadLink::connect(const QStringList &panelsimArguments)
 {
     const quint16 port = freePort();
     m_transport = std::make_unique<SC_Ethernet>(port);
@@ -33,14 +33,14 @@ bool ControllerLink::connect(const QStringList &panelsimArguments)
     return m_controller.start(port, panelsimArguments) && waitForLine(QStringLiteral("connected")) >= 0;
 }
 
-bool ControllerLink::heartbeatAnswered()
+bool SameThreadLink::heartbeatAnswered()
 {
     const int from = m_controller.lineCount();
     m_controller.command(QStringLiteral("beat 2"));
     return waitForLine(QStringLiteral("heartbeat-answer"), from) >= 0;
 }
 
-int ControllerLink::waitForLine(const QString &start, int from)
+int SameThreadLink::waitForLine(const QString &start, int from)
 {
     const int found = m_controller.waitForLineWithEvents(start, from, Timeout);
     if (found < 0)

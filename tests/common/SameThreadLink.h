@@ -10,19 +10,21 @@
 class SC_Ethernet;
 class SC_LinkLayer;
 
-// The engine's link in the test's own process, with panelsim at the other
-// end of a loopback connection. The sync client answers the controller
+// The engine's link in the test's own process and on its thread, with
+// panelsim at the other end of a loopback connection and the link's timers at
+// their real intervals (tests/link's InProcessLink runs the link on a thread
+// of its own, its timers sped up). The sync client answers the controller
 // through its page table and fills the state store; what else the test wires
 // to it is the test's. Ends panelsim first, then the link and its transport.
-class ControllerLink final
+class SameThreadLink final
 {
 public:
     static constexpr int Timeout = 30000;
 
-    ControllerLink();
-    ~ControllerLink();
-    ControllerLink(const ControllerLink &) = delete;
-    ControllerLink &operator=(const ControllerLink &) = delete;
+    SameThreadLink();
+    ~SameThreadLink();
+    SameThreadLink(const SameThreadLink &) = delete;
+    SameThreadLink &operator=(const SameThreadLink &) = delete;
 
     // Starts the link on a free port and panelsim against it; true once
     // panelsim reports the connection.
