@@ -89,6 +89,15 @@ set(TESK_INCLUDE_EXCEPTIONS
     "screens/popups/AUK_40025.cpp -> app/PageStack.h"
     "screens/popups/AUK_40002.cpp -> app/PageStack.h"
 
+    # The log-on popup closes itself through the page stack, as above, and follows the
+    # language the start-up's translator announces.
+    "screens/popups/AUK_40001.cpp -> app/PageStack.h"
+    "screens/popups/AUK_40001.cpp -> app/Translator.h"
+
+    # The disable and enable progress popup closes itself, and the screen beneath, through
+    # the page stack, as above.
+    "screens/popups/AUK_40062.cpp -> app/PageStack.h"
+
     # The self-test popup closes itself through the page stack, lays its test picture over
     # the whole screen, and drives the LED flasher that the engine state owns; whether to
     # tell the controller depends on the engine state's GUI mode.

@@ -59,6 +59,67 @@
     </message>
 </context>
 <context>
+    <name>AUK_40001</name>
+    <message>
+        <source>_USER_ID_SELECTITEM</source>
+        <translation>User ID</translation>
+    </message>
+    <message>
+        <source>_USER_PASSWORD_SELECTITEM</source>
+        <translation>Passcode</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_40008</name>
+    <message>
+        <source>_PENDING_170_17_INFOTEXTSTYLE</source>
+        <translation>Pending</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_40062</name>
+    <message>
+        <source>_DISABLE_ON_POPUPTITLE</source>
+        <translation>Disable</translation>
+    </message>
+    <message>
+        <source>_PENDING_210_32_INFOTEXTSTYLE</source>
+        <translation>Pending</translation>
+    </message>
+    <message>
+        <source>_DISABLED_210_32_INFOTEXTSTYLE</source>
+        <translation>Disabled</translation>
+    </message>
+    <message>
+        <source>_ENABLED_210_32_INFOTEXTSTYLE</source>
+        <translation>Enabled</translation>
+    </message>
+    <message>
+        <source>_DEFERRED_PENDING_210_32_INFOTEXTSTYLE</source>
+        <translation>Deferred, pending</translation>
+    </message>
+    <message>
+        <source>_DEFERRED_210_32_INFOTEXTSTYLE</source>
+        <translation>Deferred, done</translation>
+    </message>
+    <message>
+        <source>_NONE_DISABLED_365_110_INFOTEXT</source>
+        <translation>No point disabled yet.</translation>
+    </message>
+    <message>
+        <source>_NONE_ENABLED_365_110_INFOTEXT</source>
+        <translation>No point enabled yet.</translation>
+    </message>
+    <message>
+        <source>_DEFERRED_OPTIONS_365_110_INFOTEXT</source>
+        <translation>The panel deferred some points. Press OK to carry them out now.</translation>
+    </message>
+    <message>
+        <source>_DEFERRED_COMPLETE_365_110_INFOTEXT</source>
+        <translation>The deferred points have been carried out.</translation>
+    </message>
+</context>
+<context>
     <name>AUK_40032</name>
     <message>
         <source>_INDEX_SELECTITEM</source>
@@ -117,6 +178,13 @@
     <message>
         <source>_INVALID_INFOTEXT</source>
         <translation>unknown</translation>
+    </message>
+</context>
+<context>
+    <name>BasePopup</name>
+    <message>
+        <source>_DISABLE_OFF_POPUPTITLE</source>
+        <translation>Enable</translation>
     </message>
 </context>
 <context>
@@ -292,6 +360,10 @@
     <message>
         <source>_WARNING_POPUPTEXT1BODY</source>
         <translation>Warning</translation>
+    </message>
+    <message>
+        <source>_ENABLING_ACTIVE_DEVICES_WARNING_POPUPTEXT3INFO</source>
+        <translation>An active device will be enabled.</translation>
     </message>
     <message>
         <source>_WRITE_FAILED_DESCRIPTION_POPUPTEXT1BODY</source>
@@ -2652,6 +2724,14 @@
 </context>
 <context>
     <name>QObject</name>
+    <message>
+        <source>_CUSTOM_TASK_PROGRESS_POPUPTITLE</source>
+        <translation>Custom task</translation>
+    </message>
+    <message>
+        <source>_CUSTOM_TASK_COMPLETE_214_18_INFOTEXTSTYLE</source>
+        <translation>Tasks completed</translation>
+    </message>
     <message>
         <source>_LOCALLY_ACCEPTED_INFOTEXT</source>
         <translation>Accepted locally</translation>

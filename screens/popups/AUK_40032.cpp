@@ -1,10 +1,10 @@
 #include "screens/popups/AUK_40032.h"
 
 #include "app/PageStack.h"
+#include "screens/popups/PopupKeypad.h"
 #include "widgets/FontRepository.h"
 #include "widgets/KeypadButton.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 
 namespace {
@@ -12,25 +12,6 @@ namespace {
 constexpr int OkPopupKeyId = 10;
 constexpr int CancelPopupKeyId = 3;
 constexpr int VisibleDigitsWhenShort = 3;
-
-QLabel *imageLabel(QWidget *parent, const QString &name, const QRect &geometry, const char *image)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setPixmap(QPixmap(QLatin1String(image)));
-    return label;
-}
-
-KeypadButton *keypadButton(QWidget *parent, const QString &name, const QPoint &at, const QString &value)
-{
-    auto *key = new KeypadButton(parent);
-    key->setObjectName(name);
-    key->setGeometry(QRect(at, QSize(56, 60)));
-    key->setValue(value);
-    key->setText(value);
-    return key;
-}
 
 } // namespace
 
@@ -40,33 +21,24 @@ AUK_40032::AUK_40032(int titleId, QWidget *parent)
     , m_boxSelectedPixmap(QStringLiteral("../resources/Buttons/AUK_80035_login_number_box_selected.png"))
 {
     setObjectName(QStringLiteral("AUK_40032"));
-    imageLabel(this, QStringLiteral("lrgBox"), QRect(49, 62, 326, 256),
-               "../resources/Frames/AUK_80050_popup_lrg_inner_frm.png");
+    popupImageLabel(this, QStringLiteral("lrgBox"), QRect(49, 62, 326, 256),
+                    "../resources/Frames/AUK_80050_popup_lrg_inner_frm.png");
     // The digit boxes stand on the entry frame, not under it.
-    imageLabel(this, QStringLiteral("index_frame"), QRect(73, 141, 296, 86),
-               "../resources/Frames/AUK_80049_popup_lrg_id_frm.png");
+    popupImageLabel(this, QStringLiteral("index_frame"), QRect(73, 141, 296, 86),
+                    "../resources/Frames/AUK_80049_popup_lrg_id_frm.png");
     for (int place = 0; place < Places; ++place)
         m_boxes[place] =
-            imageLabel(this, QStringLiteral("index_bg_%1").arg(place + 1), QRect(82 + 47 * place, 175, 42, 42),
-                       "../resources/Buttons/AUK_80033_login_number_box.png");
+            popupImageLabel(this, QStringLiteral("index_bg_%1").arg(place + 1), QRect(82 + 47 * place, 175, 42, 42),
+                            "../resources/Buttons/AUK_80033_login_number_box.png");
     auto *indexLabel = new QLabel(tr("_INDEX_SELECTITEM"), this);
     indexLabel->setObjectName(QStringLiteral("index_label"));
     indexLabel->setGeometry(82, 148, 270, 25);
     indexLabel->setFont(FontRepository::instance()->bold15());
 
-    for (int digit = 1; digit <= 9; ++digit) {
-        const QString name = digit == 1 ? QStringLiteral("keypadButton") : QStringLiteral("keypadButton_%1").arg(digit);
-        const QPoint at(400 + 60 * ((digit - 1) % 3), 64 + 64 * ((digit - 1) / 3));
-        connect(keypadButton(this, name, at, QString::number(digit)), &BaseButton::clicked, this,
-                &AUK_40032::keypadClicked);
-    }
-    connect(keypadButton(this, QStringLiteral("keypadButton_10"), QPoint(460, 256), QStringLiteral("0")),
-            &BaseButton::clicked, this, &AUK_40032::keypadClicked);
-    m_delKey = keypadButton(this, QStringLiteral("keypadButton_del"), QPoint(520, 256), QString());
-    m_delKey->setLight(true);
-    m_delKey->setText(QCoreApplication::translate("BaseButton", "_DEL_NUMPAD"));
-    // A word, not a digit: in the digits' size it would not fit the key.
-    m_delKey->findChild<QLabel *>(QStringLiteral("label"))->setFont(FontRepository::instance()->bold15());
+    const PopupKeypad keypad = PopupKeypad::build(this);
+    for (KeypadButton *key : keypad.digits)
+        connect(key, &BaseButton::clicked, this, &AUK_40032::keypadClicked);
+    m_delKey = keypad.deleteKey;
     connect(m_delKey, &BaseButton::clicked, this, &AUK_40032::delkeyClicked);
 
     for (int place = 0; place < Places; ++place) {

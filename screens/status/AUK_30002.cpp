@@ -16,6 +16,7 @@
 #include "pointmodels/OutstandingEventsModel.h"
 #include "pointmodels/WarningsModel.h"
 #include "pointmodels/model.h"
+#include "screens/popups/AUK_40001.h"
 #include "screens/popups/AUK_40002.h"
 #include "screens/popups/AUK_40003.h"
 #include "screens/popups/AUK_40025.h"
@@ -727,7 +728,11 @@ void AUK_30002::showLogin()
         m_systemStatus->hide();
         return;
     }
-    notBuilt("AUK_40001");
+    if (model::instance()->isMasterPanel()) {
+        m_lozengeBar->show();
+        m_systemStatus->show();
+    }
+    pushLogOn();
 }
 
 void AUK_30002::setPanelReadyForAuthentication()
@@ -737,7 +742,7 @@ void AUK_30002::setPanelReadyForAuthentication()
     m_systemStatus->show();
     if (Security::instance()->accessLevel() >= TESKEnumHolder::EN54_LOGGED_IN || !model::instance()->isMasterPanel())
         return;
-    notBuilt("AUK_40001");
+    pushLogOn();
 }
 
 void AUK_30002::panelRestarting()
@@ -750,7 +755,17 @@ void AUK_30002::panelRestarting()
 
 void AUK_30002::resetLoginHandlers()
 {
-    // The log-on popup that would connect it is built later.
+    disconnect(Security::instance(), &Security::loginNotify, this, &AUK_30002::showPanelUpdateScreen);
+}
+
+// On the network master a log-on at start-up leads on to the panel update
+// screen; elsewhere the log-on only changes the access level.
+void AUK_30002::pushLogOn()
+{
+    if (model::instance()->isMasterPanel())
+        connect(Security::instance(), &Security::loginNotify, this, &AUK_30002::showPanelUpdateScreen,
+                Qt::UniqueConnection);
+    AUK_40001::pushLogOn();
 }
 
 void AUK_30002::compatibilityUpdate(bool flag)

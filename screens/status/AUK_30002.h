@@ -66,6 +66,8 @@ public slots:
     void panelRestarting();
 
 private:
+    // Opens the log-on popup; on the network master a log-on then leads on.
+    void pushLogOn();
     // Construction shared by both forms.
     void buildForm();
     void connectFullScreen();

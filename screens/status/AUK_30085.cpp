@@ -12,6 +12,7 @@
 #include "pointmodels/model.h"
 #include "screens/control/AUK_30092.h"
 #include "screens/control/HelpImages.h"
+#include "screens/popups/AUK_40001.h"
 #include "screens/popups/AUK_40025.h"
 #include "screens/popups/AUK_40061.h"
 #include "screens/status/RbusModel.h"
@@ -137,9 +138,8 @@ void AUK_30085::connectKeys(int accessLevel)
         Security *security = Security::instance();
         connect(security, &Security::loginNotify, this, &AUK_30085::setLozengeButtonVisibility);
         connect(security, &Security::logoutNotify, this, &AUK_30085::setLozengeButtonVisibility);
-        // The disable selection and the log-on popup come with later work.
+        // The disable selection comes with later work.
         m_lozengeBar->setLeftButtonEnabled(false);
-        m_lozengeBar->setRightButtonEnabled(false);
         return;
     }
     if (busActionsAllowed())
@@ -348,7 +348,7 @@ void AUK_30085::checkLogin()
     if (model::instance()->isKeyswitchAccessEnabled() && requiredAccessLevel() <= TESKEnumHolder::EN54_NOT_LOGGED_IN)
         PageStack::instance()->push(new AUK_40025(nullptr));
     else
-        notBuilt("AUK_40001");
+        AUK_40001::pushLogOn();
 }
 
 // The front-panel keys reach this screen directly: they act only while the

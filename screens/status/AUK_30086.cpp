@@ -12,6 +12,7 @@
 #include "paneldata/CachedModifiedPoints.h"
 #include "paneldata/PrintableAddress.h"
 #include "pointmodels/model.h"
+#include "screens/popups/AUK_40001.h"
 #include "screens/popups/AUK_40002.h"
 #include "screens/popups/AUK_40013.h"
 #include "screens/popups/AUK_40025.h"
@@ -24,7 +25,6 @@
 #include "widgets/ShownTextLog.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QLabel>
 #include <QSqlRecord>
 
@@ -38,11 +38,6 @@ constexpr int LoggedOutLevel = 1;
 
 enum TextId : int { EvacuateKey = 21, LoginKey = 29, LogoutKey = 30, MainMenuKey = 31, SoundersOnOffKey = 49 };
 constexpr int ViewFiresTitle = 67;
-
-void notBuilt(const char *className)
-{
-    qDebug() << "AUK_30086:" << className << "is not built yet";
-}
 
 SystemState *state()
 {
@@ -436,7 +431,7 @@ void AUK_30086::showLoginHelp()
 
 void AUK_30086::showLogin()
 {
-    notBuilt("AUK_40001");
+    AUK_40001::pushLogOn();
 }
 
 void AUK_30086::checkLogin()

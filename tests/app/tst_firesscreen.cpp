@@ -359,9 +359,13 @@ void tst_FiresScreen::softKeys()
     writeLog(100, fires);
     const AUK_30085 *screen = open(1, quint8(zone));
     QCOMPARE(keyTexts(screen), keys);
-    // The disable selection and the log-on popup are not built yet.
+    // The disable selection is not built yet; the log-on key works.
     QVERIFY(!::keys(screen)->leftButtonEnabled());
-    QVERIFY(!::keys(screen)->rightButtonEnabled());
+    QVERIFY(::keys(screen)->rightButtonEnabled());
+    if (!keys.endsWith(QLatin1String("_LOGIN_SK")))
+        return;
+    emit ::keys(screen)->rightButtonClicked();
+    QCOMPARE(PageStack::instance()->pageNames().constLast(), QStringLiteral("AUK_40001"));
 }
 
 void tst_FiresScreen::disabledPointOffersEnable()

@@ -1,3 +1,4 @@
+#include "../widgets/KeypadPresses.h"
 #include "PanelSimProcess.h"
 #include "TestPrograms.h"
 #include "WaitUntil.h"
@@ -171,6 +172,29 @@ bool topIs(const QString &page)
     return waitUntil([&page] { return PageStack::instance()->isTopPage(page); });
 }
 
+// The user text in the footer of the page on top.
+QString footerUserText()
+{
+    QWidget *top = nullptr;
+    for (QWidget *page : PageStack::instance()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (PageStack::instance()->isTop(page))
+            top = page;
+    }
+    const auto *label = top ? top->findChild<QLabel *>(QStringLiteral("footerLogo")) : nullptr;
+    return label ? label->text() : QString();
+}
+
+// The home screen's log-on key, then the user id and passcode on the log-on
+// popup's keypad.
+void logOnFromHome(const QStringList &keys)
+{
+    auto *bar = PageStack::instance()->findChild<AUK_90006 *>(QStringLiteral("lozengeBar"));
+    QVERIFY(bar);
+    emit bar->rightButtonClicked();
+    QVERIFY(topIs(QStringLiteral("AUK_40001")));
+    pressKeys(topPopup(), keys + QStringList{QStringLiteral("OK")});
+}
+
 } // namespace
 
 // The engine, in this process, with the controller emulator at the other
@@ -183,6 +207,7 @@ class tst_FrontPanelPopupsEndToEnd final : public QObject
 
 private slots:
     void initTestCase();
+    void logOnThroughThePopup();
     void refusedCardShowsTheLogonResult();
     void silenceThenResoundConfirmations();
     void logOnOfTheUserAlreadyOn();
@@ -202,6 +227,38 @@ void tst_FrontPanelPopupsEndToEnd::initTestCase()
     const int done = m_controller.waitForLineWithEvents(QStringLiteral("sync done"), from, 120000);
     QVERIFY2(done >= 0, qPrintable(m_controller.lines().mid(from).join('\n')));
     QVERIFY(waitUntil([] { return SystemState::instance()->isEthernetConnected(); }));
+    QVERIFY(topIs(QStringLiteral("AUK_30002")));
+}
+
+// The home screen's log-on key and the keypad: a wrong passcode is refused
+// with the result popup; the right one logs the user on and the footer says
+// who is on. The user logs off again for the tests that follow.
+void tst_FrontPanelPopupsEndToEnd::logOnThroughThePopup()
+{
+    QVERIFY(topIs(QStringLiteral("AUK_30002")));
+    const QString loggedOutText = footerUserText();
+    int from = m_controller.lineCount();
+    logOnFromHome({"0", "2", "2", "2", "2", "9"});
+    QVERIFY(m_controller.waitForLineWithEvents(QStringLiteral("operator logon user=2 refused"), from) >= 0);
+    QVERIFY2(topIs(QStringLiteral("AUK_40028")), qPrintable(PageStack::instance()->pageNames().join(' ')));
+    emit topPopup()->rightButtonClicked();
+    QVERIFY(topIs(QStringLiteral("AUK_30002")));
+    QVERIFY(Security::instance()->accessLevel() < TESKEnumHolder::EN54_LOGGED_IN);
+
+    from = m_controller.lineCount();
+    logOnFromHome({"0", "2", "2", "2", "2", "2"});
+    QVERIFY(m_controller.waitForLineWithEvents(QStringLiteral("operator logon user=2 accepted"), from) >= 0);
+    QVERIFY(waitUntil([] { return Security::instance()->accessLevel() == TESKEnumHolder::EN54_LOGGED_IN; }));
+    QVERIFY(waitUntil([&loggedOutText] {
+        const QString text = footerUserText();
+        return !text.isEmpty() && text != loggedOutText;
+    }));
+    QVERIFY(!PageStack::instance()->containsPage(QStringLiteral("AUK_40001")));
+
+    from = m_controller.lineCount();
+    SyncClient::instance()->logout();
+    Security::instance()->permissionsUpdate(Security::NoUser, 0);
+    QVERIFY(m_controller.waitForLineWithEvents(QStringLiteral("operator logoff"), from) >= 0);
     QVERIFY(topIs(QStringLiteral("AUK_30002")));
 }
 
@@ -254,7 +311,7 @@ void tst_FrontPanelPopupsEndToEnd::silenceThenResoundConfirmations()
     QVERIFY(topIs(QStringLiteral("AUK_30086")));
 }
 
-// The log-on popup (built later) asks for the user already logged on: the
+// A log-on of the user already logged on, as the log-on popup sends it: the
 // controller says so, and the result popup shows it over the fire.
 void tst_FrontPanelPopupsEndToEnd::logOnOfTheUserAlreadyOn()
 {

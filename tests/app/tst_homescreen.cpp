@@ -13,6 +13,7 @@
 #include "core/Languages.h"
 #include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
+#include "link/SyncClient.h"
 #include "paneldata/PanelCounters.h"
 #include "paneldata/PointCoreConfiguration.h"
 #include "screens/popups/AUK_40026.h"
@@ -123,6 +124,8 @@ private slots:
     void linkChangeKeepsTheLevelsButtons();
     void buttonsOpenTheirPopups_data();
     void buttonsOpenTheirPopups();
+    void startupLogOn_data();
+    void startupLogOn();
     void customLinkButtons();
     void screenshots();
     void countdownScreenshots();
@@ -452,6 +455,41 @@ void tst_HomeScreen::customLinkButtons()
     const auto buttons57 = withoutLinks.findChildren<AUK_90002 *>();
     QVERIFY(std::none_of(buttons57.cbegin(), buttons57.cend(), isLink));
     config->setCustomLink1(0);
+}
+
+void tst_HomeScreen::startupLogOn_data()
+{
+    QTest::addColumn<bool>("master");
+    QTest::addColumn<QString>("top");
+    QTest::newRow("network master") << true << "AUK_40001";
+    QTest::newRow("not the master") << false << "AUK_30002";
+}
+
+// When the panel is ready for a log-on the network master asks for one at
+// once, without Cancel; the log-on then leads to the panel update screen
+// until the link reconnects.
+void tst_HomeScreen::startupLogOn()
+{
+    QFETCH(bool, master);
+    QFETCH(QString, top);
+    ScriptedSite::setValue(EngineBucket, QStringLiteral("mstrstat"),
+                           master ? QStringLiteral("1") : QStringLiteral("0"));
+    PageStack *stack = PageStack::instance();
+    QVERIFY(stack->push(new AUK_90001A));
+    QVERIFY(stack->push(new AUK_30002(1, 1)));
+    emit SyncClient::instance()->panelReadyForAuthentication();
+    QCOMPARE(stack->pageNames().constLast(), top);
+    const QString updateScreen = QStringLiteral("AUK_30052 is not built yet");
+    MessageCapture log;
+    emit Security::instance()->loginNotify();
+    QCOMPARE(log.messages().filter(updateScreen).size(), master ? 1 : 0);
+    if (master)
+        QVERIFY(!stack->findChild<BasePopup *>(QStringLiteral("AUK_40001"))->rightButtonVisible());
+    log.clear();
+    emit SyncClient::instance()->reconnected();
+    emit Security::instance()->loginNotify();
+    QVERIFY(log.messages().filter(updateScreen).isEmpty());
+    PageStack::destroyInstance();
 }
 
 void tst_HomeScreen::screenshots()

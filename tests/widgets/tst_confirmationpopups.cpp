@@ -17,6 +17,7 @@
 #include "screens/popups/AUK_40039.h"
 #include "screens/popups/AUK_40056.h"
 #include "screens/popups/AUK_40061.h"
+#include "screens/popups/AUK_40064.h"
 #include "widgets/AUK_90001A.h"
 #include "widgets/PaletteRepository.h"
 
@@ -322,6 +323,19 @@ private slots:
         QCOMPARE(PageStack::instance()->count(), 1);
     }
 
+    // The owner decides what the keys do: unconnected, they close nothing.
+    void enableActiveDeviceWarning()
+    {
+        QPointer<AUK_40064> popup = pushed(new AUK_40064(nullptr, false));
+        QCOMPARE(popup->title(), QStringLiteral("_DISABLE_OFF_POPUPTITLE"));
+        QCOMPARE(labelText(popup, "middleLabel"), QStringLiteral("_WARNING_POPUPTEXT1BODY"));
+        QCOMPARE(labelText(popup, "bottomLabel"), QStringLiteral("_ENABLING_ACTIVE_DEVICES_WARNING_POPUPTEXT3INFO"));
+        QCOMPARE(::keys(popup), QStringLiteral("_OK_POPUPSK _CANCEL_POPUPSK"));
+        emit popup->leftButtonClicked();
+        emit popup->rightButtonClicked();
+        QCOMPARE(PageStack::instance()->count(), 2);
+    }
+
     void logonResults_data()
     {
         QTest::addColumn<int>("result");
@@ -478,6 +492,7 @@ private slots:
         for (int result = 0; result <= 3; ++result)
             QTest::addRow("AUK_40056_result%d", result) << Factory([result] { return new AUK_40056(result, nullptr); });
         QTest::newRow("AUK_40025") << Factory([] { return new AUK_40025(nullptr); });
+        QTest::newRow("AUK_40064") << Factory([] { return new AUK_40064(nullptr, false); });
         QTest::newRow("AUK_40005") << Factory(
             [] { return new AUK_40005(QStringLiteral("Panel 3 - Main building"), nullptr); });
     }

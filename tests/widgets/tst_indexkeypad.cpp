@@ -1,3 +1,4 @@
+#include "KeypadPresses.h"
 #include "PageUnderPopups.h"
 #include "WidgetShot.h"
 #include "WidgetTest.h"
@@ -15,27 +16,6 @@
 namespace {
 
 constexpr int MoveToCardTitleId = 3;
-
-// Presses the keys by name: "1".."9", "0", "DEL", "OK".
-void press(AUK_40032 *popup, const QStringList &keys)
-{
-    for (const QString &key : keys) {
-        if (key == QLatin1String("OK")) {
-            emit popup->leftButtonClicked();
-            continue;
-        }
-        QString name = QStringLiteral("keypadButton_del");
-        if (key == QLatin1String("0"))
-            name = QStringLiteral("keypadButton_10");
-        else if (key == QLatin1String("1"))
-            name = QStringLiteral("keypadButton");
-        else if (key != QLatin1String("DEL"))
-            name = QStringLiteral("keypadButton_") + key;
-        auto *button = popup->findChild<KeypadButton *>(name);
-        QVERIFY2(button, qPrintable(name));
-        emit button->clicked(button->value());
-    }
-}
 
 QString shownDigits(const AUK_40032 *popup)
 {
@@ -97,9 +77,9 @@ private slots:
             popup->hideLastTwoDigits();
         QVERIFY(PageStack::instance()->push(popup));
         QSignalSpy entered(popup.data(), &AUK_40032::valueEntered);
-        press(popup, keys.mid(0, keys.size() - 1));
+        pressKeys(popup, keys.mid(0, keys.size() - 1));
         QCOMPARE(shownDigits(popup), shown);
-        press(popup, {keys.last()});
+        pressKeys(popup, {keys.last()});
         QCOMPARE(entered.count(), values.size());
         if (!values.isEmpty())
             QCOMPARE(entered.first().first().value<quint32>(), values.first().value<quint32>());
@@ -111,9 +91,9 @@ private slots:
         AUK_40032 popup(MoveToCardTitleId, nullptr);
         auto *del = popup.findChild<KeypadButton *>(QStringLiteral("keypadButton_del"));
         QVERIFY(del->light());
-        press(&popup, {"1"});
+        pressKeys(&popup, {"1"});
         QVERIFY(!del->light());
-        press(&popup, {"DEL"});
+        pressKeys(&popup, {"DEL"});
         QVERIFY(del->light());
     }
 
@@ -127,7 +107,7 @@ private slots:
         QVERIFY(m_page->isPushed());
         QPointer<AUK_40032> popup = new AUK_40032(MoveToCardTitleId, nullptr);
         QVERIFY(PageStack::instance()->push(popup));
-        press(popup, {"4", "2", "7"});
+        pressKeys(popup, {"4", "2", "7"});
         QCOMPARE(WidgetShot::textProblems(PageStack::instance()), QString());
         const QImage image = WidgetShot::grab(PageStack::instance());
         WidgetShot::saveForReview(image, QStringLiteral("AUK_40032"));
