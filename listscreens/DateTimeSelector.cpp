@@ -280,6 +280,11 @@ void DateTimeSelector::dropScrollTargets()
 void DateTimeSelector::showList(AUK_90048 *list)
 {
     m_editor->setCurrentWidget(list);
+    // A list moved to its chosen row while it was never shown has not moved
+    // at all: bring the row into view now that the list is shown.
+    const QModelIndexList chosen = list->listView()->selectionModel()->selectedIndexes();
+    if (!chosen.isEmpty())
+        list->listView()->scrollTo(chosen.first(), QAbstractItemView::PositionAtCenter);
     dropScrollTargets();
     connect(this, &FilterSelector::scrollUpButtonClicked, list, &AUK_90048::scrollUpButtonClicked);
     connect(this, &FilterSelector::scrollDownButtonClicked, list, &AUK_90048::scrollDownButtonClicked);
@@ -302,15 +307,13 @@ void DateTimeSelector::monthClicked()
 
 void DateTimeSelector::dayClicked()
 {
-    showList(m_dayList);
     QItemSelectionModel *selection = m_dayList->listView()->selectionModel();
     bool ok = false;
     const int day = m_dayButton->buttonValue().toInt(&ok);
     const QModelIndex row = m_dayModel.index(day - 1, 0);
-    if (!selection || !ok || !row.isValid())
-        return;
-    m_dayList->flicker()->animateTo(row);
-    selection->select(row, QItemSelectionModel::ClearAndSelect);
+    if (selection && ok && row.isValid())
+        selection->select(row, QItemSelectionModel::ClearAndSelect);
+    showList(m_dayList);
 }
 
 void DateTimeSelector::showKeypad(void (DateTimeSelector::*onDigit)(const QString &),

@@ -379,6 +379,14 @@ private slots:
         clock.advance(1);
         selector->button()->findChildren<AUK_90054 *>().at(page)->click();
         clock.advance(1);
+        auto *editor = qobject_cast<QStackedWidget *>(selector->filterEditor());
+        if (auto *list = qobject_cast<AUK_90048 *>(editor->currentWidget())) {
+            // A list opens on its chosen row, however far down it lies.
+            QListView *view = list->listView();
+            const QModelIndexList chosen = view->selectionModel()->selectedIndexes();
+            QVERIFY(!chosen.isEmpty());
+            QVERIFY(view->viewport()->rect().intersects(view->visualRect(chosen.first())));
+        }
         screen->dressForReview(QStringLiteral("Event log by date"));
         QVERIFY2(WidgetShot::textProblems(screen).isEmpty(), qPrintable(WidgetShot::textProblems(screen)));
         WidgetShot::saveForReview(WidgetShot::grab(screen), QString::fromLatin1(QTest::currentDataTag()));
