@@ -3669,4 +3669,15 @@
         <translation>Non-loop</translation>
     </message>
 </context>
+<context>
+    <name>PointsSelector</name>
+    <message>
+        <source>_POINTS_FILTERBTN</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>_POINTS_SELECTED_SELTEXT</source>
+        <translation>points selected</translation>
+    </message>
+</context>
 </TS>
