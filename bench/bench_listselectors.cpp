@@ -4,6 +4,7 @@
 #include "core/TeskGlobalConfig.h"
 #include "listscreens/DevicesSelector.h"
 #include "listscreens/PanelSelector.h"
+#include "listscreens/PointsSelector.h"
 #include "listscreens/ZoneSelector.h"
 #include "paneldata/PanelConfiguration.h"
 #include "paneldata/PanelRecord.h"
@@ -15,6 +16,7 @@
 #include <QBitArray>
 #include <QButtonGroup>
 #include <QImage>
+#include <QItemSelectionModel>
 #include <QListView>
 #include <QPainter>
 #include <QWidget>
@@ -96,6 +98,63 @@ void BM_DeviceListOf8000PointPanel(benchmark::State &state)
     state.counters["rows"] = filters.devicesModel.rowCount();
 }
 BENCHMARK(BM_DeviceListOf8000PointPanel)->Unit(benchmark::kMillisecond);
+
+// The points step of a screen over every zone of the panel: its 8,000
+// points listed, put into address order and drawn once.
+void BM_PointListOf8000PointPanel(benchmark::State &state)
+{
+    buildSite();
+    QButtonGroup group;
+    FilterModel filters(nullptr, false);
+    filters.selectedPanel = ListedPanel;
+    filters.selectedZone = 1;
+    filters.pointsKind = FilterModel::ZoneLoopPoints;
+    for (quint8 zone = 1; zone <= PanelZones; ++zone)
+        filters.zoneList.append(zone);
+    PointsSelector points(&filters, &group, nullptr);
+    points.setSortingEnabled(true);
+    auto *editor = qobject_cast<AUK_90048 *>(points.filterEditor());
+    editor->resize(314, 346);
+    QImage image(editor->size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        points.reset(false);
+        points.updateModel();
+        editor->listView()->doItemsLayout();
+        QPainter painter(&image);
+        editor->render(&painter);
+    }
+    state.counters["rows"] = filters.pointsModel.rowCount();
+}
+BENCHMARK(BM_PointListOf8000PointPanel)->Unit(benchmark::kMillisecond);
+
+// The all row of that list chosen and the choice turned into the point list
+// a disable command carries.
+void BM_SelectAllPointsToIndividual(benchmark::State &state)
+{
+    buildSite();
+    QButtonGroup group;
+    FilterModel filters(nullptr, false);
+    filters.selectedPanel = ListedPanel;
+    filters.selectedZone = 1;
+    filters.pointsKind = FilterModel::ZoneLoopPoints;
+    for (quint8 zone = 1; zone <= PanelZones; ++zone)
+        filters.zoneList.append(zone);
+    PointsSelector points(&filters, &group, nullptr);
+    points.setSortingEnabled(true);
+    auto *editor = qobject_cast<AUK_90048 *>(points.filterEditor());
+    points.updateModel();
+    QListView *list = editor->listView();
+    const QModelIndex allRow = list->model()->index(0, 0);
+    int converted = 0;
+    for (auto _ : state) {
+        list->selectionModel()->clearSelection();
+        list->selectionModel()->select(allRow, QItemSelectionModel::Select);
+        emit list->clicked(allRow);
+        converted = points.selectedPointsIndividual().count();
+    }
+    state.counters["points"] = converted;
+}
+BENCHMARK(BM_SelectAllPointsToIndividual)->Unit(benchmark::kMillisecond);
 
 // A panel stops or starts answering: the panel list follows the map.
 void BM_NotRespondingMapUpdate(benchmark::State &state)
