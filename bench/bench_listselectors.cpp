@@ -51,6 +51,38 @@ void buildSite()
     PointDataMapsConfiguration::instance()->addMapPage(NotRespondingPage);
 }
 
+// The listed panel chosen on a screen, over every one of its zones.
+void chooseEveryZoneOfTheListedPanel(FilterModel &filters)
+{
+    filters.selectedPanel = ListedPanel;
+    for (quint8 zone = 1; zone <= PanelZones; ++zone)
+        filters.zoneList.append(zone);
+}
+
+// The points of the listed panel's zones, as the points step lists them.
+void choosePointsOfTheListedPanel(FilterModel &filters)
+{
+    chooseEveryZoneOfTheListedPanel(filters);
+    filters.selectedZone = 1;
+    filters.pointsKind = FilterModel::ZoneLoopPoints;
+}
+
+// The selector's list as a screen shows it.
+AUK_90048 *shownEditor(FilterSelector &selector)
+{
+    auto *editor = qobject_cast<AUK_90048 *>(selector.filterEditor());
+    editor->resize(314, 346);
+    return editor;
+}
+
+// The list laid out and drawn once, as a screen's next paint does.
+void draw(AUK_90048 *editor, QImage &image)
+{
+    editor->listView()->doItemsLayout();
+    QPainter painter(&image);
+    editor->render(&painter);
+}
+
 // The zone step of a screen opening on the panel: the list built from the
 // panel's points and drawn once.
 void BM_ZoneListOf8000PointPanel(benchmark::State &state)
@@ -60,15 +92,12 @@ void BM_ZoneListOf8000PointPanel(benchmark::State &state)
     FilterModel filters(nullptr, false);
     filters.selectedPanel = ListedPanel;
     ZoneSelector zones(&filters, &group, nullptr);
-    auto *editor = qobject_cast<AUK_90048 *>(zones.filterEditor());
-    editor->resize(314, 346);
+    AUK_90048 *editor = shownEditor(zones);
     QImage image(editor->size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         zones.reset(false);
         zones.updateModel();
-        editor->listView()->doItemsLayout();
-        QPainter painter(&image);
-        editor->render(&painter);
+        draw(editor, image);
     }
     state.counters["zones"] = filters.zonesModel.rowCount();
 }
@@ -81,19 +110,14 @@ void BM_DeviceListOf8000PointPanel(benchmark::State &state)
     buildSite();
     QButtonGroup group;
     FilterModel filters(nullptr, false);
-    filters.selectedPanel = ListedPanel;
-    for (quint8 zone = 1; zone <= PanelZones; ++zone)
-        filters.zoneList.append(zone);
+    chooseEveryZoneOfTheListedPanel(filters);
     DevicesSelector devices(&filters, &group, nullptr);
-    auto *editor = qobject_cast<AUK_90048 *>(devices.filterEditor());
-    editor->resize(314, 346);
+    AUK_90048 *editor = shownEditor(devices);
     QImage image(editor->size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         filters.devicesModel.clearModel();
         devices.activate();
-        editor->listView()->doItemsLayout();
-        QPainter painter(&image);
-        editor->render(&painter);
+        draw(editor, image);
     }
     state.counters["rows"] = filters.devicesModel.rowCount();
 }
@@ -106,22 +130,15 @@ void BM_PointListOf8000PointPanel(benchmark::State &state)
     buildSite();
     QButtonGroup group;
     FilterModel filters(nullptr, false);
-    filters.selectedPanel = ListedPanel;
-    filters.selectedZone = 1;
-    filters.pointsKind = FilterModel::ZoneLoopPoints;
-    for (quint8 zone = 1; zone <= PanelZones; ++zone)
-        filters.zoneList.append(zone);
+    choosePointsOfTheListedPanel(filters);
     PointsSelector points(&filters, &group, nullptr);
     points.setSortingEnabled(true);
-    auto *editor = qobject_cast<AUK_90048 *>(points.filterEditor());
-    editor->resize(314, 346);
+    AUK_90048 *editor = shownEditor(points);
     QImage image(editor->size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         points.reset(false);
         points.updateModel();
-        editor->listView()->doItemsLayout();
-        QPainter painter(&image);
-        editor->render(&painter);
+        draw(editor, image);
     }
     state.counters["rows"] = filters.pointsModel.rowCount();
 }
@@ -134,14 +151,10 @@ void BM_SelectAllPointsToIndividual(benchmark::State &state)
     buildSite();
     QButtonGroup group;
     FilterModel filters(nullptr, false);
-    filters.selectedPanel = ListedPanel;
-    filters.selectedZone = 1;
-    filters.pointsKind = FilterModel::ZoneLoopPoints;
-    for (quint8 zone = 1; zone <= PanelZones; ++zone)
-        filters.zoneList.append(zone);
+    choosePointsOfTheListedPanel(filters);
     PointsSelector points(&filters, &group, nullptr);
     points.setSortingEnabled(true);
-    auto *editor = qobject_cast<AUK_90048 *>(points.filterEditor());
+    AUK_90048 *editor = shownEditor(points);
     points.updateModel();
     QListView *list = editor->listView();
     const QModelIndex allRow = list->model()->index(0, 0);
