@@ -447,3 +447,10 @@ void AUK_90001::updateFooterIcons()
                                                   "AUK_80231_extinguish_fault_grey.png"));
     m_usbIndicator->setPixmap(flagged(m_usbStickPresent, yellow, "AUK_80295_USB_white.png", "AUK_80294_USB_grey.png"));
 }
+
+void AUK_90001::setHomeIcons()
+{
+    setIconBlueFlavour(panelIcon("AUK_80065_home_smll_blue.png"));
+    setIconYellowFlavour(panelIcon("AUK_80067_home_smll_yellow.png"));
+    setIconRedFlavour(panelIcon("AUK_80066_home_smll_red.png"));
+}

@@ -42,6 +42,8 @@ public:
     void setIconYellowFlavour(const QPixmap &icon) { m_icons[YELLOW] = icon; }
     QPixmap iconRedFlavour() const { return m_icons[RED]; }
     void setIconRedFlavour(const QPixmap &icon) { m_icons[RED] = icon; }
+    // The home icon in each banner colour, as the status screens show it.
+    void setHomeIcons();
     // Kept for the screens' forms; the frame never shows the logos.
     QPixmap logoBlueFlavour() const { return m_logos[BLUE]; }
     void setLogoBlueFlavour(const QPixmap &logo) { m_logos[BLUE] = logo; }

@@ -167,9 +167,7 @@ AUK_30002::~AUK_30002()
 void AUK_30002::buildForm()
 {
     setObjectName(QStringLiteral("AUK_30002"));
-    setIconBlueFlavour(panelIcon("AUK_80065_home_smll_blue.png"));
-    setIconYellowFlavour(panelIcon("AUK_80067_home_smll_yellow.png"));
-    setIconRedFlavour(panelIcon("AUK_80066_home_smll_red.png"));
+    setHomeIcons();
     const auto button = [this](const char *name, const char *image) {
         auto *made = new AUK_90002(this);
         made->setObjectName(QLatin1String(name));

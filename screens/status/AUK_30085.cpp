@@ -20,7 +20,6 @@
 #include "widgets/AUK_90006.h"
 #include "widgets/AUK_90028.h"
 #include "widgets/AUK_90029.h"
-#include "widgets/PanelIcon.h"
 
 #include <QDebug>
 #include <QDir>
@@ -108,9 +107,7 @@ AUK_30085::~AUK_30085()
 void AUK_30085::buildForm()
 {
     setObjectName(QStringLiteral("AUK_30085"));
-    setIconBlueFlavour(panelIcon("AUK_80065_home_smll_blue.png"));
-    setIconYellowFlavour(panelIcon("AUK_80067_home_smll_yellow.png"));
-    setIconRedFlavour(panelIcon("AUK_80066_home_smll_red.png"));
+    setHomeIcons();
     m_lozengeBar = new AUK_90006(this);
     m_lozengeBar->setObjectName(QStringLiteral("lozengeBar"));
     m_lozengeBar->setGeometry(0, 379, 640, 71);

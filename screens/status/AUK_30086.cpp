@@ -135,9 +135,7 @@ AUK_30086::~AUK_30086()
 void AUK_30086::buildForm()
 {
     setObjectName(QStringLiteral("AUK_30086"));
-    setIconBlueFlavour(panelIcon("AUK_80065_home_smll_blue.png"));
-    setIconYellowFlavour(panelIcon("AUK_80067_home_smll_yellow.png"));
-    setIconRedFlavour(panelIcon("AUK_80066_home_smll_red.png"));
+    setHomeIcons();
     m_lozengeBar = new AUK_90006(this);
     m_lozengeBar->setObjectName(QStringLiteral("lozengeBar"));
     m_lozengeBar->setGeometry(0, 379, 640, 71);
