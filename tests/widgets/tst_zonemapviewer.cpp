@@ -24,9 +24,9 @@ constexpr int LogicalZonesBucket = 9;
 
 // One fixture file: "name" a 40 x 30 image, "name:WxH" an image of that
 // size, "name:WxH:bytes" one padded to that length, "name:text" no image.
-QFileInfo addFixture(ZoneMapSite &site, const QString &folder, const QString &spec)
+QFileInfo addFixture(ZoneMapSite &site, const QString &folder, const QString &description)
 {
-    const QStringList parts = spec.split(QLatin1Char(':'));
+    const QStringList parts = description.split(QLatin1Char(':'));
     if (parts.value(1) == QLatin1String("text"))
         return site.addFile(folder, parts.at(0), "not an image");
     QSize size(40, 30);
