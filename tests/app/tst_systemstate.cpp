@@ -376,6 +376,12 @@ void TestSystemState::eepromWrite_withoutFrontPanelFailsButKeepsRecord()
 
 void TestSystemState::eepromWrite_toFrontPanel()
 {
+    // The LED flasher's ticks reach the front panel too, at their own time;
+    // with time standing still only the configuration's calls arrive.
+    FakeClock clock;
+    delete m_state;
+    m_state = SystemState::instance();
+
     RecordingService frontPanel(QStringLiteral("svc.frontpanel.p56789"));
     QVERIFY(frontPanel.isServing());
     frontPanel.setReply(QStringLiteral("eepromWrite"), true);
