@@ -170,10 +170,13 @@ void SC_LinkLayer::SocketError()
 }
 
 // A new connection starts a new byte stream: what the previous one left
-// half-framed must not swallow its first frames.
+// half-framed must not swallow its first frames. Its controller gets the
+// whole heartbeat time for its first heartbeat: supervision that began
+// before it came would drop a link that has only just come up.
 void SC_LinkLayer::NewConnection()
 {
     m_framer.reset();
+    m_heartbeatTimer->start(HeartbeatTimeoutMs);
 }
 
 void SC_LinkLayer::Send(quint8 channel, QByteArray body)

@@ -269,6 +269,15 @@ void tst_LinkLayer::heartbeatSupervision()
     QVERIFY(link.takeStatuses().isEmpty());
     link.clock.advance(1);
     QCOMPARE(link.takeStatuses(), (Statuses{{false, 2}}));
+
+    // A controller that connects late has the whole 42 s for its first
+    // heartbeat.
+    link.clock.advance(41000);
+    link.transport.connectController();
+    link.clock.advance(41999);
+    QVERIFY(link.takeStatuses().isEmpty());
+    link.transport.receive(frame(0, "01"));
+    QCOMPARE(link.takeStatuses(), (Statuses{{true, 2}}));
 }
 
 void tst_LinkLayer::transportErrorReportsLinkDown()
