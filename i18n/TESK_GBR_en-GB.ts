@@ -791,19 +791,19 @@
     </message>
     <message>
         <source>_USB_DEF_TEXT_POPUPTEXT3INFO</source>
-        <translation>Saving to the USB drive.</translation>
+        <translation>A text file on the USB drive, in aligned columns.</translation>
     </message>
     <message>
         <source>_USB_TEXT_POPUPTEXT3INFO</source>
-        <translation>Saving as text to the USB drive.</translation>
+        <translation>A text file on the USB drive.</translation>
     </message>
     <message>
         <source>_USB_CSV_POPUPTEXT3INFO</source>
-        <translation>Saving as CSV to the USB drive.</translation>
+        <translation>A CSV file on the USB drive.</translation>
     </message>
     <message>
         <source>_USB_PDF_POPUPTEXT3INFO</source>
-        <translation>Saving as PDF to the USB drive.</translation>
+        <translation>A PDF file on the USB drive.</translation>
     </message>
     <message>
         <source>_USER_ALREADY_LOGGED_ON_POPUPTEXT3INFO</source>
@@ -3678,6 +3678,55 @@
     <message>
         <source>_POINTS_SELECTED_SELTEXT</source>
         <translation>points selected</translation>
+    </message>
+</context>
+<context>
+    <name>ReportOutputSelector</name>
+    <message>
+        <source>_OUTPUT_FILTERBTN</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>_USB_LISTITEM</source>
+        <translation>USB drive</translation>
+    </message>
+    <message>
+        <source>_TXT_WITH_WHITESPACE_LISTITEM</source>
+        <translation>text, aligned</translation>
+    </message>
+    <message>
+        <source>_TXT_LISTITEM</source>
+        <translation>text</translation>
+    </message>
+    <message>
+        <source>_CSV_LISTITEM</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>_PDF_LISTITEM</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>_PANEL_PRINTER_LISTITEM</source>
+        <translation>Panel printer</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterSelector</name>
+    <message>
+        <source>_PRINTER_FILTERBTN</source>
+        <translation>Printer</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_40057</name>
+    <message>
+        <source>_REPORT_DEST_SAVED_POPUPTITLE</source>
+        <translation>Report destination saved</translation>
+    </message>
+    <message>
+        <source>_PRINTER_SET_TO_POPUPTEXT1BODY</source>
+        <translation>Reports now go to:</translation>
     </message>
 </context>
 </TS>

@@ -474,6 +474,10 @@ void model::printerSelection(quint8 &node, quint8 &printer) const
 
 bool model::isPanelOptionSet(int bit) const
 {
+    // A panel's option to print a report means nothing while the user sends
+    // reports to a file: the report key must then save, not print.
+    if (PanelConfiguration::instance()->reportDestinationKind() != PanelConfiguration::PanelPrinter)
+        return false;
     const QBitArray &options = PanelConfiguration::instance()->panelOptions();
     return bit >= 0 && bit < options.size() && options.testBit(bit);
 }

@@ -137,6 +137,7 @@ private slots:
     void panelList_flagsSilentPanels();
     void printerSelection_data();
     void printerSelection();
+    void panelOptions_data();
     void panelOptions();
     void pointMapCounts();
     void panelEquipmentType();
@@ -757,15 +758,39 @@ void TestPanelModel::printerSelection()
     QTEST(int(printer), "printer");
 }
 
+// A panel option to print a report counts only while reports go to a
+// panel printer: with a report file chosen every report key saves.
+void TestPanelModel::panelOptions_data()
+{
+    QTest::addColumn<bool>("printerChosen");
+    QTest::addColumn<bool>("configured");
+    QTest::addColumn<int>("bit");
+    QTest::addColumn<bool>("set");
+
+    QTest::newRow("printer, no options yet") << true << false << 1 << false;
+    QTest::newRow("printer, bit 1 set") << true << true << 1 << true;
+    QTest::newRow("printer, bit 3 clear") << true << true << 3 << false;
+    QTest::newRow("printer, bit 7 set") << true << true << 7 << true;
+    QTest::newRow("printer, bit past the options") << true << true << 8 << false;
+    QTest::newRow("printer, negative bit") << true << true << -1 << false;
+    QTest::newRow("report file, bit 1 set") << false << true << 1 << false;
+    QTest::newRow("report file, bit 7 set") << false << true << 7 << false;
+}
+
 void TestPanelModel::panelOptions()
 {
-    QVERIFY(!m_model->isPanelOptionSet(1));
-    PanelConfiguration::instance()->setPanelOptions(bitsOf({1, 7}, 8));
-    QVERIFY(m_model->isPanelOptionSet(1));
-    QVERIFY(!m_model->isPanelOptionSet(3));
-    QVERIFY(m_model->isPanelOptionSet(7));
-    QVERIFY(!m_model->isPanelOptionSet(8));
-    QVERIFY(!m_model->isPanelOptionSet(-1));
+    QFETCH(bool, printerChosen);
+    QFETCH(bool, configured);
+    QFETCH(int, bit);
+    PanelConfiguration *panels = PanelConfiguration::instance();
+    if (printerChosen)
+        panels->setPrinterSelection(4, 2);
+    else
+        panels->setReportFormat(PanelConfiguration::Csv);
+    if (configured)
+        panels->setPanelOptions(bitsOf({1, 7}, 8));
+
+    QTEST(m_model->isPanelOptionSet(bit), "set");
 }
 
 void TestPanelModel::pointMapCounts()

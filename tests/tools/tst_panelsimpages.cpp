@@ -1,3 +1,4 @@
+#include "ConfigurationPages.h"
 #include "DemoPointTexts.h"
 #include "PacketBytes.h"
 #include "ServicePages.h"
@@ -9,6 +10,7 @@
 #include "link/SyncClient.h"
 #include "paneldata/IRserviceHandler.h"
 #include "paneldata/KeyOrderedDeviceUses.h"
+#include "paneldata/PanelConfiguration.h"
 #include "paneldata/PanelPointStringsFile.h"
 #include "paneldata/PanelsFromLkNetConfiguration.h"
 #include "paneldata/PointTextCache.h"
@@ -47,6 +49,7 @@ private slots:
     void demoSiteReachesTheEngine();
     void loopCounters();
     void outputsReEnableTime();
+    void demoPrintersReachTheEngine();
 
 private:
     // Every payload as a support packet asking for an acknowledgement; the
@@ -175,6 +178,27 @@ void tst_PanelSimPages::outputsReEnableTime()
     panel.outputsReEnableTime = 3661;
     QCOMPARE(receiveAll({ServicePages::commissioning(panel)}, 0), QList<int>{0});
     QCOMPARE(m_bench->value(27, QStringLiteral("2|optReEnbleTmr")), QStringLiteral("3661"));
+}
+
+// The report destination screen lists a panel's printers from its
+// configuration page: the demo site's reach the engine with their names.
+void tst_PanelSimPages::demoPrintersReachTheEngine()
+{
+    const QVector<QByteArray> pages = ConfigurationPages::payloads(m_site, 0);
+    const QList<int> answers = receiveAll(pages, 0);
+    QCOMPARE(answers.count(0), pages.size());
+
+    PanelConfiguration *configuration = PanelConfiguration::instance();
+    const QList<QPair<quint8, QStringList>> expected{
+        {1, {"1 Reception desk", "2 Fire control room"}}, {2, {}}, {3, {"1 Gatehouse"}}};
+    for (const auto &panel : expected) {
+        QStringList printers;
+        for (const PrinterEntry &printer : configuration->printers(panel.first))
+            printers << QStringLiteral("%1 %2").arg(printer.printerNumber).arg(printer.name1);
+        QCOMPARE(printers, panel.second);
+    }
+    // The page goes on after the printers: the panel's identifier is read.
+    QCOMPARE(configuration->panelIdentifier(3), QStringLiteral("SIM-03"));
 }
 
 QTEST_GUILESS_MAIN(tst_PanelSimPages)

@@ -64,6 +64,11 @@ const PacketKind LoopBits{"loop bits and printers",
                            {"bits", FieldType::Bytes},
                            {"printerLanguages", FieldType::U8},
                            {"printers", FieldType::U8}}};
+const PacketKind Printer{
+    "printer",
+    0,
+    0,
+    {{"number", FieldType::U8}, {"first", FieldType::U8}, {"listed", FieldType::U8}, {"third", FieldType::U8}}};
 const PacketKind PanelType{"panel type", 0, 0, {{"unused", FieldType::U8}, {"languages", FieldType::U8}}};
 const PacketKind Byte{"byte", 0, 0, {{"value", FieldType::U8}}};
 const PacketKind PointCoreHead{"point core", 0, 0, {{"format", FieldType::U8}, {"entries", FieldType::U16}}};
@@ -146,8 +151,13 @@ QByteArray panelConfiguration(const SitePanel &panel)
     body += text(panel.projectName) + text(QString()) + text(QStringLiteral("Standard"));
     body += text(panel.name1) + text(panel.name2);
     body += write(PanelMiddle, {{"delay", panel.investigateDelay}, {"languages", 1}}) + text(QString());
-    // The loop bits go as the bit field of bits 0 to 254, no printers.
-    body += write(LoopBits, {{"first", 0}, {"count", 255}, {"bits", bits}, {"printerLanguages", 1}, {"printers", 0}});
+    // The loop bits go as the bit field of bits 0 to 254; the printers
+    // follow, named in one language.
+    body += write(
+        LoopBits,
+        {{"first", 0}, {"count", 255}, {"bits", bits}, {"printerLanguages", 1}, {"printers", panel.printers.size()}});
+    for (const SitePrinter &printer : panel.printers)
+        body += write(Printer, {{"number", printer.number}}) + text(printer.name);
     body += write(PanelType, {{"languages", 1}}) + text(QStringLiteral("Emulated panel"));
     body += write(Byte, {{"value", panel.number}});
     body += text(QStringLiteral("SIM-%1").arg(panel.number, 2, 10, QLatin1Char('0')));

@@ -149,6 +149,9 @@ SiteConfiguration SiteConfiguration::demo(quint8 localPanel)
     site.panels.append(panel(1, QStringLiteral("Main entrance"), {120, 96, 64, 30}));
     site.panels.append(panel(2, QStringLiteral("East wing"), {110, 45}));
     site.panels.append(panel(3, QStringLiteral("Car park"), {80, 72, 36}));
+    site.panels[0].printers = {SitePrinter{1, QStringLiteral("Reception desk")},
+                               SitePrinter{2, QStringLiteral("Fire control room")}};
+    site.panels[2].printers = {SitePrinter{1, QStringLiteral("Gatehouse")}};
     addVirtualInputs(site, localPanel);
     return site;
 }

@@ -69,6 +69,13 @@ struct SiteEquipment
     QVector<SiteVersion> versions;
 };
 
+// A printer of a panel, which reports can be sent to.
+struct SitePrinter
+{
+    quint8 number = 0;
+    QString name;
+};
+
 struct SitePanel
 {
     quint8 number = 0;
@@ -85,6 +92,7 @@ struct SitePanel
     QVector<SiteChannel> channels;
     QVector<SiteLoopDriver> loopDrivers;
     QVector<SiteEquipment> equipment;
+    QVector<SitePrinter> printers;
 
     QVector<quint8> loops() const;
     // Null when the panel has no channel of those bytes.
@@ -117,7 +125,8 @@ struct SiteConfiguration
     SitePanel *findPanel(quint8 number);
 
     // 3 panels of 2 to 4 loops, 30 to 120 points a loop, 20 zones; the
-    // engine's own panel also has its virtual inputs.
+    // engine's own panel also has its virtual inputs. Panel 1 has two
+    // printers, panel 3 one.
     static SiteConfiguration demo(quint8 localPanel);
     // A site of any size for load runs: panels 0 to panels-1, each with the
     // same number of loops and points a loop; the engine's own panel also
