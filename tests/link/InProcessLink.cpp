@@ -39,16 +39,13 @@ private:
 
 } // namespace
 
-InProcessLink::InProcessLink(int timeScale, int heartbeatMs)
+InProcessLink::InProcessLink(int timeScale, int heartbeatMs, int supervisionScale)
     : m_previousDirectory(QDir::currentPath())
     , m_heartbeatMs(heartbeatMs)
 {
     QDir::setCurrent(m_directory.path());
-    // The link's heartbeat supervision keeps real time: a tenth of it is
-    // shorter than the pauses a loaded machine gives the screen thread, and
-    // the link would drop under the test.
-    SC_Timer::setFactory([timeScale](QObject *parent) {
-        return new ScaledTimer(parent, qobject_cast<SC_LinkLayer *>(parent) ? 1 : timeScale);
+    SC_Timer::setFactory([timeScale, supervisionScale](QObject *parent) {
+        return new ScaledTimer(parent, qobject_cast<SC_LinkLayer *>(parent) ? supervisionScale : timeScale);
     });
 }
 

@@ -18,7 +18,11 @@ class InProcessLink final
 public:
     static constexpr int WaitMs = 30000;
 
-    explicit InProcessLink(int timeScale, int heartbeatMs = 300);
+    // The engine's timers run timeScale times faster, except the link's
+    // heartbeat supervision, which runs supervisionScale times faster: a
+    // tenth of it is shorter than the pauses a loaded machine gives the
+    // screen thread, so only a test of the supervision itself speeds it up.
+    explicit InProcessLink(int timeScale, int heartbeatMs = 300, int supervisionScale = 1);
     ~InProcessLink();
     InProcessLink(const InProcessLink &) = delete;
     InProcessLink &operator=(const InProcessLink &) = delete;

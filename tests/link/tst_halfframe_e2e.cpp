@@ -29,7 +29,7 @@ private slots:
 
 void tst_HalfFrameEndToEnd::heartbeatTimeoutDropsHalfFrame()
 {
-    InProcessLink link(TimeScale, HeartbeatMs);
+    InProcessLink link(TimeScale, HeartbeatMs, TimeScale);
     QVERIFY(link.start());
 
     // A header that promises the largest body a frame may have, and no body:
