@@ -93,6 +93,11 @@ void PointsSelector::updateModel()
     filterEditor();
     FilteredPointsModel &points = m_model->pointsModel;
     if (points.rowCount() == 0) {
+        // A sort proxy still watching the list would place each of the
+        // thousands of rows one by one as it arrives; it sorts them all at
+        // once when it takes the list back below.
+        if (m_sortProxy)
+            m_sortProxy->setSourceModel(nullptr);
         rebuildPointsModel();
         const bool allRow = isMultipleChoice() && m_model->selectedZone != 0 && m_model->pointsKind != SinglePointKind;
         if (allRow) {

@@ -654,6 +654,10 @@ void CommandResponder::registerCommands(CommandInterpreter &interpreter)
                                emit reported(describePoint(quint8(values[0]), quint8(values[1]), quint8(values[2]),
                                                            quint8(values[3]), quint8(values[4])));
                            });
+    interpreter.addCommand(QStringLiteral("disabled"), QStringLiteral("<panel>"),
+                           QStringLiteral("the panel's points that the engine's commands left disabled, each as "
+                                          "<kind>/<address>/<number>/<point>"),
+                           1, [this](const QStringList &arguments) { listDisabled(arguments); });
     interpreter.addCommand(
         QStringLiteral("walktest"), QStringLiteral("<panel> <status> <zone>"),
         QStringLiteral("a walk test of the panel's input points in the zone (255 all), status 1-5 (0 stopped, "
@@ -683,6 +687,33 @@ void CommandResponder::markSilent(const QStringList &arguments)
     m_controller.sendPage(
         PointStatePages::notRespondingMap(site.panelNode, site.status.silentPanels, site.headerLayout));
     emit reported(QStringLiteral("silent panel=%1 state=%2").arg(panel).arg(state));
+}
+
+void CommandResponder::listDisabled(const QStringList &arguments)
+{
+    bool ok = false;
+    const int number = arguments.first().toInt(&ok, 0);
+    SitePanel *panel =
+        ok && number >= 0 && number <= 255 ? m_controller.site().configuration.findPanel(quint8(number)) : nullptr;
+    if (!panel) {
+        emit reported(QStringLiteral("error usage: disabled <panel of the site>"));
+        return;
+    }
+    QStringList points;
+    for (const SiteChannel &channel : panel->channels) {
+        for (const SitePoint &point : channel.points) {
+            if (point.disabled)
+                points << QStringLiteral("%1/%2/%3/%4")
+                              .arg(channel.kind)
+                              .arg(channel.address)
+                              .arg(channel.number)
+                              .arg(point.point);
+        }
+    }
+    emit reported(QStringLiteral("disabled panel=%1 points=%2%3")
+                      .arg(number)
+                      .arg(points.size())
+                      .arg(points.isEmpty() ? QString() : QLatin1Char(' ') + points.join(QLatin1Char(' '))));
 }
 
 void CommandResponder::runWalkTest(const QStringList &arguments)

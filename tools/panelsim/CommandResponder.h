@@ -23,7 +23,7 @@ class CommandResponder final : public QObject
 public:
     explicit CommandResponder(Controller &controller, QObject *parent = nullptr);
 
-    // "version", "engineflags" and "point".
+    // "version", "engineflags", "point", "disabled", "walktest" and "silent".
     void registerCommands(CommandInterpreter &interpreter);
     void requestVersion();
     // "point <panel> <kind>/<address>/<number>/<point> ..." with the point's
@@ -55,6 +55,8 @@ private:
     // The walktest command: a walk test's pages as the controller sends them.
     void runWalkTest(const QStringList &arguments);
     void markSilent(const QStringList &arguments);
+    // The disabled command: the panel's disabled points on one line.
+    void listDisabled(const QStringList &arguments);
     void otherGuiCommand(const QVariantMap &fields, const LkMessage &message);
     void pointInformation(const QVariantMap &fields, const LkMessage &message);
     void nextPointInformation(const QVariantMap &fields, const LkMessage &message);
