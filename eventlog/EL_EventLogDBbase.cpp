@@ -11,6 +11,8 @@
 #include <QSqlError>
 
 #include <cstdio>
+#include <iterator>
+#include <optional>
 
 using EventLog::EventData;
 using EventLog::SeqNoWindow;
@@ -34,29 +36,25 @@ EL_EventLogDBbase::EL_EventLogDBbase()
     if (!open())
         return;
     removeLeftoverFile();
-    m_insertQuery = QSqlQuery(m_db);
-    m_storedQuery = QSqlQuery(m_db);
-    m_restoreQuery = QSqlQuery(m_db);
-    m_restoreAllQuery = QSqlQuery(m_db);
-    m_trimQuery = QSqlQuery(m_db);
+    sqlite3 *handle = SqliteStatement::handleOf(m_db);
+    m_insertNew = SqliteStatement(handle, EventLogTable::insertNewStatement());
+    m_replace = SqliteStatement(handle, EventLogTable::insertStatement());
+    m_restore = SqliteStatement(
+        handle, sql("UPDATE %1 SET restoredEventStatus = 1 WHERE packedKey = ? AND restoredEventStatus = 0"));
+    m_restoreAll = SqliteStatement(handle, sql("UPDATE %1 SET restoredEventStatus = 1"));
     // The first numbers above the newest, then the lowest: two range scans
     // of the key, never a sort of the whole table.
-    m_insertPrepared =
-        m_insertQuery.prepare(EventLogTable::insertStatement())
-        && m_storedQuery.prepare(sql("SELECT 1 FROM %1 WHERE seqNo = ?"))
-        && m_restoreQuery.prepare(
-            sql("UPDATE %1 SET restoredEventStatus = 1 WHERE packedKey = ? AND restoredEventStatus = 0"))
-        && m_restoreAllQuery.prepare(sql("UPDATE %1 SET restoredEventStatus = 1"))
-        && m_trimQuery.prepare(sql("DELETE FROM %1 WHERE seqNo IN (SELECT seqNo FROM (SELECT seqNo FROM %1 WHERE "
-                                   "seqNo > ? ORDER BY seqNo LIMIT ?) UNION ALL SELECT seqNo FROM (SELECT seqNo FROM "
-                                   "%1 WHERE seqNo <= ? ORDER BY seqNo LIMIT ?) LIMIT ?)"))
-        && m_savepoint.prepare(m_db);
+    m_trim = SqliteStatement(handle, sql("DELETE FROM %1 WHERE seqNo IN (SELECT seqNo FROM (SELECT seqNo FROM %1 WHERE "
+                                         "seqNo > ? ORDER BY seqNo LIMIT ?) UNION ALL SELECT seqNo FROM (SELECT seqNo "
+                                         "FROM %1 WHERE seqNo <= ? ORDER BY seqNo LIMIT ?) LIMIT ?)"));
+    m_insertPrepared = m_insertNew.isPrepared() && m_replace.isPrepared() && m_restore.isPrepared()
+                       && m_restoreAll.isPrepared() && m_trim.isPrepared() && m_transactions.prepare(m_db);
     m_rows = countRows();
     selfTest();
 }
 
-EL_EventLogDBbase::HeldEvents::HeldEvents(QSqlDatabase &db, const SeqNoWindow &window, int rows)
-    : transaction(db, "EL_EventLogDBbase::holdEvents")
+EL_EventLogDBbase::HeldEvents::HeldEvents(SqlTransaction::Statements &statements, const SeqNoWindow &window, int rows)
+    : transaction(statements, SqlTransaction::Level::Transaction, "EL_EventLogDBbase::holdEvents")
     , window(window)
     , rows(rows)
 {
@@ -67,9 +65,7 @@ EL_EventLogDBbase::HeldEvents::HeldEvents(QSqlDatabase &db, const SeqNoWindow &w
 EL_EventLogDBbase::~EL_EventLogDBbase()
 {
     m_held.reset();
-    for (QSqlQuery *query : {&m_insertQuery, &m_storedQuery, &m_restoreQuery, &m_restoreAllQuery, &m_trimQuery})
-        *query = QSqlQuery();
-    m_savepoint = SqlTransaction::Savepoint();
+    finalizeStatements();
     m_db.close();
     const QString connection = m_db.connectionName();
     m_db = QSqlDatabase();
@@ -133,8 +129,18 @@ void EL_EventLogDBbase::close()
     commitHeld();
     std::fputs("EL_EventLogDBbase::close\n", stdout);
     std::fflush(stdout);
-    m_insertQuery.finish();
+    finalizeStatements();
     m_db.close();
+}
+
+// The connection cannot close while a statement of its own is prepared on
+// it. The log stays usable in name: a closed log refuses every insert, so no
+// event is acknowledged as stored.
+void EL_EventLogDBbase::finalizeStatements()
+{
+    for (SqliteStatement *statement : {&m_insertNew, &m_replace, &m_restore, &m_restoreAll, &m_trim})
+        *statement = SqliteStatement();
+    m_transactions = SqlTransaction::Statements();
 }
 
 void EL_EventLogDBbase::kickOffPersist()
@@ -160,32 +166,36 @@ bool EL_EventLogDBbase::insertData(const EventData *event, bool live, Commit com
     // Everything an event changes is stored in one transaction (or a
     // savepoint of the held events' one) and applied to the window and the
     // listeners only once it has been stored: a failed insert changes
-    // nothing.
-    SqlTransaction transaction = held ? SqlTransaction(m_savepoint, "EL_EventLogDBbase::insertData")
-                                      : SqlTransaction(m_db, "EL_EventLogDBbase::insertData");
-    bool stored = transaction.isBegun();
+    // nothing. A held event that writes with one statement needs no
+    // savepoint: a statement that fails leaves nothing of itself behind, and
+    // the replace runs only when the insert before it changed nothing.
     const LivePlan plan = live ? planLiveEvent(*event) : LivePlan{LiveKind::Ordinary, m_window, {}};
+    const bool restores = live && (plan.kind == LiveKind::AcceptedReset || event->isRestoral());
+    const bool oneStatement = !restores && m_rows < MaxEvents;
+    std::optional<SqlTransaction> transaction;
+    if (!held || !oneStatement)
+        transaction.emplace(m_transactions,
+                            held ? SqlTransaction::Level::Savepoint : SqlTransaction::Level::Transaction,
+                            "EL_EventLogDBbase::insertData");
+    bool stored = !transaction || transaction->isBegun();
     if (stored)
         stored = !live || markRestored(*event, plan.kind);
-    const int added = stored && !isStored(event->seqNo) ? 1 : 0;
-    if (stored) {
-        EventLogTable::bindEvent(m_insertQuery, *event);
-        stored = m_insertQuery.exec();
-        m_insertQuery.finish();
-    }
+    int added = 0;
+    if (stored)
+        stored = storeRow(*event, &added);
     int trimmed = 0;
     if (stored) {
         trimmed = trim(plan.window, m_rows + added);
-        stored = trimmed >= 0 && transaction.commit();
+        stored = trimmed >= 0 && (!transaction || transaction->commit());
     }
     if (stored)
         m_rows += added - trimmed;
     if (!stored) {
         qWarning() << "EL_EventLogDBbase::insertData"
-                   << "event" << event->seqNo << "not stored:" << m_db.lastError().text()
-                   << m_insertQuery.lastError().text();
+                   << "event" << event->seqNo << "not stored:" << m_insertNew.errorText();
         // Listeners of the update read the table: it must be as it was.
-        transaction.rollback();
+        if (transaction)
+            transaction->rollback();
         announce(held, [this] { emit eventLogUpdated(); });
         return false;
     }
@@ -211,7 +221,7 @@ bool EL_EventLogDBbase::holdEvents()
 {
     if (m_held)
         return true;
-    auto held = std::make_unique<HeldEvents>(m_db, m_window, m_rows);
+    auto held = std::make_unique<HeldEvents>(m_transactions, m_window, m_rows);
     if (!held->transaction.isBegun())
         return false;
     m_held = std::move(held);
@@ -310,20 +320,22 @@ bool EL_EventLogDBbase::markRestored(const EventData &event, LiveKind kind)
 {
     if (kind != LiveKind::AcceptedReset && !event.isRestoral())
         return true;
-    QSqlQuery &query = kind == LiveKind::AcceptedReset ? m_restoreAllQuery : m_restoreQuery;
-    if (kind != LiveKind::AcceptedReset)
-        query.bindValue(0, event.packedKey());
-    const bool marked = query.exec();
-    query.finish();
-    return marked;
+    if (kind == LiveKind::AcceptedReset)
+        return m_restoreAll.run();
+    m_restore.bind(0, event.packedKey());
+    return m_restore.run();
 }
 
-bool EL_EventLogDBbase::isStored(SeqNum_t seqNo)
+bool EL_EventLogDBbase::storeRow(const EventData &event, int *added)
 {
-    m_storedQuery.bindValue(0, int(seqNo));
-    const bool stored = m_storedQuery.exec() && m_storedQuery.next();
-    m_storedQuery.finish();
-    return stored;
+    EventLogTable::bindEvent(m_insertNew, event);
+    if (!m_insertNew.run())
+        return false;
+    *added = m_insertNew.changes();
+    if (*added > 0)
+        return true;
+    EventLogTable::bindEvent(m_replace, event);
+    return m_replace.run();
 }
 
 int EL_EventLogDBbase::countRows()
@@ -467,17 +479,14 @@ int EL_EventLogDBbase::trim(const SeqNoWindow &window, int rows)
     if (excess <= 0)
         return 0;
     const int newest = window.oldest() != 0 || window.latest() != 0 ? window.latest() : -1;
-    const QVariantList values{newest, excess, newest, excess, excess};
-    for (int i = 0; i < values.size(); ++i)
-        m_trimQuery.bindValue(i, values.at(i));
-    if (!m_trimQuery.exec()) {
-        qWarning() << "EL_EventLogDBbase::trim" << m_trimQuery.lastError().text();
-        m_trimQuery.finish();
+    const qint64 values[] = {newest, excess, newest, excess, excess};
+    for (int i = 0; i < int(std::size(values)); ++i)
+        m_trim.bind(i, values[i]);
+    if (!m_trim.run()) {
+        qWarning() << "EL_EventLogDBbase::trim" << m_trim.errorText();
         return -1;
     }
-    const int deleted = m_trimQuery.numRowsAffected();
-    m_trimQuery.finish();
-    return deleted;
+    return m_trim.changes();
 }
 
 bool EL_EventLogDBbase::run(QSqlQuery &query, const QString &statement, const QVariantList &values)

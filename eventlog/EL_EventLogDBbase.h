@@ -5,6 +5,7 @@
 #include "eventlog/FireZoneMarks.h"
 #include "eventlog/SeqNoWindow.h"
 #include "eventlog/SqlTransaction.h"
+#include "eventlog/SqliteStatement.h"
 
 #include <QObject>
 #include <QSqlDatabase>
@@ -122,7 +123,7 @@ private:
     // resets, so the window and the row count are all they change here.
     struct HeldEvents
     {
-        HeldEvents(QSqlDatabase &db, const EventLog::SeqNoWindow &window, int rows);
+        HeldEvents(SqlTransaction::Statements &statements, const EventLog::SeqNoWindow &window, int rows);
 
         SqlTransaction transaction;
         EventLog::SeqNoWindow window;
@@ -147,6 +148,9 @@ private:
     LivePlan planLiveEvent(const EventLog::EventData &event);
     bool isLogComplete(EventLog::SeqNum_t since, EventLog::SeqNum_t seqNo);
     bool markRestored(const EventLog::EventData &event, LiveKind kind);
+    // Inserts the event's row, or replaces the row stored under its number;
+    // 'added' tells which.
+    bool storeRow(const EventLog::EventData &event, int *added);
     void applyLivePlan(const LivePlan &plan, const EventLog::EventData &event);
     void emitWindowChanges(const EventLog::SeqNoWindow::Changes &changes);
     void emitCategorySignals(const EventLog::EventData &event);
@@ -156,17 +160,18 @@ private:
     // returns how many went, -1 on failure.
     int trim(const EventLog::SeqNoWindow &window, int rows);
     int countRows();
-    bool isStored(EventLog::SeqNum_t seqNo);
+    void finalizeStatements();
     bool run(QSqlQuery &query, const QString &statement, const QVariantList &values);
 
     QSqlDatabase m_db;
-    // The statements every live event runs, prepared once.
-    QSqlQuery m_insertQuery;
-    QSqlQuery m_storedQuery;
-    QSqlQuery m_restoreQuery;
-    QSqlQuery m_restoreAllQuery;
-    QSqlQuery m_trimQuery;
-    SqlTransaction::Savepoint m_savepoint;
+    // The statements every event runs, prepared once on the connection's
+    // handle.
+    SqliteStatement m_insertNew;
+    SqliteStatement m_replace;
+    SqliteStatement m_restore;
+    SqliteStatement m_restoreAll;
+    SqliteStatement m_trim;
+    SqlTransaction::Statements m_transactions;
     bool m_insertPrepared = false;
     // The table's rows, kept as they change, so an insert does not count
     // the table; recounted after the rare statements that delete at will.

@@ -1,7 +1,10 @@
 #include "eventlog/EventLogTable.h"
 
+#include "eventlog/SqliteStatement.h"
+
 #include <QSqlQuery>
 #include <QStringList>
+#include <QVariant>
 
 #include <array>
 
@@ -51,6 +54,24 @@ const std::array<Column, 29> columns{{
     {"soloDetector", [](const EventData &e) -> quint32 { return (e.pointBits >> 2) & 0x01; }},
 }};
 
+QString insertInto(const char *conflict)
+{
+    QStringList names;
+    QStringList placeholders;
+    for (const Column &column : columns) {
+        names << QLatin1String(column.name);
+        placeholders << QStringLiteral("?");
+    }
+    return QStringLiteral("INSERT OR %1 INTO %2 (%3) VALUES (%4);")
+        .arg(QLatin1String(conflict), QLatin1String(name), names.join(','), placeholders.join(','));
+}
+
+template <typename Bind> void bindColumns(const EventData &event, Bind bind)
+{
+    for (int i = 0; i < int(columns.size()); ++i)
+        bind(i, columns[size_t(i)].value(event));
+}
+
 } // namespace
 
 QString createStatement()
@@ -77,20 +98,22 @@ QString timeIndexStatement()
 
 QString insertStatement()
 {
-    QStringList names;
-    QStringList placeholders;
-    for (const Column &column : columns) {
-        names << QLatin1String(column.name);
-        placeholders << QStringLiteral("?");
-    }
-    return QStringLiteral("INSERT OR REPLACE INTO %1 (%2) VALUES (%3);")
-        .arg(QLatin1String(name), names.join(','), placeholders.join(','));
+    return insertInto("REPLACE");
+}
+
+QString insertNewStatement()
+{
+    return insertInto("IGNORE");
 }
 
 void bindEvent(QSqlQuery &query, const EventData &event)
 {
-    for (int i = 0; i < int(columns.size()); ++i)
-        query.bindValue(i, columns[size_t(i)].value(event));
+    bindColumns(event, [&](int index, quint32 value) { query.bindValue(index, value); });
+}
+
+void bindEvent(SqliteStatement &statement, const EventData &event)
+{
+    bindColumns(event, [&](int index, quint32 value) { statement.bind(index, value); });
 }
 
 } // namespace EventLogTable

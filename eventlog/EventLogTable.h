@@ -5,6 +5,7 @@
 #include <QString>
 
 class QSqlQuery;
+class SqliteStatement;
 
 // The table that holds the event log: its name, its columns and how an
 // event fills a row. Every statement on the table takes its name from here.
@@ -21,6 +22,10 @@ QString timeIndexStatement();
 // "INSERT OR REPLACE INTO EventLog (...) VALUES (?,...);", one placeholder
 // per column, bound by bindEvent in column order.
 QString insertStatement();
+// The same insert that leaves a stored row of the same number as it is and
+// inserts nothing.
+QString insertNewStatement();
 void bindEvent(QSqlQuery &query, const EventLog::EventData &event);
+void bindEvent(SqliteStatement &statement, const EventLog::EventData &event);
 
 } // namespace EventLogTable

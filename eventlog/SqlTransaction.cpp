@@ -3,13 +3,17 @@
 #include <QDebug>
 #include <QSqlError>
 
-bool SqlTransaction::Savepoint::prepare(QSqlDatabase &db)
+bool SqlTransaction::Statements::prepare(const QSqlDatabase &db)
 {
-    begin = QSqlQuery(db);
-    release = QSqlQuery(db);
-    rollbackTo = QSqlQuery(db);
-    return begin.prepare(QStringLiteral("SAVEPOINT nested")) && release.prepare(QStringLiteral("RELEASE nested"))
-           && rollbackTo.prepare(QStringLiteral("ROLLBACK TO nested"));
+    sqlite3 *handle = SqliteStatement::handleOf(db);
+    begin = SqliteStatement(handle, QStringLiteral("BEGIN"));
+    commit = SqliteStatement(handle, QStringLiteral("COMMIT"));
+    rollback = SqliteStatement(handle, QStringLiteral("ROLLBACK"));
+    savepoint = SqliteStatement(handle, QStringLiteral("SAVEPOINT nested"));
+    release = SqliteStatement(handle, QStringLiteral("RELEASE nested"));
+    rollbackTo = SqliteStatement(handle, QStringLiteral("ROLLBACK TO nested"));
+    return begin.isPrepared() && commit.isPrepared() && rollback.isPrepared() && savepoint.isPrepared()
+           && release.isPrepared() && rollbackTo.isPrepared();
 }
 
 SqlTransaction::SqlTransaction(QSqlDatabase &db, const char *owner)
@@ -21,13 +25,16 @@ SqlTransaction::SqlTransaction(QSqlDatabase &db, const char *owner)
         qWarning() << m_owner << "cannot begin a transaction:" << errorText();
 }
 
-SqlTransaction::SqlTransaction(Savepoint &savepoint, const char *owner)
-    : m_savepoint(&savepoint)
+SqlTransaction::SqlTransaction(Statements &statements, Level level, const char *owner)
+    : m_statements(&statements)
+    , m_level(level)
     , m_owner(owner)
 {
-    m_open = execute(savepoint.begin);
+    m_open = execute(level == Level::Savepoint ? statements.savepoint : statements.begin);
     if (!m_open)
-        qWarning() << m_owner << "cannot begin a savepoint:" << errorText();
+        qWarning() << m_owner
+                   << (level == Level::Savepoint ? "cannot begin a savepoint:" : "cannot begin a transaction:")
+                   << errorText();
 }
 
 SqlTransaction::~SqlTransaction()
@@ -59,21 +66,26 @@ void SqlTransaction::rollback()
 
 bool SqlTransaction::release()
 {
-    return m_db ? m_db->commit() : execute(m_savepoint->release);
+    if (m_db)
+        return m_db->commit();
+    return execute(m_level == Level::Savepoint ? m_statements->release : m_statements->commit);
 }
 
 // A savepoint rolled back stays on the stack until it is released.
 bool SqlTransaction::undo()
 {
-    return m_db ? m_db->rollback() : execute(m_savepoint->rollbackTo) && execute(m_savepoint->release);
+    if (m_db)
+        return m_db->rollback();
+    if (m_level == Level::Transaction)
+        return execute(m_statements->rollback);
+    return execute(m_statements->rollbackTo) && execute(m_statements->release);
 }
 
-bool SqlTransaction::execute(QSqlQuery &statement)
+bool SqlTransaction::execute(SqliteStatement &statement)
 {
-    const bool done = statement.exec();
+    const bool done = statement.run();
     if (!done)
-        m_statementError = statement.lastError().text();
-    statement.finish();
+        m_statementError = statement.errorText();
     return done;
 }
 

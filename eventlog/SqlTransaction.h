@@ -1,7 +1,8 @@
 #pragma once
 
+#include "eventlog/SqliteStatement.h"
+
 #include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QString>
 
 // One transaction on a connection, begun when this is made. Whatever it has
@@ -9,30 +10,34 @@
 // back at once, so a failure part-way never leaves half a change stored nor
 // a transaction open for the next writer to commit by accident.
 //
-// One made over a Savepoint is a savepoint in the transaction its caller
-// holds open: its commit keeps its changes in that transaction, its rollback
-// undoes them alone. One made over the connection refuses to begin inside a
-// transaction already open, which another owner has not finished.
+// One made at the Savepoint level is a savepoint in the transaction its
+// caller holds open: its commit keeps its changes in that transaction, its
+// rollback undoes them alone. One made at the Transaction level, or over the
+// connection, refuses to begin inside a transaction already open, which
+// another owner has not finished.
 class SqlTransaction final
 {
 public:
-    // The statements of a savepoint, prepared once on a connection: a
-    // savepoint is begun and ended for every change made in a transaction
-    // held open, and parsing its statements each time would cost more than
-    // the transaction saves.
-    struct Savepoint
+    // The statements of a transaction and of a savepoint in it, prepared once
+    // on a connection, for a writer that begins and ends them for every
+    // event: parsing them each time would cost more than the write.
+    struct Statements
     {
         // False when a statement could not be prepared.
-        bool prepare(QSqlDatabase &db);
+        bool prepare(const QSqlDatabase &db);
 
-        QSqlQuery begin;
-        QSqlQuery release;
-        QSqlQuery rollbackTo;
+        SqliteStatement begin;
+        SqliteStatement commit;
+        SqliteStatement rollback;
+        SqliteStatement savepoint;
+        SqliteStatement release;
+        SqliteStatement rollbackTo;
     };
+    enum class Level { Transaction, Savepoint };
 
     // owner names the caller in the warnings ("Class::method").
     SqlTransaction(QSqlDatabase &db, const char *owner);
-    SqlTransaction(Savepoint &savepoint, const char *owner);
+    SqlTransaction(Statements &statements, Level level, const char *owner);
     ~SqlTransaction();
     SqlTransaction(const SqlTransaction &) = delete;
     SqlTransaction &operator=(const SqlTransaction &) = delete;
@@ -47,11 +52,12 @@ public:
 private:
     bool release();
     bool undo();
-    bool execute(QSqlQuery &statement);
+    bool execute(SqliteStatement &statement);
     QString errorText() const;
 
     QSqlDatabase *m_db = nullptr;
-    Savepoint *m_savepoint = nullptr;
+    Statements *m_statements = nullptr;
+    Level m_level = Level::Transaction;
     const char *m_owner;
     QString m_statementError;
     bool m_open = false;

@@ -120,7 +120,9 @@ private slots:
     void held_sameAsAtOnce_data();
     void held_sameAsAtOnce();
     void held_refusedCommitStoresNone();
+    void held_refusedEventLeavesTheOthers_data();
     void held_refusedEventLeavesTheOthers();
+    void held_replacedEventsAreCountedOnce();
     void held_fireIndicationsAreNotHeld_data();
     void held_fireIndicationsAreNotHeld();
     void held_otherWritesCommitFirst_data();
@@ -871,26 +873,86 @@ void TestEventLogDb::held_refusedCommitStoresNone()
     QCOMPARE(signalLog.bounds(), QStringLiteral("L15"));
 }
 
-// A held event the database refuses is refused alone; the others stay held
-// and are stored.
+// A held event the database refuses is refused alone, with whatever it had
+// changed before the refusal: the marks of a restoral, the insert of an
+// event whose eviction was refused. The others stay held and are stored.
+void TestEventLogDb::held_refusedEventLeavesTheOthers_data()
+{
+    QTest::addColumn<bool>("full");
+    QTest::addColumn<EventData>("refused");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("an event refused at its insert")
+        << false << makeEvent(14) << "BEFORE INSERT ON EventLog WHEN NEW.seqNo = 14";
+    QTest::newRow("a restoral refused after its marks")
+        << false << restoral(14, EventLog::CategoryFault, EventLog::CategoryNone)
+        << "BEFORE INSERT ON EventLog WHEN NEW.seqNo = 14";
+    QTest::newRow("an event whose eviction is refused")
+        << true << makeEvent(14) << "BEFORE DELETE ON EventLog WHEN OLD.seqNo = 16";
+}
+
 void TestEventLogDb::held_refusedEventLeavesTheOthers()
 {
+    QFETCH(bool, full);
+    QFETCH(EventData, refused);
+    QFETCH(QString, refusal);
+    // A full log evicts the lowest numbers: 15 and 16 are the oldest there.
+    if (full)
+        fill(15, 15 + EL_EventLogDBbase::MaxEvents - 2);
     QVERIFY(insertLive(makeEvent(12)));
+    const QVector<qint64> before = storedSeqNos();
+    const qint64 unrestoredBefore = unrestoredCount();
     QSqlQuery trigger;
-    QVERIFY(trigger.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON EventLog WHEN NEW.seqNo = 14 "
-                                        "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    QVERIFY(trigger.exec(
+        QStringLiteral("CREATE TRIGGER refuse %1 BEGIN SELECT RAISE(ABORT, 'refused'); END").arg(refusal)));
     DbSignalLog signalLog(db());
 
     QVERIFY(insertHeld(makeEvent(13, EventLog::CategoryDisablement)));
-    QVERIFY(!insertHeld(makeEvent(14)));
-    QVERIFY(insertHeld(makeEvent(15)));
+    QVERIFY(!insertHeld(refused));
+    if (!full)
+        QVERIFY(insertHeld(makeEvent(15)));
     QVERIFY(db()->commitHeld());
 
-    QCOMPARE(storedSeqNos(), (QVector<qint64>{12, 13, 15}));
-    QCOMPARE(signalLog.bounds(), QStringLiteral("L13 L15"));
-    QCOMPARE(signalLog.categories(),
-             (QStringList{"disablements", "settled13", "warnings", "new13", "outstanding", "logUpdated", "logUpdated",
-                          "faults", "warnings", "new15", "outstanding", "logUpdated"}));
+    QVector<qint64> expected = before;
+    if (full) {
+        // 13 was stored and evicted 15; nothing of 14 is left.
+        expected.removeOne(15);
+        expected << 13;
+    } else {
+        expected << 13 << 15;
+    }
+    std::sort(expected.begin(), expected.end());
+    QCOMPARE(storedSeqNos(), expected);
+    QCOMPARE(unrestoredCount(), unrestoredBefore + (full ? 0 : 2));
+    QCOMPARE(signalLog.categories().mid(0, 6),
+             (QStringList{"disablements", "settled13", "warnings", "new13", "outstanding", "logUpdated"}));
+    if (!full) {
+        QCOMPARE(signalLog.bounds(), QStringLiteral("L13 L15"));
+        QCOMPARE(signalLog.categories().mid(6),
+                 (QStringList{"logUpdated", "faults", "warnings", "new15", "outstanding", "logUpdated"}));
+    }
+}
+
+// A held event whose number is stored already replaces that row and adds
+// none: the log counts its rows right, and evicts only once it is full.
+void TestEventLogDb::held_replacedEventsAreCountedOnce()
+{
+    fill(1, EL_EventLogDBbase::MaxEvents - 2);
+    for (int again = 0; again < 3; ++again)
+        QVERIFY(insertHeld(
+            makeEvent(EventLog::SeqNum_t(EL_EventLogDBbase::MaxEvents - 2), EventLog::CategoryFault, quint8(again))));
+    QVERIFY(insertHeld(makeEvent(EventLog::SeqNum_t(EL_EventLogDBbase::MaxEvents - 1))));
+    QVERIFY(insertHeld(makeEvent(EventLog::SeqNum_t(EL_EventLogDBbase::MaxEvents))));
+    QVERIFY(db()->commitHeld());
+    QCOMPARE(rowCount(), EL_EventLogDBbase::MaxEvents);
+    QCOMPARE(storedSeqNos().first(), 1);
+    QCOMPARE(EventFixtures::column(
+                 QStringLiteral("SELECT node FROM EventLog WHERE seqNo = %1").arg(EL_EventLogDBbase::MaxEvents - 2)),
+             QVector<qint64>{2});
+
+    QVERIFY(insertHeld(makeEvent(EventLog::SeqNum_t(EL_EventLogDBbase::MaxEvents + 1))));
+    QVERIFY(db()->commitHeld());
+    QCOMPARE(rowCount(), EL_EventLogDBbase::MaxEvents);
+    QCOMPARE(storedSeqNos().first(), 2);
 }
 
 // A fire, a fire's restoral or a fire reset is stored at once, after the
