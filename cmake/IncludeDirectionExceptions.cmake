@@ -123,6 +123,20 @@ set(TESK_INCLUDE_EXCEPTIONS
     "screens/status/CustomLinks.cpp -> app/Security.h"
     "screens/status/SystemStandbyTimer.cpp -> app/PageStack.h"
 
+    # The event-log list reads the log-on and the engine state, relays the log's bursts through
+    # the start-up's delay relay, and saves its rows through the report writer, which sits
+    # above the screens; the event-log menus and filter screens push their pages.
+    "screens/status/AUK_30073.cpp -> app/DelaySignal.h"
+    "screens/status/AUK_30073.cpp -> app/Security.h"
+    "screens/status/AUK_30073.cpp -> app/SystemState.h"
+    "screens/status/AUK_30073.cpp -> reports/PrintableModel.h"
+    "screens/status/AUK_30073.cpp -> reports/SaveReport.h"
+    "screens/status/AUK_30069.cpp -> app/PageStack.h"
+    "screens/status/AUK_30072.cpp -> app/PageStack.h"
+    "screens/control/AUK_30067.cpp -> app/PageStack.h"
+    "screens/control/AUK_30117.cpp -> app/PageStack.h"
+    "screens/control/AUK_30117.cpp -> app/SystemState.h"
+
     # The front panel reads the simulator's application object for its input events.
     "frontpanel/DB_TESK_FP_Interface.cpp -> app/QVemoApplication.h"
 )

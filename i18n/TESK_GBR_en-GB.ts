@@ -2725,6 +2725,10 @@
 <context>
     <name>QObject</name>
     <message>
+        <source>_SAVING_PANEL_25_CHAR</source>
+        <translation>Saved by panel</translation>
+    </message>
+    <message>
         <source>_CUSTOM_TASK_PROGRESS_POPUPTITLE</source>
         <translation>Custom task</translation>
     </message>
@@ -2919,6 +2923,28 @@
     <message>
         <source>_NO_RECORDS_TO_PRINT_80_CHAR</source>
         <translation>No records to print</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_30069</name>
+    <message>
+        <source>_STATUS_LOGTITLE</source>
+        <translation>Event log by status</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_30072</name>
+    <message>
+        <source>_DATETIME_LOGTITLE</source>
+        <translation>Event log by date and time</translation>
+    </message>
+    <message>
+        <source>_START_FILTERTITLE</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>_END_FILTERTITLE</source>
+        <translation>End</translation>
     </message>
 </context>
 <context>

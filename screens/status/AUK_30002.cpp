@@ -16,6 +16,7 @@
 #include "pointmodels/OutstandingEventsModel.h"
 #include "pointmodels/WarningsModel.h"
 #include "pointmodels/model.h"
+#include "screens/control/AUK_30117.h"
 #include "screens/popups/AUK_40001.h"
 #include "screens/popups/AUK_40002.h"
 #include "screens/popups/AUK_40003.h"
@@ -802,12 +803,12 @@ void AUK_30002::showServiceSettings()
 void AUK_30002::showLogsMenu()
 {
     if (!isRepeaterMode())
-        notBuilt("AUK_30117");
+        PageStack::instance()->push(new AUK_30117(m_userLevel, nullptr));
 }
 
 void AUK_30002::showEventsLogMenu()
 {
-    notBuilt(isRepeaterMode() ? "AUK_30073" : "AUK_30067");
+    PageStack::instance()->push(AUK_30117::eventLogScreen(m_userLevel, this));
 }
 
 void AUK_30002::startfireTest()

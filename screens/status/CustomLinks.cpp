@@ -3,6 +3,8 @@
 #include "app/PageStack.h"
 #include "app/Security.h"
 #include "screens/popups/AUK_40003.h"
+#include "screens/status/AUK_30069.h"
+#include "screens/status/AUK_30072.h"
 #include "widgets/AUK_90002.h"
 
 #include <QDebug>
@@ -31,6 +33,16 @@ Page *selfTest(int, int)
     return new AUK_40003;
 }
 
+Page *eventLogByStatus(int, int)
+{
+    return new AUK_30069(nullptr);
+}
+
+Page *eventLogByDate(int, int)
+{
+    return new AUK_30072(nullptr);
+}
+
 const LinkEntry Links[] = {
     {10, 3, 2, 44, "../resources/icons/AUK_80070_paneltst_lrg_white.png", "AUK_40003", &selfTest},
     {11, 3, 11, 26, "../resources/icons/AUK_80061_force_lrg_white.png", "AUK_30004", nullptr},
@@ -45,8 +57,8 @@ const LinkEntry Links[] = {
     {31, 3, 2, 60, "../resources/icons/AUK_80200_setting_lrg_white.png", "AUK_30037", nullptr},
     {32, 3, 8, 57, "../resources/icons/AUK_80199_service_lrg_white.png", "AUK_30049", nullptr},
     {33, 3, 8, 74, "../resources/icons/AUK_80201_walk_lrg_white.png", "AUK_30061", nullptr},
-    {41, 2, 4, 63, "../resources/icons/AUK_80074_status_lrg_white.png", "AUK_30069", nullptr},
-    {42, 2, 4, 16, "../resources/icons/AUK_80172_date_time_lrg_white.png", "AUK_30072", nullptr},
+    {41, 2, 4, 63, "../resources/icons/AUK_80074_status_lrg_white.png", "AUK_30069", &eventLogByStatus},
+    {42, 2, 4, 16, "../resources/icons/AUK_80172_date_time_lrg_white.png", "AUK_30072", &eventLogByDate},
     {51, 3, 6, 15, "../resources/icons/AUK_80238_date_time_icon.png", "AUK_30046", nullptr},
     {52, 3, 6, 47, "../resources/icons/AUK_80239_point_of_contact_icon.png", nullptr, nullptr},
     {53, 3, 6, 23, "../resources/icons/AUK_80240_display_settings_icon.png", nullptr, nullptr},

@@ -43,6 +43,7 @@ private slots:
     void buttonForTheLogOn();
     void selfTestLinkStartsTheTest();
     void tapAfterLogOffOpensNothing();
+    void eventLogLinksOpenTheFilterScreens();
     void linksToScreensNotBuiltOpenNothing();
 
 private:
@@ -89,6 +90,9 @@ void tst_CustomLinks::buttonForTheLogOn_data()
     QTest::newRow("10 self-test") << 3 << 2 << 10 << "_GUI_TEST_ICONBTN" << true;
     QTest::newRow("10 with the key") << 2 << 2 << 10 << QString() << false;
     QTest::newRow("52 opens nothing by design") << 3 << 6 << 52 << "_POINT_OF_CONTACT_ICONBTN" << true;
+    QTest::newRow("41 event log by status") << 3 << 4 << 41 << "_STATUS_ICONBTN" << true;
+    QTest::newRow("42 event log by date") << 4 << 11 << 42 << "_DATE_TIME_ICONBTN" << true;
+    QTest::newRow("41 below its user level") << 3 << 3 << 41 << QString() << false;
     QTest::newRow("0 is no link") << 4 << 12 << 0 << QString() << false;
     QTest::newRow("unknown id") << 4 << 12 << 99 << QString() << false;
 }
@@ -134,6 +138,15 @@ void tst_CustomLinks::tapAfterLogOffOpensNothing()
     logOn(1, 1);
     emit qobject_cast<BaseButton *>(button.get())->clicked(QStringLiteral("10"));
     QCOMPARE(PageStack::instance()->pageNames(), QStringList({"AUK_30001"}));
+}
+
+void tst_CustomLinks::eventLogLinksOpenTheFilterScreens()
+{
+    logOn(3, 4);
+    m_links->buttonClicked(QStringLiteral("41"));
+    QCOMPARE(PageStack::instance()->pageNames(), QStringList({"AUK_30001", "AUK_30069"}));
+    m_links->buttonClicked(QStringLiteral("42"));
+    QCOMPARE(PageStack::instance()->pageNames(), QStringList({"AUK_30001", "AUK_30069", "AUK_30072"}));
 }
 
 void tst_CustomLinks::linksToScreensNotBuiltOpenNothing()

@@ -1,11 +1,10 @@
 #include "../widgets/KeypadPresses.h"
+#include "InProcessEngine.h"
 #include "PanelSimProcess.h"
-#include "TestPrograms.h"
 #include "WaitUntil.h"
 #include "app/PageStack.h"
 #include "app/Security.h"
 #include "app/SystemState.h"
-#include "app/TeskEngine.h"
 #include "frontpanel/InputSignaller.h"
 #include "link/SyncClient.h"
 #include "pointmodels/EventLogQueryModel.h"
@@ -17,137 +16,14 @@
 #include "widgets/AUK_90029.h"
 #include "widgets/BasePopup.h"
 
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QListView>
 #include <QSqlQuery>
-#include <QTimer>
 #include <QtTest>
-
-#include <arpa/inet.h>
-#include <csignal>
-#include <cstdlib>
-#include <fcntl.h>
-#include <filesystem>
-#include <netinet/in.h>
-#include <poll.h>
-#include <string>
-#include <sys/socket.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#include <vector>
 
 namespace {
 
-// The host-services stand-in playing the engine's panel front. It must own
-// the front panel's name before the engine starts, so it is started before
-// the engine's application object exists, without Qt.
-class HostChild final
-{
-public:
-    bool start(const QString &program, quint16 enginePort)
-    {
-        int toChild[2];
-        int fromChild[2];
-        if (::pipe(toChild) != 0 || ::pipe(fromChild) != 0)
-            return false;
-        const std::string path = program.toStdString();
-        const std::string option = "--frontpanel=" + std::to_string(enginePort);
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            ::dup2(toChild[0], STDIN_FILENO);
-            ::dup2(fromChild[1], STDOUT_FILENO);
-            ::close(toChild[1]);
-            ::close(fromChild[0]);
-            ::execl(path.c_str(), path.c_str(), option.c_str(), static_cast<char *>(nullptr));
-            ::_exit(127);
-        }
-        ::close(toChild[0]);
-        ::close(fromChild[1]);
-        m_input = toChild[1];
-        m_output = fromChild[0];
-        ::fcntl(m_output, F_SETFL, O_NONBLOCK);
-        for (int i = 0; i < 300 && !lines().contains(QStringLiteral("ready")); ++i) {
-            pollfd ready{m_output, POLLIN, 0};
-            ::poll(&ready, 1, 100);
-        }
-        return lines().contains(QStringLiteral("ready"));
-    }
-
-    void stop()
-    {
-        if (m_pid <= 0)
-            return;
-        command(QStringLiteral("quit"));
-        ::close(m_input);
-        int status = 0;
-        ::waitpid(m_pid, &status, 0);
-        ::close(m_output);
-        m_pid = -1;
-    }
-
-    void command(const QString &line)
-    {
-        const QByteArray bytes = line.toUtf8() + '\n';
-        if (::write(m_input, bytes.constData(), size_t(bytes.size())) != bytes.size())
-            qWarning() << "HostChild: command not written:" << line;
-    }
-
-    QStringList lines()
-    {
-        char chunk[4096];
-        ssize_t got = 0;
-        while ((got = ::read(m_output, chunk, sizeof chunk)) > 0)
-            m_pending.append(chunk, int(got));
-        for (int end = m_pending.indexOf('\n'); end >= 0; end = m_pending.indexOf('\n')) {
-            m_lines << QString::fromUtf8(m_pending.left(end));
-            m_pending.remove(0, end + 1);
-        }
-        return m_lines;
-    }
-
-    bool saw(const QString &start)
-    {
-        return waitUntil([this, &start] {
-            for (const QString &line : lines()) {
-                if (line.startsWith(start))
-                    return true;
-            }
-            return false;
-        });
-    }
-
-    void clear()
-    {
-        lines();
-        m_lines.clear();
-    }
-
-private:
-    pid_t m_pid = -1;
-    int m_input = -1;
-    int m_output = -1;
-    QByteArray m_pending;
-    QStringList m_lines;
-};
-
-quint16 s_port = 0;
-HostChild s_host;
-PanelSimProcess *s_controller = nullptr;
-int s_testResult = 1;
-
-quint16 unusedLoopbackPort()
-{
-    const int probe = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    ::bind(probe, reinterpret_cast<sockaddr *>(&address), sizeof address);
-    ::getsockname(probe, reinterpret_cast<sockaddr *>(&address), &length);
-    ::close(probe);
-    return ntohs(address.sin_port);
-}
+HostChild &s_host = InProcessEngine::host();
 
 BasePopup *topPopup()
 {
@@ -217,7 +93,7 @@ private slots:
     void standbyCountdownBlocksTheKeys();
 
 private:
-    PanelSimProcess &m_controller = *s_controller;
+    PanelSimProcess &m_controller = InProcessEngine::controller();
 };
 
 void tst_FrontPanelPopupsEndToEnd::initTestCase()
@@ -445,73 +321,13 @@ void tst_FrontPanelPopupsEndToEnd::standbyCountdownBlocksTheKeys()
     QVERIFY(!PageStack::instance()->containsPage(QStringLiteral("AUK_40047")));
 }
 
-namespace {
-
-// The tests run once the engine's start-up is done: its link starts only in
-// the last step before the main loop, so the panel link coming up is the
-// sign. Until then each tick returns at once, so the start-up's own waits go
-// on undisturbed. The controller retries until the engine listens, and its
-// heartbeat brings the link up.
-void runTestsInTheEngine()
-{
-    auto *tick = new QTimer(qApp);
-    tick->setInterval(50);
-    QObject::connect(tick, &QTimer::timeout, [tick] {
-        static bool beaten = false;
-        if (!s_controller) {
-            s_controller = new PanelSimProcess;
-            s_controller->start(s_port);
-        }
-        if (!beaten && s_controller->count(QStringLiteral("connected")) > 0) {
-            s_controller->command(QStringLiteral("beat 2"));
-            beaten = true;
-        }
-        static QElapsedTimer waited;
-        if (!waited.isValid())
-            waited.start();
-        if (!SyncClient::instance()->isLinkUp()) {
-            if (waited.hasExpired(60000)) {
-                qCritical() << "The panel link did not come up:" << s_controller->lines().join('\n');
-                tick->stop();
-                QCoreApplication::exit(1);
-            }
-            return;
-        }
-        tick->stop();
-        tick->deleteLater();
-        {
-            tst_FrontPanelPopupsEndToEnd test;
-            s_testResult = QTest::qExec(&test, QCoreApplication::arguments().mid(0, 1));
-        }
-        s_controller->stop();
-        delete s_controller;
-        QCoreApplication::exit(0);
-    });
-    tick->start();
-}
-
-} // namespace
-
-Q_COREAPP_STARTUP_FUNCTION(runTestsInTheEngine)
-
 int main(int argc, char *argv[])
 {
-    char directory[] = "/tmp/tst_frontpanelpopups_e2e.XXXXXX";
-    if (!::mkdtemp(directory) || ::chdir(directory) != 0)
-        return 2;
-    s_port = unusedLoopbackPort();
-    if (!s_host.start(TestPrograms::path(QStringLiteral("tools/hostservices/hostservices")), s_port)) {
-        std::fprintf(stderr, "the host services did not start\n");
-        return 2;
-    }
-    std::string portOption = "--port=" + std::to_string(s_port);
-    std::vector<char *> arguments{argv[0], portOption.data(), nullptr};
     (void)argc;
-    const int engineResult = teskengine_main(int(arguments.size()) - 1, arguments.data());
-    s_host.stop();
-    std::error_code ignored;
-    std::filesystem::remove_all(directory, ignored);
-    return s_testResult != 0 ? s_testResult : engineResult;
+    return InProcessEngine::run("tst_frontpanelpopups_e2e", argv[0], [] {
+        tst_FrontPanelPopupsEndToEnd test;
+        return QTest::qExec(&test, QCoreApplication::arguments().mid(0, 1));
+    });
 }
 
 #include "tst_frontpanelpopups_e2e.moc"
