@@ -44,10 +44,9 @@ AUK_30008::AUK_30008(QWidget *parent)
 {
     setObjectName(QStringLiteral("AUK_30008"));
     retranslate();
-    const QString icons = QStringLiteral("../resources") + QStringLiteral("/icons");
-    setIconBlueFlavour(QPixmap(icons + QStringLiteral("/AUK_80077_tasks_smll_blue.png")));
-    setIconRedFlavour(QPixmap(icons + QStringLiteral("/AUK_80078_tasks_smll_red.png")));
-    setIconYellowFlavour(QPixmap(icons + QStringLiteral("/AUK_80079_tasks_smll_yellow.png")));
+    setIconBlueFlavour(QPixmap(QStringLiteral("../resources/icons/AUK_80077_tasks_smll_blue.png")));
+    setIconRedFlavour(QPixmap(QStringLiteral("../resources/icons/AUK_80078_tasks_smll_red.png")));
+    setIconYellowFlavour(QPixmap(QStringLiteral("../resources/icons/AUK_80079_tasks_smll_yellow.png")));
 
     AUK_90048 *tasks = taskSelector();
     tasks->setDelegateCheckedImage(labelledImage("../resources/Buttons/AUK_80102_active_button_blue_down.png",
