@@ -118,6 +118,182 @@
         <source>_DEFERRED_COMPLETE_365_110_INFOTEXT</source>
         <translation>The deferred points have been carried out.</translation>
     </message>
+    <message>
+        <source>_WAIT_FOR_ENABLING_POPUPTEXT2INFO</source>
+        <translation>Waiting for the list of disablements to show the enabled points.</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_40009</name>
+    <message>
+        <source>_DISABLE_ON_POPUPTITLE</source>
+        <translation>Disable</translation>
+    </message>
+    <message>
+        <source>_SELECTED_POINT_303_32_BODYTEXTSTYLE</source>
+        <translation>Selected point</translation>
+    </message>
+    <message>
+        <source>_SELECTED_ZONE_303_32_BODYTEXTSTYLE</source>
+        <translation>Selected zone</translation>
+    </message>
+    <message>
+        <source>_SELECTED_PANEL_303_32_BODYTEXTSTYLE</source>
+        <translation>Selected panel</translation>
+    </message>
+    <message>
+        <source>_ALL_303_32_BODYTEXTSTYLE</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>_FIRES_POPUPTITLE</source>
+        <translation>Fires</translation>
+    </message>
+    <message>
+        <source>_GENERAL_FIRE_WARNINGS_POPUPTITLE</source>
+        <translation>Fire warnings</translation>
+    </message>
+    <message>
+        <source>_GENERAL_FAULTS_POPUPTITLE</source>
+        <translation>Faults</translation>
+    </message>
+    <message>
+        <source>_GENERAL_TEST_POPUPTITLE</source>
+        <translation>Tests</translation>
+    </message>
+    <message>
+        <source>_PANEL_FIRE_WARNINGS_POPUPTITLE</source>
+        <translation>Panel fire warnings</translation>
+    </message>
+    <message>
+        <source>_PANEL_MAINS_POPUPTITLE</source>
+        <translation>Panel mains</translation>
+    </message>
+    <message>
+        <source>_PANEL_SYSTEM_FAULT_POPUPTITLE</source>
+        <translation>Panel system fault</translation>
+    </message>
+    <message>
+        <source>_PANEL_DAYNIGHT_MODE_POPUPTITLE</source>
+        <translation>Panel day/night mode</translation>
+    </message>
+    <message>
+        <source>_SOUNDERS_ALL_POPUPTITLE</source>
+        <translation>All sounders</translation>
+    </message>
+    <message>
+        <source>_SOUNDERS_ACTIVE_POPUPTITLE</source>
+        <translation>Active sounders</translation>
+    </message>
+    <message>
+        <source>_SOUNDERS_FAULTS_POPUPTITLE</source>
+        <translation>Sounder faults</translation>
+    </message>
+    <message>
+        <source>_SOUNDERS_DISABLES_POPUPTITLE</source>
+        <translation>Disabled sounders</translation>
+    </message>
+    <message>
+        <source>_SIGNALLING_ALL_POPUPTITLE</source>
+        <translation>All signalling</translation>
+    </message>
+    <message>
+        <source>_SIGNALLING_ACTIVE_POPUPTITLE</source>
+        <translation>Active signalling</translation>
+    </message>
+    <message>
+        <source>_SIGNALLING_FAULTS_POPUPTITLE</source>
+        <translation>Signalling faults</translation>
+    </message>
+    <message>
+        <source>_SIGNALLING_DISABLES_POPUPTITLE</source>
+        <translation>Disabled signalling</translation>
+    </message>
+    <message>
+        <source>_PROTECTION_ALL_POPUPTITLE</source>
+        <translation>All protection</translation>
+    </message>
+    <message>
+        <source>_PROTECTION_ACTIVE_POPUPTITLE</source>
+        <translation>Active protection</translation>
+    </message>
+    <message>
+        <source>_PROTECTION_FAULTS_POPUPTITLE</source>
+        <translation>Protection faults</translation>
+    </message>
+    <message>
+        <source>_PROTECTION_DISABLES_POPUPTITLE</source>
+        <translation>Disabled protection</translation>
+    </message>
+    <message>
+        <source>_CONTROLS_ALL_POPUPTITLE</source>
+        <translation>All controls</translation>
+    </message>
+    <message>
+        <source>_CONTROLS_ACTIVE_POPUPTITLE</source>
+        <translation>Active controls</translation>
+    </message>
+    <message>
+        <source>_CONTROLS_FAULTS_POPUPTITLE</source>
+        <translation>Control faults</translation>
+    </message>
+    <message>
+        <source>_CONTROLS_DISABLES_POPUPTITLE</source>
+        <translation>Disabled controls</translation>
+    </message>
+    <message>
+        <source>_ZONE_FIRE_WARNINGS_POPUPTITLE</source>
+        <translation>Zone fire warnings</translation>
+    </message>
+    <message>
+        <source>_DEVICE_DATES_POPUPTITLE</source>
+        <translation>Device dates</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_40049</name>
+    <message>
+        <source>_GENERAL_DISABLES_POPUPTITLE</source>
+        <translation>Disablements</translation>
+    </message>
+    <message>
+        <source>_SELECTED_323_32_BODYTEXTSTYLE</source>
+        <translation>Selected point</translation>
+    </message>
+    <message>
+        <source>_SELECTED_NORMAL_323_32_BODYTEXTSTYLE</source>
+        <translation>Selected point, if normal</translation>
+    </message>
+    <message>
+        <source>_ALL_NORMAL_323_32_BODYTEXTSTYLE</source>
+        <translation>All points in normal state</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_10013</name>
+    <message>
+        <source>_AUK_10013_HDR</source>
+        <translation>Tasks</translation>
+    </message>
+    <message>
+        <source>_AUK_10013_TASKS_WIDETITLE</source>
+        <translation>Tasks</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_30008</name>
+    <message>
+        <source>_CUSTOM_TASKS_WIDETITLE</source>
+        <translation>Custom tasks</translation>
+    </message>
+    <message>
+        <source>_ACTIVE_LISTBTN</source>
+        <translation>Active</translation>
+    </message>
+    <message>
+        <source>_NOT_ACTIVE_LISTBTN</source>
+        <translation>Not active</translation>
+    </message>
 </context>
 <context>
     <name>AUK_40032</name>

@@ -3,30 +3,22 @@
 #include "app/PageStack.h"
 #include "core/BucketKeys.h"
 #include "core/BucketMaster.h"
+#include "screens/popups/PopupOptions.h"
 #include "widgets/AUK_90003.h"
 #include "widgets/FontRepository.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QTime>
 
 namespace {
+
+using PopupOptions::optionItem;
 
 constexpr int OkPopupKeyId = 10;
 constexpr int CancelPopupKeyId = 3;
 constexpr int CommissioningBucket = 27;
 // The panel isolates its non-LED outputs for two hours at most.
 constexpr int LongestTimeoutSeconds = 7200;
-
-AUK_90003 *optionItem(QWidget *parent, const char *name, int y, const QString &text)
-{
-    auto *item = new AUK_90003(parent);
-    item->setObjectName(QLatin1String(name));
-    item->setGeometry(140, y, 360, 32);
-    item->setText(text);
-    item->setLabelFont(FontRepository::instance()->bold15());
-    return item;
-}
 
 // The time-out as hh:mm:ss, or empty when the panel's value is no time the
 // isolation can have left.
@@ -60,13 +52,7 @@ AUK_40053::AUK_40053(quint8 panel, QWidget *parent)
     m_secondaryTitle->setFont(FontRepository::instance()->bold15());
     m_secondaryTitle->setText(tr("_NON_LED_OUTPUTS_POPUPTITLE"));
     m_isolateItem->setChecked(true);
-    for (int line = 0; line < 5; ++line) {
-        auto *rule = new QFrame(this);
-        rule->setObjectName(QStringLiteral("line_%1").arg(line + 1));
-        rule->setGeometry(135, 124 + 50 * line, 370, 16);
-        rule->setFrameShape(QFrame::HLine);
-        rule->setFrameShadow(QFrame::Plain);
-    }
+    PopupOptions::addRules(this, 5);
     connect(this, &BasePopup::leftButtonClicked, this, &AUK_40053::Ok);
     connect(this, &BasePopup::rightButtonClicked, this, &AUK_40053::Cancel);
     setLeftButtonTextById(OkPopupKeyId);

@@ -1,11 +1,13 @@
 #include "screens/popups/AUK_40062.h"
 
 #include "app/PageStack.h"
+#include "core/SC_Timer.h"
 #include "core/TeskGlobalConfig.h"
 #include "link/SyncClient.h"
 #include "widgets/FontRepository.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QFrame>
 #include <QLabel>
 
@@ -50,8 +52,9 @@ int minus(int total, int count)
 
 } // namespace
 
-AUK_40062::AUK_40062(int function, bool popScreen, QWidget *parent)
+AUK_40062::AUK_40062(int function, bool popScreen, QObject *owner, QWidget *parent)
     : AUK_20002(parent)
+    , m_owner(owner)
     , m_function(function)
     , m_popScreen(popScreen)
 {
@@ -73,6 +76,9 @@ AUK_40062::AUK_40062(int function, bool popScreen, QWidget *parent)
     m_deferredAdviceText = formLabel(this, "deferredAdviceText", QRect(140, 216, 365, 110), QString());
     m_deferredAdviceText->setAlignment(Qt::AlignCenter);
     m_deferredAdviceText->setWordWrap(true);
+    m_waitingLabel = formLabel(this, "waitingLabel", QRect(130, 130, 370, 40), QString());
+    m_waitingLabel->setAlignment(Qt::AlignCenter);
+    m_waitingLabel->setWordWrap(true);
 
     if (m_function != DISABLEMENT_ENABLE) {
         setTitle(tr("_DISABLE_ON_POPUPTITLE"));
@@ -92,6 +98,12 @@ AUK_40062::AUK_40062(int function, bool popScreen, QWidget *parent)
         connect(SyncClient::instance(), &SyncClient::disablementSent, this, &AUK_40062::disableRequestSent);
         connect(SyncClient::instance(), &SyncClient::PointCommandReply, this, &AUK_40062::pointCommandReply);
     }
+    // The owner's screen class lives on a floor above: its refresh signal is
+    // found by name. An owner without it still ends the wait by going away
+    // or by the time-out.
+    if (m_owner && !connect(m_owner.data(), SIGNAL(disablementsRefreshed()), this, SLOT(ownerRefreshed())))
+        qWarning() << "AUK_40062::AUK_40062 the owner" << m_owner->metaObject()->className()
+                   << "reports no refresh; Close waits for the time-out";
 }
 
 void AUK_40062::sendPoints(int direction, const SC_PointsIndividual &points)
@@ -125,6 +137,66 @@ void AUK_40062::Ok()
         m_sequence = link->sendDisablePoints(quint8(m_direction), DISABLEMENT_DEFERRED_2, points, m_sequence);
     for (const SC_PointsWildCard &points : qAsConst(m_sentWildCardLists))
         m_sequence = link->sendDisableWildCard(quint8(m_direction), DISABLEMENT_DEFERRED_2, points, m_sequence);
+}
+
+// The owner is to show the enabled points before the popup goes: only the
+// waiting text stays, and no key.
+void AUK_40062::CloseClicked()
+{
+    if (m_waiting)
+        return;
+    m_waiting = true;
+    static const char *const counting[] = {"line_1",
+                                           "line_2",
+                                           "line_4",
+                                           "pendingText",
+                                           "pendingCount",
+                                           "completeText",
+                                           "completeCount",
+                                           "deferredPendingText",
+                                           "deferredPendingCount",
+                                           "deferredText",
+                                           "deferredCount",
+                                           "deferredAdviceText"};
+    for (const char *name : counting) {
+        if (QWidget *child = findChild<QWidget *>(QLatin1String(name), Qt::FindDirectChildrenOnly))
+            child->hide();
+    }
+    setRightButtonVisible(false);
+    m_waitingLabel->setText(tr("_WAIT_FOR_ENABLING_POPUPTEXT2INFO"));
+    if (!m_owner || m_ownerHasRefreshed) {
+        endWait();
+        return;
+    }
+    connect(m_owner.data(), &QObject::destroyed, this, &AUK_40062::endWait);
+    m_ownerWait = SC_Timer::create(this);
+    m_ownerWait->setSingleShot(true);
+    connect(m_ownerWait, &SC_Timer::timeout, this, &AUK_40062::endWait);
+    m_ownerWait->start(OwnerWaitMilliseconds);
+}
+
+// A refresh before Close counts too: the list already shows the points.
+void AUK_40062::ownerRefreshed()
+{
+    m_ownerHasRefreshed = true;
+    if (m_waiting)
+        endWait();
+}
+
+// Ends the wait once. The popup may have left the stack meanwhile (the
+// stack unwound with its owner); then it pops nothing.
+void AUK_40062::endWait()
+{
+    if (!m_waiting)
+        return;
+    m_waiting = false;
+    m_ownerHasRefreshed = false;
+    if (m_ownerWait)
+        m_ownerWait->stop();
+    if (m_owner)
+        disconnect(m_owner.data(), nullptr, this, nullptr);
+    if (PageStack::instance()->isTop(this))
+        Close();
 }
 
 void AUK_40062::Cancel()
@@ -225,5 +297,8 @@ void AUK_40062::switchToClose()
         return;
     m_closeSwitched = true;
     disconnect(this, &BasePopup::rightButtonClicked, this, &AUK_40062::Cancel);
-    connect(this, &BasePopup::rightButtonClicked, this, &AUK_40062::Close);
+    if (m_owner && countsReplies())
+        connect(this, &BasePopup::rightButtonClicked, this, &AUK_40062::CloseClicked);
+    else
+        connect(this, &BasePopup::rightButtonClicked, this, &AUK_40062::Close);
 }

@@ -13,6 +13,7 @@
 #include "screens/control/AUK_30092.h"
 #include "screens/control/HelpImages.h"
 #include "screens/popups/AUK_40001.h"
+#include "screens/popups/AUK_40009.h"
 #include "screens/popups/AUK_40025.h"
 #include "screens/popups/AUK_40061.h"
 #include "screens/status/RbusModel.h"
@@ -35,6 +36,8 @@ constexpr int SaltmarshBrand = 1;
 
 enum TextId : int { DisableKey = 15, EnableKey = 19, FiresInZoneKey = 22, LoginKey = 29, ZonesInFireKey = 60 };
 constexpr int ViewFiresTitle = 67;
+constexpr int PointSelectionType = 0;
+constexpr int ZoneSelectionType = 2;
 
 enum Role : int {
     NodeRole = EventLogQueryModel::PanelNumberRole,
@@ -135,8 +138,6 @@ void AUK_30085::connectKeys(int accessLevel)
         Security *security = Security::instance();
         connect(security, &Security::loginNotify, this, &AUK_30085::setLozengeButtonVisibility);
         connect(security, &Security::logoutNotify, this, &AUK_30085::setLozengeButtonVisibility);
-        // The disable selection comes with later work.
-        m_lozengeBar->setLeftButtonEnabled(false);
         return;
     }
     if (busActionsAllowed())
@@ -333,7 +334,12 @@ void AUK_30085::disableOrEnableFires()
     if (!centreIndex().isValid())
         return;
     if (m_ethernet) {
-        notBuilt("AUK_40009");
+        // The popup acts itself on the fires or zones shown: 0 enables the
+        // fire's point, 2 the zone; one more disables.
+        const int type =
+            (m_viewMode == ZonesView ? ZoneSelectionType : PointSelectionType) + (isCentrePointDisabled() ? 0 : 1);
+        PageStack::instance()->push(
+            new AUK_40009(type, QPersistentModelIndex(centreIndex()), true, -1, TC::eAllFaults, nullptr));
         return;
     }
     if (busActionsAllowed())

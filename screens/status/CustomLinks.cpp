@@ -2,6 +2,7 @@
 
 #include "app/PageStack.h"
 #include "app/Security.h"
+#include "screens/commissioning/AUK_30008.h"
 #include "screens/popups/AUK_40003.h"
 #include "screens/status/AUK_30069.h"
 #include "screens/status/AUK_30072.h"
@@ -43,10 +44,15 @@ Page *eventLogByDate(int, int)
     return new AUK_30072(nullptr);
 }
 
+Page *customTasks(int, int)
+{
+    return new AUK_30008;
+}
+
 const LinkEntry Links[] = {
     {10, 3, 2, 44, "../resources/icons/AUK_80070_paneltst_lrg_white.png", "AUK_40003", &selfTest},
     {11, 3, 11, 26, "../resources/icons/AUK_80061_force_lrg_white.png", "AUK_30004", nullptr},
-    {12, 3, 7, 14, "../resources/icons/AUK_80076_tasks_lrg_white.png", "AUK_30008", nullptr},
+    {12, 3, 7, 14, "../resources/icons/AUK_80076_tasks_lrg_white.png", "AUK_30008", &customTasks},
     {13, 3, 7, 22, "../resources/icons/AUK_80059_deactive_lrg_white.png", "AUK_30009", nullptr},
     {21, 3, 11, 9, "../resources/icons/AUK_80220_point_lrg_white.png", "AUK_30016", nullptr},
     {22, 2, 8, 6, "../resources/icons/AUK_80139_function_lrg_white.png", "AUK_30017", nullptr},

@@ -42,6 +42,7 @@ private slots:
     void buttonForTheLogOn_data();
     void buttonForTheLogOn();
     void selfTestLinkStartsTheTest();
+    void customTasksLinkOpensTheTasks();
     void tapAfterLogOffOpensNothing();
     void eventLogLinksOpenTheFilterScreens();
     void linksToScreensNotBuiltOpenNothing();
@@ -89,6 +90,8 @@ void tst_CustomLinks::buttonForTheLogOn_data()
     QTest::newRow("57 at 12") << 4 << 12 << 57 << "_AUTO_CONFIGURE_ICONBTN" << false;
     QTest::newRow("10 self-test") << 3 << 2 << 10 << "_GUI_TEST_ICONBTN" << true;
     QTest::newRow("10 with the key") << 2 << 2 << 10 << QString() << false;
+    QTest::newRow("12 custom tasks at 7") << 3 << 7 << 12 << "_CUSTOM_TASKS_ICONBTN" << true;
+    QTest::newRow("12 custom tasks at 6") << 3 << 6 << 12 << QString() << false;
     QTest::newRow("52 opens nothing by design") << 3 << 6 << 52 << "_POINT_OF_CONTACT_ICONBTN" << true;
     QTest::newRow("41 event log by status") << 3 << 4 << 41 << "_STATUS_ICONBTN" << true;
     QTest::newRow("42 event log by date") << 4 << 11 << 42 << "_DATE_TIME_ICONBTN" << true;
@@ -128,6 +131,15 @@ void tst_CustomLinks::selfTestLinkStartsTheTest()
     const auto *status = PageStack::instance()->findChild<QLabel *>(QStringLiteral("testDisplayStatus"));
     QVERIFY(status);
     QVERIFY(status->text() != QStringLiteral("_PENDING_POPUPSTATUS"));
+}
+
+void tst_CustomLinks::customTasksLinkOpensTheTasks()
+{
+    logOn(3, 7);
+    std::unique_ptr<QWidget> button(m_links->createLinkButton(12));
+    QVERIFY(button);
+    emit qobject_cast<BaseButton *>(button.get())->clicked(QStringLiteral("12"));
+    QCOMPARE(PageStack::instance()->pageNames(), QStringList({"AUK_30001", "AUK_30008"}));
 }
 
 void tst_CustomLinks::tapAfterLogOffOpensNothing()

@@ -24,8 +24,10 @@
 #include "screens/status/AUK_30085.h"
 #include "screens/status/AUK_30086.h"
 #include "screens/status/ViewFiresModel.h"
+#include "widgets/AUK_90003.h"
 #include "widgets/AUK_90006.h"
 #include "widgets/AUK_90029.h"
+#include "widgets/BasePopup.h"
 
 #include <QAbstractItemModelTester>
 #include <QListView>
@@ -169,6 +171,8 @@ private slots:
     void softKeys_data();
     void softKeys();
     void disabledPointOffersEnable();
+    void disableKeyOpensTheSelection_data();
+    void disableKeyOpensTheSelection();
     void modelRoles();
     void modelPassesTheTester_data();
     void modelPassesTheTester();
@@ -359,8 +363,8 @@ void tst_FiresScreen::softKeys()
     writeLog(100, fires);
     const AUK_30085 *screen = open(1, quint8(zone));
     QCOMPARE(keyTexts(screen), keys);
-    // The disable selection is not built yet; the log-on key works.
-    QVERIFY(!::keys(screen)->leftButtonEnabled());
+    // Both keys work where they show.
+    QVERIFY(::keys(screen)->leftButtonEnabled());
     QVERIFY(::keys(screen)->rightButtonEnabled());
     if (!keys.endsWith(QLatin1String("_LOGIN_SK")))
         return;
@@ -380,6 +384,49 @@ void tst_FiresScreen::disabledPointOffersEnable()
     settle();
     QCOMPARE(centre(screen), QStringLiteral("fire 102"));
     QCOMPARE(keys(screen)->leftButtonText(), QStringLiteral("_ENABLE_ON_SK"));
+}
+
+void tst_FiresScreen::disableKeyOpensTheSelection_data()
+{
+    QTest::addColumn<bool>("zonesView");
+    QTest::addColumn<bool>("pointDisabled");
+    QTest::addColumn<QString>("selectedText");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("a fire") << false << false << "_SELECTED_POINT_303_32_BODYTEXTSTYLE"
+                            << "_DISABLE_POPUPSK";
+    QTest::newRow("a disabled fire") << false << true << "_SELECTED_POINT_303_32_BODYTEXTSTYLE"
+                                     << "_ENABLE_POPUPSK";
+    QTest::newRow("a zone") << true << false << "_SELECTED_ZONE_303_32_BODYTEXTSTYLE"
+                            << "_DISABLE_POPUPSK";
+    QTest::newRow("a zone of a disabled fire") << true << true << "_SELECTED_ZONE_303_32_BODYTEXTSTYLE"
+                                               << "_ENABLE_POPUPSK";
+}
+
+// The disable key opens the selection popup for the centre card, which acts
+// by itself over the cards shown.
+void tst_FiresScreen::disableKeyOpensTheSelection()
+{
+    QFETCH(bool, zonesView);
+    QFETCH(bool, pointDisabled);
+    QFETCH(QString, selectedText);
+    QFETCH(QString, key);
+    TeskGlobalConfig::instance()->setZoneFiltering(zonesView);
+    writeLog(100, {{101, 1, 1}});
+    if (pointDisabled) {
+        QBitArray points(256);
+        points.setBit(101 % 200);
+        PointDataMapsConfiguration::instance()->setChannelPoints(DisablementMapPage, 1, ScriptedSite::loop(1), points);
+    }
+    AUK_30085 *screen = open(1, zonesView ? AUK_30085::AllZones : AUK_30085::AllFires);
+    QCOMPARE(isZonesView(screen), zonesView);
+    emit keys(screen)->leftButtonClicked();
+    auto *popup = PageStack::instance()->findChild<BasePopup *>(QStringLiteral("AUK_40009"));
+    QVERIFY(popup);
+    QVERIFY(PageStack::instance()->isTop(popup));
+    QCOMPARE(popup->findChild<AUK_90003 *>(QStringLiteral("selectedItem"))->text(), selectedText);
+    QCOMPARE(popup->findChild<AUK_90003 *>(QStringLiteral("allItem"))->text(),
+             QStringLiteral("_ALL_303_32_BODYTEXTSTYLE (1)"));
+    QCOMPARE(popup->leftButtonText(), key);
 }
 
 void tst_FiresScreen::modelRoles()

@@ -8,12 +8,15 @@
 #include "frontpanel/InputSignaller.h"
 #include "link/SyncClient.h"
 #include "pointmodels/EventLogQueryModel.h"
+#include "pointmodels/FilteredRoles.h"
 #include "pointmodels/model.h"
+#include "screens/commissioning/AUK_30008.h"
 #include "screens/status/AUK_30085.h"
 #include "screens/status/AUK_30086.h"
 #include "screens/status/SystemStandbyTimer.h"
 #include "widgets/AUK_90006.h"
 #include "widgets/AUK_90029.h"
+#include "widgets/AUK_90048.h"
 #include "widgets/BasePopup.h"
 
 #include <QLabel>
@@ -84,6 +87,7 @@ class tst_FrontPanelPopupsEndToEnd final : public QObject
 private slots:
     void initTestCase();
     void logOnThroughThePopup();
+    void customTaskTapForcesItsPoint();
     void refusedCardShowsTheLogonResult();
     void silenceThenResoundConfirmations();
     void logOnOfTheUserAlreadyOn();
@@ -135,6 +139,33 @@ void tst_FrontPanelPopupsEndToEnd::logOnThroughThePopup()
     SyncClient::instance()->logout();
     Security::instance()->permissionsUpdate(Security::NoUser, 0);
     QVERIFY(m_controller.waitForLineWithEvents(QStringLiteral("operator logoff"), from) >= 0);
+    QVERIFY(topIs(QStringLiteral("AUK_30002")));
+}
+
+// The custom tasks of this panel, from the controller's task map: a tap on
+// a task not active reaches the controller as a force on of the task's
+// point, channel number 4; the controller's forced map then shows it active.
+// Closing the progress popup leaves the screen too.
+void tst_FrontPanelPopupsEndToEnd::customTaskTapForcesItsPoint()
+{
+    QVERIFY(topIs(QStringLiteral("AUK_30002")));
+    auto *screen = new AUK_30008;
+    PageStack::instance()->push(screen);
+    const auto *tasks = screen->findChild<AUK_90048 *>(QStringLiteral("taskSelector"));
+    QVERIFY(tasks);
+    QListView *list = tasks->listView();
+    QVERIFY(list->model());
+    QCOMPARE(list->model()->rowCount(), 4);
+    const QModelIndex third = list->model()->index(2, 0);
+    QCOMPARE(third.data(FilteredRoles::CheckRole).toInt(), int(Qt::Unchecked));
+    const int from = m_controller.lineCount();
+    emit list->clicked(third);
+    QVERIFY(m_controller.waitForLineWithEvents(
+                QStringLiteral("site-force-point panel=1 channel-kind=0 channel-number=4 point=3 action=1"), from)
+            >= 0);
+    QVERIFY(topIs(QStringLiteral("AUK_40008")));
+    QVERIFY(waitUntil([&third] { return third.data(FilteredRoles::CheckRole).toInt() == Qt::Checked; }));
+    emit topPopup()->rightButtonClicked();
     QVERIFY(topIs(QStringLiteral("AUK_30002")));
 }
 

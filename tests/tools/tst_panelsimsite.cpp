@@ -119,7 +119,9 @@ void TestPanelSimSite::pages()
 void TestPanelSimSite::loopBitsOfPanelPage()
 {
     const QVector<QByteArray> payloads = ConfigurationPages::payloads(SiteConfiguration::demo(1), 1);
-    QCOMPARE(payloads.size(), 12);
+    // Four configuration pages per panel, and the local panel's task map.
+    QCOMPARE(payloads.size(), 13);
+    QCOMPARE(pageOf(payloads, 13).mid(2, 1), QByteArray(1, char(1)));
     const QByteArray panelPage = pageOf(payloads, 3);
     QCOMPARE(panelPage.at(2), char(1));
     // The loop word follows the page header and 26 bytes: loops 1 to 4.

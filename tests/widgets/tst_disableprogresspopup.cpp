@@ -1,3 +1,4 @@
+#include "FakeClock.h"
 #include "NamedChild.h"
 #include "PageUnderPopups.h"
 #include "SentPackets.h"
@@ -38,7 +39,33 @@ bool adviceShown(const AUK_40062 *popup)
     return namedChild<QLabel>(popup, "deferredAdviceText")->isVisibleTo(popup);
 }
 
+// The names of the popup's own labels and lines that are shown.
+QStringList shownParts(const AUK_40062 *popup)
+{
+    QStringList shown;
+    for (const QWidget *child : popup->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QString name = child->objectName();
+        const bool part = name.startsWith(QLatin1String("line_")) || name.endsWith(QLatin1String("Text"))
+                          || name.endsWith(QLatin1String("Count")) || name == QLatin1String("waitingLabel");
+        if (part && child->isVisibleTo(popup))
+            shown << name;
+    }
+    shown.sort();
+    return shown;
+}
+
 } // namespace
+
+enum OwnerEnding { Refresh, RefreshBeforeClose, OwnerDestroyed, OwnerGoneBeforeClose, Silent, NoSignal };
+
+// A screen that lists disabled points and says when it has shown them anew.
+class RefreshingOwner final : public QObject
+{
+    Q_OBJECT
+
+signals:
+    void disablementsRefreshed();
+};
 
 // The disable and enable progress popup on scripted controller replies.
 class tst_DisableProgressPopup : public WidgetTest
@@ -48,9 +75,9 @@ class tst_DisableProgressPopup : public WidgetTest
 private:
     std::unique_ptr<PageUnderPopups> m_page;
 
-    AUK_40062 *pushed(int function, bool popScreen = false)
+    AUK_40062 *pushed(int function, bool popScreen = false, QObject *owner = nullptr)
     {
-        auto *popup = new AUK_40062(function, popScreen, nullptr);
+        auto *popup = new AUK_40062(function, popScreen, owner, nullptr);
         PageStack::instance()->push(popup);
         return popup;
     }
@@ -202,12 +229,109 @@ private slots:
         QCOMPARE(PageStack::instance()->count(), 2);
     }
 
+    // An owner keeps the popup up after Close, showing only the waiting text,
+    // until it has refreshed its list; it cannot hold it for ever.
+    void ownerWait_data()
+    {
+        QTest::addColumn<int>("ending");
+        QTest::addColumn<bool>("waitsFirst");
+        QTest::newRow("the owner's first refresh") << int(Refresh) << true;
+        QTest::newRow("a refresh before Close") << int(RefreshBeforeClose) << false;
+        QTest::newRow("the owner destroyed while waiting") << int(OwnerDestroyed) << true;
+        QTest::newRow("the owner gone before Close") << int(OwnerGoneBeforeClose) << false;
+        QTest::newRow("a silent owner, after the time-out") << int(Silent) << true;
+        QTest::newRow("an owner without the signal, after the time-out") << int(NoSignal) << true;
+    }
+
+    void ownerWait()
+    {
+        QFETCH(int, ending);
+        QFETCH(bool, waitsFirst);
+        FakeClock clock;
+        std::unique_ptr<QObject> owner(ending == NoSignal ? new QObject : new RefreshingOwner);
+        auto *refreshing = qobject_cast<RefreshingOwner *>(owner.get());
+        QSignalSpy sent(SyncClient::instance(), &SyncClient::disablementSent);
+        QPointer<AUK_40062> popup = pushed(DISABLEMENT_ENABLE, false, owner.get());
+        popup->sendPoints(3, points(2));
+        emit SyncClient::instance()->PointCommandReply(lastSequence(sent), 0, 2, 0);
+        QCOMPARE(popup->rightButtonText(), QStringLiteral("_CLOSE_POPUPSK"));
+        if (ending == RefreshBeforeClose)
+            emit refreshing->disablementsRefreshed();
+        if (ending == OwnerGoneBeforeClose)
+            owner.reset();
+
+        emit popup->rightButtonClicked();
+        if (!waitsFirst) {
+            QCOMPARE(PageStack::instance()->count(), 1);
+            return;
+        }
+        QCOMPARE(PageStack::instance()->count(), 2);
+        QCOMPARE(shownParts(popup), (QStringList{"line_3", "waitingLabel"}));
+        QCOMPARE(labelText(popup, "waitingLabel"), QStringLiteral("_WAIT_FOR_ENABLING_POPUPTEXT2INFO"));
+        QVERIFY(!popup->rightButtonVisible());
+        QVERIFY(!popup->leftButtonVisible());
+        // A second press of a hidden key changes nothing.
+        emit popup->rightButtonClicked();
+        QCOMPARE(PageStack::instance()->count(), 2);
+
+        switch (ending) {
+        case Refresh:
+            emit refreshing->disablementsRefreshed();
+            break;
+        case OwnerDestroyed:
+            owner.reset();
+            break;
+        default:
+            clock.advance(AUK_40062::OwnerWaitMilliseconds - 1);
+            QCOMPARE(PageStack::instance()->count(), 2);
+            clock.advance(1);
+            break;
+        }
+        QCOMPARE(PageStack::instance()->count(), 1);
+        // Whatever comes later pops nothing more.
+        clock.advance(AUK_40062::OwnerWaitMilliseconds);
+        if (refreshing && owner)
+            emit refreshing->disablementsRefreshed();
+        QCOMPARE(PageStack::instance()->count(), 1);
+    }
+
+    // The stack unwound under the waiting popup: the owner's end then pops
+    // no page that is not the popup.
+    void ownerGoneWithTheStack()
+    {
+        FakeClock clock;
+        auto owner = std::make_unique<RefreshingOwner>();
+        QSignalSpy sent(SyncClient::instance(), &SyncClient::disablementSent);
+        PageStack::instance()->push(new AUK_90001A);
+        AUK_40062 *popup = pushed(DISABLEMENT_ENABLE, true, owner.get());
+        popup->sendPoints(3, points(1));
+        emit SyncClient::instance()->PointCommandReply(lastSequence(sent), 0, 1, 0);
+        emit popup->rightButtonClicked();
+        QCOMPARE(PageStack::instance()->count(), 3);
+        PageStack::instance()->pop(1);
+        owner.reset();
+        clock.advance(AUK_40062::OwnerWaitMilliseconds);
+        QCOMPARE(PageStack::instance()->count(), 2);
+    }
+
+    // Below level 5 no reply is counted and nothing is waited for.
+    void ownerBelowLevelFiveClosesAtOnce()
+    {
+        TeskGlobalConfig::instance()->setConnectionNodeNumber(4);
+        RefreshingOwner owner;
+        AUK_40062 *popup = pushed(DISABLEMENT_ENABLE, false, &owner);
+        popup->sendPoints(3, points(3));
+        emit popup->rightButtonClicked();
+        QCOMPARE(PageStack::instance()->count(), 1);
+    }
+
     void screenshots_data()
     {
         QTest::addColumn<QString>("variant");
         QTest::newRow("sending") << "_sending";
         QTest::newRow("deferred offered") << "_deferred";
         QTest::newRow("done") << "_done";
+        QTest::newRow("waiting for the owner") << "_waiting";
     }
 
     void screenshots()
@@ -218,10 +342,17 @@ private slots:
         m_page.reset();
         m_page = std::make_unique<PageUnderPopups>(window());
         QVERIFY(m_page->isPushed());
+        FakeClock clock;
+        RefreshingOwner owner;
+        const bool waiting = variant == QLatin1String("_waiting");
         QSignalSpy sent(SyncClient::instance(), &SyncClient::disablementSent);
-        AUK_40062 *popup = pushed(DISABLEMENT_DISABLE);
+        AUK_40062 *popup = pushed(waiting ? DISABLEMENT_ENABLE : DISABLEMENT_DISABLE, false, &owner);
         popup->sendPoints(3, points(12));
-        if (variant != QLatin1String("_sending"))
+        if (waiting) {
+            emit SyncClient::instance()->PointCommandReply(lastSequence(sent), 0, 12, 0);
+            emit popup->rightButtonClicked();
+        }
+        if (variant != QLatin1String("_sending") && !waiting)
             emit SyncClient::instance()->PointCommandReply(lastSequence(sent), 0, 10, 2);
         if (variant == QLatin1String("_done")) {
             emit popup->leftButtonClicked();
@@ -229,7 +360,7 @@ private slots:
         }
         QCOMPARE(WidgetShot::textProblems(PageStack::instance()), QString());
         WidgetShot::saveForReview(WidgetShot::grab(PageStack::instance()), QStringLiteral("AUK_40062") + variant);
-        QCOMPARE(popup->title(), QStringLiteral("Disable"));
+        QCOMPARE(popup->title(), waiting ? QStringLiteral("Enable") : QStringLiteral("Disable"));
     }
 };
 

@@ -87,8 +87,8 @@ const std::vector<ArtEntry> &artTable()
         {"Buttons/AUK_80268_Small_Filter_Button_Down.png", 158, 64, Key, kSlate, "up"},
         {"Buttons/AUK_80269_Small_Filter_Button_Scroll_Up.png", 158, 64, Key, kSlate, "down"},
         {"Buttons/AUK_80270_Small_Filter_Button_Dimmed.png", 158, 64, Key, kSlate, "dim"},
-        {"Buttons/AUK_80097_active_button_grey_up.png", 590, 60, Key, kSlate, "up"},
-        {"Buttons/AUK_80102_active_button_blue_down.png", 590, 60, Key, kSlate, "down"},
+        {"Buttons/AUK_80097_active_button_grey_up.png", 120, 50, Key, kMidGrey, "up"},
+        {"Buttons/AUK_80102_active_button_blue_down.png", 120, 50, Key, kSlate, "down"},
 
         // Value and information boxes on the buttons.
         {"Buttons/AUK_80005_EN54_bttn_lrg_infopane.png", 285, 104, Box, kFireRed, "light"},

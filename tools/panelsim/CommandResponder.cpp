@@ -322,6 +322,17 @@ void CommandResponder::force(const QVariantMap &fields, const LkMessage &message
                       .arg(block->entries.size())
                       .arg(selected.points.size())
                       .arg(action));
+    // Each point named one by one, with the channel as the bytes give it.
+    if (block->kind == PointListBlock::Individual) {
+        for (const PointListBlock::Entry &entry : block->entries)
+            emit reported(
+                QStringLiteral("site-force-point panel=%1 channel-kind=%2 channel-number=%3 point=%4 action=%5")
+                    .arg(block->panel)
+                    .arg(entry.byte0 & 0x0F)
+                    .arg(entry.byte0 >> 4)
+                    .arg(entry.point)
+                    .arg(action));
+    }
     if (!selected.panel)
         return;
     m_controller.sendPage(PointStatePages::forcedCounts(*selected.panel));

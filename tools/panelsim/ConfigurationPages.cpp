@@ -1,6 +1,7 @@
 #include "ConfigurationPages.h"
 
 #include "PageWriter.h"
+#include "PointStatePages.h"
 #include "SyncPage.h"
 
 #include <QBitArray>
@@ -231,6 +232,9 @@ QVector<QByteArray> payloads(const SiteConfiguration &site, int layout)
         all.append(versions(panel, layout));
         all.append(loopDrivers(panel));
         all.append(pointCore(panel, layout));
+        const QByteArray tasks = PointStatePages::tasksMap(panel, layout);
+        if (!tasks.isEmpty())
+            all.append(tasks);
     }
     return all;
 }

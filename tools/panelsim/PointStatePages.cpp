@@ -86,4 +86,17 @@ QByteArray notRespondingMap(quint8 localPanel, const QSet<quint8> &silentPanels,
     return pointMap(NotRespondingMap, local, layout, [](const SitePoint &) { return true; });
 }
 
+QByteArray tasksMap(const SitePanel &panel, int layout)
+{
+    SitePanel tasks;
+    tasks.number = panel.number;
+    for (const SiteChannel &channel : panel.channels) {
+        if (channel.isTaskChannel())
+            tasks.channels.append(channel);
+    }
+    if (tasks.channels.isEmpty())
+        return QByteArray();
+    return pointMap(TasksMap, tasks, layout, [](const SitePoint &) { return true; });
+}
+
 } // namespace PointStatePages

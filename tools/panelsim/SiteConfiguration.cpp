@@ -16,6 +16,11 @@ constexpr quint8 OperatorActions = 1;
 constexpr quint8 PanelKeys = 0;
 constexpr quint8 VirtualInputAddress = 15;
 constexpr quint8 VirtualInputDevice = 200;
+// The panel's custom tasks: task points 1 to 4 of channel number 4 of kind
+// 0, address 0, which the operator switches by forcing them.
+constexpr quint8 TaskKind = 0;
+constexpr quint8 TaskChannelNumber = 4;
+constexpr quint8 Tasks = 4;
 // Panel seconds of 2024-03-01.
 constexpr quint32 ProjectDay = 1025481600;
 
@@ -89,12 +94,23 @@ SitePanel panel(quint8 number, const QString &name, const QVector<int> &loopPoin
     return site;
 }
 
+SiteChannel customTasks()
+{
+    SiteChannel channel;
+    channel.kind = TaskKind;
+    channel.number = TaskChannelNumber;
+    channel.address = 0;
+    for (quint8 task = 1; task <= Tasks; ++task)
+        channel.points.append(SitePoint{task, VirtualInputDevice, 0, 0x0000, 0x02, task});
+    return channel;
+}
+
 void addVirtualInputs(SiteConfiguration &site, quint8 localPanel)
 {
     for (SitePanel &p : site.panels) {
         if (p.number == localPanel)
             p.channels << virtualInputs(OperatorActions, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16})
-                       << virtualInputs(PanelKeys, {40, 41, 42, 43, 44, 45, 46, 47, 48, 49});
+                       << virtualInputs(PanelKeys, {40, 41, 42, 43, 44, 45, 46, 47, 48, 49}) << customTasks();
     }
 }
 
@@ -108,6 +124,11 @@ QVector<quint8> SitePanel::loops() const
             numbers.append(channel.address);
     }
     return numbers;
+}
+
+bool SiteChannel::isTaskChannel() const
+{
+    return kind == TaskKind && number == TaskChannelNumber && address == 0;
 }
 
 QPair<quint8, quint8> SiteChannel::bytes(int layout) const

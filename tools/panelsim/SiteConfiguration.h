@@ -41,6 +41,8 @@ struct SiteChannel
     // and number in byte 0, then the (numerical) address.
     QPair<quint8, quint8> bytes(int layout) const;
     SitePoint *findPoint(quint8 number);
+    // The panel's custom tasks, forced on and off by the operator.
+    bool isTaskChannel() const;
 };
 
 struct SiteLoopDriver
