@@ -20,6 +20,9 @@ public:
 
     // The channel is stored in the form of the header layout in force now.
     void addPoint(quint8 channelKind, quint8 channelAddress, quint8 channelNumber, quint8 point);
+    // An address already in the form of the layout in force, as a list row
+    // carries it.
+    void addAddress(const PointIndividualAddress &address) { m_points.append(address); }
     const QList<PointIndividualAddress> &points() const { return m_points; }
 
     int loadByteArray(QByteArray &target, int start) const override;
