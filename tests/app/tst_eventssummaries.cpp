@@ -25,6 +25,7 @@
 #include "paneldata/PanelConfiguration.h"
 #include "paneldata/PanelCounters.h"
 #include "paneldata/PointDataMapsConfiguration.h"
+#include "paneldata/PrintableAddress.h"
 #include "paneldata/WalkTestHandler.h"
 #include "pointmodels/DisablementsAndStatusModel.h"
 #include "pointmodels/FunctionStatusQueryModel.h"
@@ -887,8 +888,11 @@ void tst_EventsSummaries::modelsPassTheTester()
 void tst_EventsSummaries::screenshots()
 {
     QVERIFY(LinkedScreens::loadEnglish());
+    TeskGlobalConfig::instance()->setCurrentLang(1);
     EnglishTexts english;
     QVERIFY(english.isLoaded());
+    // Addresses made by the earlier tests were cached untranslated.
+    PrintableAddress::instance()->clearZoneTextCache();
     SummarySite::writeFaults({{1, SummarySite::Detector}, {3, SummarySite::Sounder}});
     PanelCounters::instance()->setFaults(2, 254);
     PanelCounters::instance()->setDisablements(2, 254);
