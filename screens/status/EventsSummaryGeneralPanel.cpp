@@ -432,6 +432,9 @@ void EventsSummaryGeneralPanel::setDisablementsFilter()
         m_disablementsViewer.setModel(m_disablementsModel.data(), &m_disabledPointsDelegate, true);
         updateDisablementsPoints();
     }
+    // The other list may be empty, or on another loop.
+    if (currentViewer() == &m_disablementsViewer)
+        setLeftButtonVisibility();
 }
 
 void EventsSummaryGeneralPanel::updateDisablementsPoints()

@@ -125,6 +125,12 @@ void click(StatusViewer &viewer)
     viewer.button()->click();
 }
 
+// Chooses the radio of a viewer's row as a touch would.
+void chooseRadio(StatusViewer &viewer, const char *name)
+{
+    viewer.eventViewer()->findChild<QAbstractButton *>(QLatin1String(name))->click();
+}
+
 QStringList lkSent(const QSignalSpy &spy)
 {
     QStringList hex;
@@ -620,7 +626,7 @@ void tst_EventsSummaries::disablementsZonesPrintZoneRoles()
 {
     AUK_30074 *screen = openGeneral();
     click(screen->disablementsViewer());
-    screen->disablementsViewer().setFilterMode(1);
+    chooseRadio(screen->disablementsViewer(), "zonesRadio");
     QCOMPARE(screen->disablementsViewer().value(), 2);
     screen->print();
     QCOMPARE(screen->printableModel()->roles(), (QList<int>{33, 58}));
@@ -908,7 +914,10 @@ void tst_EventsSummaries::screenshots()
     shoot(general, "AUK_30074_faults");
     click(general->disablementsViewer());
     shoot(general, "AUK_30074_disablements_points");
-    general->disablementsViewer().setFilterMode(1);
+    // Zones 2 and 5 of panel 1 disabled.
+    ScriptedSite::setValue(20, QStringLiteral("1"), QStringLiteral("001001"));
+    chooseRadio(general->disablementsViewer(), "zonesRadio");
+    QCOMPARE(general->disablementsModel()->rowCount(), 2);
     shoot(general, "AUK_30074_disablements_zones");
     click(general->testsViewer());
     shoot(general, "AUK_30074_walktest_summary");
