@@ -4,12 +4,9 @@
 
 namespace TC {
 
-// Which faults a faults list holds, by acceptance; carried as a 32-bit value.
-enum eFaultsLevel : int {
-    FAULTS_ALL = 0,
-    FAULTS_ACCEPTED = 1,
-    FAULTS_UNACCEPTED = 2,
-};
+// Which faults a faults list shows: every one, the accepted or the not yet
+// accepted ones.
+enum eFaultsLevel : int { eAllFaults = 0, eAcceptedFaults = 1, eUnacceptedFaults = 2 };
 
 } // namespace TC
 

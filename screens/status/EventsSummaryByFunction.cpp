@@ -287,7 +287,7 @@ void EventsSummaryByFunction::updateFaults()
     const int total = m_faultsWindow.reload(*m_faultsModel, cardViewOf(&m_faultsViewer), m_faultsViewer.faultsLevel(),
                                             m_functionMask != AllFunctions, EventLogQueries::AllPanels);
     m_faultsViewer.button()->setButtonValue(QString::number(total));
-    if (faultsShown && m_faultsViewer.faultsLevel() == TC::FAULTS_UNACCEPTED
+    if (faultsShown && m_faultsViewer.faultsLevel() == TC::eUnacceptedFaults
         && model::instance()->isFaultAcceptanceEnabled()) {
         bar->setMiddleButtonTextById(AcceptKey);
         disconnect(bar, &AUK_90006::middleButtonClicked, nullptr, nullptr);

@@ -371,7 +371,7 @@ void EventsSummaryGeneralPanel::updateFaults()
         return;
     const bool faultsShown = currentViewer() == &m_faultsViewer;
     const bool acceptable =
-        m_faultsViewer.faultsLevel() == TC::FAULTS_UNACCEPTED && model::instance()->isFaultAcceptanceEnabled();
+        m_faultsViewer.faultsLevel() == TC::eUnacceptedFaults && model::instance()->isFaultAcceptanceEnabled();
     AUK_90006 *bar = lozengeBar();
     if (faultsShown)
         bar->setMiddleButtonVisible(acceptable);
@@ -690,7 +690,7 @@ void EventsSummaryGeneralPanel::print()
     } else if (viewer == &m_faultsViewer) {
         if (site->isPanelOptionSet(PrintFaultsOption) && m_userLevel >= PrintFaultsLevel) {
             const int level = m_faultsViewer.faultsLevel();
-            const quint8 filter = level == TC::FAULTS_ALL ? 0 : level == TC::FAULTS_ACCEPTED ? 2 : 1;
+            const quint8 filter = level == TC::eAllFaults ? 0 : level == TC::eAcceptedFaults ? 2 : 1;
             SyncClient::instance()->sendPrintReportActiveFaults(site->localPanel(), filter);
         } else {
             saveEventLogLater();

@@ -681,7 +681,7 @@ void tst_EventsSummaries::disableAllFaultsGroupsByPanel()
     const QModelIndex card = EventsSummaryCommon::centreCard(&screen->faultsViewer());
     QVERIFY(card.isValid());
     QSignalSpy sent(SyncClient::instance(), &SyncClient::SendPacket);
-    screen->buildAndSendIndividualDisablePoints(card, TC::FAULTS_ALL, false);
+    screen->buildAndSendIndividualDisablePoints(card, TC::eAllFaults, false);
     QVERIFY(PageStack::instance()->isTopPage(QStringLiteral("AUK_40062")));
 
     SC_PointsIndividual panel1;
@@ -710,7 +710,7 @@ void tst_EventsSummaries::soundersSummaryDisablesOnlySounders()
     const QModelIndex card = EventsSummaryCommon::centreCard(&screen->faultsViewer());
     QVERIFY(card.isValid());
     QSignalSpy sent(SyncClient::instance(), &SyncClient::SendPacket);
-    screen->buildAndSendIndividualDisablePoints(card, TC::FAULTS_ALL, false);
+    screen->buildAndSendIndividualDisablePoints(card, TC::eAllFaults, false);
 
     SC_PointsIndividual sounders;
     sounders.setPanel(1);
@@ -729,16 +729,16 @@ void tst_EventsSummaries::emptyDisableRequestShowsNothing()
     QStandardItemModel rows;
     rows.appendRow(new QStandardItem(QStringLiteral("no panel")));
     QSignalSpy sent(SyncClient::instance(), &SyncClient::SendPacket);
-    screen->buildAndSendIndividualDisablePoints(rows.index(0, 0), TC::FAULTS_ALL, true);
-    screen->buildAndSendIndividualDisablePoints(QPersistentModelIndex(), TC::FAULTS_ALL, true);
+    screen->buildAndSendIndividualDisablePoints(rows.index(0, 0), TC::eAllFaults, true);
+    screen->buildAndSendIndividualDisablePoints(QPersistentModelIndex(), TC::eAllFaults, true);
     // No faults at all behind the list.
-    screen->buildAndSendIndividualDisablePoints(rows.index(0, 0), TC::FAULTS_ALL, false);
+    screen->buildAndSendIndividualDisablePoints(rows.index(0, 0), TC::eAllFaults, false);
     QVERIFY(lkSpeakSent(sent).isEmpty());
     QVERIFY(PageStack::instance()->isTopPage(QStringLiteral("AUK_30074")));
 
     // One card: its own point.
     const QModelIndex card = screen->disablementsModel()->index(0, 0);
-    screen->buildAndSendIndividualDisablePoints(card, TC::FAULTS_ALL, true);
+    screen->buildAndSendIndividualDisablePoints(card, TC::eAllFaults, true);
     QCOMPARE(lkSpeakSent(sent).size(), 1);
     QVERIFY(PageStack::instance()->isTopPage(QStringLiteral("AUK_40062")));
 }

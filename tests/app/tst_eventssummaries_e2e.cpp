@@ -153,7 +153,7 @@ void tst_EventsSummariesEndToEnd::generalSummaryShowsTheSite()
     const QModelIndex fault = EventsSummaryCommon::centreCard(&screen->faultsViewer());
     QVERIFY(fault.isValid());
     from = m_link->controller().lineCount();
-    screen->buildAndSendIndividualDisablePoints(fault, TC::FAULTS_ALL, false);
+    screen->buildAndSendIndividualDisablePoints(fault, TC::eAllFaults, false);
     QVERIFY(m_link->waitForLine(QStringLiteral("site-disable panel=1"), from) >= 0);
     const int disabledNow = controllerTotal(QStringLiteral("disablements"));
     QCOMPARE(disabledNow, disablements + 1);
