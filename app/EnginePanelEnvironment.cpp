@@ -11,6 +11,7 @@
 #include "screens/popups/AUK_40039.h"
 #include "screens/popups/AUK_40061.h"
 #include "screens/status/AUK_30085.h"
+#include "screens/status/EventsSummaryScreens.h"
 
 namespace {
 
@@ -130,6 +131,13 @@ void EnginePanelEnvironment::showFiresScreen()
     PageStack::instance()->push(new AUK_30085(security->accessLevel(), security->userLevel(),
                                               SystemState::instance()->isEthernetConnected(), zoneFiltering ? 0 : 1,
                                               zoneFiltering ? AUK_30085::AllZones : AUK_30085::AllFires, 0, nullptr));
+}
+
+void EnginePanelEnvironment::showEventsSummary(EventsSummary summary)
+{
+    const Security *security = Security::instance();
+    if (Page *screen = EventsSummaryScreens::create(summary, security->accessLevel(), security->userLevel()))
+        PageStack::instance()->push(screen);
 }
 
 void EnginePanelEnvironment::showLogonResult(int result)

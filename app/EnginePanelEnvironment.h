@@ -30,6 +30,7 @@ public:
     void showConfirmation(Confirmation confirmation) override;
     void showActionPopup(int kind) override;
     void showFiresScreen() override;
+    void showEventsSummary(EventsSummary summary) override;
     void showLogonResult(int result) override;
     void showLogonHelp() override;
 };

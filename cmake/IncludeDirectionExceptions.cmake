@@ -137,6 +137,21 @@ set(TESK_INCLUDE_EXCEPTIONS
     "screens/control/AUK_30117.cpp -> app/PageStack.h"
     "screens/control/AUK_30117.cpp -> app/SystemState.h"
 
+    # The events summaries push their popups, read the engine state's GUI mode and merge
+    # bursts of log and map updates with the start-up's delayed signal, as the screens above;
+    # their frame and lists save reports with the report writer, which sits above the screens.
+    "screens/status/AUK_10014.cpp -> reports/PrintableModel.h"
+    "screens/status/AUK_10014.cpp -> reports/SaveReport.h"
+    "screens/status/EventsSummaryByFunction.cpp -> app/SystemState.h"
+    "screens/status/EventsSummaryByFunction.h -> app/DelaySignal.h"
+    "screens/status/EventsSummaryCommon.cpp -> app/PageStack.h"
+    "screens/status/EventsSummaryCommon.cpp -> reports/PrintableModel.h"
+    "screens/status/EventsSummaryGeneralPanel.cpp -> app/PageStack.h"
+    "screens/status/EventsSummaryGeneralPanel.cpp -> app/SystemState.h"
+    "screens/status/EventsSummaryGeneralPanel.cpp -> reports/PrintableModel.h"
+    "screens/status/EventsSummaryGeneralPanel.cpp -> reports/SaveReport.h"
+    "screens/status/EventsSummaryGeneralPanel.h -> app/DelaySignal.h"
+
     # The front panel reads the simulator's application object for its input events.
     "frontpanel/DB_TESK_FP_Interface.cpp -> app/QVemoApplication.h"
 )

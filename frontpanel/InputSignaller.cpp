@@ -129,32 +129,33 @@ void InputSignaller::scandinavianPressed()
     emit userInputReceived();
 }
 
-void InputSignaller::summaryPressed(const char *screenName)
+void InputSignaller::summaryPressed(const char *screenName, int summary)
 {
     KeyDispatchEnvironment *engine = enabledEngine();
     if (!engine || isBlocked(*engine) || isTop(*engine, QLatin1String(screenName)))
         return;
-    notBuilt(screenName);
+    engine->showEventsSummary(KeyDispatchEnvironment::EventsSummary(summary));
 }
 
 void InputSignaller::generalPressed()
 {
-    summaryPressed("AUK_30074");
+    summaryPressed("AUK_30074", KeyDispatchEnvironment::GeneralSummary);
 }
 
 void InputSignaller::panelPressed()
 {
-    summaryPressed("AUK_30075");
+    summaryPressed("AUK_30075", KeyDispatchEnvironment::PanelSummary);
 }
 
 void InputSignaller::soundersPressed()
 {
-    summaryPressed("AUK_30076");
+    summaryPressed("AUK_30076", KeyDispatchEnvironment::SoundersSummary);
 }
 
 void InputSignaller::protectionPressed()
 {
-    summaryPressed("AUK_30078");
+    summaryPressed("AUK_30078", model::instance()->isTemplate1() ? KeyDispatchEnvironment::ControlsSummary
+                                                                 : KeyDispatchEnvironment::ProtectionSummary);
 }
 
 void InputSignaller::signallingPressed()
@@ -163,7 +164,9 @@ void InputSignaller::signallingPressed()
     KeyDispatchEnvironment *engine = enabledEngine();
     if (!engine || isBlocked(*engine))
         return;
-    notBuilt(isTop(*engine, QStringLiteral("AUK_30077")) ? "AUK_30077_F" : "AUK_30077");
+    engine->showEventsSummary(isTop(*engine, QStringLiteral("AUK_30077"))
+                                  ? KeyDispatchEnvironment::FaultSignallingSummary
+                                  : KeyDispatchEnvironment::AlarmSignallingSummary);
 }
 
 void InputSignaller::showActionPopup(KeyDispatchEnvironment &engine, int monitoredKind)

@@ -56,6 +56,6 @@ private:
     static bool isRepeater(const KeyDispatchEnvironment &engine);
     // A repeater, the network master and an E30 link take no summary keys.
     static bool isBlocked(const KeyDispatchEnvironment &engine);
-    void summaryPressed(const char *screenName);
+    void summaryPressed(const char *screenName, int summary);
     void showActionPopup(KeyDispatchEnvironment &engine, int monitoredKind);
 };

@@ -40,4 +40,16 @@ public:
     virtual void showActionPopup(int kind) = 0;
     // The fires screen, opened by the Scandinavian key during a fire.
     virtual void showFiresScreen() = 0;
+    // The events summaries of the summary keys; the controls summary is the
+    // protection key's on panels of the first template.
+    enum EventsSummary {
+        GeneralSummary,
+        PanelSummary,
+        SoundersSummary,
+        AlarmSignallingSummary,
+        FaultSignallingSummary,
+        ProtectionSummary,
+        ControlsSummary,
+    };
+    virtual void showEventsSummary(EventsSummary summary) = 0;
 };

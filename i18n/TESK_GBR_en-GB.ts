@@ -3100,6 +3100,10 @@
         <source>_NO_RECORDS_TO_PRINT_80_CHAR</source>
         <translation>No records to print</translation>
     </message>
+    <message>
+        <source>_WALKTEST_SUMMARY_80_CHAR</source>
+        <translation>Walk test summary</translation>
+    </message>
 </context>
 <context>
     <name>AUK_30069</name>
@@ -3929,6 +3933,92 @@
     <message>
         <source>_PRINTER_SET_TO_POPUPTEXT1BODY</source>
         <translation>Reports now go to:</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_30074</name>
+    <message>
+        <source>_GENERAL_INFO</source>
+        <translation>General</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_10014</name>
+    <message>
+        <source>_PANEL_INFO</source>
+        <translation>Panel</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_30076</name>
+    <message>
+        <source>_SOUNDERS_INFO</source>
+        <translation>Sounders</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_30077</name>
+    <message>
+        <source>_ALARM_SIGNALLING_INFO</source>
+        <translation>Alarm signalling</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_30077_F</name>
+    <message>
+        <source>_FAULT_SIGNALLING_INFO</source>
+        <translation>Fault signalling</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_30078</name>
+    <message>
+        <source>_PROTECTION_INFO</source>
+        <translation>Protection</translation>
+    </message>
+</context>
+<context>
+    <name>InputSignaller</name>
+    <message>
+        <source>_CONTROLS_INFO</source>
+        <translation>Controls</translation>
+    </message>
+</context>
+<context>
+    <name>AUK_90033</name>
+    <message>
+        <source>_ALL_COUNTBTN</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>_DISABLE_COUNTBTN</source>
+        <translation>Disabled</translation>
+    </message>
+    <message>
+        <source>_FAULTS_COUNTBTN</source>
+        <translation>Faults</translation>
+    </message>
+</context>
+<context>
+    <name>EventsSummaryByFunction</name>
+    <message>
+        <source>_ACTIVE_COUNTBTN</source>
+        <translation>Active</translation>
+    </message>
+</context>
+<context>
+    <name>EventsSummaryGeneralPanel</name>
+    <message>
+        <source>_WALKTEST_80_CHAR</source>
+        <translation>Walk test report</translation>
+    </message>
+    <message>
+        <source>_WALK_TEST_COUNTBTN</source>
+        <translation>Walk tests</translation>
+    </message>
+    <message>
+        <source>_WARNINGS_COUNTBTN</source>
+        <translation>Warnings</translation>
     </message>
 </context>
 </TS>

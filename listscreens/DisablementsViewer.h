@@ -17,6 +17,9 @@ public:
     // 0 offers both filters, 1 only zones, 2 only points.
     void setFilterMode(int mode);
     QAbstractItemDelegate *pointsDelegate();
+    // Neither is checked on the bus repeaters, which show no radios.
+    bool pointsSelected() const { return m_pointsRadio.isChecked(); }
+    bool zonesSelected() const { return m_zonesRadio.isChecked(); }
 
 signals:
     void filterChanged();

@@ -11,6 +11,9 @@ class FireWarningsViewer final : public EventsSummaryViewer
 public:
     FireWarningsViewer(const QString &buttonText, QButtonGroup *group, QObject *parent);
 
+    // Every warning rather than the pre-alarms only.
+    bool allSelected() const { return m_allRadio.isChecked(); }
+
 signals:
     void filterChanged();
 

@@ -18,6 +18,8 @@ public:
     // The summary cards with their filter radios, or the list last given to
     // setModel without them.
     void showSummary(bool summary);
+    // Every panel in the summary rather than those in walk test only.
+    bool allSelected() const { return m_allRadio.isChecked(); }
 
 signals:
     void filterChanged();

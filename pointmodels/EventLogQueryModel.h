@@ -62,7 +62,6 @@ public:
     static QString acceptStatusText(int acceptStatus);
     static QString informationText(bool provided, quint8 node, quint8 infoTextId);
 
-protected:
     // Sets the query and fetches every row, so counts and rows agree.
     void setQueryFetchingAll(const QSqlQuery &query);
 

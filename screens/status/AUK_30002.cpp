@@ -23,6 +23,7 @@
 #include "screens/popups/AUK_40025.h"
 #include "screens/popups/AUK_40042.h"
 #include "screens/status/CustomLinks.h"
+#include "screens/status/EventsSummaryScreens.h"
 #include "widgets/AUK_90002.h"
 #include "widgets/AUK_90004.h"
 #include "widgets/AUK_90006.h"
@@ -707,7 +708,13 @@ void AUK_30002::on_eventsSummary_clicked()
 {
     if (!state()->isConnected() || state()->isE30Connected())
         return;
-    notBuilt(state()->guiMode() == 3 ? "AUK_30073" : "AUK_30074");
+    if (state()->guiMode() == 3) {
+        notBuilt("AUK_30073");
+        return;
+    }
+    const Security *security = Security::instance();
+    PageStack::instance()->push(EventsSummaryScreens::create(KeyDispatchEnvironment::GeneralSummary,
+                                                             security->accessLevel(), security->userLevel()));
 }
 
 void AUK_30002::checkLogin()

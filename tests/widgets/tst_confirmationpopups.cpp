@@ -86,6 +86,7 @@ public:
     void showConfirmation(Confirmation) override { }
     void showActionPopup(int) override { }
     void showFiresScreen() override { }
+    void showEventsSummary(EventsSummary) override { }
 };
 
 int helpConnections()

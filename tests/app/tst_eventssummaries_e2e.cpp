@@ -1,0 +1,218 @@
+#include "ArtworkDir.h"
+#include "FakeClock.h"
+#include "SameThreadLink.h"
+#include "WaitUntil.h"
+#include "app/EngineLinkEffects.h"
+#include "app/EnginePanelEnvironment.h"
+#include "app/FrontPanelKeys.h"
+#include "app/PageHeaderSource.h"
+#include "app/PageStack.h"
+#include "app/SystemState.h"
+#include "eventlog/EL_EventLogDBbase.h"
+#include "frontpanel/DB_TESK_FP_Interface.h"
+#include "frontpanel/InputSignaller.h"
+#include "link/SyncClient.h"
+#include "paneldata/PanelCounters.h"
+#include "pointmodels/DisablementsAndStatusModel.h"
+#include "pointmodels/DisablementsModelItem.h"
+#include "pointmodels/WalkTestSummaryModel.h"
+#include "screens/status/AUK_30002.h"
+#include "screens/status/AUK_30074.h"
+#include "widgets/AUK_90022.h"
+#include "widgets/AUK_90033.h"
+
+#include <QRegularExpression>
+#include <QtTest>
+
+#include <memory>
+
+// The events summaries as a user meets them, with the controller emulator
+// at the other end of a real link: its faults, disablements and walk tests
+// reach the general summary's counters and lists, a card the user settles
+// on asks the controller for the point's values, and the summary keys
+// replace one summary by another. The link runs in this process on real
+// time; the screens' timers made once the site is in run on the fake clock.
+
+namespace {
+
+constexpr int Timeout = 30000;
+
+QString topPage()
+{
+    const QStringList names = PageStack::instance()->pageNames();
+    return names.isEmpty() ? QString() : names.last();
+}
+
+AUK_30074 *general()
+{
+    return PageStack::instance()->findChild<AUK_30074 *>(QStringLiteral("AUK_30074"));
+}
+
+} // namespace
+
+class tst_EventsSummariesEndToEnd final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void generalSummaryShowsTheSite();
+    void settledCardAsksForThePointValues();
+    void walkTestFillsTheTestsList();
+    void soundersReplacesTheSummary();
+
+private:
+    // The controller's total of a count, from its status line.
+    int controllerTotal(const QString &count);
+
+    ArtworkDir m_directory;
+    EngineLinkEffects m_effects;
+    EnginePanelEnvironment m_keys;
+    std::unique_ptr<SameThreadLink> m_link;
+    std::unique_ptr<FakeClock> m_clock;
+    int m_beforeDisablementsShown = 0;
+};
+
+void tst_EventsSummariesEndToEnd::initTestCase()
+{
+    QVERIFY(m_directory.isValid());
+    SC_LinkEffects::install(&m_effects);
+    m_link = std::make_unique<SameThreadLink>();
+    SystemState::instance()->watchEthernetLink(SyncClient::instance());
+    PageHeaderSource::install(nullptr);
+    EL_EventLogDBbase::instance();
+    PageStack *stack = PageStack::instance();
+    stack->setHomeScreenFactory(
+        [](int accessLevel, int userLevel) -> Page * { return new AUK_30002(accessLevel, userLevel); });
+    stack->push(new AUK_90001A);
+    stack->show();
+
+    QVERIFY(m_link->connect({QStringLiteral("--heartbeat=1000")}));
+    QVERIFY(m_link->heartbeatAnswered());
+    QVERIFY(waitUntil([] { return SystemState::instance()->isEthernetConnected(); }, Timeout));
+    const int from = m_link->controller().lineCount();
+    m_link->controller().command(QStringLiteral("sync"));
+    const int done = m_link->waitForLine(QStringLiteral("sync done"), from);
+    QVERIFY(done >= 0);
+    QCOMPARE(m_link->controller().lines().at(done), QStringLiteral("sync done status=0"));
+    stack->showMainScreen(false);
+    QCOMPARE(topPage(), QStringLiteral("AUK_30002"));
+    // The front panel's keys reach the key dispatch as the start-up wires them.
+    FrontPanelKeys::connectFrontPanelKeys(DB_TESK_FP_Interface::instance(), InputSignaller::instance());
+    InputSignaller::setEnvironment(&m_keys);
+    InputSignaller::setKeysEnabled(true);
+    m_clock = std::make_unique<FakeClock>();
+}
+
+void tst_EventsSummariesEndToEnd::cleanupTestCase()
+{
+    InputSignaller::setEnvironment(nullptr);
+    PageStack::destroyInstance();
+    m_clock.reset();
+    m_link.reset();
+    SC_LinkEffects::install(nullptr);
+    EL_EventLogDBbase::destroyInstance();
+}
+
+int tst_EventsSummariesEndToEnd::controllerTotal(const QString &count)
+{
+    const int from = m_link->controller().lineCount();
+    m_link->controller().command(QStringLiteral("status"));
+    const int line = m_link->waitForLine(QStringLiteral("status totals"), from);
+    if (line < 0)
+        return -1;
+    const QRegularExpression value(QStringLiteral("\\b%1=(\\d+)").arg(count));
+    const QRegularExpressionMatch match = value.match(m_link->controller().lines().at(line));
+    return match.hasMatch() ? match.captured(1).toInt() : 0;
+}
+
+void tst_EventsSummariesEndToEnd::generalSummaryShowsTheSite()
+{
+    int from = m_link->controller().lineCount();
+    m_link->controller().command(QStringLiteral("pointevent fault 1 1 5"));
+    QVERIFY(m_link->waitForLine(QStringLiteral("eventlog raised"), from) >= 0);
+    const int faults = controllerTotal(QStringLiteral("faults"));
+    const int disablements = controllerTotal(QStringLiteral("disablements"));
+    QVERIFY(disablements > 0);
+    QVERIFY(waitUntil([faults] { return PanelCounters::instance()->faults(254) == faults; }, Timeout));
+
+    emit DB_TESK_FP_Interface::instance()->generalPressed();
+    QCOMPARE(topPage(), QStringLiteral("AUK_30074"));
+    AUK_30074 *screen = general();
+    QCOMPARE(screen->title(), QStringLiteral("_EVENTS_SUMMARY_GENERAL_HDR"));
+    QCOMPARE(screen->counterTitleBox()->text(), QStringLiteral("_GENERAL_INFO"));
+    QCOMPARE(screen->disablementsViewer().button()->buttonValue(), QString::number(disablements));
+    QCOMPARE(screen->faultsViewer().button()->buttonValue(), QString::number(faults));
+
+    // The fault disabled from the faults list: the controller marks the
+    // point, and its counts and maps come back.
+    screen->faultsViewer().button()->click();
+    QVERIFY(waitUntil([screen] { return screen->faultsModel().rowCount() > 0; }, Timeout));
+    const QModelIndex fault = EventsSummaryCommon::centreCard(&screen->faultsViewer());
+    QVERIFY(fault.isValid());
+    from = m_link->controller().lineCount();
+    screen->buildAndSendIndividualDisablePoints(fault, TC::eAllFaults, false);
+    QVERIFY(m_link->waitForLine(QStringLiteral("site-disable panel=1"), from) >= 0);
+    const int disabledNow = controllerTotal(QStringLiteral("disablements"));
+    QCOMPARE(disabledNow, disablements + 1);
+    QVERIFY(waitUntil([disabledNow] { return PanelCounters::instance()->disablements(254) == disabledNow; }, Timeout));
+    PageStack::instance()->pop(1);
+    QCOMPARE(topPage(), QStringLiteral("AUK_30074"));
+    QCOMPARE(screen->disablementsViewer().button()->buttonValue(), QString::number(disabledNow));
+    m_beforeDisablementsShown = m_link->controller().lineCount();
+    screen->disablementsViewer().button()->click();
+    QVERIFY(waitUntil(
+        [screen] {
+            screen->updateDisablementsPoints();
+            return screen->disablementsModel()->rowCount() == 1;
+        },
+        Timeout));
+    const QModelIndex disabled = screen->disablementsModel()->index(0, 0);
+    QCOMPARE(disabled.data(DisablementsModelItem::PanelRole).toInt(), 1);
+    QCOMPARE(disabled.data(DisablementsModelItem::PointRole).toInt(), 5);
+}
+
+void tst_EventsSummariesEndToEnd::settledCardAsksForThePointValues()
+{
+    AUK_30074 *screen = general();
+    QVERIFY(screen);
+    QCOMPARE(screen->currentViewer(), &screen->disablementsViewer());
+    m_clock->advance(3000);
+    QVERIFY(m_link->waitForLine(QStringLiteral("point-information panel=1"), m_beforeDisablementsShown) >= 0);
+    const QModelIndex card = EventsSummaryCommon::centreCard(&screen->disablementsViewer());
+    QVERIFY(card.isValid());
+    QVERIFY(waitUntil(
+        [&card] {
+            return !card.data(DisablementsModelItem::InputStateRole).toString().isEmpty()
+                   || !card.data(DisablementsModelItem::OutputStateRole).toString().isEmpty();
+        },
+        Timeout));
+    QCOMPARE(m_link->controller().count(QStringLiteral("point-information panel=")), 1);
+    QCOMPARE(card.data(DisablementsModelItem::PointRole).toInt(), 5);
+}
+
+void tst_EventsSummariesEndToEnd::walkTestFillsTheTestsList()
+{
+    AUK_30074 *screen = general();
+    QVERIFY(screen);
+    screen->testsViewer().button()->click();
+    const int from = m_link->controller().lineCount();
+    m_link->controller().command(QStringLiteral("walktest 1 2 255"));
+    Q_UNUSED(from)
+    QVERIFY(waitUntil([screen] { return screen->testSummaryModel()->rowCount() == 1; }, Timeout));
+    QCOMPARE(screen->testSummaryModel()->index(0, 0).data(WalkTestSummaryModel::NodeRole).toInt(), 1);
+    QCOMPARE(screen->testsViewer().button()->buttonValue(), QStringLiteral("1"));
+}
+
+void tst_EventsSummariesEndToEnd::soundersReplacesTheSummary()
+{
+    const int pages = PageStack::instance()->count();
+    emit DB_TESK_FP_Interface::instance()->soundersPressed();
+    QCOMPARE(topPage(), QStringLiteral("AUK_30076"));
+    QCOMPARE(PageStack::instance()->count(), pages);
+}
+
+QTEST_MAIN(tst_EventsSummariesEndToEnd)
+#include "tst_eventssummaries_e2e.moc"
