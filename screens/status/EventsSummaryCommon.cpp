@@ -155,7 +155,7 @@ void EventsSummaryCommon::buildAndSendIndividualDisablePoints(const QPersistentM
     // that never come.
     if (lists.isEmpty())
         return;
-    auto *popup = new AUK_40062(DISABLEMENT_DISABLE, false, nullptr);
+    auto *popup = new AUK_40062(DISABLEMENT_DISABLE, false, nullptr, nullptr);
     PageStack::instance()->push(popup);
     QCoreApplication::processEvents();
     for (auto it = lists.cbegin(); it != lists.cend(); ++it)

@@ -664,7 +664,7 @@ void EventsSummaryGeneralPanel::confirm40064()
     if (!address.canConvert<PointIndividualAddress>())
         return;
     const quint8 panel = quint8(m_enableIndex.data(R::PanelNumberRole).toUInt());
-    auto *popup = new AUK_40062(DISABLEMENT_ENABLE, false, nullptr);
+    auto *popup = new AUK_40062(DISABLEMENT_ENABLE, false, this, nullptr);
     PageStack::instance()->push(popup);
     // The replaced list goes with its entry: the popup keeps its own copy.
     SC_PointsIndividual list;

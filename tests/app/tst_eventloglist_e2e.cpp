@@ -12,6 +12,8 @@
 #include "listscreens/StatusSelector.h"
 #include "paneldata/PanelConfiguration.h"
 #include "pointmodels/EventLogQueryModel.h"
+#include "reports/AUK_30107.h"
+#include "reports/ReportOutputSelector.h"
 #include "reports/SaveReport.h"
 #include "screens/status/AUK_30069.h"
 #include "screens/status/AUK_30073.h"
@@ -230,7 +232,19 @@ void tst_EventLogEndToEnd::saveWritesThePdf()
 void tst_EventLogEndToEnd::saveWritesTheCsv()
 {
     QVERIFY(m_list);
-    PanelConfiguration::instance()->setReportFormat(PanelConfiguration::Csv);
+    // The printer settings screen chooses a CSV file, and its popup's Close
+    // leaves it for the list again.
+    PageStack *stack = PageStack::instance();
+    auto *settings = new AUK_30107;
+    stack->push(settings);
+    m_clock->advance(1);
+    settings->reportOutputSelector()->selectFormat(PanelConfiguration::Csv);
+    QVERIFY(settings->lozengeBar()->leftButtonVisible());
+    emit settings->lozengeBar()->leftButtonClicked();
+    QCOMPARE(PanelConfiguration::instance()->reportFormat(), PanelConfiguration::Csv);
+    QVERIFY(topIs(QStringLiteral("AUK_40057")));
+    stack->pop(2);
+    QVERIFY(topIs(QStringLiteral("AUK_30073")));
     const QString file = save(QStringLiteral("EL*_0.csv"));
     QVERIFY2(!file.isEmpty(), qPrintable(usbFiles(QStringLiteral("*")).join(' ')));
     QFile csv(QDir(usbDirectory()).filePath(file));

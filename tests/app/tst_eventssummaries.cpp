@@ -693,7 +693,7 @@ void tst_EventsSummaries::disableAllFaultsGroupsByPanel()
     panel3.addPoint(12, 1, 0, Detector);
     const QStringList actual = lkSent(sent);
     QSignalSpy expected(SyncClient::instance(), &SyncClient::SendPacket);
-    AUK_40062 reference(DISABLEMENT_DISABLE, false, nullptr);
+    AUK_40062 reference(DISABLEMENT_DISABLE, false, nullptr, nullptr);
     reference.sendPoints(3, panel1);
     reference.sendPoints(3, panel3);
     QCOMPARE(actual, lkSent(expected));
@@ -717,7 +717,7 @@ void tst_EventsSummaries::soundersSummaryDisablesOnlySounders()
     sounders.addPoint(12, 1, 0, Sounder);
     const QStringList actual = lkSent(sent);
     QSignalSpy expected(SyncClient::instance(), &SyncClient::SendPacket);
-    AUK_40062 reference(DISABLEMENT_DISABLE, false, nullptr);
+    AUK_40062 reference(DISABLEMENT_DISABLE, false, nullptr, nullptr);
     reference.sendPoints(3, sounders);
     QCOMPARE(actual, lkSent(expected));
 }
