@@ -98,6 +98,12 @@ set(TESK_INCLUDE_EXCEPTIONS
     # the page stack, as above.
     "screens/popups/AUK_40062.cpp -> app/PageStack.h"
 
+    # The disable and enable selection, general enable and custom tasks screens push their
+    # progress and warning popups and close themselves through the page stack, as above.
+    "screens/popups/AUK_40009.cpp -> app/PageStack.h"
+    "screens/popups/AUK_40049.cpp -> app/PageStack.h"
+    "screens/commissioning/AUK_30008.cpp -> app/PageStack.h"
+
     # The self-test popup closes itself through the page stack, lays its test picture over
     # the whole screen, and drives the LED flasher that the engine state owns; whether to
     # tell the controller depends on the engine state's GUI mode.

@@ -13,6 +13,7 @@
 #include "paneldata/PanelConfiguration.h"
 #include "pointmodels/EventLogQueryModel.h"
 #include "reports/AUK_30107.h"
+#include "reports/AUK_40057.h"
 #include "reports/ReportOutputSelector.h"
 #include "reports/SaveReport.h"
 #include "screens/status/AUK_30069.h"
@@ -243,7 +244,9 @@ void tst_EventLogEndToEnd::saveWritesTheCsv()
     emit settings->lozengeBar()->leftButtonClicked();
     QCOMPARE(PanelConfiguration::instance()->reportFormat(), PanelConfiguration::Csv);
     QVERIFY(topIs(QStringLiteral("AUK_40057")));
-    stack->pop(2);
+    auto *popup = stack->findChild<AUK_40057 *>();
+    QVERIFY(popup);
+    emit popup->rightButtonClicked();
     QVERIFY(topIs(QStringLiteral("AUK_30073")));
     const QString file = save(QStringLiteral("EL*_0.csv"));
     QVERIFY2(!file.isEmpty(), qPrintable(usbFiles(QStringLiteral("*")).join(' ')));
