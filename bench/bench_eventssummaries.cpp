@@ -2,6 +2,7 @@
 // log: a summary by function rebuilds its three point lists within 50 ms, a
 // move of the faults window reads the next window within 50 ms, and a point
 // value's reply redraws the card in the middle within 5 ms.
+#include "EngineLinkUp.h"
 #include "FullEventLog.h"
 #include "GeneratedSite.h"
 #include "GuiBenchmarkMain.h"
@@ -29,15 +30,6 @@ constexpr quint8 Configured = 0x01;
 constexpr quint8 Input = 0x02;
 constexpr quint8 Output = 0x04;
 constexpr quint32 SounderFunction = 0x08;
-
-void linkUp()
-{
-    SyncClient *link = SyncClient::instance();
-    SystemState::instance()->watchEthernetLink(link);
-    emit link->updateEnetConnectedToPanel(true);
-    for (int pass = 0; pass < 3; ++pass)
-        QCoreApplication::processEvents();
-}
 
 // Every fourth point a sounder on the loop; of those every tenth active and
 // every twentieth disabled. The rest detectors.
@@ -85,7 +77,7 @@ void prepareLog()
 
 void prepare()
 {
-    linkUp();
+    bringEngineLinkUp();
     prepareSite();
     prepareLog();
 }

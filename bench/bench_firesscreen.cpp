@@ -1,6 +1,7 @@
 // The fires screen on a full event log of a busy site with 2,000 fires in
 // 100 zones: each view must be shown, and a switch between the views done,
 // within 50 ms of the key that asked for it.
+#include "EngineLinkUp.h"
 #include "FullEventLog.h"
 #include "GuiBenchmarkMain.h"
 #include "app/SystemState.h"
@@ -18,16 +19,6 @@ namespace {
 
 constexpr int FireEvery = 5;
 constexpr int FireZones = 100;
-
-// The screen reads the log as it does with the panel link up.
-void linkUp()
-{
-    SyncClient *link = SyncClient::instance();
-    SystemState::instance()->watchEthernetLink(link);
-    emit link->updateEnetConnectedToPanel(true);
-    for (int pass = 0; pass < 3; ++pass)
-        QCoreApplication::processEvents();
-}
 
 // 10,000 live events, every fifth a fire of panel 1, the fires spread over
 // 100 zones.
@@ -62,7 +53,7 @@ int cardsShown(const AUK_30085 &screen)
 // shows every fire.
 void prepare(bool zoneFiltering)
 {
-    linkUp();
+    bringEngineLinkUp();
     fullLogWithFires();
     TeskGlobalConfig::instance()->setZoneFiltering(zoneFiltering);
 }
