@@ -221,7 +221,8 @@ void tst_PointSelectorsEndToEnd::chosenPointsAreDisabled()
     QCOMPARE(page->filters.selectedPanel, Panel);
     QCOMPARE(page->filters.selectedZones(), QList<quint8>{quint8(zone)});
 
-    // The zone's points, every one still enabled, are listed.
+    // Each point is tapped in the zone's list by its loop and number; the
+    // all row stands for every point the list holds.
     const QStringList listed = listedPoints(points);
     for (const auto &point : chosen) {
         if (point.first == 0) {
