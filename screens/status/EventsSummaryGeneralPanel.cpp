@@ -658,6 +658,7 @@ void EventsSummaryGeneralPanel::enableDisablements()
     connect(warning, &BasePopup::rightButtonClicked, this, &EventsSummaryGeneralPanel::cancel40064);
     auto *popup = new AUK_40049(card, this, warning, nullptr, nullptr);
     warning->setParent(popup);
+    warning->hide();
     m_enableNeedsWork = false;
     m_enableIndex = card;
     PageStack::instance()->push(popup);

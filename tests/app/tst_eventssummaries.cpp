@@ -984,6 +984,10 @@ void tst_EventsSummaries::enableKeyWaitsForTheRefreshedList()
     BasePopup *disables = topPopup("AUK_40049");
     QVERIFY(disables);
     QVERIFY(!screen->enableNeedsWork());
+    // The active-devices warning waits unseen, and goes with the popup.
+    const auto *warning = disables->findChild<QWidget *>(QStringLiteral("AUK_40064"));
+    QVERIFY(warning);
+    QVERIFY(!warning->isVisible());
 
     QSignalSpy sent(SyncClient::instance(), &SyncClient::SendPacket);
     QSignalSpy requests(SyncClient::instance(), &SyncClient::disablementSent);
@@ -1245,8 +1249,21 @@ void tst_EventsSummaries::screenshots()
     shoot(general, "AUK_30074_warnings");
     click(general->faultsViewer());
     shoot(general, "AUK_30074_faults");
+    // The popups the keys open, over the list they act on.
+    const auto shootPopup = [](const char *popupName, const char *name) {
+        QCoreApplication::processEvents();
+        BasePopup *popup = topPopup(popupName);
+        QVERIFY(popup);
+        QCOMPARE(WidgetShot::textProblems(popup), QString());
+        WidgetShot::saveForReview(WidgetShot::grab(PageStack::instance()), QLatin1String(name));
+        emit popup->rightButtonClicked();
+    };
+    emit keys(general)->leftButtonClicked();
+    shootPopup("AUK_40009", "AUK_30074_faults_disable");
     click(general->disablementsViewer());
     shoot(general, "AUK_30074_disablements_points");
+    emit keys(general)->leftButtonClicked();
+    shootPopup("AUK_40049", "AUK_30074_disablements_enable");
     // Zones 2 and 5 of panel 1 disabled.
     ScriptedSite::setValue(20, QStringLiteral("1"), QStringLiteral("001001"));
     chooseRadio(general->disablementsViewer(), "zonesRadio");
