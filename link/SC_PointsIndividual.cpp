@@ -1,6 +1,8 @@
 #include "link/SC_PointsIndividual.h"
 
+#include "core/ChannelConversion.h"
 #include "core/PointAddressKey.h"
+#include "core/TeskGlobalConfig.h"
 #include "paneldata/DisableDataMapFilter.h"
 
 #include <QDebug>
@@ -69,10 +71,16 @@ int SC_PointsIndividual::loadByteArray(QByteArray &target, int start) const
 bool SC_PointsIndividual::containsFlaggedPoint() const
 {
     const DisableDataMapFilter flagged;
+    // The entries hold their channels as the link sends them (numerical in
+    // header layout 0); the maps are kept by channel kind and address.
+    const int layout = TeskGlobalConfig::instance()->packetHeaderLayout();
     for (const PointIndividualAddress &entry : m_points) {
+        const ChannelAddress &sent = entry.channel();
+        const QPair<quint8, quint8> kindAndAddress = channelFromLayout(sent.kind(), sent.address(), layout);
+        const ChannelAddress channel(kindAndAddress.first, kindAndAddress.second, sent.number());
         PointAddressKey record;
         record.pointNumber = entry.point();
-        if (flagged.accept(panel(), &entry.channel(), &record))
+        if (flagged.accept(panel(), &channel, &record))
             return true;
     }
     return false;

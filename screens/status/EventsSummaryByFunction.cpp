@@ -257,7 +257,6 @@ void EventsSummaryByFunction::setLeftButtonVisibility()
     bar->setLeftButtonTextById(viewer == &m_isolatedViewer ? EnableKey : DisableKey);
     bar->setLeftButtonVisible(isDisableActionAllowed(true) && list->rowCount() > 0
                               && !isOnShutDownLoop(centreCard(viewer)));
-    bar->setLeftButtonEnabled(disableSelectionAvailable());
 }
 
 void EventsSummaryByFunction::checkAndUpdateFlavor()

@@ -11,6 +11,7 @@
 #include "pointmodels/EventLogQueryModel.h"
 #include "pointmodels/model.h"
 #include "reports/PrintableModel.h"
+#include "screens/popups/AUK_40009.h"
 #include "screens/popups/AUK_40062.h"
 #include "widgets/AUK_90022.h"
 
@@ -105,8 +106,14 @@ void EventsSummaryCommon::showWaitPopup(int kind)
 
 void EventsSummaryCommon::showDisableSelection(int kind, const QModelIndex &card, bool flag, int count, int level)
 {
-    qDebug() << "EventsSummaryCommon::showDisableSelection: AUK_40009 of kind" << kind << "is not built yet"
-             << card.row() << flag << count << level;
+    auto *popup = new AUK_40009(kind, QPersistentModelIndex(card), flag, count, TC::eFaultsLevel(level), nullptr);
+    if (count >= 0) {
+        connect(popup, &AUK_40009::selectedItem, this, &EventsSummaryCommon::buildAndSendIndividualDisablePoints);
+        // The progress popup takes the selection's place; when nothing was
+        // found to disable there is none, and the selection goes all the same.
+        connect(popup, &AUK_40009::selectedItem, popup, [popup] { PageStack::instance()->remove(popup); });
+    }
+    PageStack::instance()->push(popup);
 }
 
 void EventsSummaryCommon::buildAndSendIndividualDisablePoints(const QPersistentModelIndex &index,

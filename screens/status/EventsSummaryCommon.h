@@ -62,10 +62,9 @@ protected:
     virtual void prepareFaultsQuery() { }
     // The wait popup of a kind; kinds 7 and 8 answer an accept, 12 a save.
     void showWaitPopup(int kind);
-    // Whether the disable and enable selection can be offered yet; until
-    // it can, the keys that open it show disabled.
-    static bool disableSelectionAvailable() { return false; }
-    // The selection popup that disables or enables from a card.
+    // The selection popup that disables or enables from a card. With a
+    // count it hands the choice back and the faults behind the list are
+    // disabled here; without one it acts by itself.
     void showDisableSelection(int kind, const QModelIndex &card, bool flag, int count, int level);
     void setActiveConditions(bool active);
     // A card of a loop point (channel kind 12).

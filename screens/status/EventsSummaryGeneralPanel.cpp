@@ -21,13 +21,14 @@
 #include "pointmodels/model.h"
 #include "reports/PrintableModel.h"
 #include "reports/SaveReport.h"
+#include "screens/popups/AUK_40049.h"
 #include "screens/popups/AUK_40062.h"
+#include "screens/popups/AUK_40064.h"
 #include "widgets/AUK_90006.h"
 #include "widgets/AUK_90022.h"
 #include "widgets/AUK_90033.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QListView>
 #include <QVBoxLayout>
 
@@ -362,7 +363,6 @@ void EventsSummaryGeneralPanel::setLeftButtonVisibility()
     const QModelIndex card = centreCard(viewer);
     bar->setLeftButtonVisible(isDisableActionAllowed(isLoopPoint(card)) && list->rowCount() > 0
                               && !isOnShutDownLoop(card));
-    bar->setLeftButtonEnabled(disableSelectionAvailable());
 }
 
 void EventsSummaryGeneralPanel::updateFaults()
@@ -651,9 +651,17 @@ void EventsSummaryGeneralPanel::enableDisablements()
         showDisableSelection(7, card, true, -1, 0);
         return;
     }
+    // The warning is pushed only for a point that needs it; until then it
+    // goes with the general disables popup.
+    auto *warning = new AUK_40064(nullptr, false);
+    connect(warning, &BasePopup::leftButtonClicked, this, &EventsSummaryGeneralPanel::confirm40064);
+    connect(warning, &BasePopup::rightButtonClicked, this, &EventsSummaryGeneralPanel::cancel40064);
+    auto *popup = new AUK_40049(card, this, warning, nullptr, nullptr);
+    warning->setParent(popup);
+    warning->hide();
     m_enableNeedsWork = false;
     m_enableIndex = card;
-    qDebug() << "EventsSummaryGeneralPanel::enableDisablements: AUK_40049 is not built yet";
+    PageStack::instance()->push(popup);
 }
 
 void EventsSummaryGeneralPanel::confirm40064()

@@ -6,6 +6,7 @@
 #include "FakeEthernetLink.h"
 #include "LinkedScreens.h"
 #include "MessageCapture.h"
+#include "ReportSetup.h"
 #include "SentPackets.h"
 #include "SummarySite.h"
 #include "WidgetShot.h"
@@ -25,10 +26,14 @@
 #include "paneldata/PanelConfiguration.h"
 #include "paneldata/PanelCounters.h"
 #include "paneldata/PointDataMapsConfiguration.h"
+#include "paneldata/PointIndividualAddress.h"
 #include "paneldata/PrintableAddress.h"
 #include "paneldata/WalkTestHandler.h"
 #include "pointmodels/DisablementsAndStatusModel.h"
+#include "pointmodels/EventLogQueryModel.h"
 #include "pointmodels/FunctionStatusQueryModel.h"
+#include "pointmodels/TaskMapPages.h"
+#include "pointmodels/WalkTestPointsModel.h"
 #include "pointmodels/WalkTestSummaryModel.h"
 #include "pointmodels/WarningsModel.h"
 #include "reports/PrintableModel.h"
@@ -41,9 +46,11 @@
 #include "screens/status/AUK_30077_F.h"
 #include "screens/status/AUK_30078.h"
 #include "screens/status/EventsSummaryScreens.h"
+#include "widgets/AUK_90003.h"
 #include "widgets/AUK_90006.h"
 #include "widgets/AUK_90022.h"
 #include "widgets/AUK_90033.h"
+#include "widgets/BasePopup.h"
 #include "widgets/PaletteRepository.h"
 
 #include <QAbstractItemModelTester>
@@ -131,6 +138,36 @@ void chooseRadio(StatusViewer &viewer, const char *name)
     viewer.eventViewer()->findChild<QAbstractButton *>(QLatin1String(name))->click();
 }
 
+// The popup on top of the stack when it is the one named.
+BasePopup *topPopup(const char *name)
+{
+    for (BasePopup *popup : PageStack::instance()->findChildren<BasePopup *>(QLatin1String(name))) {
+        if (PageStack::instance()->isTop(popup))
+            return popup;
+    }
+    return nullptr;
+}
+
+BasePopup *selectionPopup()
+{
+    return topPopup("AUK_40009");
+}
+
+AUK_90003 *choice(const QWidget *popup, const char *name)
+{
+    return popup->findChild<AUK_90003 *>(QLatin1String(name));
+}
+
+// A list of one panel's loop-1 points, as the summaries' requests build it.
+SC_PointsIndividual loopPoints(quint8 panel, const QList<quint8> &points)
+{
+    SC_PointsIndividual list;
+    list.setPanel(panel);
+    for (quint8 point : points)
+        list.addPoint(12, 1, 0, point);
+    return list;
+}
+
 QStringList lkSent(const QSignalSpy &spy)
 {
     QStringList hex;
@@ -140,6 +177,8 @@ QStringList lkSent(const QSignalSpy &spy)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(SC_PointsIndividual)
 
 // The events summaries: the frame, the common base, the general and panel
 // summaries, the summaries by function and the screens of the summary keys.
@@ -196,12 +235,20 @@ private slots:
     void disablementsRefreshedOncePerRefresh();
     void disablementsZonesPrintZoneRoles();
     void stopWalkTestNeedsACard();
+    void walkTestSummaryPrintHasTwoSectionsPerPanel();
     void enableListsAreReplaced();
 
     // Disable requests.
     void disableAllFaultsGroupsByPanel();
     void soundersSummaryDisablesOnlySounders();
     void emptyDisableRequestShowsNothing();
+    void selectionKeys_data();
+    void selectionKeys();
+    void disableKeySendsFaultsByPanel_data();
+    void disableKeySendsFaultsByPanel();
+    void enableKeyWaitsForTheRefreshedList();
+    void enableOfAForcedPointWarnsFirst_data();
+    void enableOfAForcedPointWarnsFirst();
 
     // Summaries by function.
     void functionLists_data();
@@ -418,7 +465,7 @@ void tst_EventsSummaries::screens_data()
                 // disable key of a list with points.
                 const bool points = row.buttons.first().endsWith(QLatin1String(" 2"))
                                     || row.buttons.first().endsWith(QLatin1String(" 4"));
-                const QString left = points && user >= 7 ? QStringLiteral("_DISABLE_SK (off)") : QStringLiteral("-");
+                const QString left = points && user >= 7 ? QStringLiteral("_DISABLE_SK") : QStringLiteral("-");
                 const QString keys = access < 3 ? QStringLiteral("bar hidden") : left + QStringLiteral("|-|_SAVE_SK");
                 QTest::addRow("%s access %d user %d", row.name, access, user)
                     << int(row.summary) << access << user << row.name << row.title << row.titleBox << row.buttons
@@ -573,8 +620,8 @@ void tst_EventsSummaries::acceptKeyNeedsAcceptance_data()
 {
     QTest::addColumn<bool>("acceptance");
     QTest::addColumn<QString>("keys");
-    QTest::newRow("acceptance on") << true << "_DISABLE_SK (off)|_ACCEPT_EVENT_SK|_SAVE_SK";
-    QTest::newRow("acceptance off") << false << "_DISABLE_SK (off)|-|_SAVE_SK";
+    QTest::newRow("acceptance on") << true << "_DISABLE_SK|_ACCEPT_EVENT_SK|_SAVE_SK";
+    QTest::newRow("acceptance off") << false << "_DISABLE_SK|-|_SAVE_SK";
 }
 
 void tst_EventsSummaries::acceptKeyNeedsAcceptance()
@@ -647,6 +694,45 @@ void tst_EventsSummaries::stopWalkTestNeedsACard()
     QSignalSpy expected(SyncClient::instance(), &SyncClient::SendPacket);
     SyncClient::instance()->sendStopWalktest(0, 3);
     QCOMPARE(actual, lkSent(expected));
+}
+
+// A saved walk-test summary: the summary first, then for every panel in
+// walk test, in the summary's row order, its successful points and its
+// unfinished or failed points.
+void tst_EventsSummaries::walkTestSummaryPrintHasTwoSectionsPerPanel()
+{
+    ReportSetup reports(PanelConfiguration::Csv);
+    WalkTestHandler::instance()->updateSummary(3, 255, 2, 1, {}, QBitArray(), 0);
+    WalkTestHandler::instance()->updateSummary(1, 255, 2, 1, {}, QBitArray(), 0);
+    AUK_30074 *screen = openGeneral();
+    click(screen->testsViewer());
+    QVERIFY(screen->summaryMode());
+    const WalkTestSummaryModel *summary = screen->testSummaryModel();
+    QCOMPARE(summary->rowCount(), 2);
+    QStringList titles{QStringLiteral("_WALKTEST_SUMMARY_80_CHAR")};
+    for (int row = 0; row < summary->rowCount(); ++row) {
+        const QString panel = summary->index(row, 0).data(WalkTestSummaryModel::PanelRole).toString();
+        for (int kind : {WalkTestPointsModel::SuccessfulPoints, WalkTestPointsModel::UnfinishedOrFailedPoints})
+            titles << panel + QLatin1Char(' ') + WalkTestPointsModel(kind, nullptr).resultTitle();
+    }
+    QCOMPARE(titles.removeDuplicates(), 0);
+    screen->print();
+    // The report is written in steps on the engine's clock.
+    for (int step = 0; step < 200; ++step) {
+        m_clock.advance(0);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    const QStringList files = ReportSetup::files();
+    QCOMPARE(files.size(), 1);
+    QVERIFY2(files.first().startsWith(QLatin1String("WT")), qPrintable(files.first()));
+    const QStringList lines = ReportSetup::text(files.first()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    QStringList sections;
+    for (const QString &line : lines) {
+        const QString field = line.mid(1, line.size() - 2);
+        if (titles.contains(field))
+            sections << field;
+    }
+    QCOMPARE(sections, titles);
 }
 
 void tst_EventsSummaries::enableListsAreReplaced()
@@ -743,6 +829,242 @@ void tst_EventsSummaries::emptyDisableRequestShowsNothing()
     QVERIFY(PageStack::instance()->isTopPage(QStringLiteral("AUK_40062")));
 }
 
+// The keys of the lists open the selection popup of the list's kind.
+void tst_EventsSummaries::selectionKeys_data()
+{
+    QTest::addColumn<int>("mask");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("selectedText");
+    QTest::addColumn<QString>("allText");
+    QTest::addColumn<QString>("popupKey");
+    const QString point = QStringLiteral("_SELECTED_POINT_303_32_BODYTEXTSTYLE");
+    const QString disable = QStringLiteral("_DISABLE_POPUPSK");
+    const QString enable = QStringLiteral("_ENABLE_POPUPSK");
+    QTest::newRow("general, faults") << 0 << "faults"
+                                     << "_DISABLE_SK"
+                                     << "_GENERAL_FAULTS_POPUPTITLE" << point << "_ALL_303_32_BODYTEXTSTYLE (3)"
+                                     << disable;
+    QTest::newRow("general, disabled zones") << 0 << "zones"
+                                             << "_ENABLE_SK"
+                                             << "_GENERAL_DISABLES_POPUPTITLE"
+                                             << "_SELECTED_ZONE_303_32_BODYTEXTSTYLE"
+                                             << "_ALL_303_32_BODYTEXTSTYLE (2)" << enable;
+    QTest::newRow("sounders, faults") << 8 << "faults"
+                                      << "_DISABLE_SK"
+                                      << "_SOUNDERS_FAULTS_POPUPTITLE" << point << "_ALL_303_32_BODYTEXTSTYLE (1)"
+                                      << disable;
+    QTest::newRow("sounders, isolated") << 8 << "isolated"
+                                        << "_ENABLE_SK"
+                                        << "_SOUNDERS_DISABLES_POPUPTITLE" << point << "_ALL_303_32_BODYTEXTSTYLE (2)"
+                                        << enable;
+    QTest::newRow("controls, active") << 512 << "active"
+                                      << "_DISABLE_SK"
+                                      << "_CONTROLS_ACTIVE_POPUPTITLE" << point << "_ALL_303_32_BODYTEXTSTYLE (4)"
+                                      << disable;
+}
+
+void tst_EventsSummaries::selectionKeys()
+{
+    QFETCH(int, mask);
+    QFETCH(QString, list);
+    QFETCH(QString, key);
+    QFETCH(QString, title);
+    QFETCH(QString, selectedText);
+    QFETCH(QString, allText);
+    QFETCH(QString, popupKey);
+    using SummarySite::Detector;
+    using SummarySite::Sounder;
+    SummarySite::writeFaults({{3, Detector}, {1, Detector}, {3, Sounder}});
+    // Zones 2 and 5 of panel 1 disabled.
+    ScriptedSite::setValue(20, QStringLiteral("1"), QStringLiteral("001001"));
+    AUK_10014 *screen = nullptr;
+    if (mask == 0) {
+        AUK_30074 *general = openGeneral();
+        screen = general;
+        if (list == QLatin1String("faults")) {
+            click(general->faultsViewer());
+        } else {
+            click(general->disablementsViewer());
+            chooseRadio(general->disablementsViewer(), "zonesRadio");
+        }
+    } else {
+        EventsSummaryByFunction *summary = openFunction(mask);
+        screen = summary;
+        click(list == QLatin1String("faults")     ? summary->faultsViewer()
+              : list == QLatin1String("isolated") ? summary->isolatedViewer()
+                                                  : summary->activeListViewer());
+    }
+    QCOMPARE(keyTexts(screen).section(QLatin1Char('|'), 0, 0), key);
+    emit keys(screen)->leftButtonClicked();
+    BasePopup *popup = selectionPopup();
+    QVERIFY(popup);
+    QCOMPARE(popup->title(), title);
+    QCOMPARE(choice(popup, "selectedItem")->text(), selectedText);
+    QCOMPARE(choice(popup, "allItem")->text(), allText);
+    QCOMPARE(popup->leftButtonText(), popupKey);
+    QSignalSpy sent(SyncClient::instance(), &SyncClient::SendPacket);
+    emit popup->rightButtonClicked();
+    QVERIFY(PageStack::instance()->isTop(screen));
+    QVERIFY(lkSpeakSent(sent).isEmpty());
+}
+
+// The faults lists hand the choice back: the selected fault's point, or
+// every fault behind the list, one list per panel in panel order.
+void tst_EventsSummaries::disableKeySendsFaultsByPanel_data()
+{
+    QTest::addColumn<int>("mask");
+    QTest::addColumn<bool>("all");
+    QTest::addColumn<QList<SC_PointsIndividual>>("lists");
+    using SummarySite::Detector;
+    using SummarySite::Sounder;
+    QTest::newRow("general, all faults") << 0 << true
+                                         << QList<SC_PointsIndividual>{loopPoints(1, {Detector}),
+                                                                       loopPoints(3, {Sounder, Detector})};
+    QTest::newRow("general, the selected fault") << 0 << false << QList<SC_PointsIndividual>{};
+    QTest::newRow("sounders, all faults") << 8 << true << QList<SC_PointsIndividual>{loopPoints(3, {Sounder})};
+    QTest::newRow("sounders, the selected fault") << 8 << false << QList<SC_PointsIndividual>{};
+}
+
+void tst_EventsSummaries::disableKeySendsFaultsByPanel()
+{
+    QFETCH(int, mask);
+    QFETCH(bool, all);
+    QFETCH(QList<SC_PointsIndividual>, lists);
+    using SummarySite::Detector;
+    using SummarySite::Sounder;
+    SummarySite::writeFaults({{3, Detector}, {1, Detector}, {3, Sounder}});
+    AUK_10014 *screen = nullptr;
+    StatusViewer *faults = nullptr;
+    if (mask == 0) {
+        AUK_30074 *general = openGeneral();
+        screen = general;
+        faults = &general->faultsViewer();
+    } else {
+        EventsSummaryByFunction *summary = openFunction(mask);
+        screen = summary;
+        faults = &summary->faultsViewer();
+    }
+    click(*faults);
+    const QModelIndex card = EventsSummaryCommon::centreCard(faults);
+    QVERIFY(card.isValid());
+    if (lists.isEmpty())
+        lists << loopPoints(quint8(card.data(EventLogQueryModel::PanelNumberRole).toUInt()),
+                            {quint8(card.data(EventLogQueryModel::PointNumberRole).toUInt())});
+    emit keys(screen)->leftButtonClicked();
+    BasePopup *popup = selectionPopup();
+    QVERIFY(popup);
+    if (all)
+        choice(popup, "allItem")->click();
+    QSignalSpy sent(SyncClient::instance(), &SyncClient::SendPacket);
+    emit popup->leftButtonClicked();
+    QVERIFY(PageStack::instance()->isTopPage(QStringLiteral("AUK_40062")));
+    QVERIFY(!PageStack::instance()->pageNames().contains(QStringLiteral("AUK_40009")));
+
+    const QStringList actual = lkSent(sent);
+    QSignalSpy expected(SyncClient::instance(), &SyncClient::SendPacket);
+    AUK_40062 reference(DISABLEMENT_DISABLE, false, nullptr, nullptr);
+    for (const SC_PointsIndividual &list : qAsConst(lists))
+        reference.sendPoints(3, list);
+    QCOMPARE(actual, lkSent(expected));
+}
+
+// Enabling from the disabled points goes through the general disables
+// popup; the progress popup closes once the list has been reloaded.
+void tst_EventsSummaries::enableKeyWaitsForTheRefreshedList()
+{
+    AUK_30074 *screen = openGeneral();
+    click(screen->disablementsViewer());
+    QVERIFY(screen->enableNeedsWork());
+    QCOMPARE(keyTexts(screen).section(QLatin1Char('|'), 0, 0), QStringLiteral("_ENABLE_SK"));
+    const QModelIndex card = EventsSummaryCommon::centreCard(&screen->disablementsViewer());
+    QVERIFY(card.isValid());
+    emit keys(screen)->leftButtonClicked();
+    BasePopup *disables = topPopup("AUK_40049");
+    QVERIFY(disables);
+    QVERIFY(!screen->enableNeedsWork());
+    // The active-devices warning waits unseen, and goes with the popup.
+    const auto *warning = disables->findChild<QWidget *>(QStringLiteral("AUK_40064"));
+    QVERIFY(warning);
+    QVERIFY(!warning->isVisible());
+
+    QSignalSpy sent(SyncClient::instance(), &SyncClient::SendPacket);
+    QSignalSpy requests(SyncClient::instance(), &SyncClient::disablementSent);
+    emit disables->leftButtonClicked();
+    BasePopup *progress = topPopup("AUK_40062");
+    QVERIFY(progress);
+    SC_PointsIndividual point;
+    point.setPanel(quint8(card.data(EventLogQueryModel::PanelNumberRole).toUInt()));
+    point.appendPoint(card.data(EventLogQueryModel::IndividualAddressRole).value<PointIndividualAddress>());
+    const QStringList actual = lkSent(sent);
+    QSignalSpy expected(SyncClient::instance(), &SyncClient::SendPacket);
+    AUK_40062 reference(DISABLEMENT_ENABLE, false, nullptr, nullptr);
+    reference.sendPoints(3, point);
+    QCOMPARE(actual, lkSent(expected));
+
+    // The controller's answer turns the right key into Close, which waits
+    // for the list to show the enabled point.
+    QVERIFY(!requests.isEmpty());
+    emit SyncClient::instance()->PointCommandReply(quint8(requests.first().first().toUInt()), 1, 1, 0);
+    emit progress->rightButtonClicked();
+    QVERIFY(PageStack::instance()->isTop(progress));
+    PointDataMapsConfiguration::instance()->notifyMapUpdated(TaskMapPages::DisabledOutputs);
+    m_clock.advance(2999);
+    QVERIFY(PageStack::instance()->isTop(progress));
+    m_clock.advance(1);
+    QVERIFY(screen->enableNeedsWork());
+    QVERIFY(PageStack::instance()->isTop(screen));
+}
+
+// A disabled point that is forced shows the active-devices warning first:
+// its OK sends the point's enable, its Cancel nothing.
+void tst_EventsSummaries::enableOfAForcedPointWarnsFirst_data()
+{
+    QTest::addColumn<bool>("confirm");
+    QTest::newRow("confirmed") << true;
+    QTest::newRow("cancelled") << false;
+}
+
+void tst_EventsSummaries::enableOfAForcedPointWarnsFirst()
+{
+    QFETCH(bool, confirm);
+    AUK_30074 *screen = openGeneral();
+    click(screen->disablementsViewer());
+    const QModelIndex card = EventsSummaryCommon::centreCard(&screen->disablementsViewer());
+    QVERIFY(card.isValid());
+    const quint8 panel = quint8(card.data(EventLogQueryModel::PanelNumberRole).toUInt());
+    QBitArray forced(256);
+    forced.setBit(card.data(EventLogQueryModel::PointNumberRole).toInt());
+    PointDataMapsConfiguration *maps = PointDataMapsConfiguration::instance();
+    for (int page : {TaskMapPages::DisabledInputs, TaskMapPages::InputsForcedOn}) {
+        maps->addMapPage(page);
+        maps->setChannelPoints(page, panel, ScriptedSite::loop(1), forced);
+    }
+    emit keys(screen)->leftButtonClicked();
+    BasePopup *disables = topPopup("AUK_40049");
+    QVERIFY(disables);
+    QSignalSpy sent(SyncClient::instance(), &SyncClient::SendPacket);
+    emit disables->leftButtonClicked();
+    BasePopup *warning = topPopup("AUK_40064");
+    QVERIFY(warning);
+    QVERIFY(lkSpeakSent(sent).isEmpty());
+    if (!confirm) {
+        emit warning->rightButtonClicked();
+        QVERIFY(PageStack::instance()->isTop(screen));
+        QVERIFY(lkSpeakSent(sent).isEmpty());
+        return;
+    }
+    emit warning->leftButtonClicked();
+    QVERIFY(PageStack::instance()->isTopPage(QStringLiteral("AUK_40062")));
+    QCOMPARE(screen->enableLists().value(panel).count(), 1);
+    const QStringList actual = lkSent(sent);
+    QSignalSpy expected(SyncClient::instance(), &SyncClient::SendPacket);
+    AUK_40062 reference(DISABLEMENT_ENABLE, false, nullptr, nullptr);
+    reference.sendPoints(3, screen->enableLists().value(panel));
+    QCOMPARE(actual, lkSent(expected));
+}
+
 // Summaries by function.
 
 void tst_EventsSummaries::functionLists_data()
@@ -750,13 +1072,15 @@ void tst_EventsSummaries::functionLists_data()
     QTest::addColumn<int>("mask");
     QTest::addColumn<int>("taskMode");
     QTest::addColumn<QStringList>("counts");
-    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("title");
     QTest::addColumn<bool>("flag");
-    QTest::newRow("sounders") << 8 << 2 << QStringList{"4", "0", "0", "2"} << 13 << true;
-    QTest::newRow("protection") << 16 << 3 << QStringList{"0", "0", "0", "0"} << 21 << true;
-    QTest::newRow("alarm signalling") << 128 << 3 << QStringList{"2", "0", "0", "0"} << 17 << true;
-    QTest::newRow("fault signalling") << 256 << 3 << QStringList{"0", "0", "0", "0"} << 17 << false;
-    QTest::newRow("controls") << 512 << 2 << QStringList{"4", "4", "0", "0"} << 25 << true;
+    QTest::newRow("sounders") << 8 << 2 << QStringList{"4", "0", "0", "2"} << "_SOUNDERS_ALL_POPUPTITLE" << true;
+    QTest::newRow("protection") << 16 << 3 << QStringList{"0", "0", "0", "0"} << "_PROTECTION_ALL_POPUPTITLE" << true;
+    QTest::newRow("alarm signalling") << 128 << 3 << QStringList{"2", "0", "0", "0"} << "_SIGNALLING_ALL_POPUPTITLE"
+                                      << true;
+    QTest::newRow("fault signalling") << 256 << 3 << QStringList{"0", "0", "0", "0"} << "_SIGNALLING_ALL_POPUPTITLE"
+                                      << false;
+    QTest::newRow("controls") << 512 << 2 << QStringList{"4", "4", "0", "0"} << "_CONTROLS_ALL_POPUPTITLE" << true;
 }
 
 void tst_EventsSummaries::functionLists()
@@ -764,7 +1088,7 @@ void tst_EventsSummaries::functionLists()
     QFETCH(int, mask);
     QFETCH(int, taskMode);
     QFETCH(QStringList, counts);
-    QFETCH(int, kind);
+    QFETCH(QString, title);
     QFETCH(bool, flag);
     EventsSummaryByFunction *screen = openFunction(mask);
     QCOMPARE(screen->isolatesTaskMode(), taskMode);
@@ -780,12 +1104,25 @@ void tst_EventsSummaries::functionLists()
     click(screen->allViewer());
     if (screen->allModel()->rowCount() == 0)
         return;
-    MessageCapture log;
-    screen->disableAll();
-    const QString line = log.messages().filter(QStringLiteral("AUK_40009")).value(0);
-    QVERIFY2(line.contains(QStringLiteral("kind %1 ").arg(kind)), qPrintable(line));
-    QVERIFY2(line.contains(QStringLiteral(" -1 0")), qPrintable(line));
-    QVERIFY2(line.contains(flag ? QStringLiteral(" true ") : QStringLiteral(" false ")), qPrintable(line));
+    emit keys(screen)->leftButtonClicked();
+    BasePopup *popup = selectionPopup();
+    QVERIFY(popup);
+    QCOMPARE(popup->title(), title);
+    // It acts by itself over the whole list.
+    QCOMPARE(choice(popup, "allItem")->text(),
+             QStringLiteral("_ALL_303_32_BODYTEXTSTYLE (%1)").arg(screen->allModel()->rowCount()));
+    choice(popup, "allItem")->click();
+    QSignalSpy sent(SyncClient::instance(), &SyncClient::SendPacket);
+    emit popup->leftButtonClicked();
+    QVERIFY(!lkSpeakSent(sent).isEmpty());
+    if (mask != 128 && mask != 256)
+        return;
+    // The signalling summaries ask for the status of every panel; only the
+    // fault signalling's request says so.
+    const QStringList actual = lkSent(sent);
+    QSignalSpy expected(SyncClient::instance(), &SyncClient::SendPacket);
+    SyncClient::instance()->sendPointStatusUpdateRequest(0, 255, flag ? 8 : 9);
+    QCOMPARE(actual, lkSent(expected));
 }
 
 void tst_EventsSummaries::forceOnTemplate1()
@@ -831,7 +1168,7 @@ void tst_EventsSummaries::faultsOfTheFunctionOnly()
     QVERIFY(screen->hasActiveConditions());
     click(screen->isolatedViewer());
     QVERIFY(screen->hasActiveConditions());
-    QCOMPARE(keyTexts(screen), QStringLiteral("_ENABLE_SK (off)|-|_SAVE_SK"));
+    QCOMPARE(keyTexts(screen), QStringLiteral("_ENABLE_SK|-|_SAVE_SK"));
 }
 
 // Page stack.
@@ -912,8 +1249,21 @@ void tst_EventsSummaries::screenshots()
     shoot(general, "AUK_30074_warnings");
     click(general->faultsViewer());
     shoot(general, "AUK_30074_faults");
+    // The popups the keys open, over the list they act on.
+    const auto shootPopup = [](const char *popupName, const char *name) {
+        QCoreApplication::processEvents();
+        BasePopup *popup = topPopup(popupName);
+        QVERIFY(popup);
+        QCOMPARE(WidgetShot::textProblems(popup), QString());
+        WidgetShot::saveForReview(WidgetShot::grab(PageStack::instance()), QLatin1String(name));
+        emit popup->rightButtonClicked();
+    };
+    emit keys(general)->leftButtonClicked();
+    shootPopup("AUK_40009", "AUK_30074_faults_disable");
     click(general->disablementsViewer());
     shoot(general, "AUK_30074_disablements_points");
+    emit keys(general)->leftButtonClicked();
+    shootPopup("AUK_40049", "AUK_30074_disablements_enable");
     // Zones 2 and 5 of panel 1 disabled.
     ScriptedSite::setValue(20, QStringLiteral("1"), QStringLiteral("001001"));
     chooseRadio(general->disablementsViewer(), "zonesRadio");

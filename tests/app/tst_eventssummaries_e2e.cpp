@@ -5,22 +5,30 @@
 #include "app/EngineLinkEffects.h"
 #include "app/EnginePanelEnvironment.h"
 #include "app/FrontPanelKeys.h"
+#include "app/ListScreenPagesWiring.h"
 #include "app/PageHeaderSource.h"
 #include "app/PageStack.h"
+#include "app/Security.h"
 #include "app/SystemState.h"
+#include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "frontpanel/DB_TESK_FP_Interface.h"
 #include "frontpanel/InputSignaller.h"
 #include "link/SyncClient.h"
 #include "paneldata/PanelCounters.h"
+#include "paneldata/PointDataMapsConfiguration.h"
 #include "pointmodels/DisablementsAndStatusModel.h"
 #include "pointmodels/DisablementsModelItem.h"
 #include "pointmodels/WalkTestSummaryModel.h"
 #include "screens/status/AUK_30002.h"
 #include "screens/status/AUK_30074.h"
+#include "widgets/AUK_90006.h"
 #include "widgets/AUK_90022.h"
 #include "widgets/AUK_90033.h"
+#include "widgets/BasePopup.h"
 
+#include <QLabel>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -28,9 +36,10 @@
 
 // The events summaries as a user meets them, with the controller emulator
 // at the other end of a real link: its faults, disablements and walk tests
-// reach the general summary's counters and lists, a card the user settles
-// on asks the controller for the point's values, and the summary keys
-// replace one summary by another. The link runs in this process on real
+// reach the general summary's counters and lists, a fault disabled from the
+// faults list and enabled again from the disablements list reaches the
+// controller, a card the user settles on asks the controller for the
+// point's values, and the summary keys replace one summary by another. The link runs in this process on real
 // time; the screens' timers made once the site is in run on the fake clock.
 
 namespace {
@@ -48,6 +57,26 @@ AUK_30074 *general()
     return PageStack::instance()->findChild<AUK_30074 *>(QStringLiteral("AUK_30074"));
 }
 
+BasePopup *topPopup()
+{
+    for (BasePopup *popup : PageStack::instance()->findChildren<BasePopup *>()) {
+        if (PageStack::instance()->isTop(popup))
+            return popup;
+    }
+    return nullptr;
+}
+
+AUK_90006 *keys(const QWidget *screen)
+{
+    return screen->findChild<AUK_90006 *>(QStringLiteral("lozengeBar"));
+}
+
+QString labelText(const QWidget *popup, const char *name)
+{
+    const auto *label = popup->findChild<QLabel *>(QLatin1String(name));
+    return label ? label->text() : QString();
+}
+
 } // namespace
 
 class tst_EventsSummariesEndToEnd final : public QObject
@@ -60,12 +89,15 @@ private slots:
 
     void generalSummaryShowsTheSite();
     void settledCardAsksForThePointValues();
+    void enableFromTheDisablementsList();
     void walkTestFillsTheTestsList();
     void soundersReplacesTheSummary();
 
 private:
     // The controller's total of a count, from its status line.
     int controllerTotal(const QString &count);
+    // The points the controller holds disabled on a panel, from its line.
+    QString controllerDisabled(int panel);
 
     ArtworkDir m_directory;
     EngineLinkEffects m_effects;
@@ -100,6 +132,11 @@ void tst_EventsSummariesEndToEnd::initTestCase()
     stack->showMainScreen(false);
     QCOMPARE(topPage(), QStringLiteral("AUK_30002"));
     // The front panel's keys reach the key dispatch as the start-up wires them.
+    // Who may disable, as the engine's start-up wires it; a user of level 11
+    // logged on; the progress popups count the controller's replies.
+    installListScreenPages();
+    Security::instance()->permissionsUpdate(5, 11);
+    TeskGlobalConfig::instance()->setConnectionNodeNumber(5);
     FrontPanelKeys::connectFrontPanelKeys(DB_TESK_FP_Interface::instance(), InputSignaller::instance());
     InputSignaller::setEnvironment(&m_keys);
     InputSignaller::setKeysEnabled(true);
@@ -128,6 +165,14 @@ int tst_EventsSummariesEndToEnd::controllerTotal(const QString &count)
     return match.hasMatch() ? match.captured(1).toInt() : 0;
 }
 
+QString tst_EventsSummariesEndToEnd::controllerDisabled(int panel)
+{
+    const int from = m_link->controller().lineCount();
+    m_link->controller().command(QStringLiteral("disabled %1").arg(panel));
+    const int line = m_link->waitForLine(QStringLiteral("disabled panel="), from);
+    return line < 0 ? QString() : m_link->controller().lines().at(line);
+}
+
 void tst_EventsSummariesEndToEnd::generalSummaryShowsTheSite()
 {
     int from = m_link->controller().lineCount();
@@ -152,13 +197,28 @@ void tst_EventsSummariesEndToEnd::generalSummaryShowsTheSite()
     QVERIFY(waitUntil([screen] { return screen->faultsModel().rowCount() > 0; }, Timeout));
     const QModelIndex fault = EventsSummaryCommon::centreCard(&screen->faultsViewer());
     QVERIFY(fault.isValid());
+    QVERIFY(keys(screen)->leftButtonVisible());
+    QCOMPARE(keys(screen)->leftButtonText(), QStringLiteral("_DISABLE_SK"));
+    QCOMPARE(controllerDisabled(1), QStringLiteral("disabled panel=1 points=0"));
+    emit keys(screen)->leftButtonClicked();
+    QCOMPARE(topPage(), QStringLiteral("AUK_40009"));
+    QCOMPARE(topPopup()->title(), QStringLiteral("_GENERAL_FAULTS_POPUPTITLE"));
     from = m_link->controller().lineCount();
-    screen->buildAndSendIndividualDisablePoints(fault, TC::eAllFaults, false);
-    QVERIFY(m_link->waitForLine(QStringLiteral("site-disable panel=1"), from) >= 0);
+    emit topPopup()->leftButtonClicked();
+    QCOMPARE(topPage(), QStringLiteral("AUK_40062"));
+    QPointer<BasePopup> progress = topPopup();
+    QVERIFY(m_link->waitForLine(QStringLiteral("site-disable panel=1 function=1"), from) >= 0);
+    // The controller's reply is counted: nothing pending, one done.
+    QVERIFY(waitUntil([&progress] { return labelText(progress, "completeCount") == QLatin1String("0001"); }, Timeout));
+    QCOMPARE(labelText(progress, "pendingCount"), QStringLiteral("0000"));
+    const QString disabledPoints = controllerDisabled(1);
+    QVERIFY2(disabledPoints.startsWith(QLatin1String("disabled panel=1 points=1 "))
+                 && disabledPoints.endsWith(QLatin1String("/5")),
+             qPrintable(disabledPoints));
     const int disabledNow = controllerTotal(QStringLiteral("disablements"));
     QCOMPARE(disabledNow, disablements + 1);
     QVERIFY(waitUntil([disabledNow] { return PanelCounters::instance()->disablements(254) == disabledNow; }, Timeout));
-    PageStack::instance()->pop(1);
+    emit progress->rightButtonClicked();
     QCOMPARE(topPage(), QStringLiteral("AUK_30074"));
     QCOMPARE(screen->disablementsViewer().button()->buttonValue(), QString::number(disabledNow));
     m_beforeDisablementsShown = m_link->controller().lineCount();
@@ -191,6 +251,54 @@ void tst_EventsSummariesEndToEnd::settledCardAsksForThePointValues()
         Timeout));
     QCOMPARE(m_link->controller().count(QStringLiteral("point-information panel=")), 1);
     QCOMPARE(card.data(DisablementsModelItem::PointRole).toInt(), 5);
+}
+
+// The point disabled before, enabled again from the disablements list: the
+// general disables popup sends the request, the progress popup counts the
+// controller's reply and, after Close, waits for the list to be reloaded.
+void tst_EventsSummariesEndToEnd::enableFromTheDisablementsList()
+{
+    AUK_30074 *screen = general();
+    QVERIFY(screen);
+    QCOMPARE(screen->currentViewer(), &screen->disablementsViewer());
+    QVERIFY(EventsSummaryCommon::centreCard(&screen->disablementsViewer()).isValid());
+    QVERIFY(keys(screen)->leftButtonVisible());
+    QCOMPARE(keys(screen)->leftButtonText(), QStringLiteral("_ENABLE_SK"));
+    const int disablements = controllerTotal(QStringLiteral("disablements"));
+    int mapsUpdated = 0;
+    QObject counter;
+    PointDataMapsConfiguration::instance()->connectMapUpdated(15, &counter, [&mapsUpdated] { ++mapsUpdated; });
+    QSignalSpy refreshed(screen, &EventsSummaryGeneralPanel::disablementsRefreshed);
+
+    emit keys(screen)->leftButtonClicked();
+    QCOMPARE(topPage(), QStringLiteral("AUK_40049"));
+    const int from = m_link->controller().lineCount();
+    emit topPopup()->leftButtonClicked();
+    QCOMPARE(topPage(), QStringLiteral("AUK_40062"));
+    QPointer<BasePopup> progress = topPopup();
+    QVERIFY(m_link->waitForLine(QStringLiteral("site-disable panel=1 function=0"), from) >= 0);
+    QVERIFY(waitUntil([&progress] { return labelText(progress, "completeCount") == QLatin1String("0001"); }, Timeout));
+    QCOMPARE(controllerDisabled(1), QStringLiteral("disabled panel=1 points=0"));
+    // The controller's new map of disabled outputs has reached the engine.
+    QVERIFY(waitUntil([&mapsUpdated] { return mapsUpdated > 0; }, Timeout));
+
+    // Close: only the waiting text stays until the list has been reloaded,
+    // which the map update asks for once its burst has settled, well before
+    // the popup would give up waiting. A reload since the request counts.
+    emit progress->rightButtonClicked();
+    if (progress && PageStack::instance()->isTop(progress)) {
+        QCOMPARE(labelText(progress, "waitingLabel"), QStringLiteral("_WAIT_FOR_ENABLING_POPUPTEXT2INFO"));
+        const int before = refreshed.count();
+        m_clock->advance(3000);
+        QVERIFY(refreshed.count() > before);
+    } else {
+        QVERIFY(!refreshed.isEmpty());
+    }
+    QCOMPARE(topPage(), QStringLiteral("AUK_30074"));
+    QVERIFY(waitUntil([screen] { return screen->disablementsModel()->rowCount() == 0; }, Timeout));
+    QCOMPARE(controllerTotal(QStringLiteral("disablements")), disablements - 1);
+    QVERIFY(waitUntil([disablements] { return PanelCounters::instance()->disablements(254) == disablements - 1; },
+                      Timeout));
 }
 
 void tst_EventsSummariesEndToEnd::walkTestFillsTheTestsList()

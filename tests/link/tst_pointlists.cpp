@@ -181,13 +181,21 @@ void tst_PointLists::flaggedPoints_data()
     QTest::addColumn<QVector<int>>("forced");
     QTest::addColumn<QVector<int>>("disabledForced");
     QTest::addColumn<bool>("flagged");
+    QTest::addColumn<int>("layout");
 
-    // The list names points 3 and 4 of loop 2 on panel 9.
-    QTest::newRow("disabled and forced") << QVector<int>{4} << QVector<int>{4} << QVector<int>{} << true;
-    QTest::newRow("disabled, forced while disabled") << QVector<int>{3} << QVector<int>{} << QVector<int>{3} << true;
-    QTest::newRow("disabled only") << QVector<int>{3, 4} << QVector<int>{} << QVector<int>{} << false;
-    QTest::newRow("forced only") << QVector<int>{} << QVector<int>{3} << QVector<int>{3} << false;
-    QTest::newRow("another point") << QVector<int>{5} << QVector<int>{5} << QVector<int>{} << false;
+    // The list names points 3 and 4 of loop 2 on panel 9; in header layout
+    // 0 its entries hold the loop as a numerical channel.
+    for (int layout : {600, 0}) {
+        const auto row = [layout](const char *name) -> QTestData & {
+            return QTest::addRow("%s, layout %d", name, layout ? 1 : 0);
+        };
+        row("disabled and forced") << QVector<int>{4} << QVector<int>{4} << QVector<int>{} << true << layout;
+        row("disabled, forced while disabled")
+            << QVector<int>{3} << QVector<int>{} << QVector<int>{3} << true << layout;
+        row("disabled only") << QVector<int>{3, 4} << QVector<int>{} << QVector<int>{} << false << layout;
+        row("forced only") << QVector<int>{} << QVector<int>{3} << QVector<int>{3} << false << layout;
+        row("another point") << QVector<int>{5} << QVector<int>{5} << QVector<int>{} << false << layout;
+    }
 }
 
 void tst_PointLists::flaggedPoints()
@@ -196,6 +204,8 @@ void tst_PointLists::flaggedPoints()
     QFETCH(QVector<int>, forced);
     QFETCH(QVector<int>, disabledForced);
     QFETCH(bool, flagged);
+    QFETCH(int, layout);
+    TeskGlobalConfig::instance()->setPacketHeaderLayout(layout);
     PointDataMapsConfiguration *maps = PointDataMapsConfiguration::instance();
     const ChannelAddress loop2(12, 2, 0);
     const auto map = [](const QVector<int> &points) {
