@@ -998,6 +998,7 @@ void tst_EventsSummaries::enableKeyWaitsForTheRefreshedList()
     point.setPanel(quint8(card.data(EventLogQueryModel::PanelNumberRole).toUInt()));
     point.appendPoint(card.data(EventLogQueryModel::IndividualAddressRole).value<PointIndividualAddress>());
     const QStringList actual = lkSent(sent);
+    QCOMPARE(requests.count(), 1);
     QSignalSpy expected(SyncClient::instance(), &SyncClient::SendPacket);
     AUK_40062 reference(DISABLEMENT_ENABLE, false, nullptr, nullptr);
     reference.sendPoints(3, point);
@@ -1005,7 +1006,6 @@ void tst_EventsSummaries::enableKeyWaitsForTheRefreshedList()
 
     // The controller's answer turns the right key into Close, which waits
     // for the list to show the enabled point.
-    QVERIFY(!requests.isEmpty());
     emit SyncClient::instance()->PointCommandReply(quint8(requests.first().first().toUInt()), 1, 1, 0);
     emit progress->rightButtonClicked();
     QVERIFY(PageStack::instance()->isTop(progress));

@@ -133,9 +133,17 @@ void tst_EventsSummariesEndToEnd::initTestCase()
     QCOMPARE(topPage(), QStringLiteral("AUK_30002"));
     // The front panel's keys reach the key dispatch as the start-up wires them.
     // Who may disable, as the engine's start-up wires it; a user of level 11
-    // logged on; the progress popups count the controller's replies.
+    // from the controller's log-on table logged on; the progress popups
+    // count the controller's replies.
     installListScreenPages();
-    Security::instance()->permissionsUpdate(5, 11);
+    connect(SyncClient::instance(), &SyncClient::permissionsUpdate, Security::instance(), &Security::permissionsUpdate);
+    int line = m_link->controller().lineCount();
+    m_link->controller().command(QStringLiteral("user 7 7777 11"));
+    QVERIFY(m_link->waitForLine(QStringLiteral("user 7 added"), line) >= 0);
+    line = m_link->controller().lineCount();
+    SyncClient::instance()->login(QStringLiteral("07"), QStringLiteral("7777"));
+    QVERIFY(m_link->waitForLine(QStringLiteral("operator logon user=7 accepted"), line) >= 0);
+    QVERIFY(waitUntil([] { return Security::instance()->hasPermission(11); }, Timeout));
     TeskGlobalConfig::instance()->setConnectionNodeNumber(5);
     FrontPanelKeys::connectFrontPanelKeys(DB_TESK_FP_Interface::instance(), InputSignaller::instance());
     InputSignaller::setEnvironment(&m_keys);

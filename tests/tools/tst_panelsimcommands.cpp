@@ -215,12 +215,14 @@ void tst_PanelSimCommands::errorsSayWhatIsWrong_data()
                                   << "users 1/2 2/3 9/4 logged-on=255";
     QTest::newRow("user added") << "user 5 4711 3"
                                 << "user 5 added";
+    QTest::newRow("engineer added") << "user 7 4711 14"
+                                    << "user 7 added";
     QTest::newRow("user changed") << "user 1 4711 4"
                                   << "user 1 changed";
     QTest::newRow("user number") << "user 100 4711 3"
-                                 << "error usage: user <number 1-99> <passcode> <level 2-4>";
-    QTest::newRow("user level") << "user 5 4711 1"
-                                << "error usage: user <number 1-99> <passcode> <level 2-4>";
+                                 << "error usage: user <number 1-99> <passcode> <level 1-14>";
+    QTest::newRow("user level") << "user 5 4711 15"
+                                << "error usage: user <number 1-99> <passcode> <level 1-14>";
     // Events raised without an engine are logged, to be sent later.
     QTest::newRow("event logged for later") << "eventlog raise fire"
                                             << "eventlog raised 1";

@@ -45,7 +45,7 @@ OperatorDesk::OperatorDesk(Controller &controller, EventLogService &eventLog, QO
 
 void OperatorDesk::registerCommands(CommandInterpreter &interpreter)
 {
-    interpreter.addCommand(QStringLiteral("user"), QStringLiteral("<number 1-99> <passcode> <level 2-4>"),
+    interpreter.addCommand(QStringLiteral("user"), QStringLiteral("<number 1-99> <passcode> <level 1-14>"),
                            QStringLiteral("adds a user to the log-on table, or changes one"), 3,
                            [this](const QStringList &arguments) { userCommand(arguments); });
     interpreter.addCommand(
@@ -62,9 +62,9 @@ void OperatorDesk::userCommand(const QStringList &arguments)
 {
     int number = 0;
     int level = 0;
-    if (!parseNumber(arguments.at(0), 1, 99, number) || !parseNumber(arguments.at(2), 2, 4, level)
+    if (!parseNumber(arguments.at(0), 1, 99, number) || !parseNumber(arguments.at(2), 1, 14, level)
         || arguments.at(1).isEmpty()) {
-        emit reported(QStringLiteral("error usage: user <number 1-99> <passcode> <level 2-4>"));
+        emit reported(QStringLiteral("error usage: user <number 1-99> <passcode> <level 1-14>"));
         return;
     }
     const User entry{quint8(number), arguments.at(1).toUtf8(), quint8(level)};
