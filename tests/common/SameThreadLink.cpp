@@ -1,13 +1,17 @@
 #include "SameThreadLink.h"
 
 #include "FreePort.h"
+#include "HeldPoints.h"
+#include "WaitUntil.h"
 #include "core/BucketMaster.h"
 #include "link/SC_Ethernet.h"
 #include "link/SC_LinkLayer.h"
 #include "link/SyncClient.h"
+#include "paneldata/PointDataMapsConfiguration.h"
 #include "paneldata/SC_PageHandlerTable.h"
 
 #include <QDebug>
+#include <QRegularExpression>
 
 SameThreadLink::SameThreadLink()
 {
@@ -38,6 +42,33 @@ bool SameThreadLink::heartbeatAnswered()
     const int from = m_controller.lineCount();
     m_controller.command(QStringLiteral("beat 2"));
     return waitForLine(QStringLiteral("heartbeat-answer"), from) >= 0;
+}
+
+bool SameThreadLink::receiveSite(quint8 panel)
+{
+    PointCoreConfiguration::instance()->clearPanel(255);
+    PointDataMapsConfiguration::instance()->clearPanel(0, 255);
+    int from = m_controller.lineCount();
+    m_controller.command(QStringLiteral("status"));
+    const int line = waitForLine(QStringLiteral("status panel %1 ").arg(panel), from);
+    if (line < 0)
+        return false;
+    const QRegularExpressionMatch counted =
+        QRegularExpression(QStringLiteral(" points (\\d+)")).match(m_controller.lines().at(line));
+    if (!counted.hasMatch()) {
+        qWarning() << "SameThreadLink: panelsim counts no points in" << m_controller.lines().at(line);
+        return false;
+    }
+    from = m_controller.lineCount();
+    m_controller.command(QStringLiteral("site"));
+    if (waitForLine(QStringLiteral("site-sent"), from) < 0)
+        return false;
+    const int points = counted.captured(1).toInt();
+    if (waitUntil([&] { return heldPoints(panel) == points; }, Timeout))
+        return true;
+    qWarning() << "SameThreadLink: the engine holds" << heldPoints(panel) << "points of panel" << panel << "of"
+               << points;
+    return false;
 }
 
 int SameThreadLink::waitForLine(const QString &start, int from)

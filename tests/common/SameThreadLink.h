@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 
 #include <memory>
 
@@ -31,6 +32,9 @@ public:
     bool connect(const QStringList &panelsimArguments = {});
     // Asks panelsim for two heartbeats; true once it reports an answer.
     bool heartbeatAnswered();
+    // Forgets every panel's points, has panelsim send its site and waits
+    // until the engine holds as many points of the panel as panelsim counts.
+    bool receiveSite(quint8 panel);
 
     PanelSimProcess &controller() { return m_controller; }
     // The first line from 'from' on that starts with the text, the event loop

@@ -1,4 +1,5 @@
 #include "FreePort.h"
+#include "HeldPoints.h"
 #include "PanelSimProcess.h"
 #include "PortArguments.h"
 #include "Site.h"
@@ -23,15 +24,6 @@ int siteChannelPoints(const SitePanel &panel)
     int points = 0;
     for (const SiteChannel &channel : panel.channels)
         points += channel.points.size();
-    return points;
-}
-
-int heldPoints(quint8 panel)
-{
-    int points = 0;
-    PointCoreIterator *iterator = PointCoreConfiguration::instance()->pointIterator(panel);
-    while (iterator->next())
-        ++points;
     return points;
 }
 

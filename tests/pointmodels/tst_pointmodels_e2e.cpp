@@ -4,7 +4,6 @@
 #include "link/SC_PointsIndividual.h"
 #include "link/SyncClient.h"
 #include "paneldata/PanelCounters.h"
-#include "paneldata/PointCoreConfiguration.h"
 #include "paneldata/PointDataMapsConfiguration.h"
 #include "paneldata/SC_PageHandlerTable.h"
 #include "paneldata/WalkTestHandler.h"
@@ -41,15 +40,6 @@ int pointsInMap(int page)
         count += countBits(PointDataMapsConfiguration::instance()->channelPoints(page, Panel, 12, 0, loop));
     }
     return count;
-}
-
-int heldPoints(quint8 panel)
-{
-    int points = 0;
-    PointCoreIterator *iterator = PointCoreConfiguration::instance()->pointIterator(panel);
-    while (iterator->next())
-        ++points;
-    return points;
 }
 
 // Each row as loop/point.
@@ -126,19 +116,7 @@ int tst_PointModelsEndToEnd::countLines(const QString &start, int from) const
 void tst_PointModelsEndToEnd::receiveTheSite()
 {
     TeskGlobalConfig::instance()->setPanelNumber(Panel);
-    PointCoreConfiguration::instance()->clearPanel(255);
-    PointDataMapsConfiguration::instance()->clearPanel(0, 255);
-    int from = m_link->controller().lineCount();
-    m_link->controller().command(QStringLiteral("status"));
-    const int line = m_link->waitForLine(QStringLiteral("status panel 1 "), from);
-    QVERIFY(line >= 0);
-    const QRegularExpressionMatch points =
-        QRegularExpression(QStringLiteral(" points (\\d+)")).match(m_link->controller().lines().at(line));
-    QVERIFY(points.hasMatch());
-    from = m_link->controller().lineCount();
-    m_link->controller().command(QStringLiteral("site"));
-    QVERIFY(m_link->waitForLine(QStringLiteral("site-sent"), from) >= 0);
-    QTRY_COMPARE_WITH_TIMEOUT(heldPoints(Panel), points.captured(1).toInt(), Timeout);
+    QVERIFY(m_link->receiveSite(Panel));
 }
 
 void tst_PointModelsEndToEnd::disabledPointsAreListed()
