@@ -38,6 +38,7 @@ private slots:
     void signatureGroups_data();
     void signatureGroups();
     void countsAndFiresChangeTheSite();
+    void heldPagesFollowTheSite();
     void standbyTimeRidesWithTheStatuses_data();
     void standbyTimeRidesWithTheStatuses();
 };
@@ -128,7 +129,7 @@ void tst_PanelSimStatus::countsAndFiresChangeTheSite()
     Site site;
     site.status = SiteStatus::demo({1, 2});
     Controller controller(link, site);
-    SiteStatus &status = controller.site().status;
+    const SiteStatus &status = controller.site().status;
 
     QVERIFY(controller.changeCount(2, QStringLiteral("faults"), 7));
     QCOMPARE(status.count(254, "faults"), quint16(8));
@@ -144,6 +145,28 @@ void tst_PanelSimStatus::countsAndFiresChangeTheSite()
     QVERIFY(controller.setFire(1, false));
     QCOMPARE(status.count(254, "fireAlrms"), quint16(0));
     QCOMPARE(status.statusWord & SiteStatus::FireBit, 0);
+}
+
+// The site's pages are held between synchronisations: a change of the site
+// is in the next ones, a change of its counts alone keeps them.
+void tst_PanelSimStatus::heldPagesFollowTheSite()
+{
+    ControllerLink link(QStringLiteral("127.0.0.1"), 1);
+    Controller controller(link, Site::demo());
+    const QVector<QByteArray> layout0 = controller.sitePages();
+    QVERIFY(!layout0.isEmpty());
+
+    QVERIFY(controller.changeCount(1, QStringLiteral("faults"), 3));
+    controller.status().silentPanels.insert(2);
+    QVERIFY(controller.sitePages().constData() == layout0.constData());
+
+    controller.editSite().headerLayout = 1;
+    const QVector<QByteArray> layout1 = controller.sitePages();
+    QCOMPARE(layout1.size(), layout0.size());
+    QVERIFY(layout1 != layout0);
+
+    controller.editSite().headerLayout = 0;
+    QCOMPARE(controller.sitePages(), layout0);
 }
 
 QTEST_GUILESS_MAIN(tst_PanelSimStatus)

@@ -238,7 +238,7 @@ void CommandInterpreter::connectionRequest(const QStringList &arguments)
     int options = 255;
     if (!arguments.isEmpty())
         parseNumber(arguments.first(), options);
-    m_controller.site().connectionOptions = options;
+    m_controller.editSite().connectionOptions = options;
     m_controller.sendConnectionRequest();
 }
 
@@ -282,7 +282,7 @@ void CommandInterpreter::codePage(const QStringList &arguments)
         emit output(QStringLiteral("error bad code page"));
         return;
     }
-    SiteTexts &texts = m_controller.site().texts;
+    SiteTexts &texts = m_controller.editSite().texts;
     (arguments.at(0) == QLatin1String("1") ? texts.firstCodePage : texts.secondCodePage) = quint16(codePage);
 }
 
@@ -430,7 +430,7 @@ void CommandInterpreter::raw(const QStringList &arguments)
 
 void CommandInterpreter::layout(const QStringList &arguments)
 {
-    m_controller.site().headerLayout = arguments.first() == QLatin1String("1") ? 1 : 0;
+    m_controller.editSite().headerLayout = arguments.first() == QLatin1String("1") ? 1 : 0;
 }
 
 void CommandInterpreter::disconnectLink(const QStringList &)

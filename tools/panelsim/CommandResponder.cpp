@@ -271,7 +271,7 @@ void CommandResponder::acknowledge(const LkMessage &message)
 CommandResponder::Selected CommandResponder::select(const PointListBlock &block, int layout)
 {
     Selected selected;
-    selected.panel = m_controller.site().configuration.findPanel(block.panel);
+    selected.panel = m_controller.editSite().configuration.findPanel(block.panel);
     if (!selected.panel) {
         selected.missing = block.entries.size();
         return selected;
@@ -443,9 +443,10 @@ void CommandResponder::pointInformation(const QVariantMap &fields, const LkMessa
     const quint8 panelNumber = byteOf(fields, "panel");
     const quint8 number = byteOf(fields, "number");
     const quint8 point = byteOf(fields, "point");
-    SitePanel *panel = m_controller.site().configuration.findPanel(panelNumber);
+    const SitePanel *panel = m_controller.site().configuration.findPanel(panelNumber);
     const quint8 byte0 = quint8(number << 4 | (byteOf(fields, "byte0") & 0x0F));
-    SiteChannel *channel = panel ? panel->findChannel(byte0, byteOf(fields, "byte1"), message.header.layout) : nullptr;
+    const SiteChannel *channel =
+        panel ? panel->findChannel(byte0, byteOf(fields, "byte1"), message.header.layout) : nullptr;
     int pointIndex = -1;
     if (channel) {
         for (int i = 0; i < channel->points.size(); ++i) {
@@ -474,7 +475,7 @@ void CommandResponder::nextPointInformation(const QVariantMap &fields, const LkM
 void CommandResponder::sendPointInformation(const LkMessage &request, quint8 panelNumber, int channelIndex,
                                             int pointIndex)
 {
-    SitePanel *panel = m_controller.site().configuration.findPanel(panelNumber);
+    const SitePanel *panel = m_controller.site().configuration.findPanel(panelNumber);
     const bool known = panel && channelIndex >= 0 && channelIndex < panel->channels.size() && pointIndex >= 0
                        && pointIndex < panel->channels.at(channelIndex).points.size();
     QVariantMap values{{"status", known ? 0 : 1},
@@ -646,7 +647,7 @@ void CommandResponder::registerCommands(CommandInterpreter &interpreter)
                                bool ok = false;
                                const uint flags = arguments.first().toUInt(&ok, 0);
                                if (ok && flags <= 0xFF)
-                                   m_controller.site().engineFlags = quint8(flags);
+                                   m_controller.editSite().engineFlags = quint8(flags);
                                else
                                    emit reported(QStringLiteral("error usage: engineflags <byte>"));
                            });
@@ -690,13 +691,13 @@ void CommandResponder::markSilent(const QStringList &arguments)
         emit reported(QStringLiteral("error usage: silent <panel 1-99> <0|1>"));
         return;
     }
-    Site &site = m_controller.site();
+    SiteStatus &status = m_controller.status();
     if (state == 1)
-        site.status.silentPanels.insert(quint8(panel));
+        status.silentPanels.insert(quint8(panel));
     else
-        site.status.silentPanels.remove(quint8(panel));
-    m_controller.sendPage(
-        PointStatePages::notRespondingMap(site.panelNode, site.status.silentPanels, site.headerLayout));
+        status.silentPanels.remove(quint8(panel));
+    const Site &site = m_controller.site();
+    m_controller.sendPage(PointStatePages::notRespondingMap(site.panelNode, status.silentPanels, site.headerLayout));
     emit reported(QStringLiteral("silent panel=%1 state=%2").arg(panel).arg(state));
 }
 
@@ -704,7 +705,7 @@ void CommandResponder::listDisabled(const QStringList &arguments)
 {
     bool ok = false;
     const int number = arguments.first().toInt(&ok, 0);
-    SitePanel *panel =
+    const SitePanel *panel =
         ok && number >= 0 && number <= 255 ? m_controller.site().configuration.findPanel(quint8(number)) : nullptr;
     if (!panel) {
         emit reported(QStringLiteral("error usage: disabled <panel of the site>"));
@@ -734,7 +735,7 @@ void CommandResponder::runWalkTest(const QStringList &arguments)
     for (int i = 0; i < 3 && ok; ++i)
         values[i] = arguments.at(i).toInt(&ok, 0);
     const bool zoneOk = (values[2] >= 0 && values[2] <= 240) || values[2] == WalkTestPages::AllZones;
-    SitePanel *panel = ok ? m_controller.site().configuration.findPanel(quint8(values[0])) : nullptr;
+    const SitePanel *panel = ok ? m_controller.site().configuration.findPanel(quint8(values[0])) : nullptr;
     if (!panel || values[0] > 99 || values[1] < 0 || values[1] > 6 || !zoneOk) {
         emit reported(QStringLiteral("error usage: walktest <panel of the site> <status 0-6> <zone 0-240|255>"));
         return;
@@ -789,9 +790,9 @@ QString CommandResponder::describePoint(quint8 panelNumber, quint8 kind, quint8 
 {
     const QString name =
         QStringLiteral("%1 %2/%3/%4/%5").arg(panelNumber).arg(kind).arg(address).arg(number).arg(point);
-    SitePanel *panel = m_controller.site().configuration.findPanel(panelNumber);
+    const SitePanel *panel = m_controller.site().configuration.findPanel(panelNumber);
     const SiteChannel site{kind, number, address, {}};
-    SiteChannel *channel = panel ? panel->findChannel(site.bytes(1).first, site.bytes(1).second, 1) : nullptr;
+    const SiteChannel *channel = panel ? panel->findChannel(site.bytes(1).first, site.bytes(1).second, 1) : nullptr;
     const SitePoint *found = channel ? channel->findPoint(point) : nullptr;
     if (!found)
         return QStringLiteral("point-unknown %1").arg(name);

@@ -264,11 +264,19 @@ bool Controller::setFire(quint8 panel, bool on)
     return true;
 }
 
-QVector<QByteArray> Controller::sitePages() const
+Site &Controller::editSite()
 {
-    return ConfigurationPages::payloads(m_site.configuration, m_site.headerLayout)
-           + TextPages::payloads(m_site.configuration, m_site.texts, m_site.headerLayout)
-           + ServicePages::payloads(m_site.configuration, m_site.texts);
+    m_sitePages.reset();
+    return m_site;
+}
+
+const QVector<QByteArray> &Controller::sitePages() const
+{
+    if (!m_sitePages)
+        m_sitePages = ConfigurationPages::payloads(m_site.configuration, m_site.headerLayout)
+                      + TextPages::payloads(m_site.configuration, m_site.texts, m_site.headerLayout)
+                      + ServicePages::payloads(m_site.configuration, m_site.texts);
+    return *m_sitePages;
 }
 
 void Controller::sendSiteConfiguration()
@@ -294,14 +302,14 @@ bool Controller::sendLoopCounters(quint8 panel, quint8 loop)
 
 void Controller::setNetworkState(quint8 panel, quint8 state)
 {
-    m_site.configuration.networkStates.insert(panel, state);
+    editSite().configuration.networkStates.insert(panel, state);
     emit reported(QStringLiteral("site-netstate panel=%1 state=%2").arg(panel).arg(state));
     sendPage(ServicePages::networkConfiguration(m_site.configuration));
 }
 
 bool Controller::setOutputsReEnableTime(quint8 panel, quint16 seconds)
 {
-    for (SitePanel &sitePanel : m_site.configuration.panels) {
+    for (SitePanel &sitePanel : editSite().configuration.panels) {
         if (sitePanel.number != panel)
             continue;
         sitePanel.outputsReEnableTime = seconds;

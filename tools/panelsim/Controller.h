@@ -22,7 +22,11 @@ class Controller final : public QObject
 public:
     Controller(ControllerLink &link, const Site &site, QObject *parent = nullptr);
 
-    Site &site() { return m_site; }
+    const Site &site() const { return m_site; }
+    // The site to change: its pages are built again at their next use.
+    Site &editSite();
+    // The counts and statuses to change; they are not part of the held pages.
+    SiteStatus &status() { return m_site.status; }
 
     // Every heartbeat answer is reported, not only the answers to
     // sendHeartbeat and the ones that change.
@@ -65,8 +69,10 @@ public:
     // A fire on the panel (one more fire alarm, the fire bit of the status
     // word), or its reset.
     bool setFire(quint8 panel, bool on);
-    // The site's configuration, name and text, network and service pages.
-    QVector<QByteArray> sitePages() const;
+    // The site's configuration, name and text, network and service pages,
+    // held ready as a real controller holds them: built once, and again only
+    // after the site was changed.
+    const QVector<QByteArray> &sitePages() const;
     // Those pages, then the panel clock.
     void sendSiteConfiguration();
     // The counters of one loop, as after a loop scan; false for a loop the
@@ -106,6 +112,7 @@ private:
 
     ControllerLink &m_link;
     Site m_site;
+    mutable std::optional<QVector<QByteArray>> m_sitePages;
     QTimer m_heartbeat;
     quint8 m_heartbeatStatus = 2;
     quint8 m_lastReplyByte = 2;

@@ -192,18 +192,13 @@ void EventLogService::setPoint(quint8 panel, const QPair<quint8, SitePoint> &poi
     event.deviceType = point.second.deviceType;
 }
 
-bool EventLogService::pickPoint(quint8 panel, Event &event)
-{
-    const QVector<QPair<quint8, SitePoint>> points = panelPoints(panel);
-    if (points.isEmpty())
-        return false;
-    setPoint(panel, points.at(m_nextPoint++ % points.size()), event);
-    return true;
-}
-
 bool EventLogService::raise(Kind kind, int count, quint8 panel)
 {
     const KindLook *look = lookOf(kind);
+    // Listed once for the whole run: a panel has thousands of points, and a
+    // burst thousands of events.
+    const QVector<QPair<quint8, SitePoint>> points =
+        kind == Kind::Restoral ? QVector<QPair<quint8, SitePoint>>() : panelPoints(panel);
     for (int i = 0; i < count; ++i) {
         Event event;
         if (kind == Kind::Restoral) {
@@ -213,8 +208,9 @@ bool EventLogService::raise(Kind kind, int count, quint8 panel)
             event.category = quint8(event.category << 4 | NoCategory);
             event.status = RestoralStatus;
         } else {
-            if (!pickPoint(panel, event))
+            if (points.isEmpty())
                 return false;
+            setPoint(panel, points.at(m_nextPoint++ % points.size()), event);
             event.eventCode = look->eventCode;
             event.category = look->category;
             event.priority = look->priority;

@@ -101,7 +101,6 @@ private:
     void replyAck(const LkMessage &request, quint16 client, quint8 status, quint8 type);
     void sendAccepted(const Event &event);
     void fault(const QString &what);
-    bool pickPoint(quint8 panel, Event &event);
 
     Controller &m_controller;
     QVector<Event> m_log;

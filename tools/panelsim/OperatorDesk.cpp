@@ -152,7 +152,7 @@ void OperatorDesk::inputsChanged(const QVariantMap &fields)
             continue;
         const quint8 number = input & quint8(~ActiveBit);
         if (number == FireReset) {
-            SiteStatus &status = m_controller.site().status;
+            SiteStatus &status = m_controller.status();
             status.statusWord = quint16(status.statusWord & ~SoundersSilencedBit);
             emit reported(QStringLiteral("operator reset"));
             m_eventLog.resetPanel(m_controller.site().panelNode);
@@ -164,7 +164,7 @@ void OperatorDesk::inputsChanged(const QVariantMap &fields)
 
 void OperatorDesk::silenceOrResound()
 {
-    SiteStatus &status = m_controller.site().status;
+    SiteStatus &status = m_controller.status();
     status.statusWord ^= SoundersSilencedBit;
     const bool silenced = (status.statusWord & SoundersSilencedBit) != 0;
     emit reported(silenced ? QStringLiteral("operator silence") : QStringLiteral("operator resound"));

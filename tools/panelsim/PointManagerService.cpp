@@ -103,7 +103,7 @@ void PointManagerService::command(const QStringList &arguments)
 
 SitePoint *PointManagerService::findPoint(quint8 panel, quint8 loop, quint8 point)
 {
-    for (SitePanel &site : m_controller.site().configuration.panels) {
+    for (SitePanel &site : m_controller.editSite().configuration.panels) {
         if (site.number != panel)
             continue;
         for (SiteChannel &channel : site.channels) {

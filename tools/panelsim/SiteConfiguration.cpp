@@ -137,27 +137,27 @@ QPair<quint8, quint8> SiteChannel::bytes(int layout) const
     return {quint8(number << 4 | (channel.first & 0x0F)), channel.second};
 }
 
-SitePoint *SiteChannel::findPoint(quint8 number)
+const SitePoint *SiteChannel::findPoint(quint8 number) const
 {
-    for (SitePoint &each : points) {
+    for (const SitePoint &each : points) {
         if (each.point == number)
             return &each;
     }
     return nullptr;
 }
 
-SiteChannel *SitePanel::findChannel(quint8 byte0, quint8 byte1, int layout)
+const SiteChannel *SitePanel::findChannel(quint8 byte0, quint8 byte1, int layout) const
 {
-    for (SiteChannel &each : channels) {
+    for (const SiteChannel &each : channels) {
         if (each.bytes(layout) == qMakePair(byte0, byte1))
             return &each;
     }
     return nullptr;
 }
 
-SitePanel *SiteConfiguration::findPanel(quint8 number)
+const SitePanel *SiteConfiguration::findPanel(quint8 number) const
 {
-    for (SitePanel &each : panels) {
+    for (const SitePanel &each : panels) {
         if (each.number == number)
             return &each;
     }

@@ -6,6 +6,7 @@
 #include <QVector>
 
 #include <optional>
+#include <utility>
 
 // The configuration of the emulated panel network, as the controller
 // replicates it to the engine: panels with their project, loops and other
@@ -40,7 +41,8 @@ struct SiteChannel
     // The two channel bytes packets carry in the header layout: kind nibble
     // and number in byte 0, then the (numerical) address.
     QPair<quint8, quint8> bytes(int layout) const;
-    SitePoint *findPoint(quint8 number);
+    const SitePoint *findPoint(quint8 number) const;
+    SitePoint *findPoint(quint8 number) { return const_cast<SitePoint *>(std::as_const(*this).findPoint(number)); }
     // The panel's custom tasks, forced on and off by the operator.
     bool isTaskChannel() const;
 };
@@ -98,7 +100,11 @@ struct SitePanel
 
     QVector<quint8> loops() const;
     // Null when the panel has no channel of those bytes.
-    SiteChannel *findChannel(quint8 byte0, quint8 byte1, int layout);
+    const SiteChannel *findChannel(quint8 byte0, quint8 byte1, int layout) const;
+    SiteChannel *findChannel(quint8 byte0, quint8 byte1, int layout)
+    {
+        return const_cast<SiteChannel *>(std::as_const(*this).findChannel(byte0, byte1, layout));
+    }
 };
 
 // The dimensions of a generated site, as "<panels>x<loops>x<points>" on
@@ -124,7 +130,8 @@ struct SiteConfiguration
     // number: 2 is a panel whose texts the engine asks for one by one.
     QMap<quint8, quint8> networkStates;
 
-    SitePanel *findPanel(quint8 number);
+    const SitePanel *findPanel(quint8 number) const;
+    SitePanel *findPanel(quint8 number) { return const_cast<SitePanel *>(std::as_const(*this).findPanel(number)); }
 
     // 3 panels of 2 to 4 loops, 30 to 120 points a loop, 20 zones; the
     // engine's own panel also has its virtual inputs. Panel 1 has two

@@ -73,6 +73,9 @@ int main(int argc, char *argv[])
 
     ControllerLink link(parser.value(hostOption), quint16(port));
     Controller controller(link, site);
+    // Ready before the first engine connects, as a real controller's are: a
+    // large site takes seconds to write, which no synchronisation should wait for.
+    controller.sitePages();
     controller.setVerbose(parser.isSet(verboseOption));
     SyncSession session(controller);
     CommandInterpreter interpreter(controller, link, session);
