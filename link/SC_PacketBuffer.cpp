@@ -44,6 +44,7 @@ SC_PacketBuffer::SC_PacketBuffer(const QByteArray &received)
 {
     m_end = int(std::min<qint64>(received.size(), lengthField()));
     m_bad = !hasWholeHeader();
+    m_header = parseHeader();
 }
 
 SC_PacketBuffer::SC_PacketBuffer(int kind)
@@ -67,11 +68,6 @@ bool SC_PacketBuffer::holdsWholeHeader(const QByteArray &received)
     return received.size() >= layout(receivedLayoutKind(received)).headerLength;
 }
 
-quint8 SC_PacketBuffer::headerByte(quint16 offset) const
-{
-    return offset < m_received.size() ? quint8(m_received.at(offset)) : 0;
-}
-
 quint32 SC_PacketBuffer::lengthField() const
 {
     if (m_received.size() < 4)
@@ -84,24 +80,27 @@ int SC_PacketBuffer::payloadLength() const
     return std::max(0, m_end - int(m_layout->headerLength));
 }
 
-SC_LkSpeakHeader SC_PacketBuffer::header() const
+// Read once, when the bytes arrive: the dispatch and the packet read it again
+// and again, and received bytes never change.
+SC_LkSpeakHeader SC_PacketBuffer::parseHeader() const
 {
     SC_LkSpeakHeader header;
     if (!hasWholeHeader())
         return header;
+    // Every field read lies inside the header, which is whole.
+    const auto *bytes = reinterpret_cast<const uchar *>(m_received.constData());
     const Layout &l = *m_layout;
-    const auto u16 = [this](quint16 offset) { return quint16(headerByte(offset) << 8 | headerByte(offset + 1)); };
     header.length = lengthField();
-    header.destinationNode = headerByte(l.destinationNode);
-    header.sourceNode = headerByte(l.sourceNode);
-    header.functionCode = headerByte(l.functionCode);
-    header.firstAddress = u16(l.firstAddress);
-    header.firstService = headerByte(l.firstService);
-    header.secondAddress = u16(l.secondAddress);
-    const quint8 secondServiceByte = headerByte(l.secondServiceByte);
+    header.destinationNode = bytes[l.destinationNode];
+    header.sourceNode = bytes[l.sourceNode];
+    header.functionCode = bytes[l.functionCode];
+    header.firstAddress = qFromBigEndian<quint16>(bytes + l.firstAddress);
+    header.firstService = bytes[l.firstService];
+    header.secondAddress = qFromBigEndian<quint16>(bytes + l.secondAddress);
+    const quint8 secondServiceByte = bytes[l.secondServiceByte];
     header.secondService = secondServiceByte & 0x7F;
     header.acknowledgeRequest = (secondServiceByte & 0x80) != 0;
-    header.sequence = headerByte(l.sequence);
+    header.sequence = bytes[l.sequence];
     header.layoutKind = l.kind;
     return header;
 }

@@ -66,7 +66,7 @@ public:
     bool hasWholeHeader() const;
     // The same for bytes not yet in a buffer.
     static bool holdsWholeHeader(const QByteArray &received);
-    SC_LkSpeakHeader header() const;
+    const SC_LkSpeakHeader &header() const { return m_header; }
     quint32 lengthField() const;
     int payloadLength() const;
     int readOffset() const { return m_readOffset; }
@@ -102,12 +102,13 @@ private:
     explicit SC_PacketBuffer(int kind);
 
     const char *take(int count);
-    quint8 headerByte(quint16 offset) const;
+    SC_LkSpeakHeader parseHeader() const;
 
     QByteArray m_received;
     const HeaderLayout *m_layout;
     int m_end = 0;
     int m_readOffset = 0;
     bool m_bad = false;
+    SC_LkSpeakHeader m_header;
     QByteArray m_outgoing;
 };
