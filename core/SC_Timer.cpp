@@ -1,5 +1,8 @@
 #include "core/SC_Timer.h"
 
+#include "core/TimerDeadline.h"
+
+#include <QElapsedTimer>
 #include <QTimer>
 
 namespace {
@@ -9,21 +12,48 @@ class RealTimer final : public SC_Timer
 public:
     explicit RealTimer(QObject *parent)
         : SC_Timer(parent)
-        , m_timer(this)
+        , m_native(this)
     {
-        m_timer.setTimerType(Qt::PreciseTimer);
-        connect(&m_timer, &QTimer::timeout, this, &SC_Timer::timeout);
+        m_native.setTimerType(Qt::PreciseTimer);
+        m_native.setSingleShot(true);
+        m_clock.start();
+        connect(&m_native, &QTimer::timeout, this, &RealTimer::nativeExpired);
     }
 
-    void stop() override { m_timer.stop(); }
-    bool isActive() const override { return m_timer.isActive(); }
-    void setSingleShot(bool singleShot) override { m_timer.setSingleShot(singleShot); }
+    void stop() override
+    {
+        m_native.stop();
+        m_deadline.stop();
+    }
+    bool isActive() const override { return m_native.isActive(); }
+    void setSingleShot(bool singleShot) override { m_singleShot = singleShot; }
 
 protected:
-    void arm(int milliseconds) override { m_timer.start(milliseconds); }
+    void arm(int milliseconds) override { runNative(m_deadline.restart(m_clock.nsecsElapsed(), milliseconds)); }
 
 private:
-    QTimer m_timer;
+    void runNative(std::optional<int> delay)
+    {
+        if (delay)
+            m_native.start(*delay);
+    }
+
+    void nativeExpired()
+    {
+        const std::optional<int> rest = m_deadline.nativeExpired(m_clock.nsecsElapsed());
+        if (rest) {
+            runNative(rest);
+            return;
+        }
+        if (!m_singleShot)
+            arm(interval());
+        emit timeout();
+    }
+
+    QTimer m_native;
+    QElapsedTimer m_clock;
+    TimerDeadline m_deadline;
+    bool m_singleShot = false;
 };
 
 SC_Timer::Factory &installedFactory()

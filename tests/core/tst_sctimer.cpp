@@ -1,10 +1,28 @@
 #include "FakeClock.h"
 #include "core/SC_Timer.h"
+#include "core/TimerDeadline.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
 #include <memory>
+
+namespace {
+
+// One call on a real timer's deadline, at a time in microseconds, and the
+// delay the native timer must be started with (-1: none).
+struct DeadlineStep
+{
+    enum Call { Restart, NativeExpired, Stop } call;
+    qint64 atUs;
+    int milliseconds;
+    int nativeDelay;
+};
+using DeadlineSteps = QVector<DeadlineStep>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(DeadlineSteps)
 
 // The engine's timer keeps QTimer's interval rules, on the real clock and on
 // the fake one alike.
@@ -19,6 +37,8 @@ private slots:
     void newIntervalRestartsOnlyARunningTimer();
     void singleShotAndRepeating_data();
     void singleShotAndRepeating();
+    void realTimerDeadline_data();
+    void realTimerDeadline();
 };
 
 void tst_SC_Timer::intervalRules_data()
@@ -114,6 +134,48 @@ void tst_SC_Timer::singleShotAndRepeating()
     clock.advance(350);
     QCOMPARE(fired.count(), firings);
     QCOMPARE(timer->isActive(), !singleShot);
+}
+
+void tst_SC_Timer::realTimerDeadline_data()
+{
+    QTest::addColumn<DeadlineSteps>("steps");
+    using S = DeadlineStep;
+    QTest::newRow("started, then due") << DeadlineSteps{{S::Restart, 0, 100, 100}, {S::NativeExpired, 100000, 0, -1}};
+    QTest::newRow("restarts keep the native timer, which waits the rest")
+        << DeadlineSteps{{S::Restart, 0, 100, 100},
+                         {S::Restart, 30000, 100, -1},
+                         {S::Restart, 60000, 100, -1},
+                         {S::NativeExpired, 100000, 0, 60},
+                         {S::NativeExpired, 160000, 0, -1}};
+    QTest::newRow("an earlier deadline starts the native timer again")
+        << DeadlineSteps{{S::Restart, 0, 1000, 1000}, {S::Restart, 100000, 50, 50}, {S::NativeExpired, 150000, 0, -1}};
+    QTest::newRow("stopped, a restart starts the native timer")
+        << DeadlineSteps{{S::Restart, 0, 100, 100}, {S::Stop, 10000, 0, -1}, {S::Restart, 20000, 100, 100}};
+    QTest::newRow("the rest is rounded up to whole milliseconds")
+        << DeadlineSteps{{S::Restart, 0, 100, 100}, {S::Restart, 500, 100, -1}, {S::NativeExpired, 100000, 0, 1}};
+    QTest::newRow("a native timer a fraction early is due")
+        << DeadlineSteps{{S::Restart, 0, 100, 100}, {S::NativeExpired, 99900, 0, -1}};
+    QTest::newRow("a native timer late past the moved deadline is due")
+        << DeadlineSteps{{S::Restart, 0, 100, 100}, {S::Restart, 50000, 100, -1}, {S::NativeExpired, 170000, 0, -1}};
+}
+
+// The real timer's restarts move a deadline; its native timer runs again
+// only when it would expire too late or has expired too early.
+void tst_SC_Timer::realTimerDeadline()
+{
+    QFETCH(DeadlineSteps, steps);
+    TimerDeadline deadline;
+    for (const DeadlineStep &step : qAsConst(steps)) {
+        const qint64 now = step.atUs * 1000;
+        std::optional<int> delay;
+        if (step.call == DeadlineStep::Restart)
+            delay = deadline.restart(now, step.milliseconds);
+        else if (step.call == DeadlineStep::NativeExpired)
+            delay = deadline.nativeExpired(now);
+        else
+            deadline.stop();
+        QCOMPARE(delay.value_or(-1), step.nativeDelay);
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_SC_Timer)
