@@ -137,20 +137,26 @@ void BM_RawSqliteReference(benchmark::State &state)
 }
 BENCHMARK(BM_RawSqliteReference)->ArgName("oneTransaction")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
-// A burst into a full log: every insert evicts the oldest event.
+// A burst into a full log: every insert evicts the oldest event. Each event
+// committed on its own (perRead 1), or held as the link hands them over.
 void BM_InsertBurstIntoFullLog(benchmark::State &state)
 {
+    const int perRead = int(state.range(0));
+    const auto commit = perRead > 1 ? EL_EventLogDBbase::Commit::Held : EL_EventLogDBbase::Commit::AtOnce;
     EL_EventLogDBbase *db = FullEventLog::full();
     int next = LogSize + 1;
     for (auto _ : state) {
-        for (int i = 0; i < LogSize; ++i) {
+        for (int i = 1; i <= LogSize; ++i) {
             const EventLog::EventData event = siteEvent(next++);
-            benchmark::DoNotOptimize(db->insertData(&event, true));
+            benchmark::DoNotOptimize(db->insertData(&event, true, commit));
+            if (i % perRead == 0)
+                db->commitHeld();
         }
+        db->commitHeld();
     }
     state.SetItemsProcessed(state.iterations() * LogSize);
 }
-BENCHMARK(BM_InsertBurstIntoFullLog)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InsertBurstIntoFullLog)->ArgName("perRead")->Arg(1)->Arg(256)->Unit(benchmark::kMillisecond);
 
 // The list queries of the event-log screens over a full log: one page of
 // three rows, or the count that sizes the list.
