@@ -1,9 +1,6 @@
 #include "ReportRig.h"
 
-#include "paneldata/DateTime.h"
-#include "paneldata/PanelConfiguration.h"
 #include "reports/PrintableModel.h"
-#include "reports/ReportEnvironment.h"
 #include "reports/SaveReport.h"
 
 #include <QCoreApplication>
@@ -14,11 +11,6 @@
 #include <algorithm>
 
 namespace {
-
-qint64 reportClock()
-{
-    return 1723038369; // 2024-08-07 13:46:09 UTC
-}
 
 QStandardItem *fixtureItem(const FixtureRow &row)
 {
@@ -47,29 +39,11 @@ public:
 
 ReportRig::ReportRig(QWidget *window, int reportFormat)
     : m_page(window)
+    , m_reports(reportFormat)
 {
-    // A test may have left a file, or a read-only folder, in its place.
-    QFile::setPermissions(usbDirectory(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QFile::remove(usbDirectory());
-    QDir(usbDirectory()).removeRecursively();
-    QDir().mkpath(usbDirectory());
-    DateTime::resetOffset();
-    DateTime::setClock(reportClock);
-    PanelConfiguration::instance()->setReportFormat(reportFormat);
-    ReportEnvironment::install(&m_environment);
 }
 
-ReportRig::~ReportRig()
-{
-    ReportEnvironment::install(nullptr);
-    DateTime::setClock(nullptr);
-    PanelConfiguration::instance()->setReportFormat(PanelConfiguration::Pdf);
-}
-
-QString ReportRig::usbDirectory()
-{
-    return QDir::current().absoluteFilePath(QStringLiteral("../USB"));
-}
+ReportRig::~ReportRig() = default;
 
 QStringList ReportRig::usbFiles()
 {

@@ -2,8 +2,8 @@
 
 #include "../widgets/PageUnderPopups.h"
 #include "FakeClock.h"
+#include "ReportSetup.h"
 #include "WidgetShot.h"
-#include "app/EngineReportEnvironment.h"
 #include "reports/AUK_40048.h"
 
 #include <QList>
@@ -32,7 +32,7 @@ public:
 
     // The prefix and time of every report made here: "WT" at the clock.
     static QString baseName() { return QStringLiteral("WT20240807134609"); }
-    static QString usbDirectory();
+    static QString usbDirectory() { return ReportSetup::usbDirectory(); }
     // Every file in the USB folder, hidden ones too, sorted.
     static QStringList usbFiles();
     static QByteArray readUsbFile(const QString &name);
@@ -52,7 +52,7 @@ private:
     EnglishTexts m_english;
     FakeClock m_clock;
     PageUnderPopups m_page;
-    EngineReportEnvironment m_environment;
+    ReportSetup m_reports;
 };
 
 // Rows for the fixture models: the texts by role, and child rows below.

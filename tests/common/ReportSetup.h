@@ -9,13 +9,17 @@
 #include <QFile>
 #include <QStringList>
 
-// Reports go to an empty USB folder beside the data folder, stamped with a
-// fixed panel time, in the format given.
+// Reports go to an empty USB folder ("../USB" of the test's data folder),
+// stamped with the panel time 7 August 2024 13:46:09, in the format given,
+// through the engine's report environment.
 class ReportSetup final
 {
 public:
     explicit ReportSetup(int format)
     {
+        // A test may have left a file, or a read-only folder, in its place.
+        QFile::setPermissions(usbDirectory(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::remove(usbDirectory());
         QDir(usbDirectory()).removeRecursively();
         QDir().mkpath(usbDirectory());
         DateTime::resetOffset();
