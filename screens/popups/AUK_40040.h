@@ -2,7 +2,7 @@
 
 #include "widgets/AUK_20003.h"
 
-class MessagePopupForm;
+struct MessagePopupForm;
 class QFont;
 
 // The small message popup: up to three lines of text from the shared

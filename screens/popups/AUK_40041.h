@@ -2,7 +2,7 @@
 
 #include "widgets/AUK_20002.h"
 
-class MessagePopupForm;
+struct MessagePopupForm;
 
 // Asks the operator to confirm resounding the sounders: the question, a
 // warning and the consequence on the medium frame, with OK and Cancel.

@@ -22,6 +22,7 @@
 #include "screens/popups/AUK_40003.h"
 #include "screens/popups/AUK_40025.h"
 #include "screens/popups/AUK_40042.h"
+#include "screens/status/AUK_30073.h"
 #include "screens/status/CustomLinks.h"
 #include "screens/status/EventsSummaryScreens.h"
 #include "widgets/AUK_90002.h"
@@ -29,6 +30,7 @@
 #include "widgets/AUK_90006.h"
 #include "widgets/PanelIcon.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 
 namespace {
@@ -708,13 +710,21 @@ void AUK_30002::on_eventsSummary_clicked()
 {
     if (!state()->isConnected() || state()->isE30Connected())
         return;
-    if (state()->guiMode() == 3) {
-        notBuilt("AUK_30073");
+    PageStack *stack = PageStack::instance();
+    switch (state()->guiMode()) {
+    case 3:
+        // Without the panel link the summary is the bus log's list.
+        stack->push(
+            new AUK_30073(QCoreApplication::translate("AUK_30002", "_EVENTS_SUMMARY_LOGTITLE"), 0, false, this));
         return;
+    case 2:
+        stack->push(EventsSummaryScreens::create(KeyDispatchEnvironment::GeneralSummary, 1, 0));
+        return;
+    default:
+        const Security *security = Security::instance();
+        stack->push(EventsSummaryScreens::create(KeyDispatchEnvironment::GeneralSummary, security->accessLevel(),
+                                                 security->userLevel()));
     }
-    const Security *security = Security::instance();
-    PageStack::instance()->push(EventsSummaryScreens::create(KeyDispatchEnvironment::GeneralSummary,
-                                                             security->accessLevel(), security->userLevel()));
 }
 
 void AUK_30002::checkLogin()

@@ -6,7 +6,6 @@
 #include "core/SC_Timer.h"
 #include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
-#include "eventlog/EventLogQueries.h"
 #include "frontpanel/rbusEventLog.h"
 #include "link/SyncClient.h"
 #include "link/sc_LkLogManagerServices.h"
@@ -32,7 +31,6 @@ constexpr int HideInformationRestriction = 256;
 constexpr int SaltmarshBrand = 1;
 constexpr int PrintDelayMs = 1;
 constexpr int RelayDelayMs = 3000;
-constexpr int WindowRows = EventLogQueries::PageRows;
 
 using Role = EventLogQueryModel::Role;
 

@@ -54,7 +54,7 @@ public slots:
     void sendForceActionCommand();
     int updateForceStatus();
     void print() override;
-    void saveEventLog();
+    void saveEventLog() override;
     void updateFaultPointCard(int from, int to);
     void updateFaultsWithOffset(int offset);
     void setLeftButtonVisibility();

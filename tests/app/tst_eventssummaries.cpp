@@ -39,6 +39,7 @@
 #include "reports/PrintableModel.h"
 #include "screens/popups/AUK_40062.h"
 #include "screens/status/AUK_30002.h"
+#include "screens/status/AUK_30073.h"
 #include "screens/status/AUK_30074.h"
 #include "screens/status/AUK_30075.h"
 #include "screens/status/AUK_30076.h"
@@ -48,6 +49,7 @@
 #include "screens/status/EventsSummaryScreens.h"
 #include "widgets/AUK_90003.h"
 #include "widgets/AUK_90006.h"
+#include "widgets/AUK_90011.h"
 #include "widgets/AUK_90022.h"
 #include "widgets/AUK_90033.h"
 #include "widgets/BasePopup.h"
@@ -258,6 +260,7 @@ private slots:
 
     // Page stack.
     void summaryKeysReplaceEachOther();
+    void homeScreenOpensTheGeneralSummary_data();
     void homeScreenOpensTheGeneralSummary();
 
     void modelsPassTheTester();
@@ -1197,12 +1200,36 @@ void tst_EventsSummaries::summaryKeysReplaceEachOther()
     QCOMPARE(stack->count(), below + 1);
 }
 
+// The home screen's summary pane opens the general summary with the log-on's
+// levels; a repeater in bus mode 2 opens it as nobody logged on, and in bus
+// mode 3 the bus log's list stands in for it.
+void tst_EventsSummaries::homeScreenOpensTheGeneralSummary_data()
+{
+    QTest::addColumn<int>("guiMode");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<bool>("saveKey");
+    QTest::addColumn<QString>("listTitle");
+    QTest::newRow("panel link") << 0 << "AUK_30074" << true << QString();
+    QTest::newRow("bus mode 2") << 2 << "AUK_30074" << false << QString();
+    QTest::newRow("bus mode 3") << 3 << "AUK_30073" << true << "_EVENTS_SUMMARY_LOGTITLE";
+}
+
 void tst_EventsSummaries::homeScreenOpensTheGeneralSummary()
 {
+    QFETCH(int, guiMode);
+    QFETCH(QString, page);
+    QFETCH(bool, saveKey);
+    QFETCH(QString, listTitle);
+    setGuiMode(guiMode);
     auto *home = new AUK_30002(3, 11, nullptr);
     PageStack::instance()->push(home);
     QMetaObject::invokeMethod(home, "on_eventsSummary_clicked");
-    QVERIFY(PageStack::instance()->isTopPage(QStringLiteral("AUK_30074")));
+    QVERIFY2(PageStack::instance()->isTopPage(page), qPrintable(PageStack::instance()->pageNames().join(' ')));
+    const QWidget *top = PageStack::instance()->findChild<QWidget *>(page);
+    QVERIFY(top);
+    QCOMPARE(keys(top)->rightButtonVisible(), saveKey);
+    if (!listTitle.isEmpty())
+        QCOMPARE(top->findChild<AUK_90011 *>()->title(), listTitle);
 }
 
 void tst_EventsSummaries::modelsPassTheTester()
