@@ -60,12 +60,14 @@ void DB_RFIDinterface::RFIDReceiveBlockData(QString data)
             m_environment->showLogonResult(invalidCardResult);
         return;
     }
+    m_cardLoggedOn = false;
     if (mayLogOn()) {
         emit beep();
         if (model::instance()->isKeyswitchAccessEnabled()
             && m_environment->accessLevel() < TESKEnumHolder::EN54_KEY_IN) {
             m_environment->showLogonHelp();
         } else {
+            m_cardLoggedOn = true;
             emit sendLoginRequest();
             emit login(user, passcode);
         }

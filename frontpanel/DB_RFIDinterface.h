@@ -20,6 +20,9 @@ class DB_RFIDinterface final
 public:
     // Not owned; without one no card logs on.
     void setEnvironment(PanelEnvironment *environment) { m_environment = environment; }
+    // Whether the reader itself sent the log-on of the card read last: a
+    // log-on popup on top then has nothing more to send for it.
+    bool cardLoggedOn() const { return m_cardLoggedOn; }
 
 signals:
     // These two carry the names of the reader's own bus signals.
@@ -46,4 +49,5 @@ private:
     bool mayLogOn() const;
 
     PanelEnvironment *m_environment = nullptr;
+    bool m_cardLoggedOn = false;
 };

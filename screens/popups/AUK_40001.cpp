@@ -181,7 +181,10 @@ void AUK_40001::loginFromRfid(const QString &user, const QString &passcode)
 {
     if (!PageStack::instance()->isTopPage(QStringLiteral("AUK_40001")))
         return;
-    emit login(user, passcode);
+    // The reader sends the log-on itself wherever a card may log on, this
+    // popup on top included: a second request would log the user on twice.
+    if (!DB_RFIDinterface::instance()->cardLoggedOn())
+        emit login(user, passcode);
     close();
 }
 

@@ -7,6 +7,7 @@
 #include "SentPackets.h"
 #include "WidgetShot.h"
 #include "WidgetTest.h"
+#include "app/EnginePanelEnvironment.h"
 #include "app/PageStack.h"
 #include "core/BucketKeys.h"
 #include "core/TeskGlobalConfig.h"
@@ -222,6 +223,24 @@ private slots:
         QCOMPARE(PageStack::instance()->containsPage(QStringLiteral("AUK_40001")), otherPageOnTop);
         if (!otherPageOnTop)
             QCOMPARE(login.first(), (QList<QVariant>{"12", "4321"}));
+    }
+
+    // A card held to the reader while the popup is on top logs its user on
+    // once: the reader sends the log-on, and the popup closes.
+    void cardOnThePopupLogsOnOnce()
+    {
+        EnginePanelEnvironment environment;
+        DB_RFIDinterface *reader = DB_RFIDinterface::instance();
+        reader->setEnvironment(&environment);
+        TeskGlobalConfig::instance()->setPacketHeaderLayout(599);
+        QSignalSpy sent(SyncClient::instance(), &SyncClient::SendPacket);
+        pushed(false, false);
+        reader->RFIDReceiveBlockData(QStringLiteral("071234"));
+        reader->setEnvironment(nullptr);
+        const QByteArrayList packets = lkSpeakSent(sent);
+        QCOMPARE(packets.size(), 1);
+        QVERIFY2(packets.first().endsWith(hex("02 07 00 04 31 32 33 34")), packets.first().toHex(' ').constData());
+        QVERIFY(!PageStack::instance()->containsPage(QStringLiteral("AUK_40001")));
     }
 
     void cardWriting()
