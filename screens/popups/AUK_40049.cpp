@@ -145,6 +145,9 @@ void AUK_40049::Ok()
 {
     PageStack::instance()->pop(1);
     m_listsByPanel.clear();
+    // A point may have turned active while the choice was open: what is
+    // enabled as normal is judged on the maps as they are now.
+    m_activeByChannel.clear();
     m_hasPoints = m_index.isValid();
     if (!m_hasPoints)
         return;

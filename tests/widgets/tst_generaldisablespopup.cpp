@@ -160,6 +160,24 @@ private slots:
         QCOMPARE(labelText(PageStack::instance(), "pendingCount"), QStringLiteral("0003"));
     }
 
+    // A point that turns active while the choice is open is no longer
+    // normal at OK: it is left out of the points enabled.
+    void pointActiveMeanwhileIsLeftOut()
+    {
+        auto model = fiveWithTwoActive();
+        QSignalSpy packets(SyncClient::instance(), &SyncClient::SendPacket);
+        AUK_40049 *popup = pushed(model->index(0, 0));
+        setBit(137, {1, 1, 3});
+        choose(popup, "allNormalItem");
+        emit popup->leftButtonClicked();
+        const QVector<SentDisablement> requests = disablementsSent(packets);
+        QCOMPARE(requests.size(), 2);
+        QCOMPARE(requests.at(0).panel, 1);
+        QCOMPARE(requests.at(0).entries, 1);
+        QCOMPARE(requests.at(1).panel, 2);
+        QCOMPARE(requests.at(1).entries, 1);
+    }
+
     void singleChoices_data()
     {
         QTest::addColumn<int>("row");
