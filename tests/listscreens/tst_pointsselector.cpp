@@ -318,9 +318,20 @@ private slots:
         QCOMPARE(rowValues(&pick.selector, PointRole), QList<uint>({0, 3, 9, 5}));
     }
 
-    // The points of a zone with two-line counters, two chosen.
+    void screenshot_data()
+    {
+        QTest::addColumn<bool>("oneChosen");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("two chosen") << false << "AUK_10017_points";
+        QTest::newRow("one, its counter on two lines") << true << "AUK_10017_points_one";
+    }
+
+    // The points of a zone, two chosen; or one whose address goes onto the
+    // button's counter in two lines.
     void screenshot()
     {
+        QFETCH(bool, oneChosen);
+        QFETCH(QString, name);
         EnglishTexts english;
         QVERIFY(english.isLoaded());
         FakeClock clock;
@@ -331,17 +342,25 @@ private slots:
         page->filters.setSelectedZones({Zone});
         page->filters.pointsKind = FilterModel::ZoneLoopPoints;
         auto *points = new PointsSelector(&page->filters, page->buttonGroup(), page);
-        points->setSortingEnabled(true);
+        points->setSortingEnabled(!oneChosen);
         page->addFilterSelector(points);
         PageStack::instance()->push(page);
         clock.advance(1);
         points->activate();
-        tapRow(points, 1);
-        tapRow(points, 3);
+        if (oneChosen) {
+            auto *item = new QStandardItem(QStringLiteral("Stair heat"));
+            item->setData(QStringLiteral("L2P015"), ZoneAddressRole);
+            page->filters.pointsModel.appendRow(item);
+            tapRow(points, listOf(points)->model()->rowCount() - 1);
+            QCOMPARE(buttonOf(points)->buttonCounter(), QStringLiteral("L2\r\nP015"));
+        } else {
+            tapRow(points, 1);
+            tapRow(points, 3);
+        }
         clock.advance(1);
         page->dressForReview(QStringLiteral("Points"));
         QVERIFY2(WidgetShot::textProblems(page).isEmpty(), qPrintable(WidgetShot::textProblems(page)));
-        WidgetShot::saveForReview(WidgetShot::grab(page), QStringLiteral("AUK_10017_points"));
+        WidgetShot::saveForReview(WidgetShot::grab(page), name);
     }
 };
 
