@@ -68,9 +68,10 @@ QWidget *PointsSelector::filterEditor()
     }
     AUK_90048 *list = m_filterEditor.data();
     list->setObjectName(QStringLiteral("PointsSelector::m_filterEditor"));
-    const bool multiple = isMultipleChoice();
-    styleList(list, multiple);
-    list->setFirstItemSelectAll(multiple);
+    // Whether the first row chooses every point is decided with the rows,
+    // when the list is built: a list kept through a change of kind may have
+    // no all row, and its first point must stay a point.
+    styleList(list, isMultipleChoice());
     m_builtKind = kind;
     return list;
 }

@@ -116,6 +116,21 @@ private slots:
         }
     }
 
+    // A list kept through a change of kind keeps its rows, so its first row
+    // stays a point: a tap on it chooses that point, never every point.
+    void keptListKeepsItsFirstRowAPoint()
+    {
+        PointsPick pick(0);
+        pick.selector.setMultiSelection(true);
+        pick.selector.updateModel();
+        QCOMPARE(pick.rows()->rowCount(), 3);
+        pick.filters.pointsKind = FilterModel::KeepPoints;
+        pick.selector.updateModel();
+        QCOMPARE(pick.rows()->rowCount(), 3);
+        tapRow(&pick.selector, 0);
+        QCOMPARE(pick.values.last().first().toInt(), 1);
+    }
+
     void counterOfOnePoint_data()
     {
         QTest::addColumn<QString>("address");
