@@ -17,6 +17,8 @@
 #include "core/TeskGlobalConfig.h"
 #include "eventlog/EL_EventLogDBbase.h"
 #include "frontpanel/rbusEventLog.h"
+#include "link/SyncClient.h"
+#include "link/sc_LkLogManagerServices.h"
 #include "paneldata/DateTime.h"
 #include "paneldata/PanelConfiguration.h"
 #include "paneldata/PrintableAddress.h"
@@ -154,6 +156,7 @@ private slots:
     void panelAndModes();
     void logShrinkingUnderTheCardKeepsTheWindowInside();
     void newEventsRefreshOnceAfterTheQuietSpell();
+    void acceptedEventRefreshesAfterTheQuietSpell();
     void saveKeyNeedsALogOn_data();
     void saveKeyNeedsALogOn();
     void reportColumns_data();
@@ -392,6 +395,26 @@ void tst_EventLogList::newEventsRefreshOnceAfterTheQuietSpell()
     const int resetsAfter = resets.count();
     m_clock.advance(10000);
     QCOMPARE(resets.count(), resetsAfter);
+}
+
+// An event accepted at the panel changes its card: the list reloads once
+// the quiet spell after the acceptance is over, not before.
+void tst_EventLogList::acceptedEventRefreshesAfterTheQuietSpell()
+{
+    writeLog(faults(12));
+    AUK_30073 *screen = openByStatus(Faults);
+    QSignalSpy resets(shownModel(screen), &QAbstractItemModel::modelReset);
+    sc_LkLogManagerServices *services = SyncClient::instance()->getLogManagerServices();
+    QVERIFY(services);
+    emit services->logEventAccepted();
+    m_clock.advance(2999);
+    QCOMPARE(resets.count(), 0);
+    m_clock.advance(1);
+    QVERIFY(resets.count() > 0);
+    const int reloaded = resets.count();
+    m_clock.advance(10000);
+    QCOMPARE(resets.count(), reloaded);
+    QCOMPARE(::counter(screen), QStringLiteral("001/012"));
 }
 
 void tst_EventLogList::saveKeyNeedsALogOn_data()
