@@ -13,6 +13,7 @@ public:
     AnimationClock &operator=(const AnimationClock &) = delete;
 
     qint64 elapsed() const override;
+    using QAnimationDriver::advance;
     // Moves time on in frames of at most 16 ms, as the screen would.
     void advance(int milliseconds);
 
