@@ -4,6 +4,7 @@
 
 #include <QByteArrayList>
 #include <QSignalSpy>
+#include <QStringList>
 #include <QVector>
 
 // What a SyncClient sent on the LkSpeak channel, in order.
@@ -43,4 +44,13 @@ inline QVector<SentDisablement> disablementsSent(const QSignalSpy &spy)
             sent.append(SentDisablement{payload.at(2), payload.at(3), quint8(payload.at(6)), quint8(payload.at(7))});
     }
     return sent;
+}
+
+// Each list's panel and number of points, in the order sent: "2:1 5:2".
+inline QString pointsByPanel(const QVector<SentDisablement> &sent)
+{
+    QStringList lists;
+    for (const SentDisablement &list : sent)
+        lists << QStringLiteral("%1:%2").arg(list.panel).arg(list.entries);
+    return lists.join(QLatin1Char(' '));
 }
