@@ -19,8 +19,9 @@ public:
 protected:
     const QPixmap &frame() const { return m_frame; }
     // A model of one card shows it moved right by the shift, so it sits
-    // centred in the view rather than where the first of several begins.
-    static QPoint cardOrigin(const QStyleOptionViewItem &option, const QModelIndex &index, int oneCardShift);
+    // centred in the view rather than where the first of several begins;
+    // never further than the view has room for the whole card.
+    QPoint cardOrigin(const QStyleOptionViewItem &option, const QModelIndex &index, int oneCardShift) const;
 
 private:
     QPixmap m_frame;

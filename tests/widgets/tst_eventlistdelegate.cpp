@@ -8,6 +8,7 @@
 #include "widgets/FaultsListDelegate.h"
 #include "widgets/PaletteRepository.h"
 
+#include <QListView>
 #include <QPainter>
 #include <QStandardItemModel>
 #include <QtTest>
@@ -204,6 +205,38 @@ private slots:
             record(*delegate, model.index(0, 0), recorder);
             QCOMPARE(recorder.pixmaps.first().target.topLeft(), QPointF(x, 0));
         }
+    }
+
+    // In a view with too little room for the shift the lone card moves only
+    // as far as keeps it whole.
+    void aLoneCardStaysWholeInItsView_data()
+    {
+        QTest::addColumn<int>("viewWidth");
+        QTest::addColumn<int>("x");
+        const int card = FaultsListDelegate(false, false).sizeHint(QStyleOptionViewItem(), QModelIndex()).width();
+        QTest::newRow("room for the shift") << card + 40 << 23;
+        QTest::newRow("just room") << card + 23 << 23;
+        QTest::newRow("room for part") << card + 16 << 16;
+        QTest::newRow("no room") << card - 10 << 0;
+    }
+    void aLoneCardStaysWholeInItsView()
+    {
+        QFETCH(int, viewWidth);
+        QFETCH(int, x);
+        QStandardItemModel model;
+        addFault(model);
+        QListView view;
+        view.setFrameShape(QFrame::NoFrame);
+        view.resize(viewWidth, 280);
+        view.show();
+        const FaultsListDelegate delegate(false, false);
+        QStyleOptionViewItem option = optionAt(QPoint(), delegate.sizeHint(QStyleOptionViewItem(), model.index(0, 0)));
+        option.widget = &view;
+        PaintRecorder recorder(kCanvas);
+        QPainter painter(&recorder);
+        delegate.paint(&painter, option, model.index(0, 0));
+        painter.end();
+        QCOMPARE(recorder.pixmaps.first().target.topLeft(), QPointF(x, 0));
     }
 
     void analogueAndTestDateRowsShareLines()
