@@ -34,7 +34,8 @@ QFont sansFont(int pixelSize, bool bold = true)
 }
 
 // A key face: flat fill, a light rim at the top and a darker edge. Pressed
-// keys turn blue; lit keys are a paler shade; dimmed keys are grey.
+// keys turn blue; lit keys are a paler shade; dimmed keys are grey; a chosen
+// key that carries dark text turns pale blue.
 void paintKey(QPainter &p, const QRect &r, const QColor &base, const QString &state)
 {
     QColor face = base;
@@ -44,6 +45,8 @@ void paintKey(QPainter &p, const QRect &r, const QColor &base, const QString &st
         face = mixed(base, Qt::white, 0.45);
     else if (state == QLatin1String("litdown"))
         face = mixed(kPressed, Qt::white, 0.35);
+    else if (state == QLatin1String("paledown"))
+        face = mixed(kPressed, Qt::white, 0.7);
     else if (state == QLatin1String("dim"))
         face = kDimFace;
     const QColor edge = state == QLatin1String("dim") ? kDimEdge : face.darker(160);

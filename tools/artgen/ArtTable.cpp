@@ -72,7 +72,8 @@ const std::vector<ArtEntry> &artTable()
         {"Buttons/AUK_80009_EN54_bttn_smll_up.png", 432, 80, Key, kRed, "up"},
         {"Buttons/AUK_80007_EN54_bttn_smll_dwn.png", 432, 80, Key, kRed, "down"},
         {"Buttons/AUK_80104_counter_button_grey_up.png", 186, 64, Key, kSlate, "up"},
-        {"Buttons/AUK_80105_counter_button_grey_down.png", 186, 64, Key, kSlate, "down"},
+        // The chosen list's button, whose label the frame writes dark.
+        {"Buttons/AUK_80105_counter_button_grey_down.png", 186, 64, Key, kSlate, "paledown"},
         {"Buttons/AUK_80106_counter_button_dimmed.png", 186, 64, Key, kSlate, "dim"},
         {"Buttons/AUK_80175_event_log_lrg_buttn_up.png", 70, 60, Key, kSlate, "up"},
         {"Buttons/AUK_80176_event_log_lrg_buttn_dwn.png", 70, 60, Key, kSlate, "down"},
