@@ -485,14 +485,18 @@ void EventsSummaryGeneralPanel::fillRbusModel()
 
 // Walk test.
 
+std::optional<quint8> EventsSummaryGeneralPanel::selectedTest() const
+{
+    const QModelIndex chosen =
+        m_summaryMode ? centreCard(&m_testsViewer) : m_testSummaryModel->index(m_selectedTestRow, 0);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return quint8(chosen.data(WalkTestSummaryModel::NodeRole).toUInt());
+}
+
 quint8 EventsSummaryGeneralPanel::selectedTestNode() const
 {
-    if (m_summaryMode) {
-        const QModelIndex card = centreCard(&m_testsViewer);
-        return card.isValid() ? quint8(card.data(WalkTestSummaryModel::NodeRole).toUInt()) : 0;
-    }
-    const QModelIndex row = m_testSummaryModel->index(m_selectedTestRow, 0);
-    return row.isValid() ? quint8(row.data(WalkTestSummaryModel::NodeRole).toUInt()) : 0;
+    return selectedTest().value_or(0);
 }
 
 quint8 EventsSummaryGeneralPanel::centreTestNode() const
@@ -709,10 +713,14 @@ void EventsSummaryGeneralPanel::print()
         else
             saveListReport(m_disablementsModel, ZonesKind, m_disablementsViewer.value() == ZonesKind);
     } else if (viewer == &m_testsViewer) {
-        if (site->isPanelOptionSet(PrintTestsOption) && m_userLevel >= PrintListsLevel)
-            SyncClient::instance()->sendPrintReportPointsUntestedFailed(selectedTestNode());
-        else
+        if (site->isPanelOptionSet(PrintTestsOption) && m_userLevel >= PrintListsLevel) {
+            // Without a walk test in view there is no panel to name: a
+            // request for panel 0 would print a list nobody chose.
+            if (const std::optional<quint8> node = selectedTest())
+                SyncClient::instance()->sendPrintReportPointsUntestedFailed(*node);
+        } else {
             printTests();
+        }
     }
 }
 

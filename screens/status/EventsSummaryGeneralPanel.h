@@ -19,6 +19,8 @@
 #include <QHash>
 #include <QSharedPointer>
 
+#include <optional>
+
 class DisablementsAndStatusModel;
 class SaveReport;
 class WalkTestPointsModel;
@@ -104,6 +106,8 @@ private:
     void beginListSwitch();
     void rerunWarnings();
     void stopPreviousRefreshTimer();
+    // The panel of the walk test chosen in the list in view, if any.
+    std::optional<quint8> selectedTest() const;
     quint8 selectedTestNode() const;
     quint8 centreTestNode() const;
     void refreshTestsView();

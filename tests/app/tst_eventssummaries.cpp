@@ -36,6 +36,7 @@
 #include "pointmodels/WalkTestPointsModel.h"
 #include "pointmodels/WalkTestSummaryModel.h"
 #include "pointmodels/WarningsModel.h"
+#include "pointmodels/model.h"
 #include "reports/PrintableModel.h"
 #include "screens/popups/AUK_40062.h"
 #include "screens/status/AUK_30002.h"
@@ -238,6 +239,8 @@ private slots:
     void disablementsZonesPrintZoneRoles();
     void stopWalkTestNeedsACard();
     void walkTestSummaryPrintHasTwoSectionsPerPanel();
+    void printsOnThePanelPrinter_data();
+    void printsOnThePanelPrinter();
     void enableListsAreReplaced();
 
     // Disable requests.
@@ -697,6 +700,58 @@ void tst_EventsSummaries::stopWalkTestNeedsACard()
     QSignalSpy expected(SyncClient::instance(), &SyncClient::SendPacket);
     SyncClient::instance()->sendStopWalktest(0, 3);
     QCOMPARE(actual, lkSent(expected));
+}
+
+// With a panel printer chosen and the panel's print options set, a list's
+// print key asks the controller to print it; the walk-test list names the
+// panel of the walk test in view, and without one asks nothing.
+void tst_EventsSummaries::printsOnThePanelPrinter_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<bool>("walkTest");
+    QTest::addColumn<QString>("request");
+    QTest::newRow("faults") << "faults" << false << "active faults";
+    QTest::newRow("disabled points") << "disabled" << false << "disabled points";
+    QTest::newRow("walk test of panel 3") << "tests" << true << "untested points of 3";
+    QTest::newRow("no walk test") << "tests" << false << "";
+}
+
+void tst_EventsSummaries::printsOnThePanelPrinter()
+{
+    QFETCH(QString, list);
+    QFETCH(bool, walkTest);
+    QFETCH(QString, request);
+    ReportSetup reports(PanelConfiguration::Pdf);
+    PanelConfiguration *panels = PanelConfiguration::instance();
+    panels->setPrinterSelection(1, 1);
+    QBitArray options(8);
+    for (int bit : {1, 3, 7})
+        options.setBit(bit);
+    panels->setPanelOptions(options);
+    if (walkTest)
+        WalkTestHandler::instance()->updateSummary(3, 255, 1, 1, {}, QBitArray(), 0);
+    AUK_30074 *screen = openGeneral();
+    if (list == QLatin1String("faults"))
+        click(screen->faultsViewer());
+    else if (list == QLatin1String("disabled"))
+        click(screen->disablementsViewer());
+    else
+        click(screen->testsViewer());
+    QSignalSpy sent(SyncClient::instance(), &SyncClient::SendPacket);
+    screen->print();
+    const QStringList actual = lkSent(sent);
+
+    QSignalSpy expected(SyncClient::instance(), &SyncClient::SendPacket);
+    SyncClient *client = SyncClient::instance();
+    if (request == QLatin1String("active faults"))
+        client->sendPrintReportActiveFaults(model::instance()->localPanel(), 1);
+    else if (request == QLatin1String("disabled points"))
+        client->sendPrintReportPointDisabled(255, 3);
+    else if (request == QLatin1String("untested points of 3"))
+        client->sendPrintReportPointsUntestedFailed(3);
+    panels->setPanelOptions(QBitArray());
+    QCOMPARE(actual, lkSent(expected));
+    QVERIFY(ReportSetup::files().isEmpty());
 }
 
 // A saved walk-test summary: the summary first, then for every panel in
