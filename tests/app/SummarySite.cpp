@@ -18,6 +18,27 @@ constexpr quint8 Configured = 0x01;
 constexpr quint8 Input = 0x02;
 constexpr quint8 Output = 0x04;
 
+// The device types of the points, as the site configures them.
+constexpr quint8 DetectorType = 5;
+constexpr quint8 SounderType = 20;
+constexpr quint8 SignallingType = 21;
+constexpr quint8 ControlType = 22;
+
+quint8 deviceTypeOf(quint8 point)
+{
+    switch (point) {
+    case Detector:
+        return DetectorType;
+    case Sounder:
+    case DisabledSounder:
+        return SounderType;
+    case Signalling:
+        return SignallingType;
+    default:
+        return ControlType;
+    }
+}
+
 QBitArray bits(std::initializer_list<int> points)
 {
     QBitArray map(256);
@@ -40,12 +61,12 @@ void build()
     const ChannelAddress loop = ScriptedSite::loop(1);
     for (quint8 panel : {quint8(1), quint8(3)}) {
         using ScriptedSite::record;
-        ScriptedSite::addPoint(panel, loop, record(Detector, 1, 5, Configured | Input, 0x01));
-        ScriptedSite::addPoint(panel, loop, record(Sounder, 1, 20, Configured | Output, 0x08));
-        ScriptedSite::addPoint(panel, loop, record(DisabledSounder, 2, 20, Configured | Output, 0x08));
-        ScriptedSite::addPoint(panel, loop, record(Signalling, 2, 21, Configured | Output, 0x80));
-        ScriptedSite::addPoint(panel, loop, record(Control, 3, 22, Configured | Output, 0x200, 251));
-        ScriptedSite::addPoint(panel, loop, record(ForcedControl, 3, 22, Configured | Output, 0x200, 251));
+        ScriptedSite::addPoint(panel, loop, record(Detector, 1, DetectorType, Configured | Input, 0x01));
+        ScriptedSite::addPoint(panel, loop, record(Sounder, 1, SounderType, Configured | Output, 0x08));
+        ScriptedSite::addPoint(panel, loop, record(DisabledSounder, 2, SounderType, Configured | Output, 0x08));
+        ScriptedSite::addPoint(panel, loop, record(Signalling, 2, SignallingType, Configured | Output, 0x80));
+        ScriptedSite::addPoint(panel, loop, record(Control, 3, ControlType, Configured | Output, 0x200, 251));
+        ScriptedSite::addPoint(panel, loop, record(ForcedControl, 3, ControlType, Configured | Output, 0x200, 251));
         maps->setChannelPoints(TaskMapPages::DisabledOutputs, panel, loop, bits({DisabledSounder}));
         maps->setChannelPoints(TaskMapPages::ActiveOutputs, panel, loop, bits({Control, ForcedControl}));
         maps->setChannelPoints(TaskMapPages::OutputsForcedOn, panel, loop, bits({ForcedControl}));
@@ -62,6 +83,7 @@ void writeFaults(const QList<Fault> &faults)
             EventFixtures::makeEvent(seqNo++, EventLog::CategoryFault, fault.node, 1, fault.point);
         event.channel = 12;
         event.channelAddr = 1;
+        event.deviceType = deviceTypeOf(fault.point);
         event.pointCat = 0;
         event.acceptStatus = fault.acceptStatus;
         QVERIFY(log->insertData(&event, true));

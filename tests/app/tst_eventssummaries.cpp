@@ -1318,9 +1318,20 @@ void tst_EventsSummaries::screenshots()
     QVERIFY(english.isLoaded());
     // Addresses made by the earlier tests were cached untranslated.
     PrintableAddress::instance()->clearZoneTextCache();
+    // What the cards name: the event, the zones and the device.
+    ScriptedSite::setValue(19, QStringLiteral("100|1"), QStringLiteral("Device missing"));
+    ScriptedSite::setValue(6, QStringLiteral("1|1|1"), QStringLiteral("Plant room"));
+    ScriptedSite::setValue(6, QStringLiteral("3|1|1"), QStringLiteral("Gate house"));
+    ScriptedSite::setValue(12, QStringLiteral("5|1"), QStringLiteral("Smoke detector"));
+    ScriptedSite::setValue(12, QStringLiteral("20|1"), QStringLiteral("Sounder"));
     SummarySite::writeFaults({{1, SummarySite::Detector}, {3, SummarySite::Sounder}});
     PanelCounters::instance()->setFaults(2, 254);
     PanelCounters::instance()->setDisablements(2, 254);
+    // Panel 1 walk-tests its detector, which has not answered yet.
+    QBitArray walked(256);
+    walked.setBit(SummarySite::Detector);
+    PointDataMapsConfiguration::instance()->setChannelPoints(TaskMapPages::WalkTestPoints, 1, ScriptedSite::loop(1),
+                                                             walked);
     WalkTestHandler::instance()->updateSummary(1, 255, 2, 1, {3, 2, 1, 0, 0, 0}, QBitArray(), 0);
     const auto shoot = [](AUK_10014 *screen, const char *name) {
         QCoreApplication::processEvents();
