@@ -158,6 +158,27 @@ private slots:
         QCOMPARE(PageStack::instance()->count(), 1);
     }
 
+    // The deferred option sends every list again, each with its points.
+    void deferredResendsEveryList()
+    {
+        QSignalSpy sent(SyncClient::instance(), &SyncClient::disablementSent);
+        AUK_40062 *popup = pushed(DISABLEMENT_DISABLE);
+        popup->sendPoints(3, points(4));
+        const quint8 first = lastSequence(sent);
+        SC_PointsIndividual other = points(6);
+        other.setPanel(2);
+        popup->sendPoints(3, other);
+        emit SyncClient::instance()->PointCommandReply(first, 99, 3, 1);
+        emit SyncClient::instance()->PointCommandReply(lastSequence(sent), 99, 4, 2);
+        QCOMPARE(counts(popup), QStringLiteral("0000 0007 0003 0000"));
+        emit popup->leftButtonClicked();
+        QCOMPARE(sent.count(), 4);
+        for (int resent : {2, 3})
+            QCOMPARE(sent.at(resent).at(2).value<DisablementFunctionID>(), DISABLEMENT_DEFERRED_2);
+        QCOMPARE(sent.at(2).at(1).value<quint16>(), quint16(4));
+        QCOMPARE(sent.at(3).at(1).value<quint16>(), quint16(6));
+    }
+
     void nothingDoneKeepsItsAdvice()
     {
         QSignalSpy sent(SyncClient::instance(), &SyncClient::disablementSent);
