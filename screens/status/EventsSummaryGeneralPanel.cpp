@@ -485,13 +485,16 @@ void EventsSummaryGeneralPanel::fillRbusModel()
 
 // Walk test.
 
+std::optional<quint8> EventsSummaryGeneralPanel::testNodeOf(const QModelIndex &walkTest)
+{
+    if (!walkTest.isValid())
+        return std::nullopt;
+    return quint8(walkTest.data(WalkTestSummaryModel::NodeRole).toUInt());
+}
+
 std::optional<quint8> EventsSummaryGeneralPanel::selectedTest() const
 {
-    const QModelIndex chosen =
-        m_summaryMode ? centreCard(&m_testsViewer) : m_testSummaryModel->index(m_selectedTestRow, 0);
-    if (!chosen.isValid())
-        return std::nullopt;
-    return quint8(chosen.data(WalkTestSummaryModel::NodeRole).toUInt());
+    return testNodeOf(m_summaryMode ? centreCard(&m_testsViewer) : m_testSummaryModel->index(m_selectedTestRow, 0));
 }
 
 quint8 EventsSummaryGeneralPanel::selectedTestNode() const
@@ -501,8 +504,7 @@ quint8 EventsSummaryGeneralPanel::selectedTestNode() const
 
 quint8 EventsSummaryGeneralPanel::centreTestNode() const
 {
-    const QModelIndex card = centreCard(&m_testsViewer);
-    return card.isValid() ? quint8(card.data(WalkTestSummaryModel::NodeRole).toUInt()) : 0;
+    return testNodeOf(centreCard(&m_testsViewer)).value_or(0);
 }
 
 void EventsSummaryGeneralPanel::refreshTestsView()
@@ -623,9 +625,8 @@ void EventsSummaryGeneralPanel::stopWalkTest()
 {
     // Without a card there is no walk test to name; a stop for panel 0
     // would stop one nobody chose.
-    if (!centreCard(&m_testsViewer).isValid())
-        return;
-    SyncClient::instance()->sendStopWalktest(0, centreTestNode());
+    if (const std::optional<quint8> node = testNodeOf(centreCard(&m_testsViewer)))
+        SyncClient::instance()->sendStopWalktest(0, *node);
 }
 
 // Disabling and enabling.

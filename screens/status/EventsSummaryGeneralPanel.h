@@ -106,6 +106,8 @@ private:
     void beginListSwitch();
     void rerunWarnings();
     void stopPreviousRefreshTimer();
+    // The panel of a walk-test row or card; none for no row.
+    static std::optional<quint8> testNodeOf(const QModelIndex &walkTest);
     // The panel of the walk test chosen in the list in view, if any.
     std::optional<quint8> selectedTest() const;
     quint8 selectedTestNode() const;
