@@ -101,21 +101,31 @@ void PointManagerService::command(const QStringList &arguments)
     emit reported(QStringLiteral("pointmanager answering %1").arg(arguments.join(QLatin1Char(' '))));
 }
 
-SitePoint *PointManagerService::findPoint(quint8 panel, quint8 loop, quint8 point)
+const SitePoint *PointManagerService::findPoint(quint8 panel, quint8 loop, quint8 point) const
 {
-    for (SitePanel &site : m_controller.editSite().configuration.panels) {
+    for (const SitePanel &site : m_controller.site().configuration.panels) {
         if (site.number != panel)
             continue;
-        for (SiteChannel &channel : site.channels) {
+        for (const SiteChannel &channel : site.channels) {
             if (channel.kind != LoopKind || channel.address != loop)
                 continue;
-            for (SitePoint &candidate : channel.points) {
+            for (const SitePoint &candidate : channel.points) {
                 if (candidate.point == point)
                     return &candidate;
             }
         }
     }
     return nullptr;
+}
+
+// The site stays where it is when its held pages are dropped, and it is the
+// controller's own, not a constant: the point found may be changed.
+SitePoint *PointManagerService::editPoint(quint8 panel, quint8 loop, quint8 point)
+{
+    const SitePoint *found = findPoint(panel, loop, point);
+    if (found)
+        m_controller.editSite();
+    return const_cast<SitePoint *>(found);
 }
 
 QVector<quint8> PointManagerService::loopsOf(quint8 panel) const
@@ -160,12 +170,12 @@ void PointManagerService::onReceived(const QString &kind, const QVariantMap &fie
                {"deviceType", found ? found->deviceType : NoDevice}});
     } else if (kind == QLatin1String("pm-change-address")) {
         const quint8 newPoint = quint8(fields.value(QStringLiteral("newPoint")).toUInt());
-        SitePoint *found = findPoint(panel, loop, point);
         const bool free = !findPoint(panel, loop, newPoint);
-        if (found && free)
+        SitePoint *found = free ? editPoint(panel, loop, point) : nullptr;
+        if (found)
             found->point = newPoint;
         reply(message, "pm-change-address-reply",
-              {{"result", found && free ? Done : NotThere}, {"spare", QByteArray(3, '\0')}});
+              {{"result", found ? Done : NotThere}, {"spare", QByteArray(3, '\0')}});
     } else if (kind == QLatin1String("pm-point-log")) {
         QByteArray details;
         appendU32(details, panelNow());

@@ -45,7 +45,9 @@ private:
     void onSerialisation(const QVariantMap &fields, const LkMessage &message);
     void reply(const LkMessage &request, const char *kind, const QVariantMap &values);
     void replyStatus(const LkMessage &request, quint8 status, quint8 result, quint16 id);
-    SitePoint *findPoint(quint8 panel, quint8 loop, quint8 point);
+    const SitePoint *findPoint(quint8 panel, quint8 loop, quint8 point) const;
+    // The point to change; the controller's held pages are written again.
+    SitePoint *editPoint(quint8 panel, quint8 loop, quint8 point);
     QVector<quint8> loopsOf(quint8 panel) const;
 
     Controller &m_controller;
