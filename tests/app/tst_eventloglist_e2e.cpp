@@ -3,6 +3,7 @@
 #include "FakeClock.h"
 #include "InProcessEngine.h"
 #include "PanelSimProcess.h"
+#include "TopPopup.h"
 #include "WaitUntil.h"
 #include "app/PageStack.h"
 #include "app/Security.h"
@@ -46,15 +47,6 @@ template <typename T> T *topPage()
         return nullptr;
     const QList<T *> pages = PageStack::instance()->findChildren<T *>(names.last());
     return pages.isEmpty() ? nullptr : pages.last();
-}
-
-BasePopup *topPopup()
-{
-    for (BasePopup *popup : PageStack::instance()->findChildren<BasePopup *>()) {
-        if (PageStack::instance()->isTop(popup))
-            return popup;
-    }
-    return nullptr;
 }
 
 void tapButton(const char *name)

@@ -1,6 +1,7 @@
 #include "ArtworkDir.h"
 #include "FakeClock.h"
 #include "SameThreadLink.h"
+#include "TopPopup.h"
 #include "WaitUntil.h"
 #include "app/EngineLinkEffects.h"
 #include "app/EnginePanelEnvironment.h"
@@ -57,15 +58,6 @@ AUK_30074 *general()
     return PageStack::instance()->findChild<AUK_30074 *>(QStringLiteral("AUK_30074"));
 }
 
-BasePopup *topPopup()
-{
-    for (BasePopup *popup : PageStack::instance()->findChildren<BasePopup *>()) {
-        if (PageStack::instance()->isTop(popup))
-            return popup;
-    }
-    return nullptr;
-}
-
 AUK_90006 *keys(const QWidget *screen)
 {
     return screen->findChild<AUK_90006 *>(QStringLiteral("lozengeBar"));
@@ -96,8 +88,6 @@ private slots:
 private:
     // The controller's total of a count, from its status line.
     int controllerTotal(const QString &count);
-    // The points the controller holds disabled on a panel, from its line.
-    QString controllerDisabled(int panel);
 
     ArtworkDir m_directory;
     EngineLinkEffects m_effects;
@@ -173,14 +163,6 @@ int tst_EventsSummariesEndToEnd::controllerTotal(const QString &count)
     return match.hasMatch() ? match.captured(1).toInt() : 0;
 }
 
-QString tst_EventsSummariesEndToEnd::controllerDisabled(int panel)
-{
-    const int from = m_link->controller().lineCount();
-    m_link->controller().command(QStringLiteral("disabled %1").arg(panel));
-    const int line = m_link->waitForLine(QStringLiteral("disabled panel="), from);
-    return line < 0 ? QString() : m_link->controller().lines().at(line);
-}
-
 void tst_EventsSummariesEndToEnd::generalSummaryShowsTheSite()
 {
     int from = m_link->controller().lineCount();
@@ -207,7 +189,7 @@ void tst_EventsSummariesEndToEnd::generalSummaryShowsTheSite()
     QVERIFY(fault.isValid());
     QVERIFY(keys(screen)->leftButtonVisible());
     QCOMPARE(keys(screen)->leftButtonText(), QStringLiteral("_DISABLE_SK"));
-    QCOMPARE(controllerDisabled(1), QStringLiteral("disabled panel=1 points=0"));
+    QCOMPARE(m_link->disabledPoints(1), QStringLiteral("disabled panel=1 points=0"));
     emit keys(screen)->leftButtonClicked();
     QCOMPARE(topPage(), QStringLiteral("AUK_40009"));
     QCOMPARE(topPopup()->title(), QStringLiteral("_GENERAL_FAULTS_POPUPTITLE"));
@@ -219,7 +201,7 @@ void tst_EventsSummariesEndToEnd::generalSummaryShowsTheSite()
     // The controller's reply is counted: nothing pending, one done.
     QVERIFY(waitUntil([&progress] { return labelText(progress, "completeCount") == QLatin1String("0001"); }, Timeout));
     QCOMPARE(labelText(progress, "pendingCount"), QStringLiteral("0000"));
-    const QString disabledPoints = controllerDisabled(1);
+    const QString disabledPoints = m_link->disabledPoints(1);
     QVERIFY2(disabledPoints.startsWith(QLatin1String("disabled panel=1 points=1 "))
                  && disabledPoints.endsWith(QLatin1String("/5")),
              qPrintable(disabledPoints));
@@ -286,7 +268,7 @@ void tst_EventsSummariesEndToEnd::enableFromTheDisablementsList()
     QPointer<BasePopup> progress = topPopup();
     QVERIFY(m_link->waitForLine(QStringLiteral("site-disable panel=1 function=0"), from) >= 0);
     QVERIFY(waitUntil([&progress] { return labelText(progress, "completeCount") == QLatin1String("0001"); }, Timeout));
-    QCOMPARE(controllerDisabled(1), QStringLiteral("disabled panel=1 points=0"));
+    QCOMPARE(m_link->disabledPoints(1), QStringLiteral("disabled panel=1 points=0"));
     // The controller's new map of disabled outputs has reached the engine.
     QVERIFY(waitUntil([&mapsUpdated] { return mapsUpdated > 0; }, Timeout));
 

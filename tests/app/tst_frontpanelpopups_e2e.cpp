@@ -1,6 +1,7 @@
 #include "../widgets/KeypadPresses.h"
 #include "InProcessEngine.h"
 #include "PanelSimProcess.h"
+#include "TopPopup.h"
 #include "WaitUntil.h"
 #include "app/PageStack.h"
 #include "app/Security.h"
@@ -27,18 +28,6 @@
 namespace {
 
 HostChild &s_host = InProcessEngine::host();
-
-BasePopup *topPopup()
-{
-    const QStringList pages = PageStack::instance()->pageNames();
-    if (pages.isEmpty())
-        return nullptr;
-    for (BasePopup *popup : PageStack::instance()->findChildren<BasePopup *>()) {
-        if (PageStack::instance()->isTop(popup))
-            return popup;
-    }
-    return nullptr;
-}
 
 QString bottomText(const QWidget *popup)
 {

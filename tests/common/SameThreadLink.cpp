@@ -71,6 +71,14 @@ bool SameThreadLink::receiveSite(quint8 panel)
     return false;
 }
 
+QString SameThreadLink::disabledPoints(quint8 panel)
+{
+    const int from = m_controller.lineCount();
+    m_controller.command(QStringLiteral("disabled %1").arg(panel));
+    const int line = waitForLine(QStringLiteral("disabled panel="), from);
+    return line < 0 ? QString() : m_controller.lines().at(line);
+}
+
 int SameThreadLink::waitForLine(const QString &start, int from)
 {
     const int found = m_controller.waitForLineWithEvents(start, from, Timeout);

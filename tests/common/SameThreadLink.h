@@ -35,6 +35,9 @@ public:
     // Forgets every panel's points, has panelsim send its site and waits
     // until the engine holds as many points of the panel as panelsim counts.
     bool receiveSite(quint8 panel);
+    // panelsim's line naming the points it holds disabled on a panel
+    // ("disabled panel=1 points=0"); empty when none comes.
+    QString disabledPoints(quint8 panel);
 
     PanelSimProcess &controller() { return m_controller; }
     // The first line from 'from' on that starts with the text, the event loop

@@ -104,8 +104,6 @@ private:
     // The controller's demo site in the packet header layout (0 or 1), held
     // in full by the engine on the network's panel 1.
     void receiveTheSite(int layout);
-    // The controller's list of the panel's disabled points.
-    QString disabledOnController();
 
     std::unique_ptr<SameThreadLink> m_link;
 };
@@ -137,14 +135,6 @@ void tst_PointSelectorsEndToEnd::receiveTheSite(int layout)
     QVERIFY(m_link->receiveSite(Panel));
 }
 
-QString tst_PointSelectorsEndToEnd::disabledOnController()
-{
-    const int from = m_link->controller().lineCount();
-    m_link->controller().command(QStringLiteral("disabled %1").arg(Panel));
-    const int line = m_link->waitForLine(QStringLiteral("disabled panel="), from);
-    return line < 0 ? QString() : m_link->controller().lines().at(line);
-}
-
 void tst_PointSelectorsEndToEnd::chosenPointsAreDisabled_data()
 {
     QTest::addColumn<int>("layout");
@@ -170,7 +160,7 @@ void tst_PointSelectorsEndToEnd::chosenPointsAreDisabled()
     receiveTheSite(layout);
     if (QTest::currentTestFailed())
         return;
-    QCOMPARE(disabledOnController(), QStringLiteral("disabled panel=1 points=0"));
+    QCOMPARE(m_link->disabledPoints(Panel), QStringLiteral("disabled panel=1 points=0"));
 
     FakeClock clock;
     PageUnderPopups stack(window());
@@ -221,7 +211,7 @@ void tst_PointSelectorsEndToEnd::chosenPointsAreDisabled()
     QVERIFY(line >= 0);
     QVERIFY2(m_link->controller().lines().at(line).contains(QStringLiteral(" changed=%1 ").arg(disabled.size())),
              qPrintable(m_link->controller().lines().at(line)));
-    QCOMPARE(disabledOnController(),
+    QCOMPARE(m_link->disabledPoints(Panel),
              QStringLiteral("disabled panel=1 points=%1 %2").arg(disabled.size()).arg(disabled.join(QLatin1Char(' '))));
 }
 
