@@ -1324,6 +1324,8 @@ void tst_EventsSummaries::screenshots()
     ScriptedSite::setValue(6, QStringLiteral("3|1|1"), QStringLiteral("Gate house"));
     ScriptedSite::setValue(12, QStringLiteral("5|1"), QStringLiteral("Smoke detector"));
     ScriptedSite::setValue(12, QStringLiteral("20|1"), QStringLiteral("Sounder"));
+    ScriptedSite::setValue(12, QStringLiteral("21|1"), QStringLiteral("Fire brigade output"));
+    ScriptedSite::setValue(12, QStringLiteral("22|1"), QStringLiteral("Door release"));
     SummarySite::writeFaults({{1, SummarySite::Detector}, {3, SummarySite::Sounder}});
     PanelCounters::instance()->setFaults(2, 254);
     PanelCounters::instance()->setDisablements(2, 254);
